@@ -1,0 +1,246 @@
+#include "store/Database.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+
+namespace spinledger {
+
+namespace {
+QString shortestNumber(double v)
+{
+    // 15 significant digits hide binary noise (0.1 + 0.2) and give "50" for 50.0.
+    return QString::number(v, 'g', 15);
+}
+} // namespace
+
+// ---- Statement -------------------------------------------------------------
+
+Statement& Statement::bind(int index, qint64 value)
+{
+    if (sqlite3_bind_int64(m_stmt, index, value) != SQLITE_OK)
+        m_db->fail(QStringLiteral("bind"));
+    return *this;
+}
+
+Statement& Statement::bind(int index, double value)
+{
+    if (sqlite3_bind_double(m_stmt, index, value) != SQLITE_OK)
+        m_db->fail(QStringLiteral("bind"));
+    return *this;
+}
+
+Statement& Statement::bind(int index, const QString& value)
+{
+    const QByteArray utf8 = value.toUtf8();
+    if (sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+        m_db->fail(QStringLiteral("bind"));
+    return *this;
+}
+
+Statement& Statement::bindNull(int index)
+{
+    if (sqlite3_bind_null(m_stmt, index) != SQLITE_OK)
+        m_db->fail(QStringLiteral("bind"));
+    return *this;
+}
+
+Statement& Statement::bind(int index, const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return bindNull(index);
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::Bool:
+        return bind(index, value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return bind(index, value.toDouble());
+    default:
+        return bind(index, value.toString());
+    }
+}
+
+bool Statement::next()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    m_db->fail(QStringLiteral("step"));
+}
+
+void Statement::run()
+{
+    while (next()) {
+    }
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
+
+QString Statement::columnName(int col) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, col));
+}
+
+bool Statement::isNull(int col) const { return sqlite3_column_type(m_stmt, col) == SQLITE_NULL; }
+
+qint64 Statement::integer(int col) const
+{
+    if (sqlite3_column_type(m_stmt, col) == SQLITE_TEXT)
+        return text(col).toLongLong();
+    return sqlite3_column_int64(m_stmt, col);
+}
+
+double Statement::real(int col) const
+{
+    if (sqlite3_column_type(m_stmt, col) == SQLITE_TEXT)
+        return text(col).toDouble();
+    return sqlite3_column_double(m_stmt, col);
+}
+
+QString Statement::text(int col) const
+{
+    switch (sqlite3_column_type(m_stmt, col)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return QString::number(sqlite3_column_int64(m_stmt, col));
+    case SQLITE_FLOAT:
+        return shortestNumber(sqlite3_column_double(m_stmt, col));
+    default:
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col)),
+                                 sqlite3_column_bytes(m_stmt, col));
+    }
+}
+
+QVariant Statement::value(int col) const
+{
+    switch (sqlite3_column_type(m_stmt, col)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return QVariant::fromValue<qint64>(sqlite3_column_int64(m_stmt, col));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_stmt, col);
+    default:
+        return text(col);
+    }
+}
+
+// ---- Database --------------------------------------------------------------
+
+Database::Database() = default;
+
+Database::~Database() { close(); }
+
+bool Database::open(const QString& path, const QString& password, bool create)
+{
+    close();
+    m_lastError.clear();
+    if (!create && !QFileInfo::exists(path)) {
+        m_lastError = QStringLiteral("file not found: ") + path;
+        return false;
+    }
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_FULLMUTEX;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
+        m_lastError = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close(db);
+        return false;
+    }
+    const QByteArray key = password.toUtf8();
+    sqlite3_key(db, key.constData(), int(key.size()));
+    // The key is only checked on the first read: a wrong password or a file that
+    // is not a database fails here.
+    char* err = nullptr;
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err) != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(err ? err : "cannot read database");
+        sqlite3_free(err);
+        sqlite3_close(db);
+        return false;
+    }
+    sqlite3_busy_timeout(db, 2000);
+    m_db = db;
+    m_path = path;
+    return true;
+}
+
+void Database::close()
+{
+    for (auto& [sql, stmt] : m_cache)
+        sqlite3_finalize(stmt);
+    m_cache.clear();
+    if (m_db)
+        sqlite3_close(m_db);
+    m_db = nullptr;
+}
+
+Statement Database::prepare(const std::string& sql)
+{
+    if (!m_db)
+        throw DbError("database not open");
+    // The program has a fixed set of statement texts, so the cache stays small
+    // and each is compiled once per process.
+    auto it = m_cache.find(sql);
+    if (it != m_cache.end()) {
+        sqlite3_reset(it->second);
+        sqlite3_clear_bindings(it->second);
+        return Statement(*this, it->second);
+    }
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), int(sql.size()), &stmt, nullptr) != SQLITE_OK)
+        fail(QStringLiteral("prepare ") + QString::fromStdString(sql));
+    m_cache.emplace(sql, stmt);
+    return Statement(*this, stmt);
+}
+
+void Database::exec(const char* sql)
+{
+    if (!m_db)
+        throw DbError("database not open");
+    char* err = nullptr;
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(err ? err : "exec failed");
+        sqlite3_free(err);
+        throw DbError(msg.toStdString());
+    }
+}
+
+qint64 Database::lastInsertId() const { return m_db ? sqlite3_last_insert_rowid(m_db) : 0; }
+
+int Database::changes() const { return m_db ? sqlite3_changes(m_db) : 0; }
+
+bool Database::inTransaction() const { return m_db && !sqlite3_get_autocommit(m_db); }
+
+void Database::fail(const QString& what) const
+{
+    const QString msg = what + QStringLiteral(": ") + QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : "closed");
+    throw DbError(msg.toStdString());
+}
+
+// ---- Transaction -----------------------------------------------------------
+
+Transaction::Transaction(Database& db) : m_db(db) { m_db.exec("BEGIN IMMEDIATE"); }
+
+Transaction::~Transaction()
+{
+    if (!m_done) {
+        try {
+            m_db.exec("ROLLBACK");
+        } catch (const DbError&) {
+            // Nothing more can be done; the engine has already rolled back.
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    m_db.exec("COMMIT");
+    m_done = true;
+}
+
+} // namespace spinledger

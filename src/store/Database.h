@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace spinledger {
+
+// Raised by the database layer; operations catch it at their boundary and turn
+// it into a status text, so no error crosses a user action.
+class DbError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Database;
+
+// A prepared statement with bound values. Statements are cached by the
+// connection and reset on every prepare(), so a handle is valid until the next
+// prepare() of the same SQL text.
+class Statement
+{
+public:
+    Statement(Database& db, sqlite3_stmt* stmt) : m_db(&db), m_stmt(stmt) {}
+
+    Statement& bind(int index, qint64 value);
+    Statement& bind(int index, int value) { return bind(index, static_cast<qint64>(value)); }
+    Statement& bind(int index, double value);
+    Statement& bind(int index, const QString& value);
+    Statement& bind(int index, const char* value) { return bind(index, QString::fromUtf8(value)); }
+    Statement& bindNull(int index);
+    Statement& bind(int index, const QVariant& value);
+
+    // Steps once; true while a row is available.
+    bool next();
+    // Runs a statement that returns no rows.
+    void run();
+
+    int columnCount() const;
+    QString columnName(int col) const;
+    bool isNull(int col) const;
+    qint64 integer(int col) const;
+    double real(int col) const;
+    // Text of the column; numbers come back in their shortest decimal form.
+    QString text(int col) const;
+    QVariant value(int col) const;
+
+private:
+    Database* m_db;
+    sqlite3_stmt* m_stmt;
+};
+
+// Owner of the one connection of the process. Opening derives the key of the
+// encrypted file, which is slow, so the connection stays open once opened.
+class Database
+{
+public:
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens the file (must exist unless create is true) with the password.
+    // Returns false, with lastError() set, when the file cannot be opened or
+    // the password does not fit.
+    bool open(const QString& path, const QString& password, bool create = false);
+    bool isOpen() const { return m_db != nullptr; }
+    void close();
+    QString lastError() const { return m_lastError; }
+    QString path() const { return m_path; }
+
+    Statement prepare(const std::string& sql);
+    Statement prepare(const char* sql) { return prepare(std::string(sql)); }
+    void exec(const char* sql);
+    void exec(const std::string& sql) { exec(sql.c_str()); }
+    qint64 lastInsertId() const;
+    int changes() const;
+    bool inTransaction() const;
+
+    [[noreturn]] void fail(const QString& what) const;
+
+private:
+    sqlite3* m_db = nullptr;
+    QString m_path;
+    QString m_lastError;
+    std::unordered_map<std::string, sqlite3_stmt*> m_cache;
+};
+
+// Begins an immediate transaction; rolls back unless commit() was called.
+class Transaction
+{
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};
+
+} // namespace spinledger

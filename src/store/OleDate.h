@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace spinledger {
+
+// OLE Automation date numbers: days since 30 December 1899, the time of day as
+// the fraction. History rows keep date, time and both together.
+struct OleStamp
+{
+    double date = 0; // whole days
+    double time = 0; // fraction of a day
+    double now = 0;  // date + time
+
+    static OleStamp fromDateTime(const QDateTime& local);
+    static OleStamp fromNow(double now);
+};
+
+// Rounds to 15 significant digits, the precision the stamps are kept with.
+double round15(double v);
+// Shortest decimal text of a stored number, '.' whatever the locale.
+QString decimalText(double v);
+
+} // namespace spinledger

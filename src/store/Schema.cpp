@@ -1,0 +1,121 @@
+#include "store/Schema.h"
+
+#include "store/Database.h"
+#include "wheel/Wheel.h"
+
+namespace spinledger {
+
+namespace {
+
+std::string s(const QString& q) { return q.toStdString(); }
+
+// Jet's autonumber never hands out a key twice; AUTOINCREMENT keeps that, so a
+// deleted spin's key cannot come back and be mistaken for it.
+const char* const kKey = " INTEGER PRIMARY KEY AUTOINCREMENT";
+
+void wheelTables(const Wheel& w, std::vector<std::string>& out)
+{
+    const std::string l = s(w.lower());
+    const std::string L = s(QString(w.letter()));
+    const std::string cmb = "cmb" + L;
+    const std::string spin = "ka_app_" + l;
+
+    std::string settings = "CREATE TABLE IF NOT EXISTS ka_app_" + l + "_setting (ka_app_setting_id INTEGER";
+    for (const Category& c : w.categories())
+        settings += ", " + s(w.checkBox(c.id)) + " INTEGER";
+    settings += ", cb" + L + "00 INTEGER, tb" + L + "Amount REAL, " + cmb + " INTEGER)";
+    out.push_back(settings);
+    out.push_back("CREATE UNIQUE INDEX IF NOT EXISTS ix_" + l + "_setting ON ka_app_" + l +
+                  "_setting (ka_app_setting_id)");
+
+    std::string spins = "CREATE TABLE IF NOT EXISTS " + spin + " (" + spin + "_id" + kKey + ", " + spin +
+                        "_date REAL, " + spin + "_time REAL, " + spin + "_now REAL, ka_app_setting_id INTEGER";
+    for (const Category& c : w.categories())
+        spins += ", " + s(w.spinColumn(c.id)) + " TEXT";
+    spins += ", " + cmb + " INTEGER)";
+    out.push_back(spins);
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_history ON " + spin + " (ka_app_setting_id, " + cmb +
+                  ", " + spin + "_now, " + spin + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_casino ON " + spin + " (" + cmb + ")");
+
+    const std::string count = spin + "_count";
+    std::string counts = "CREATE TABLE IF NOT EXISTS " + count + " (" + count + "_id" + kKey + ", " + count +
+                         "_date REAL, " + count + "_time REAL, " + count + "_now REAL, ka_app_setting_id INTEGER, " +
+                         spin + "_id INTEGER";
+    for (const Counter& c : w.counters())
+        counts += ", " + s(c.column) + " INTEGER";
+    counts += ", " + cmb + " INTEGER)";
+    out.push_back(counts);
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_count_spin ON " + count + " (" + spin + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_count_casino ON " + count + " (" + cmb + ")");
+
+    const std::string adv = spin + "_advise";
+    std::string advice = "CREATE TABLE IF NOT EXISTS " + adv + " (" + adv + "_id" + kKey + ", " + adv +
+                         "_date REAL, " + adv + "_time REAL, " + adv + "_now REAL, ka_app_setting_id INTEGER, " +
+                         spin + "_id INTEGER";
+    for (const Category& c : w.categories()) {
+        advice += ", " + s(w.adviseColumn(c.id)) + " TEXT";
+        if (c.hasStake())
+            advice += ", " + s(w.coinsColumn(c.id)) + " REAL";
+    }
+    advice += ", " + spin + "_win_id INTEGER, " + cmb + " INTEGER)";
+    out.push_back(advice);
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_history ON " + adv + " (ka_app_setting_id, " + cmb +
+                  ", " + adv + "_now, " + adv + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_spin ON " + adv + " (" + spin + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_win ON " + adv + " (" + spin + "_win_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_casino ON " + adv + " (" + cmb + ")");
+
+    const std::string win = spin + "_win";
+    std::string wins = "CREATE TABLE IF NOT EXISTS " + win + " (" + win + "_id" + kKey + ", " + win + "_date REAL, " +
+                       win + "_time REAL, " + win + "_now REAL, ka_app_setting_id INTEGER, " + spin + "_id INTEGER, " +
+                       adv + "_id INTEGER";
+    for (const Category& c : w.categories())
+        wins += ", " + s(w.winColumn(c.id)) + " TEXT";
+    for (const Category& c : w.categories())
+        wins += ", " + s(w.winPctColumn(c.id)) + " REAL, " + s(w.lossPctColumn(c.id)) + " REAL";
+    wins += ", " + cmb + " INTEGER)";
+    out.push_back(wins);
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_spin ON " + win + " (" + spin + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_history ON " + win + " (ka_app_setting_id, " + cmb +
+                  ", " + win + "_now, " + win + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_casino ON " + win + " (" + cmb + ")");
+
+    // Running tallies of a casino's history: follower transitions per category
+    // and judgement counts. Written in the same transaction as the rows they
+    // summarise, and rebuilt from those rows when missing.
+    out.push_back("CREATE TABLE IF NOT EXISTS " + spin + "_tally (ka_app_setting_id INTEGER NOT NULL, " + cmb +
+                  " INTEGER NOT NULL, tally_kind TEXT NOT NULL, tally_from TEXT NOT NULL, tally_to TEXT NOT NULL, "
+                  "tally_count INTEGER NOT NULL, PRIMARY KEY (ka_app_setting_id, " +
+                  cmb + ", tally_kind, tally_from, tally_to)) WITHOUT ROWID");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_tally_casino ON " + spin + "_tally (" + cmb + ")");
+}
+
+} // namespace
+
+std::vector<std::string> Schema::statements()
+{
+    std::vector<std::string> out;
+    out.push_back(std::string("CREATE TABLE IF NOT EXISTS ka_app_setting (ka_app_setting_id") + kKey +
+                  ", ka_app_sId TEXT)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_setting_sid ON ka_app_setting (ka_app_sId)");
+    out.push_back(std::string("CREATE TABLE IF NOT EXISTS ka_app_casino (ka_app_casino_id") + kKey +
+                  ", ka_app_casino_name VARCHAR(100), ka_app_setting_id INTEGER)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_casino_owner ON ka_app_casino (ka_app_setting_id, ka_app_casino_id)");
+    wheelTables(Wheel::r(), out);
+    wheelTables(Wheel::m(), out);
+    return out;
+}
+
+void Schema::create(Database& db)
+{
+    // WAL keeps a spin's commit to one sync of the log; the mode is stored in
+    // the file, so the application inherits it.
+    db.exec("PRAGMA journal_mode=WAL");
+    Transaction tx(db);
+    for (const std::string& sql : statements())
+        db.exec(sql);
+    tx.commit();
+}
+
+} // namespace spinledger

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace spinledger {
+
+class Database;
+
+// The tables of "Spinledger.mdb". Only the build's database tool and the tests
+// create them; the application opens the file as delivered.
+namespace Schema {
+// Statements that create every table and index that is missing; running them
+// on a complete file changes nothing.
+std::vector<std::string> statements();
+void create(Database& db);
+} // namespace Schema
+
+} // namespace spinledger

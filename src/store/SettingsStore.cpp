@@ -1,0 +1,123 @@
+#include "store/SettingsStore.h"
+
+#include "store/AppContext.h"
+#include "store/ErrorCodes.h"
+
+namespace spinledger {
+
+namespace {
+
+const Wheel* wheelOfTable(const QString& table)
+{
+    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+        if (w->settingsTable() == table)
+            return w;
+    }
+    return nullptr;
+}
+
+std::string selectSql(const QString& table, const QString& column)
+{
+    return (QStringLiteral("SELECT ") + column + QStringLiteral(" FROM ") + table +
+            QStringLiteral(" WHERE ka_app_setting_id = ?1"))
+        .toStdString();
+}
+
+QString refusal(const QString& table, const QString& column)
+{
+    return QStringLiteral("Unknown setting: ") + table + u'.' + column;
+}
+
+} // namespace
+
+std::optional<double> parseStoredNumber(const QString& text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+bool SettingsStore::isSettingsColumn(const QString& table, const QString& column)
+{
+    const Wheel* w = wheelOfTable(table);
+    return w && w->settingsColumns().contains(column);
+}
+
+Result<QString> SettingsStore::getSetting(const QString& table, const QString& column)
+{
+    // Column and table names become part of the statement, so only the known
+    // ones get that far.
+    if (!isSettingsColumn(table, column))
+        return Result<QString>::failure(refusal(table, column));
+    if (!m_app.ensureOpen())
+        return Result<QString>::failure(errorLine(codes::Setting));
+    try {
+        Statement q = m_app.db().prepare(selectSql(table, column));
+        q.bind(1, m_app.settingId);
+        if (!q.next())
+            return QStringLiteral("0");
+        return q.text(0).trimmed();
+    } catch (const DbError&) {
+        return Result<QString>::failure(errorLine(codes::Setting));
+    }
+}
+
+Status SettingsStore::setSetting(const QString& table, const QString& column, const QString& value)
+{
+    if (!isSettingsColumn(table, column))
+        return Status::failure(refusal(table, column));
+    if (!m_app.ensureOpen())
+        return Status::failure(errorLine(codes::Setting));
+    try {
+        Database& db = m_app.db();
+        Transaction tx(db);
+        Statement update = db.prepare((QStringLiteral("UPDATE ") + table + QStringLiteral(" SET ") + column +
+                                       QStringLiteral(" = ?1 WHERE ka_app_setting_id = ?2"))
+                                          .toStdString());
+        update.bind(1, value).bind(2, m_app.settingId).run();
+        if (db.changes() == 0) {
+            // No row for this installation yet: one that holds only the key
+            // and the written value.
+            db.prepare((QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (ka_app_setting_id, ") + column +
+                        QStringLiteral(") VALUES (?1, ?2)"))
+                           .toStdString())
+                .bind(1, m_app.settingId)
+                .bind(2, value)
+                .run();
+        }
+        tx.commit();
+        return Status::success();
+    } catch (const DbError&) {
+        return Status::failure(errorLine(codes::Setting));
+    }
+}
+
+Result<WheelSettings> SettingsStore::wheelSettings(const Wheel& wheel)
+{
+    if (!m_app.ensureOpen())
+        return Result<WheelSettings>::failure(errorLine(codes::Setting));
+    try {
+        const QStringList cols = wheel.settingsColumns();
+        Statement q = m_app.db().prepare((QStringLiteral("SELECT ") + cols.join(u',') + QStringLiteral(" FROM ") +
+                                          wheel.settingsTable() + QStringLiteral(" WHERE ka_app_setting_id = ?1"))
+                                             .toStdString());
+        q.bind(1, m_app.settingId);
+        WheelSettings s;
+        if (!q.next())
+            return s;
+        auto textOf = [&](const QString& column) { return q.text(int(cols.indexOf(column))).trimmed(); };
+        for (const Category& c : wheel.categories())
+            s.played[idx(c.id)] = textOf(wheel.checkBox(c.id)) == u"1";
+        s.zeroZeroEnabled = textOf(wheel.zeroSwitch()) == u"1";
+        s.amountText = textOf(wheel.amountSetting());
+        if (s.amountText.isEmpty())
+            s.amountText = QStringLiteral("0");
+        s.amount = parseStoredNumber(s.amountText).value_or(0.0);
+        s.casino = textOf(wheel.casinoSetting()).toLongLong();
+        return s;
+    } catch (const DbError&) {
+        return Result<WheelSettings>::failure(errorLine(codes::Setting));
+    }
+}
+
+} // namespace spinledger

@@ -1,0 +1,304 @@
+#include "wheel/Wheel.h"
+
+namespace spinledger {
+
+namespace {
+
+// Index 0 is 00, index 1 is 0, index n + 1 is pocket n.
+const char* const kRLayout[] = {
+    "00:G::::",     "0:G::::",      "1:R:O:L:1:1",  "2:B:E:L:1:2",  "3:R:O:L:1:3",  "4:B:E:L:1:1",
+    "5:R:O:L:1:2",  "6:B:E:L:1:3",  "7:R:O:L:1:1",  "8:B:E:L:1:2",  "9:R:O:L:1:3",  "10:B:E:L:1:1",
+    "11:B:O:L:1:2", "12:R:E:L:1:3", "13:B:O:L:2:1", "14:R:E:L:2:2", "15:B:O:L:2:3", "16:R:E:L:2:1",
+    "17:B:O:L:2:2", "18:R:E:L:2:3", "19:R:O:H:2:1", "20:B:E:H:2:2", "21:R:O:H:2:3", "22:B:E:H:2:1",
+    "23:R:O:H:2:2", "24:B:E:H:2:3", "25:R:O:H:3:1", "26:B:E:H:3:2", "27:R:O:H:3:3", "28:B:E:H:3:1",
+    "29:B:O:H:3:2", "30:R:E:H:3:3", "31:B:O:H:3:1", "32:R:E:H:3:2", "33:B:O:H:3:3", "34:R:E:H:3:1",
+    "35:B:O:H:3:2", "36:R:E:H:3:3",
+};
+
+const char* const kMLayout[] = {
+    "00:G:::",   "0:G:::",    "1:R:O:L:1", "2:B:E:L:2",  "3:R:O:L:3",  "4:B:E:L:1",  "5:R:O:M:2",
+    "6:B:E:M:3", "7:R:O:M:1", "8:B:E:M:2", "9:R:O:H:3", "10:B:E:H:1", "11:R:O:H:2", "12:B:E:H:3",
+};
+
+struct CounterSpec
+{
+    const char* value;
+    const char* column; // without the wheel letter
+};
+
+struct CategorySpec
+{
+    CategoryId id;
+    const char* key;
+    const char* caption;
+    int field;
+    PickRule rule;
+    std::vector<std::pair<const char*, const char*>> values; // value -> cell suffix
+    std::vector<CounterSpec> counters; // stored value -> counter, count-row order
+};
+
+QStringList labelsOf(const QStringList& layout)
+{
+    QStringList labels;
+    for (const QString& entry : layout)
+        labels << entry.section(u':', 0, 0);
+    return labels;
+}
+
+std::vector<CategorySpec> rCategories()
+{
+    return {
+        {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}},
+        {CategoryId::BlackRed, "blackred", "Black/Red", 1, PickRule::TwoWayRandomTie,
+         {{"B", "BLACK"}, {"R", "RED"}}, {{"B", "Black"}, {"R", "Red"}, {"G", "Green"}}},
+        {CategoryId::EvenOdd, "evenodd", "Even/Odd", 2, PickRule::TwoWayRandomTie,
+         {{"E", "EVEN"}, {"O", "ODD"}}, {{"E", "EVEN"}, {"O", "ODD"}}},
+        {CategoryId::LowHi, "lowhi", "Low/High", 3, PickRule::TwoWayRandomTie,
+         {{"L", "1_18"}, {"H", "19_36"}}, {{"L", "1_18"}, {"H", "19_36"}}},
+        {CategoryId::Dozens, "dozens", "Dozens", 4, PickRule::ThreeWayFirstMax,
+         {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}}, {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}}},
+        {CategoryId::Columns, "2to1", "2TO1", 5, PickRule::ThreeWayFirstMax,
+         {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}},
+         {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}}},
+    };
+}
+
+std::vector<CategorySpec> mCategories()
+{
+    return {
+        {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}},
+        {CategoryId::BlackRed, "blackred", "Black/Red", 1, PickRule::TwoWayRandomTie,
+         {{"B", "BLACK"}, {"R", "RED"}}, {{"B", "Black"}, {"R", "Red"}, {"G", "Green"}}},
+        {CategoryId::EvenOdd, "evenodd", "Even/Odd", 2, PickRule::TwoWayRandomTie,
+         {{"E", "EVEN"}, {"O", "ODD"}}, {{"E", "EVEN"}, {"O", "ODD"}}},
+        // The stored groups are 1-4, 5-8 and 9-12, the cells read 1-6, 4-9 and
+        // 7-12; histories may also hold "LM" and "MH", which count twice.
+        {CategoryId::LowHi, "lowhi", "Low/High", 3, PickRule::ThreeWayFirstMax,
+         {{"L", "1_6"}, {"M", "4_9"}, {"H", "7_12"}},
+         {{"L", "1_6"}, {"LM", "1_6"}, {"LM", "4_9"}, {"M", "4_9"}, {"MH", "4_9"}, {"MH", "7_12"}, {"H", "7_12"}}},
+        {CategoryId::Columns, "2to1", "2TO1", 4, PickRule::ThreeWayFirstMax,
+         {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}},
+         {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}}},
+    };
+}
+
+} // namespace
+
+Wheel Wheel::makeR()
+{
+    Wheel w;
+    w.m_letter = u'R';
+    w.m_fieldCount = 6;
+    for (const char* e : kRLayout)
+        w.m_layout << QString::fromLatin1(e);
+    w.m_cells = {"pbRBLACK", "pbRRED",    "pbREVEN",   "pbRODD",    "pbR1_18", "pbR19_36", "pbR1ST12",
+                 "pbR2ND12", "pbR3RD12", "pbR2TO1R1", "pbR2TO1R2", "pbR2TO1R3", "pbR00",   "pbR0"};
+    for (int n = 1; n <= 36; ++n)
+        w.m_cells << QStringLiteral("pbR%1").arg(n);
+    w.m_countOrder = {CategoryId::BlackRed, CategoryId::EvenOdd, CategoryId::LowHi,
+                      CategoryId::Dozens,   CategoryId::Columns, CategoryId::Numbers};
+    w.m_generationOrder = {CategoryId::EvenOdd, CategoryId::BlackRed, CategoryId::LowHi,
+                           CategoryId::Dozens,  CategoryId::Columns,  CategoryId::Numbers};
+    return w;
+}
+
+Wheel Wheel::makeM()
+{
+    Wheel w;
+    w.m_letter = u'M';
+    w.m_fieldCount = 5;
+    for (const char* e : kMLayout)
+        w.m_layout << QString::fromLatin1(e);
+    w.m_cells = {"pbMBLACK",  "pbMRED",    "pbMEVEN",   "pbMODD", "pbM1_6", "pbM4_9",
+                 "pbM7_12",   "pbM2TO1R1", "pbM2TO1R2", "pbM2TO1R3", "pbM00", "pbM0"};
+    for (int n = 1; n <= 12; ++n)
+        w.m_cells << QStringLiteral("pbM%1").arg(n);
+    w.m_countOrder = {CategoryId::BlackRed, CategoryId::EvenOdd, CategoryId::LowHi, CategoryId::Columns,
+                      CategoryId::Numbers};
+    w.m_generationOrder = {CategoryId::EvenOdd, CategoryId::BlackRed, CategoryId::LowHi, CategoryId::Columns,
+                           CategoryId::Numbers};
+    return w;
+}
+
+void Wheel::finish()
+{
+    for (const QString& entry : m_layout)
+        m_splitLayout.push_back(entry.split(u':'));
+
+    const QStringList labels = labelsOf(m_layout);
+    const std::vector<CategorySpec> specs = m_letter == u'R' ? rCategories() : mCategories();
+
+    for (const CategorySpec& s : specs) {
+        Category c{s.id, QString::fromLatin1(s.key), QString::fromLatin1(s.caption), s.field, s.rule, {}};
+        if (s.id == CategoryId::Numbers) {
+            for (const QString& l : labels)
+                c.values.push_back({l, l});
+        } else {
+            for (const auto& [value, suffix] : s.values)
+                c.values.push_back({QString::fromLatin1(value), QString::fromLatin1(suffix)});
+        }
+        m_categories.push_back(c);
+    }
+    // Counters follow the count order; a column may serve several stored values.
+    for (CategoryId id : m_countOrder) {
+        if (id == CategoryId::Numbers) {
+            for (const QString& l : labels) {
+                m_counters.push_back({id, QString(m_letter) + l});
+                m_valueCounters.push_back({id, l, int(m_counters.size()) - 1});
+            }
+            continue;
+        }
+        for (const CategorySpec& s : specs) {
+            if (s.id != id)
+                continue;
+            for (const CounterSpec& cs : s.counters) {
+                const QString column = QString(m_letter) + QString::fromLatin1(cs.column);
+                if (counterIndex(column) < 0)
+                    m_counters.push_back({id, column});
+                m_valueCounters.push_back({id, QString::fromLatin1(cs.value), counterIndex(column)});
+            }
+        }
+    }
+}
+
+const Wheel& Wheel::r()
+{
+    static const Wheel w = [] {
+        Wheel x = makeR();
+        x.finish();
+        return x;
+    }();
+    return w;
+}
+
+const Wheel& Wheel::m()
+{
+    static const Wheel w = [] {
+        Wheel x = makeM();
+        x.finish();
+        return x;
+    }();
+    return w;
+}
+
+const Wheel* Wheel::byLetter(QChar letter)
+{
+    if (letter == u'R')
+        return &r();
+    if (letter == u'M')
+        return &m();
+    return nullptr;
+}
+
+int Wheel::pocketIndex(const QString& label) const
+{
+    for (int i = 0; i < int(m_splitLayout.size()); ++i) {
+        if (m_splitLayout[i].at(0) == label)
+            return i;
+    }
+    return -1;
+}
+
+QString Wheel::field(int pocketIndex, int field) const
+{
+    if (pocketIndex < 0 || pocketIndex >= int(m_splitLayout.size()))
+        return {};
+    const QStringList& parts = m_splitLayout[pocketIndex];
+    return field >= 0 && field < parts.size() ? parts.at(field) : QString();
+}
+
+const Category* Wheel::category(CategoryId id) const
+{
+    for (const Category& c : m_categories) {
+        if (c.id == id)
+            return &c;
+    }
+    return nullptr;
+}
+
+std::vector<int> Wheel::countersFor(CategoryId c, const QString& storedValue) const
+{
+    std::vector<int> result;
+    if (storedValue.isEmpty())
+        return result;
+    for (const ValueCounter& vc : m_valueCounters) {
+        if (vc.category == c && vc.value == storedValue)
+            result.push_back(vc.counter);
+    }
+    return result;
+}
+
+int Wheel::counterIndex(const QString& column) const
+{
+    for (int i = 0; i < int(m_counters.size()); ++i) {
+        if (m_counters[i].column == column)
+            return i;
+    }
+    return -1;
+}
+
+QString Wheel::cellName(CategoryId id, const QString& value) const
+{
+    if (const Category* c = category(id)) {
+        for (const CategoryValue& v : c->values) {
+            if (v.value == value)
+                return cellPrefix() + v.cellSuffix;
+        }
+    }
+    return cellPrefix();
+}
+
+bool Wheel::groupRangeWins(const QString& advice, int number) const
+{
+    // The group cells read 1-6, 4-9 and 7-12.
+    if (advice == u"L")
+        return number >= 1 && number <= 6;
+    if (advice == u"M")
+        return number >= 4 && number <= 9;
+    if (advice == u"H")
+        return number >= 7 && number <= 12;
+    return false;
+}
+
+QString Wheel::checkBox(CategoryId c) const
+{
+    static const char* const names[] = {"Numbers", "BlackRed", "EvenOdd", "LowHi", "Dozens", "2TO1"};
+    return QStringLiteral("cb") + m_letter + QString::fromLatin1(names[idx(c)]);
+}
+
+QString Wheel::ratioLabel(CategoryId c) const
+{
+    static const char* const names[] = {"Numbers", "BlackRed", "EvenOdd", "LowHi", "Dozens", "2TO1"};
+    return QStringLiteral("lbl") + m_letter + QString::fromLatin1(names[idx(c)]) + QStringLiteral("Win");
+}
+
+QStringList Wheel::settingsColumns() const
+{
+    QStringList cols;
+    for (const Category& c : m_categories)
+        cols << checkBox(c.id);
+    cols << zeroSwitch() << amountSetting() << casinoSetting();
+    return cols;
+}
+
+QString Wheel::spinColumn(CategoryId c) const
+{
+    return spinTable() + u'_' + category(c)->key;
+}
+
+QString Wheel::adviseColumn(CategoryId c) const
+{
+    return adviseTable() + u'_' + category(c)->key;
+}
+
+QString Wheel::coinsColumn(CategoryId c) const
+{
+    return adviseColumn(c) + QStringLiteral("_coins");
+}
+
+QString Wheel::winColumn(CategoryId c) const
+{
+    return winTable() + u'_' + category(c)->key;
+}
+
+} // namespace spinledger

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace spinledger {
+
+// Bet categories in their fixed display order; the value doubles as an index
+// into the per-category arrays of the engine.
+enum class CategoryId { Numbers = 0, BlackRed, EvenOdd, LowHi, Dozens, Columns };
+inline constexpr int CategoryCount = 6;
+inline constexpr int idx(CategoryId c) { return static_cast<int>(c); }
+
+template <typename T> using PerCategory = std::array<T, CategoryCount>;
+
+// How the advice of a category is picked from its follower counts.
+enum class PickRule { TwoWayRandomTie, ThreeWayFirstMax, Numbers };
+
+struct CategoryValue
+{
+    QString value;      // stored attribute value ("B", "L", "1", or a pocket label)
+    QString cellSuffix; // board cell of the value without "pb" + letter ("BLACK", "1_18", "17")
+};
+
+struct Category
+{
+    CategoryId id;
+    QString key;     // column stem: "numbers", "blackred", ..., "2to1"
+    QString caption; // "Numbers", "Black/Red", ..., "2TO1"
+    int field;       // field of the layout entry
+    PickRule rule;
+    std::vector<CategoryValue> values; // advisable values in their pick order
+
+    bool hasStake() const { return id != CategoryId::Numbers; }
+};
+
+// One follower counter: a column of the count table.
+struct Counter
+{
+    CategoryId category;
+    QString column; // "RBlack", "M4_9", "R17"
+};
+
+// Everything that tells the two wheels apart. One engine, one board and one
+// settings panel serve both, each given one of these.
+class Wheel
+{
+public:
+    static const Wheel& r();
+    static const Wheel& m();
+    static const Wheel* byLetter(QChar letter);
+
+    QChar letter() const { return m_letter; }            // 'R' / 'M'
+    QString lower() const { return m_letter.toLower(); } // "r" / "m"
+
+    // The layout table (RLayout / MLayout): one attribute string per pocket.
+    const QStringList& layout() const { return m_layout; }
+    int pocketCount() const { return int(m_layout.size()); }
+    // Index of the pocket whose label equals the text exactly, -1 when none.
+    int pocketIndex(const QString& label) const;
+    QString field(int pocketIndex, int field) const;
+    QString label(int pocketIndex) const { return field(pocketIndex, 0); }
+    int fieldCount() const { return m_fieldCount; }
+
+    // The board's cells in their fixed order (RCells / MCells names).
+    const QStringList& cellNames() const { return m_cells; }
+
+    // Categories in display order (Numbers, Black/Red, Even/Odd, Low/High,
+    // [Dozens], 2to1); the M wheel has no Dozens.
+    const std::vector<Category>& categories() const { return m_categories; }
+    const Category* category(CategoryId id) const;
+    bool has(CategoryId id) const { return category(id) != nullptr; }
+    // Order of the counters in the count row, and of counting.
+    const std::vector<CategoryId>& countOrder() const { return m_countOrder; }
+    // Order in which advice is generated (it fixes the order of random draws).
+    const std::vector<CategoryId>& generationOrder() const { return m_generationOrder; }
+
+    const std::vector<Counter>& counters() const { return m_counters; }
+    // Counters that a follower's stored value adds to (none for an empty or
+    // unknown value; two for the M wheel's "LM" and "MH").
+    std::vector<int> countersFor(CategoryId c, const QString& storedValue) const;
+    int counterIndex(const QString& column) const;
+
+    // Board cell of a category value: "pb" + letter + suffix, or "pb" + letter
+    // alone when the value has no cell.
+    QString cellName(CategoryId c, const QString& value) const;
+    QString cellPrefix() const { return QStringLiteral("pb") + m_letter; }
+    QString zeroZeroCell() const { return cellPrefix() + QStringLiteral("00"); }
+
+    // The M wheel judges its group advice by the number ranges of its cells.
+    bool judgesByRange(CategoryId c) const { return m_letter == u'M' && c == CategoryId::LowHi; }
+    bool groupRangeWins(const QString& advice, int number) const;
+
+    // Names of tables, columns and controls.
+    QString settingsTable() const { return QStringLiteral("ka_app_%1_setting").arg(lower()); }
+    QString amountSetting() const { return QStringLiteral("tb%1Amount").arg(m_letter); }
+    QString casinoSetting() const { return QStringLiteral("cmb%1").arg(m_letter); }
+    QString zeroSwitch() const { return QStringLiteral("cb%100").arg(m_letter); }
+    QString checkBox(CategoryId c) const;
+    QString ratioLabel(CategoryId c) const;
+    // Every settings column of this wheel, which the settings store accepts.
+    QStringList settingsColumns() const;
+
+    QString spinTable() const { return QStringLiteral("ka_app_") + lower(); }
+    QString countTable() const { return spinTable() + QStringLiteral("_count"); }
+    QString adviseTable() const { return spinTable() + QStringLiteral("_advise"); }
+    QString winTable() const { return spinTable() + QStringLiteral("_win"); }
+    QString tallyTable() const { return spinTable() + QStringLiteral("_tally"); }
+    QString spinColumn(CategoryId c) const;
+    QString adviseColumn(CategoryId c) const;
+    QString coinsColumn(CategoryId c) const;
+    QString winColumn(CategoryId c) const;
+    QString winPctColumn(CategoryId c) const { return winColumn(c) + QStringLiteral("_win"); }
+    QString lossPctColumn(CategoryId c) const { return winColumn(c) + QStringLiteral("_loss"); }
+
+private:
+    Wheel() = default;
+    static Wheel makeR();
+    static Wheel makeM();
+    void finish();
+
+    QChar m_letter;
+    int m_fieldCount = 0;
+    QStringList m_layout;
+    QStringList m_cells;
+    std::vector<Category> m_categories;
+    std::vector<CategoryId> m_countOrder;
+    std::vector<CategoryId> m_generationOrder;
+    std::vector<Counter> m_counters;
+    std::vector<QStringList> m_splitLayout;
+    struct ValueCounter
+    {
+        CategoryId category;
+        QString value;
+        int counter;
+    };
+    std::vector<ValueCounter> m_valueCounters;
+};
+
+} // namespace spinledger

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "store/AppContext.h"
+#include "store/Clock.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+
+namespace spinledger::test {
+
+// A clock that reads what the test sets and steps a second per read, so rows
+// written one after the other get distinct stamps unless a test says otherwise.
+class FakeClock : public Clock
+{
+public:
+    mutable QDateTime current{QDate(2026, 12, 6), QTime(18, 0)};
+    int stepMs = 1000;
+    QDateTime now() const override
+    {
+        const QDateTime t = current;
+        current = current.addMSecs(stepMs);
+        return t;
+    }
+
+};
+
+// Plays back scripted numbers; 0.25 (a pick of the first of two) when the
+// script is empty. Counts the draws so a test sees whether one happened.
+class FakeRandom : public RandomSource
+{
+public:
+    std::deque<double> script;
+    int draws = 0;
+    double fallback = 0.25;
+    void reseed(quint64) override {}
+    double next() override
+    {
+        ++draws;
+        if (script.empty())
+            return fallback;
+        const double v = script.front();
+        script.pop_front();
+        return v;
+    }
+};
+
+// A fresh database in a temporary folder with one installation, both settings
+// rows and one casino, as the start-up leaves it.
+class TestDb
+{
+public:
+    explicit TestDb(bool withInstallation = true)
+    {
+        app = std::make_unique<AppContext>(db, clock, random);
+        app->setAppFolder(dir.path());
+        {
+            Database maker;
+            maker.open(app->connString, AppContext::DatabasePassword, true);
+            Schema::create(maker);
+        }
+        app->ensureOpen();
+        if (withInstallation)
+            install();
+    }
+
+    void install()
+    {
+        db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('test-machine')");
+        app->settingId = db.lastInsertId();
+        casino = addCasino(QStringLiteral("Demo Casino"));
+        for (QChar l : {QChar(u'R'), QChar(u'M')}) {
+            const QString t = QStringLiteral("ka_app_%1_setting").arg(l.toLower());
+            const QString sql = QStringLiteral("INSERT INTO %1 (ka_app_setting_id, cb%2BlackRed, cb%2Numbers, "
+                                               "cb%2EvenOdd, cb%2LowHi, cb%2" "2TO1, cb%200, tb%2Amount, cmb%2) "
+                                               "VALUES (?1, 1, 0, 0, 0, 0, 0, 10, ?2)")
+                                    .arg(t, l);
+            db.prepare(sql.toStdString()).bind(1, app->settingId).bind(2, casino).run();
+        }
+        app->currentCmbR = app->currentCmbM = casino;
+    }
+
+    qint64 addCasino(const QString& name)
+    {
+        db.prepare("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES (?1, ?2)")
+            .bind(1, name)
+            .bind(2, app->settingId)
+            .run();
+        return db.lastInsertId();
+    }
+
+    qint64 scalar(const std::string& sql)
+    {
+        Statement q = db.prepare(sql);
+        return q.next() ? q.integer(0) : -1;
+    }
+
+    QTemporaryDir dir;
+    Database db;
+    FakeClock clock;
+    FakeRandom random;
+    std::unique_ptr<AppContext> app;
+    qint64 casino = 0;
+};
+
+} // namespace spinledger::test
