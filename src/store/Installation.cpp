@@ -1,0 +1,145 @@
+#include "store/Installation.h"
+
+#include "store/AppContext.h"
+#include "store/ErrorCodes.h"
+#include "wheel/Wheel.h"
+
+namespace spinledger {
+
+namespace {
+std::string sql(const QString& text)
+{
+    return text.toStdString();
+}
+
+// Spelled out rather than taken from Wheel::zeroSwitch(), whose "%100" pattern
+// yields "cbR0".
+QString zeroSwitchColumn(const Wheel& wheel)
+{
+    return QStringLiteral("cb") + wheel.letter() + QStringLiteral("00");
+}
+} // namespace
+
+Installation::Outcome Installation::prepare(const QString& identifier, const StatusFn& status)
+{
+    status(QStringLiteral("Loading (sId).."));
+    if (identifier.trimmed().isEmpty()) {
+        status(errorLine(codes::InstallationId));
+        return Outcome::NoIdentifier;
+    }
+    status(QStringLiteral("Loading (ldb).."));
+    if (!m_app.ensureOpen()) {
+        status(errorLine(codes::LoadDb));
+        return Outcome::NoDatabase;
+    }
+
+    Database& db = m_app.db();
+    Transaction tx(db);
+    const qint64 settingId = findOrCreateInstallation(identifier);
+    const Wheel* wheels[] = {&Wheel::r(), &Wheel::m()};
+    qint64 current[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        const WheelRow row = readWheelRow(*wheels[i], settingId);
+        current[i] = row.casino;
+        if (!row.exists)
+            insertWheelRow(*wheels[i], settingId, row.casino);
+    }
+    bool created = false;
+    const qint64 fallback = firstCasinoOrDemo(settingId, created);
+    for (int i = 0; i < 2; ++i) {
+        if (created || !casinoExists(current[i]))
+            current[i] = fallback;
+        storeCurrentCasino(*wheels[i], settingId, current[i]);
+    }
+    tx.commit();
+
+    m_app.settingId = settingId;
+    m_app.currentCmbR = current[0];
+    m_app.currentCmbM = current[1];
+    return Outcome::Prepared;
+}
+
+qint64 Installation::findOrCreateInstallation(const QString& identifier)
+{
+    Database& db = m_app.db();
+    Statement q = db.prepare("SELECT ka_app_setting_id FROM ka_app_setting WHERE ka_app_sId = ?1 "
+                             "ORDER BY ka_app_setting_id LIMIT 1");
+    q.bind(1, identifier);
+    if (q.next())
+        return q.integer(0);
+    db.prepare("INSERT INTO ka_app_setting (ka_app_sId) VALUES (?1)").bind(1, identifier).run();
+    return db.lastInsertId();
+}
+
+Installation::WheelRow Installation::readWheelRow(const Wheel& wheel, qint64 settingId)
+{
+    Statement q = m_app.db().prepare(sql(QStringLiteral("SELECT %1 FROM %2 WHERE ka_app_setting_id = ?1")
+                                             .arg(wheel.casinoSetting(), wheel.settingsTable())));
+    q.bind(1, settingId);
+    WheelRow row;
+    if (q.next()) {
+        row.exists = true;
+        row.casino = q.integer(0);
+    }
+    return row;
+}
+
+void Installation::insertWheelRow(const Wheel& wheel, qint64 settingId, qint64 casino)
+{
+    // A new installation plays Black/Red only, with 00 off and amount 0.
+    QStringList columns{QStringLiteral("ka_app_setting_id")};
+    QList<qint64> values{settingId};
+    for (const Category& c : wheel.categories()) {
+        columns << wheel.checkBox(c.id);
+        values << (c.id == CategoryId::BlackRed ? 1 : 0);
+    }
+    columns << zeroSwitchColumn(wheel) << wheel.amountSetting() << wheel.casinoSetting();
+    values << 0 << 0 << casino;
+
+    QStringList marks;
+    for (int i = 1; i <= values.size(); ++i)
+        marks << QStringLiteral("?%1").arg(i);
+    Statement insert =
+        m_app.db().prepare(sql(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(wheel.settingsTable(), columns.join(u','), marks.join(u','))));
+    for (int i = 0; i < values.size(); ++i)
+        insert.bind(i + 1, values[i]);
+    insert.run();
+}
+
+qint64 Installation::firstCasinoOrDemo(qint64 settingId, bool& created)
+{
+    Database& db = m_app.db();
+    Statement q = db.prepare("SELECT ka_app_casino_id FROM ka_app_casino WHERE ka_app_setting_id = ?1 "
+                             "ORDER BY ka_app_casino_id LIMIT 1");
+    q.bind(1, settingId);
+    if (q.next()) {
+        created = false;
+        return q.integer(0);
+    }
+    db.prepare("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES (?1, ?2)")
+        .bind(1, DemoCasino)
+        .bind(2, settingId)
+        .run();
+    created = true;
+    return db.lastInsertId();
+}
+
+bool Installation::casinoExists(qint64 casino)
+{
+    Statement q = m_app.db().prepare("SELECT 1 FROM ka_app_casino WHERE ka_app_casino_id = ?1");
+    q.bind(1, casino);
+    return q.next();
+}
+
+void Installation::storeCurrentCasino(const Wheel& wheel, qint64 settingId, qint64 casino)
+{
+    m_app.db()
+        .prepare(sql(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ka_app_setting_id = ?2")
+                         .arg(wheel.settingsTable(), wheel.casinoSetting())))
+        .bind(1, casino)
+        .bind(2, settingId)
+        .run();
+}
+
+} // namespace spinledger

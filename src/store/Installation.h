@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace spinledger {
+
+class AppContext;
+class Wheel;
+
+// Prepares the database for the running installation at start-up: finds or
+// creates its row, the settings row of each wheel and a first casino, and
+// makes sure each wheel's current casino exists. All of it in one transaction,
+// so an interrupted start leaves either everything or nothing.
+class Installation
+{
+public:
+    enum class Outcome
+    {
+        Prepared,
+        NoIdentifier, // the identifier was empty; settingId stays 0
+        NoDatabase,   // the file could not be opened
+    };
+
+    using StatusFn = std::function<void(const QString&)>;
+
+    static inline const QString DemoCasino = QStringLiteral("Demo Casino");
+
+    explicit Installation(AppContext& app) : m_app(app) {}
+
+    // Reports each step through status; sets settingId and the current casino
+    // of both wheels in the context. A failing statement throws DbError after
+    // everything was rolled back.
+    Outcome prepare(const QString& identifier, const StatusFn& status);
+
+private:
+    struct WheelRow
+    {
+        bool exists = false;
+        qint64 casino = 0;
+    };
+
+    qint64 findOrCreateInstallation(const QString& identifier);
+    WheelRow readWheelRow(const Wheel& wheel, qint64 settingId);
+    void insertWheelRow(const Wheel& wheel, qint64 settingId, qint64 casino);
+    qint64 firstCasinoOrDemo(qint64 settingId, bool& created);
+    bool casinoExists(qint64 casino);
+    void storeCurrentCasino(const Wheel& wheel, qint64 settingId, qint64 casino);
+
+    AppContext& m_app;
+};
+
+} // namespace spinledger
