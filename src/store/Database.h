@@ -38,6 +38,8 @@ public:
     Statement& bind(int index, const char* value) { return bind(index, QString::fromUtf8(value)); }
     Statement& bindNull(int index);
     Statement& bind(int index, const QVariant& value);
+    // Binds the next parameter, starting at the first: for long value lists.
+    template <typename T> Statement& add(const T& value) { return bind(m_next++, value); }
 
     // Steps once; true while a row is available.
     bool next();
@@ -56,6 +58,7 @@ public:
 private:
     Database* m_db;
     sqlite3_stmt* m_stmt;
+    int m_next = 1;
 };
 
 // Owner of the one connection of the process. Opening derives the key of the

@@ -19,6 +19,7 @@ inline const QString AppUpdate = QStringLiteral("AppUpdate sdb");
 inline QString play(QChar letter) { return QStringLiteral("play%1 ldb").arg(letter); }
 inline QString undo(QChar letter) { return QStringLiteral("undo%1 ldb").arg(letter); }
 inline QString restake(QChar letter) { return QStringLiteral("restake%1 ldb").arg(letter); }
+inline QString show(QChar letter) { return QStringLiteral("show%1 ldb").arg(letter); }
 } // namespace codes
 
 namespace texts {

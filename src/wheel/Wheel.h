@@ -99,7 +99,7 @@ public:
     QString settingsTable() const { return QStringLiteral("ka_app_%1_setting").arg(lower()); }
     QString amountSetting() const { return QStringLiteral("tb%1Amount").arg(m_letter); }
     QString casinoSetting() const { return QStringLiteral("cmb%1").arg(m_letter); }
-    QString zeroSwitch() const { return QStringLiteral("cb%100").arg(m_letter); }
+    QString zeroSwitch() const { return QStringLiteral("cb") + m_letter + QStringLiteral("00"); }
     QString checkBox(CategoryId c) const;
     QString ratioLabel(CategoryId c) const;
     // Every settings column of this wheel, which the settings store accepts.

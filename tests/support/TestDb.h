@@ -4,6 +4,7 @@
 #include "store/Clock.h"
 #include "store/Database.h"
 #include "store/Schema.h"
+#include "wheel/Wheel.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -73,12 +74,18 @@ public:
         db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('test-machine')");
         app->settingId = db.lastInsertId();
         casino = addCasino(QStringLiteral("Demo Casino"));
-        for (QChar l : {QChar(u'R'), QChar(u'M')}) {
-            const QString t = QStringLiteral("ka_app_%1_setting").arg(l.toLower());
-            const QString sql = QStringLiteral("INSERT INTO %1 (ka_app_setting_id, cb%2BlackRed, cb%2Numbers, "
-                                               "cb%2EvenOdd, cb%2LowHi, cb%2" "2TO1, cb%200, tb%2Amount, cmb%2) "
-                                               "VALUES (?1, 1, 0, 0, 0, 0, 0, 10, ?2)")
-                                    .arg(t, l);
+        // As a first start leaves them: Black/Red played, 00 off; amount 10.
+        for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+            QStringList cols{QStringLiteral("ka_app_setting_id")};
+            QStringList values{QStringLiteral("?1")};
+            for (const Category& c : w->categories()) {
+                cols << w->checkBox(c.id);
+                values << (c.id == CategoryId::BlackRed ? QStringLiteral("1") : QStringLiteral("0"));
+            }
+            cols << w->zeroSwitch() << w->amountSetting() << w->casinoSetting();
+            values << QStringLiteral("0") << QStringLiteral("10") << QStringLiteral("?2");
+            const QString sql = QStringLiteral("INSERT INTO ") + w->settingsTable() + QStringLiteral(" (") +
+                                cols.join(u',') + QStringLiteral(") VALUES (") + values.join(u',') + u')';
             db.prepare(sql.toStdString()).bind(1, app->settingId).bind(2, casino).run();
         }
         app->currentCmbR = app->currentCmbM = casino;

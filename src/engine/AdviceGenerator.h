@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/SpinEngine.h"
+#include "store/SettingsStore.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace spinledger {
+
+class RandomSource;
+
+// Plain exchange sort of a list of counts, ascending.
+std::vector<int> sortAscending(std::vector<int> counts);
+
+// Picks the next value of every category from the follower counts: the value
+// that most often came next, ties broken at random for the two-way bets and
+// Numbers, towards the first value for the three-way bets. Coin cells are
+// collected for the played categories.
+class AdviceGenerator
+{
+public:
+    AdviceGenerator(const Wheel& wheel, RandomSource& random) : m_wheel(wheel), m_random(random) {}
+
+    // Fills the advice values (not the stakes) and the cells to mark.
+    void generate(const std::vector<int>& counts, const WheelSettings& settings, Advice& advice,
+                  QStringList& coinCells);
+
+private:
+    int countOf(const std::vector<int>& counts, CategoryId c, const QString& value) const;
+    QString pickTwoWay(const Category& c, const std::vector<int>& counts);
+    QString pickFirstMax(const Category& c, const std::vector<int>& counts) const;
+    QString pickNumber(const std::vector<int>& counts, const WheelSettings& settings, QString& coinCell);
+    // Index lo + floor((hi - lo + 1) * r).
+    int randomIndex(int lo, int hi);
+
+    const Wheel& m_wheel;
+    RandomSource& m_random;
+};
+
+} // namespace spinledger

@@ -1,0 +1,30 @@
+#include "engine/Judgement.h"
+
+namespace spinledger::Judgement {
+
+QString verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString& advised)
+{
+    const QString advice = advised.trimmed();
+    bool won = false;
+    if (wheel.judgesByRange(c))
+        won = wheel.groupRangeWins(advice, wheel.label(pocketIndex).toInt());
+    else
+        won = wheel.field(pocketIndex, wheel.category(c)->field) == advice;
+    return won ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
+double nextStake(const QString& verdict, double amount, double previousStake)
+{
+    return verdict == u"Y" ? amount : 2 * previousStake;
+}
+
+double percent(qint64 part, qint64 total)
+{
+    if (total <= 0)
+        return 0;
+    // Hundredths of a per cent in whole numbers, so 2/3 gives exactly 66.67.
+    const qint64 hundredths = (part * 20000 + total) / (2 * total);
+    return double(hundredths) / 100.0;
+}
+
+} // namespace spinledger::Judgement

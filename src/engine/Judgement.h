@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/SpinEngine.h"
+
+#include <utility>
+
+namespace spinledger {
+
+// Judges the previous advice against the pocket that came up and works out
+// the stakes of the next advice.
+namespace Judgement {
+
+// "Y" when the advice of the category would have won with the pocket.
+QString verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString& advised);
+
+// Base amount after a win, twice the previous stake after a loss.
+double nextStake(const QString& verdict, double amount, double previousStake);
+
+// Share of wins in per cent, rounded to two decimals, halves away from zero.
+double percent(qint64 part, qint64 total);
+
+} // namespace Judgement
+
+} // namespace spinledger

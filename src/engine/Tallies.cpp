@@ -1,0 +1,146 @@
+#include "engine/Tallies.h"
+
+#include "engine/WheelSql.h"
+#include "store/Database.h"
+
+#include <QHash>
+
+#include <unordered_map>
+
+namespace spinledger {
+
+QString Tallies::matchKey(CategoryId c, const QString& value)
+{
+    const QString v = value.trimmed();
+    return c == CategoryId::Numbers ? QString::number(v.toInt()) : v;
+}
+
+std::vector<int> Tallies::followerCounts(int pocketIndex)
+{
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    std::vector<int> counts(m_wheel.counters().size(), 0);
+    for (const Category& c : m_wheel.categories()) {
+        Statement q = m_db.prepare(sql.tallyRows);
+        q.bind(1, m_settingId).bind(2, m_casino).bind(3, followKind(c));
+        q.bind(4, matchKey(c.id, m_wheel.field(pocketIndex, c.field)));
+        while (q.next()) {
+            const QString to = q.text(0);
+            const int n = int(q.integer(1));
+            for (int counter : m_wheel.countersFor(c.id, to))
+                counts[counter] += n;
+        }
+    }
+    return counts;
+}
+
+void Tallies::addTransition(const SpinValues& from, const SpinValues& to, int delta)
+{
+    for (const Category& c : m_wheel.categories()) {
+        // A follower without a value (the outside fields of 0 and 00) counts nowhere.
+        const QString follower = to[idx(c.id)].trimmed();
+        if (!follower.isEmpty())
+            add(followKind(c), matchKey(c.id, from[idx(c.id)]), follower, delta);
+    }
+}
+
+PerCategory<std::pair<qint64, qint64>> Tallies::judgementCounts()
+{
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    PerCategory<std::pair<qint64, qint64>> result{};
+    for (const Category& c : m_wheel.categories()) {
+        Statement q = m_db.prepare(sql.tallyRows);
+        q.bind(1, m_settingId).bind(2, m_casino).bind(3, judgeKind(c)).bind(4, QString());
+        while (q.next()) {
+            const QString verdict = q.text(0);
+            if (verdict == u"Y")
+                result[idx(c.id)].first = q.integer(1);
+            else if (verdict == u"N")
+                result[idx(c.id)].second = q.integer(1);
+        }
+    }
+    return result;
+}
+
+void Tallies::addJudgement(const PerCategory<QString>& verdicts, int delta)
+{
+    for (const Category& c : m_wheel.categories()) {
+        const QString v = verdicts[idx(c.id)].trimmed();
+        if (!v.isEmpty())
+            add(judgeKind(c), QString(), v, delta);
+    }
+}
+
+bool Tallies::isEmpty()
+{
+    Statement q = m_db.prepare(WheelSql::of(m_wheel).tallyAny);
+    q.bind(1, m_settingId).bind(2, m_casino);
+    return !q.next();
+}
+
+void Tallies::add(const QString& kind, const QString& from, const QString& to, qint64 delta)
+{
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    m_db.prepare(sql.tallyCreate).bind(1, m_settingId).bind(2, m_casino).bind(3, kind).bind(4, from).bind(5, to).run();
+    m_db.prepare(sql.tallyAdd)
+        .bind(1, m_settingId)
+        .bind(2, m_casino)
+        .bind(3, kind)
+        .bind(4, from)
+        .bind(5, to)
+        .bind(6, delta)
+        .run();
+    if (delta < 0)
+        m_db.prepare(sql.tallyDropEmpty).bind(1, m_settingId).bind(2, m_casino).bind(3, kind).bind(4, from).bind(5, to).run();
+}
+
+void Tallies::rebuild()
+{
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    m_db.prepare(sql.tallyClear).bind(1, m_settingId).bind(2, m_casino).run();
+
+    struct Key
+    {
+        QString kind, from, to;
+        bool operator==(const Key& o) const { return kind == o.kind && from == o.from && to == o.to; }
+    };
+    struct KeyHash
+    {
+        size_t operator()(const Key& k) const { return qHash(k.kind) ^ (qHash(k.from) << 1) ^ (qHash(k.to) << 2); }
+    };
+    std::unordered_map<Key, qint64, KeyHash> totals;
+
+    const auto& cats = m_wheel.categories();
+    Statement spins = m_db.prepare(sql.historyAscending);
+    spins.bind(1, m_settingId).bind(2, m_casino);
+    bool havePrevious = false;
+    SpinValues previous;
+    while (spins.next()) {
+        SpinValues current;
+        for (size_t i = 0; i < cats.size(); ++i)
+            current[idx(cats[i].id)] = spins.text(2 + int(i)).trimmed();
+        if (havePrevious) {
+            for (const Category& c : cats) {
+                const QString follower = current[idx(c.id)];
+                if (!follower.isEmpty())
+                    ++totals[{followKind(c), matchKey(c.id, previous[idx(c.id)]), follower}];
+            }
+        }
+        previous = current;
+        havePrevious = true;
+    }
+
+    Statement wins = m_db.prepare(sql.winVerdictsOfCasino);
+    wins.bind(1, m_settingId).bind(2, m_casino);
+    while (wins.next()) {
+        for (size_t i = 0; i < cats.size(); ++i) {
+            const QString v = wins.text(int(i)).trimmed();
+            if (!v.isEmpty())
+                ++totals[{judgeKind(cats[i]), QString(), v}];
+        }
+    }
+
+    for (const auto& [key, n] : totals)
+        add(key.kind, key.from, key.to, n);
+}
+
+} // namespace spinledger

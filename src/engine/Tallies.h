@@ -1,0 +1,60 @@
+#pragma once
+
+#include "wheel/Wheel.h"
+
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+namespace spinledger {
+
+class Database;
+
+// The stored category values of one spin, trimmed, indexed by category.
+using SpinValues = PerCategory<QString>;
+
+// Running summaries of one casino's history, kept beside the rows so that a
+// spin costs the same at any history length:
+//  - follower transitions: per category, how often a spin with value "from"
+//    was followed by a spin with value "to";
+//  - judgement counts: per category, how many judgements were "Y" and "N".
+// They change in the same transaction as the rows they summarise and can be
+// rebuilt from those rows at any time.
+class Tallies
+{
+public:
+    Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino)
+        : m_db(db), m_wheel(wheel), m_settingId(settingId), m_casino(casino)
+    {
+    }
+
+    // Follower counts for a spin of the given pocket, in counter order, over
+    // the history as it stands (the new spin itself not yet in it).
+    std::vector<int> followerCounts(int pocketIndex);
+    void addTransition(const SpinValues& from, const SpinValues& to, int delta);
+
+    // Won and lost judgements of every category.
+    PerCategory<std::pair<qint64, qint64>> judgementCounts();
+    void addJudgement(const PerCategory<QString>& verdicts, int delta);
+
+    bool isEmpty();
+    // Recomputes every tally of the casino from its spin and judgement rows.
+    void rebuild();
+
+    // The key a category value is matched by: pocket labels match by number,
+    // so "0" and "00" are the same earlier spin for Numbers.
+    static QString matchKey(CategoryId c, const QString& value);
+
+private:
+    void add(const QString& kind, const QString& from, const QString& to, qint64 delta);
+    QString followKind(const Category& c) const { return QStringLiteral("follow:") + c.key; }
+    QString judgeKind(const Category& c) const { return QStringLiteral("judge:") + c.key; }
+
+    Database& m_db;
+    const Wheel& m_wheel;
+    qint64 m_settingId;
+    qint64 m_casino;
+};
+
+} // namespace spinledger

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+namespace spinledger {
+
+class Wheel;
+
+// The statements of the engine for one wheel, composed once from the wheel's
+// table and column names; every value in them is a bound parameter.
+struct WheelSql
+{
+    static const WheelSql& of(const Wheel& wheel);
+
+    // Spins, newest first: id, now, then one column per category (display order).
+    std::string newestSpins;
+    std::string historyAscending; // the same columns, oldest first, whole casino
+    std::string insertSpin;
+    std::string insertCount;
+    std::string deleteSpin;
+    std::string deleteCountOfSpin;
+
+    // Advice, newest first: id, win id, values (display order), then stakes
+    // of the outside categories (display order).
+    std::string newestAdvice;
+    std::string insertAdvice;
+    std::string deleteAdviceOfSpin;
+    std::string linkAdvice;
+    std::string unlinkAdvice;
+    std::string restake;
+
+    std::string insertWin;
+    std::string winOfSpin;   // id, verdicts (display order)
+    std::string winPercents; // win percentage per category (display order)
+    std::string deleteWinOfSpin;
+    std::string winVerdictsOfCasino; // verdicts of every win row of a casino
+
+    std::string tallyRows;      // tally_to, tally_count for one kind and from
+    std::string tallyCreate;    // INSERT OR IGNORE a zero row
+    std::string tallyAdd;       // add a delta to one row
+    std::string tallyDropEmpty; // delete rows that reached zero
+    std::string tallyAny;       // does the casino have any tally row
+    std::string tallyClear;     // all rows of a casino
+};
+
+} // namespace spinledger
