@@ -1,47 +1,439 @@
 #include "board/BoardWidget.h"
 
+#include "board/AmountText.h"
+#include "board/BoardCell.h"
+#include "board/BoardGeometry.h"
+#include "board/CellGrid.h"
+#include "board/CoinLabels.h"
+#include "board/HistoryView.h"
 #include "board/StatusSink.h"
+#include "board/WinRatioLabel.h"
+#include "board/WindowLock.h"
 #include "engine/SpinEngine.h"
 #include "store/AppContext.h"
-#include "wheel/Wheel.h"
+#include "store/ErrorCodes.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace spinledger {
 
-struct BoardWidget::Controls
+namespace {
+
+const QColor Felt(10, 98, 52);
+
+// Marks an operation as running for as long as it lives.
+class BusyScope
 {
-    AppContext& app;
-    SpinEngine& engine;
-    const Wheel& wheel;
-    StatusSink& status;
-    QComboBox* combo = nullptr;
+public:
+    explicit BusyScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~BusyScope() { m_flag = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& m_flag;
 };
+
+QGroupBox* frame(const QString& caption, const QRect& geometry, QWidget* parent)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setGeometry(geometry);
+    return box;
+}
+
+// Keeps the first failure of a sequence of steps.
+void keepFirst(Status& first, const Status& next)
+{
+    if (first.ok && !next.ok)
+        first = next;
+}
+
+} // namespace
 
 BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel, StatusSink& status,
                          QWidget* parent)
-    : QWidget(parent), m_c(std::make_unique<Controls>(Controls{app, engine, wheel, status}))
+    : QWidget(parent), m_app(app), m_engine(engine), m_wheel(wheel), m_status(status), m_settings(app)
 {
     setObjectName(QStringLiteral("board") + wheel.letter());
-    m_c->combo = new QComboBox(this);
-    m_c->combo->setObjectName(wheel.casinoSetting());
+    setMinimumSize(BoardGeometry::pageSize());
+    resize(BoardGeometry::pageSize());
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Felt);
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+
+    m_grid = std::make_unique<CellGrid>(wheel, this, [this] { return zeroZeroOn(); });
+    buildCategoryFrames();
+    buildZeroZeroFrame();
+    buildAmountFrame();
+    buildCasinoFrame();
+    buildUndoButton();
+    m_history = new HistoryView(wheel, this);
+    m_history->setGeometry(BoardGeometry::playedFrame());
+    m_coins = std::make_unique<CoinLabels>(wheel, this);
+    // The 00 cell takes clicks only while the 00 pocket is played.
+    m_grid->cell(wheel.zeroZeroCell())->setEnabled(false);
+    connectCells();
 }
 
 BoardWidget::~BoardWidget() = default;
 
-const Wheel& BoardWidget::wheel() const
+void BoardWidget::buildCategoryFrames()
 {
-    return m_c->wheel;
+    int position = 0;
+    for (const Category& c : m_wheel.categories()) {
+        QGroupBox* box = frame(c.caption, BoardGeometry::categoryFrame(position++), this);
+        auto* check = new QCheckBox(QStringLiteral("Play"), box);
+        check->setObjectName(m_wheel.checkBox(c.id));
+        check->setToolTip(QStringLiteral("Display ") + c.caption);
+        check->setGeometry(8, 17, 76, 18);
+        const QString tip = m_wheel.letter() == u'R' ? QStringLiteral("Win Ratio (%)") : QString();
+        auto* ratio = new WinRatioLabel(m_wheel.ratioLabel(c.id), tip, box);
+        ratio->setGeometry(8, 38, 74, 18);
+        m_categoryBoxes[idx(c.id)] = check;
+        m_ratios[idx(c.id)] = ratio;
+        const CategoryId id = c.id;
+        connect(check, &QCheckBox::toggled, this, [this, id] { categoryToggled(id); });
+    }
 }
 
-void BoardWidget::initCells() {}
-void BoardWidget::loadSettings() {}
+void BoardWidget::buildZeroZeroFrame()
+{
+    QGroupBox* box = frame(QStringLiteral("00"), BoardGeometry::zeroZeroFrame(), this);
+    m_zeroZero = new QCheckBox(QStringLiteral("Enable"), box);
+    m_zeroZero->setObjectName(m_wheel.zeroSwitch());
+    m_zeroZero->setToolTip(m_wheel.letter() == u'R' ? QStringLiteral("Enable 00 Roulette")
+                                                    : QStringLiteral("Enable 00 Miniroulette"));
+    m_zeroZero->setGeometry(8, 26, 76, 22);
+    connect(m_zeroZero, &QCheckBox::toggled, this, &BoardWidget::zeroZeroToggled);
+}
+
+void BoardWidget::buildAmountFrame()
+{
+    QGroupBox* box = frame(QStringLiteral("Amount"), BoardGeometry::amountFrame(), this);
+    m_amount = new QLineEdit(box);
+    m_amount->setObjectName(m_wheel.amountSetting());
+    m_amount->setToolTip(QStringLiteral("Amount/Coins you bet"));
+    m_amount->setGeometry(8, 24, 56, 26);
+    m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_restake = new QPushButton(QStringLiteral("Reset"), box);
+    m_restake->setObjectName(QStringLiteral("btnAmountReset") + m_wheel.letter());
+    m_restake->setGeometry(72, 23, 70, 28);
+    connect(m_amount, &QLineEdit::textChanged, this, &BoardWidget::amountEdited);
+    connect(m_restake, &QPushButton::clicked, this, &BoardWidget::restakeAdvice);
+}
+
+void BoardWidget::buildCasinoFrame()
+{
+    QGroupBox* box = frame(QStringLiteral("Casino"), BoardGeometry::casinoFrame(), this);
+    m_combo = new QComboBox(box);
+    m_combo->setObjectName(m_wheel.casinoSetting());
+    m_combo->setGeometry(8, 24, BoardGeometry::casinoFrame().width() - 16, 26);
+    connect(m_combo, &QComboBox::activated, this, &BoardWidget::casinoChosen);
+}
+
+void BoardWidget::buildUndoButton()
+{
+    m_undo = new QPushButton(QStringLiteral("UNDO"), this);
+    m_undo->setObjectName(QStringLiteral("btnUndo") + m_wheel.letter());
+    m_undo->setGeometry(BoardGeometry::undoButton());
+    QFont f = m_undo->font();
+    f.setBold(true);
+    m_undo->setFont(f);
+    connect(m_undo, &QPushButton::clicked, this, &BoardWidget::undoSpin);
+}
+
+void BoardWidget::connectCells()
+{
+    for (BoardCell* cell : m_grid->cells()) {
+        if (!cell->isPocket())
+            continue;
+        connect(cell, &BoardCell::hovered, this, [this](const QString& name) { m_grid->hoverCells(name); });
+        connect(cell, &BoardCell::pressed, this, [this](const QString& name) { m_grid->press(name); });
+        connect(cell, &BoardCell::clicked, this, &BoardWidget::playPocket);
+    }
+}
+
+const Wheel& BoardWidget::wheel() const
+{
+    return m_wheel;
+}
+
 QComboBox* BoardWidget::casinoCombo() const
 {
-    return m_c->combo;
+    return m_combo;
 }
-void BoardWidget::selectCasino(qint64) {}
-void BoardWidget::drawAll() {}
-void BoardWidget::hoverNone() {}
+
+QStringList BoardWidget::cellStates() const
+{
+    return m_grid->entries();
+}
+
+bool BoardWidget::zeroZeroOn() const
+{
+    return m_zeroZero && m_zeroZero->isChecked();
+}
+
+PerCategory<bool> BoardWidget::played() const
+{
+    PerCategory<bool> on{};
+    for (int i = 0; i < CategoryCount; ++i)
+        on[i] = m_categoryBoxes[i] && m_categoryBoxes[i]->isChecked();
+    return on;
+}
+
+void BoardWidget::initCells()
+{
+    m_grid->resetCells();
+}
+
+void BoardWidget::loadSettings()
+{
+    const Result<WheelSettings> s = m_settings.wheelSettings(m_wheel);
+    if (!s) {
+        m_status.setStatus(s.status());
+        return;
+    }
+    m_zeroZero->setChecked(s->zeroZeroEnabled);
+    for (const Category& c : m_wheel.categories())
+        m_categoryBoxes[idx(c.id)]->setChecked(s->played[idx(c.id)]);
+    m_amount->setText(AmountText::toShown(s->amountText));
+    m_loadedCasino = s->casino;
+}
+
+void BoardWidget::selectCasino(qint64 casinoId)
+{
+    const int index = m_combo->findData(QVariant::fromValue<qint64>(casinoId));
+    if (index < 0)
+        return;
+    m_combo->setCurrentIndex(index);
+    casinoChosen(index);
+}
+
+void BoardWidget::drawAll()
+{
+    const std::optional<qint64> casino = storedCasino();
+    if (!casino)
+        return;
+    const Status drawn = drawFor(*casino);
+    if (!drawn.ok)
+        m_status.setStatus(drawn.text);
+}
+
+void BoardWidget::hoverNone()
+{
+    m_grid->hoverCells(QStringLiteral("none"));
+}
+
+void BoardWidget::finish(const Status& outcome)
+{
+    m_status.setStatus(outcome.ok ? texts::Idle : outcome.text);
+}
+
+std::optional<qint64> BoardWidget::storedCasino()
+{
+    const Result<QString> casino = m_settings.getSetting(m_wheel.settingsTable(), m_wheel.casinoSetting());
+    if (!casino) {
+        m_status.setStatus(casino.status());
+        return std::nullopt;
+    }
+    return casino->toLongLong();
+}
+
+// --- user actions -----------------------------------------------------------
+
+void BoardWidget::playPocket(const QString& cellName)
+{
+    if (m_busy)
+        return;
+    BusyScope busy(m_busy);
+    WindowLock lock(this);
+    const QString label = cellName.mid(m_wheel.cellPrefix().size());
+    m_status.setStatus(texts::analyze(label));
+    if (m_combo->currentIndex() < 0) {
+        m_status.setStatus(texts::SelectCasino);
+        m_grid->hoverCells(QStringLiteral("none"));
+        return;
+    }
+    m_grid->resetCells();
+    const SpinOutcome outcome = m_engine.play(label);
+    if (!outcome.status.ok) {
+        m_status.setStatus(outcome.status.text);
+        return;
+    }
+    m_grid->setCellStates(outcome.coinCells, QStringLiteral("COIN"));
+    for (const Category& c : m_wheel.categories())
+        m_ratios[idx(c.id)]->showWinRatio(outcome.winPct[idx(c.id)], c.caption);
+    Status drawn;
+    if (const std::optional<qint64> casino = storedCasino())
+        keepFirst(drawn, showHistory(*casino));
+    keepFirst(drawn, showAdvice());
+    m_grid->hoverCells(QStringLiteral("none"));
+    finish(drawn);
+}
+
+void BoardWidget::undoSpin()
+{
+    if (m_busy)
+        return;
+    BusyScope busy(m_busy);
+    WindowLock lock(this);
+    const std::optional<qint64> casino = storedCasino();
+    if (!casino)
+        return;
+    m_status.setStatus(texts::PleaseWait);
+    m_grid->resetCells();
+    const UndoOutcome undone = m_engine.undoSpin(m_app.settingId, *casino);
+    // Redrawn either way: the board shows what the database holds.
+    Status outcome = undone.status;
+    keepFirst(outcome, drawFor(*casino));
+    finish(outcome);
+}
+
+void BoardWidget::restakeAdvice()
+{
+    if (m_busy)
+        return;
+    BusyScope busy(m_busy);
+    WindowLock lock(this);
+    m_status.setStatus(texts::PleaseWait);
+    Status outcome = m_engine.restakeAdvice().status;
+    keepFirst(outcome, showAdvice());
+    finish(outcome);
+}
+
+void BoardWidget::casinoChosen(int index)
+{
+    if (m_busy || index < 0)
+        return;
+    BusyScope busy(m_busy);
+    m_status.setStatus(texts::PleaseWait);
+    WindowLock lock(this);
+    const qint64 id = m_combo->itemData(index).toLongLong();
+    m_app.currentCmb(m_wheel) = id;
+    const Status stored =
+        m_settings.setSetting(m_wheel.settingsTable(), m_wheel.casinoSetting(), QString::number(id));
+    if (!stored.ok) {
+        m_status.setStatus(stored.text);
+        return;
+    }
+    m_grid->setCellStates(m_wheel.cellNames(), QStringLiteral("OFF"));
+    const std::optional<qint64> casino = storedCasino();
+    if (!casino)
+        return;
+    finish(drawFor(*casino));
+}
+
+void BoardWidget::categoryToggled(CategoryId category)
+{
+    WindowLock lock(this);
+    const QString name = m_wheel.checkBox(category);
+    const QString state =
+        m_categoryBoxes[idx(category)]->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    Status outcome = m_settings.setSetting(m_wheel.settingsTable(), name, state);
+    if (const std::optional<qint64> casino = outcome.ok ? storedCasino() : std::nullopt) {
+        keepFirst(outcome, refreshCategory(*casino, category));
+        // The coin labels belong to the outside bets only.
+        if (category != CategoryId::Numbers)
+            keepFirst(outcome, showAdvice());
+    }
+    m_grid->hoverCells(QStringLiteral("none"));
+    if (!outcome.ok)
+        m_status.setStatus(outcome.text);
+}
+
+void BoardWidget::zeroZeroToggled(bool on)
+{
+    const Status stored = m_settings.setSetting(m_wheel.settingsTable(), m_wheel.zeroSwitch(),
+                                                on ? QStringLiteral("1") : QStringLiteral("0"));
+    if (!stored.ok)
+        m_status.setStatus(stored.text);
+    const QString cell = m_wheel.zeroZeroCell();
+    m_grid->cell(cell)->setEnabled(on);
+    m_grid->setCellState(cell, on ? QStringLiteral("OFF") : QStringLiteral("GREEN"));
+}
+
+void BoardWidget::amountEdited(const QString& text)
+{
+    const Result<QString> amount = AmountText::toStored(text);
+    if (!amount) {
+        m_status.setStatus(amount.status());
+        return;
+    }
+    const Status stored = m_settings.setSetting(m_wheel.settingsTable(), m_wheel.amountSetting(), *amount);
+    if (!stored.ok)
+        m_status.setStatus(stored.text);
+}
+
+// --- redraws ----------------------------------------------------------------
+
+Status BoardWidget::drawFor(qint64 casino)
+{
+    Status first = showHistory(casino);
+    keepFirst(first, refreshCategories(casino));
+    keepFirst(first, showAdvice());
+    return first;
+}
+
+Status BoardWidget::showHistory(qint64 casino)
+{
+    const Result<std::vector<HistoryEntry>> spins = m_engine.history(casino, HistoryView::Rows);
+    if (!spins) {
+        m_history->clear();
+        return Status::failure(spins.status());
+    }
+    m_history->showHistory(*spins);
+    return Status::success();
+}
+
+Status BoardWidget::refreshCategory(qint64 casino, CategoryId category)
+{
+    const Result<CategoryView> view = m_engine.categoryView(casino);
+    if (!view)
+        return Status::failure(view.status());
+    showCategory(*view, category);
+    return Status::success();
+}
+
+Status BoardWidget::refreshCategories(qint64 casino)
+{
+    const Result<CategoryView> view = m_engine.categoryView(casino);
+    if (!view)
+        return Status::failure(view.status());
+    for (const Category& c : m_wheel.categories())
+        showCategory(*view, c.id);
+    return Status::success();
+}
+
+// The coin mark of the current advice (none while the category is not
+// played) and the win ratio of the last judgement.
+void BoardWidget::showCategory(const CategoryView& view, CategoryId category)
+{
+    const int i = idx(category);
+    const QString value = view.hasAdvice ? view.values[i].trimmed() : QString();
+    m_grid->setCellState(m_wheel.cellName(category, value),
+                         m_categoryBoxes[i]->isChecked() ? QStringLiteral("COIN") : QStringLiteral("OFF"));
+    m_ratios[i]->showWinRatio(view.hasAdvice ? view.winPct[i] : 0.0, m_wheel.category(category)->caption);
+}
+
+Status BoardWidget::showAdvice()
+{
+    const Result<WheelSettings> s = m_settings.wheelSettings(m_wheel);
+    if (!s)
+        return Status::failure(s.status());
+    const QString shown = AmountText::toShown(s->amountText);
+    if (m_amount->text() != shown)
+        m_amount->setText(shown);
+    const Result<CurrentAdvice> current = m_engine.currentAdvice(s->casino);
+    if (!current)
+        return Status::failure(current.status());
+    m_coins->showAdvice(*current, s->amount, played());
+    return Status::success();
+}
 
 } // namespace spinledger

@@ -1,17 +1,29 @@
 #pragma once
 
+#include "store/Result.h"
+#include "store/SettingsStore.h"
+#include "wheel/Wheel.h"
+
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
+class QCheckBox;
 class QComboBox;
+class QLineEdit;
+class QPushButton;
 
 namespace spinledger {
 
 class AppContext;
+struct CategoryView;
+class CellGrid;
+class CoinLabels;
+class HistoryView;
 class SpinEngine;
 class StatusSink;
-class Wheel;
+class WinRatioLabel;
 
 // The betting board of one wheel: cells, coin and win ratio labels, history,
 // category switches, 00 switch, stake amount, Undo / Reset and the casino
@@ -43,9 +55,57 @@ public:
     // Ends the hover highlight (the tab control was pressed).
     void hoverNone();
 
+    // The cell state list ("pbR17:OFF" ...), in the wheel's cell order.
+    QStringList cellStates() const;
+
 private:
-    struct Controls;
-    std::unique_ptr<Controls> m_c;
+    void buildCategoryFrames();
+    void buildZeroZeroFrame();
+    void buildAmountFrame();
+    void buildCasinoFrame();
+    void buildUndoButton();
+    void connectCells();
+
+    // User actions; each runs to its end with the window disabled.
+    void playPocket(const QString& cellName);
+    void undoSpin();
+    void restakeAdvice();
+    void casinoChosen(int index);
+    void categoryToggled(CategoryId category);
+    void zeroZeroToggled(bool on);
+    void amountEdited(const QString& text);
+
+    // Redraws from the database; each returns the first failure it met.
+    Status drawFor(qint64 casino);
+    Status showHistory(qint64 casino);
+    Status refreshCategory(qint64 casino, CategoryId category);
+    Status refreshCategories(qint64 casino);
+    void showCategory(const CategoryView& view, CategoryId category);
+    Status showAdvice();
+
+    std::optional<qint64> storedCasino();
+    PerCategory<bool> played() const;
+    bool zeroZeroOn() const;
+    void finish(const Status& outcome);
+
+    AppContext& m_app;
+    SpinEngine& m_engine;
+    const Wheel& m_wheel;
+    StatusSink& m_status;
+    SettingsStore m_settings;
+
+    std::unique_ptr<CellGrid> m_grid;
+    std::unique_ptr<CoinLabels> m_coins;
+    HistoryView* m_history = nullptr;
+    PerCategory<QCheckBox*> m_categoryBoxes{};
+    PerCategory<WinRatioLabel*> m_ratios{};
+    QCheckBox* m_zeroZero = nullptr;
+    QLineEdit* m_amount = nullptr;
+    QPushButton* m_restake = nullptr;
+    QPushButton* m_undo = nullptr;
+    QComboBox* m_combo = nullptr;
+    qint64 m_loadedCasino = 0;
+    bool m_busy = false;
 };
 
 } // namespace spinledger

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "store/Result.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace spinledger {
+
+// The stake amount as typed and as stored: a non-negative number of at most
+// three characters, digits and one decimal separator of the user's locale on
+// screen, with '.' in the database.
+class AmountText
+{
+public:
+    static const QString NotNumeric; // "Please enter numbers only."
+    static const QString TooLong;    // "Invalid Amount. Max 3 chars."
+    static constexpr int MaxChars = 3;
+
+    // The stored form of a typed amount, or the status text that refuses it.
+    static Result<QString> toStored(const QString& typed, const QLocale& locale = QLocale());
+    // The typed form of a stored amount.
+    static QString toShown(const QString& stored, const QLocale& locale = QLocale());
+};
+
+} // namespace spinledger

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+namespace spinledger {
+
+class Wheel;
+
+// Where everything sits on a board's tab page. Positions are designed in twips
+// (1/15 logical pixel); the widgets get pixels.
+class BoardGeometry
+{
+public:
+    static constexpr int TwipsPerPixel = 15;
+    static QRect toPixels(const QRect& twips);
+    static QSize pageSize(); // 10095 x 6300 twips
+
+    // The cell's rectangle in twips; an empty rectangle for a name that is no
+    // cell of the wheel.
+    static QRect cellTwips(const Wheel& wheel, const QString& cellName);
+    static QRect cellPixels(const Wheel& wheel, const QString& cellName)
+    {
+        return toPixels(cellTwips(wheel, cellName));
+    }
+
+    // The frames around the grid, in pixels.
+    static QRect categoryFrame(int position); // position in the wheel's category list
+    static QRect zeroZeroFrame();
+    static QRect amountFrame();
+    static QRect casinoFrame();
+    static QRect playedFrame();
+    static QRect undoButton();
+
+    // History labels inside the "Played" frame, in pixels relative to it.
+    static QRect historyLabel(int column, int row); // column 0 black, 1 green, 2 red
+};
+
+} // namespace spinledger

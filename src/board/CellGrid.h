@@ -1,0 +1,53 @@
+#pragma once
+
+#include "board/CellPictures.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace spinledger {
+
+class BoardCell;
+class Wheel;
+
+// The cells of one board and their stored states (the RCells / MCells list:
+// entries "pbR17:OFF", in the wheel's cell order). Stored states are "OFF",
+// "COIN" and "GREEN"; "ON" and "CLICK" are only shown.
+class CellGrid
+{
+public:
+    // zeroZeroOn tells whether the 00 pocket is played; while it is not, the
+    // 00 cell always shows its "GREEN" picture.
+    CellGrid(const Wheel& wheel, QWidget* page, std::function<bool()> zeroZeroOn);
+
+    const QStringList& entries() const { return m_entries; }
+    QString state(const QString& cellName) const;
+    BoardCell* cell(const QString& cellName) const { return m_cells.value(cellName); }
+    const QList<BoardCell*>& cells() const { return m_order; }
+
+    void changePic(const QString& cellName, const QString& state);
+    void setCellState(const QString& cellName, const QString& state);
+    // Several states stored at once, then one redraw.
+    void setCellStates(const QStringList& cellNames, const QString& state);
+    void resetCells();
+    void hoverCells(const QString& cellName);
+    void press(const QString& cellName);
+    void redraw();
+
+private:
+    QString shownState(const QString& cellName, const QString& state) const;
+    bool storeState(const QString& cellName, const QString& state);
+
+    const Wheel& m_wheel;
+    std::function<bool()> m_zeroZeroOn;
+    CellPictures m_pictures;
+    QStringList m_entries;
+    QHash<QString, BoardCell*> m_cells;
+    QList<BoardCell*> m_order;
+};
+
+} // namespace spinledger

@@ -1,0 +1,202 @@
+#include "board/CellPictures.h"
+
+#include "board/BoardGeometry.h"
+#include "wheel/Wheel.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace spinledger {
+
+namespace {
+
+const QColor Felt(10, 98, 52);
+const QColor PocketRed(200, 24, 36);
+const QColor PocketBlack(22, 22, 22);
+const QColor PocketGreen(0, 150, 70);
+const QColor Line(236, 236, 220);
+const QColor GoldLight(255, 226, 110);
+const QColor GoldDark(232, 168, 0);
+const QColor CoinEdge(120, 78, 0);
+const QColor Pressed(190, 242, 190);
+const QColor Ink(25, 25, 25);
+
+struct OutsideLook
+{
+    const char* suffix;
+    const char* caption;
+    QColor diamond; // invalid: a text caption instead
+};
+
+const OutsideLook OutsideLooks[] = {
+    {"BLACK", "", PocketBlack}, {"RED", "", PocketRed},    {"EVEN", "EVEN", {}},     {"ODD", "ODD", {}},
+    {"1_18", "1 to 18", {}},    {"19_36", "19 to 36", {}}, {"1ST12", "1st 12", {}},  {"2ND12", "2nd 12", {}},
+    {"3RD12", "3rd 12", {}},    {"2TO1R1", "2 to 1", {}},  {"2TO1R2", "2 to 1", {}}, {"2TO1R3", "2 to 1", {}},
+    {"1_6", "1-6", {}},         {"4_9", "4-9", {}},        {"7_12", "7-12", {}},
+};
+
+const OutsideLook* outsideLook(const QString& suffix)
+{
+    for (const OutsideLook& l : OutsideLooks) {
+        if (suffix == QLatin1String(l.suffix))
+            return &l;
+    }
+    return nullptr;
+}
+
+// The table colour of a pocket, from its colour field.
+QColor pocketColour(const Wheel& wheel, const QString& label)
+{
+    const QString colour = wheel.field(wheel.pocketIndex(label), 1);
+    if (colour == u"R")
+        return PocketRed;
+    if (colour == u"B")
+        return PocketBlack;
+    return PocketGreen;
+}
+
+QFont captionFont(int pixelSize)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    return f;
+}
+
+void drawFrame(QPainter& p, const QRect& r, const QColor& colour, int width)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour, width));
+    const int inset = width / 2;
+    p.drawRect(r.adjusted(inset, inset, -inset - 1 + (width % 2), -inset - 1 + (width % 2)));
+}
+
+void drawGold(QPainter& p, const QRect& r)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, GoldLight);
+    g.setColorAt(1, GoldDark);
+    p.fillRect(r, g);
+}
+
+// A small stack of chips in the bottom-left corner, below the caption.
+void drawCoins(QPainter& p, const QRect& r)
+{
+    const int w = 12;
+    const int h = 5;
+    const int x = r.left() + 3;
+    const int base = r.bottom() - 2 - h;
+    p.setPen(QPen(CoinEdge, 1));
+    for (int i = 0; i < 2; ++i) {
+        p.setBrush(i == 1 ? GoldLight : GoldDark);
+        p.drawEllipse(QRect(x, base - i * 3, w, h));
+    }
+}
+
+void drawDiamond(QPainter& p, const QRect& r, const QColor& fill)
+{
+    const QPointF c = QRectF(r).center();
+    const qreal hw = qMin(r.width() * 0.3, 18.0);
+    const qreal hh = r.height() * 0.32;
+    QPainterPath path;
+    path.moveTo(c.x(), c.y() - hh);
+    path.lineTo(c.x() + hw, c.y());
+    path.lineTo(c.x(), c.y() + hh);
+    path.lineTo(c.x() - hw, c.y());
+    path.closeSubpath();
+    p.setPen(QPen(Line, 1.2));
+    p.setBrush(fill);
+    p.drawPath(path);
+}
+
+void drawCaption(QPainter& p, const QRect& r, const QString& text, const QColor& colour, int pixelSize)
+{
+    p.setFont(captionFont(pixelSize));
+    p.setPen(colour);
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+} // namespace
+
+QString CellPictures::resourceName(const QString& cellName, const QString& state)
+{
+    QString name = cellName;
+    name.remove(QStringLiteral("pb"));
+    return name + u'_' + state;
+}
+
+bool CellPictures::hasState(const Wheel& wheel, const QString& cellName, const QString& state)
+{
+    if (!wheel.cellNames().contains(cellName))
+        return false;
+    static const QStringList common = {QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("COIN")};
+    if (common.contains(state))
+        return true;
+    const bool pocket = wheel.pocketIndex(cellName.mid(wheel.cellPrefix().size())) >= 0;
+    if (state == u"CLICK")
+        return pocket;
+    return state == u"GREEN" && cellName == wheel.zeroZeroCell();
+}
+
+QPixmap CellPictures::picture(const QString& resourceName)
+{
+    if (auto it = m_cache.constFind(resourceName); it != m_cache.constEnd())
+        return *it;
+    const int split = int(resourceName.lastIndexOf(u'_'));
+    const Wheel* wheel = resourceName.isEmpty() ? nullptr : Wheel::byLetter(resourceName.at(0));
+    if (!wheel || split < 1)
+        return {};
+    const QString cell = QStringLiteral("pb") + resourceName.left(split);
+    const QString state = resourceName.mid(split + 1);
+    if (!hasState(*wheel, cell, state))
+        return {};
+    QPixmap pm = draw(*wheel, cell, state);
+    m_cache.insert(resourceName, pm);
+    return pm;
+}
+
+QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QString& state) const
+{
+    const QRect r(QPoint(0, 0), BoardGeometry::cellPixels(wheel, cellName).size());
+    QPixmap pm(r.size());
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    const QString suffix = cellName.mid(wheel.cellPrefix().size());
+    const OutsideLook* outside = outsideLook(suffix);
+    const QColor table = outside ? Felt : pocketColour(wheel, suffix);
+    const QString caption = outside ? QString::fromLatin1(outside->caption) : suffix;
+    const int textSize = outside ? 11 : 14;
+
+    if (state == u"GREEN") {
+        p.fillRect(r, PocketGreen.darker(130));
+        drawFrame(p, r, Line, 1);
+        return pm;
+    }
+    if (state == u"COIN") {
+        drawGold(p, r);
+        // The caption moves up to leave the chips their corner.
+        const QRect above = r.adjusted(0, 0, 0, -7);
+        if (outside && outside->diamond.isValid())
+            drawDiamond(p, above, outside->diamond);
+        drawCaption(p, above, caption, Ink, textSize);
+        drawCoins(p, r);
+        drawFrame(p, r, CoinEdge, 2);
+        return pm;
+    }
+    const bool lit = state == u"ON" || state == u"CLICK";
+    p.fillRect(r, state == u"ON" ? QColor(Qt::white) : state == u"CLICK" ? Pressed : table);
+    if (outside && outside->diamond.isValid())
+        drawDiamond(p, r, outside->diamond);
+    // A lit cell shows its caption in the pocket's colour, dark enough to read.
+    const QColor text = !lit                   ? QColor(Qt::white)
+                        : outside              ? Ink
+                        : table == PocketGreen ? table.darker(140)
+                                               : table;
+    drawCaption(p, r, caption, text, textSize);
+    drawFrame(p, r, lit ? Ink : Line, 1);
+    return pm;
+}
+
+} // namespace spinledger

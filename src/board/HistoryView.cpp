@@ -1,0 +1,76 @@
+#include "board/HistoryView.h"
+
+#include "board/BadgeLabel.h"
+#include "board/BoardGeometry.h"
+#include "wheel/Wheel.h"
+
+namespace spinledger {
+
+namespace {
+
+struct ColumnLook
+{
+    const char* colour; // stored colour letter
+    const char* name;   // label array name after the wheel letter
+    QColor fill;
+};
+
+const ColumnLook Columns[] = {
+    {"B", "BLACK", QColor(22, 22, 22)},
+    {"G", "GREEN", QColor(0, 150, 70)},
+    {"R", "RED", QColor(200, 24, 36)},
+};
+
+int columnOf(const QString& colour)
+{
+    for (int c = 0; c < 3; ++c) {
+        if (colour == QLatin1String(Columns[c].colour))
+            return c;
+    }
+    return -1;
+}
+
+} // namespace
+
+HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(QStringLiteral("Played"), parent)
+{
+    setObjectName(QStringLiteral("frame%1Played").arg(wheel.letter()));
+    QFont chipFont = font();
+    chipFont.setPixelSize(10);
+    chipFont.setBold(true);
+    for (int c = 0; c < 3; ++c) {
+        for (int row = 0; row < Rows; ++row) {
+            auto* l = new BadgeLabel(this);
+            l->setObjectName(
+                QStringLiteral("tx%1%2_%3").arg(wheel.letter()).arg(QLatin1String(Columns[c].name)).arg(row));
+            l->setGeometry(BoardGeometry::historyLabel(c, row));
+            l->setPlate(Columns[c].fill, QColor(236, 236, 220));
+            l->setTextColour(Qt::white);
+            l->setFont(chipFont);
+            m_labels[c][row] = l;
+        }
+    }
+}
+
+void HistoryView::clear()
+{
+    for (auto& column : m_labels) {
+        for (BadgeLabel* l : column)
+            l->clear();
+    }
+}
+
+void HistoryView::showHistory(const std::vector<HistoryEntry>& spins)
+{
+    clear();
+    const int skip = qMax(0, int(spins.size()) - Rows);
+    for (int row = 0; row + skip < int(spins.size()); ++row) {
+        const HistoryEntry& e = spins[row + skip];
+        const int c = columnOf(e.colour.trimmed());
+        if (c >= 0)
+            m_labels[c][row]->setText(e.label.trimmed());
+    }
+    repaint();
+}
+
+} // namespace spinledger
