@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSaveFile>
+#include <QUrl>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace spinledger {
+
+// Fetches the installer in chunks of at most 1024 bytes into a temporary file
+// that replaces the target only when every expected byte has arrived. The
+// user interface keeps running meanwhile, so the download can be cancelled.
+class InstallerDownload : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr qint64 ChunkSize = 1024;
+
+    InstallerDownload(QNetworkAccessManager& network, int timeoutMs, qint64 expectedSize);
+
+    // Empty when the file is complete at localPath; else what went wrong, and
+    // an older file at localPath is left as it was.
+    QString run(const QUrl& url, const QString& localPath);
+    void cancel();
+    bool isRunning() const { return !m_reply.isNull(); }
+
+signals:
+    // Percentage of the expected bytes received so far, after every chunk.
+    void progress(int percent);
+
+private:
+    void checkHeader();
+    void checkRedirect(const QUrl& target);
+    void readChunks();
+    void fail(const QString& text);
+    QString outcome(bool timedOut) const;
+    qint64 totalForProgress() const;
+
+    QNetworkAccessManager& m_network;
+    int m_timeoutMs;
+    qint64 m_expectedSize;
+    QPointer<QNetworkReply> m_reply;
+    QSaveFile m_file;
+    qint64 m_received = 0;
+    qint64 m_contentLength = -1; // -1: the server did not say
+    int m_status = 0;
+    QString m_failure;
+};
+
+} // namespace spinledger

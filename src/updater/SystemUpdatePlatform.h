@@ -1,0 +1,15 @@
+#pragma once
+
+#include "updater/UpdatePlatform.h"
+
+namespace spinledger {
+
+class SystemUpdatePlatform : public UpdatePlatform
+{
+public:
+    bool confirm(QWidget* parent, const QString& title, const QString& text) override;
+    bool startProgram(const QString& path) override;
+    void endApplication() override;
+};
+
+} // namespace spinledger

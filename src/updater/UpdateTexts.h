@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+namespace spinledger::updatetexts {
+
+inline const QString Checking = QStringLiteral("Check for updates..");
+inline const QString NoUpdate = QStringLiteral("No Update available.");
+inline const QString Offer = QStringLiteral("A new version is available! Download and Update now?");
+inline const QString Downloading = QStringLiteral("Downloading..");
+inline const QString NewVersion = QStringLiteral("New Version Available!");
+inline const QString ContinueUpdate = QStringLiteral("Continue Update?");
+
+// Failures the check reports in the main window's status bar.
+inline const QString Unreachable =
+    QStringLiteral("Update check failed: the update service cannot be reached.");
+inline const QString TimedOut =
+    QStringLiteral("Update check failed: the update service did not answer in time.");
+inline const QString Incomplete =
+    QStringLiteral("Update check failed: the update service sent an incomplete answer.");
+inline const QString BadFileSize =
+    QStringLiteral("Update check failed: the offered file size cannot be read.");
+inline const QString BadReleaseDate =
+    QStringLiteral("Update check failed: the offered release date cannot be read.");
+inline const QString BadFileName =
+    QStringLiteral("Update check failed: the offered file name is not a plain file name.");
+inline const QString InsecureUrl =
+    QStringLiteral("Update check failed: the download address is not a secure (https) address.");
+
+// Failures of the download and the installer start, in the update window.
+inline const QString DownloadUnreachable = QStringLiteral("Download failed: the server cannot be reached.");
+inline const QString DownloadTimedOut = QStringLiteral("Download failed: the server did not answer in time.");
+inline const QString DownloadRedirect =
+    QStringLiteral("Download failed: the server redirected to an address that is not secure.");
+inline const QString DownloadCancelled = QStringLiteral("Download cancelled.");
+inline const QString StartFailed = QStringLiteral("Unable to start the installer.");
+inline QString downloadStatus(int code)
+{
+    return QStringLiteral("Download failed: the server answered %1.").arg(code);
+}
+inline QString downloadShort(qint64 received, qint64 expected)
+{
+    return QStringLiteral("Download failed: %1 of %2 bytes received. The installer was not started.")
+        .arg(received)
+        .arg(expected);
+}
+inline QString writeFailed(const QString& path)
+{
+    return QStringLiteral("Download failed: unable to write %1.").arg(path);
+}
+
+} // namespace spinledger::updatetexts

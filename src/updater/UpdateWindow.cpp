@@ -1,0 +1,273 @@
+#include "updater/UpdateWindow.h"
+
+#include "store/ErrorCodes.h"
+#include "updater/InstallerDownload.h"
+#include "updater/UpdateIcon.h"
+#include "updater/UpdatePlatform.h"
+#include "updater/UpdateTexts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace spinledger {
+
+namespace {
+
+constexpr int GridRows = 5;
+constexpr int LabelColumnTwips = 1260;
+constexpr int ValueColumnTwips = 5000;
+
+int twipsToPixels(int twips, const QWidget* widget)
+{
+    return twips * widget->logicalDpiX() / 1440;
+}
+
+} // namespace
+
+UpdateWindow::UpdateWindow(const UpdateOffer& offer, const UpdateHost& host, int timeoutMs, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_offer(offer), m_host(host), m_timeoutMs(timeoutMs),
+      m_network(new QNetworkAccessManager(this))
+{
+    setObjectName(QStringLiteral("frmUpdate"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_host.mainWindow->setEnabled(false);
+    EnableCloseButton(false);
+    setWindowIcon(UpdateIcon::icon());
+    setWindowTitle(m_host.appTitle + QStringLiteral(" - Update"));
+    buildControls();
+    setStatus(updatetexts::Offer);
+    fillGrid();
+
+    // Owned by the main window (kept above it) without being its child:
+    // a child would be disabled together with it.
+    winId();
+    if (QWindow* owner = m_host.mainWindow->window()->windowHandle())
+        windowHandle()->setTransientParent(owner);
+}
+
+UpdateWindow::~UpdateWindow()
+{
+    if (m_download)
+        m_download->cancel();
+}
+
+void UpdateWindow::buildControls()
+{
+    auto* frame = new QGroupBox(updatetexts::NewVersion, this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    m_grid = new QTableWidget(GridRows, 2, frame);
+    m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_grid->horizontalHeader()->hide();
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setFocusPolicy(Qt::NoFocus);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setWordWrap(false);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(m_grid);
+
+    m_update = new QPushButton(QStringLiteral("Update"), this);
+    m_update->setObjectName(QStringLiteral("btnUpdate"));
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("btnCancel"));
+    connect(m_update, &QPushButton::clicked, this, &UpdateWindow::onUpdateClicked);
+    connect(m_cancel, &QPushButton::clicked, this, &UpdateWindow::onCancelClicked);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_update);
+    buttons->addWidget(m_cancel);
+
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+    m_statusPanel = new QLabel(m_statusBar);
+    m_statusBar->addWidget(m_statusPanel, 1);
+    m_progress = new QProgressBar(m_statusBar);
+    m_progress->setRange(0, 100);
+    m_progress->setMaximumWidth(120);
+    m_progress->hide();
+    m_statusBar->addPermanentWidget(m_progress);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    layout->addWidget(m_statusBar);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The design widths, widened where this font needs more room for a text.
+void UpdateWindow::sizeColumns()
+{
+    m_grid->resizeColumnsToContents();
+    const int labelWidth = qMax(twipsToPixels(LabelColumnTwips, this), m_grid->columnWidth(0));
+    const int valueWidth = qMax(twipsToPixels(ValueColumnTwips, this), m_grid->columnWidth(1));
+    m_grid->setColumnWidth(0, labelWidth);
+    m_grid->setColumnWidth(1, valueWidth);
+    const int frameWidth = 2 * m_grid->frameWidth();
+    int height = frameWidth;
+    for (int row = 0; row < GridRows; ++row)
+        height += m_grid->rowHeight(row);
+    m_grid->setFixedSize(labelWidth + valueWidth + frameWidth, height);
+}
+
+void UpdateWindow::fillGrid()
+{
+    const QString rows[GridRows][2] = {
+        {QStringLiteral("App:"), m_offer.appName},
+        {QStringLiteral("Version:"), m_offer.version},
+        {QStringLiteral("Filename:"), m_offer.fileName},
+        {QStringLiteral("Filesize:"), m_offer.fileSizeText()},
+        {QStringLiteral("Release Date:"), m_offer.releaseDateText()},
+    };
+    for (int row = 0; row < GridRows; ++row) {
+        for (int column = 0; column < 2; ++column)
+            m_grid->setItem(row, column, new QTableWidgetItem(rows[row][column]));
+        // The label column looks like the fixed column of a grid.
+        m_grid->item(row, 0)->setBackground(palette().button());
+    }
+    sizeColumns();
+}
+
+void UpdateWindow::setStatus(const QString& text, bool busy)
+{
+    QString shown = text;
+    if (text.isEmpty()) {
+        shown = QStringLiteral("Fertig");
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    } else if (busy) {
+        shown += QStringLiteral(", please Wait ....");
+    }
+    m_statusPanel->setText(shown);
+    m_statusBar->repaint();
+    emit statusChanged(shown);
+}
+
+QString UpdateWindow::statusText() const
+{
+    return m_statusPanel->text();
+}
+
+QString UpdateWindow::installerPath() const
+{
+    if (!UpdateOffer::isBareFileName(m_offer.fileName))
+        return {};
+    return QDir(m_host.appFolder).absoluteFilePath(m_offer.fileName);
+}
+
+bool UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
+{
+    setStatus(updatetexts::Downloading);
+    const QFileInfo target(localPath);
+    if (localPath.isEmpty() || target.absolutePath() != QFileInfo(m_host.appFolder).absoluteFilePath()) {
+        setStatus(updatetexts::BadFileName);
+        return false;
+    }
+    InstallerDownload download(*m_network, m_timeoutMs, m_offer.fileSizeBytes().value_or(0));
+    m_download = &download;
+    connect(&download, &InstallerDownload::progress, this, &UpdateWindow::showProgress);
+    m_progress->setValue(0);
+    m_progress->show();
+    const QString failure = download.run(url, localPath);
+    m_download.clear();
+    setStatus(failure.isEmpty() ? texts::Idle : failure);
+    return failure.isEmpty();
+}
+
+void UpdateWindow::showProgress(int percent)
+{
+    m_progress->setValue(qMin(percent, 100));
+    setStatus(updatetexts::Downloading + QString::number(percent) + QLatin1Char('%'));
+}
+
+void UpdateWindow::InstallUpdate()
+{
+    const QString question = m_host.appTitle + QStringLiteral(" will now close.") +
+                             QStringLiteral("\r\n\r\n") + updatetexts::ContinueUpdate;
+    if (!m_host.platform->confirm(this, QStringLiteral("Update"), question)) {
+        giveMainWindowBack();
+        closeThroughButton();
+        return;
+    }
+    const QString path = installerPath();
+#ifdef Q_OS_UNIX
+    // A file written by the download carries no execute bit.
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
+#endif
+    if (!m_host.platform->startProgram(path)) {
+        setStatus(updatetexts::StartFailed);
+        return;
+    }
+    closeThroughButton();
+    m_host.mainWindow->close();
+    m_host.platform->endApplication();
+}
+
+void UpdateWindow::EnableCloseButton(bool enable)
+{
+    m_closeEnabled = enable;
+    const bool visible = isVisible();
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | (enable ? Qt::WindowCloseButtonHint : Qt::WindowFlags()));
+    if (visible)
+        show();
+}
+
+void UpdateWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_closeEnabled && !m_closingThroughButton) {
+        event->ignore();
+        return;
+    }
+    giveMainWindowBack();
+    event->accept();
+}
+
+void UpdateWindow::onUpdateClicked()
+{
+    // A second click while the installer is still arriving changes nothing.
+    if (m_download)
+        return;
+    const QString path = installerPath();
+    if (!DownloadFile(QUrl(m_offer.downloadUrl, QUrl::StrictMode), path))
+        return;
+    InstallUpdate();
+}
+
+void UpdateWindow::onCancelClicked()
+{
+    if (m_download)
+        m_download->cancel();
+    giveMainWindowBack();
+    closeThroughButton();
+}
+
+void UpdateWindow::closeThroughButton()
+{
+    m_closingThroughButton = true;
+    close();
+    m_closingThroughButton = false;
+}
+
+void UpdateWindow::giveMainWindowBack()
+{
+    m_host.mainWindow->setEnabled(true);
+}
+
+} // namespace spinledger

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "board/StatusSink.h"
+#include "updater/UpdateHost.h"
+#include "updater/UpdateOffer.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QNetworkAccessManager;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QTableWidget;
+
+namespace spinledger {
+
+class InstallerDownload;
+
+// The update window (objectName "frmUpdate"): shows the offer, downloads the
+// installer into the application folder and starts it once the user agrees.
+// It ends only through its Update or Cancel button; the main window stays
+// disabled until then.
+class UpdateWindow : public QWidget, public StatusSink
+{
+    Q_OBJECT
+public:
+    UpdateWindow(const UpdateOffer& offer, const UpdateHost& host, int timeoutMs, QWidget* parent = nullptr);
+    ~UpdateWindow() override;
+
+    // The own status bar's first panel.
+    void setStatus(const QString& text, bool busy = false) override;
+    QString statusText() const;
+
+    // Where the installer is saved: the application folder and the bare file
+    // name of the offer.
+    QString installerPath() const;
+
+    // Downloads url into localPath, which must lie in the application folder;
+    // true when the whole file arrived.
+    bool DownloadFile(const QUrl& url, const QString& localPath);
+    // Asks, then starts the installer and ends the application.
+    void InstallUpdate();
+    // Without a system menu: the close button hint goes, and close requests
+    // that do not come from the buttons are refused.
+    void EnableCloseButton(bool enable);
+
+signals:
+    void statusChanged(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void fillGrid();
+    void sizeColumns();
+    void onUpdateClicked();
+    void onCancelClicked();
+    void showProgress(int percent);
+    void closeThroughButton();
+    void giveMainWindowBack();
+
+    UpdateOffer m_offer;
+    UpdateHost m_host;
+    int m_timeoutMs;
+    QNetworkAccessManager* m_network;
+    QTableWidget* m_grid = nullptr;
+    QPushButton* m_update = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPointer<InstallerDownload> m_download;
+    bool m_closeEnabled = true;
+    bool m_closingThroughButton = false;
+};
+
+} // namespace spinledger
