@@ -1,0 +1,225 @@
+// Latency of a spin (from the label to the committed rows), an undo and a
+// re-stake on both wheels at growing histories of one casino, and the peak
+// memory of the process. Prints its figures; the targets are a median spin,
+// undo and re-stake of at most 5 ms at every size and at most 64 MB of memory.
+//
+//   engine_bench [--sizes 1000,10000,100000,1000000] [--ops 200] [--dir PATH]
+#include "engine/SpinEngine.h"
+#include "engine/Tallies.h"
+#include "store/AppContext.h"
+#include "store/OleDate.h"
+#include "store/Schema.h"
+#include "store/SettingsStore.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+using namespace spinledger;
+
+namespace {
+
+QTextStream out(stdout);
+
+long peakKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong();
+    }
+    return -1;
+}
+
+struct Figures
+{
+    double median = 0, worst = 0;
+};
+
+Figures figures(std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back()};
+}
+
+// Appends spins with their count, advice and judgement rows straight into the
+// tables, as years of play would have left them; the engine is not involved.
+void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64 from, qint64 to, std::mt19937& rng)
+{
+    Database& db = app.db();
+    QStringList spinCols{"_now", "ka_app_setting_id"}, countCols, adviceCols, winCols;
+    for (const Category& c : w.categories()) {
+        spinCols << w.spinColumn(c.id);
+        adviceCols << w.adviseColumn(c.id);
+        if (c.hasStake())
+            adviceCols << w.coinsColumn(c.id);
+        winCols << w.winColumn(c.id) << w.winPctColumn(c.id) << w.lossPctColumn(c.id);
+    }
+    for (const Counter& c : w.counters())
+        countCols << c.column;
+    auto insert = [&](const QString& table, const QStringList& cols, const QString& extra) {
+        QStringList all = cols;
+        all[0] = table + all[0];
+        QStringList params;
+        for (int i = 0; i < all.size() + 2; ++i)
+            params << QStringLiteral("?%1").arg(i + 1);
+        return (QStringLiteral("INSERT INTO ") + table + u'(' + all.join(u',') + u',' + extra + QStringLiteral(") VALUES (") +
+                params.join(u',') + u')')
+            .toStdString();
+    };
+    const std::string spinSql = insert(w.spinTable(), spinCols, w.casinoSetting() + QStringLiteral(",") + w.spinTable() + QStringLiteral("_date"));
+    const std::string countSql = insert(w.countTable(), QStringList{"_now", "ka_app_setting_id"} + countCols,
+                                        w.casinoSetting() + QStringLiteral(",") + w.spinTable() + QStringLiteral("_id"));
+    const std::string adviceSql = insert(w.adviseTable(), QStringList{"_now", "ka_app_setting_id"} + adviceCols,
+                                         w.casinoSetting() + QStringLiteral(",") + w.spinTable() + QStringLiteral("_id"));
+    const std::string winSql = insert(w.winTable(), QStringList{"_now", "ka_app_setting_id"} + winCols,
+                                      w.casinoSetting() + QStringLiteral(",") + w.spinTable() + QStringLiteral("_id"));
+
+    const double start = 40000.0;
+    qint64 n = from;
+    while (n < to) {
+        Transaction tx(db);
+        for (int batch = 0; batch < 20000 && n < to; ++batch, ++n) {
+            const double now = start + double(n) / 2000.0;
+            const int pocket = int(rng() % unsigned(w.pocketCount()));
+            Statement s = db.prepare(spinSql);
+            s.add(now).add(app.settingId);
+            for (const Category& c : w.categories())
+                s.add(w.field(pocket, c.field));
+            s.add(casino).add(std::floor(now)).run();
+            const qint64 spinId = db.lastInsertId();
+
+            Statement cnt = db.prepare(countSql);
+            cnt.add(now).add(app.settingId);
+            for (size_t i = 0; i < w.counters().size(); ++i)
+                cnt.add(int(rng() % 5));
+            cnt.add(casino).add(spinId).run();
+
+            Statement adv = db.prepare(adviceSql);
+            adv.add(now).add(app.settingId);
+            for (const Category& c : w.categories()) {
+                adv.add(w.field(int(rng() % unsigned(w.pocketCount())), c.field));
+                if (c.hasStake())
+                    adv.add(10.0);
+            }
+            adv.add(casino).add(spinId).run();
+
+            Statement win = db.prepare(winSql);
+            win.add(now).add(app.settingId);
+            for (size_t i = 0; i < w.categories().size(); ++i)
+                win.add(rng() % 2 ? "Y" : "N").add(50.0).add(50.0);
+            win.add(casino).add(spinId).run();
+        }
+        tx.commit();
+    }
+}
+
+void benchWheel(AppContext& app, const Wheel& w, const QList<qint64>& sizes, int ops)
+{
+    SpinEngine engine(app, w);
+    SettingsStore settings(app);
+    const qint64 casino = settings.wheelSettings(w)->casino;
+    std::mt19937 rng(42);
+    qint64 have = 0;
+    for (qint64 size : sizes) {
+        QElapsedTimer t;
+        t.start();
+        appendHistory(app, w, casino, have, size, rng);
+        have = size;
+        const double genSec = t.elapsed() / 1000.0;
+        t.restart();
+        {
+            Transaction tx(app.db());
+            Tallies(app.db(), w, app.settingId, casino).rebuild();
+            tx.commit();
+        }
+        const double rebuildMs = t.nsecsElapsed() / 1e6;
+
+        std::vector<double> spin, undo, restake;
+        for (int i = 0; i < ops; ++i) {
+            t.restart();
+            const SpinOutcome o = engine.play(w.label(int(rng() % unsigned(w.pocketCount()))));
+            spin.push_back(t.nsecsElapsed() / 1e6);
+            if (!o.status.ok) {
+                out << "spin failed: " << o.status.text << Qt::endl;
+                return;
+            }
+            t.restart();
+            engine.restakeAdvice();
+            restake.push_back(t.nsecsElapsed() / 1e6);
+            t.restart();
+            engine.undoSpin(app.settingId, casino);
+            undo.push_back(t.nsecsElapsed() / 1e6);
+        }
+        const Figures s = figures(spin), u = figures(undo), r = figures(restake);
+        out << QStringLiteral("%1 wheel %2 spins: spin median %3 ms worst %4 | undo median %5 worst %6 | "
+                              "re-stake median %7 worst %8 | tallies rebuilt in %9 ms (history written in %10 s)")
+                   .arg(w.letter())
+                   .arg(size, 8)
+                   .arg(s.median, 0, 'f', 2)
+                   .arg(s.worst, 0, 'f', 2)
+                   .arg(u.median, 0, 'f', 2)
+                   .arg(u.worst, 0, 'f', 2)
+                   .arg(r.median, 0, 'f', 2)
+                   .arg(r.worst, 0, 'f', 2)
+                   .arg(rebuildMs, 0, 'f', 0)
+                   .arg(genSec, 0, 'f', 1)
+            << Qt::endl;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication qapp(argc, argv);
+    QCommandLineParser p;
+    p.addOption({"sizes", "history sizes", "list", "1000,10000,100000,1000000"});
+    p.addOption({"ops", "measured operations per size", "n", "200"});
+    p.addOption({"dir", "folder for the database (default: a temporary folder)", "path"});
+    p.addHelpOption();
+    p.process(qapp);
+    QList<qint64> sizes;
+    for (const QString& s : p.value("sizes").split(u','))
+        sizes << s.toLongLong();
+    const int ops = p.value("ops").toInt();
+
+    QTemporaryDir tmp(p.isSet("dir") ? p.value("dir") + QStringLiteral("/benchXXXXXX") : QString());
+    Database db;
+    SystemClock clock;
+    SystemRandom random;
+    AppContext app(db, clock, random);
+    app.setAppFolder(tmp.path());
+    {
+        Database maker;
+        maker.open(app.connString, AppContext::DatabasePassword, true);
+        Schema::create(maker);
+    }
+    QElapsedTimer open;
+    open.start();
+    app.ensureOpen();
+    out << "database opened (key derivation) in " << open.elapsed() << " ms" << Qt::endl;
+    db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
+    app.settingId = db.lastInsertId();
+    db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Bench', 1)");
+    SettingsStore settings(app);
+    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+        settings.setSetting(w->settingsTable(), w->casinoSetting(), QStringLiteral("1"));
+        settings.setSetting(w->settingsTable(), w->amountSetting(), QStringLiteral("10"));
+        settings.setSetting(w->settingsTable(), w->checkBox(CategoryId::BlackRed), QStringLiteral("1"));
+    }
+    for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
+        benchWheel(app, *w, sizes, ops);
+    out << "peak memory " << peakKb() / 1024.0 << " MB; database file "
+        << QFile(app.connString).size() / (1024 * 1024) << " MB" << Qt::endl;
+    return 0;
+}
