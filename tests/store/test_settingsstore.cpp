@@ -102,6 +102,23 @@ private slots:
         QVERIFY(!other.open(t.dir.filePath("missing.mdb"), AppContext::DatabasePassword));
     }
 
+    void preparingAnExistingFileKeepsItsRows()
+    {
+        TestDb t;
+        t.db.exec("INSERT INTO ka_app_r (ka_app_r_numbers, cmbR) VALUES ('17', 1)");
+        t.db.close();
+        Database again;
+        QVERIFY(again.open(t.app->connString, AppContext::DatabasePassword, true));
+        Schema::create(again);
+        Statement q = again.prepare("SELECT count(*) FROM ka_app_r");
+        QVERIFY(q.next());
+        QCOMPARE(q.integer(0), qint64(1));
+        // The twelve tables and the two tallies, nothing twice.
+        Statement tables = again.prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'");
+        QVERIFY(tables.next());
+        QCOMPARE(tables.integer(0), qint64(14));
+    }
+
     void oleDateNumbers()
     {
         QCOMPARE(OleStamp::fromDateTime(QDateTime(QDate(1899, 12, 31), QTime(0, 0))).date, 1.0);
