@@ -203,16 +203,18 @@ void BoardWidget::loadSettings()
     for (const Category& c : m_wheel.categories())
         m_categoryBoxes[idx(c.id)]->setChecked(s->played[idx(c.id)]);
     m_amount->setText(AmountText::toShown(s->amountText));
-    m_loadedCasino = s->casino;
+    m_app.currentCmb(m_wheel) = s->casino;
 }
 
 void BoardWidget::selectCasino(qint64 casinoId)
 {
-    const int index = m_combo->findData(QVariant::fromValue<qint64>(casinoId));
-    if (index < 0)
-        return;
-    m_combo->setCurrentIndex(index);
-    casinoChosen(index);
+    for (int i = 0; i < m_combo->count(); ++i) {
+        if (m_combo->itemData(i).toLongLong() == casinoId) {
+            m_combo->setCurrentIndex(i);
+            casinoChosen(i);
+            return;
+        }
+    }
 }
 
 void BoardWidget::drawAll()

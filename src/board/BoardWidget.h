@@ -42,7 +42,8 @@ public:
     // pictures drawn.
     void initCells();
     // Stored settings into the 00 switch, the category boxes and the amount
-    // box (their handlers run); the stored casino is remembered.
+    // box (their handlers run); the stored casino becomes the wheel's current
+    // casino in the application context.
     void loadSettings();
     // `cmbR` / `cmbM`; the casino list fills it (signals blocked) with
     // text = name, item data = casino id (qint64).
@@ -104,7 +105,6 @@ private:
     QPushButton* m_restake = nullptr;
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;
-    qint64 m_loadedCasino = 0;
     bool m_busy = false;
 };
 

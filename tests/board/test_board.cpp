@@ -98,12 +98,18 @@ void TestBoard::loadsStoredSettingsAndDrawsEmptyBoard()
     QCOMPARE(rig.find<QPushButton>("btnAmountResetR")->text(), QStringLiteral("Reset"));
     QVERIFY(rig.coin("BLACK")->text().isEmpty());
     QCOMPARE(rig.coin("BLACK")->textColour(), Green);
-    // The M board has no Dozens at all.
-    BoardRig m(Wheel::m());
-    QVERIFY(!m.board.findChild<QCheckBox*>("cbMDozens"));
-    QCOMPARE(m.find<QCheckBox>("cbM00")->toolTip(), QStringLiteral("Enable 00 Miniroulette"));
-    QVERIFY(m.ratio("Numbers")->toolTip().isEmpty() ||
-            m.ratio("Numbers")->toolTip().contains("Win Ratio is"));
+    // Before any drawing: "0 / 0", with a tool tip on the R board only; the
+    // M board has no Dozens at all.
+    SpinEngine engine(*rig.t.app, Wheel::m());
+    BoardWidget fresh(*rig.t.app, engine, Wheel::m(), rig.status);
+    const auto* ratio = fresh.findChild<WinRatioLabel*>("lblMNumbersWin");
+    QCOMPARE(ratio->text(), QStringLiteral("0 / 0"));
+    QVERIFY(ratio->toolTip().isEmpty());
+    QVERIFY(!fresh.findChild<QCheckBox*>("cbMDozens"));
+    QCOMPARE(fresh.findChild<QCheckBox*>("cbM00")->toolTip(), QStringLiteral("Enable 00 Miniroulette"));
+    SpinEngine rEngine(*rig.t.app, Wheel::r());
+    BoardWidget freshR(*rig.t.app, rEngine, Wheel::r(), rig.status);
+    QCOMPARE(freshR.findChild<WinRatioLabel*>("lblRDozensWin")->toolTip(), QStringLiteral("Win Ratio (%)"));
 }
 
 void TestBoard::playedSequenceShowsAdviceRatiosAndHistory()
@@ -248,11 +254,18 @@ void TestBoard::zeroZeroSwitch()
 
     // A coin on 00 is kept but shown green while 00 is off.
     rig.find<QCheckBox>("cbRNumbers")->setChecked(true);
-    rig.playAll({"00", "17", "00"}); // 00 was followed by 17... and 17 follows 00 again
+    rig.playAll({"00", "00"}); // 00 has been followed by 00: Numbers advises 00
+    QCOMPARE(cellState(rig, "00"), QStringLiteral("COIN"));
+    QCOMPARE(rig.picture("00"), QStringLiteral("R00_COIN"));
+    QStringList others = rig.board.cellStates();
+    others.removeAll(QStringLiteral("pbR00:COIN"));
     QTest::mouseClick(zz, Qt::LeftButton);
     QCOMPARE(setting(rig, "cbR00"), QStringLiteral("0"));
     QCOMPARE(cellState(rig, "00"), QStringLiteral("GREEN"));
     QCOMPARE(rig.picture("00"), QStringLiteral("R00_GREEN"));
+    QStringList after = rig.board.cellStates();
+    after.removeAll(QStringLiteral("pbR00:GREEN"));
+    QCOMPARE(after, others); // no other cell changes
     QVERIFY(!rig.cell("00")->isEnabled());
     // Hovering never lights it up.
     rig.board.hoverNone();
@@ -444,11 +457,16 @@ void TestBoard::miniWheelSequence()
     // 5 (group "M") was followed by 2 (group "L", column 2).
     QCOMPARE(cellState(rig, "1_6"), QStringLiteral("COIN"));
     QCOMPARE(rig.picture("1_6"), QStringLiteral("M1_6_COIN"));
-    QVERIFY(!rig.coin("1_6")->text().isEmpty());
+    // Group "L" won twice by its range 1-6 (2 and 5): base stake.
+    QCOMPARE(rig.coin("1_6")->text(), QStringLiteral("10.0"));
+    QCOMPARE(rig.coin("1_6")->toolTip(), QStringLiteral("Bet 10.0 here"));
+    QCOMPARE(rig.coin("1_6")->textColour(), Green);
     QVERIFY(rig.coin("4_9")->text().isEmpty() && rig.coin("7_12")->text().isEmpty());
+    // The columns lost three times: 20, 40, 80.
     QCOMPARE(cellState(rig, "2TO1R2"), QStringLiteral("COIN"));
-    QVERIFY(rig.coin("2TO1R2")->toolTip().endsWith(QStringLiteral("0 here")));
-    QCOMPARE(rig.coin("2TO1R2")->toolTip().section(u'.', 1).size(), QStringLiteral("00 here").size());
+    QCOMPARE(rig.coin("2TO1R2")->text(), QStringLiteral("80.0"));
+    QCOMPARE(rig.coin("2TO1R2")->toolTip(), QStringLiteral("Bet 80.00 here"));
+    QCOMPARE(rig.coin("2TO1R2")->textColour(), Red);
     QCOMPARE(rig.history("RED", 0), QStringLiteral("5"));
     QCOMPARE(rig.history("BLACK", 1), QStringLiteral("2"));
     QCOMPARE(rig.history("RED", 2), QStringLiteral("5"));
@@ -468,6 +486,8 @@ void TestBoard::grabBoards()
             rig.find<QCheckBox>(QStringLiteral("cbRDozens"))->setChecked(true);
         rig.playAll({"5", "8", "11", "2", "5", "8", "0", "7", "12", "3"});
         QVERIFY(!coinCells(rig).isEmpty());
+        QTest::mouseMove(rig.cell("4"));
+        QTest::mousePress(rig.cell("10"), Qt::LeftButton);
         QVERIFY(rig.board.grab().save(QStringLiteral("/tmp/board_%1.png").arg(rig.letter())));
     }
 }
