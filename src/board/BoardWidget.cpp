@@ -206,15 +206,22 @@ void BoardWidget::loadSettings()
     m_app.currentCmb(m_wheel) = s->casino;
 }
 
-void BoardWidget::selectCasino(qint64 casinoId)
+int BoardWidget::indexOf(qint64 casinoId) const
 {
     for (int i = 0; i < m_combo->count(); ++i) {
-        if (m_combo->itemData(i).toLongLong() == casinoId) {
-            m_combo->setCurrentIndex(i);
-            casinoChosen(i);
-            return;
-        }
+        if (m_combo->itemData(i).toLongLong() == casinoId)
+            return i;
     }
+    return -1;
+}
+
+void BoardWidget::selectCasino(qint64 casinoId)
+{
+    const int index = indexOf(casinoId);
+    if (index < 0)
+        return;
+    m_combo->setCurrentIndex(index);
+    casinoChosen(index);
 }
 
 void BoardWidget::drawAll()
@@ -317,13 +324,16 @@ void BoardWidget::casinoChosen(int index)
     m_status.setStatus(texts::PleaseWait);
     WindowLock lock(this);
     const qint64 id = m_combo->itemData(index).toLongLong();
-    m_app.currentCmb(m_wheel) = id;
     const Status stored =
         m_settings.setSetting(m_wheel.settingsTable(), m_wheel.casinoSetting(), QString::number(id));
     if (!stored.ok) {
+        // The combo goes back to the casino the board still shows.
+        const QSignalBlocker quiet(m_combo);
+        m_combo->setCurrentIndex(indexOf(m_app.currentCmb(m_wheel)));
         m_status.setStatus(stored.text);
         return;
     }
+    m_app.currentCmb(m_wheel) = id;
     m_grid->setCellStates(m_wheel.cellNames(), QStringLiteral("OFF"));
     const std::optional<qint64> casino = storedCasino();
     if (!casino)

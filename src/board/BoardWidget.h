@@ -85,6 +85,7 @@ private:
     Status showAdvice();
 
     std::optional<qint64> storedCasino();
+    int indexOf(qint64 casinoId) const; // combo entry of the casino, -1 when none
     PerCategory<bool> played() const;
     bool zeroZeroOn() const;
     void finish(const Status& outcome);
