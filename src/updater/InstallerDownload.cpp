@@ -59,9 +59,8 @@ QString InstallerDownload::run(const QUrl& url, const QString& localPath)
 
 void InstallerDownload::cancel()
 {
-    if (m_reply) {
+    if (m_reply)
         fail(updatetexts::DownloadCancelled);
-    }
 }
 
 void InstallerDownload::checkHeader()
@@ -69,11 +68,15 @@ void InstallerDownload::checkHeader()
     m_status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     m_contentLength = length.isValid() ? length.toLongLong() : -1;
-    const bool wholeFile =
-        m_status == 200 || (m_status == 206 && m_reply->rawHeader("Content-Range").startsWith("bytes 0-"));
-    if (m_status != 0 && !wholeFile &&
-        m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isNull())
+    // A redirection is judged by checkRedirect.
+    const bool redirection = m_status >= 300 && m_status < 400;
+    if (m_status != 0 && !redirection && !isWholeFile())
         fail(updatetexts::downloadStatus(m_status));
+}
+
+bool InstallerDownload::isWholeFile() const
+{
+    return m_status == 200 || (m_status == 206 && m_reply->rawHeader("Content-Range").startsWith("bytes 0-"));
 }
 
 void InstallerDownload::checkRedirect(const QUrl& target)
@@ -102,8 +105,9 @@ void InstallerDownload::fail(const QString& text)
 {
     if (m_failure.isEmpty())
         m_failure = text;
+    // Queued: the reply may still be inside its own signal.
     if (m_reply && m_reply->isRunning())
-        m_reply->abort();
+        QMetaObject::invokeMethod(m_reply, &QNetworkReply::abort, Qt::QueuedConnection);
 }
 
 QString InstallerDownload::outcome(bool timedOut) const
@@ -114,6 +118,8 @@ QString InstallerDownload::outcome(bool timedOut) const
         return updatetexts::DownloadTimedOut;
     if (m_status == 0)
         return updatetexts::DownloadUnreachable;
+    if (!isWholeFile())
+        return updatetexts::downloadStatus(m_status);
     if (m_contentLength >= 0 && m_received != m_contentLength)
         return updatetexts::downloadShort(m_received, m_contentLength);
     if (m_received != m_expectedSize)

@@ -33,6 +33,7 @@ signals:
 
 private:
     void checkHeader();
+    bool isWholeFile() const;
     void checkRedirect(const QUrl& target);
     void readChunks();
     void fail(const QString& text);

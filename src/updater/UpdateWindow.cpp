@@ -43,7 +43,6 @@ UpdateWindow::UpdateWindow(const UpdateOffer& offer, const UpdateHost& host, int
       m_network(new QNetworkAccessManager(this))
 {
     setObjectName(QStringLiteral("frmUpdate"));
-    setAttribute(Qt::WA_DeleteOnClose);
     m_host.mainWindow->setEnabled(false);
     EnableCloseButton(false);
     setWindowIcon(UpdateIcon::icon());
@@ -186,6 +185,8 @@ bool UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
     m_progress->show();
     const QString failure = download.run(url, localPath);
     m_download.clear();
+    if (m_closed)
+        deleteLater(); // closed while downloading
     setStatus(failure.isEmpty() ? texts::Idle : failure);
     return failure.isEmpty();
 }
@@ -237,6 +238,10 @@ void UpdateWindow::closeEvent(QCloseEvent* event)
     }
     giveMainWindowBack();
     event->accept();
+    m_closed = true;
+    // Not while DownloadFile is still on the stack; it deletes the window when it returns.
+    if (!m_download)
+        deleteLater();
 }
 
 void UpdateWindow::onUpdateClicked()

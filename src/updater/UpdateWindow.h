@@ -75,6 +75,7 @@ private:
     QPointer<InstallerDownload> m_download;
     bool m_closeEnabled = true;
     bool m_closingThroughButton = false;
+    bool m_closed = false;
 };
 
 } // namespace spinledger

@@ -58,12 +58,9 @@ void LocalHttpServer::answer(QTcpSocket* socket, const CannedResponse& response)
         head += "Location: " + response.location + "\r\n";
     head += "Connection: close\r\n\r\n";
     socket->write(head);
-    if (response.sendBytes >= 0) {
-        socket->write(response.body.left(response.sendBytes));
-        return;
-    }
-    socket->write(response.body);
-    socket->disconnectFromHost();
+    socket->write(response.sendBytes >= 0 ? response.body.left(response.sendBytes) : response.body);
+    if (!response.keepOpen)
+        socket->disconnectFromHost();
 }
 
 } // namespace spinledger::test

@@ -18,7 +18,8 @@ struct CannedResponse
     QByteArray body;
     qint64 claimedLength = -1; // Content-Length sent; -1: the body's size
     bool sendLength = true;    // false: the end of the body is the end of the connection
-    qint64 sendBytes = -1;     // bytes of the body actually sent, then the connection stays open; -1: all
+    qint64 sendBytes = -1;     // bytes of the body actually sent; -1: all
+    bool keepOpen = false;     // after sending, the connection stays open
     QByteArray location;       // for a redirect
     bool silent = false;       // accept the connection and never answer
 };
