@@ -12,12 +12,6 @@ std::string sql(const QString& text)
     return text.toStdString();
 }
 
-// Spelled out rather than taken from Wheel::zeroSwitch(), whose "%100" pattern
-// yields "cbR0".
-QString zeroSwitchColumn(const Wheel& wheel)
-{
-    return QStringLiteral("cb") + wheel.letter() + QStringLiteral("00");
-}
 } // namespace
 
 Installation::Outcome Installation::prepare(const QString& identifier, const StatusFn& status)
@@ -93,7 +87,7 @@ void Installation::insertWheelRow(const Wheel& wheel, qint64 settingId, qint64 c
         columns << wheel.checkBox(c.id);
         values << (c.id == CategoryId::BlackRed ? 1 : 0);
     }
-    columns << zeroSwitchColumn(wheel) << wheel.amountSetting() << wheel.casinoSetting();
+    columns << wheel.zeroSwitch() << wheel.amountSetting() << wheel.casinoSetting();
     values << 0 << 0 << casino;
 
     QStringList marks;

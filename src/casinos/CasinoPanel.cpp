@@ -1,0 +1,212 @@
+#include "casinos/CasinoPanel.h"
+
+#include "board/BoardWidget.h"
+#include "board/StatusSink.h"
+#include "casinos/WindowBusy.h"
+#include "store/AppContext.h"
+#include "store/ErrorCodes.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace spinledger {
+
+namespace {
+
+const QString NameRequired = QStringLiteral("Casino name required.");
+const QString NameTooLong = QStringLiteral("Casino name too long. Max 100 chars allowed.");
+const QString SelectFromList = QStringLiteral("Please select a Casino from the list.");
+
+bool askYesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+QListWidgetItem* listItem(const Casino& casino)
+{
+    auto* item = new QListWidgetItem(casino.name);
+    item->setData(Qt::UserRole, QVariant::fromValue<qint64>(casino.id));
+    return item;
+}
+
+} // namespace
+
+CasinoPanel::CasinoPanel(AppContext& app, StatusSink& status, QWidget* parent)
+    : QGroupBox(QStringLiteral("Casino List"), parent), m_app(app), m_status(status), m_store(app),
+      m_confirm([this](const QString& title, const QString& text) { return askYesNo(window(), title, text); })
+{
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("lstCasino"));
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("txCasino"));
+    m_add = new QPushButton(QStringLiteral("Add"), this);
+    m_add->setObjectName(QStringLiteral("btnCasinoAdd"));
+    m_update = new QPushButton(QStringLiteral("Update"), this);
+    m_update->setObjectName(QStringLiteral("btnCasinoUpdate"));
+    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_delete->setObjectName(QStringLiteral("btnCasinoDelete"));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_list, 0, 0, 1, 3);
+    grid->addWidget(m_name, 1, 0, 1, 3);
+    grid->addWidget(m_add, 2, 0);
+    grid->addWidget(m_update, 2, 1);
+    grid->addWidget(m_delete, 2, 2);
+
+    connect(m_add, &QPushButton::clicked, this, &CasinoPanel::addClicked);
+    connect(m_update, &QPushButton::clicked, this, &CasinoPanel::updateClicked);
+    connect(m_delete, &QPushButton::clicked, this, &CasinoPanel::deleteClicked);
+    connect(m_list, &QListWidget::itemClicked, this, &CasinoPanel::entryClicked);
+}
+
+QString CasinoPanel::deleteQuestion(const QString& name)
+{
+    return QStringLiteral("Are you sure you want to delete \"") + name +
+           QStringLiteral("\"? All data associated with this casino will be deleted.\r\n\r\nContinue?");
+}
+
+void CasinoPanel::loadCasinoList()
+{
+    const Result<std::vector<Casino>> rows = m_store.list();
+    if (!rows) {
+        m_status.setStatus(rows.status());
+        return;
+    }
+    if (!rows->empty())
+        fillList(*rows);
+}
+
+void CasinoPanel::fillList(const std::vector<Casino>& casinos)
+{
+    m_list->clear();
+    for (const Casino& c : casinos)
+        m_list->addItem(listItem(c));
+    m_list->repaint();
+}
+
+bool CasinoPanel::refreshCombos()
+{
+    m_status.setStatus(texts::PleaseWait);
+    const Result<int> adopted = m_store.adoptUnowned();
+    if (!adopted) {
+        m_status.setStatus(adopted.status());
+        return false;
+    }
+    const Result<std::vector<Casino>> rows = m_store.list();
+    if (!rows) {
+        m_status.setStatus(rows.status());
+        return false;
+    }
+    if (*adopted > 0)
+        fillList(*rows);
+    fillCombos(*rows);
+    for (BoardWidget* board : m_boards)
+        board->selectCasino(m_app.currentCmb(board->wheel()));
+    return true;
+}
+
+void CasinoPanel::fillCombos(const std::vector<Casino>& casinos)
+{
+    for (BoardWidget* board : m_boards) {
+        QComboBox* combo = board->casinoCombo();
+        const QSignalBlocker quiet(combo);
+        combo->clear();
+        for (const Casino& c : casinos)
+            combo->addItem(c.name, QVariant::fromValue<qint64>(c.id));
+        // Only the wheel's own casino is ever shown as selected.
+        combo->setCurrentIndex(-1);
+    }
+}
+
+QString CasinoPanel::takeName(const QString& emptyText)
+{
+    const QString name = CasinoStore::cleanName(m_name->text());
+    m_name->clear();
+    if (name.isEmpty()) {
+        m_status.setStatus(emptyText);
+        return {};
+    }
+    if (name.size() > CasinoStore::MaxNameLength) {
+        m_status.setStatus(NameTooLong);
+        return {};
+    }
+    return name;
+}
+
+void CasinoPanel::addClicked()
+{
+    const WindowBusy busy(this);
+    m_status.setStatus(texts::PleaseWait);
+    const QString name = takeName(NameRequired);
+    if (name.isEmpty())
+        return;
+    const Result<qint64> id = m_store.add(name);
+    if (!id) {
+        m_status.setStatus(id.status());
+        return;
+    }
+    m_list->addItem(listItem({*id, name}));
+    m_list->repaint();
+    if (refreshCombos())
+        m_status.setStatus(texts::Idle);
+}
+
+void CasinoPanel::updateClicked()
+{
+    const WindowBusy busy(this);
+    m_status.setStatus(texts::PleaseWait);
+    QListWidgetItem* item = m_list->selectedItems().value(0);
+    if (!item) {
+        m_status.setStatus(SelectFromList);
+        return;
+    }
+    const QString name = takeName(SelectFromList);
+    if (name.isEmpty())
+        return;
+    const Status renamed = m_store.rename(item->data(Qt::UserRole).toLongLong(), name);
+    if (!renamed.ok) {
+        m_status.setStatus(renamed.text);
+        return;
+    }
+    item->setText(name);
+    m_list->repaint();
+    if (refreshCombos())
+        m_status.setStatus(texts::Idle);
+}
+
+void CasinoPanel::deleteClicked()
+{
+    const WindowBusy busy(this);
+    QListWidgetItem* item = m_list->selectedItems().value(0);
+    if (!m_confirm(QStringLiteral("Confirm Delete"), deleteQuestion(item ? item->text() : QString())))
+        return;
+    m_status.setStatus(texts::PleaseWait);
+    if (!item) {
+        m_status.setStatus(SelectFromList);
+        return;
+    }
+    const Status removed = m_store.remove(item->data(Qt::UserRole).toLongLong());
+    if (!removed.ok) {
+        m_status.setStatus(removed.text);
+        return;
+    }
+    delete m_list->takeItem(m_list->row(item));
+    m_list->repaint();
+    const bool refreshed = refreshCombos();
+    m_name->clear();
+    if (refreshed)
+        m_status.setStatus(texts::Idle);
+}
+
+void CasinoPanel::entryClicked(QListWidgetItem* item)
+{
+    m_name->setText(item->text());
+}
+
+} // namespace spinledger

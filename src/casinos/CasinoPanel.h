@@ -1,0 +1,70 @@
+#pragma once
+
+#include "store/CasinoStore.h"
+
+#include <QGroupBox>
+
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace spinledger {
+
+class AppContext;
+class BoardWidget;
+class StatusSink;
+
+// The "Casino List" frame of the Settings tab: add, rename and delete casinos,
+// and keep the casino combo box of every board filled, each showing its
+// wheel's current casino.
+class CasinoPanel : public QGroupBox
+{
+    Q_OBJECT
+public:
+    // Asked before a casino and its history go: title, text; true for Yes.
+    using ConfirmFn = std::function<bool(const QString&, const QString&)>;
+
+    CasinoPanel(AppContext& app, StatusSink& status, QWidget* parent = nullptr);
+
+    void setBoards(std::vector<BoardWidget*> boards) { m_boards = std::move(boards); }
+    void setConfirm(ConfirmFn confirm) { m_confirm = std::move(confirm); }
+
+    // Fills the list with the installation's casinos.
+    void loadCasinoList();
+    // Adopts unowned casinos, refills every combo and selects each wheel's
+    // current casino there, which redraws its board. False when the database
+    // failed (the status bar says how).
+    bool refreshCombos();
+
+    static QString deleteQuestion(const QString& name);
+
+private:
+    void addClicked();
+    void updateClicked();
+    void deleteClicked();
+    void entryClicked(QListWidgetItem* item);
+
+    // The typed name, cleaned; txCasino is emptied. Empty when the checks
+    // failed (the status says why).
+    QString takeName(const QString& emptyText);
+    void fillCombos(const std::vector<Casino>& casinos);
+    void fillList(const std::vector<Casino>& casinos);
+
+    AppContext& m_app;
+    StatusSink& m_status;
+    CasinoStore m_store;
+    ConfirmFn m_confirm;
+    std::vector<BoardWidget*> m_boards;
+
+    QListWidget* m_list = nullptr;
+    QLineEdit* m_name = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_update = nullptr;
+    QPushButton* m_delete = nullptr;
+};
+
+} // namespace spinledger

@@ -1,0 +1,54 @@
+#include "shell/Application.h"
+
+#include "shell/AppInfo.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
+
+namespace spinledger {
+
+Application::Application(const QString& appFolder, StartupServices services)
+    : m_app(m_db, m_clock, m_random), m_engines(m_app), m_services(std::move(services)),
+      m_splash(std::make_unique<SplashWindow>())
+{
+    m_app.setAppFolder(appFolder);
+    m_app.appVersion = AppInfo::version();
+    connect(m_splash.get(), &SplashWindow::exitRequested, this, &Application::exitRequested);
+}
+
+Application::~Application()
+{
+    // The windows go before the connection and engines they use.
+    m_main.reset();
+    m_splash.reset();
+}
+
+Application::Outcome Application::start()
+{
+    switch (m_splash->run(m_app, m_services)) {
+    case SplashWindow::Outcome::Ended:
+        return Outcome::Ended;
+    case SplashWindow::Outcome::Stopped:
+        return Outcome::Stopped;
+    case SplashWindow::Outcome::Ready:
+        break;
+    }
+    try {
+        showMainWindow();
+    } catch (const std::exception& e) {
+        m_main.reset();
+        m_splash->stop(QString::fromUtf8(e.what()));
+        return Outcome::Stopped;
+    }
+    return Outcome::Running;
+}
+
+void Application::showMainWindow()
+{
+    m_main = std::make_unique<MainWindow>(m_app, m_engines);
+    connect(m_main.get(), &MainWindow::closed, this, &Application::exitRequested);
+    m_main->load();
+    m_main->show();
+    m_splash->hide();
+}
+
+} // namespace spinledger

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/SpinEngine.h"
+#include "shell/StartupServices.h"
+#include "store/AppContext.h"
+#include "store/Clock.h"
+#include "store/Database.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace spinledger {
+
+class MainWindow;
+class SplashWindow;
+
+// The running program: its connection and process-wide values, the engines of
+// both wheels, the splash window that starts it and the main window it hands
+// over to.
+class Application : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Outcome
+    {
+        Running, // the main window is shown
+        Stopped, // the splash shows why; Esc ends the program
+        Ended,   // nothing more to do
+    };
+
+    Application(const QString& appFolder, StartupServices services);
+    ~Application() override;
+
+    Outcome start();
+
+    AppContext& context() { return m_app; }
+    SplashWindow& splash() { return *m_splash; }
+    MainWindow* mainWindow() { return m_main.get(); }
+
+signals:
+    // Esc on a stopped start-up, or the main window was closed.
+    void exitRequested();
+
+private:
+    void showMainWindow();
+
+    Database m_db;
+    SystemClock m_clock;
+    SystemRandom m_random;
+    AppContext m_app;
+    SpinEngines m_engines;
+    StartupServices m_services;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_main;
+};
+
+} // namespace spinledger

@@ -1,0 +1,261 @@
+#include "shell/MainWindow.h"
+
+#include "board/BoardWidget.h"
+#include "casinos/CasinoPanel.h"
+#include "engine/SpinEngine.h"
+#include "shell/AppInfo.h"
+#include "shell/Favicon.h"
+#include "shell/SidePanelAnimation.h"
+#include "shell/StatusLine.h"
+#include "shell/VendorLinks.h"
+#include "store/AppContext.h"
+#include "store/ErrorCodes.h"
+
+#ifdef SPINLEDGER_HAVE_UPDATER
+#include "updater/SystemUpdatePlatform.h"
+#include "updater/UpdateChecker.h"
+#include "updater/UpdateWindow.h"
+#endif
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMovie>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace spinledger {
+
+namespace {
+
+constexpr int px(int twips)
+{
+    return (twips + MainWindow::TwipsPerPixel / 2) / MainWindow::TwipsPerPixel;
+}
+
+// Where the tab control and the side panel sit, in twips.
+constexpr int TabsLeft = 120;
+constexpr int TabsWidth = 10095;
+constexpr int TabsHeight = 6300;
+constexpr int SidePanelLeft = 10440;
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& text)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+void menuSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_engines(engines), m_openUrl(&VendorLinks::openInBrowser)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setCentralWidget(new QWidget(this));
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(bar);
+    m_status = std::make_unique<StatusLine>(bar);
+    buildMenu();
+    buildTabs();
+    buildSidePanel();
+    m_sidePanel = new SidePanelAnimation(this, FormClosedHeight, FormOpenedHeight);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenu()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(menuItem(file, "mnuCheckUpdate", QStringLiteral("&Check for update")), &QAction::triggered, this,
+            &MainWindow::checkForUpdate);
+    menuSeparator(file, "mnuFileBar2");
+    connect(menuItem(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(menuItem(help, "mnuVideos", QStringLiteral("&Videos")), &QAction::triggered, this,
+            &MainWindow::openVideos);
+    menuSeparator(help, "mnuFileBar1");
+    connect(menuItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this,
+            &MainWindow::toggleSidePanel);
+}
+
+void MainWindow::buildTabs()
+{
+    m_tabs = new QTabWidget(centralWidget());
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_boardR = new BoardWidget(m_app, m_engines.r, m_engines.r.wheel(), *this);
+    m_boardM = new BoardWidget(m_app, m_engines.m, m_engines.m.wheel(), *this);
+    m_tabs->addTab(m_boardR, QStringLiteral("Roulette"));
+    m_tabs->addTab(m_boardM, QStringLiteral("Miniroulette"));
+
+    auto* settings = new QWidget;
+    settings->setObjectName(QStringLiteral("tabSettings"));
+    m_casinos = new CasinoPanel(m_app, *this, settings);
+    m_casinos->setGeometry(16, 16, 320, 320);
+    m_casinos->setBoards({m_boardR, m_boardM});
+    m_tabs->addTab(settings, QStringLiteral("Settings"));
+
+    // The boards need their whole page; the tab control never gets smaller
+    // than its design size.
+    const QSize design(px(TabsWidth), px(TabsHeight));
+    m_tabs->setGeometry(QRect(QPoint(px(TabsLeft), 0), design.expandedTo(m_tabs->minimumSizeHint())));
+    m_tabs->tabBar()->installEventFilter(this);
+    m_tabs->installEventFilter(this);
+}
+
+void MainWindow::buildSidePanel()
+{
+    const int left = px(SidePanelLeft);
+    auto* cart = new QLabel(centralWidget());
+    cart->setObjectName(QStringLiteral("Gif89a1"));
+    cart->setGeometry(left + 8, 8, 200, 100);
+    cart->setAlignment(Qt::AlignCenter);
+
+    auto* frame = new QGroupBox(QStringLiteral("App Info"), centralWidget());
+    frame->setObjectName(QStringLiteral("Frame19"));
+    frame->setGeometry(left + 8, 116, 200, 260);
+    auto* column = new QVBoxLayout(frame);
+    for (const char* name : {"Label17", "Label18", "Label11"}) {
+        auto* label = new QLabel(frame);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setWordWrap(true);
+        column->addWidget(label);
+    }
+    column->addWidget(VendorLinks::companyLink(
+        AppInfo::companyName(), [this] { openHomePage(); }, frame));
+    column->addStretch(1);
+    auto* check = new QPushButton(QStringLiteral("Check for update"), frame);
+    check->setObjectName(QStringLiteral("btnCheckUpdate"));
+    connect(check, &QPushButton::clicked, this, &MainWindow::checkForUpdate);
+    column->addWidget(check);
+    auto* closeButton = new QPushButton(QStringLiteral("Close"), frame);
+    closeButton->setObjectName(QStringLiteral("btnClose"));
+    connect(closeButton, &QPushButton::clicked, this, &MainWindow::toggleSidePanel);
+    column->addWidget(closeButton);
+}
+
+void MainWindow::load()
+{
+    placeAndSize();
+    setStatus(texts::Idle);
+    m_casinos->loadCasinoList();
+    m_boardR->initCells();
+    m_boardM->initCells();
+    showAppInfo();
+    m_boardR->loadSettings();
+    m_boardM->loadSettings();
+    m_casinos->refreshCombos();
+    m_boardR->drawAll();
+}
+
+void MainWindow::placeAndSize()
+{
+    setWindowIcon(Favicon::icon());
+    // The window is at least as high as its design, and high enough for the
+    // boards between menu and status bar.
+    const int contentHeight =
+        menuBar()->sizeHint().height() + m_tabs->geometry().bottom() + 1 + statusBar()->sizeHint().height();
+    const QSize size(px(FormClosedHeight), std::max(px(FormHeight), contentHeight));
+    resize(size);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void MainWindow::showAppInfo()
+{
+    auto* cart = findChild<QLabel*>(QStringLiteral("Gif89a1"));
+    auto* movie = new QMovie(m_app.appFolder + QStringLiteral("/images/ka.cart.gif"), QByteArray(), cart);
+    cart->setMovie(movie);
+    movie->start();
+    setWindowTitle(AppInfo::productName());
+    m_tabs->setCurrentIndex(0);
+    findChild<QLabel*>(QStringLiteral("Label17"))->setText(AppInfo::title());
+    findChild<QLabel*>(QStringLiteral("Label18"))->setText(u'v' + m_app.appVersion);
+    findChild<QLabel*>(QStringLiteral("Label11"))->setText(AppInfo::legalNotice());
+}
+
+void MainWindow::setStatus(const QString& text, bool busy)
+{
+    m_status->setStatus(text, busy);
+}
+
+QString MainWindow::statusText() const
+{
+    return m_status->text();
+}
+
+BoardWidget* MainWindow::board(const Wheel& wheel) const
+{
+    return &wheel == &m_boardR->wheel() ? m_boardR : m_boardM;
+}
+
+void MainWindow::toggleSidePanel()
+{
+    m_sidePanel->toggle();
+}
+
+void MainWindow::openVideos()
+{
+    m_openUrl(VendorLinks::videosPage());
+}
+
+void MainWindow::openHomePage()
+{
+    m_openUrl(VendorLinks::homePage());
+}
+
+void MainWindow::checkForUpdate()
+{
+#ifdef SPINLEDGER_HAVE_UPDATER
+    if (!m_updateChecker) {
+        if (!m_updatePlatform) {
+            m_systemUpdatePlatform = std::make_shared<SystemUpdatePlatform>();
+            m_updatePlatform = m_systemUpdatePlatform.get();
+        }
+        UpdateHost host;
+        host.mainWindow = this;
+        host.status = this;
+        host.platform = m_updatePlatform;
+        host.appTitle = AppInfo::title();
+        host.appFolder = m_app.appFolder;
+        host.appVersion = m_app.appVersion;
+        m_updateChecker =
+            new UpdateChecker(host, VendorSite::updateService(), UpdateChecker::DefaultTimeoutMs, this);
+    }
+    m_updateChecker->CheckForUpdate();
+#else
+    setStatus(QStringLiteral("Update check is not part of this build."));
+#endif
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && (watched == m_tabs || watched == m_tabs->tabBar())) {
+        m_boardR->hoverNone();
+        m_boardM->hoverNone();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace spinledger

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "board/StatusSink.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QTabWidget;
+class QUrl;
+
+namespace spinledger {
+
+class AppContext;
+class BoardWidget;
+class CasinoPanel;
+class SidePanelAnimation;
+class SpinEngines;
+class StatusLine;
+class UpdateChecker;
+class UpdatePlatform;
+class Wheel;
+
+// The main window (Form1): the boards of both wheels and the Settings tab in
+// SSTab1, the menu, the side panel with the application's information and
+// the status bar that every operation reports to.
+class MainWindow : public QMainWindow, public StatusSink
+{
+    Q_OBJECT
+public:
+    // Widths of the window with the side panel hidden and shown, and its
+    // height, in twips (1/15 of a logical pixel).
+    static constexpr int FormClosedHeight = 10425;
+    static constexpr int FormOpenedHeight = 13775;
+    static constexpr int FormHeight = 7460;
+    static constexpr int TwipsPerPixel = 15;
+
+    using UrlOpenFn = std::function<bool(const QUrl&)>;
+
+    MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Everything the window shows, read from the database in its fixed order.
+    void load();
+
+    void setStatus(const QString& text, bool busy = false) override;
+    QString statusText() const;
+
+    BoardWidget* board(const Wheel& wheel) const;
+    CasinoPanel* casinoPanel() const { return m_casinos; }
+    SidePanelAnimation* sidePanel() const { return m_sidePanel; }
+
+    void setUrlOpener(UrlOpenFn open) { m_openUrl = std::move(open); }
+    void setUpdatePlatform(UpdatePlatform* platform) { m_updatePlatform = platform; }
+
+    // "&About" and "Close": open or close the side panel.
+    void toggleSidePanel();
+    // "&Check for update" and "Check for update".
+    void checkForUpdate();
+
+signals:
+    // The window was closed; the program ends with it.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildTabs();
+    void buildSidePanel();
+    void placeAndSize();
+    void showAppInfo();
+    void openVideos();
+    void openHomePage();
+
+    AppContext& m_app;
+    SpinEngines& m_engines;
+    std::unique_ptr<StatusLine> m_status;
+    QTabWidget* m_tabs = nullptr;
+    BoardWidget* m_boardR = nullptr;
+    BoardWidget* m_boardM = nullptr;
+    CasinoPanel* m_casinos = nullptr;
+    SidePanelAnimation* m_sidePanel = nullptr;
+    UrlOpenFn m_openUrl;
+    UpdatePlatform* m_updatePlatform = nullptr;
+    std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: the type is optional in a build
+    UpdateChecker* m_updateChecker = nullptr;
+};
+
+} // namespace spinledger

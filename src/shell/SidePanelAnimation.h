@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QTimer;
+class QWidget;
+
+namespace spinledger {
+
+// Opens and closes the main window's side panel by widening or narrowing the
+// window 100 twips per tick of Timer1. A toggle during a run decides by the
+// width reached so far.
+class SidePanelAnimation : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int TwipsPerPixel = 15;
+    static constexpr int StepTwips = 100;
+
+    SidePanelAnimation(QWidget* window, int closedTwips, int openedTwips);
+
+    void toggle();
+    bool isRunning() const;
+    bool isOpening() const { return m_toggleDo == ToggleDo::Open; }
+    QTimer* timer() const { return m_timer; }
+
+private:
+    enum class ToggleDo
+    {
+        Open,
+        Close
+    };
+
+    void tick();
+    void applyWidth();
+
+    QPointer<QWidget> m_window;
+    QTimer* m_timer;
+    int m_closedTwips;
+    int m_openedTwips;
+    int m_widthTwips = 0;
+    ToggleDo m_toggleDo = ToggleDo::Open;
+};
+
+} // namespace spinledger

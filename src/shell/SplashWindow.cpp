@@ -1,0 +1,216 @@
+#include "shell/SplashWindow.h"
+
+#include "shell/AppInfo.h"
+#include "shell/Favicon.h"
+#include "shell/StartupServices.h"
+#include "shell/StatusLine.h"
+#include "shell/VendorLinks.h"
+#include "store/AppContext.h"
+#include "store/Database.h"
+#include "store/ErrorCodes.h"
+#include "store/Installation.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLockFile>
+#include <QMovie>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace spinledger {
+
+namespace {
+
+QLabel* namedLabel(const char* name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+void showImage(QLabel* label, const QString& path)
+{
+    auto* movie = new QMovie(path, QByteArray(), label);
+    label->setMovie(movie);
+    movie->start();
+}
+
+QString permissionFailureText(const QString& appFolder)
+{
+    return QStringLiteral("Unable to continue! Unable to set User Permission!\n\n"
+                          "Please set User Permission (Read/Write) manually for Directory:\n\n") +
+           appFolder + QStringLiteral("\n\nThen restart ") + AppInfo::title() + u'.';
+}
+
+} // namespace
+
+SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(AppInfo::title());
+    setWindowIcon(Favicon::icon());
+    buildLayout();
+}
+
+SplashWindow::~SplashWindow() = default;
+
+QStringList SplashWindow::requiredFiles()
+{
+    return {QStringLiteral("/images/ka.cart.gif"), QStringLiteral("/images/wheelanim.gif"),
+            u'/' + AppContext::DatabaseFile, PermissionScript};
+}
+
+void SplashWindow::buildLayout()
+{
+    m_titleImage = namedLabel("Gif89a3", this);
+    m_wheelImage = namedLabel("Gif89a2", this);
+    m_title = namedLabel("Label1", this);
+    QFont big = m_title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    big.setBold(true);
+    m_title->setFont(big);
+    m_version = namedLabel("Label3", this);
+    m_legal = namedLabel("Label2", this);
+    m_legal->setWordWrap(true);
+    m_company = VendorLinks::companyLink(
+        AppInfo::companyName(), [] { VendorLinks::openInBrowser(VendorLinks::homePage()); }, this);
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    m_status = std::make_unique<StatusLine>(bar);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(m_title);
+    texts->addWidget(m_version);
+    texts->addWidget(m_legal);
+    texts->addWidget(m_company);
+    texts->addStretch(1);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_titleImage, 0, 0, 1, 2, Qt::AlignHCenter);
+    grid->addWidget(m_wheelImage, 1, 0, Qt::AlignTop);
+    grid->addLayout(texts, 1, 1);
+    grid->addWidget(bar, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    setFixedSize(440, 300);
+}
+
+void SplashWindow::showIdentification(const QString& appFolder)
+{
+    m_title->setText(AppInfo::title());
+    m_version->setText(u'v' + AppInfo::version());
+    m_legal->setText(AppInfo::legalNotice());
+    showImage(m_titleImage, appFolder + QStringLiteral("/images/app.title.gif"));
+    showImage(m_wheelImage, appFolder + QStringLiteral("/images/wheelanim.gif"));
+}
+
+QString SplashWindow::statusText() const
+{
+    return m_status->text();
+}
+
+void SplashWindow::setStatus(const QString& text)
+{
+    m_status->setStatus(text);
+}
+
+SplashWindow::Outcome SplashWindow::run(AppContext& app, const StartupServices& services)
+{
+    if (!claimSingleInstance(services.lockPath)) {
+        close();
+        return Outcome::Ended;
+    }
+    showIdentification(app.appFolder);
+    setStatus(texts::Idle);
+    show();
+    repaint();
+
+    setStatus(QStringLiteral("Loading App.."));
+    services.wait(LoadingWaitMs);
+    setStatus(QStringLiteral("Loading (R/W sdb).."));
+    if (!requiredFilesPresent(app.appFolder))
+        return Outcome::Stopped;
+    if (!folderWritable(app.appFolder) && !repairPermissions(app.appFolder, services)) {
+        setStatus(QStringLiteral("Unable to continue! Please set User Permission manually."));
+        services.inform(QStringLiteral("Info"), permissionFailureText(app.appFolder));
+        return Outcome::Ended;
+    }
+
+    try {
+        Installation(app).prepare(services.installationId(), [this](const QString& s) { setStatus(s); });
+    } catch (const std::exception& e) {
+        stop(QString::fromUtf8(e.what()));
+        return Outcome::Stopped;
+    }
+
+    setStatus(AppInfo::title() + QStringLiteral(" v") + AppInfo::version() + QStringLiteral(" Ready"));
+    services.wait(ReadyWaitMs);
+    return Outcome::Ready;
+}
+
+void SplashWindow::stop(const QString& description)
+{
+    setStatus(QStringLiteral("Unable to continue! Error Code:") + description +
+              QStringLiteral(" Press 'Esc' to Exit."));
+}
+
+bool SplashWindow::claimSingleInstance(const QString& lockPath)
+{
+    m_lock = std::make_unique<QLockFile>(lockPath);
+    // Held as long as the program runs; a lock left by a dead process is taken over.
+    m_lock->setStaleLockTime(0);
+    return m_lock->tryLock(0);
+}
+
+bool SplashWindow::requiredFilesPresent(const QString& appFolder)
+{
+    for (const QString& file : requiredFiles()) {
+        if (!QFileInfo::exists(appFolder + file)) {
+            setStatus(QStringLiteral("Unable to continue! Error Code: (") + file +
+                      QStringLiteral("). Press 'Esc' to Exit."));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SplashWindow::folderWritable(const QString& appFolder)
+{
+    QFile test(appFolder + u'/' + WriteTestFile);
+    if (!test.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    const bool written = test.write(QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8() + '\n') > 0;
+    test.close();
+    const bool exists = QFileInfo(test).isFile();
+    if (exists)
+        test.remove();
+    return written && exists;
+}
+
+bool SplashWindow::repairPermissions(const QString& appFolder, const StartupServices& services)
+{
+    setStatus(QStringLiteral("Setting User Permission.."));
+    // The folder, the grant and the user as the permission script expects them.
+    services.startElevated(QStringLiteral("pkexec"),
+                           {QStringLiteral("/bin/sh"), appFolder + PermissionScript, appFolder,
+                            QStringLiteral("/G"), services.userName + u':', QStringLiteral("RWMX"),
+                            QStringLiteral("/E")});
+    services.wait(PermissionWaitMs);
+    return folderWritable(appFolder);
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        emit exitRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace spinledger

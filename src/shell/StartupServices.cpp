@@ -1,0 +1,65 @@
+#include "shell/StartupServices.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTimer>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace spinledger {
+
+namespace {
+
+void paintingWait(int ms)
+{
+    // The windows repaint meanwhile; the user's input waits until the end.
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+QString StartupServices::loginName()
+{
+    if (const passwd* pw = getpwuid(geteuid()))
+        return QString::fromLocal8Bit(pw->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+QString StartupServices::defaultLockPath(const QString& appFolder)
+{
+    // One lock per installation folder, as one program file is one application.
+    const QByteArray key =
+        QCryptographicHash::hash(QDir(appFolder).absolutePath().toUtf8(), QCryptographicHash::Sha1);
+    return QDir::temp().filePath(
+        QStringLiteral("spinledger-%1.lock").arg(QString::fromLatin1(key.toHex().left(16))));
+}
+
+StartupServices StartupServices::system(const QString& appFolder)
+{
+    StartupServices s;
+    s.installationId = [] { return QString::fromLatin1(QSysInfo::machineUniqueId()).trimmed(); };
+    s.startElevated = [](const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.setProgram(program);
+        process.setArguments(arguments);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        return process.startDetached();
+    };
+    s.wait = paintingWait;
+    s.inform = [](const QString& title, const QString& text) {
+        QMessageBox::information(nullptr, title, text);
+    };
+    s.userName = loginName();
+    s.lockPath = defaultLockPath(appFolder);
+    return s;
+}
+
+} // namespace spinledger

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace spinledger {
+
+// What the start-up needs from the machine. The defaults use the system; tests
+// put fakes in and zero waits.
+struct StartupServices
+{
+    // A stable text naming this installation; empty when there is none.
+    std::function<QString()> installationId;
+    // Starts a program with elevated rights, hidden, without waiting for it.
+    std::function<bool(const QString& program, const QStringList& arguments)> startElevated;
+    // Blocks for the given time while the windows keep painting.
+    std::function<void(int ms)> wait;
+    // The information box of the failed permission repair: title, text.
+    std::function<void(const QString&, const QString&)> inform;
+    QString userName;
+    // The lock that keeps a second instance out.
+    QString lockPath;
+
+    static StartupServices system(const QString& appFolder);
+    static QString defaultLockPath(const QString& appFolder);
+    static QString loginName();
+};
+
+} // namespace spinledger

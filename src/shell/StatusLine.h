@@ -1,0 +1,29 @@
+#pragma once
+
+#include "board/StatusSink.h"
+
+class QLabel;
+class QStatusBar;
+
+namespace spinledger {
+
+// The first panel of a window's status bar, written through setStatus.
+class StatusLine : public StatusSink
+{
+public:
+    static inline const QString BusySuffix = QStringLiteral(", please Wait ....");
+    static inline const QString Done = QStringLiteral("Fertig");
+
+    explicit StatusLine(QStatusBar* bar);
+
+    // Shows the text and paints it at once. Input events stay queued, so no
+    // other action of the user runs in the middle of the caller's.
+    void setStatus(const QString& text, bool busy = false) override;
+    QString text() const;
+
+private:
+    QStatusBar* m_bar;
+    QLabel* m_panel;
+};
+
+} // namespace spinledger

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "shell/Application.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
+#include "shell/StartupServices.h"
+#include "store/AppContext.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace spinledger::test {
+
+// An installation folder in a temporary directory with the required files, a
+// fresh database, and start-up services that record what the start-up asked
+// of the machine instead of doing it.
+class ShellFixture
+{
+public:
+    ShellFixture()
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("images"));
+        for (const char* file :
+             {"images/ka.cart.gif", "images/wheelanim.gif", "images/app.title.gif", "xcacls.sh"})
+            touch(QString::fromLatin1(file));
+        Database maker;
+        maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword, true);
+        Schema::create(maker);
+
+        services.installationId = [this] { return identifier; };
+        services.startElevated = [this](const QString& program, const QStringList& arguments) {
+            elevations << (QStringList{program} + arguments);
+            if (repair)
+                repair();
+            return true;
+        };
+        services.wait = [this](int ms) { waits << ms; };
+        services.inform = [this](const QString& title, const QString& text) { informed << title << text; };
+        services.userName = QStringLiteral("player1");
+        services.lockPath = dir.filePath(QStringLiteral("instance.lock"));
+    }
+
+    void touch(const QString& relative)
+    {
+        QFile f(dir.filePath(relative));
+        f.open(QIODevice::WriteOnly);
+    }
+
+    Application::Outcome start()
+    {
+        app = std::make_unique<Application>(dir.path(), services);
+        return app->start();
+    }
+
+    MainWindow* main() { return app->mainWindow(); }
+
+    qint64 rows(const char* table)
+    {
+        app->context().ensureOpen();
+        Statement q = app->context().db().prepare(std::string("SELECT COUNT(*) FROM ") + table);
+        return q.next() ? q.integer(0) : -1;
+    }
+
+    QTemporaryDir dir;
+    StartupServices services;
+    QString identifier = QStringLiteral("machine-under-test");
+    std::function<void()> repair;
+    QList<QStringList> elevations;
+    QList<int> waits;
+    QStringList informed;
+    std::unique_ptr<Application> app;
+};
+
+} // namespace spinledger::test
