@@ -220,6 +220,7 @@ int main(int argc, char** argv)
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
         benchWheel(app, *w, sizes, ops);
     out << "peak memory " << peakKb() / 1024.0 << " MB; database file "
-        << QFile(app.connString).size() / (1024 * 1024) << " MB" << Qt::endl;
+        << QFile(app.connString).size() / (1024 * 1024) << " MB, its log "
+        << QFile(app.connString + QStringLiteral("-wal")).size() / (1024 * 1024) << " MB" << Qt::endl;
     return 0;
 }

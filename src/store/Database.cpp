@@ -16,6 +16,12 @@ QString shortestNumber(double v)
 
 // ---- Statement -------------------------------------------------------------
 
+Statement::~Statement()
+{
+    if (m_stmt)
+        sqlite3_reset(m_stmt);
+}
+
 Statement& Statement::bind(int index, qint64 value)
 {
     if (sqlite3_bind_int64(m_stmt, index, value) != SQLITE_OK)

@@ -24,12 +24,21 @@ public:
 class Database;
 
 // A prepared statement with bound values. Statements are cached by the
-// connection and reset on every prepare(), so a handle is valid until the next
-// prepare() of the same SQL text.
+// connection; a handle resets its statement when it goes out of scope, so no
+// half-read query keeps a read snapshot open (which would stop the log from
+// being checkpointed).
 class Statement
 {
 public:
     Statement(Database& db, sqlite3_stmt* stmt) : m_db(&db), m_stmt(stmt) {}
+    Statement(Statement&& other) noexcept : m_db(other.m_db), m_stmt(other.m_stmt), m_next(other.m_next)
+    {
+        other.m_stmt = nullptr;
+    }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    Statement& operator=(Statement&&) = delete;
+    ~Statement();
 
     Statement& bind(int index, qint64 value);
     Statement& bind(int index, int value) { return bind(index, static_cast<qint64>(value)); }
