@@ -1,0 +1,226 @@
+#include "../shell/ShellFixture.h"
+
+#include "casinos/CasinoPanel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace spinledger;
+using spinledger::test::ShellFixture;
+
+class TestCasinoPanel : public QObject
+{
+    Q_OBJECT
+
+private:
+    ShellFixture* m_f = nullptr;
+    QStringList m_asked;
+    bool m_answer = true;
+
+    MainWindow* w() { return m_f->main(); }
+    AppContext& app() { return m_f->app->context(); }
+    QListWidget* list() { return w()->findChild<QListWidget*>(QStringLiteral("lstCasino")); }
+    QLineEdit* name() { return w()->findChild<QLineEdit*>(QStringLiteral("txCasino")); }
+    QComboBox* combo(const char* n) { return w()->findChild<QComboBox*>(QString::fromLatin1(n)); }
+    QString status() { return w()->statusText(); }
+
+    void press(const char* button)
+    {
+        QTest::mouseClick(w()->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
+
+    void type(const QString& text) { name()->setText(text); }
+
+    void clickEntry(int row)
+    {
+        QListWidgetItem* item = list()->item(row);
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(item).center());
+    }
+
+    QStringList entries(const QComboBox* c)
+    {
+        QStringList out;
+        for (int i = 0; i < c->count(); ++i)
+            out << c->itemText(i);
+        return out;
+    }
+
+    QStringList entries()
+    {
+        QStringList out;
+        for (int i = 0; i < list()->count(); ++i)
+            out << list()->item(i)->text();
+        return out;
+    }
+
+    void expectEverywhere(const QStringList& names)
+    {
+        QCOMPARE(entries(), names);
+        QCOMPARE(entries(combo("cmbR")), names);
+        QCOMPARE(entries(combo("cmbM")), names);
+        QVERIFY(w()->isEnabled());
+    }
+
+    qint64 count(const std::string& sql)
+    {
+        Statement q = app().db().prepare(sql);
+        return q.next() ? q.integer(0) : -1;
+    }
+
+    qint64 add(const QString& n)
+    {
+        type(n);
+        press("btnCasinoAdd");
+        return list()->item(list()->count() - 1)->data(Qt::UserRole).toLongLong();
+    }
+
+private slots:
+    void init()
+    {
+        m_f = new ShellFixture;
+        QCOMPARE(m_f->start(), Application::Outcome::Running);
+        m_asked.clear();
+        m_answer = true;
+        w()->casinoPanel()->setConfirm([this](const QString& title, const QString& text) {
+            m_asked << title << text;
+            return m_answer;
+        });
+        w()->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
+    }
+
+    void cleanup()
+    {
+        delete m_f;
+        m_f = nullptr;
+    }
+
+    void addCleansAndChecksTheName()
+    {
+        const qint64 demo = app().currentCmbR;
+        type(QStringLiteral("  O'Hara's "));
+        press("btnCasinoAdd");
+        QCOMPARE(status(), QStringLiteral("Idle"));
+        QVERIFY(name()->text().isEmpty());
+        expectEverywhere({QStringLiteral("Demo Casino"), QStringLiteral("OHaras")});
+        // Each wheel keeps its casino.
+        QCOMPARE(combo("cmbR")->currentData().toLongLong(), demo);
+        QCOMPARE(combo("cmbM")->currentData().toLongLong(), demo);
+        QCOMPARE(app().currentCmbR, demo);
+
+        type(QStringLiteral(" ' '' "));
+        press("btnCasinoAdd");
+        QCOMPARE(status(), QStringLiteral("Casino name required."));
+        QVERIFY(name()->text().isEmpty());
+
+        type(QString(101, u'x'));
+        press("btnCasinoAdd");
+        QCOMPARE(status(), QStringLiteral("Casino name too long. Max 100 chars allowed."));
+        QCOMPARE(count("SELECT COUNT(*) FROM ka_app_casino"), 2);
+
+        type(QString(100, u'x') + QStringLiteral("'"));
+        press("btnCasinoAdd");
+        QCOMPARE(status(), QStringLiteral("Idle"));
+        QCOMPARE(list()->count(), 3);
+        QCOMPARE(count("SELECT MAX(LENGTH(ka_app_casino_name)) FROM ka_app_casino"), 100);
+    }
+
+    void renameKeepsTheCasino()
+    {
+        const qint64 second = add(QStringLiteral("Second"));
+        type(QStringLiteral("Typed"));
+        press("btnCasinoUpdate");
+        QCOMPARE(status(), QStringLiteral("Please select a Casino from the list."));
+        QCOMPARE(name()->text(), QStringLiteral("Typed"));
+
+        clickEntry(1);
+        QCOMPARE(name()->text(), QStringLiteral("Second"));
+        type(QStringLiteral("Bellagio"));
+        press("btnCasinoUpdate");
+        QCOMPARE(status(), QStringLiteral("Idle"));
+        QVERIFY(name()->text().isEmpty());
+        expectEverywhere({QStringLiteral("Demo Casino"), QStringLiteral("Bellagio")});
+        QCOMPARE(combo("cmbM")->itemData(1).toLongLong(), second);
+        QCOMPARE(count("SELECT COUNT(*) FROM ka_app_casino WHERE ka_app_casino_name = 'Bellagio' AND "
+                       "ka_app_casino_id = " +
+                       std::to_string(second)),
+                 1);
+
+        clickEntry(1);
+        type(QStringLiteral("''"));
+        press("btnCasinoUpdate");
+        QCOMPARE(status(), QStringLiteral("Please select a Casino from the list."));
+        QVERIFY(name()->text().isEmpty());
+        QCOMPARE(entries().value(1), QStringLiteral("Bellagio"));
+    }
+
+    void deletingTheCurrentCasinoMovesTheWheelsAndTakesItsHistory()
+    {
+        const qint64 demo = app().currentCmbR;
+        w()->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+        QTest::mouseClick(w()->findChild<QWidget*>(QStringLiteral("pbR17")), Qt::LeftButton);
+        QTest::mouseClick(w()->findChild<QWidget*>(QStringLiteral("pbR5")), Qt::LeftButton);
+        QCOMPARE(count("SELECT COUNT(*) FROM ka_app_r WHERE cmbR = " + std::to_string(demo)), 2);
+        app()
+            .db()
+            .prepare("INSERT INTO ka_app_m (ka_app_setting_id, cmbM) VALUES (?1, ?2)")
+            .bind(1, app().settingId)
+            .bind(2, demo)
+            .run();
+        const qint64 second = add(QStringLiteral("Second"));
+
+        m_answer = false;
+        clickEntry(0);
+        press("btnCasinoDelete");
+        QCOMPARE(
+            m_asked,
+            (QStringList{QStringLiteral("Confirm Delete"),
+                         QStringLiteral("Are you sure you want to delete \"Demo Casino\"? All data "
+                                        "associated with this casino will be deleted.\r\n\r\nContinue?")}));
+        QCOMPARE(list()->count(), 2);
+
+        m_answer = true;
+        press("btnCasinoDelete");
+        QCOMPARE(status(), QStringLiteral("Idle"));
+        expectEverywhere({QStringLiteral("Second")});
+        QCOMPARE(app().currentCmbR, second);
+        QCOMPARE(app().currentCmbM, second);
+        QCOMPARE(combo("cmbR")->currentData().toLongLong(), second);
+        QCOMPARE(combo("cmbM")->currentData().toLongLong(), second);
+        QCOMPARE(count("SELECT cmbR FROM ka_app_r_setting"), second);
+        for (const char* table :
+             {"ka_app_r", "ka_app_r_advise", "ka_app_r_count", "ka_app_r_win", "ka_app_r_tally"})
+            QCOMPARE(
+                count(std::string("SELECT COUNT(*) FROM ") + table + " WHERE cmbR = " + std::to_string(demo)),
+                0);
+        QCOMPARE(count("SELECT COUNT(*) FROM ka_app_m WHERE cmbM = " + std::to_string(demo)), 0);
+    }
+
+    void deleteWithoutSelectionAsksThenRefuses()
+    {
+        list()->clearSelection();
+        press("btnCasinoDelete");
+        QCOMPARE(m_asked.value(1), CasinoPanel::deleteQuestion(QString()));
+        QVERIFY(m_asked.value(1).startsWith(QStringLiteral("Are you sure you want to delete \"\"?")));
+        QCOMPARE(status(), QStringLiteral("Please select a Casino from the list."));
+        QCOMPARE(list()->count(), 1);
+    }
+
+    void deletingTheLastCasinoEmptiesEverything()
+    {
+        const qint64 demo = app().currentCmbR;
+        clickEntry(0);
+        press("btnCasinoDelete");
+        QCOMPARE(status(), QStringLiteral("Idle"));
+        expectEverywhere({});
+        QCOMPARE(count("SELECT COUNT(*) FROM ka_app_casino"), 0);
+        // The settings keep the id until the next start makes a new casino.
+        QCOMPARE(count("SELECT cmbM FROM ka_app_m_setting"), demo);
+    }
+};
+
+QTEST_MAIN(TestCasinoPanel)
+#include "test_casinopanel.moc"
