@@ -282,45 +282,43 @@ RestakeOutcome SpinEngine::restakeAdvice()
     return out;
 }
 
+template <typename T, typename Read> Result<T> SpinEngine::guardedRead(Read&& read)
+{
+    const QString failure = errorLine(codes::show(m_wheel.letter()));
+    if (!m_app.ensureOpen())
+        return Result<T>::failure(failure);
+    try {
+        return read(m_app.db());
+    } catch (const DbError&) {
+        return Result<T>::failure(failure);
+    }
+}
+
 Result<std::vector<HistoryEntry>> SpinEngine::history(qint64 casino, int limit)
 {
-    using R = Result<std::vector<HistoryEntry>>;
-    if (!m_app.ensureOpen())
-        return R::failure(errorLine(codes::show(m_wheel.letter())));
-    try {
-        const std::vector<SpinRow> rows = newestSpins(m_app.db(), m_wheel, m_app.settingId, casino, limit);
+    return guardedRead<std::vector<HistoryEntry>>([&](Database& db) {
+        const std::vector<SpinRow> rows = newestSpins(db, m_wheel, m_app.settingId, casino, limit);
         std::vector<HistoryEntry> entries;
         for (auto it = rows.rbegin(); it != rows.rend(); ++it)
             entries.push_back({it->values[idx(CategoryId::Numbers)], it->values[idx(CategoryId::BlackRed)]});
         return entries;
-    } catch (const DbError&) {
-        return R::failure(errorLine(codes::show(m_wheel.letter())));
-    }
+    });
 }
 
 Result<CurrentAdvice> SpinEngine::currentAdvice(qint64 casino)
 {
-    using R = Result<CurrentAdvice>;
-    if (!m_app.ensureOpen())
-        return R::failure(errorLine(codes::show(m_wheel.letter())));
-    try {
-        const std::vector<AdviceRow> rows = newestAdvice(m_app.db(), m_wheel, m_app.settingId, casino, 1);
+    return guardedRead<CurrentAdvice>([&](Database& db) {
+        const std::vector<AdviceRow> rows = newestAdvice(db, m_wheel, m_app.settingId, casino, 1);
         CurrentAdvice current;
         if (!rows.empty())
             current = {true, rows.front().id, rows.front().advice};
         return current;
-    } catch (const DbError&) {
-        return R::failure(errorLine(codes::show(m_wheel.letter())));
-    }
+    });
 }
 
 Result<CategoryView> SpinEngine::categoryView(qint64 casino)
 {
-    using R = Result<CategoryView>;
-    if (!m_app.ensureOpen())
-        return R::failure(errorLine(codes::show(m_wheel.letter())));
-    try {
-        Database& db = m_app.db();
+    return guardedRead<CategoryView>([&](Database& db) {
         const std::vector<AdviceRow> rows = newestAdvice(db, m_wheel, m_app.settingId, casino, 2);
         CategoryView view;
         // The ratios shown are those of the last judgement, which the advice
@@ -339,9 +337,7 @@ Result<CategoryView> SpinEngine::categoryView(qint64 casino)
             }
         }
         return view;
-    } catch (const DbError&) {
-        return R::failure(errorLine(codes::show(m_wheel.letter())));
-    }
+    });
 }
 
 } // namespace spinledger

@@ -88,6 +88,9 @@ public:
     Result<CategoryView> categoryView(qint64 casino);
 
 private:
+    // Runs a read on the open connection; a failure gives the wheel's code.
+    template <typename T, typename Read> Result<T> guardedRead(Read&& read);
+
     AppContext& m_app;
     const Wheel& m_wheel;
 };

@@ -45,40 +45,54 @@ QStringList labelsOf(const QStringList& layout)
     return labels;
 }
 
+// The categories both wheels share; only the column's field differs.
+CategorySpec numbers() { return {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}}; }
+
+CategorySpec blackRed()
+{
+    return {CategoryId::BlackRed, "blackred", "Black/Red", 1, PickRule::TwoWayRandomTie,
+            {{"B", "BLACK"}, {"R", "RED"}}, {{"B", "Black"}, {"R", "Red"}, {"G", "Green"}}};
+}
+
+CategorySpec evenOdd()
+{
+    return {CategoryId::EvenOdd, "evenodd", "Even/Odd", 2, PickRule::TwoWayRandomTie,
+            {{"E", "EVEN"}, {"O", "ODD"}}, {{"E", "EVEN"}, {"O", "ODD"}}};
+}
+
+CategorySpec columns(int field)
+{
+    return {CategoryId::Columns, "2to1", "2TO1", field, PickRule::ThreeWayFirstMax,
+            {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}},
+            {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}}};
+}
+
 std::vector<CategorySpec> rCategories()
 {
     return {
-        {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}},
-        {CategoryId::BlackRed, "blackred", "Black/Red", 1, PickRule::TwoWayRandomTie,
-         {{"B", "BLACK"}, {"R", "RED"}}, {{"B", "Black"}, {"R", "Red"}, {"G", "Green"}}},
-        {CategoryId::EvenOdd, "evenodd", "Even/Odd", 2, PickRule::TwoWayRandomTie,
-         {{"E", "EVEN"}, {"O", "ODD"}}, {{"E", "EVEN"}, {"O", "ODD"}}},
+        numbers(),
+        blackRed(),
+        evenOdd(),
         {CategoryId::LowHi, "lowhi", "Low/High", 3, PickRule::TwoWayRandomTie,
          {{"L", "1_18"}, {"H", "19_36"}}, {{"L", "1_18"}, {"H", "19_36"}}},
         {CategoryId::Dozens, "dozens", "Dozens", 4, PickRule::ThreeWayFirstMax,
          {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}}, {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}}},
-        {CategoryId::Columns, "2to1", "2TO1", 5, PickRule::ThreeWayFirstMax,
-         {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}},
-         {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}}},
+        columns(5),
     };
 }
 
 std::vector<CategorySpec> mCategories()
 {
     return {
-        {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}},
-        {CategoryId::BlackRed, "blackred", "Black/Red", 1, PickRule::TwoWayRandomTie,
-         {{"B", "BLACK"}, {"R", "RED"}}, {{"B", "Black"}, {"R", "Red"}, {"G", "Green"}}},
-        {CategoryId::EvenOdd, "evenodd", "Even/Odd", 2, PickRule::TwoWayRandomTie,
-         {{"E", "EVEN"}, {"O", "ODD"}}, {{"E", "EVEN"}, {"O", "ODD"}}},
+        numbers(),
+        blackRed(),
+        evenOdd(),
         // The stored groups are 1-4, 5-8 and 9-12, the cells read 1-6, 4-9 and
         // 7-12; histories may also hold "LM" and "MH", which count twice.
         {CategoryId::LowHi, "lowhi", "Low/High", 3, PickRule::ThreeWayFirstMax,
          {{"L", "1_6"}, {"M", "4_9"}, {"H", "7_12"}},
          {{"L", "1_6"}, {"LM", "1_6"}, {"LM", "4_9"}, {"M", "4_9"}, {"MH", "4_9"}, {"MH", "7_12"}, {"H", "7_12"}}},
-        {CategoryId::Columns, "2to1", "2TO1", 4, PickRule::ThreeWayFirstMax,
-         {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}},
-         {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}}},
+        columns(4),
     };
 }
 
