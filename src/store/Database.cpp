@@ -170,6 +170,8 @@ bool Database::open(const QString& path, const QString& password, bool create)
         return false;
     }
     sqlite3_busy_timeout(db, 2000);
+    // A committed spin must survive a power cut: sync the log on every commit.
+    sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     m_db = db;
     m_path = path;
     return true;
