@@ -2,6 +2,7 @@
 
 #include "board/StatusSink.h"
 #include "store/ErrorCodes.h"
+#include "updater/SystemUpdatePlatform.h"
 #include "updater/TransferTimeout.h"
 #include "updater/UpdateAnswer.h"
 #include "updater/UpdateTexts.h"
@@ -18,6 +19,10 @@ namespace spinledger {
 UpdateChecker::UpdateChecker(const UpdateHost& host, const QUrl& serviceUrl, int timeoutMs, QObject* parent)
     : QObject(parent), m_host(host), m_serviceUrl(serviceUrl), m_timeoutMs(timeoutMs)
 {
+    if (!m_host.platform) {
+        m_systemPlatform = std::make_unique<SystemUpdatePlatform>();
+        m_host.platform = m_systemPlatform.get();
+    }
 }
 
 UpdateChecker::~UpdateChecker()

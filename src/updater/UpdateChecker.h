@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <memory>
+
 class QNetworkAccessManager;
 
 namespace spinledger {
@@ -25,6 +27,7 @@ class UpdateChecker : public QObject
 public:
     static constexpr int DefaultTimeoutMs = 30000;
 
+    // A host without a platform gets the real one: message box, process start, quit.
     explicit UpdateChecker(const UpdateHost& host, const QUrl& serviceUrl = VendorSite::updateService(),
                            int timeoutMs = DefaultTimeoutMs, QObject* parent = nullptr);
     ~UpdateChecker() override;
@@ -49,6 +52,7 @@ private:
     bool openOffer();
     void giveBack(const QString& text);
 
+    std::unique_ptr<UpdatePlatform> m_systemPlatform; // when the host brings none
     UpdateHost m_host;
     QUrl m_serviceUrl;
     int m_timeoutMs;

@@ -44,6 +44,7 @@ private slots:
     void usedColourAfterFollowing();
     void hoverDisabledKeepsLook();
     void cursorAndSize();
+    void disabledLinkIgnoresClicks();
 
 private:
     QColor textColour() const { return label()->palette().color(QPalette::WindowText); }
@@ -277,6 +278,21 @@ void TestHyperlink::cursorAndSize()
         m_link->poll();
         m_host->grab().save(folder + "/hyperlink_hover.png");
     }
+}
+
+void TestHyperlink::disabledLinkIgnoresClicks()
+{
+    m_cursor = overLabel();
+    m_link->poll();
+    QCOMPARE(textColour(), Red);
+    m_link->setProperty("Enabled", false);
+    QCOMPARE(textColour(), DefaultBlue);
+    QTest::mouseClick(label(), Qt::LeftButton);
+    m_link->poll();
+    QVERIFY(m_events.isEmpty());
+    QCOMPARE(textColour(), DefaultBlue);
+    m_link->setProperty("Enabled", true);
+    QCOMPARE(textColour(), Red);
 }
 
 QTEST_MAIN(TestHyperlink)

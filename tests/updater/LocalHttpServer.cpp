@@ -37,6 +37,7 @@ void LocalHttpServer::read(QTcpSocket* socket)
         return;
     m_lastRequest = buffer.left(end);
     ++m_requestCount;
+    emit requestReceived();
     buffer.clear();
     const QByteArray target = m_lastRequest.split(' ').value(1);
     const QByteArray path = target.split('?').value(0);

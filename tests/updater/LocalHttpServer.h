@@ -39,6 +39,9 @@ public:
     QByteArray lastRequest() const { return m_lastRequest; }
     int requestCount() const { return m_requestCount; }
 
+signals:
+    void requestReceived();
+
 private:
     void accept();
     void read(QTcpSocket* socket);

@@ -94,7 +94,11 @@ void TestUpdateCheck::check(const QByteArray& answer, int status)
 
 void TestUpdateCheck::equalVersionSaysNoUpdate()
 {
+    bool enabledDuringRequest = true;
+    connect(m_server.get(), &LocalHttpServer::requestReceived, this,
+            [&] { enabledDuringRequest = m_main->isEnabled(); });
     check(body("1.1.0", ""));
+    QVERIFY(!enabledDuringRequest);
     QCOMPARE(m_status.texts, QStringList({"Check for updates..", "No Update available."}));
     QVERIFY(m_main->isEnabled());
     QVERIFY(!m_checker->window());
@@ -242,8 +246,10 @@ void TestUpdateCheck::windowShowsOffer()
     QVERIFY(window->findChild<QWidget*>("btnCancel"));
     QVERIFY(window->findChild<QWidget*>("StatusBar1"));
 
-    if (qEnvironmentVariableIsSet("SPINLEDGER_GRAB"))
+    if (qEnvironmentVariableIsSet("SPINLEDGER_GRAB")) {
         window->grab().save(qEnvironmentVariable("SPINLEDGER_GRAB") + "/frmUpdate.png");
+        window->windowIcon().pixmap(64).save(qEnvironmentVariable("SPINLEDGER_GRAB") + "/update_icon.png");
+    }
 }
 
 void TestUpdateCheck::windowClosesOnlyThroughButtons()

@@ -259,7 +259,8 @@ void Hyperlink::releasedOutside()
 
 bool Hyperlink::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_label && event->type() == QEvent::MouseButtonRelease) {
+    // Filters see events before a disabled label drops them.
+    if (watched == m_label && event->type() == QEvent::MouseButtonRelease && isEnabled()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             if (m_label->rect().contains(mouse->position().toPoint()))
