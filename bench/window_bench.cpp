@@ -1,0 +1,254 @@
+// Speed of the windows at a casino with a long history: the start-up without
+// its fixed waits, the main window's load, and a pocket click up to "Idle"
+// (engine and redraw). Targets: load at most 300 ms, click median at most
+// 20 ms. Prints its figures.
+//
+//   window_bench [--spins 100000] [--clicks 60] [--grab DIR]
+#include "engine/SpinEngine.h"
+#include "engine/Tallies.h"
+#include "shell/Application.h"
+#include "shell/MainWindow.h"
+#include "shell/SidePanelAnimation.h"
+#include "shell/SplashWindow.h"
+#include "store/AppContext.h"
+#include "store/Installation.h"
+#include "store/Schema.h"
+#include "store/SettingsStore.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+using namespace spinledger;
+
+namespace {
+
+QTextStream out(stdout);
+
+// The installation folder: the build's images when there are any, the
+// permission script and a fresh database.
+void makeInstallation(const QString& folder)
+{
+    QDir dir(folder);
+    dir.mkpath(QStringLiteral("images"));
+    const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/../Spinledger/images/");
+    for (const char* name : {"ka.cart.gif", "wheelanim.gif", "app.title.gif"}) {
+        const QString target = dir.filePath(QStringLiteral("images/") + QLatin1String(name));
+        if (!QFile::copy(built + QLatin1String(name), target))
+            QFile(target).open(QIODevice::WriteOnly);
+    }
+    QFile(dir.filePath(QStringLiteral("xcacls.sh"))).open(QIODevice::WriteOnly);
+    Database maker;
+    maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword, true);
+    Schema::create(maker);
+}
+
+// Spins with their count, advice and judgement rows, as a long evening of
+// play leaves them, written straight into the tables in one transaction.
+void appendHistory(AppContext& app, const Wheel& w, qint64 casino, int spins)
+{
+    std::mt19937 rng(7);
+    Database& db = app.db();
+    const QString cmb = w.casinoSetting();
+    QStringList spinCols{w.spinTable() + QStringLiteral("_now"), w.spinTable() + QStringLiteral("_date"),
+                         w.spinTable() + QStringLiteral("_time"), QStringLiteral("ka_app_setting_id"), cmb};
+    for (const Category& c : w.categories())
+        spinCols << w.spinColumn(c.id);
+    auto insertSql = [](const QString& table, const QStringList& cols) {
+        QStringList marks;
+        for (int i = 1; i <= cols.size(); ++i)
+            marks << QStringLiteral("?%1").arg(i);
+        return (QStringLiteral("INSERT INTO ") + table + u'(' + cols.join(u',') +
+                QStringLiteral(") VALUES (") + marks.join(u',') + u')')
+            .toStdString();
+    };
+    const QString spinId = w.spinTable() + QStringLiteral("_id");
+    QStringList adviceCols{w.adviseTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
+                           spinId};
+    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
+                        spinId};
+    QStringList countCols{w.countTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
+                          spinId};
+    for (const Category& c : w.categories()) {
+        adviceCols << w.adviseColumn(c.id);
+        if (c.hasStake())
+            adviceCols << w.coinsColumn(c.id);
+        winCols << w.winColumn(c.id) << w.winPctColumn(c.id) << w.lossPctColumn(c.id);
+    }
+    for (const Counter& c : w.counters())
+        countCols << c.column;
+    const std::string spinSql = insertSql(w.spinTable(), spinCols);
+    const std::string adviceSql = insertSql(w.adviseTable(), adviceCols);
+    const std::string winSql = insertSql(w.winTable(), winCols);
+    const std::string countSql = insertSql(w.countTable(), countCols);
+
+    Transaction tx(db);
+    for (int n = 0; n < spins; ++n) {
+        const double now = 46000.0 + n / 3000.0;
+        const int pocket = int(rng() % unsigned(w.pocketCount()));
+        Statement s = db.prepare(spinSql);
+        s.add(now).add(std::floor(now)).add(now - std::floor(now)).add(app.settingId).add(casino);
+        for (const Category& c : w.categories())
+            s.add(w.field(pocket, c.field));
+        s.run();
+        const qint64 id = db.lastInsertId();
+
+        Statement cnt = db.prepare(countSql);
+        cnt.add(now).add(app.settingId).add(casino).add(id);
+        for (size_t i = 0; i < w.counters().size(); ++i)
+            cnt.add(int(rng() % 9));
+        cnt.run();
+
+        Statement adv = db.prepare(adviceSql);
+        adv.add(now).add(app.settingId).add(casino).add(id);
+        for (const Category& c : w.categories()) {
+            adv.add(w.field(int(rng() % unsigned(w.pocketCount())), c.field));
+            if (c.hasStake())
+                adv.add(10.0);
+        }
+        adv.run();
+
+        Statement win = db.prepare(winSql);
+        win.add(now).add(app.settingId).add(casino).add(id);
+        for (size_t i = 0; i < w.categories().size(); ++i)
+            win.add(rng() % 2 ? "Y" : "N").add(50.0).add(50.0);
+        win.run();
+    }
+    Tallies(db, w, app.settingId, casino).rebuild();
+    tx.commit();
+}
+
+// An installation whose casino has the given history on both wheels, the
+// last few spins played through the engine.
+void prepareHistory(const QString& folder, int spins)
+{
+    Database db;
+    SystemClock clock;
+    SystemRandom random;
+    AppContext app(db, clock, random);
+    app.setAppFolder(folder);
+    Installation(app).prepare(QStringLiteral("window-bench"), [](const QString&) {});
+    SettingsStore settings(app);
+    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+        for (const Category& c : w->categories())
+            settings.setSetting(w->settingsTable(), w->checkBox(c.id), QStringLiteral("1"));
+        settings.setSetting(w->settingsTable(), w->amountSetting(), QStringLiteral("10"));
+        appendHistory(app, *w, app.currentCmbR, spins);
+        SpinEngine engine(app, *w);
+        for (int i = 0; i < 5; ++i)
+            engine.play(w->label(3 + i));
+    }
+}
+
+StartupServices fastServices(const QString& folder)
+{
+    StartupServices s = StartupServices::system(folder);
+    s.installationId = [] { return QStringLiteral("window-bench"); };
+    s.wait = [](int) {};
+    s.startElevated = [](const QString&, const QStringList&) { return false; };
+    return s;
+}
+
+void click(QWidget* cell)
+{
+    const QPointF at = QRectF(cell->rect()).center();
+    const QPointF global = cell->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(cell, &press);
+    QCoreApplication::sendEvent(cell, &release);
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void grab(MainWindow& w, SplashWindow& splash, const QString& dir)
+{
+    splash.grab().save(dir + QStringLiteral("/splash.png"));
+    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        w.grab().save(dir + QStringLiteral("/main-tab%1.png").arg(i));
+    }
+    tabs->setCurrentIndex(0);
+    w.toggleSidePanel();
+    while (w.sidePanel()->isRunning())
+        QCoreApplication::processEvents();
+    w.grab().save(dir + QStringLiteral("/main-panel.png"));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QCommandLineParser p;
+    p.addOption({"spins", "spins of the casino on each wheel", "n", "100000"});
+    p.addOption({"clicks", "measured pocket clicks", "n", "60"});
+    p.addOption({"grab", "save pictures of the windows into this folder", "dir"});
+    p.addHelpOption();
+    p.process(qapp);
+    const int spins = p.value("spins").toInt();
+
+    QTemporaryDir tmp;
+    makeInstallation(tmp.path());
+    QElapsedTimer t;
+    t.start();
+    prepareHistory(tmp.path(), spins);
+    out << "history of " << spins << " spins per wheel written in " << t.elapsed() / 1000.0 << " s"
+        << Qt::endl;
+
+    Application app(tmp.path(), fastServices(tmp.path()));
+    t.restart();
+    if (app.start() != Application::Outcome::Running) {
+        out << "start-up failed: " << app.splash().statusText() << Qt::endl;
+        return 1;
+    }
+    const double startMs = t.nsecsElapsed() / 1e6;
+    MainWindow& first = *app.mainWindow();
+
+    // The load alone, on the open connection, as a second main window.
+    SpinEngines engines(app.context());
+    t.restart();
+    MainWindow second(app.context(), engines);
+    second.load();
+    const double loadMs = t.nsecsElapsed() / 1e6;
+    second.show();
+
+    std::vector<double> clicks;
+    QWidget* cell = first.findChild<QWidget*>(QStringLiteral("pbR17"));
+    for (int i = 0; i < p.value("clicks").toInt(); ++i) {
+        t.restart();
+        click(cell);
+        clicks.push_back(t.nsecsElapsed() / 1e6);
+        if (first.statusText() != QStringLiteral("Idle")) {
+            out << "click ended with \"" << first.statusText() << '"' << Qt::endl;
+            return 1;
+        }
+    }
+    out << QStringLiteral("start-up without its waits (database key included) %1 ms; main window load %2 ms "
+                          "(target 300); pocket click to Idle median %3 ms, worst %4 ms (target 20)")
+               .arg(startMs, 0, 'f', 1)
+               .arg(loadMs, 0, 'f', 1)
+               .arg(median(clicks), 0, 'f', 2)
+               .arg(*std::max_element(clicks.begin(), clicks.end()), 0, 'f', 2)
+        << Qt::endl;
+    if (p.isSet("grab"))
+        grab(first, app.splash(), p.value("grab"));
+    return 0;
+}
