@@ -48,6 +48,7 @@ private slots:
     void timeOut();
     void windowShowsOffer();
     void windowClosesOnlyThroughButtons();
+    void offerDownloadsIntoAppFolder();
     void fileSizeText_data();
     void fileSizeText();
     void releaseDateText_data();
@@ -265,6 +266,24 @@ void TestUpdateCheck::windowClosesOnlyThroughButtons()
     QVERIFY(!window || !window->isVisible());
     QVERIFY(m_main->isEnabled());
     QVERIFY(m_platform.questions.isEmpty());
+}
+
+void TestUpdateCheck::offerDownloadsIntoAppFolder()
+{
+    CannedResponse installer;
+    installer.body = QByteArray(2048, 'i');
+    m_server->respond("/setup.exe", installer);
+    check(body("1.2.0", "", "SpinledgerSetup.exe", m_server->url("/setup.exe").toEncoded(), "2048"));
+    QPointer<UpdateWindow> window = m_checker->window();
+    QVERIFY(window);
+    QTest::mouseClick(window->findChild<QWidget*>("btnUpdate"), Qt::LeftButton);
+
+    QFile file(QDir(m_folder.path()).filePath("SpinledgerSetup.exe"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), installer.body);
+    QCOMPARE(m_platform.questions.size(), 1); // answered No
+    QVERIFY(m_main->isEnabled());
+    QVERIFY(!window || !window->isVisible());
 }
 
 void TestUpdateCheck::fileSizeText_data()
