@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "board/BoardCell.h"
 #include "shell/SidePanelAnimation.h"
 
 #include <QAction>
@@ -8,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -86,6 +88,24 @@ private slots:
         action("mnuVideos")->trigger();
         QCOMPARE(opened.size(), 1);
         QVERIFY(opened.first().path().endsWith(QStringLiteral("/app/~tbl~videos/")));
+    }
+
+    void pressOnTheTabsEndsTheHover()
+    {
+        auto* cell = w()->findChild<BoardCell*>(QStringLiteral("pbR17"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), cell->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(cell, &move);
+        QCOMPARE(cell->picture(), QStringLiteral("R17_ON"));
+        auto* tabs = w()->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+        QTest::mousePress(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        QCOMPARE(cell->picture(), QStringLiteral("R17_OFF"));
+    }
+
+    void companyLinkInBothWindows()
+    {
+        QVERIFY(w()->findChild<QWidget*>(QStringLiteral("Hyperlink1")));
+        QVERIFY(m_f->app->splash().findChild<QWidget*>(QStringLiteral("Hyperlink1")));
     }
 
     void sidePanelOpensAndCloses()
