@@ -9,7 +9,11 @@ namespace spinledger {
 
 bool SystemUpdatePlatform::confirm(QWidget* parent, const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QString shown = text;
+#ifndef Q_OS_WIN
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); // a bare carriage return shows as a box here
+#endif
+    QMessageBox box(QMessageBox::Information, title, shown, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

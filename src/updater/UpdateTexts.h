@@ -32,6 +32,8 @@ inline const QString DownloadUnreachable = QStringLiteral("Download failed: the 
 inline const QString DownloadTimedOut = QStringLiteral("Download failed: the server did not answer in time.");
 inline const QString DownloadRedirect =
     QStringLiteral("Download failed: the server redirected to an address that is not secure.");
+inline const QString OutsideFolder =
+    QStringLiteral("Download failed: the installer can only be saved in the application folder.");
 inline const QString DownloadCancelled = QStringLiteral("Download cancelled.");
 inline const QString StartFailed = QStringLiteral("Unable to start the installer.");
 inline QString downloadStatus(int code)

@@ -175,7 +175,7 @@ bool UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
     setStatus(updatetexts::Downloading);
     const QFileInfo target(localPath);
     if (localPath.isEmpty() || target.absolutePath() != QFileInfo(m_host.appFolder).absoluteFilePath()) {
-        setStatus(updatetexts::BadFileName);
+        setStatus(updatetexts::OutsideFolder);
         return false;
     }
     InstallerDownload download(*m_network, m_timeoutMs, m_offer.fileSizeBytes().value_or(0));

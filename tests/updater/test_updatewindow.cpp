@@ -211,6 +211,7 @@ void TestUpdateWindow::refusesPathOutsideFolder()
     const QString outside = elsewhere.filePath("SpinledgerSetup.exe");
     QVERIFY(!m_window->DownloadFile(m_server->url("/setup.exe"), outside));
     QVERIFY(!QFile::exists(outside));
+    QCOMPARE(m_window->statusText(), updatetexts::OutsideFolder);
     QVERIFY(!m_window->DownloadFile(m_server->url("/setup.exe"), m_folder->filePath("sub/../../x.exe")));
     QCOMPARE(m_server->requestCount(), 0);
 }
