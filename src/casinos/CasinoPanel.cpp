@@ -182,10 +182,11 @@ void CasinoPanel::updateClicked()
 
 void CasinoPanel::deleteClicked()
 {
-    const WindowBusy busy(this);
     QListWidgetItem* item = m_list->selectedItems().value(0);
     if (!m_confirm(QStringLiteral("Confirm Delete"), deleteQuestion(item ? item->text() : QString())))
         return;
+    // Only after the question, whose box must stay answerable.
+    const WindowBusy busy(this);
     m_status.setStatus(texts::PleaseWait);
     if (!item) {
         m_status.setStatus(SelectFromList);

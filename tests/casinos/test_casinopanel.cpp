@@ -86,7 +86,9 @@ private slots:
         m_asked.clear();
         m_answer = true;
         w()->casinoPanel()->setConfirm([this](const QString& title, const QString& text) {
-            m_asked << title << text;
+            // The question must stay answerable: the window is not locked yet.
+            m_asked << title << text
+                    << (w()->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("locked"));
             return m_answer;
         });
         w()->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
@@ -175,11 +177,11 @@ private slots:
         m_answer = false;
         clickEntry(0);
         press("btnCasinoDelete");
-        QCOMPARE(
-            m_asked,
-            (QStringList{QStringLiteral("Confirm Delete"),
-                         QStringLiteral("Are you sure you want to delete \"Demo Casino\"? All data "
-                                        "associated with this casino will be deleted.\r\n\r\nContinue?")}));
+        QCOMPARE(m_asked,
+                 (QStringList{QStringLiteral("Confirm Delete"),
+                              QStringLiteral("Are you sure you want to delete \"Demo Casino\"? All data "
+                                             "associated with this casino will be deleted.\r\n\r\nContinue?"),
+                              QStringLiteral("enabled")}));
         QCOMPARE(list()->count(), 2);
 
         m_answer = true;
@@ -207,6 +209,20 @@ private slots:
         QVERIFY(m_asked.value(1).startsWith(QStringLiteral("Are you sure you want to delete \"\"?")));
         QCOMPARE(status(), QStringLiteral("Please select a Casino from the list."));
         QCOMPARE(list()->count(), 1);
+    }
+
+    void failedDeleteKeepsEverythingAndSaysWhy()
+    {
+        const qint64 second = add(QStringLiteral("Second"));
+        app().db().exec("DROP TABLE ka_app_m_win");
+        clickEntry(1);
+        press("btnCasinoDelete");
+        QVERIFY2(status().startsWith(QStringLiteral("Unable to continue! Error Code:")),
+                 qPrintable(status()));
+        expectEverywhere({QStringLiteral("Demo Casino"), QStringLiteral("Second")});
+        QCOMPARE(
+            count("SELECT COUNT(*) FROM ka_app_casino WHERE ka_app_casino_id = " + std::to_string(second)),
+            1);
     }
 
     void deletingTheLastCasinoEmptiesEverything()
