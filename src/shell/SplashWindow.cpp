@@ -10,6 +10,7 @@
 #include "store/ErrorCodes.h"
 #include "store/Installation.h"
 
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -128,6 +129,7 @@ SplashWindow::Outcome SplashWindow::run(AppContext& app, const StartupServices& 
     showIdentification(app.appFolder);
     setStatus(texts::Idle);
     show();
+    activateWindow();
     repaint();
 
     setStatus(QStringLiteral("Loading App.."));
@@ -211,6 +213,12 @@ void SplashWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void SplashWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit exitRequested();
 }
 
 } // namespace spinledger

@@ -52,6 +52,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing a stopped start-up's window ends the program like Esc.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildLayout();

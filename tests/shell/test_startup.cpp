@@ -116,6 +116,8 @@ private slots:
         QSignalSpy exit(f.app.get(), &Application::exitRequested);
         QTest::keyClick(&f.app->splash(), Qt::Key_Escape);
         QCOMPARE(exit.count(), 1);
+        f.app->splash().close();
+        QCOMPARE(exit.count(), 2);
     }
 
     void unwritableFolderIsRepairedThroughTheElevatedScript()
