@@ -2,7 +2,7 @@
 
 #include "board/BoardWidget.h"
 #include "board/StatusSink.h"
-#include "casinos/WindowBusy.h"
+#include "board/WindowLock.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
 
@@ -141,7 +141,7 @@ QString CasinoPanel::takeName(const QString& emptyText)
 
 void CasinoPanel::addClicked()
 {
-    const WindowBusy busy(this);
+    const WindowLock busy(this);
     m_status.setStatus(texts::PleaseWait);
     const QString name = takeName(NameRequired);
     if (name.isEmpty())
@@ -159,7 +159,7 @@ void CasinoPanel::addClicked()
 
 void CasinoPanel::updateClicked()
 {
-    const WindowBusy busy(this);
+    const WindowLock busy(this);
     m_status.setStatus(texts::PleaseWait);
     QListWidgetItem* item = m_list->selectedItems().value(0);
     if (!item) {
@@ -186,7 +186,7 @@ void CasinoPanel::deleteClicked()
     if (!m_confirm(QStringLiteral("Confirm Delete"), deleteQuestion(item ? item->text() : QString())))
         return;
     // Only after the question, whose box must stay answerable.
-    const WindowBusy busy(this);
+    const WindowLock busy(this);
     m_status.setStatus(texts::PleaseWait);
     if (!item) {
         m_status.setStatus(SelectFromList);
