@@ -5,7 +5,7 @@
 //
 //   engine_bench [--sizes 1000,10000,100000,1000000] [--ops 200] [--dir PATH]
 #include "engine/SpinEngine.h"
-#include "engine/Tallies.h"
+#include "HistoryWriter.h"
 #include "store/AppContext.h"
 #include "store/OleDate.h"
 #include "store/Schema.h"
@@ -51,78 +51,6 @@ Figures figures(std::vector<double> ms)
     return {ms[ms.size() / 2], ms.back()};
 }
 
-// Appends spins with their count, advice and judgement rows straight into the
-// tables, as years of play would have left them; the engine is not involved.
-void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64 from, qint64 to, std::mt19937& rng)
-{
-    Database& db = app.db();
-    QStringList spinCols{"_now", "ka_app_setting_id"}, countCols, adviceCols, winCols;
-    for (const Category& c : w.categories()) {
-        spinCols << w.spinColumn(c.id);
-        adviceCols << w.adviseColumn(c.id);
-        if (c.hasStake())
-            adviceCols << w.coinsColumn(c.id);
-        winCols << w.winColumn(c.id) << w.winPctColumn(c.id) << w.lossPctColumn(c.id);
-    }
-    for (const Counter& c : w.counters())
-        countCols << c.column;
-    auto insert = [&](const QString& table, const QStringList& cols, const QString& extra) {
-        QStringList all = cols;
-        all[0] = table + all[0];
-        QStringList params;
-        for (int i = 0; i < all.size() + 2; ++i)
-            params << QStringLiteral("?%1").arg(i + 1);
-        return (QStringLiteral("INSERT INTO ") + table + u'(' + all.join(u',') + u',' + extra + QStringLiteral(") VALUES (") +
-                params.join(u',') + u')')
-            .toStdString();
-    };
-    const std::string spinSql = insert(w.spinTable(), spinCols, w.casinoSetting() + QStringLiteral(",") + w.spinTable() + QStringLiteral("_date"));
-    const std::string countSql = insert(w.countTable(), QStringList{"_now", "ka_app_setting_id"} + countCols,
-                                        w.casinoSetting() + QStringLiteral(",") + w.spinTable() + QStringLiteral("_id"));
-    const std::string adviceSql = insert(w.adviseTable(), QStringList{"_now", "ka_app_setting_id"} + adviceCols,
-                                         w.casinoSetting() + QStringLiteral(",") + w.spinTable() + QStringLiteral("_id"));
-    const std::string winSql = insert(w.winTable(), QStringList{"_now", "ka_app_setting_id"} + winCols,
-                                      w.casinoSetting() + QStringLiteral(",") + w.spinTable() + QStringLiteral("_id"));
-
-    const double start = 40000.0;
-    qint64 n = from;
-    while (n < to) {
-        Transaction tx(db);
-        for (int batch = 0; batch < 20000 && n < to; ++batch, ++n) {
-            const double now = start + double(n) / 2000.0;
-            const int pocket = int(rng() % unsigned(w.pocketCount()));
-            Statement s = db.prepare(spinSql);
-            s.add(now).add(app.settingId);
-            for (const Category& c : w.categories())
-                s.add(w.field(pocket, c.field));
-            s.add(casino).add(std::floor(now)).run();
-            const qint64 spinId = db.lastInsertId();
-
-            Statement cnt = db.prepare(countSql);
-            cnt.add(now).add(app.settingId);
-            for (size_t i = 0; i < w.counters().size(); ++i)
-                cnt.add(int(rng() % 5));
-            cnt.add(casino).add(spinId).run();
-
-            Statement adv = db.prepare(adviceSql);
-            adv.add(now).add(app.settingId);
-            for (const Category& c : w.categories()) {
-                adv.add(w.field(int(rng() % unsigned(w.pocketCount())), c.field));
-                if (c.hasStake())
-                    adv.add(10.0);
-            }
-            adv.add(casino).add(spinId).run();
-
-            Statement win = db.prepare(winSql);
-            win.add(now).add(app.settingId);
-            for (size_t i = 0; i < w.categories().size(); ++i)
-                win.add(rng() % 2 ? "Y" : "N").add(50.0).add(50.0);
-            win.add(casino).add(spinId).run();
-        }
-        tx.commit();
-    }
-}
-
 void benchWheel(AppContext& app, const Wheel& w, const QList<qint64>& sizes, int ops)
 {
     SpinEngine engine(app, w);
@@ -133,15 +61,11 @@ void benchWheel(AppContext& app, const Wheel& w, const QList<qint64>& sizes, int
     for (qint64 size : sizes) {
         QElapsedTimer t;
         t.start();
-        appendHistory(app, w, casino, have, size, rng);
+        bench::appendHistory(app, w, casino, have, size, rng);
         have = size;
         const double genSec = t.elapsed() / 1000.0;
         t.restart();
-        {
-            Transaction tx(app.db());
-            Tallies(app.db(), w, app.settingId, casino).rebuild();
-            tx.commit();
-        }
+        bench::rebuildTallies(app, w, casino);
         const double rebuildMs = t.nsecsElapsed() / 1e6;
 
         std::vector<double> spin, undo, restake;

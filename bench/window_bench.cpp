@@ -5,7 +5,7 @@
 //
 //   window_bench [--spins 100000] [--clicks 60] [--grab DIR]
 #include "engine/SpinEngine.h"
-#include "engine/Tallies.h"
+#include "HistoryWriter.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/SidePanelAnimation.h"
@@ -53,81 +53,6 @@ void makeInstallation(const QString& folder)
     Schema::create(maker);
 }
 
-// Spins with their count, advice and judgement rows, as a long evening of
-// play leaves them, written straight into the tables in one transaction.
-void appendHistory(AppContext& app, const Wheel& w, qint64 casino, int spins)
-{
-    std::mt19937 rng(7);
-    Database& db = app.db();
-    const QString cmb = w.casinoSetting();
-    QStringList spinCols{w.spinTable() + QStringLiteral("_now"), w.spinTable() + QStringLiteral("_date"),
-                         w.spinTable() + QStringLiteral("_time"), QStringLiteral("ka_app_setting_id"), cmb};
-    for (const Category& c : w.categories())
-        spinCols << w.spinColumn(c.id);
-    auto insertSql = [](const QString& table, const QStringList& cols) {
-        QStringList marks;
-        for (int i = 1; i <= cols.size(); ++i)
-            marks << QStringLiteral("?%1").arg(i);
-        return (QStringLiteral("INSERT INTO ") + table + u'(' + cols.join(u',') +
-                QStringLiteral(") VALUES (") + marks.join(u',') + u')')
-            .toStdString();
-    };
-    const QString spinId = w.spinTable() + QStringLiteral("_id");
-    QStringList adviceCols{w.adviseTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
-                           spinId};
-    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
-                        spinId};
-    QStringList countCols{w.countTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
-                          spinId};
-    for (const Category& c : w.categories()) {
-        adviceCols << w.adviseColumn(c.id);
-        if (c.hasStake())
-            adviceCols << w.coinsColumn(c.id);
-        winCols << w.winColumn(c.id) << w.winPctColumn(c.id) << w.lossPctColumn(c.id);
-    }
-    for (const Counter& c : w.counters())
-        countCols << c.column;
-    const std::string spinSql = insertSql(w.spinTable(), spinCols);
-    const std::string adviceSql = insertSql(w.adviseTable(), adviceCols);
-    const std::string winSql = insertSql(w.winTable(), winCols);
-    const std::string countSql = insertSql(w.countTable(), countCols);
-
-    Transaction tx(db);
-    for (int n = 0; n < spins; ++n) {
-        const double now = 46000.0 + n / 3000.0;
-        const int pocket = int(rng() % unsigned(w.pocketCount()));
-        Statement s = db.prepare(spinSql);
-        s.add(now).add(std::floor(now)).add(now - std::floor(now)).add(app.settingId).add(casino);
-        for (const Category& c : w.categories())
-            s.add(w.field(pocket, c.field));
-        s.run();
-        const qint64 id = db.lastInsertId();
-
-        Statement cnt = db.prepare(countSql);
-        cnt.add(now).add(app.settingId).add(casino).add(id);
-        for (size_t i = 0; i < w.counters().size(); ++i)
-            cnt.add(int(rng() % 9));
-        cnt.run();
-
-        Statement adv = db.prepare(adviceSql);
-        adv.add(now).add(app.settingId).add(casino).add(id);
-        for (const Category& c : w.categories()) {
-            adv.add(w.field(int(rng() % unsigned(w.pocketCount())), c.field));
-            if (c.hasStake())
-                adv.add(10.0);
-        }
-        adv.run();
-
-        Statement win = db.prepare(winSql);
-        win.add(now).add(app.settingId).add(casino).add(id);
-        for (size_t i = 0; i < w.categories().size(); ++i)
-            win.add(rng() % 2 ? "Y" : "N").add(50.0).add(50.0);
-        win.run();
-    }
-    Tallies(db, w, app.settingId, casino).rebuild();
-    tx.commit();
-}
-
 // An installation whose casino has the given history on both wheels, the
 // last few spins played through the engine.
 void prepareHistory(const QString& folder, int spins)
@@ -143,7 +68,9 @@ void prepareHistory(const QString& folder, int spins)
         for (const Category& c : w->categories())
             settings.setSetting(w->settingsTable(), w->checkBox(c.id), QStringLiteral("1"));
         settings.setSetting(w->settingsTable(), w->amountSetting(), QStringLiteral("10"));
-        appendHistory(app, *w, app.currentCmbR, spins);
+        std::mt19937 rng(7);
+        bench::appendHistory(app, *w, app.currentCmbR, 0, spins, rng);
+        bench::rebuildTallies(app, *w, app.currentCmbR);
         SpinEngine engine(app, *w);
         for (int i = 0; i < 5; ++i)
             engine.play(w->label(3 + i));

@@ -1,0 +1,99 @@
+#pragma once
+
+// Writes a long history straight into the tables, as years of play would
+// have left it, for the benchmarks; the engine is not involved.
+#include "engine/Tallies.h"
+#include "store/AppContext.h"
+#include "store/Database.h"
+#include "wheel/Wheel.h"
+
+#include <QStringList>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+namespace spinledger::bench {
+
+// Appends spins number `from` to `to` (exclusive) of one casino with their
+// count, advice and judgement rows; the tallies are the caller's to rebuild.
+inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64 from, qint64 to, std::mt19937& rng)
+{
+    Database& db = app.db();
+    const QString cmb = w.casinoSetting();
+    QStringList spinCols{w.spinTable() + QStringLiteral("_now"), w.spinTable() + QStringLiteral("_date"),
+                         w.spinTable() + QStringLiteral("_time"), QStringLiteral("ka_app_setting_id"), cmb};
+    for (const Category& c : w.categories())
+        spinCols << w.spinColumn(c.id);
+    auto insertSql = [](const QString& table, const QStringList& cols) {
+        QStringList marks;
+        for (int i = 1; i <= cols.size(); ++i)
+            marks << QStringLiteral("?%1").arg(i);
+        return (QStringLiteral("INSERT INTO ") + table + u'(' + cols.join(u',') + QStringLiteral(") VALUES (") +
+                marks.join(u',') + u')')
+            .toStdString();
+    };
+    const QString spinId = w.spinTable() + QStringLiteral("_id");
+    QStringList adviceCols{w.adviseTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb, spinId};
+    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb, spinId};
+    QStringList countCols{w.countTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb, spinId};
+    for (const Category& c : w.categories()) {
+        adviceCols << w.adviseColumn(c.id);
+        if (c.hasStake())
+            adviceCols << w.coinsColumn(c.id);
+        winCols << w.winColumn(c.id) << w.winPctColumn(c.id) << w.lossPctColumn(c.id);
+    }
+    for (const Counter& c : w.counters())
+        countCols << c.column;
+    const std::string spinSql = insertSql(w.spinTable(), spinCols);
+    const std::string adviceSql = insertSql(w.adviseTable(), adviceCols);
+    const std::string winSql = insertSql(w.winTable(), winCols);
+    const std::string countSql = insertSql(w.countTable(), countCols);
+
+    qint64 n = from;
+    while (n < to) {
+        // Batches keep the log small while a million rows go in.
+        Transaction tx(db);
+        for (int batch = 0; batch < 20000 && n < to; ++batch, ++n) {
+            const double now = 40000.0 + double(n) / 3000.0;
+            const int pocket = int(rng() % unsigned(w.pocketCount()));
+            Statement s = db.prepare(spinSql);
+            s.add(now).add(std::floor(now)).add(now - std::floor(now)).add(app.settingId).add(casino);
+            for (const Category& c : w.categories())
+                s.add(w.field(pocket, c.field));
+            s.run();
+            const qint64 id = db.lastInsertId();
+
+            Statement cnt = db.prepare(countSql);
+            cnt.add(now).add(app.settingId).add(casino).add(id);
+            for (size_t i = 0; i < w.counters().size(); ++i)
+                cnt.add(int(rng() % 9));
+            cnt.run();
+
+            Statement adv = db.prepare(adviceSql);
+            adv.add(now).add(app.settingId).add(casino).add(id);
+            for (const Category& c : w.categories()) {
+                adv.add(w.field(int(rng() % unsigned(w.pocketCount())), c.field));
+                if (c.hasStake())
+                    adv.add(10.0);
+            }
+            adv.run();
+
+            Statement win = db.prepare(winSql);
+            win.add(now).add(app.settingId).add(casino).add(id);
+            for (size_t i = 0; i < w.categories().size(); ++i)
+                win.add(rng() % 2 ? "Y" : "N").add(50.0).add(50.0);
+            win.run();
+        }
+        tx.commit();
+    }
+}
+
+inline void rebuildTallies(AppContext& app, const Wheel& w, qint64 casino)
+{
+    Transaction tx(app.db());
+    Tallies(app.db(), w, app.settingId, casino).rebuild();
+    tx.commit();
+}
+
+} // namespace spinledger::bench
