@@ -20,13 +20,13 @@ const char* const kMLayout[] = {
     "6:B:E:M:3", "7:R:O:M:1", "8:B:E:M:2", "9:R:O:H:3", "10:B:E:H:1", "11:R:O:H:2", "12:B:E:H:3",
 };
 
-struct CounterSpec
+struct CounterDef
 {
     const char* value;
     const char* column; // without the wheel letter
 };
 
-struct CategorySpec
+struct CategoryDef
 {
     CategoryId id;
     const char* key;
@@ -34,7 +34,7 @@ struct CategorySpec
     int field;
     PickRule rule;
     std::vector<std::pair<const char*, const char*>> values; // value -> cell suffix
-    std::vector<CounterSpec> counters; // stored value -> counter, count-row order
+    std::vector<CounterDef> counters; // stored value -> counter, count-row order
 };
 
 QStringList labelsOf(const QStringList& layout)
@@ -46,28 +46,28 @@ QStringList labelsOf(const QStringList& layout)
 }
 
 // The categories both wheels share; only the column's field differs.
-CategorySpec numbers() { return {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}}; }
+CategoryDef numbers() { return {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}}; }
 
-CategorySpec blackRed()
+CategoryDef blackRed()
 {
     return {CategoryId::BlackRed, "blackred", "Black/Red", 1, PickRule::TwoWayRandomTie,
             {{"B", "BLACK"}, {"R", "RED"}}, {{"B", "Black"}, {"R", "Red"}, {"G", "Green"}}};
 }
 
-CategorySpec evenOdd()
+CategoryDef evenOdd()
 {
     return {CategoryId::EvenOdd, "evenodd", "Even/Odd", 2, PickRule::TwoWayRandomTie,
             {{"E", "EVEN"}, {"O", "ODD"}}, {{"E", "EVEN"}, {"O", "ODD"}}};
 }
 
-CategorySpec columns(int field)
+CategoryDef columns(int field)
 {
     return {CategoryId::Columns, "2to1", "2TO1", field, PickRule::ThreeWayFirstMax,
             {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}},
             {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}}};
 }
 
-std::vector<CategorySpec> rCategories()
+std::vector<CategoryDef> rCategories()
 {
     return {
         numbers(),
@@ -81,7 +81,7 @@ std::vector<CategorySpec> rCategories()
     };
 }
 
-std::vector<CategorySpec> mCategories()
+std::vector<CategoryDef> mCategories()
 {
     return {
         numbers(),
@@ -140,9 +140,9 @@ void Wheel::finish()
         m_splitLayout.push_back(entry.split(u':'));
 
     const QStringList labels = labelsOf(m_layout);
-    const std::vector<CategorySpec> specs = m_letter == u'R' ? rCategories() : mCategories();
+    const std::vector<CategoryDef> definitions = m_letter == u'R' ? rCategories() : mCategories();
 
-    for (const CategorySpec& s : specs) {
+    for (const CategoryDef& s : definitions) {
         Category c{s.id, QString::fromLatin1(s.key), QString::fromLatin1(s.caption), s.field, s.rule, {}};
         if (s.id == CategoryId::Numbers) {
             for (const QString& l : labels)
@@ -162,10 +162,10 @@ void Wheel::finish()
             }
             continue;
         }
-        for (const CategorySpec& s : specs) {
+        for (const CategoryDef& s : definitions) {
             if (s.id != id)
                 continue;
-            for (const CounterSpec& cs : s.counters) {
+            for (const CounterDef& cs : s.counters) {
                 const QString column = QString(m_letter) + QString::fromLatin1(cs.column);
                 if (counterIndex(column) < 0)
                     m_counters.push_back({id, column});
