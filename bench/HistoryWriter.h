@@ -17,7 +17,8 @@ namespace spinledger::bench {
 
 // Appends spins number `from` to `to` (exclusive) of one casino with their
 // count, advice and judgement rows; the tallies are the caller's to rebuild.
-inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64 from, qint64 to, std::mt19937& rng)
+inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64 from, qint64 to,
+                          std::mt19937& rng)
 {
     Database& db = app.db();
     const QString cmb = w.casinoSetting();
@@ -29,14 +30,17 @@ inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64
         QStringList marks;
         for (int i = 1; i <= cols.size(); ++i)
             marks << QStringLiteral("?%1").arg(i);
-        return (QStringLiteral("INSERT INTO ") + table + u'(' + cols.join(u',') + QStringLiteral(") VALUES (") +
-                marks.join(u',') + u')')
+        return (QStringLiteral("INSERT INTO ") + table + u'(' + cols.join(u',') +
+                QStringLiteral(") VALUES (") + marks.join(u',') + u')')
             .toStdString();
     };
     const QString spinId = w.spinTable() + QStringLiteral("_id");
-    QStringList adviceCols{w.adviseTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb, spinId};
-    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb, spinId};
-    QStringList countCols{w.countTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb, spinId};
+    QStringList adviceCols{w.adviseTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
+                           spinId};
+    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
+                        spinId};
+    QStringList countCols{w.countTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
+                          spinId};
     for (const Category& c : w.categories()) {
         adviceCols << w.adviseColumn(c.id);
         if (c.hasStake())

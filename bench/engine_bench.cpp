@@ -4,8 +4,8 @@
 // undo and re-stake of at most 5 ms at every size and at most 64 MB of memory.
 //
 //   engine_bench [--sizes 1000,10000,100000,1000000] [--ops 200] [--dir PATH]
-#include "engine/SpinEngine.h"
 #include "HistoryWriter.h"
+#include "engine/SpinEngine.h"
 #include "store/AppContext.h"
 #include "store/OleDate.h"
 #include "store/Schema.h"
@@ -85,8 +85,9 @@ void benchWheel(AppContext& app, const Wheel& w, const QList<qint64>& sizes, int
             undo.push_back(t.nsecsElapsed() / 1e6);
         }
         const Figures s = figures(spin), u = figures(undo), r = figures(restake);
-        out << QStringLiteral("%1 wheel %2 spins: spin median %3 ms worst %4 | undo median %5 worst %6 | "
-                              "re-stake median %7 worst %8 | tallies rebuilt in %9 ms (history written in %10 s)")
+        out << QStringLiteral(
+                   "%1 wheel %2 spins: spin median %3 ms worst %4 | undo median %5 worst %6 | "
+                   "re-stake median %7 worst %8 | tallies rebuilt in %9 ms (history written in %10 s)")
                    .arg(w.letter())
                    .arg(size, 8)
                    .arg(s.median, 0, 'f', 2)

@@ -4,8 +4,8 @@
 // 20 ms. Prints its figures.
 //
 //   window_bench [--spins 100000] [--clicks 60] [--grab DIR]
-#include "engine/SpinEngine.h"
 #include "HistoryWriter.h"
+#include "engine/SpinEngine.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/SidePanelAnimation.h"

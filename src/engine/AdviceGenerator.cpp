@@ -53,7 +53,8 @@ QString AdviceGenerator::pickFirstMax(const Category& c, const std::vector<int>&
     return c.values.front().value;
 }
 
-QString AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelSettings& settings, QString& coinCell)
+QString AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelSettings& settings,
+                                    QString& coinCell)
 {
     const QString zeroZero = QStringLiteral("00");
     std::vector<int> list;
@@ -81,7 +82,8 @@ QString AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelS
     // Nothing stands out: any pocket of the wheel, 00 included.
     const QString label = m_wheel.label(randomIndex(0, m_wheel.pocketCount() - 1));
     if (played)
-        coinCell = m_wheel.cellPrefix() + (label == zeroZero && !settings.zeroZeroEnabled ? QStringLiteral("0") : label);
+        coinCell = m_wheel.cellPrefix() +
+                   (label == zeroZero && !settings.zeroZeroEnabled ? QStringLiteral("0") : label);
     return label;
 }
 

@@ -269,9 +269,13 @@ RestakeOutcome SpinEngine::restakeAdvice()
     try {
         Database& db = m_app.db();
         Transaction tx(db);
-        const std::vector<AdviceRow> current = newestAdvice(db, m_wheel, m_app.settingId, settings->casino, 1);
+        const std::vector<AdviceRow> current =
+            newestAdvice(db, m_wheel, m_app.settingId, settings->casino, 1);
         if (!current.empty()) {
-            db.prepare(WheelSql::of(m_wheel).restake).bind(1, settings->amount).bind(2, current.front().id).run();
+            db.prepare(WheelSql::of(m_wheel).restake)
+                .bind(1, settings->amount)
+                .bind(2, current.front().id)
+                .run();
             out.adviceId = current.front().id;
         }
         tx.commit();

@@ -31,7 +31,7 @@ struct SpinOutcome
     PerCategory<QString> verdicts; // judgement of the previous advice, "Y" / "N"
     PerCategory<double> winPct{};  // win ratio of every category after this spin
     PerCategory<double> lossPct{};
-    QStringList coinCells;         // cells that the advice bets on (played categories only)
+    QStringList coinCells; // cells that the advice bets on (played categories only)
 };
 
 struct UndoOutcome

@@ -80,7 +80,13 @@ bool Tallies::isEmpty()
 void Tallies::add(const QString& kind, const QString& from, const QString& to, qint64 delta)
 {
     const WheelSql& sql = WheelSql::of(m_wheel);
-    m_db.prepare(sql.tallyCreate).bind(1, m_settingId).bind(2, m_casino).bind(3, kind).bind(4, from).bind(5, to).run();
+    m_db.prepare(sql.tallyCreate)
+        .bind(1, m_settingId)
+        .bind(2, m_casino)
+        .bind(3, kind)
+        .bind(4, from)
+        .bind(5, to)
+        .run();
     m_db.prepare(sql.tallyAdd)
         .bind(1, m_settingId)
         .bind(2, m_casino)
@@ -90,7 +96,13 @@ void Tallies::add(const QString& kind, const QString& from, const QString& to, q
         .bind(6, delta)
         .run();
     if (delta < 0)
-        m_db.prepare(sql.tallyDropEmpty).bind(1, m_settingId).bind(2, m_casino).bind(3, kind).bind(4, from).bind(5, to).run();
+        m_db.prepare(sql.tallyDropEmpty)
+            .bind(1, m_settingId)
+            .bind(2, m_casino)
+            .bind(3, kind)
+            .bind(4, from)
+            .bind(5, to)
+            .run();
 }
 
 void Tallies::rebuild()
@@ -105,7 +117,10 @@ void Tallies::rebuild()
     };
     struct KeyHash
     {
-        size_t operator()(const Key& k) const { return qHash(k.kind) ^ (qHash(k.from) << 1) ^ (qHash(k.to) << 2); }
+        size_t operator()(const Key& k) const
+        {
+            return qHash(k.kind) ^ (qHash(k.from) << 1) ^ (qHash(k.to) << 2);
+        }
     };
     std::unordered_map<Key, qint64, KeyHash> totals;
 

@@ -44,10 +44,10 @@ WheelSql compose(const Wheel& w)
 
     WheelSql q;
     const std::string spinCols = spin + "_id, " + spin + "_now, " + s(spinCats.join(u','));
-    q.newestSpins = "SELECT " + spinCols + " FROM " + spin + byCasino + " ORDER BY " + spin + "_now DESC, " + spin +
-                    "_id DESC LIMIT ?3";
-    q.historyAscending =
-        "SELECT " + spinCols + " FROM " + spin + byCasino + " ORDER BY " + spin + "_now ASC, " + spin + "_id ASC";
+    q.newestSpins = "SELECT " + spinCols + " FROM " + spin + byCasino + " ORDER BY " + spin + "_now DESC, " +
+                    spin + "_id DESC LIMIT ?3";
+    q.historyAscending = "SELECT " + spinCols + " FROM " + spin + byCasino + " ORDER BY " + spin +
+                         "_now ASC, " + spin + "_id ASC";
     q.insertSpin = "INSERT INTO " + spin + " (" + spin + "_date, " + spin + "_time, " + spin +
                    "_now, ka_app_setting_id, " + s(spinCats.join(u',')) + ", " + cmb + ") VALUES (" +
                    params(1, 4 + cats + 1) + ")";
@@ -58,11 +58,12 @@ WheelSql compose(const Wheel& w)
     q.deleteCountOfSpin = "DELETE FROM " + count + " WHERE " + spin + "_id = ?1";
 
     q.newestAdvice = "SELECT " + adv + "_id, " + spin + "_win_id, " + s(adviceValues.join(u',')) + ", " +
-                     s(adviceStakes.join(u',')) + " FROM " + adv + byCasino + " ORDER BY " + adv + "_now DESC, " +
-                     adv + "_id DESC LIMIT ?3";
+                     s(adviceStakes.join(u',')) + " FROM " + adv + byCasino + " ORDER BY " + adv +
+                     "_now DESC, " + adv + "_id DESC LIMIT ?3";
     q.insertAdvice = "INSERT INTO " + adv + " (" + adv + "_date, " + adv + "_time, " + adv + "_now, " + spin +
-                     "_id, ka_app_setting_id, " + s(adviceValues.join(u',')) + ", " + s(adviceStakes.join(u',')) +
-                     ", " + cmb + ") VALUES (" + params(1, 5 + cats + stakes + 1) + ")";
+                     "_id, ka_app_setting_id, " + s(adviceValues.join(u',')) + ", " +
+                     s(adviceStakes.join(u',')) + ", " + cmb + ") VALUES (" +
+                     params(1, 5 + cats + stakes + 1) + ")";
     q.deleteAdviceOfSpin = "DELETE FROM " + adv + " WHERE " + spin + "_id = ?1";
     q.linkAdvice = "UPDATE " + adv + " SET " + spin + "_win_id = ?1 WHERE " + adv + "_id = ?2";
     q.unlinkAdvice = "UPDATE " + adv + " SET " + spin + "_win_id = NULL WHERE " + spin + "_win_id = ?1";
@@ -71,10 +72,11 @@ WheelSql compose(const Wheel& w)
         sets << c + QStringLiteral(" = ?1");
     q.restake = "UPDATE " + adv + " SET " + s(sets.join(u", ")) + " WHERE " + adv + "_id = ?2";
 
-    q.insertWin = "INSERT INTO " + win + " (" + win + "_date, " + win + "_time, " + win + "_now, " + spin + "_id, " +
-                  adv + "_id, ka_app_setting_id, " + s(verdicts.join(u',')) + ", " + cmb + ", " +
+    q.insertWin = "INSERT INTO " + win + " (" + win + "_date, " + win + "_time, " + win + "_now, " + spin +
+                  "_id, " + adv + "_id, ka_app_setting_id, " + s(verdicts.join(u',')) + ", " + cmb + ", " +
                   s(allPcts.join(u',')) + ") VALUES (" + params(1, 6 + cats + 1 + 2 * cats) + ")";
-    q.winOfSpin = "SELECT " + win + "_id, " + s(verdicts.join(u',')) + " FROM " + win + " WHERE " + spin + "_id = ?1";
+    q.winOfSpin =
+        "SELECT " + win + "_id, " + s(verdicts.join(u',')) + " FROM " + win + " WHERE " + spin + "_id = ?1";
     q.winPercents = "SELECT " + s(winPcts.join(u',')) + " FROM " + win + " WHERE " + win + "_id = ?1";
     q.deleteWinOfSpin = "DELETE FROM " + win + " WHERE " + spin + "_id = ?1";
     q.winVerdictsOfCasino = "SELECT " + s(verdicts.join(u',')) + " FROM " + win + byCasino;

@@ -18,7 +18,9 @@ public:
     static inline const QString DatabaseFile = QStringLiteral("Spinledger.mdb");
     static inline const QString DatabasePassword = QStringLiteral("QMZTKA580417");
 
-    AppContext(Database& db, Clock& clock, RandomSource& random) : m_db(db), m_clock(clock), m_random(random) {}
+    AppContext(Database& db, Clock& clock, RandomSource& random) : m_db(db), m_clock(clock), m_random(random)
+    {
+    }
 
     Database& db() { return m_db; }
     Clock& clock() { return m_clock; }

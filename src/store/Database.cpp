@@ -85,14 +85,20 @@ void Statement::run()
     }
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
 
 QString Statement::columnName(int col) const
 {
     return QString::fromUtf8(sqlite3_column_name(m_stmt, col));
 }
 
-bool Statement::isNull(int col) const { return sqlite3_column_type(m_stmt, col) == SQLITE_NULL; }
+bool Statement::isNull(int col) const
+{
+    return sqlite3_column_type(m_stmt, col) == SQLITE_NULL;
+}
 
 qint64 Statement::integer(int col) const
 {
@@ -141,7 +147,10 @@ QVariant Statement::value(int col) const
 
 Database::Database() = default;
 
-Database::~Database() { close(); }
+Database::~Database()
+{
+    close();
+}
 
 bool Database::open(const QString& path, const QString& password, bool create)
 {
@@ -218,21 +227,34 @@ void Database::exec(const char* sql)
     }
 }
 
-qint64 Database::lastInsertId() const { return m_db ? sqlite3_last_insert_rowid(m_db) : 0; }
+qint64 Database::lastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
 
-int Database::changes() const { return m_db ? sqlite3_changes(m_db) : 0; }
+int Database::changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
 
-bool Database::inTransaction() const { return m_db && !sqlite3_get_autocommit(m_db); }
+bool Database::inTransaction() const
+{
+    return m_db && !sqlite3_get_autocommit(m_db);
+}
 
 void Database::fail(const QString& what) const
 {
-    const QString msg = what + QStringLiteral(": ") + QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : "closed");
+    const QString msg =
+        what + QStringLiteral(": ") + QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : "closed");
     throw DbError(msg.toStdString());
 }
 
 // ---- Transaction -----------------------------------------------------------
 
-Transaction::Transaction(Database& db) : m_db(db) { m_db.exec("BEGIN IMMEDIATE"); }
+Transaction::Transaction(Database& db) : m_db(db)
+{
+    m_db.exec("BEGIN IMMEDIATE");
+}
 
 Transaction::~Transaction()
 {

@@ -16,17 +16,32 @@ inline const QString InstallationId = QStringLiteral("sId");
 inline const QString Setting = QStringLiteral("Setting ldb");
 inline const QString AppUpdate = QStringLiteral("AppUpdate sdb");
 // "playR ldb" / "playM ldb" and the undo and re-stake codes of a wheel.
-inline QString play(QChar letter) { return QStringLiteral("play%1 ldb").arg(letter); }
-inline QString undo(QChar letter) { return QStringLiteral("undo%1 ldb").arg(letter); }
-inline QString restake(QChar letter) { return QStringLiteral("restake%1 ldb").arg(letter); }
-inline QString show(QChar letter) { return QStringLiteral("show%1 ldb").arg(letter); }
+inline QString play(QChar letter)
+{
+    return QStringLiteral("play%1 ldb").arg(letter);
+}
+inline QString undo(QChar letter)
+{
+    return QStringLiteral("undo%1 ldb").arg(letter);
+}
+inline QString restake(QChar letter)
+{
+    return QStringLiteral("restake%1 ldb").arg(letter);
+}
+inline QString show(QChar letter)
+{
+    return QStringLiteral("show%1 ldb").arg(letter);
+}
 } // namespace codes
 
 namespace texts {
 inline const QString Idle = QStringLiteral("Idle");
 inline const QString PleaseWait = QStringLiteral("Please wait..");
 inline const QString SelectCasino = QStringLiteral("Please select a casino from the list.");
-inline QString analyze(const QString& label) { return QStringLiteral("Analyze '") + label + QStringLiteral("'.."); }
+inline QString analyze(const QString& label)
+{
+    return QStringLiteral("Analyze '") + label + QStringLiteral("'..");
+}
 } // namespace texts
 
 } // namespace spinledger

@@ -7,7 +7,10 @@ namespace spinledger {
 
 namespace {
 
-std::string s(const QString& q) { return q.toStdString(); }
+std::string s(const QString& q)
+{
+    return q.toStdString();
+}
 
 // Jet's autonumber never hands out a key twice; AUTOINCREMENT keeps that, so a
 // deleted spin's key cannot come back and be mistaken for it.
@@ -29,19 +32,20 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
                   "_setting (ka_app_setting_id)");
 
     std::string spins = "CREATE TABLE IF NOT EXISTS " + spin + " (" + spin + "_id" + kKey + ", " + spin +
-                        "_date REAL, " + spin + "_time REAL, " + spin + "_now REAL, ka_app_setting_id INTEGER";
+                        "_date REAL, " + spin + "_time REAL, " + spin +
+                        "_now REAL, ka_app_setting_id INTEGER";
     for (const Category& c : w.categories())
         spins += ", " + s(w.spinColumn(c.id)) + " TEXT";
     spins += ", " + cmb + " INTEGER)";
     out.push_back(spins);
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_history ON " + spin + " (ka_app_setting_id, " + cmb +
-                  ", " + spin + "_now, " + spin + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_history ON " + spin + " (ka_app_setting_id, " +
+                  cmb + ", " + spin + "_now, " + spin + "_id)");
     out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_casino ON " + spin + " (" + cmb + ")");
 
     const std::string count = spin + "_count";
     std::string counts = "CREATE TABLE IF NOT EXISTS " + count + " (" + count + "_id" + kKey + ", " + count +
-                         "_date REAL, " + count + "_time REAL, " + count + "_now REAL, ka_app_setting_id INTEGER, " +
-                         spin + "_id INTEGER";
+                         "_date REAL, " + count + "_time REAL, " + count +
+                         "_now REAL, ka_app_setting_id INTEGER, " + spin + "_id INTEGER";
     for (const Counter& c : w.counters())
         counts += ", " + s(c.column) + " INTEGER";
     counts += ", " + cmb + " INTEGER)";
@@ -51,8 +55,8 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
 
     const std::string adv = spin + "_advise";
     std::string advice = "CREATE TABLE IF NOT EXISTS " + adv + " (" + adv + "_id" + kKey + ", " + adv +
-                         "_date REAL, " + adv + "_time REAL, " + adv + "_now REAL, ka_app_setting_id INTEGER, " +
-                         spin + "_id INTEGER";
+                         "_date REAL, " + adv + "_time REAL, " + adv +
+                         "_now REAL, ka_app_setting_id INTEGER, " + spin + "_id INTEGER";
     for (const Category& c : w.categories()) {
         advice += ", " + s(w.adviseColumn(c.id)) + " TEXT";
         if (c.hasStake())
@@ -60,16 +64,17 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
     }
     advice += ", " + spin + "_win_id INTEGER, " + cmb + " INTEGER)";
     out.push_back(advice);
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_history ON " + adv + " (ka_app_setting_id, " + cmb +
-                  ", " + adv + "_now, " + adv + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_history ON " + adv +
+                  " (ka_app_setting_id, " + cmb + ", " + adv + "_now, " + adv + "_id)");
     out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_spin ON " + adv + " (" + spin + "_id)");
     out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_win ON " + adv + " (" + spin + "_win_id)");
     out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_casino ON " + adv + " (" + cmb + ")");
 
     const std::string win = spin + "_win";
-    std::string wins = "CREATE TABLE IF NOT EXISTS " + win + " (" + win + "_id" + kKey + ", " + win + "_date REAL, " +
-                       win + "_time REAL, " + win + "_now REAL, ka_app_setting_id INTEGER, " + spin + "_id INTEGER, " +
-                       adv + "_id INTEGER";
+    std::string wins = "CREATE TABLE IF NOT EXISTS " + win + " (" + win + "_id" + kKey + ", " + win +
+                       "_date REAL, " + win + "_time REAL, " + win +
+                       "_now REAL, ka_app_setting_id INTEGER, " + spin + "_id INTEGER, " + adv +
+                       "_id INTEGER";
     for (const Category& c : w.categories())
         wins += ", " + s(w.winColumn(c.id)) + " TEXT";
     for (const Category& c : w.categories())
@@ -77,17 +82,18 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
     wins += ", " + cmb + " INTEGER)";
     out.push_back(wins);
     out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_spin ON " + win + " (" + spin + "_id)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_history ON " + win + " (ka_app_setting_id, " + cmb +
-                  ", " + win + "_now, " + win + "_id)");
+    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_history ON " + win + " (ka_app_setting_id, " +
+                  cmb + ", " + win + "_now, " + win + "_id)");
     out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_casino ON " + win + " (" + cmb + ")");
 
     // Running tallies of a casino's history: follower transitions per category
     // and judgement counts. Written in the same transaction as the rows they
     // summarise, and rebuilt from those rows when missing.
-    out.push_back("CREATE TABLE IF NOT EXISTS " + spin + "_tally (ka_app_setting_id INTEGER NOT NULL, " + cmb +
-                  " INTEGER NOT NULL, tally_kind TEXT NOT NULL, tally_from TEXT NOT NULL, tally_to TEXT NOT NULL, "
-                  "tally_count INTEGER NOT NULL, PRIMARY KEY (ka_app_setting_id, " +
-                  cmb + ", tally_kind, tally_from, tally_to)) WITHOUT ROWID");
+    out.push_back(
+        "CREATE TABLE IF NOT EXISTS " + spin + "_tally (ka_app_setting_id INTEGER NOT NULL, " + cmb +
+        " INTEGER NOT NULL, tally_kind TEXT NOT NULL, tally_from TEXT NOT NULL, tally_to TEXT NOT NULL, "
+        "tally_count INTEGER NOT NULL, PRIMARY KEY (ka_app_setting_id, " +
+        cmb + ", tally_kind, tally_from, tally_to)) WITHOUT ROWID");
     out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_tally_casino ON " + spin + "_tally (" + cmb + ")");
 }
 
@@ -101,7 +107,8 @@ std::vector<std::string> Schema::statements()
     out.push_back("CREATE INDEX IF NOT EXISTS ix_setting_sid ON ka_app_setting (ka_app_sId)");
     out.push_back(std::string("CREATE TABLE IF NOT EXISTS ka_app_casino (ka_app_casino_id") + kKey +
                   ", ka_app_casino_name VARCHAR(100), ka_app_setting_id INTEGER)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_casino_owner ON ka_app_casino (ka_app_setting_id, ka_app_casino_id)");
+    out.push_back(
+        "CREATE INDEX IF NOT EXISTS ix_casino_owner ON ka_app_casino (ka_app_setting_id, ka_app_casino_id)");
     wheelTables(Wheel::r(), out);
     wheelTables(Wheel::m(), out);
     return out;

@@ -78,8 +78,8 @@ Status SettingsStore::setSetting(const QString& table, const QString& column, co
         if (db.changes() == 0) {
             // No row for this installation yet: one that holds only the key
             // and the written value.
-            db.prepare((QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (ka_app_setting_id, ") + column +
-                        QStringLiteral(") VALUES (?1, ?2)"))
+            db.prepare((QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (ka_app_setting_id, ") +
+                        column + QStringLiteral(") VALUES (?1, ?2)"))
                            .toStdString())
                 .bind(1, m_app.settingId)
                 .bind(2, value)
@@ -98,9 +98,10 @@ Result<WheelSettings> SettingsStore::wheelSettings(const Wheel& wheel)
         return Result<WheelSettings>::failure(errorLine(codes::Setting));
     try {
         const QStringList cols = wheel.settingsColumns();
-        Statement q = m_app.db().prepare((QStringLiteral("SELECT ") + cols.join(u',') + QStringLiteral(" FROM ") +
-                                          wheel.settingsTable() + QStringLiteral(" WHERE ka_app_setting_id = ?1"))
-                                             .toStdString());
+        Statement q =
+            m_app.db().prepare((QStringLiteral("SELECT ") + cols.join(u',') + QStringLiteral(" FROM ") +
+                                wheel.settingsTable() + QStringLiteral(" WHERE ka_app_setting_id = ?1"))
+                                   .toStdString());
         q.bind(1, m_app.settingId);
         WheelSettings s;
         if (!q.next())

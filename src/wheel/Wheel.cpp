@@ -16,7 +16,7 @@ const char* const kRLayout[] = {
 };
 
 const char* const kMLayout[] = {
-    "00:G:::",   "0:G:::",    "1:R:O:L:1", "2:B:E:L:2",  "3:R:O:L:3",  "4:B:E:L:1",  "5:R:O:M:2",
+    "00:G:::",   "0:G:::",    "1:R:O:L:1", "2:B:E:L:2", "3:R:O:L:3",  "4:B:E:L:1",  "5:R:O:M:2",
     "6:B:E:M:3", "7:R:O:M:1", "8:B:E:M:2", "9:R:O:H:3", "10:B:E:H:1", "11:R:O:H:2", "12:B:E:H:3",
 };
 
@@ -34,7 +34,7 @@ struct CategoryDef
     int field;
     PickRule rule;
     std::vector<std::pair<const char*, const char*>> values; // value -> cell suffix
-    std::vector<CounterDef> counters; // stored value -> counter, count-row order
+    std::vector<CounterDef> counters;                        // stored value -> counter, count-row order
 };
 
 QStringList labelsOf(const QStringList& layout)
@@ -46,23 +46,40 @@ QStringList labelsOf(const QStringList& layout)
 }
 
 // The categories both wheels share; only the column's field differs.
-CategoryDef numbers() { return {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}}; }
+CategoryDef numbers()
+{
+    return {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}};
+}
 
 CategoryDef blackRed()
 {
-    return {CategoryId::BlackRed, "blackred", "Black/Red", 1, PickRule::TwoWayRandomTie,
-            {{"B", "BLACK"}, {"R", "RED"}}, {{"B", "Black"}, {"R", "Red"}, {"G", "Green"}}};
+    return {CategoryId::BlackRed,
+            "blackred",
+            "Black/Red",
+            1,
+            PickRule::TwoWayRandomTie,
+            {{"B", "BLACK"}, {"R", "RED"}},
+            {{"B", "Black"}, {"R", "Red"}, {"G", "Green"}}};
 }
 
 CategoryDef evenOdd()
 {
-    return {CategoryId::EvenOdd, "evenodd", "Even/Odd", 2, PickRule::TwoWayRandomTie,
-            {{"E", "EVEN"}, {"O", "ODD"}}, {{"E", "EVEN"}, {"O", "ODD"}}};
+    return {CategoryId::EvenOdd,
+            "evenodd",
+            "Even/Odd",
+            2,
+            PickRule::TwoWayRandomTie,
+            {{"E", "EVEN"}, {"O", "ODD"}},
+            {{"E", "EVEN"}, {"O", "ODD"}}};
 }
 
 CategoryDef columns(int field)
 {
-    return {CategoryId::Columns, "2to1", "2TO1", field, PickRule::ThreeWayFirstMax,
+    return {CategoryId::Columns,
+            "2to1",
+            "2TO1",
+            field,
+            PickRule::ThreeWayFirstMax,
             {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}},
             {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}}};
 }
@@ -73,10 +90,20 @@ std::vector<CategoryDef> rCategories()
         numbers(),
         blackRed(),
         evenOdd(),
-        {CategoryId::LowHi, "lowhi", "Low/High", 3, PickRule::TwoWayRandomTie,
-         {{"L", "1_18"}, {"H", "19_36"}}, {{"L", "1_18"}, {"H", "19_36"}}},
-        {CategoryId::Dozens, "dozens", "Dozens", 4, PickRule::ThreeWayFirstMax,
-         {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}}, {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}}},
+        {CategoryId::LowHi,
+         "lowhi",
+         "Low/High",
+         3,
+         PickRule::TwoWayRandomTie,
+         {{"L", "1_18"}, {"H", "19_36"}},
+         {{"L", "1_18"}, {"H", "19_36"}}},
+        {CategoryId::Dozens,
+         "dozens",
+         "Dozens",
+         4,
+         PickRule::ThreeWayFirstMax,
+         {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}},
+         {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}}},
         columns(5),
     };
 }
@@ -89,9 +116,19 @@ std::vector<CategoryDef> mCategories()
         evenOdd(),
         // The stored groups are 1-4, 5-8 and 9-12, the cells read 1-6, 4-9 and
         // 7-12; histories may also hold "LM" and "MH", which count twice.
-        {CategoryId::LowHi, "lowhi", "Low/High", 3, PickRule::ThreeWayFirstMax,
+        {CategoryId::LowHi,
+         "lowhi",
+         "Low/High",
+         3,
+         PickRule::ThreeWayFirstMax,
          {{"L", "1_6"}, {"M", "4_9"}, {"H", "7_12"}},
-         {{"L", "1_6"}, {"LM", "1_6"}, {"LM", "4_9"}, {"M", "4_9"}, {"MH", "4_9"}, {"MH", "7_12"}, {"H", "7_12"}}},
+         {{"L", "1_6"},
+          {"LM", "1_6"},
+          {"LM", "4_9"},
+          {"M", "4_9"},
+          {"MH", "4_9"},
+          {"MH", "7_12"},
+          {"H", "7_12"}}},
         columns(4),
     };
 }
@@ -105,8 +142,8 @@ Wheel Wheel::makeR()
     w.m_fieldCount = 6;
     for (const char* e : kRLayout)
         w.m_layout << QString::fromLatin1(e);
-    w.m_cells = {"pbRBLACK", "pbRRED",    "pbREVEN",   "pbRODD",    "pbR1_18", "pbR19_36", "pbR1ST12",
-                 "pbR2ND12", "pbR3RD12", "pbR2TO1R1", "pbR2TO1R2", "pbR2TO1R3", "pbR00",   "pbR0"};
+    w.m_cells = {"pbRBLACK", "pbRRED",   "pbREVEN",   "pbRODD",    "pbR1_18",   "pbR19_36", "pbR1ST12",
+                 "pbR2ND12", "pbR3RD12", "pbR2TO1R1", "pbR2TO1R2", "pbR2TO1R3", "pbR00",    "pbR0"};
     for (int n = 1; n <= 36; ++n)
         w.m_cells << QStringLiteral("pbR%1").arg(n);
     w.m_countOrder = {CategoryId::BlackRed, CategoryId::EvenOdd, CategoryId::LowHi,
@@ -123,8 +160,8 @@ Wheel Wheel::makeM()
     w.m_fieldCount = 5;
     for (const char* e : kMLayout)
         w.m_layout << QString::fromLatin1(e);
-    w.m_cells = {"pbMBLACK",  "pbMRED",    "pbMEVEN",   "pbMODD", "pbM1_6", "pbM4_9",
-                 "pbM7_12",   "pbM2TO1R1", "pbM2TO1R2", "pbM2TO1R3", "pbM00", "pbM0"};
+    w.m_cells = {"pbMBLACK", "pbMRED",    "pbMEVEN",   "pbMODD",    "pbM1_6", "pbM4_9",
+                 "pbM7_12",  "pbM2TO1R1", "pbM2TO1R2", "pbM2TO1R3", "pbM00",  "pbM0"};
     for (int n = 1; n <= 12; ++n)
         w.m_cells << QStringLiteral("pbM%1").arg(n);
     w.m_countOrder = {CategoryId::BlackRed, CategoryId::EvenOdd, CategoryId::LowHi, CategoryId::Columns,

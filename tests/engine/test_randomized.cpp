@@ -95,8 +95,9 @@ public:
                 const QString to = m_spins[k].values[i];
                 if (to.isEmpty())
                     continue;
-                const QString from = c.id == CategoryId::Numbers ? QString::number(m_spins[k - 1].values[i].toInt())
-                                                                 : m_spins[k - 1].values[i];
+                const QString from = c.id == CategoryId::Numbers
+                                         ? QString::number(m_spins[k - 1].values[i].toInt())
+                                         : m_spins[k - 1].values[i];
                 ++t[QStringLiteral("follow:") + c.key + u'|' + from + u'|' + to];
             }
         }
@@ -110,9 +111,10 @@ public:
     std::map<QString, qint64> storedTallies() const
     {
         std::map<QString, qint64> t;
-        Statement q = m_t.db.prepare(sel({"tally_kind", "tally_from", "tally_to", "tally_count"}, m_w.tallyTable(),
-                                         QStringLiteral("WHERE %1 = ?1").arg(m_w.casinoSetting()))
-                                         .toStdString());
+        Statement q =
+            m_t.db.prepare(sel({"tally_kind", "tally_from", "tally_to", "tally_count"}, m_w.tallyTable(),
+                               QStringLiteral("WHERE %1 = ?1").arg(m_w.casinoSetting()))
+                               .toStdString());
         q.bind(1, m_casino);
         while (q.next())
             t[q.text(0) + u'|' + q.text(1) + u'|' + q.text(2)] = q.integer(3);
@@ -130,9 +132,10 @@ private:
         QStringList cols{m_w.spinTable() + QStringLiteral("_id")};
         for (const Category& c : m_w.categories())
             cols << m_w.spinColumn(c.id);
-        Statement q = m_t.db.prepare(sel(cols, m_w.spinTable(),
-                                         QStringLiteral("WHERE %1 = ?1 ORDER BY %2_now, %2_id").arg(cmb, m_w.spinTable()))
-                                         .toStdString());
+        Statement q = m_t.db.prepare(
+            sel(cols, m_w.spinTable(),
+                QStringLiteral("WHERE %1 = ?1 ORDER BY %2_now, %2_id").arg(cmb, m_w.spinTable()))
+                .toStdString());
         q.bind(1, m_casino);
         while (q.next()) {
             Spin s{q.integer(0), {}};
@@ -145,7 +148,8 @@ private:
         QStringList counters{m_w.spinTable() + QStringLiteral("_id")};
         for (const Counter& c : m_w.counters())
             counters << c.column;
-        Statement cq = m_t.db.prepare(sel(counters, m_w.countTable(), QStringLiteral("WHERE %1 = ?1").arg(cmb)).toStdString());
+        Statement cq = m_t.db.prepare(
+            sel(counters, m_w.countTable(), QStringLiteral("WHERE %1 = ?1").arg(cmb)).toStdString());
         cq.bind(1, m_casino);
         while (cq.next()) {
             std::vector<int> v;
@@ -158,7 +162,8 @@ private:
                           m_w.spinTable() + QStringLiteral("_win_id")};
         for (const Category& c : m_w.categories())
             acols << m_w.adviseColumn(c.id) << (c.hasStake() ? m_w.coinsColumn(c.id) : QStringLiteral("0"));
-        Statement aq = m_t.db.prepare(sel(acols, m_w.adviseTable(), QStringLiteral("WHERE %1 = ?1").arg(cmb)).toStdString());
+        Statement aq = m_t.db.prepare(
+            sel(acols, m_w.adviseTable(), QStringLiteral("WHERE %1 = ?1").arg(cmb)).toStdString());
         aq.bind(1, m_casino);
         while (aq.next()) {
             AdviceRow a{aq.integer(0), aq.integer(1), aq.isNull(2) ? 0 : aq.integer(2), {}, {}};
@@ -174,7 +179,8 @@ private:
                           m_w.adviseTable() + QStringLiteral("_id")};
         for (const Category& c : m_w.categories())
             wcols << m_w.winColumn(c.id) << m_w.winPctColumn(c.id) << m_w.lossPctColumn(c.id);
-        Statement wq = m_t.db.prepare(sel(wcols, m_w.winTable(), QStringLiteral("WHERE %1 = ?1").arg(cmb)).toStdString());
+        Statement wq = m_t.db.prepare(
+            sel(wcols, m_w.winTable(), QStringLiteral("WHERE %1 = ?1").arg(cmb)).toStdString());
         wq.bind(1, m_casino);
         while (wq.next()) {
             WinRow r{wq.integer(0), wq.integer(2), {}, {}, {}};
@@ -197,7 +203,8 @@ private:
 
 // The advice value must be what the rules pick from these counts; ties that
 // the rules break at random only need to be among the tied values.
-bool adviceFits(const Wheel& w, const Category& c, const std::vector<int>& counts, const QString& value, bool zeroZero)
+bool adviceFits(const Wheel& w, const Category& c, const std::vector<int>& counts, const QString& value,
+                bool zeroZero)
 {
     auto count = [&](const QString& v) {
         const auto idx = w.countersFor(c.id, v);
@@ -281,10 +288,14 @@ private slots:
                 QVERIFY(engine.undoSpin(app.settingId, casino).status.ok);
                 ++undos;
             } else if (r < 88) {
-                QVERIFY(settings.setSetting(w.settingsTable(), w.casinoSetting(),
-                                            QString::number(casinos[roll(2)])).ok);
+                QVERIFY(
+                    settings
+                        .setSetting(w.settingsTable(), w.casinoSetting(), QString::number(casinos[roll(2)]))
+                        .ok);
             } else if (r < 93) {
-                QVERIFY(settings.setSetting(w.settingsTable(), w.amountSetting(), amounts[roll(amounts.size())]).ok);
+                QVERIFY(
+                    settings.setSetting(w.settingsTable(), w.amountSetting(), amounts[roll(amounts.size())])
+                        .ok);
             } else if (r < 96) {
                 const RestakeOutcome out = engine.restakeAdvice();
                 QVERIFY(out.status.ok);
@@ -321,8 +332,8 @@ private slots:
                 for (const Category& c : w.categories()) {
                     const int i = idx(c.id);
                     QVERIFY(adviceFits(w, c, counts, advice.values[i], at.zeroZero));
-                    const QString verdict =
-                        Judgement::verdict(w, c.id, w.pocketIndex(s[k].values[0]), prev ? prev->values[i] : QString());
+                    const QString verdict = Judgement::verdict(w, c.id, w.pocketIndex(s[k].values[0]),
+                                                               prev ? prev->values[i] : QString());
                     QCOMPARE(win.verdicts[i], verdict);
                     won[i] += verdict == u"Y";
                     QCOMPARE(win.winPct[i], Judgement::percent(won[i], qint64(k + 1)));

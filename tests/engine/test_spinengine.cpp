@@ -20,10 +20,10 @@ QMap<QString, int> countRow(TestDb& t, const Wheel& w, qint64 spinId)
     QStringList cols;
     for (const Counter& c : w.counters())
         cols << c.column;
-    Statement q = t.db.prepare((QStringLiteral("SELECT ") + cols.join(u',') + QStringLiteral(" FROM ") +
-                                w.countTable() + QStringLiteral(" WHERE ") + w.spinTable() +
-                                QStringLiteral("_id = ?1"))
-                                   .toStdString());
+    Statement q =
+        t.db.prepare((QStringLiteral("SELECT ") + cols.join(u',') + QStringLiteral(" FROM ") +
+                      w.countTable() + QStringLiteral(" WHERE ") + w.spinTable() + QStringLiteral("_id = ?1"))
+                         .toStdString());
     q.bind(1, spinId);
     QMap<QString, int> row;
     if (q.next()) {
@@ -61,8 +61,9 @@ private slots:
         const int drawsBefore = t.random.draws;
         const SpinOutcome out = e.playR(QStringLiteral("5"));
         QVERIFY(out.status.ok);
-        const QMap<QString, int> expected{{"RBlack", 2}, {"REVEN", 2}, {"RODD", 1},   {"R1_18", 3}, {"R19_36", 1},
-                                          {"R1ST12", 1}, {"R2ND12", 2}, {"R2TO1R2", 4}, {"R17", 1},   {"R20", 1}};
+        const QMap<QString, int> expected{{"RBlack", 2}, {"REVEN", 2},  {"RODD", 1},   {"R1_18", 3},
+                                          {"R19_36", 1}, {"R1ST12", 1}, {"R2ND12", 2}, {"R2TO1R2", 4},
+                                          {"R17", 1},    {"R20", 1}};
         QCOMPARE(countRow(t, Wheel::r(), out.spinId), expected);
         QCOMPARE(out.advice.values[idx(CategoryId::BlackRed)], QStringLiteral("B"));
         QCOMPARE(out.advice.values[idx(CategoryId::EvenOdd)], QStringLiteral("E"));
@@ -82,7 +83,7 @@ private slots:
         for (const char* l : {"00", "3", "0", "7"})
             QVERIFY(e.playR(QString::fromLatin1(l)).status.ok);
         const SpinOutcome out = e.playR(QStringLiteral("0"));
-        const QMap<QString, int> expected{{"R3", 1},     {"R7", 1},      {"RRed", 2},    {"RODD", 2},
+        const QMap<QString, int> expected{{"R3", 1},    {"R7", 1},     {"RRed", 2},    {"RODD", 2},
                                           {"R1_18", 2}, {"R1ST12", 2}, {"R2TO1R3", 1}, {"R2TO1R1", 1}};
         QCOMPARE(countRow(t, Wheel::r(), out.spinId), expected);
         // 3 and 7 tie on Numbers: the first in pocket order wins.
@@ -139,7 +140,8 @@ private slots:
         for (int i = 0; i < 6; ++i)
             out = e.playR(QStringLiteral("0"));
         QCOMPARE(out.winPct[idx(CategoryId::BlackRed)], 0.0);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_win WHERE ka_app_r_win_blackred_win = 0"), qint64(6));
+        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_win WHERE ka_app_r_win_blackred_win = 0"),
+                 qint64(6));
         // 2 of 3 won gives 66.67 and 33.33.
         QCOMPARE(Judgement::percent(2, 3), 66.67);
         QCOMPARE(Judgement::percent(1, 3), 33.33);
@@ -174,7 +176,8 @@ private slots:
         const char* insert = "INSERT INTO ka_app_m (ka_app_m_now, ka_app_setting_id, ka_app_m_numbers, "
                              "ka_app_m_blackred, ka_app_m_evenodd, ka_app_m_lowhi, ka_app_m_2to1, cmbM) "
                              "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)";
-        const QStringList spins[] = {{"1", "R", "O", "L", "1"}, {"4", "B", "E", "LM", "1"}, {"2", "B", "E", "L", "2"}};
+        const QStringList spins[] = {
+            {"1", "R", "O", "L", "1"}, {"4", "B", "E", "LM", "1"}, {"2", "B", "E", "L", "2"}};
         double now = 46000.5;
         for (const QStringList& s : spins) {
             Statement q = t.db.prepare(insert);
@@ -240,7 +243,8 @@ private slots:
         const UndoOutcome undone = e.undoRSpin(t.app->settingId, t.casino);
         QVERIFY(undone.status.ok);
         QCOMPARE(undone.removedSpinId, first.spinId);
-        for (const char* table : {"ka_app_r", "ka_app_r_count", "ka_app_r_advise", "ka_app_r_win", "ka_app_r_tally"})
+        for (const char* table :
+             {"ka_app_r", "ka_app_r_count", "ka_app_r_advise", "ka_app_r_win", "ka_app_r_tally"})
             QCOMPARE(rows(t, QString::fromLatin1(table)), qint64(0));
 
         // After three spins, undo brings back the second spin's advice and ratios.
@@ -252,7 +256,8 @@ private slots:
         QVERIFY(current.ok() && current->exists);
         QCOMPARE(current->advice.values, second.advice.values);
         QCOMPARE(current->advice.stakes, second.advice.stakes);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), qint64(1));
+        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"),
+                 qint64(1));
         const Result<CategoryView> view = e.r.categoryView(t.casino);
         QVERIFY(view.ok() && view->hasAdvice);
         QCOMPARE(view->winPct, second.winPct);
@@ -261,9 +266,11 @@ private slots:
         // The next spin judges the second advice once more; every judgement counts once.
         const SpinOutcome again = e.playR(QStringLiteral("32"));
         QCOMPARE(rows(t, "ka_app_r_win"), qint64(3));
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), qint64(2));
+        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"),
+                 qint64(2));
         QCOMPARE(again.winPct[idx(CategoryId::Numbers)],
-                 Judgement::percent(t.scalar("SELECT count(*) FROM ka_app_r_win WHERE ka_app_r_win_numbers='Y'"), 3));
+                 Judgement::percent(
+                     t.scalar("SELECT count(*) FROM ka_app_r_win WHERE ka_app_r_win_numbers='Y'"), 3));
     }
 
     void restakePutsTheCurrentStakesBackToTheAmount()
@@ -287,7 +294,8 @@ private slots:
         setSetting(t, Wheel::m(), "tbMAmount", "2.5");
         e.playM(QStringLiteral("3"));
         QVERIFY(e.restakeMAdvice().status.ok);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_advise WHERE ka_app_m_advise_2to1_coins = 2.5"), qint64(1));
+        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_advise WHERE ka_app_m_advise_2to1_coins = 2.5"),
+                 qint64(1));
     }
 
     void aFailingStatementLeavesNoPartialSpin()
@@ -295,14 +303,16 @@ private slots:
         TestDb t;
         SpinEngines e(*t.app);
         e.playR(QStringLiteral("5"));
-        t.db.exec("CREATE TRIGGER broken BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'disk'); END");
+        t.db.exec(
+            "CREATE TRIGGER broken BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'disk'); END");
         const SpinOutcome out = e.playR(QStringLiteral("17"));
         QVERIFY(!out.status.ok);
         QCOMPARE(out.status.text, QStringLiteral("Unable to continue! Error Code: (playR ldb)"));
         QCOMPARE(rows(t, "ka_app_r"), qint64(1));
         QCOMPARE(rows(t, "ka_app_r_count"), qint64(1));
         QCOMPARE(rows(t, "ka_app_r_win"), qint64(1));
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), qint64(0));
+        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"),
+                 qint64(0));
         t.db.exec("DROP TRIGGER broken");
         QVERIFY(e.playR(QStringLiteral("17")).status.ok);
     }
@@ -312,7 +322,8 @@ private slots:
         TestDb t;
         SpinEngines e(*t.app);
         setSetting(t, Wheel::r(), "cmbR", "0");
-        QCOMPARE(e.playR(QStringLiteral("5")).status.text, QStringLiteral("Please select a casino from the list."));
+        QCOMPARE(e.playR(QStringLiteral("5")).status.text,
+                 QStringLiteral("Please select a casino from the list."));
         QVERIFY(!e.playR(QStringLiteral("37")).status.ok);
         QCOMPARE(rows(t, "ka_app_r"), qint64(0));
 
@@ -323,7 +334,8 @@ private slots:
         AppContext broken(none, clock, random);
         broken.setAppFolder(QStringLiteral("/nonexistent/folder"));
         SpinEngines b(broken);
-        QCOMPARE(b.playM(QStringLiteral("5")).status.text, QStringLiteral("Unable to continue! Error Code: (playM ldb)"));
+        QCOMPARE(b.playM(QStringLiteral("5")).status.text,
+                 QStringLiteral("Unable to continue! Error Code: (playM ldb)"));
         QVERIFY(!b.undoRSpin(1, 1).status.ok);
         QVERIFY(!b.restakeRAdvice().status.ok);
     }
@@ -333,7 +345,8 @@ private slots:
         TestDb t;
         SpinEngines e(*t.app);
         t.clock.stepMs = 0; // every spin at the same instant
-        const QStringList labels{"1", "2", "3", "0", "00", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"};
+        const QStringList labels{"1", "2", "3", "0",  "00", "4",  "5",  "6",
+                                 "7", "8", "9", "10", "11", "12", "13", "14"};
         for (const QString& l : labels)
             e.playR(l);
         const Result<std::vector<HistoryEntry>> h = e.r.history(t.casino);

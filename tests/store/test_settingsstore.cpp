@@ -27,7 +27,8 @@ private slots:
 
         QVERIFY(s.setSetting("ka_app_m_setting", "tbMAmount", "5").ok);
         QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_setting"), qint64(1));
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_setting WHERE cbMNumbers IS NULL AND cmbM IS NULL"), qint64(1));
+        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_setting WHERE cbMNumbers IS NULL AND cmbM IS NULL"),
+                 qint64(1));
         QCOMPARE(s.getSetting("ka_app_m_setting", "tbMAmount").value(), QStringLiteral("5"));
         // A second write updates the same row.
         QVERIFY(s.setSetting("ka_app_m_setting", "tbMAmount", "2.5").ok);
@@ -114,7 +115,8 @@ private slots:
         QVERIFY(q.next());
         QCOMPARE(q.integer(0), qint64(1));
         // The twelve tables and the two tallies, nothing twice.
-        Statement tables = again.prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'");
+        Statement tables =
+            again.prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'");
         QVERIFY(tables.next());
         QCOMPARE(tables.integer(0), qint64(14));
     }

@@ -27,7 +27,6 @@ public:
         current = current.addMSecs(stepMs);
         return t;
     }
-
 };
 
 // Plays back scripted numbers; 0.25 (a pick of the first of two) when the

@@ -54,7 +54,9 @@ private slots:
             const Wheel& m = Wheel::m();
             const int j = m.pocketIndex(QString::number(n));
             QCOMPARE(m.field(j, 1), n % 2 ? QStringLiteral("R") : QStringLiteral("B"));
-            QCOMPARE(m.field(j, 3), n <= 4 ? QStringLiteral("L") : n <= 8 ? QStringLiteral("M") : QStringLiteral("H"));
+            QCOMPARE(m.field(j, 3), n <= 4   ? QStringLiteral("L")
+                                    : n <= 8 ? QStringLiteral("M")
+                                             : QStringLiteral("H"));
             QCOMPARE(m.field(j, 4), QString::number((n - 1) % 3 + 1));
         }
     }
@@ -105,8 +107,8 @@ private slots:
         QCOMPARE(Wheel::m().coinsColumn(CategoryId::LowHi), QStringLiteral("ka_app_m_advise_lowhi_coins"));
         QCOMPARE(r.lossPctColumn(CategoryId::Columns), QStringLiteral("ka_app_r_win_2to1_loss"));
         QCOMPARE(Wheel::m().settingsColumns(),
-                 (QStringList{"cbMNumbers", "cbMBlackRed", "cbMEvenOdd", "cbMLowHi", "cbM2TO1", "cbM00", "tbMAmount",
-                              "cmbM"}));
+                 (QStringList{"cbMNumbers", "cbMBlackRed", "cbMEvenOdd", "cbMLowHi", "cbM2TO1", "cbM00",
+                              "tbMAmount", "cmbM"}));
     }
 };
 
