@@ -5,10 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# Build and test tools and libraries; pkexec and acl serve the folder
+# Build and test tools and libraries (the DejaVu fonts letter the drawn
+# images); pkexec and acl serve the folder
 # permission repair that start-up runs when the installation is not writable.
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libsqlcipher-dev imagemagick xvfb xauth pkexec acl)
+          libsqlcipher-dev imagemagick fonts-dejavu-core xvfb xauth pkexec acl)
 
 install_missing() {
     local missing=()
