@@ -80,29 +80,16 @@ bool Tallies::isEmpty()
 void Tallies::add(const QString& kind, const QString& from, const QString& to, qint64 delta)
 {
     const WheelSql& sql = WheelSql::of(m_wheel);
-    m_db.prepare(sql.tallyCreate)
-        .bind(1, m_settingId)
-        .bind(2, m_casino)
-        .bind(3, kind)
-        .bind(4, from)
-        .bind(5, to)
-        .run();
-    m_db.prepare(sql.tallyAdd)
-        .bind(1, m_settingId)
-        .bind(2, m_casino)
-        .bind(3, kind)
-        .bind(4, from)
-        .bind(5, to)
-        .bind(6, delta)
-        .run();
+    // Every tally statement addresses its row by the same five key values.
+    auto keyed = [&](const std::string& text) {
+        Statement q = m_db.prepare(text);
+        q.bind(1, m_settingId).bind(2, m_casino).bind(3, kind).bind(4, from).bind(5, to);
+        return q;
+    };
+    keyed(sql.tallyCreate).run();
+    keyed(sql.tallyAdd).bind(6, delta).run();
     if (delta < 0)
-        m_db.prepare(sql.tallyDropEmpty)
-            .bind(1, m_settingId)
-            .bind(2, m_casino)
-            .bind(3, kind)
-            .bind(4, from)
-            .bind(5, to)
-            .run();
+        keyed(sql.tallyDropEmpty).run();
 }
 
 void Tallies::rebuild()
