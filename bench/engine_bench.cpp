@@ -126,7 +126,7 @@ int main(int argc, char** argv)
     app.setAppFolder(tmp.path());
     {
         Database maker;
-        maker.open(app.connString, AppContext::DatabasePassword, true);
+        maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
         Schema::create(maker);
     }
     QElapsedTimer open;

@@ -49,7 +49,7 @@ void makeInstallation(const QString& folder)
     }
     QFile(dir.filePath(QStringLiteral("xcacls.sh"))).open(QIODevice::WriteOnly);
     Database maker;
-    maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword, true);
+    maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword, Database::Mode::Create);
     Schema::create(maker);
 }
 

@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     const QString path = QString::fromLocal8Bit(argv[1]);
     const bool existed = QFileInfo::exists(path);
     Database db;
-    if (!db.open(path, AppContext::DatabasePassword, true)) {
+    if (!db.open(path, AppContext::DatabasePassword, Database::Mode::Create)) {
         err << "makedb: cannot open " << path << ": " << db.lastError() << "\n";
         return 1;
     }

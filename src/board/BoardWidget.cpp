@@ -6,12 +6,12 @@
 #include "board/CellGrid.h"
 #include "board/CoinLabels.h"
 #include "board/HistoryView.h"
-#include "board/StatusSink.h"
 #include "board/WinRatioLabel.h"
-#include "board/WindowLock.h"
 #include "engine/SpinEngine.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "ui/StatusSink.h"
+#include "ui/WindowLock.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "casinos/CasinoPanel.h"
 
 #include "board/BoardWidget.h"
-#include "board/StatusSink.h"
-#include "board/WindowLock.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "ui/StatusSink.h"
+#include "ui/WindowLock.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/StatusSink.h"
+#include "ui/StatusSink.h"
 
 #include <QMainWindow>
 

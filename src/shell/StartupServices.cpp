@@ -1,7 +1,7 @@
 #include "shell/StartupServices.h"
 
-#include <QCryptographicHash>
-#include <QDir>
+#include "store/InstanceLock.h"
+
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QProcess>
@@ -32,15 +32,6 @@ QString StartupServices::loginName()
     return qEnvironmentVariable("USER");
 }
 
-QString StartupServices::defaultLockPath(const QString& appFolder)
-{
-    // One lock per installation folder, as one program file is one application.
-    const QByteArray key =
-        QCryptographicHash::hash(QDir(appFolder).absolutePath().toUtf8(), QCryptographicHash::Sha1);
-    return QDir::temp().filePath(
-        QStringLiteral("spinledger-%1.lock").arg(QString::fromLatin1(key.toHex().left(16))));
-}
-
 StartupServices StartupServices::system(const QString& appFolder)
 {
     StartupServices s;
@@ -58,7 +49,7 @@ StartupServices StartupServices::system(const QString& appFolder)
         QMessageBox::information(nullptr, title, text);
     };
     s.userName = loginName();
-    s.lockPath = defaultLockPath(appFolder);
+    s.lockPath = InstanceLock::pathFor(appFolder);
     return s;
 }
 

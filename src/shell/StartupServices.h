@@ -24,7 +24,6 @@ struct StartupServices
     QString lockPath;
 
     static StartupServices system(const QString& appFolder);
-    static QString defaultLockPath(const QString& appFolder);
     static QString loginName();
 };
 

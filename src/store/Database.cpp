@@ -152,15 +152,18 @@ Database::~Database()
     close();
 }
 
-bool Database::open(const QString& path, const QString& password, bool create)
+bool Database::open(const QString& path, const QString& password, Mode mode)
 {
     close();
     m_lastError.clear();
-    if (!create && !QFileInfo::exists(path)) {
+    if (mode != Mode::Create && !QFileInfo::exists(path)) {
         m_lastError = QStringLiteral("file not found: ") + path;
         return false;
     }
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_FULLMUTEX;
+    const int access = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
+                       : mode == Mode::Create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                              : SQLITE_OPEN_READWRITE;
+    const int flags = access | SQLITE_OPEN_FULLMUTEX;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
         m_lastError = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");

@@ -80,10 +80,17 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens the file (must exist unless create is true) with the password.
+    enum class Mode
+    {
+        ReadWrite,
+        Create,   // read and write; the file is made when missing
+        ReadOnly, // readers beside a running program: nothing can be written
+    };
+
+    // Opens the file (must exist unless the mode creates it) with the password.
     // Returns false, with lastError() set, when the file cannot be opened or
     // the password does not fit.
-    bool open(const QString& path, const QString& password, bool create = false);
+    bool open(const QString& path, const QString& password, Mode mode = Mode::ReadWrite);
     bool isOpen() const { return m_db != nullptr; }
     void close();
     QString lastError() const { return m_lastError; }

@@ -1,7 +1,7 @@
 #include "updater/UpdateChecker.h"
 
-#include "board/StatusSink.h"
 #include "store/ErrorCodes.h"
+#include "ui/StatusSink.h"
 #include "updater/SystemUpdatePlatform.h"
 #include "updater/TransferTimeout.h"
 #include "updater/UpdateAnswer.h"

@@ -4,9 +4,9 @@
 #include "board/BadgeLabel.h"
 #include "board/BoardCell.h"
 #include "board/BoardWidget.h"
-#include "board/StatusSink.h"
 #include "board/WinRatioLabel.h"
 #include "engine/SpinEngine.h"
+#include "ui/StatusSink.h"
 
 #include <QComboBox>
 #include <QTest>

@@ -29,7 +29,8 @@ public:
              {"images/ka.cart.gif", "images/wheelanim.gif", "images/app.title.gif", "xcacls.sh"})
             touch(QString::fromLatin1(file));
         Database maker;
-        maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword, true);
+        maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword,
+                   Database::Mode::Create);
         Schema::create(maker);
 
         services.installationId = [this] { return identifier; };

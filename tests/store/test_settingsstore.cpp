@@ -109,7 +109,7 @@ private slots:
         t.db.exec("INSERT INTO ka_app_r (ka_app_r_numbers, cmbR) VALUES ('17', 1)");
         t.db.close();
         Database again;
-        QVERIFY(again.open(t.app->connString, AppContext::DatabasePassword, true));
+        QVERIFY(again.open(t.app->connString, AppContext::DatabasePassword, Database::Mode::Create));
         Schema::create(again);
         Statement q = again.prepare("SELECT count(*) FROM ka_app_r");
         QVERIFY(q.next());

@@ -60,7 +60,7 @@ public:
         app->setAppFolder(dir.path());
         {
             Database maker;
-            maker.open(app->connString, AppContext::DatabasePassword, true);
+            maker.open(app->connString, AppContext::DatabasePassword, Database::Mode::Create);
             Schema::create(maker);
         }
         app->ensureOpen();

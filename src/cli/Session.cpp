@@ -1,0 +1,172 @@
+#include "cli/Session.h"
+
+#include "wheel/Wheel.h"
+
+#include <QDir>
+
+namespace spinledger::cli {
+
+QCommandLineOption Options::wheel()
+{
+    return {QStringLiteral("wheel"), QStringLiteral("R (38-pocket wheel) or M (mini wheel)."),
+            QStringLiteral("R|M")};
+}
+
+QCommandLineOption Options::casino()
+{
+    return {QStringLiteral("casino"), QStringLiteral("The casino, by its name or its id."),
+            QStringLiteral("NAME-or-ID")};
+}
+
+QCommandLineOption Options::db()
+{
+    return {QStringLiteral("db"),
+            QStringLiteral("The database file (default: Spinledger.mdb beside the program)."),
+            QStringLiteral("PATH")};
+}
+
+QCommandLineOption Options::json()
+{
+    return {QStringLiteral("json"), QStringLiteral("Print JSON for scripts instead of text.")};
+}
+
+Session::Session(const QCommandLineParser& args, QTextStream& out, QTextStream& err, const Environment& env)
+    : m_args(args), m_out(out), m_err(err), m_env(env), m_app(m_db, m_clock, m_random)
+{
+}
+
+int Session::refuse(const QString& line)
+{
+    m_err << "spinledger-cli: " << line << Qt::endl;
+    return Refused;
+}
+
+QString Session::databasePath() const
+{
+    if (m_args.isSet(QStringLiteral("db")))
+        return m_args.value(QStringLiteral("db"));
+    return QDir(m_env.programFolder).filePath(AppContext::DatabaseFile);
+}
+
+bool Session::open(Database::Mode mode)
+{
+    const QString path = databasePath();
+    m_app.appFolder = QFileInfo(path).absolutePath();
+    m_app.connString = path;
+    if (!m_db.open(path, AppContext::DatabasePassword, mode)) {
+        refuse(QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), m_db.lastError()));
+        return false;
+    }
+    return findInstallation();
+}
+
+bool Session::findInstallation()
+{
+    try {
+        // The window files every row under this machine's installation; a file
+        // brought from another machine holds just one, which is then the one.
+        const QString id = m_env.installationId ? m_env.installationId() : QString();
+        Statement own = m_db.prepare("SELECT ka_app_setting_id FROM ka_app_setting WHERE ka_app_sId = ?1 "
+                                     "ORDER BY ka_app_setting_id LIMIT 1");
+        own.bind(1, id);
+        if (!id.isEmpty() && own.next()) {
+            m_app.settingId = own.integer(0);
+            return true;
+        }
+        Statement all =
+            m_db.prepare("SELECT ka_app_setting_id FROM ka_app_setting ORDER BY ka_app_setting_id");
+        std::vector<qint64> ids;
+        while (all.next())
+            ids.push_back(all.integer(0));
+        if (ids.size() == 1) {
+            m_app.settingId = ids.front();
+            return true;
+        }
+        refuse(ids.empty() ? QStringLiteral("%1 holds no installation: start Spinledger once first")
+                                 .arg(QDir::toNativeSeparators(databasePath()))
+                           : QStringLiteral("%1 holds several installations and none of this machine")
+                                 .arg(QDir::toNativeSeparators(databasePath())));
+    } catch (const DbError& e) {
+        refuse(QStringLiteral("cannot read %1: %2")
+                   .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
+    }
+    return false;
+}
+
+const Wheel* Session::wheel()
+{
+    const QString text = m_args.value(QStringLiteral("wheel")).trimmed().toUpper();
+    if (text.size() == 1) {
+        if (const Wheel* w = Wheel::byLetter(text.front()))
+            return w;
+    }
+    refuse(m_args.isSet(QStringLiteral("wheel"))
+               ? QStringLiteral("unknown wheel '%1': use R (38-pocket) or M (mini)")
+                     .arg(m_args.value(QStringLiteral("wheel")))
+               : QStringLiteral("--wheel R|M is required"));
+    return nullptr;
+}
+
+std::vector<Casino> Session::casinos()
+{
+    CasinoStore store(m_app);
+    Result<std::vector<Casino>> rows = store.list();
+    if (!rows.ok())
+        throw DbError(rows.status().toStdString());
+    return rows.value();
+}
+
+Session::Lookup Session::findCasino(const QString& nameOrId, Casino& found)
+{
+    const QString wanted = nameOrId.trimmed();
+    bool isNumber = false;
+    const qint64 id = wanted.toLongLong(&isNumber);
+    const std::vector<Casino> all = casinos();
+    if (isNumber) {
+        for (const Casino& c : all) {
+            if (c.id == id) {
+                found = c;
+                return Lookup::Found;
+            }
+        }
+    }
+    int matches = 0;
+    for (const Casino& c : all) {
+        if (c.name == wanted) {
+            found = c;
+            ++matches;
+        }
+    }
+    return matches == 0 ? Lookup::Missing : matches == 1 ? Lookup::Found : Lookup::Ambiguous;
+}
+
+std::optional<Casino> Session::casino()
+{
+    if (!m_args.isSet(QStringLiteral("casino"))) {
+        refuse(QStringLiteral("--casino NAME-or-ID is required"));
+        return std::nullopt;
+    }
+    const QString wanted = m_args.value(QStringLiteral("casino"));
+    try {
+        Casino found;
+        switch (findCasino(wanted, found)) {
+        case Lookup::Found:
+            return found;
+        case Lookup::Missing:
+            refuse(QStringLiteral("no casino '%1' in %2 (spinledger-cli casinos lists them)")
+                       .arg(wanted, QDir::toNativeSeparators(databasePath())));
+            break;
+        case Lookup::Ambiguous:
+            refuse(QStringLiteral("several casinos are named '%1': name it by its id "
+                                  "(spinledger-cli casinos lists them)")
+                       .arg(wanted));
+            break;
+        }
+    } catch (const DbError& e) {
+        refuse(QStringLiteral("cannot read %1: %2")
+                   .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
+    }
+    return std::nullopt;
+}
+
+} // namespace spinledger::cli

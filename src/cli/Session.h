@@ -1,0 +1,80 @@
+#pragma once
+
+#include "cli/Cli.h"
+#include "store/AppContext.h"
+#include "store/CasinoStore.h"
+#include "store/Clock.h"
+#include "store/Database.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <optional>
+#include <vector>
+
+namespace spinledger {
+class Wheel;
+}
+
+namespace spinledger::cli {
+
+// Options more than one command takes, spelled the same everywhere.
+namespace Options {
+QCommandLineOption wheel();  // --wheel R|M
+QCommandLineOption casino(); // --casino NAME-or-ID
+QCommandLineOption db();     // --db PATH
+QCommandLineOption json();   // --json
+} // namespace Options
+
+// One run of a command: its parsed arguments, its streams, and the database,
+// installation, wheel and casino it names. Every lookup that fails writes the
+// one line of the refusal and tells the command to stop.
+class Session
+{
+public:
+    Session(const QCommandLineParser& args, QTextStream& out, QTextStream& err, const Environment& env);
+
+    const QCommandLineParser& args() const { return m_args; }
+    QTextStream& out() { return m_out; }
+    QTextStream& err() { return m_err; }
+    const Environment& env() const { return m_env; }
+    AppContext& app() { return m_app; }
+    Database& db() { return m_db; }
+
+    // Writes "spinledger-cli: " + line to err; returns Refused.
+    int refuse(const QString& line);
+
+    // --db, or Spinledger.mdb in the program's folder.
+    QString databasePath() const;
+    // Opens the database and finds this machine's installation in it.
+    bool open(Database::Mode mode);
+    // --wheel; nullptr after a refusal.
+    const Wheel* wheel();
+
+    enum class Lookup
+    {
+        Found,
+        Missing,
+        Ambiguous, // the name belongs to several casinos: refused
+    };
+    // A casino of the installation by its id (digits) or its exact name.
+    Lookup findCasino(const QString& nameOrId, Casino& found);
+    // --casino, refused unless exactly one casino answers to it.
+    std::optional<Casino> casino();
+    // The installation's casinos, ascending by id.
+    std::vector<Casino> casinos();
+
+private:
+    bool findInstallation();
+
+    const QCommandLineParser& m_args;
+    QTextStream& m_out;
+    QTextStream& m_err;
+    const Environment& m_env;
+    Database m_db;
+    SystemClock m_clock;
+    SystemRandom m_random;
+    AppContext m_app;
+};
+
+} // namespace spinledger::cli

@@ -1,0 +1,16 @@
+#include "store/InstanceLock.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+
+namespace spinledger {
+
+QString InstanceLock::pathFor(const QString& appFolder)
+{
+    const QByteArray key =
+        QCryptographicHash::hash(QDir(appFolder).absolutePath().toUtf8(), QCryptographicHash::Sha1);
+    return QDir::temp().filePath(
+        QStringLiteral("spinledger-%1.lock").arg(QString::fromLatin1(key.toHex().left(16))));
+}
+
+} // namespace spinledger
