@@ -235,8 +235,7 @@ void MainWindow::checkForUpdate()
         host.appTitle = AppInfo::title();
         host.appFolder = m_app.appFolder;
         host.appVersion = m_app.appVersion;
-        m_updateChecker =
-            new UpdateChecker(host, VendorSite::updateService(), UpdateChecker::DefaultTimeoutMs, this);
+        m_updateChecker = new UpdateChecker(host, {}, this);
     }
     m_updateChecker->CheckForUpdate();
 #else

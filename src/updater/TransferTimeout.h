@@ -7,22 +7,24 @@ class QNetworkReply;
 
 namespace spinledger {
 
-// Aborts a transfer that makes no progress for the given time: looking up the
-// name, connecting, sending and receiving each get the full time again.
+// Aborts a transfer that makes no progress for stallMs (every step and every
+// byte starts that time again), or that is not finished after limitMs in all.
+// A time of 0 leaves that limit off.
 class TransferTimeout : public QObject
 {
     Q_OBJECT
 public:
-    TransferTimeout(QNetworkReply* reply, int timeoutMs);
+    TransferTimeout(QNetworkReply* reply, int stallMs, int limitMs);
 
     bool timedOut() const { return m_timedOut; }
 
 private:
-    void restart();
+    void restartStall();
     void expire();
 
     QNetworkReply* m_reply;
-    QTimer m_timer;
+    QTimer m_stall;
+    QTimer m_limit;
     bool m_timedOut = false;
 };
 
