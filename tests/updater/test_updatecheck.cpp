@@ -316,6 +316,7 @@ void TestUpdateCheck::longFieldsFitTheScreen()
     UpdateWindow* window = m_checker->window();
     QVERIFY(window);
     window->setStatus(QString(1000, 'S'));
+    QCoreApplication::processEvents(); // the layout settles
     const QRect screen = m_main->screen()->availableGeometry();
     QVERIFY2(window->frameGeometry().width() <= screen.width(), qPrintable(QString::number(window->width())));
     auto* cancel = window->findChild<QWidget*>("btnCancel");
