@@ -114,8 +114,9 @@ void InstallerDownload::fail(const QString& text)
     if (m_failure.isEmpty())
         m_failure = text;
     // Queued: the reply may still be inside its own signal.
-    if (m_reply && m_reply->isRunning())
-        QMetaObject::invokeMethod(m_reply, &QNetworkReply::abort, Qt::QueuedConnection);
+    if (QNetworkReply* reply = m_reply)
+        QMetaObject::invokeMethod(
+            reply, [reply] { TransferTimeout::abortRunning(reply); }, Qt::QueuedConnection);
 }
 
 QString InstallerDownload::outcome(bool timedOut) const

@@ -29,6 +29,12 @@ void TransferTimeout::restartStall()
     m_stall.start();
 }
 
+void TransferTimeout::abortRunning(QNetworkReply* reply)
+{
+    if (reply->isRunning())
+        reply->abort();
+}
+
 void TransferTimeout::expire()
 {
     m_timedOut = true;

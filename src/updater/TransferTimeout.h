@@ -18,6 +18,10 @@ public:
 
     bool timedOut() const { return m_timedOut; }
 
+    // A reply that has ended meanwhile is left alone: aborting it would
+    // report its end a second time.
+    static void abortRunning(QNetworkReply* reply);
+
 private:
     void restartStall();
     void expire();

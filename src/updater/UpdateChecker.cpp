@@ -84,7 +84,8 @@ UpdateChecker::Response UpdateChecker::receive(QNetworkReply* reply)
         if (response.failure.isEmpty())
             response.failure = text;
         // Queued: the reply may still be inside its own signal.
-        QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            reply, [reply] { TransferTimeout::abortRunning(reply); }, Qt::QueuedConnection);
     };
     const auto take = [&] {
         if (!reply->isOpen() || !response.failure.isEmpty())
