@@ -60,7 +60,8 @@ void menuSeparator(QMenu* menu, const char* name)
 } // namespace
 
 MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_engines(engines), m_openUrl(&VendorLinks::openInBrowser)
+    : QMainWindow(parent), m_app(app), m_engines(engines),
+      m_openUrl([this](const QUrl& url) { return VendorLinks::openInBrowser(url, this); })
 {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(new QWidget(this));
@@ -234,8 +235,7 @@ void MainWindow::checkForUpdate()
         host.appTitle = AppInfo::title();
         host.appFolder = m_app.appFolder;
         host.appVersion = m_app.appVersion;
-        m_updateChecker =
-            new UpdateChecker(host, VendorSite::updateService(), UpdateChecker::DefaultTimeoutMs, this);
+        m_updateChecker = new UpdateChecker(host, {}, this);
     }
     m_updateChecker->CheckForUpdate();
 #else

@@ -31,10 +31,10 @@ QUrl VendorLinks::videosPage()
 #endif
 }
 
-bool VendorLinks::openInBrowser(const QUrl& url)
+bool VendorLinks::openInBrowser(const QUrl& url, [[maybe_unused]] StatusSink* status)
 {
 #ifdef SPINLEDGER_HAVE_HYPERLINK
-    return DesktopUrlOpener().openUrl(url);
+    return DesktopUrlOpener(status).openUrl(url);
 #else
     return QDesktopServices::openUrl(url);
 #endif

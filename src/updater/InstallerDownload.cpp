@@ -2,7 +2,6 @@
 
 #include "updater/HalfEven.h"
 #include "updater/TransferTimeout.h"
-#include "updater/UpdateOffer.h"
 #include "updater/UpdateTexts.h"
 
 #include <QEventLoop>
@@ -10,16 +9,19 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <algorithm>
+
 namespace spinledger {
 
-InstallerDownload::InstallerDownload(QNetworkAccessManager& network, int timeoutMs, qint64 expectedSize)
-    : m_network(network), m_timeoutMs(timeoutMs), m_expectedSize(expectedSize)
+InstallerDownload::InstallerDownload(QNetworkAccessManager& network, const UpdateConnection& connection,
+                                     qint64 expectedSize, const QByteArray& sha256)
+    : m_network(network), m_connection(connection), m_expectedSize(expectedSize), m_sha256(sha256)
 {
 }
 
 QString InstallerDownload::run(const QUrl& url, const QString& localPath)
 {
-    if (!UpdateOffer::isTrustedDownloadUrl(url))
+    if (!m_connection.accepts(url))
         return updatetexts::InsecureUrl;
     m_file.setFileName(localPath);
     if (!m_file.open(QIODevice::WriteOnly))
@@ -33,7 +35,7 @@ QString InstallerDownload::run(const QUrl& url, const QString& localPath)
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     QNetworkReply* reply = m_network.get(request);
     m_reply = reply;
-    const auto* timeout = new TransferTimeout(reply, m_timeoutMs);
+    const auto* timeout = new TransferTimeout(reply, m_connection.stallLimitMs, 0);
     connect(reply, &QNetworkReply::metaDataChanged, this, &InstallerDownload::checkHeader);
     connect(reply, &QNetworkReply::redirected, this, &InstallerDownload::checkRedirect);
     connect(reply, &QNetworkReply::readyRead, this, &InstallerDownload::readChunks);
@@ -70,8 +72,12 @@ void InstallerDownload::checkHeader()
     m_contentLength = length.isValid() ? length.toLongLong() : -1;
     // A redirection is judged by checkRedirect.
     const bool redirection = m_status >= 300 && m_status < 400;
-    if (m_status != 0 && !redirection && !isWholeFile())
+    if (m_status == 0 || redirection)
+        return;
+    if (!isWholeFile())
         fail(updatetexts::downloadStatus(m_status));
+    else if (m_contentLength >= 0 && m_contentLength != m_expectedSize)
+        fail(updatetexts::downloadSizeDiffers(m_contentLength, m_expectedSize));
 }
 
 bool InstallerDownload::isWholeFile() const
@@ -81,7 +87,7 @@ bool InstallerDownload::isWholeFile() const
 
 void InstallerDownload::checkRedirect(const QUrl& target)
 {
-    if (UpdateOffer::isTrustedDownloadUrl(target))
+    if (m_connection.accepts(target))
         emit m_reply->redirectAllowed();
     else
         fail(updatetexts::DownloadRedirect);
@@ -93,11 +99,13 @@ void InstallerDownload::readChunks()
         return;
     while (m_reply->bytesAvailable() > 0) {
         const QByteArray chunk = m_reply->read(ChunkSize);
+        if (m_received + chunk.size() > m_expectedSize)
+            return fail(updatetexts::downloadTooLong(m_expectedSize));
         if (m_file.write(chunk) != chunk.size())
             return fail(updatetexts::writeFailed(m_file.fileName()));
+        m_hash.addData(chunk);
         m_received += chunk.size();
-        if (const qint64 total = totalForProgress(); total > 0)
-            emit progress(int(divideHalfEven(m_received * 100, total)));
+        emit progress(int(std::clamp<qint64>(divideHalfEven(m_received * 100, m_expectedSize), 0, 100)));
     }
 }
 
@@ -106,8 +114,9 @@ void InstallerDownload::fail(const QString& text)
     if (m_failure.isEmpty())
         m_failure = text;
     // Queued: the reply may still be inside its own signal.
-    if (m_reply && m_reply->isRunning())
-        QMetaObject::invokeMethod(m_reply, &QNetworkReply::abort, Qt::QueuedConnection);
+    if (QNetworkReply* reply = m_reply)
+        QMetaObject::invokeMethod(
+            reply, [reply] { TransferTimeout::abortRunning(reply); }, Qt::QueuedConnection);
 }
 
 QString InstallerDownload::outcome(bool timedOut) const
@@ -126,12 +135,9 @@ QString InstallerDownload::outcome(bool timedOut) const
         return updatetexts::downloadShort(m_received, m_expectedSize);
     if (m_reply->error() != QNetworkReply::NoError)
         return updatetexts::DownloadUnreachable;
+    if (!m_sha256.isEmpty() && m_hash.result() != m_sha256)
+        return updatetexts::ChecksumMismatch;
     return {};
-}
-
-qint64 InstallerDownload::totalForProgress() const
-{
-    return m_contentLength > 0 ? m_contentLength : m_expectedSize;
 }
 
 } // namespace spinledger

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "updater/UpdateConnection.h"
+
+#include <QCryptographicHash>
 #include <QObject>
 #include <QPointer>
 #include <QSaveFile>
-#include <QUrl>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -11,15 +13,18 @@ class QNetworkReply;
 namespace spinledger {
 
 // Fetches the installer in chunks of at most 1024 bytes into a temporary file
-// that replaces the target only when every expected byte has arrived. The
-// user interface keeps running meanwhile, so the download can be cancelled.
+// that replaces the target only when exactly the offered bytes have arrived
+// (and match the offered SHA-256, when there is one). The user interface keeps
+// running meanwhile, so the download can be cancelled.
 class InstallerDownload : public QObject
 {
     Q_OBJECT
 public:
     static constexpr qint64 ChunkSize = 1024;
 
-    InstallerDownload(QNetworkAccessManager& network, int timeoutMs, qint64 expectedSize);
+    // sha256: the digest to match; empty for none.
+    InstallerDownload(QNetworkAccessManager& network, const UpdateConnection& connection, qint64 expectedSize,
+                      const QByteArray& sha256);
 
     // Empty when the file is complete at localPath; else what went wrong, and
     // an older file at localPath is left as it was.
@@ -38,11 +43,12 @@ private:
     void readChunks();
     void fail(const QString& text);
     QString outcome(bool timedOut) const;
-    qint64 totalForProgress() const;
 
     QNetworkAccessManager& m_network;
-    int m_timeoutMs;
+    UpdateConnection m_connection;
     qint64 m_expectedSize;
+    QByteArray m_sha256;
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
     QPointer<QNetworkReply> m_reply;
     QSaveFile m_file;
     qint64 m_received = 0;

@@ -4,23 +4,35 @@
 
 namespace spinledger {
 
-TransferTimeout::TransferTimeout(QNetworkReply* reply, int timeoutMs) : QObject(reply), m_reply(reply)
+TransferTimeout::TransferTimeout(QNetworkReply* reply, int stallMs, int limitMs)
+    : QObject(reply), m_reply(reply)
 {
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(timeoutMs);
-    connect(&m_timer, &QTimer::timeout, this, &TransferTimeout::expire);
-    connect(reply, &QNetworkReply::socketStartedConnecting, this, &TransferTimeout::restart);
-    connect(reply, &QNetworkReply::requestSent, this, &TransferTimeout::restart);
-    connect(reply, &QNetworkReply::metaDataChanged, this, &TransferTimeout::restart);
-    connect(reply, &QNetworkReply::downloadProgress, this, &TransferTimeout::restart);
-    connect(reply, &QNetworkReply::uploadProgress, this, &TransferTimeout::restart);
-    connect(reply, &QNetworkReply::finished, &m_timer, &QTimer::stop);
-    m_timer.start();
+    for (auto [timer, ms] : {std::pair{&m_stall, stallMs}, std::pair{&m_limit, limitMs}}) {
+        timer->setSingleShot(true);
+        timer->setInterval(ms);
+        connect(timer, &QTimer::timeout, this, &TransferTimeout::expire);
+        connect(reply, &QNetworkReply::finished, timer, &QTimer::stop);
+        if (ms > 0)
+            timer->start();
+    }
+    if (stallMs <= 0)
+        return;
+    connect(reply, &QNetworkReply::socketStartedConnecting, this, &TransferTimeout::restartStall);
+    connect(reply, &QNetworkReply::requestSent, this, &TransferTimeout::restartStall);
+    connect(reply, &QNetworkReply::metaDataChanged, this, &TransferTimeout::restartStall);
+    connect(reply, &QNetworkReply::downloadProgress, this, &TransferTimeout::restartStall);
+    connect(reply, &QNetworkReply::uploadProgress, this, &TransferTimeout::restartStall);
 }
 
-void TransferTimeout::restart()
+void TransferTimeout::restartStall()
 {
-    m_timer.start();
+    m_stall.start();
+}
+
+void TransferTimeout::abortRunning(QNetworkReply* reply)
+{
+    if (reply->isRunning())
+        reply->abort();
 }
 
 void TransferTimeout::expire()

@@ -7,22 +7,28 @@ class QNetworkReply;
 
 namespace spinledger {
 
-// Aborts a transfer that makes no progress for the given time: looking up the
-// name, connecting, sending and receiving each get the full time again.
+// Aborts a transfer that makes no progress for stallMs (every step and every
+// byte starts that time again), or that is not finished after limitMs in all.
+// A time of 0 leaves that limit off.
 class TransferTimeout : public QObject
 {
     Q_OBJECT
 public:
-    TransferTimeout(QNetworkReply* reply, int timeoutMs);
+    TransferTimeout(QNetworkReply* reply, int stallMs, int limitMs);
 
     bool timedOut() const { return m_timedOut; }
 
+    // A reply that has ended meanwhile is left alone: aborting it would
+    // report its end a second time.
+    static void abortRunning(QNetworkReply* reply);
+
 private:
-    void restart();
+    void restartStall();
     void expire();
 
     QNetworkReply* m_reply;
-    QTimer m_timer;
+    QTimer m_stall;
+    QTimer m_limit;
     bool m_timedOut = false;
 };
 

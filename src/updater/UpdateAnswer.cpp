@@ -1,5 +1,7 @@
 #include "updater/UpdateAnswer.h"
 
+#include "updater/UpdateTexts.h"
+
 namespace spinledger {
 
 namespace {
@@ -22,10 +24,19 @@ UpdateAnswer UpdateAnswer::parse(const QByteArray& body)
 {
     const QStringList fields = trimSpaces(QString::fromUtf8(body)).split(QLatin1Char('|'));
     UpdateAnswer answer;
-    if (fields.size() < FieldCount)
+    if (fields.size() < FieldCount) {
+        answer.failure = updatetexts::Incomplete;
         return answer;
-    answer.complete = true;
-    answer.offer = {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
+    }
+    for (const QString& field : fields) {
+        if (field.size() > MaxFieldLength) {
+            answer.failure = updatetexts::TooLong;
+            return answer;
+        }
+    }
+    // The checksum may end the body, line break and all.
+    const QString sha256 = fields.value(FieldCount).trimmed();
+    answer.offer = {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], sha256};
     answer.message = fields[6];
     return answer;
 }

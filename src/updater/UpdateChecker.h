@@ -1,35 +1,34 @@
 #pragma once
 
+#include "updater/UpdateConnection.h"
 #include "updater/UpdateHost.h"
 #include "updater/UpdateOffer.h"
-#include "updater/VendorSite.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
-#include <QUrl>
 
 #include <memory>
 
+class QDialog;
 class QNetworkAccessManager;
+class QNetworkReply;
 
 namespace spinledger {
 
 class UpdateWindow;
 
 // Asks the vendor's update service which release is current and opens the
-// update window when it names another version. The check blocks the user for
-// its duration and always gives the main window back when it ends without an
-// offer window.
+// update window when it names another version. While the check runs the main
+// window is locked and a small window offers Cancel (and Esc); the check
+// always gives the main window back when it ends without an offer window.
 class UpdateChecker : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int DefaultTimeoutMs = 30000;
-
     // A host without a platform gets the real one: message box, process start, quit.
-    explicit UpdateChecker(const UpdateHost& host, const QUrl& serviceUrl = VendorSite::updateService(),
-                           int timeoutMs = DefaultTimeoutMs, QObject* parent = nullptr);
+    explicit UpdateChecker(const UpdateHost& host, const UpdateConnection& connection = {},
+                           QObject* parent = nullptr);
     ~UpdateChecker() override;
 
     // The handler of btnCheckUpdate and mnuCheckUpdate.
@@ -42,20 +41,21 @@ public:
 private:
     struct Response
     {
-        QString failure; // set when there is no HTTP answer at all
+        QString failure; // set when there is no usable HTTP answer
         int status = 0;
         QByteArray body;
     };
 
     Response fetch();
+    Response receive(QNetworkReply* reply);
+    std::unique_ptr<QDialog> showProgress() const;
     void handleBody(const QByteArray& body);
     bool openOffer();
     void giveBack(const QString& text);
 
     std::unique_ptr<UpdatePlatform> m_systemPlatform; // when the host brings none
     UpdateHost m_host;
-    QUrl m_serviceUrl;
-    int m_timeoutMs;
+    UpdateConnection m_connection;
     QNetworkAccessManager* m_network = nullptr; // created on first use
     UpdateOffer m_offer;
     QPointer<UpdateWindow> m_window;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QString>
 
 class QWidget;
@@ -18,6 +20,12 @@ struct UpdateHost
     QString appTitle;   // "Spinledger"
     QString appFolder;  // the installer is saved here
     QString appVersion; // "1.1.0"
+    // The running program's file name: an installer must not take it.
+    QString programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+
+    // Shows window above the main window without making it the main window's
+    // child: a child would be disabled together with it.
+    void keepAboveMainWindow(QWidget* window) const;
 };
 
 } // namespace spinledger

@@ -1,9 +1,10 @@
 #include "updater/UpdateOffer.h"
 
 #include "updater/HalfEven.h"
+#include "updater/InstallerName.h"
 #include "updater/UpdateTexts.h"
 
-#include <QHostAddress>
+#include <QRegularExpression>
 
 namespace spinledger {
 
@@ -63,37 +64,45 @@ QString generalTimeForm(const QLocale& locale)
     return form.trimmed();
 }
 
-bool isLoopback(const QString& host)
-{
-    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        return true;
-    const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback();
-}
-
 } // namespace
 
-QString UpdateOffer::problem() const
+QString UpdateOffer::problem(const QString& programName, const UpdateConnection& connection) const
 {
-    if (!isBareFileName(fileName))
+    if (!InstallerName::isAcceptable(fileName, programName))
         return updatetexts::BadFileName;
     if (!fileSizeBytes())
         return updatetexts::BadFileSize;
     if (!releaseDateTime())
         return updatetexts::BadReleaseDate;
-    if (!isTrustedDownloadUrl(QUrl(downloadUrl, QUrl::StrictMode)))
+    if (!connection.accepts(QUrl(downloadUrl, QUrl::StrictMode)))
         return updatetexts::InsecureUrl;
+    if (!sha256.isEmpty() && sha256Digest().isEmpty())
+        return updatetexts::BadChecksum;
     return {};
 }
 
 std::optional<qint64> UpdateOffer::fileSizeBytes() const
 {
-    bool ok = false;
-    const qint64 bytes = fileSize.trimmed().toLongLong(&ok);
-    // A size of nothing cannot be an installer, and it would be a divisor.
-    if (!ok || bytes <= 0)
+    // Digits only: no sign, no exponent, no fraction. A size of nothing
+    // cannot be an installer, and it would be a divisor.
+    static const QRegularExpression digits(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,10}")));
+    const QString text = fileSize.trimmed();
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const qint64 bytes = text.toLongLong();
+    if (bytes < 1 || bytes > MaxFileSize)
         return std::nullopt;
     return bytes;
+}
+
+QByteArray UpdateOffer::sha256Digest() const
+{
+    static const QRegularExpression hex(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]{64}")));
+    if (!hex.match(sha256).hasMatch())
+        return {};
+    return QByteArray::fromHex(sha256.toLatin1());
 }
 
 std::optional<QDateTime> UpdateOffer::releaseDateTime() const
@@ -133,27 +142,6 @@ QString UpdateOffer::releaseDateText(const QLocale& locale) const
     if (dt->time() != QTime(0, 0))
         text += QLatin1Char(' ') + locale.toString(dt->time(), generalTimeForm(locale));
     return text;
-}
-
-bool UpdateOffer::isBareFileName(const QString& name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20)
-            return false;
-    }
-    return true;
-}
-
-bool UpdateOffer::isTrustedDownloadUrl(const QUrl& url)
-{
-    if (!url.isValid() || url.host().isEmpty())
-        return false;
-    const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("https"))
-        return true;
-    return scheme == QLatin1String("http") && isLoopback(url.host());
 }
 
 } // namespace spinledger

@@ -26,6 +26,13 @@ inline const QString BadFileName =
     QStringLiteral("Update check failed: the offered file name is not a plain file name.");
 inline const QString InsecureUrl =
     QStringLiteral("Update check failed: the download address is not a secure (https) address.");
+inline const QString InsecureService =
+    QStringLiteral("Update check failed: the update service's address is not a secure (https) address.");
+inline const QString TooLong =
+    QStringLiteral("Update check failed: the update service's answer is too long.");
+inline const QString BadChecksum =
+    QStringLiteral("Update check failed: the offered SHA-256 checksum is not 64 hexadecimal digits.");
+inline const QString CheckCancelled = QStringLiteral("Update check cancelled.");
 
 // Failures of the download and the installer start, in the update window.
 inline const QString DownloadUnreachable = QStringLiteral("Download failed: the server cannot be reached.");
@@ -36,6 +43,8 @@ inline const QString OutsideFolder =
     QStringLiteral("Download failed: the installer can only be saved in the application folder.");
 inline const QString DownloadCancelled = QStringLiteral("Download cancelled.");
 inline const QString StartFailed = QStringLiteral("Unable to start the installer.");
+inline const QString ChecksumMismatch = QStringLiteral(
+    "Download failed: the file does not match its published SHA-256 checksum and was deleted.");
 inline QString downloadStatus(int code)
 {
     return QStringLiteral("Download failed: the server answered %1.").arg(code);
@@ -45,6 +54,16 @@ inline QString downloadShort(qint64 received, qint64 expected)
     return QStringLiteral("Download failed: %1 of %2 bytes received. The installer was not started.")
         .arg(received)
         .arg(expected);
+}
+inline QString downloadSizeDiffers(qint64 announced, qint64 offered)
+{
+    return QStringLiteral("Download failed: the server sends %1 bytes, but %2 were offered.")
+        .arg(announced)
+        .arg(offered);
+}
+inline QString downloadTooLong(qint64 offered)
+{
+    return QStringLiteral("Download failed: more than the offered %1 bytes arrived.").arg(offered);
 }
 inline QString writeFailed(const QString& path)
 {

@@ -1,7 +1,9 @@
 #include "updater/UpdateWindow.h"
 
 #include "store/ErrorCodes.h"
+#include "updater/ElidedLabel.h"
 #include "updater/InstallerDownload.h"
+#include "updater/InstallerName.h"
 #include "updater/UpdateIcon.h"
 #include "updater/UpdatePlatform.h"
 #include "updater/UpdateTexts.h"
@@ -14,14 +16,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace spinledger {
 
@@ -38,8 +39,9 @@ int twipsToPixels(int twips, const QWidget* widget)
 
 } // namespace
 
-UpdateWindow::UpdateWindow(const UpdateOffer& offer, const UpdateHost& host, int timeoutMs, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_offer(offer), m_host(host), m_timeoutMs(timeoutMs),
+UpdateWindow::UpdateWindow(const UpdateOffer& offer, const UpdateHost& host,
+                           const UpdateConnection& connection, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_offer(offer), m_host(host), m_connection(connection),
       m_network(new QNetworkAccessManager(this))
 {
     setObjectName(QStringLiteral("frmUpdate"));
@@ -51,11 +53,7 @@ UpdateWindow::UpdateWindow(const UpdateOffer& offer, const UpdateHost& host, int
     setStatus(updatetexts::Offer);
     fillGrid();
 
-    // Owned by the main window (kept above it) without being its child:
-    // a child would be disabled together with it.
-    winId();
-    if (QWindow* owner = m_host.mainWindow->window()->windowHandle())
-        windowHandle()->setTransientParent(owner);
+    m_host.keepAboveMainWindow(this);
 }
 
 UpdateWindow::~UpdateWindow()
@@ -95,7 +93,8 @@ void UpdateWindow::buildControls()
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar->setSizeGripEnabled(false);
-    m_statusPanel = new QLabel(m_statusBar);
+    m_statusPanel = new ElidedLabel(m_statusBar);
+    m_statusPanel->setObjectName(QStringLiteral("Panel1"));
     m_statusBar->addWidget(m_statusPanel, 1);
     m_progress = new QProgressBar(m_statusBar);
     m_progress->setRange(0, 100);
@@ -110,12 +109,14 @@ void UpdateWindow::buildControls()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-// The design widths, widened where this font needs more room for a text.
+// The design widths, widened where this font needs more room for a text, but
+// never wider than the screen: a longer value is cut short with "…".
 void UpdateWindow::sizeColumns()
 {
     m_grid->resizeColumnsToContents();
     const int labelWidth = qMax(twipsToPixels(LabelColumnTwips, this), m_grid->columnWidth(0));
-    const int valueWidth = qMax(twipsToPixels(ValueColumnTwips, this), m_grid->columnWidth(1));
+    const int valueWidth =
+        qMin(qMax(twipsToPixels(ValueColumnTwips, this), m_grid->columnWidth(1)), widestGrid() - labelWidth);
     m_grid->setColumnWidth(0, labelWidth);
     m_grid->setColumnWidth(1, valueWidth);
     const int frameWidth = 2 * m_grid->frameWidth();
@@ -123,6 +124,15 @@ void UpdateWindow::sizeColumns()
     for (int row = 0; row < GridRows; ++row)
         height += m_grid->rowHeight(row);
     m_grid->setFixedSize(labelWidth + valueWidth + frameWidth, height);
+}
+
+// The screen's free width less what the window puts around its grid.
+int UpdateWindow::widestGrid() const
+{
+    // Frame and margins around the grid, and room for the window's border.
+    constexpr int Surround = 64;
+    const QScreen* screen = m_host.mainWindow->screen();
+    return (screen ? screen->availableGeometry().width() : 1024) - Surround;
 }
 
 void UpdateWindow::fillGrid()
@@ -165,7 +175,7 @@ QString UpdateWindow::statusText() const
 
 QString UpdateWindow::installerPath() const
 {
-    if (!UpdateOffer::isBareFileName(m_offer.fileName))
+    if (!InstallerName::isAcceptable(m_offer.fileName, m_host.programName))
         return {};
     return QDir(m_host.appFolder).absoluteFilePath(m_offer.fileName);
 }
@@ -178,7 +188,8 @@ bool UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
         setStatus(updatetexts::OutsideFolder);
         return false;
     }
-    InstallerDownload download(*m_network, m_timeoutMs, m_offer.fileSizeBytes().value_or(0));
+    InstallerDownload download(*m_network, m_connection, m_offer.fileSizeBytes().value_or(0),
+                               m_offer.sha256Digest());
     m_download = &download;
     connect(&download, &InstallerDownload::progress, this, &UpdateWindow::showProgress);
     m_progress->setValue(0);
@@ -193,7 +204,7 @@ bool UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
 
 void UpdateWindow::showProgress(int percent)
 {
-    m_progress->setValue(qMin(percent, 100));
+    m_progress->setValue(percent);
     setStatus(updatetexts::Downloading + QString::number(percent) + QLatin1Char('%'));
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "ui/StatusSink.h"
+#include "updater/UpdateConnection.h"
 #include "updater/UpdateHost.h"
 #include "updater/UpdateOffer.h"
 
 #include <QPointer>
 #include <QWidget>
 
-class QLabel;
 class QNetworkAccessManager;
 class QProgressBar;
 class QPushButton;
@@ -16,6 +16,7 @@ class QTableWidget;
 
 namespace spinledger {
 
+class ElidedLabel;
 class InstallerDownload;
 
 // The update window (objectName "frmUpdate"): shows the offer, downloads the
@@ -26,15 +27,16 @@ class UpdateWindow : public QWidget, public StatusSink
 {
     Q_OBJECT
 public:
-    UpdateWindow(const UpdateOffer& offer, const UpdateHost& host, int timeoutMs, QWidget* parent = nullptr);
+    UpdateWindow(const UpdateOffer& offer, const UpdateHost& host, const UpdateConnection& connection,
+                 QWidget* parent = nullptr);
     ~UpdateWindow() override;
 
     // The own status bar's first panel.
     void setStatus(const QString& text, bool busy = false) override;
     QString statusText() const;
 
-    // Where the installer is saved: the application folder and the bare file
-    // name of the offer.
+    // Where the installer is saved: the application folder and the file name
+    // of the offer; empty when that name is not acceptable.
     QString installerPath() const;
 
     // Downloads url into localPath, which must lie in the application folder;
@@ -56,6 +58,7 @@ private:
     void buildControls();
     void fillGrid();
     void sizeColumns();
+    int widestGrid() const;
     void onUpdateClicked();
     void onCancelClicked();
     void showProgress(int percent);
@@ -64,13 +67,13 @@ private:
 
     UpdateOffer m_offer;
     UpdateHost m_host;
-    int m_timeoutMs;
+    UpdateConnection m_connection;
     QNetworkAccessManager* m_network;
     QTableWidget* m_grid = nullptr;
     QPushButton* m_update = nullptr;
     QPushButton* m_cancel = nullptr;
     QStatusBar* m_statusBar = nullptr;
-    QLabel* m_statusPanel = nullptr;
+    ElidedLabel* m_statusPanel = nullptr;
     QProgressBar* m_progress = nullptr;
     QPointer<InstallerDownload> m_download;
     bool m_closeEnabled = true;

@@ -1,6 +1,9 @@
+#include "controls/hyperlink/DesktopUrlOpener.h"
 #include "controls/hyperlink/Hyperlink.h"
+#include "ui/StatusSink.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +26,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override { keys << event->key(); }
 };
 
+// Stands in for the desktop: notes every address handed to it.
+class Desktop : public QObject, public StatusSink
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+    QStringList statuses;
+    void setStatus(const QString& text, bool) override { statuses << text; }
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
 } // namespace
 
 class TestHyperlink : public QObject
@@ -32,30 +48,29 @@ class TestHyperlink : public QObject
 private slots:
     void init();
     void cleanup();
-    void instanceNameUntilCaptionIsSet();
-    void followingRaisesPrepareJumpThenJump();
+    void clickFollowsKeepingFocus();
     void lostFocusBeforeJumpOnRequest();
-    void keysFollowTheLink_data();
-    void keysFollowTheLink();
+    void keysFollowTheLinkOncePerPress_data();
+    void keysFollowTheLinkOncePerPress();
     void arrowKeysReachContainer();
-    void clickKeepsFocusWhereItWas();
-    void hoverOnlyInActiveWindow();
+    void hoverOnlyInActiveWindowAndEnabled();
     void usedColourAfterFollowing();
     void hoverDisabledKeepsLook();
-    void cursorAndSize();
-    void disabledLinkIgnoresClicks();
+    void captionCursorAndSize();
+    void desktopOpensWebAndMailOnly_data();
+    void desktopOpensWebAndMailOnly();
 
 private:
     QColor textColour() const { return label()->palette().color(QPalette::WindowText); }
     QLabel* label() const { return m_link->findChild<QLabel*>("LabelHyperlink"); }
-    QPoint overLabel() const { return label()->mapToGlobal(label()->rect().center()); }
+    void hover() { QTest::mouseMove(label()); }
+    void leave() { QTest::mouseMove(m_host.get(), QPoint(290, 110)); }
     void activate(QWidget* window);
     void focusLinkByTab();
 
     std::unique_ptr<Container> m_host;
     QLineEdit* m_edit = nullptr;
     Hyperlink* m_link = nullptr;
-    QPoint m_cursor;
     QStringList m_events;
 };
 
@@ -70,14 +85,13 @@ void TestHyperlink::init()
     m_link->setCaption("Spinledger Software");
     m_link->setAutoSize(true);
     m_link->move(10, 60);
-    m_cursor = QPoint(-100, -100);
-    m_link->setCursorSource([this] { return m_cursor; });
     m_events.clear();
     connect(m_link, &Hyperlink::PrepareJump, this,
             [this](bool& ensure) { m_events << QStringLiteral("PrepareJump(%1)").arg(ensure); });
     connect(m_link, &Hyperlink::Jump, this, [this] { m_events << "Jump"; });
     m_host->show();
     activate(m_host.get());
+    leave();
 }
 
 void TestHyperlink::cleanup()
@@ -98,20 +112,14 @@ void TestHyperlink::focusLinkByTab()
     QVERIFY(m_link->hasFocus());
 }
 
-void TestHyperlink::instanceNameUntilCaptionIsSet()
+// A click follows the link and leaves the keyboard focus where it was.
+void TestHyperlink::clickFollowsKeepingFocus()
 {
-    Hyperlink fresh(m_host.get());
-    fresh.setObjectName("Hyperlink2");
-    QCOMPARE(fresh.findChild<QLabel*>("LabelHyperlink")->text(), QStringLiteral("Hyperlink2"));
-    QCOMPARE(fresh.property("Caption").toString(), QString());
-    fresh.setProperty("Caption", "Spinledger Software");
-    QCOMPARE(fresh.findChild<QLabel*>("LabelHyperlink")->text(), QStringLiteral("Spinledger Software"));
-}
-
-void TestHyperlink::followingRaisesPrepareJumpThenJump()
-{
+    m_edit->setFocus();
     QTest::mouseClick(label(), Qt::LeftButton);
     QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
+    QVERIFY(m_edit->hasFocus());
+    QVERIFY(!m_link->isFocusRectShown());
     // A release outside the label does not follow.
     QTest::mousePress(label(), Qt::LeftButton);
     QTest::mouseRelease(label(), Qt::LeftButton, {}, QPoint(-20, -20));
@@ -121,7 +129,6 @@ void TestHyperlink::followingRaisesPrepareJumpThenJump()
 void TestHyperlink::lostFocusBeforeJumpOnRequest()
 {
     focusLinkByTab();
-    m_link->poll();
     QVERIFY(m_link->isFocusRectShown());
     connect(m_link, &Hyperlink::PrepareJump, this, [](bool& ensure) { ensure = true; });
     bool rectAtJump = true;
@@ -130,7 +137,7 @@ void TestHyperlink::lostFocusBeforeJumpOnRequest()
     QVERIFY(!rectAtJump);
 }
 
-void TestHyperlink::keysFollowTheLink_data()
+void TestHyperlink::keysFollowTheLinkOncePerPress_data()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("Space") << int(Qt::Key_Space);
@@ -138,13 +145,17 @@ void TestHyperlink::keysFollowTheLink_data()
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
 }
 
-void TestHyperlink::keysFollowTheLink()
+void TestHyperlink::keysFollowTheLinkOncePerPress()
 {
     QFETCH(int, key);
     focusLinkByTab();
-    QTest::keyClick(m_link, Qt::Key(key));
+    // The key is held: the first press and nine repeats.
+    for (int press = 0; press < 10; ++press) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), press > 0);
+        QApplication::sendEvent(m_link, &event);
+    }
+    QTest::keyRelease(m_link, Qt::Key(key));
     QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
-    m_link->poll();
     // Followed by key: the focus rectangle stays wanted.
     QVERIFY(m_link->isFocusRectShown());
     QVERIFY(m_link->hasFocus());
@@ -163,54 +174,46 @@ void TestHyperlink::arrowKeysReachContainer()
     QVERIFY(m_link->hasFocus());
 }
 
-void TestHyperlink::clickKeepsFocusWhereItWas()
+// The look changes on the mouse's arrival and departure, with no time passing.
+void TestHyperlink::hoverOnlyInActiveWindowAndEnabled()
 {
-    m_edit->setFocus();
-    QTest::mouseClick(label(), Qt::LeftButton);
-    m_link->poll();
-    QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
-    QVERIFY(m_edit->hasFocus());
-    QVERIFY(!m_link->isFocusRectShown());
-}
-
-void TestHyperlink::hoverOnlyInActiveWindow()
-{
-    m_cursor = overLabel();
-    m_link->poll();
+    hover();
     QCOMPARE(textColour(), Red);
-    m_cursor = QPoint(-100, -100);
-    m_link->poll();
+    leave();
     QCOMPARE(textColour(), DefaultBlue);
 
     QWidget other;
     other.show();
     activate(&other);
-    m_cursor = overLabel();
-    m_link->poll();
+    hover();
     QCOMPARE(textColour(), DefaultBlue);
     activate(m_host.get());
-    m_link->poll();
+    QCOMPARE(textColour(), Red);
+
+    // A disabled link shows the normal look and ignores clicks.
+    m_link->setProperty("Enabled", false);
+    QCOMPARE(textColour(), DefaultBlue);
+    QTest::mouseClick(label(), Qt::LeftButton);
+    QVERIFY(m_events.isEmpty());
+    m_link->setProperty("Enabled", true);
     QCOMPARE(textColour(), Red);
 }
 
 void TestHyperlink::usedColourAfterFollowing()
 {
     // With the default colours the used look is the normal look.
+    hover();
     QTest::mouseClick(label(), Qt::LeftButton);
-    m_link->poll();
-    m_link->poll();
+    leave();
     QVERIFY(m_link->isUsed());
     QCOMPARE(textColour(), DefaultBlue);
 
     const QColor green(0, 128, 0);
     m_link->setColorUsed(green);
-    m_link->poll();
     QCOMPARE(textColour(), green);
-    m_cursor = overLabel();
-    m_link->poll();
+    hover();
     QCOMPARE(textColour(), Red);
-    m_cursor = QPoint(-100, -100);
-    m_link->poll();
+    leave();
     QCOMPARE(textColour(), green);
 }
 
@@ -220,27 +223,29 @@ void TestHyperlink::hoverDisabledKeepsLook()
     bold.setBold(true);
     m_link->setFontHover(bold);
     m_link->setHoverEnabled(false);
-    m_cursor = overLabel();
-    m_link->poll();
+    hover();
     QCOMPARE(textColour(), DefaultBlue);
     QVERIFY(!label()->font().bold());
 
     focusLinkByTab();
     QTest::keyClick(m_link, Qt::Key_Return);
-    m_link->poll();
     QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
     QVERIFY(m_link->isFocusRectShown());
     QCOMPARE(label()->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(textColour(), DefaultBlue);
 
     m_link->setHoverEnabled(true);
-    m_link->poll();
     QCOMPARE(textColour(), Red);
     QVERIFY(label()->font().bold());
 }
 
-void TestHyperlink::cursorAndSize()
+void TestHyperlink::captionCursorAndSize()
 {
+    Hyperlink fresh(m_host.get());
+    fresh.setObjectName("Hyperlink2");
+    QCOMPARE(fresh.findChild<QLabel*>("LabelHyperlink")->text(), QStringLiteral("Hyperlink2"));
+    QCOMPARE(fresh.property("Caption").toString(), QString());
+
     QCOMPARE(label()->cursor().shape(), Qt::PointingHandCursor);
     m_link->setCursorUse(false);
     QCOMPARE(label()->cursor().shape(), Qt::ArrowCursor);
@@ -253,27 +258,40 @@ void TestHyperlink::cursorAndSize()
     if (qEnvironmentVariableIsSet("SPINLEDGER_GRAB")) {
         const QString folder = qEnvironmentVariable("SPINLEDGER_GRAB");
         focusLinkByTab();
-        m_link->poll();
         m_host->grab().save(folder + "/hyperlink_normal_focus.png");
-        m_cursor = overLabel();
-        m_link->poll();
+        hover();
         m_host->grab().save(folder + "/hyperlink_hover.png");
     }
 }
 
-void TestHyperlink::disabledLinkIgnoresClicks()
+void TestHyperlink::desktopOpensWebAndMailOnly_data()
 {
-    m_cursor = overLabel();
-    m_link->poll();
-    QCOMPARE(textColour(), Red);
-    m_link->setProperty("Enabled", false);
-    QCOMPARE(textColour(), DefaultBlue);
-    QTest::mouseClick(label(), Qt::LeftButton);
-    m_link->poll();
-    QVERIFY(m_events.isEmpty());
-    QCOMPARE(textColour(), DefaultBlue);
-    m_link->setProperty("Enabled", true);
-    QCOMPARE(textColour(), Red);
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("opened");
+    for (const char* url :
+         {"https://www.spinledger.example/", "HTTP://www.spinledger.example/a", "mailto:a@b.example"})
+        QTest::newRow(url) << url << true;
+    for (const char* url : {"file:///etc/passwd", "javascript:alert(1)", "data:text/html,<b>x</b>",
+                            "smb://server/share/setup.exe", "relative/setup.exe"})
+        QTest::newRow(url) << url << false;
+}
+
+void TestHyperlink::desktopOpensWebAndMailOnly()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, opened);
+    Desktop desktop;
+    const QStringList schemes = {"https", "http", "mailto", "file", "javascript", "data", "smb", ""};
+    for (const QString& scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+    DesktopUrlOpener opener(&desktop);
+    QCOMPARE(opener.openUrl(QUrl(url)), opened);
+    for (const QString& scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+    QCOMPARE(desktop.opened, opened ? QList<QUrl>{QUrl(url)} : QList<QUrl>{});
+    QCOMPARE(desktop.statuses.size(), opened ? 0 : 1);
+    if (!opened)
+        QVERIFY2(desktop.statuses.first().startsWith("Not opened"), qPrintable(desktop.statuses.first()));
 }
 
 QTEST_MAIN(TestHyperlink)

@@ -1,6 +1,7 @@
 #include "LocalHttpServer.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace spinledger::test {
 
@@ -50,6 +51,8 @@ void LocalHttpServer::answer(QTcpSocket* socket, const CannedResponse& response)
 {
     if (response.silent)
         return;
+    if (response.hangUp)
+        return socket->abort();
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
     if (response.sendLength) {
         const qint64 length = response.claimedLength >= 0 ? response.claimedLength : response.body.size();
@@ -59,9 +62,28 @@ void LocalHttpServer::answer(QTcpSocket* socket, const CannedResponse& response)
         head += "Location: " + response.location + "\r\n";
     head += "Connection: close\r\n\r\n";
     socket->write(head);
-    socket->write(response.sendBytes >= 0 ? response.body.left(response.sendBytes) : response.body);
+    const QByteArray body = response.sendBytes >= 0 ? response.body.left(response.sendBytes) : response.body;
+    if (response.dripMs > 0)
+        return drip(socket, body, response);
+    socket->write(body);
     if (!response.keepOpen)
         socket->disconnectFromHost();
+}
+
+void LocalHttpServer::drip(QTcpSocket* socket, const QByteArray& body, const CannedResponse& response)
+{
+    auto* timer = new QTimer(socket);
+    connect(timer, &QTimer::timeout, socket,
+            [socket, timer, body, keepOpen = response.keepOpen, sent = qsizetype(0)]() mutable {
+                if (sent < body.size()) {
+                    socket->write(body.mid(sent++, 1));
+                    return;
+                }
+                timer->stop();
+                if (!keepOpen)
+                    socket->disconnectFromHost();
+            });
+    timer->start(response.dripMs);
 }
 
 } // namespace spinledger::test

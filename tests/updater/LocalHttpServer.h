@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMetaType>
 #include <QObject>
 #include <QTcpServer>
 #include <QUrl>
@@ -15,13 +16,15 @@ namespace spinledger::test {
 struct CannedResponse
 {
     int status = 200;
-    QByteArray body;
+    QByteArray body = {};
     qint64 claimedLength = -1; // Content-Length sent; -1: the body's size
     bool sendLength = true;    // false: the end of the body is the end of the connection
     qint64 sendBytes = -1;     // bytes of the body actually sent; -1: all
     bool keepOpen = false;     // after sending, the connection stays open
-    QByteArray location;       // for a redirect
+    QByteArray location = {};  // for a redirect
     bool silent = false;       // accept the connection and never answer
+    bool hangUp = false;       // close the connection without answering
+    int dripMs = 0;            // > 0: the body goes out one byte per interval
 };
 
 // An HTTP/1.1 server on 127.0.0.1 that the test starts and stops itself.
@@ -46,6 +49,7 @@ private:
     void accept();
     void read(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const CannedResponse& response);
+    void drip(QTcpSocket* socket, const QByteArray& body, const CannedResponse& response);
 
     QTcpServer m_server;
     QHash<QByteArray, CannedResponse> m_responses;
@@ -55,3 +59,5 @@ private:
 };
 
 } // namespace spinledger::test
+
+Q_DECLARE_METATYPE(spinledger::test::CannedResponse)

@@ -30,6 +30,13 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 } // namespace
 
 class TestUpdateWindow : public QObject
@@ -41,18 +48,17 @@ private slots:
     void cleanup();
     void downloadEndsAtFullProgress_data();
     void downloadEndsAtFullProgress();
-    void replacesLongerOldFile();
     void refusedDownloads_data();
     void refusedDownloads();
     void refusesPathOutsideFolder();
-    void answeringNoKeepsFileAndApplication();
-    void answeringYesStartsExecutableInstaller();
-    void installerThatDoesNotStartKeepsWindow();
+    void installAnswers_data();
+    void installAnswers();
     void cancelDuringDownload();
 
 private:
-    void openWindow(qint64 fileSize, const QString& url);
-    void serve(const QByteArray& path, const CannedResponse& response) { m_server->respond(path, response); }
+    void openWindow(qint64 fileSize, const QString& url, const QByteArray& sha = {},
+                    bool allowLocalHttp = true);
+    void serve(const CannedResponse& response) { m_server->respond("/setup.exe", response); }
     void clickUpdate() { QTest::mouseClick(m_window->findChild<QPushButton*>("btnUpdate"), Qt::LeftButton); }
 
     std::unique_ptr<LocalHttpServer> m_server;
@@ -82,12 +88,14 @@ void TestUpdateWindow::cleanup()
     m_folder.reset();
 }
 
-void TestUpdateWindow::openWindow(qint64 fileSize, const QString& url)
+void TestUpdateWindow::openWindow(qint64 fileSize, const QString& url, const QByteArray& sha,
+                                  bool allowLocalHttp)
 {
     const UpdateOffer offer{
-        "SpinledgerSetup.exe", QString::number(fileSize), url, "2026-11-30", "Spinledger", "1.2.0"};
+        "SpinledgerSetup.exe",   QString::number(fileSize), url, "2026-11-30", "Spinledger", "1.2.0",
+        QString::fromLatin1(sha)};
     const UpdateHost host{m_main.get(), &m_mainStatus, &m_platform, "Spinledger", m_folder->path(), "1.1.0"};
-    m_window = new UpdateWindow(offer, host, 300);
+    m_window = new UpdateWindow(offer, host, UpdateConnection{{}, 0, 300, allowLocalHttp});
     connect(m_window, &UpdateWindow::statusChanged, this,
             [this](const QString& text) { m_statuses << text; });
     m_window->show();
@@ -107,14 +115,13 @@ void TestUpdateWindow::downloadEndsAtFullProgress()
 {
     QFETCH(qint64, size);
     QFETCH(bool, sendLength);
-    CannedResponse response;
-    response.body = pattern(size);
-    response.sendLength = sendLength;
-    serve("/setup.exe", response);
+    serve(CannedResponse{.body = pattern(size), .sendLength = sendLength});
     openWindow(size, m_server->url("/setup.exe").toString());
+    // An older, longer file of the same name is replaced, not written over.
+    writeFile(m_window->installerPath(), QByteArray(5000, 'x'));
 
     QVERIFY(m_window->DownloadFile(m_server->url("/setup.exe"), m_window->installerPath()));
-    QCOMPARE(fileBytes(m_window->installerPath()), response.body);
+    QCOMPARE(fileBytes(m_window->installerPath()), pattern(size));
     QVERIFY(m_server->lastRequest().contains("\r\nRange: bytes=0-"));
     QCOMPARE(m_statuses.first(), QStringLiteral("Downloading.."));
     QCOMPARE(m_statuses.last(), QStringLiteral("Idle"));
@@ -128,84 +135,64 @@ void TestUpdateWindow::downloadEndsAtFullProgress()
         m_window->grab().save(qEnvironmentVariable("SPINLEDGER_GRAB") + "/frmUpdate_downloaded.png");
 }
 
-void TestUpdateWindow::replacesLongerOldFile()
-{
-    CannedResponse response;
-    response.body = pattern(2048);
-    serve("/setup.exe", response);
-    openWindow(2048, m_server->url("/setup.exe").toString());
-    QFile old(m_window->installerPath());
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(5000, 'x'));
-    old.close();
-
-    QVERIFY(m_window->DownloadFile(m_server->url("/setup.exe"), m_window->installerPath()));
-    QCOMPARE(fileBytes(m_window->installerPath()), response.body);
-}
-
 void TestUpdateWindow::refusedDownloads_data()
 {
     QTest::addColumn<QString>("url");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<qint64>("sent"); // -1: the whole body
-    QTest::addColumn<bool>("keepOpen");
+    QTest::addColumn<CannedResponse>("response");
     QTest::addColumn<qint64>("offered");
-    QTest::addColumn<QByteArray>("location");
+    QTest::addColumn<QByteArray>("sha");
+    QTest::addColumn<bool>("allowLocalHttp");
     QTest::addColumn<QString>("text");
-    const QByteArray none;
-    QTest::newRow("plain http elsewhere") << "http://www.spinledger.example/s.exe" << 200 << qint64(-1)
-                                          << false << qint64(2048) << none << updatetexts::InsecureUrl;
-    QTest::newRow("not found") << "/setup.exe" << 404 << qint64(-1) << false << qint64(2048) << none
-                               << updatetexts::downloadStatus(404);
-    QTest::newRow("truncated") << "/setup.exe" << 200 << qint64(1000) << false << qint64(2048) << none
-                               << updatetexts::downloadShort(1000, 2048);
-    QTest::newRow("stalled") << "/setup.exe" << 200 << qint64(1000) << true << qint64(2048) << none
-                             << updatetexts::DownloadTimedOut;
-    QTest::newRow("size differs from offer") << "/setup.exe" << 200 << qint64(-1) << false << qint64(3000)
-                                             << none << updatetexts::downloadShort(2048, 3000);
-    QTest::newRow("redirect to plain http")
-        << "/setup.exe" << 302 << qint64(-1) << false << qint64(2048)
-        << QByteArray("http://www.spinledger.example/s.exe") << updatetexts::DownloadRedirect;
+    const auto row = [](const char* name, const CannedResponse& response, const QString& text,
+                        qint64 offered = 2048, const QByteArray& sha = {}, bool allowLocalHttp = true,
+                        const QString& url = QStringLiteral("/setup.exe")) {
+        QTest::newRow(name) << url << response << offered << sha << allowLocalHttp << text;
+    };
+    const QByteArray body = pattern(2048);
+    row("plain http elsewhere", {.body = body}, updatetexts::InsecureUrl, 2048, {}, true,
+        "http://www.spinledger.example/s.exe");
+    row("plain http here, by default", {.body = body}, updatetexts::InsecureUrl, 2048, {}, false);
+    row("not found", {.status = 404, .body = body}, updatetexts::downloadStatus(404));
+    row("truncated", {.body = body, .sendBytes = 1000}, updatetexts::downloadShort(1000, 2048));
+    row("stalled", {.body = body, .sendBytes = 1000, .keepOpen = true}, updatetexts::DownloadTimedOut);
+    row("smaller than offered", {.body = body}, updatetexts::downloadSizeDiffers(2048, 3000), 3000);
+    // Refused on the header, and on the byte past the offer, while the server keeps the line open.
+    row("announces more than offered", {.claimedLength = 64 << 20, .keepOpen = true},
+        updatetexts::downloadSizeDiffers(64 << 20, 2048));
+    row("sends more than offered", {.body = pattern(8192), .sendLength = false, .keepOpen = true},
+        updatetexts::downloadTooLong(2048));
+    row("redirect to plain http", {.status = 302, .location = "http://www.spinledger.example/s.exe"},
+        updatetexts::DownloadRedirect);
+    row("checksum differs", {.body = body}, updatetexts::ChecksumMismatch, 2048, QByteArray(64, '0'));
 }
 
 void TestUpdateWindow::refusedDownloads()
 {
     QFETCH(QString, url);
-    QFETCH(int, status);
-    QFETCH(qint64, sent);
-    QFETCH(bool, keepOpen);
+    QFETCH(CannedResponse, response);
     QFETCH(qint64, offered);
-    QFETCH(QByteArray, location);
+    QFETCH(QByteArray, sha);
+    QFETCH(bool, allowLocalHttp);
     QFETCH(QString, text);
-    CannedResponse response;
-    response.status = status;
-    response.body = pattern(2048);
-    response.sendBytes = sent;
-    response.keepOpen = keepOpen;
-    response.location = location;
-    serve("/setup.exe", response);
-    const QUrl source = url.startsWith('/') ? m_server->url(url) : QUrl(url);
-    openWindow(offered, source.toString());
+    serve(response);
+    openWindow(offered, url.startsWith('/') ? m_server->url(url).toString() : url, sha, allowLocalHttp);
     const QByteArray old("the installer of the last update");
-    QFile file(m_window->installerPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(old);
-    file.close();
+    writeFile(m_window->installerPath(), old);
 
-    QTest::mouseClick(m_window->findChild<QPushButton*>("btnUpdate"), Qt::LeftButton);
+    clickUpdate();
     QCOMPARE(m_window->statusText(), text);
     QCOMPARE(fileBytes(m_window->installerPath()), old);
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList({"SpinledgerSetup.exe"}));
     QVERIFY(m_platform.questions.isEmpty());
-    QVERIFY(m_platform.started.isEmpty());
     QVERIFY(m_window->isVisible());
+    QCOMPARE(m_server->requestCount() > 0, allowLocalHttp && url.startsWith('/'));
+    for (const QString& status : m_statuses.filter(QRegularExpression("%$")))
+        QVERIFY2(status.chopped(1).mid(13).toInt() <= 100, qPrintable(status));
 }
 
 void TestUpdateWindow::refusesPathOutsideFolder()
 {
-    CannedResponse response;
-    response.body = pattern(2048);
-    serve("/setup.exe", response);
+    serve(CannedResponse{.body = pattern(2048)});
     openWindow(2048, m_server->url("/setup.exe").toString());
     QTemporaryDir elsewhere;
     const QString outside = elsewhere.filePath("SpinledgerSetup.exe");
@@ -216,67 +203,51 @@ void TestUpdateWindow::refusesPathOutsideFolder()
     QCOMPARE(m_server->requestCount(), 0);
 }
 
-void TestUpdateWindow::answeringNoKeepsFileAndApplication()
+void TestUpdateWindow::installAnswers_data()
 {
-    CannedResponse response;
-    response.body = pattern(2048);
-    serve("/setup.exe", response);
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<bool>("startWorks");
+    QTest::addColumn<int>("ended");
+    QTest::addColumn<bool>("windowOpen");
+    QTest::addColumn<bool>("mainOpen");
+    QTest::newRow("No keeps file and program") << false << true << 0 << false << true;
+    QTest::newRow("Yes starts the installer") << true << true << 1 << false << false;
+    QTest::newRow("installer does not start") << true << false << 0 << true << true;
+}
+
+void TestUpdateWindow::installAnswers()
+{
+    QFETCH(bool, answerYes);
+    QFETCH(bool, startWorks);
+    QFETCH(int, ended);
+    QFETCH(bool, windowOpen);
+    QFETCH(bool, mainOpen);
+    serve(CannedResponse{.body = pattern(2048)});
     openWindow(2048, m_server->url("/setup.exe").toString());
+    m_platform.answerYes = answerYes;
+    m_platform.startWorks = startWorks;
     clickUpdate();
 
+    const QString installer = QFileInfo(m_folder->filePath("SpinledgerSetup.exe")).absoluteFilePath();
     QCOMPARE(m_platform.questions,
              QStringList({"Update|Spinledger will now close.\r\n\r\nContinue Update?"}));
-    QCOMPARE(fileBytes(m_folder->filePath("SpinledgerSetup.exe")), response.body);
-    QVERIFY(m_platform.started.isEmpty());
-    QCOMPARE(m_platform.ended, 0);
-    QVERIFY(m_main->isEnabled());
-    QVERIFY(m_main->isVisible());
-    QVERIFY(!m_window || !m_window->isVisible());
-}
-
-void TestUpdateWindow::answeringYesStartsExecutableInstaller()
-{
-    CannedResponse response;
-    response.body = pattern(2048);
-    serve("/setup.exe", response);
-    openWindow(2048, m_server->url("/setup.exe").toString());
-    m_platform.answerYes = true;
-    clickUpdate();
-
-    const QString installer = m_folder->filePath("SpinledgerSetup.exe");
-    QCOMPARE(m_platform.started, QStringList({QFileInfo(installer).absoluteFilePath()}));
+    QCOMPARE(fileBytes(installer), pattern(2048));
+    QCOMPARE(m_platform.started, answerYes ? QStringList{installer} : QStringList{});
 #ifdef Q_OS_UNIX
-    QVERIFY(QFileInfo(installer).isExecutable());
+    QCOMPARE(QFileInfo(installer).isExecutable(), answerYes);
 #endif
-    QCOMPARE(m_platform.ended, 1);
-    QVERIFY(!m_main->isVisible());
-    QVERIFY(!m_window || !m_window->isVisible());
-}
-
-void TestUpdateWindow::installerThatDoesNotStartKeepsWindow()
-{
-    CannedResponse response;
-    response.body = pattern(2048);
-    serve("/setup.exe", response);
-    openWindow(2048, m_server->url("/setup.exe").toString());
-    m_platform.answerYes = true;
-    m_platform.startWorks = false;
-    clickUpdate();
-
-    QCOMPARE(m_window->statusText(), updatetexts::StartFailed);
-    QCOMPARE(m_platform.ended, 0);
-    QVERIFY(m_window->isVisible());
-    QVERIFY(m_main->isVisible());
+    QCOMPARE(m_platform.ended, ended);
+    QCOMPARE(m_window && m_window->isVisible(), windowOpen);
+    if (windowOpen)
+        QCOMPARE(m_window->statusText(), updatetexts::StartFailed);
+    QCOMPARE(m_main->isVisible(), mainOpen);
+    QCOMPARE(m_main->isEnabled(), !windowOpen);
 }
 
 void TestUpdateWindow::cancelDuringDownload()
 {
     // Half the file arrives, then the server holds the connection open.
-    CannedResponse response;
-    response.body = pattern(4096);
-    response.sendBytes = 2048;
-    response.keepOpen = true;
-    serve("/setup.exe", response);
+    serve(CannedResponse{.body = pattern(4096), .sendBytes = 2048, .keepOpen = true});
     openWindow(4096, m_server->url("/setup.exe").toString());
     connect(m_window, &UpdateWindow::statusChanged, this, [this](const QString& text) {
         if (text == QStringLiteral("Downloading..50%"))

@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QTimer>
 
 namespace spinledger {
 
@@ -29,16 +28,11 @@ bool isFollowKey(int key)
 
 } // namespace
 
-Hyperlink::Hyperlink(QWidget* parent)
-    : QWidget(parent), m_label(new QLabel(this)), m_timer(new QTimer(this)),
-      m_cursorSource([] { return QCursor::pos(); })
+Hyperlink::Hyperlink(QWidget* parent) : QWidget(parent), m_label(new QLabel(this))
 {
     m_label->setObjectName(QStringLiteral("LabelHyperlink"));
     m_label->setTextFormat(Qt::PlainText);
     m_label->installEventFilter(this);
-    m_timer->setObjectName(QStringLiteral("TimerHyperlink"));
-    m_timer->setInterval(TimerIntervalMs);
-    connect(m_timer, &QTimer::timeout, this, &Hyperlink::poll);
     connect(this, &QObject::objectNameChanged, this, &Hyperlink::showCaption);
 
     setFocusPolicy(Qt::TabFocus);
@@ -47,7 +41,6 @@ Hyperlink::Hyperlink(QWidget* parent)
     applyCursor();
     showCaption();
     resize(sizeHint());
-    m_timer->start();
 }
 
 qint32 Hyperlink::hwnd() const
@@ -117,13 +110,13 @@ void Hyperlink::setBackColor(const QColor& color)
 void Hyperlink::setColorNormal(const QColor& color)
 {
     m_colorNormal = color;
-    m_refreshPending = true;
+    refreshLook();
 }
 
 void Hyperlink::setColorUsed(const QColor& color)
 {
     m_colorUsed = color;
-    m_refreshPending = true;
+    refreshLook();
 }
 
 QFont Hyperlink::fontNormal() const
@@ -134,7 +127,19 @@ QFont Hyperlink::fontNormal() const
 void Hyperlink::setFontNormal(const QFont& font)
 {
     m_fontNormal = font;
-    m_refreshPending = true;
+    refreshLook();
+}
+
+void Hyperlink::setColorHover(const QColor& color)
+{
+    m_colorHover = color;
+    refreshLook();
+}
+
+void Hyperlink::setFontHover(const QFont& font)
+{
+    m_fontHover = font;
+    refreshLook();
 }
 
 QFont Hyperlink::fontHover() const
@@ -147,23 +152,17 @@ QSize Hyperlink::sizeHint() const
     return m_label->sizeHint() + QSize(2, 2);
 }
 
-void Hyperlink::poll()
+void Hyperlink::refreshLook()
 {
-    if (isEnabled())
-        hoverCheck();
-    if (m_clickFinished) {
-        m_focusRectShown = m_focusRectWanted;
-        update();
-        m_clickHandling = false;
-        m_clickFinished = false;
-        m_used = true;
-        m_refreshPending = true;
-    }
+    m_refreshPending = true;
+    hoverCheck();
 }
 
 void Hyperlink::hoverCheck()
 {
-    if (m_hoverEnabled && cursorOverLabel()) {
+    if (!isEnabled())
+        return;
+    if (m_hoverEnabled && m_mouseOver && isVisible()) {
         if ((!m_hoverShown || m_refreshPending) && window()->isActiveWindow()) {
             applyLook(m_colorHover, fontHover());
             m_hoverShown = true;
@@ -174,14 +173,6 @@ void Hyperlink::hoverCheck()
         m_hoverShown = false;
         m_refreshPending = false;
     }
-}
-
-bool Hyperlink::cursorOverLabel() const
-{
-    if (!isVisible())
-        return false;
-    const QRect onScreen(m_label->mapToGlobal(QPoint(0, 0)), m_label->size());
-    return onScreen.contains(m_cursorSource());
 }
 
 void Hyperlink::applyLook(const QColor& color, const QFont& font)
@@ -244,9 +235,17 @@ void Hyperlink::follow(bool byKeyboard)
     emit Jump();
     if (!alive)
         return;
-    m_refreshPending = true;
     applyCursor();
-    m_clickFinished = true;
+    finishClick();
+}
+
+void Hyperlink::finishClick()
+{
+    m_focusRectShown = m_focusRectWanted;
+    update();
+    m_clickHandling = false;
+    m_used = true;
+    refreshLook();
 }
 
 void Hyperlink::releasedOutside()
@@ -259,6 +258,15 @@ void Hyperlink::releasedOutside()
 
 bool Hyperlink::eventFilter(QObject* watched, QEvent* event)
 {
+    // The look follows the mouse's arrival and departure, and waits for the
+    // window to become active.
+    const auto type = event->type();
+    if (watched == m_label &&
+        (type == QEvent::Enter || type == QEvent::Leave || type == QEvent::WindowActivate)) {
+        if (type != QEvent::WindowActivate)
+            m_mouseOver = type == QEvent::Enter;
+        hoverCheck();
+    }
     // Filters see events before a disabled label drops them.
     if (watched == m_label && event->type() == QEvent::MouseButtonRelease && isEnabled()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -282,7 +290,9 @@ void Hyperlink::mouseReleaseEvent(QMouseEvent* event)
 void Hyperlink::keyPressEvent(QKeyEvent* event)
 {
     if (isFollowKey(event->key())) {
-        follow(true);
+        // A held key repeats its press; the link is followed once.
+        if (!event->isAutoRepeat())
+            follow(true);
     } else if (isArrowKey(event->key()) && parentWidget()) {
         QCoreApplication::postEvent(parentWidget(),
                                     new QKeyEvent(QEvent::KeyPress, event->key(), event->modifiers()));
@@ -335,12 +345,10 @@ void Hyperlink::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::EnabledChange)
         return;
-    if (isEnabled()) {
-        m_refreshPending = true;
-        hoverCheck();
-    } else {
+    if (isEnabled())
+        refreshLook();
+    else
         applyLook(m_colorNormal, fontNormal());
-    }
 }
 
 } // namespace spinledger

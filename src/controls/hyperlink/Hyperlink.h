@@ -4,18 +4,17 @@
 #include <QFont>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 
 class QLabel;
-class QTimer;
 
 namespace spinledger {
 
 // A text label that behaves like a web link: hover colour and font while the
 // mouse is over it in the active window, a hand cursor, following by click,
-// Space or Enter, and the used colour afterwards. Following raises
-// PrepareJump, then Jump; the host turns Jump into an action.
+// Space or Enter (once per press, whatever the key repeat), and the used
+// colour afterwards. Following raises PrepareJump, then Jump; the host turns
+// Jump into an action. The look follows the label's enter and leave events.
 //
 // A click does not take the keyboard focus (the control takes it by Tab
 // only), so the control that had the focus keeps it.
@@ -39,16 +38,17 @@ class Hyperlink : public QWidget
     Q_PROPERTY(QFont FontHover READ fontHover WRITE setFontHover)
 
 public:
-    using CursorSource = std::function<QPoint()>; // screen position of the mouse
-    static constexpr int TimerIntervalMs = 40;
-
     explicit Hyperlink(QWidget* parent = nullptr);
 
     qint32 hwnd() const;
     QString caption() const;
     void setCaption(const QString& caption);
     bool hoverEnabled() const { return m_hoverEnabled; }
-    void setHoverEnabled(bool on) { m_hoverEnabled = on; }
+    void setHoverEnabled(bool on)
+    {
+        m_hoverEnabled = on;
+        hoverCheck();
+    }
     qint32 cursorId() const { return m_cursorId; }
     void setCursorId(qint32 id);
     bool cursorUse() const { return m_cursorUse; }
@@ -65,22 +65,17 @@ public:
     QColor colorNormal() const { return m_colorNormal; }
     void setColorNormal(const QColor& color);
     QColor colorHover() const { return m_colorHover; }
-    void setColorHover(const QColor& color) { m_colorHover = color; }
+    void setColorHover(const QColor& color);
     QColor colorUsed() const { return m_colorUsed; }
     void setColorUsed(const QColor& color);
     QFont fontNormal() const;
     void setFontNormal(const QFont& font);
     QFont fontHover() const;
-    void setFontHover(const QFont& font) { m_fontHover = font; }
+    void setFontHover(const QFont& font);
 
-    void setCursorSource(CursorSource source) { m_cursorSource = std::move(source); }
     bool isUsed() const { return m_used; }
     bool isFocusRectShown() const { return m_focusRectShown; }
     QSize sizeHint() const override;
-
-public slots:
-    // One tick of TimerHyperlink: the hover check and the end of a click.
-    void poll();
 
 signals:
     // Set ensureFiringLostFocus to have the lost-focus handling run before Jump.
@@ -99,9 +94,10 @@ protected:
 
 private:
     void follow(bool byKeyboard);
+    void finishClick();
     void releasedOutside();
     void hoverCheck();
-    bool cursorOverLabel() const;
+    void refreshLook();
     void applyLook(const QColor& color, const QFont& font);
     void applyNormalLook();
     void applySizeRule();
@@ -111,8 +107,6 @@ private:
     void handleLostFocus();
 
     QLabel* m_label;
-    QTimer* m_timer;
-    CursorSource m_cursorSource;
 
     std::optional<QString> m_caption; // unset: the instance name is shown
     bool m_hoverEnabled = true;
@@ -128,12 +122,12 @@ private:
     std::optional<QFont> m_fontNormal; // unset: the container's font
     std::optional<QFont> m_fontHover;
 
+    bool m_mouseOver = false; // between the label's enter and leave
     bool m_hoverShown = false;
     bool m_refreshPending = false;
     bool m_focusRectWanted = false;
     bool m_focusRectShown = false;
     bool m_clickHandling = false;
-    bool m_clickFinished = false;
     bool m_used = false;
 };
 
