@@ -20,6 +20,8 @@ int main(int argc, char** argv)
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spinledger"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("spinledger"));
     if (const auto code = spinledger::CommandLine::refuseUnknown(QCoreApplication::arguments(), err))
         return *code;
     // Only the windows of the program end it, never a message box.
