@@ -59,6 +59,7 @@ has "^l[^ ]* \./usr/bin/spinledger -> $prefix/spinledger$"
 has "^l[^ ]* \./usr/bin/spinledger-cli -> $prefix/spinledger-cli$"
 has "^-[^ ]* \./usr/share/applications/spinledger\.desktop$"
 has "^-[^ ]* \./usr/share/metainfo/[^ ]*\.metainfo\.xml$"
+has "^-rw-r--r-- \./usr/share/doc/spinledger/copyright$"
 for size in 48 128 256; do
     has "^-[^ ]* \./usr/share/icons/hicolor/${size}x${size}/apps/spinledger\.png$"
 done
