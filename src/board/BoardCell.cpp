@@ -1,10 +1,16 @@
 #include "board/BoardCell.h"
 
+#include "board/CellPictures.h"
+
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace spinledger {
 
-BoardCell::BoardCell(const QString& cellName, bool pocket, QWidget* parent) : QLabel(parent), m_pocket(pocket)
+BoardCell::BoardCell(const QString& cellName, bool pocket, CellPictures& pictures, QWidget* parent)
+    : QLabel(parent), m_pictures(pictures), m_pocket(pocket)
 {
     setObjectName(cellName);
     setMouseTracking(pocket);
@@ -12,13 +18,29 @@ BoardCell::BoardCell(const QString& cellName, bool pocket, QWidget* parent) : QL
         setCursor(Qt::PointingHandCursor);
 }
 
-void BoardCell::showPicture(const QString& resourceName, const QPixmap& pixmap)
+void BoardCell::showPicture(const QString& resourceName)
 {
     if (resourceName == m_picture)
         return;
     m_picture = resourceName;
-    setPixmap(pixmap);
     repaint();
+}
+
+void BoardCell::paintEvent(QPaintEvent* event)
+{
+    if (!m_picture.isEmpty()) {
+        QPixmap picture = m_pictures.picture(m_picture, devicePixelRatioF());
+        if (!isEnabled()) {
+            // Greyed as the style greys any label's picture.
+            QStyleOption option;
+            option.initFrom(this);
+            picture = style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
+        }
+        QPainter p(this);
+        p.drawPixmap(0, 0, picture);
+    }
+    // A frame or text of the label goes over the picture.
+    QLabel::paintEvent(event);
 }
 
 void BoardCell::enterEvent(QEnterEvent* event)

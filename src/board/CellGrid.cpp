@@ -16,7 +16,7 @@ CellGrid::CellGrid(const Wheel& wheel, QWidget* page, std::function<bool()> zero
 {
     for (const QString& name : wheel.cellNames()) {
         const bool pocket = wheel.pocketIndex(name.mid(wheel.cellPrefix().size())) >= 0;
-        auto* cell = new BoardCell(name, pocket, page);
+        auto* cell = new BoardCell(name, pocket, m_pictures, page);
         cell->setGeometry(BoardGeometry::cellPixels(wheel, name));
         m_cells.insert(name, cell);
         m_order << cell;
@@ -44,7 +44,7 @@ void CellGrid::changePic(const QString& cellName, const QString& state)
     if (!c)
         return;
     const QString name = CellPictures::resourceName(cellName, shownState(cellName, state));
-    c->showPicture(name, m_pictures.picture(name));
+    c->showPicture(name);
 }
 
 bool CellGrid::storeState(const QString& cellName, const QString& state)

@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 namespace spinledger {
 
@@ -64,12 +65,14 @@ QFont captionFont(int pixelSize)
     return f;
 }
 
+// The line lies inside the cell and on whole pixels, so it is sharp at any
+// density.
 void drawFrame(QPainter& p, const QRect& r, const QColor& colour, int width)
 {
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(colour, width));
-    const int inset = width / 2;
-    p.drawRect(r.adjusted(inset, inset, -inset - 1 + (width % 2), -inset - 1 + (width % 2)));
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const qreal half = width / 2.0;
+    p.drawRect(QRectF(r).adjusted(half, half, -half, -half));
 }
 
 void drawGold(QPainter& p, const QRect& r)
@@ -139,9 +142,10 @@ bool CellPictures::hasState(const Wheel& wheel, const QString& cellName, const Q
     return state == u"GREEN" && cellName == wheel.zeroZeroCell();
 }
 
-QPixmap CellPictures::picture(const QString& resourceName)
+QPixmap CellPictures::picture(const QString& resourceName, qreal devicePixelRatio)
 {
-    if (auto it = m_cache.constFind(resourceName); it != m_cache.constEnd())
+    const QString key = resourceName + u'@' + QString::number(devicePixelRatio);
+    if (auto it = m_cache.constFind(key); it != m_cache.constEnd())
         return *it;
     const int split = int(resourceName.lastIndexOf(u'_'));
     const Wheel* wheel = resourceName.isEmpty() ? nullptr : Wheel::byLetter(resourceName.at(0));
@@ -151,15 +155,19 @@ QPixmap CellPictures::picture(const QString& resourceName)
     const QString state = resourceName.mid(split + 1);
     if (!hasState(*wheel, cell, state))
         return {};
-    QPixmap pm = draw(*wheel, cell, state);
-    m_cache.insert(resourceName, pm);
+    QPixmap pm = draw(*wheel, cell, state, devicePixelRatio);
+    m_cache.insert(key, pm);
     return pm;
 }
 
-QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QString& state) const
+QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QString& state,
+                           qreal ratio) const
 {
+    // Drawn in the cell's own pixels on a canvas of device pixels: the painter
+    // scales every line and letter, nothing is enlarged afterwards.
     const QRect r(QPoint(0, 0), BoardGeometry::cellPixels(wheel, cellName).size());
-    QPixmap pm(r.size());
+    QPixmap pm(qCeil(r.width() * ratio), qCeil(r.height() * ratio));
+    pm.setDevicePixelRatio(ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
 

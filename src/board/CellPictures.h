@@ -10,21 +10,23 @@ class Wheel;
 
 // The pictures of the board cells, drawn by hand and addressed by resource
 // name: the cell name without "pb", "_", the state ("R17_COIN", "R00_GREEN",
-// "M1_6_OFF"). Drawn once, then served from the cache.
+// "M1_6_OFF"). Drawn once per device pixel ratio, so that a cell is sharp on
+// every screen, then served from the cache.
 class CellPictures
 {
 public:
     static QString resourceName(const QString& cellName, const QString& state);
 
-    // The picture, or a null pixmap for a name that names no picture (an
-    // unknown cell, or a state the cell does not have).
-    QPixmap picture(const QString& resourceName);
+    // The picture drawn at the given device pixel ratio (its size is the
+    // cell's size times the ratio), or a null pixmap for a name that names no
+    // picture (an unknown cell, or a state the cell does not have).
+    QPixmap picture(const QString& resourceName, qreal devicePixelRatio = 1.0);
 
     // States every cell has, and the extra ones of the pocket and 00 cells.
     static bool hasState(const Wheel& wheel, const QString& cellName, const QString& state);
 
 private:
-    QPixmap draw(const Wheel& wheel, const QString& cellName, const QString& state) const;
+    QPixmap draw(const Wheel& wheel, const QString& cellName, const QString& state, qreal ratio) const;
     QHash<QString, QPixmap> m_cache;
 };
 

@@ -1,5 +1,6 @@
 #include "cli/CasinosCommand.h"
 #include "cli/Command.h"
+#include "cli/SpinCountCommand.h"
 
 namespace spinledger::cli {
 
@@ -7,6 +8,7 @@ const QList<Command>& commands()
 {
     static const QList<Command> all{
         casinosCommand(),
+        spinCountCommand(),
     };
     return all;
 }

@@ -4,7 +4,8 @@
 
 namespace spinledger {
 
-// The window icon "FAVICON": a small roulette wheel, drawn rather than loaded.
+// The window icon "FAVICON": the program's wheel emblem, drawn rather than
+// loaded, at every size a title bar, task switcher or high-density screen asks.
 class Favicon
 {
 public:

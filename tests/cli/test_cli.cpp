@@ -65,6 +65,8 @@ private slots:
         QTest::newRow("stray argument") << QStringList{"casinos", "extra"} << "unexpected argument 'extra'";
         QTest::newRow("missing file")
             << QStringList{"casinos", "--db", "/nonexistent/x.mdb"} << "cannot open";
+        QTest::newRow("spin count, missing file")
+            << QStringList{"spin-count", "--db", "/nonexistent/x.mdb"} << "cannot open";
     }
     void refusals()
     {
@@ -87,7 +89,7 @@ private slots:
         QCOMPARE(version.out, QStringLiteral("spinledger-cli " SPINLEDGER_TEST_VERSION "\n"));
         const Run help = run(t, {"--help"});
         QCOMPARE(help.code, 0);
-        QVERIFY(help.out.contains(QStringLiteral("  casinos  List the casinos")));
+        QVERIFY(help.out.contains(QRegularExpression(QStringLiteral("\n  casinos +List the casinos"))));
         const Run commandHelp = run(t, {"casinos", "--help"});
         QCOMPARE(commandHelp.code, 0);
         QVERIFY(commandHelp.out.contains(QStringLiteral("--db <PATH>")));
@@ -115,6 +117,20 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[1].toObject()["name"].toString(), QStringLiteral("Casino \"Nord\" Zürich"));
         QCOMPARE(rows[1].toObject()["spins"].toObject()["M"].toInt(), 2);
+    }
+
+    void spinCountCoversEveryInstallation()
+    {
+        TestDb t;
+        QCOMPARE(run(t, {"spin-count"}).out, QStringLiteral("0\n"));
+        addSpins(t, Wheel::r(), t.casino, 3);
+        addSpins(t, Wheel::m(), t.casino, 1);
+        // A history filed under another machine's installation counts as well.
+        t.db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('elsewhere')");
+        t.db.exec("INSERT INTO ka_app_m (ka_app_setting_id, cmbM) VALUES (2, 7)");
+        const Run r = run(t, {"spin-count"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("5\n"));
     }
 
     void installationOfAnotherMachine()

@@ -90,6 +90,16 @@ private slots:
         QVERIFY(opened.first().path().endsWith(QStringLiteral("/app/~tbl~videos/")));
     }
 
+    void menuIconIsTheWindowIcon()
+    {
+        for (int size : {48, 128, 256}) {
+            const QImage menu(QStringLiteral(SPINLEDGER_ICON_DIR "/%1x%1/apps/spinledger.png").arg(size));
+            QCOMPARE(menu.size(), QSize(size, size));
+            QCOMPARE(w()->windowIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                     menu.convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
     void pressOnTheTabsEndsTheHover()
     {
         auto* cell = w()->findChild<BoardCell*>(QStringLiteral("pbR17"));

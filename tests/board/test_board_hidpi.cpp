@@ -1,0 +1,57 @@
+// The board on a screen of two device pixels per pixel: every cell picture is
+// drawn at that density, not enlarged from one drawn for one.
+#include "BoardRig.h"
+#include "board/BoardGeometry.h"
+#include "board/CellPictures.h"
+
+#include <QApplication>
+#include <QtTest>
+
+using namespace spinledger;
+using namespace spinledger::test;
+
+class TestBoardHiDpi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void picturesHaveTheScreensDensity()
+    {
+        CellPictures pictures;
+        const QSize cell = BoardGeometry::cellPixels(Wheel::r(), QStringLiteral("pbR17")).size();
+        const QPixmap sharp = pictures.picture(QStringLiteral("R17_COIN"), 2);
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.size(), cell * 2);
+        QCOMPARE(pictures.picture(QStringLiteral("R17_COIN")).size(), cell);
+    }
+
+    void cellsPaintTheirDevicePixels()
+    {
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        BoardRig rig(Wheel::r());
+        rig.play(QStringLiteral("17"));
+        CellPictures pictures;
+        for (const QString& suffix :
+             {QStringLiteral("17"), QStringLiteral("BLACK"), QStringLiteral("1ST12")}) {
+            BoardCell* cell = rig.cell(suffix);
+            const QImage shown = cell->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown.size(), cell->size() * 2);
+            const QImage drawn =
+                pictures.picture(cell->picture(), 2).toImage().convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(shown == drawn, qPrintable(cell->picture()));
+        }
+        const QString out = qEnvironmentVariable("SPINLEDGER_GRAB_DIR");
+        if (!out.isEmpty())
+            QVERIFY(rig.board.grab().save(out + QStringLiteral("/board-scale2.png")));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestBoardHiDpi test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_board_hidpi.moc"
