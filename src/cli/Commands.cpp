@@ -1,5 +1,6 @@
 #include "cli/CasinosCommand.h"
 #include "cli/Command.h"
+#include "cli/StatsCommand.h"
 
 namespace spinledger::cli {
 
@@ -7,6 +8,7 @@ const QList<Command>& commands()
 {
     static const QList<Command> all{
         casinosCommand(),
+        statsCommand(),
     };
     return all;
 }

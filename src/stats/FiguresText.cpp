@@ -70,8 +70,8 @@ QString scorecard(const Figures& f, const QLocale& l)
                   QStringLiteral("break-even"), QStringLiteral("p (Holm)"), QStringLiteral("verdict")},
                  rows) +
            QStringLiteral(
-               "  chance: a blind bet's hit rate; p: how likely so many hits are by blind betting, "
-               "corrected with Holm's method for %1 categories; at least %2 judged spins are needed.\n")
+               "  chance: how often a blind bet hits; p: how likely this many hits are by blind betting,\n"
+               "  corrected with Holm's method for %1 categories; a verdict needs %2 judged advices.\n")
                .arg(f.scorecard.size())
                .arg(Scorecard::MinJudged);
 }
@@ -100,7 +100,7 @@ QString bias(const Figures& f, const QLocale& l)
     QString cells;
     int column = 0;
     for (const PocketCount& c : b.counts) {
-        cells += QStringLiteral("%1:%2").arg(c.label, 4).arg(F::count(c.count, l), 7);
+        cells += QStringLiteral("%1:%2").arg(c.label, 4).arg(F::count(c.count, l), 6);
         if (++column % 8 == 0)
             cells += u'\n';
     }
