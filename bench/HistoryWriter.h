@@ -5,15 +5,56 @@
 #include "engine/Tallies.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
+#include "store/Schema.h"
+#include "store/SettingsStore.h"
 #include "wheel/Wheel.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <random>
 #include <string>
 
 namespace spinledger::bench {
+
+// A fresh database in a temporary folder (below `dir` when given) with one
+// installation and its casino 1, open on `app`; each wheel plays on casino 1
+// at the given amount.
+struct BenchDatabase
+{
+    BenchDatabase(const QString& dir, const QString& amount)
+        : tmp(dir.isEmpty() ? QString() : dir + QStringLiteral("/benchXXXXXX")), app(db, clock, random)
+    {
+        app.setAppFolder(tmp.path());
+        {
+            Database maker;
+            maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
+            Schema::create(maker);
+        }
+        QElapsedTimer t;
+        t.start();
+        app.ensureOpen();
+        openMs = t.elapsed();
+        db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
+        app.settingId = db.lastInsertId();
+        db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Bench', 1)");
+        SettingsStore settings(app);
+        for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+            settings.setSetting(w->settingsTable(), w->casinoSetting(), QStringLiteral("1"));
+            settings.setSetting(w->settingsTable(), w->amountSetting(), amount);
+            settings.setSetting(w->settingsTable(), w->checkBox(CategoryId::BlackRed), QStringLiteral("1"));
+        }
+    }
+
+    QTemporaryDir tmp;
+    Database db;
+    SystemClock clock;
+    SystemRandom random;
+    AppContext app;
+    qint64 openMs = 0; // opening derives the key
+};
 
 // Appends spins number `from` to `to` (exclusive) of one casino with their
 // count, advice and judgement rows; the tallies are the caller's to rebuild.

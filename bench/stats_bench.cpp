@@ -10,13 +10,10 @@
 #include "stats/FiguresText.h"
 #include "stats/StatsSettings.h"
 #include "store/AppContext.h"
-#include "store/Schema.h"
-#include "store/SettingsStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -51,24 +48,9 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    QTemporaryDir tmp(p.isSet("dir") ? p.value("dir") + QStringLiteral("/benchXXXXXX") : QString());
-    Database db;
-    SystemClock clock;
-    SystemRandom random;
-    AppContext app(db, clock, random);
-    app.setAppFolder(tmp.path());
-    {
-        Database maker;
-        maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
-        Schema::create(maker);
-    }
-    app.ensureOpen();
-    db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
-    app.settingId = db.lastInsertId();
-    db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Bench', 1)");
-    SettingsStore settings(app);
-    settings.setSetting(wheel->settingsTable(), wheel->casinoSetting(), QStringLiteral("1"));
-    settings.setSetting(wheel->settingsTable(), wheel->amountSetting(), QStringLiteral("5"));
+    bench::BenchDatabase bench(p.value("dir"), QStringLiteral("5"));
+    AppContext& app = bench.app;
+    Database& db = bench.db;
     stats::DoublingInputs limits;
     limits.tableMax = 500;
     stats::StatsSettings::save(db, app.settingId, *wheel, limits);
