@@ -87,24 +87,24 @@ int showStats(Session& s)
 
 Command statsCommand()
 {
-    return {QStringLiteral("stats"),
-            QStringLiteral("Does the advice beat chance, is the wheel biased, what did following the advice "
-                           "win, what does doubling risk."),
-            QString(),
-            {Options::wheel(), Options::casino(), Options::db(), Options::json(),
-             QCommandLineOption(TableMax,
-                                QStringLiteral("Table maximum for the doubling risk (default: as typed "
-                                               "on the Statistics tab)."),
-                                QStringLiteral("AMOUNT")),
-             QCommandLineOption(Bankroll,
-                                QStringLiteral("Bankroll for the doubling risk (default: as typed on the "
-                                               "Statistics tab, else no limit)."),
-                                QStringLiteral("AMOUNT")),
-             QCommandLineOption(Series,
-                                QStringLiteral("Number of doubling series N (default: as typed on the "
-                                               "Statistics tab, else 100)."),
-                                QStringLiteral("N"))},
-            &showStats};
+    return {
+        QStringLiteral("stats"),
+        QStringLiteral("Statistics of a casino: advice against chance, wheel bias, money, doubling risk."),
+        QString(),
+        {Options::wheel(), Options::casino(), Options::db(), Options::json(),
+         QCommandLineOption(TableMax,
+                            QStringLiteral("Table maximum for the doubling risk (default: as typed "
+                                           "on the Statistics tab)."),
+                            QStringLiteral("AMOUNT")),
+         QCommandLineOption(Bankroll,
+                            QStringLiteral("Bankroll for the doubling risk (default: as typed on the "
+                                           "Statistics tab, else no limit)."),
+                            QStringLiteral("AMOUNT")),
+         QCommandLineOption(Series,
+                            QStringLiteral("Number of doubling series N (default: as typed on the "
+                                           "Statistics tab, else 100)."),
+                            QStringLiteral("N"))},
+        &showStats};
 }
 
 } // namespace spinledger::cli

@@ -94,4 +94,41 @@ QString oneIn(double chance, const QLocale& locale)
     return QStringLiteral("1 in %1").arg(number(std::round(1 / chance), locale, 0));
 }
 
+QStringList scoreCells(QChar wheel, const ScoreRow& r, const QLocale& l)
+{
+    const bool any = r.judged > 0;
+    const QString none = QStringLiteral("–");
+    return {caption(wheel, r.category),
+            count(r.judged, l),
+            count(r.hits, l),
+            any ? percent(r.hitRate, l) : none,
+            any ? percent(r.interval.low, l) + QStringLiteral(" – ") + percent(r.interval.high, l) : none,
+            percent(r.chance, l),
+            percent(r.breakEven, l),
+            any ? pValue(r.holmP, l) : none};
+}
+
+QStringList moneyCells(QChar wheel, const MoneyRow& m, const QLocale& l)
+{
+    return {caption(wheel, m.category),
+            m.played ? QStringLiteral("yes") : QStringLiteral("no"),
+            count(m.bets, l),
+            count(m.wins, l),
+            amount(m.result, l),
+            amount(m.largestStake, l),
+            count(m.longestLosingRun, l)};
+}
+
+QStringList doublingCells(QChar wheel, const DoublingRow& d, const QLocale& l)
+{
+    return {caption(wheel, d.category),
+            count(d.bets, l),
+            percent(d.bustChance, l, 2) + QStringLiteral(" (") + oneIn(d.bustChance, l) + u')',
+            amount(d.bustLoss, l),
+            amount(d.expected, l),
+            percent(d.anyBust, l),
+            count(d.longestLosingRun, l),
+            amount(d.stakeNeeded, l)};
+}
+
 } // namespace spinledger::stats::FigureFormat

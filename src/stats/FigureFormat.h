@@ -3,6 +3,7 @@
 #include "stats/Figures.h"
 
 #include <QLocale>
+#include <QStringList>
 
 namespace spinledger::stats {
 
@@ -24,6 +25,16 @@ QString number(double value, const QLocale& locale, int decimals);
 QString count(qint64 value, const QLocale& locale);
 // "1 in 106" for a chance of 0.0094; "every time" at 1.
 QString oneIn(double chance, const QLocale& locale);
+
+// The cells of one row as every table of figures shows them, in this order:
+// category, judged, hits, hit rate, 95% interval, chance, break-even, p
+// (corrected); "–" where there is nothing to show yet.
+QStringList scoreCells(QChar wheel, const ScoreRow& row, const QLocale& locale);
+// category, played, bets, wins, result, largest stake, longest losing run.
+QStringList moneyCells(QChar wheel, const MoneyRow& row, const QLocale& locale);
+// category, bets, bust chance (1 in n), a bust loses, per series, one bust or
+// more in N series, longest losing run, stake it needed.
+QStringList doublingCells(QChar wheel, const DoublingRow& row, const QLocale& locale);
 
 } // namespace FigureFormat
 

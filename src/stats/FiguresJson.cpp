@@ -14,35 +14,10 @@ QString key(QChar wheel, CategoryId c)
     return w && w->category(c) ? w->category(c)->key : QString();
 }
 
-QString verdictKey(Verdict v)
-{
-    switch (v) {
-    case Verdict::NotEnough:
-        return QStringLiteral("not-enough");
-    case Verdict::NoEvidence:
-        return QStringLiteral("no-evidence");
-    case Verdict::BeatsChanceBelow:
-        return QStringLiteral("beats-chance-below-break-even");
-    case Verdict::BeatsChanceAbove:
-        return QStringLiteral("beats-chance-above-break-even");
-    }
-    return {};
-}
-
-QString stateKey(DoublingState s)
-{
-    switch (s) {
-    case DoublingState::Ready:
-        return QStringLiteral("ready");
-    case DoublingState::NoBase:
-        return QStringLiteral("no-base");
-    case DoublingState::NoTableMax:
-        return QStringLiteral("no-table-max");
-    case DoublingState::NoRoom:
-        return QStringLiteral("no-room");
-    }
-    return {};
-}
+// Keys in the order of the enums.
+const char* const kVerdictKeys[] = {"not-enough", "no-evidence", "beats-chance-below-break-even",
+                                    "beats-chance-above-break-even"};
+const char* const kStateKeys[] = {"ready", "no-base", "no-table-max", "no-room"};
 
 QJsonValue orNull(bool present, double value)
 {
@@ -72,7 +47,7 @@ QJsonArray scorecard(const Figures& f)
             {QStringLiteral("breakEven"), r.breakEven},
             {QStringLiteral("pValue"), orNull(any, r.pValue)},
             {QStringLiteral("holmP"), orNull(any, r.holmP)},
-            {QStringLiteral("verdict"), verdictKey(r.verdict)},
+            {QStringLiteral("verdict"), QString::fromLatin1(kVerdictKeys[int(r.verdict)])},
             {QStringLiteral("verdictText"), FigureFormat::verdictText(r, QLocale::c())},
         });
     }
@@ -148,7 +123,7 @@ QJsonObject doubling(const Figures& f)
         {QStringLiteral("tableMax"), optional(in.tableMax)},
         {QStringLiteral("bankroll"), optional(in.bankroll)},
         {QStringLiteral("series"), in.series},
-        {QStringLiteral("state"), stateKey(f.doublingState)},
+        {QStringLiteral("state"), QString::fromLatin1(kStateKeys[int(f.doublingState)])},
         {QStringLiteral("categories"), rows},
     };
 }

@@ -49,21 +49,8 @@ QString heading(const Figures& f, const QLocale& l)
 QString scorecard(const Figures& f, const QLocale& l)
 {
     QList<QStringList> rows;
-    for (const ScoreRow& r : f.scorecard) {
-        const bool any = r.judged > 0;
-        const QString dash = QStringLiteral("-");
-        rows << QStringList{F::caption(f.wheel, r.category),
-                            F::count(r.judged, l),
-                            F::count(r.hits, l),
-                            any ? F::percent(r.hitRate, l) : dash,
-                            any ? F::percent(r.interval.low, l) + QStringLiteral(" to ") +
-                                      F::percent(r.interval.high, l)
-                                : dash,
-                            F::percent(r.chance, l),
-                            F::percent(r.breakEven, l),
-                            any ? F::pValue(r.holmP, l) : dash,
-                            F::verdictText(r, l)};
-    }
+    for (const ScoreRow& r : f.scorecard)
+        rows << (F::scoreCells(f.wheel, r, l) << F::verdictText(r, l));
     return QStringLiteral("\nDoes the advice beat chance?\n") +
            table({QStringLiteral("category"), QStringLiteral("judged"), QStringLiteral("hits"),
                   QStringLiteral("hit rate"), QStringLiteral("95% interval"), QStringLiteral("chance"),
@@ -121,13 +108,7 @@ QString money(const Figures& f, const QLocale& l)
 {
     QList<QStringList> rows;
     for (const MoneyRow& m : f.money)
-        rows << QStringList{F::caption(f.wheel, m.category),
-                            m.played ? QStringLiteral("yes") : QStringLiteral("no"),
-                            F::count(m.bets, l),
-                            F::count(m.wins, l),
-                            F::amount(m.result, l),
-                            F::amount(m.largestStake, l),
-                            F::count(m.longestLosingRun, l)};
+        rows << F::moneyCells(f.wheel, m, l);
     return QStringLiteral(
                "\nHad the player followed the advice (every category with a stake, played or not)\n") +
            table({QStringLiteral("category"), QStringLiteral("played"), QStringLiteral("bets"),
@@ -148,15 +129,7 @@ QString doubling(const Figures& f, const QLocale& l)
         return out + QStringLiteral("  ") + F::doublingState(f.doublingState) + u'\n';
     QList<QStringList> rows;
     for (const DoublingRow& d : f.doubling)
-        rows << QStringList{F::caption(f.wheel, d.category),
-                            QString::number(d.bets),
-                            F::percent(d.bustChance, l, 2) + QStringLiteral(" (") +
-                                F::oneIn(d.bustChance, l) + u')',
-                            F::amount(d.bustLoss, l),
-                            F::amount(d.expected, l),
-                            F::percent(d.anyBust, l),
-                            F::count(d.longestLosingRun, l),
-                            F::amount(d.stakeNeeded, l)};
+        rows << F::doublingCells(f.wheel, d, l);
     return out + table({QStringLiteral("category"), QStringLiteral("bets"), QStringLiteral("a series busts"),
                         QStringLiteral("a bust loses"), QStringLiteral("expected per series"),
                         QStringLiteral("1+ bust in %1 series").arg(in.series),

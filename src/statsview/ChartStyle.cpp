@@ -1,6 +1,7 @@
 #include "statsview/ChartStyle.h"
 
 #include <QAbstractAxis>
+#include <QAbstractSeries>
 #include <QChart>
 #include <QChartView>
 #include <QLocale>
@@ -30,6 +31,8 @@ QChartView* makeView(const QString& objectName, QWidget* parent)
     return view;
 }
 
+namespace {
+
 void styleAxis(QAbstractAxis* axis, const QPalette& palette)
 {
     axis->setLabelsBrush(palette.brush(QPalette::Text));
@@ -42,6 +45,20 @@ void styleAxis(QAbstractAxis* axis, const QPalette& palette)
     f.setPointSizeF(f.pointSizeF() * 0.85);
     axis->setLabelsFont(f);
     axis->setTitleFont(f);
+}
+
+} // namespace
+
+void setAxes(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, const QPalette& palette)
+{
+    styleAxis(x, palette);
+    styleAxis(y, palette);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* s : chart->series()) {
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
 }
 
 void clear(QChart* chart, const QPalette& palette)

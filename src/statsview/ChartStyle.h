@@ -21,7 +21,9 @@ QColor pocketColour(const QString& colour); // "R", "B", "G"
 
 // A chart view with a plain chart in the palette's colours.
 QChartView* makeView(const QString& objectName, QWidget* parent);
-void styleAxis(QAbstractAxis* axis, const QPalette& palette);
+// Styles both axes in the palette's colours and puts every series of the
+// chart on them.
+void setAxes(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, const QPalette& palette);
 // Removes every series and axis and takes the palette's colours, ready to
 // be drawn anew.
 void clear(QChart* chart, const QPalette& palette);

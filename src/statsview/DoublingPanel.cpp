@@ -133,15 +133,7 @@ void DoublingPanel::showFigures(const stats::Figures& f)
 
     QList<QStringList> rows;
     for (const stats::DoublingRow& d : f.doubling)
-        rows << QStringList{F::caption(f.wheel, d.category),
-                            l.toString(d.bets),
-                            F::percent(d.bustChance, l, 2) + QStringLiteral(" (") +
-                                F::oneIn(d.bustChance, l) + u')',
-                            F::amount(d.bustLoss, l),
-                            F::amount(d.expected, l),
-                            F::percent(d.anyBust, l),
-                            l.toString(d.longestLosingRun),
-                            F::amount(d.stakeNeeded, l)};
+        rows << F::doublingCells(f.wheel, d, l);
     TableText::fill(m_table, rows);
     // A run as long as a series' bets would have busted it.
     for (int r = 0; r < int(f.doubling.size()); ++r) {

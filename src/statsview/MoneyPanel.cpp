@@ -26,6 +26,7 @@ const TableText::Column kColumns[] = {
     {"Played",
      "Whether \"Play\" is ticked for it on the board now; the figures count every advice either way."},
     {"Bets", "Judged advices, each bet at the stake its advice stored."},
+    {"Wins", "How many of these bets won."},
     {"Result",
      "Won minus lost over all these bets: a win pays the stake times the payout, a loss costs the stake."},
     {"Largest stake", "The highest stake the doubling reached."},
@@ -74,25 +75,13 @@ void MoneyPanel::showFigures(const stats::Figures& f)
     y->setRange(low - pad, high + pad);
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
-    ChartStyle::styleAxis(x, palette());
-    ChartStyle::styleAxis(y, palette());
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries* s : chart->series()) {
-        s->attachAxis(x);
-        s->attachAxis(y);
-    }
+    ChartStyle::setAxes(chart, x, y, palette());
     chart->legend()->setAlignment(Qt::AlignTop);
     chart->legend()->show();
 
     QList<QStringList> rows;
     for (const stats::MoneyRow& m : f.money)
-        rows << QStringList{F::caption(f.wheel, m.category),
-                            m.played ? QStringLiteral("yes") : QStringLiteral("no"),
-                            F::count(m.bets, l),
-                            F::amount(m.result, l),
-                            F::amount(m.largestStake, l),
-                            F::count(m.longestLosingRun, l)};
+        rows << F::moneyCells(f.wheel, m, l);
     TableText::fill(m_table, rows);
 }
 

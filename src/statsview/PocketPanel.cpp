@@ -127,19 +127,12 @@ void PocketPanel::showFigures(const stats::Figures& f)
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(QStringLiteral("spins"));
-    ChartStyle::styleAxis(x, palette());
-    ChartStyle::styleAxis(y, palette());
+    ChartStyle::setAxes(chart, x, y, palette());
     // 38 pocket labels side by side: small, and whole where they just fit.
     QFont small = x->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     x->setLabelsFont(small);
     x->setTruncateLabels(false);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries* s : chart->series()) {
-        s->attachAxis(x);
-        s->attachAxis(y);
-    }
     m_test->setText(testText(b, l));
 }
 

@@ -45,22 +45,9 @@ ScorecardTable::ScorecardTable(QWidget* parent) : QTableWidget(parent)
 void ScorecardTable::showFigures(const stats::Figures& f)
 {
     const QLocale l;
-    const QString none = QStringLiteral("–");
     QList<QStringList> rows;
-    for (const stats::ScoreRow& s : f.scorecard) {
-        const bool any = s.judged > 0;
-        rows << QStringList{F::caption(f.wheel, s.category),
-                            F::count(s.judged, l),
-                            F::count(s.hits, l),
-                            any ? F::percent(s.hitRate, l) : none,
-                            any ? F::percent(s.interval.low, l) + QStringLiteral(" – ") +
-                                      F::percent(s.interval.high, l)
-                                : none,
-                            F::percent(s.chance, l),
-                            F::percent(s.breakEven, l),
-                            any ? F::pValue(s.holmP, l) : none}
-             << QStringList{F::verdictText(s, l)};
-    }
+    for (const stats::ScoreRow& s : f.scorecard)
+        rows << F::scoreCells(f.wheel, s, l) << QStringList{F::verdictText(s, l)};
     clearSpans();
     TableText::fill(this, rows);
     for (int n = 0; n < int(f.scorecard.size()); ++n) {

@@ -159,6 +159,12 @@ void StatisticsTab::showEvent(QShowEvent* event)
     refresh();
 }
 
+void StatisticsTab::setWheel(const Wheel& wheel)
+{
+    m_wheel->setCurrentIndex(wheel.letter() == u'M' ? 1 : 0);
+    wheelChosen();
+}
+
 void StatisticsTab::wheelChosen()
 {
     if (QAbstractItemModel* model = m_models[m_wheel->currentIndex()])

@@ -41,6 +41,8 @@ public:
     // The casino list of a wheel, as its board's combo holds it (name, id).
     void setCasinoModel(const Wheel& wheel, QAbstractItemModel* model);
     const Wheel& wheel() const;
+    // Shows this wheel's figures from now on, as if chosen at the top.
+    void setWheel(const Wheel& wheel);
 
     // Computes the figures again while the tab is shown; a hidden tab
     // computes them when it is shown.
