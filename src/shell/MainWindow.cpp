@@ -120,6 +120,13 @@ void MainWindow::buildTabs()
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
             [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->selectCasino(casino); });
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
+    // The statistics open on the wheel last played.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        for (BoardWidget* b : {m_boardR, m_boardM}) {
+            if (m_tabs->widget(index) == b)
+                m_statistics->setWheel(b->wheel());
+        }
+    });
 
     // The boards need their whole page; the tab control never gets smaller
     // than its design size.

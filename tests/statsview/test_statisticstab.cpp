@@ -5,6 +5,7 @@
 #include "board/BoardCell.h"
 #include "statsview/ScorecardTable.h"
 #include "statsview/StatisticsTab.h"
+#include "statsview/StatsFetcher.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -136,6 +137,12 @@ private slots:
         openStatistics();
         QVERIFY(text("lblStatsEmpty").contains(QStringLiteral("38-pocket wheel")));
         andWait([this] { choose("cmbStatsWheel", 1); });
+        // Coming from the mini wheel's board, the tab shows the mini wheel.
+        find<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+        QCOMPARE(find<QComboBox>(QStringLiteral("cmbStatsWheel"))->currentIndex(), 0);
+        find<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        openStatistics();
+        QCOMPARE(find<QComboBox>(QStringLiteral("cmbStatsWheel"))->currentIndex(), 1);
         QCOMPARE(text("lblStatsSummary"), QStringLiteral("3 spins · 2 judged · 13 pockets (00 off)"));
         QCOMPARE(find<QTableWidget>(QStringLiteral("tblScorecard"))->rowCount(), 10);
         // The mini wheel's groups win 6 of 13 and pay even money.
@@ -203,11 +210,33 @@ private slots:
         QCOMPARE(stored.integer(1), qint64(100));
     }
 
+    void onlyTheNewestRequestIsAnswered()
+    {
+        playAll(QStringLiteral("pbR"), {"1", "2"});
+        AppContext& app = m_f->app->context();
+        StatsFetcher fetcher;
+        QList<qint64> answered;
+        connect(&fetcher, &StatsFetcher::fetched, this,
+                [&](const stats::Figures& f) { answered << f.casino * 100 + f.spins; });
+        StatsFetcher::Query q{app.connString, app.settingId, u'R', app.currentCmbR,
+                              QStringLiteral("Demo Casino")};
+        fetcher.fetch(q);
+        q.casino = app.currentCmbR + 1; // a casino without spins
+        fetcher.fetch(q);
+        QTRY_COMPARE(answered.size(), 1);
+        QTest::qWait(300);
+        QCOMPARE(answered, QList<qint64>{q.casino * 100});
+        QVERIFY(!fetcher.busy());
+    }
+
     void grabPages()
     {
         const QString out = qEnvironmentVariable("SPINLEDGER_GRAB_DIR");
         if (out.isEmpty())
             QSKIP("set SPINLEDGER_GRAB_DIR to save pictures of the Statistics tab");
+        openStatistics();
+        QVERIFY(m_f->main()->grab().save(out + QStringLiteral("/statistics-empty.png")));
+        find<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
         // A few hundred spins through the engine, every category played.
         find<QLineEdit>(QStringLiteral("tbRAmount"))->setText(QStringLiteral("5"));
         for (const char* box : {"cbRNumbers", "cbREvenOdd", "cbRLowHi", "cbRDozens", "cbR2TO1"})
@@ -238,6 +267,7 @@ private slots:
         QApplication::setPalette(dark);
         andWait([this] { tab()->refresh(); });
         grabAll(QStringLiteral("statistics-dark"));
+        QApplication::setPalette(QPalette());
     }
 };
 
