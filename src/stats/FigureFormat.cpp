@@ -31,10 +31,9 @@ QString verdictText(const ScoreRow& row, const QLocale& locale)
     case Verdict::NoEvidence:
         return QStringLiteral("no evidence that the advice beats chance");
     case Verdict::BeatsChanceBelow:
-        return QStringLiteral("beats chance (p = %1) — still below break-even")
-            .arg(pValue(row.holmP, locale));
+        return QStringLiteral("beats chance (%1) — still below break-even").arg(pIs(row.holmP, locale));
     case Verdict::BeatsChanceAbove:
-        return QStringLiteral("beats chance (p = %1) — and above break-even").arg(pValue(row.holmP, locale));
+        return QStringLiteral("beats chance (%1) — and above break-even").arg(pIs(row.holmP, locale));
     }
     return {};
 }
@@ -75,9 +74,18 @@ QString amount(double value, const QLocale& locale)
     return number(whole ? std::round(value) : value, locale, whole ? 0 : 2);
 }
 
+// Below this a p-value is past what a double tells apart from 0.
+constexpr double TinyP = 1e-300;
+
 QString pValue(double p, const QLocale& locale)
 {
-    return locale.toString(p, 'g', 2);
+    return p < TinyP ? QStringLiteral("< ") + locale.toString(TinyP, 'g', 1) : locale.toString(p, 'g', 2);
+}
+
+QString pIs(double p, const QLocale& locale)
+{
+    const QString v = pValue(p, locale);
+    return QStringLiteral("p ") + (v.startsWith(u'<') ? v : QStringLiteral("= ") + v);
 }
 
 QString count(qint64 value, const QLocale& locale)

@@ -20,7 +20,10 @@ QString doublingState(DoublingState state);
 
 QString percent(double share, const QLocale& locale, int decimals = 1);
 QString amount(double value, const QLocale& locale);
+// "0.0031", or "< 1e-300" where the number has run out of digits.
 QString pValue(double p, const QLocale& locale);
+// "p = 0.0031", or "p < 1e-300".
+QString pIs(double p, const QLocale& locale);
 QString number(double value, const QLocale& locale, int decimals);
 QString count(qint64 value, const QLocale& locale);
 // "1 in 106" for a chance of 0.0094; "every time" at 1.

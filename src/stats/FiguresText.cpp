@@ -66,9 +66,9 @@ QString scorecard(const Figures& f, const QLocale& l)
 QString extreme(const char* which, const PocketExtreme& e, const Bias& b, const QLocale& l)
 {
     return QStringLiteral(
-               "  %1 pocket %2: %3 spins, z = %4, p = %5 for one pocket, %6 for the most extreme of %7\n")
-        .arg(QString::fromLatin1(which), e.label, F::count(e.count, l), F::number(e.z, l, 2),
-             F::pValue(e.p, l), F::pValue(e.corrected, l))
+               "  %1 pocket %2: %3 spins, z = %4, %5 for one pocket, %6 for the most extreme of %7\n")
+        .arg(QString::fromLatin1(which), e.label, F::count(e.count, l), F::number(e.z, l, 2), F::pIs(e.p, l),
+             F::pValue(e.corrected, l))
         .arg(b.pockets);
 }
 
@@ -97,10 +97,10 @@ QString bias(const Figures& f, const QLocale& l)
     if (!b.tested)
         return out +
                QStringLiteral("  chi-square: %1 (%2 so far)\n").arg(F::testNeeds(b), F::count(b.spins, l));
-    out += QStringLiteral("  chi-square %1 with %2 degrees of freedom: p = %3\n")
+    out += QStringLiteral("  chi-square %1 with %2 degrees of freedom: %3\n")
                .arg(F::number(b.chiSquare, l, 2))
                .arg(b.degreesOfFreedom)
-               .arg(F::pValue(b.pValue, l));
+               .arg(F::pIs(b.pValue, l));
     return out + extreme("hottest", b.hottest, b, l) + extreme("coldest", b.coldest, b, l);
 }
 

@@ -24,9 +24,9 @@ namespace F = stats::FigureFormat;
 
 QString extremeText(const char* which, const stats::PocketExtreme& e, int pockets, const QLocale& l)
 {
-    return QStringLiteral("%1 %2: %3 spins, z = %4; p = %5 for one pocket, %6 as the most extreme of %7")
-        .arg(QString::fromLatin1(which), e.label, F::count(e.count, l), F::number(e.z, l, 2),
-             F::pValue(e.p, l), F::pValue(e.corrected, l))
+    return QStringLiteral("%1 %2: %3 spins, z = %4; %5 for one pocket, %6 as the most extreme of %7")
+        .arg(QString::fromLatin1(which), e.label, F::count(e.count, l), F::number(e.z, l, 2), F::pIs(e.p, l),
+             F::pValue(e.corrected, l))
         .arg(pockets);
 }
 
@@ -37,10 +37,10 @@ QString testText(const stats::Bias& b, const QLocale& l)
         text = QStringLiteral("Chi-square test: %1 (%2 so far).").arg(F::testNeeds(b), F::count(b.spins, l));
     } else {
         const bool unusual = b.pValue < 0.05;
-        text = QStringLiteral("Chi-square %1 with %2 degrees of freedom: p = %3 — %4")
+        text = QStringLiteral("Chi-square %1 with %2 degrees of freedom: %3 — %4")
                    .arg(F::number(b.chiSquare, l, 1))
                    .arg(b.degreesOfFreedom)
-                   .arg(F::pValue(b.pValue, l),
+                   .arg(F::pIs(b.pValue, l),
                         unusual ? QStringLiteral("counts this uneven are rare on a fair wheel.")
                                 : QStringLiteral("no sign of a biased wheel."));
         text += u'\n' + extremeText("Hottest", b.hottest, b.pockets, l) + u'\n' +

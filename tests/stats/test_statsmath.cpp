@@ -163,15 +163,24 @@ private slots:
         }
     }
 
+    void verdictText_data()
+    {
+        QTest::addColumn<qint64>("hits");
+        QTest::addColumn<QString>("text");
+        // Every number advice hit: p = 37^-n, the smallest of six, so Holm
+        // multiplies it by 6. n = 30: 10^-(30 * 1.5682017) = 8.995e-48, times 6.
+        QTest::newRow("30 of 30") << qint64(30) << "beats chance (p = 5.4e-47) — and above break-even";
+        // n = 300: 10^-470 is past what a double holds.
+        QTest::newRow("300 of 300") << qint64(300) << "beats chance (p < 1e-300) — and above break-even";
+    }
     void verdictText()
     {
-        // 30 numbers hit out of 30: p = 37^-30 = 10^-(30 * 1.5682017) = 8.995e-48, the
-        // smallest of six, so Holm multiplies it by 6: 5.4e-47.
+        QFETCH(qint64, hits);
+        QFETCH(QString, text);
         PerCategory<std::pair<qint64, qint64>> table{};
-        table[idx(CategoryId::Numbers)] = {30, 30};
+        table[idx(CategoryId::Numbers)] = {hits, hits};
         const ScoreRow row = Scorecard::rows(Wheel::r(), 37, table).front();
-        QCOMPARE(FigureFormat::verdictText(row, QLocale::c()),
-                 QStringLiteral("beats chance (p = 5.4e-47) — and above break-even"));
+        QCOMPARE(FigureFormat::verdictText(row, QLocale::c()), text);
     }
 
     void doubling_data()
