@@ -201,6 +201,7 @@ void StatisticsTab::refresh()
     selectCurrentCasino();
     const Wheel& w = wheel();
     if (m_casino->currentIndex() < 0) {
+        m_fetcher->cancel();
         showEmpty(QStringLiteral("Choose a casino for the %1 on the %2 tab.")
                       .arg(F::wheelName(w.letter()), boardName(w)));
         return;
@@ -273,20 +274,20 @@ void StatisticsTab::storeInputs()
         m_status.setStatus(typed.status());
         return;
     }
-    if (m_figures) {
+    if (m_figures && m_figures->wheel == wheel().letter()) {
         const stats::DoublingInputs& before = m_figures->doublingInputs;
         if (before.tableMax == typed->tableMax && before.bankroll == typed->bankroll &&
             before.series == typed->series)
             return;
     }
     if (!m_app.ensureOpen()) {
-        m_status.setStatus(errorLine(QStringLiteral("stats ldb")));
+        m_status.setStatus(StatsFetcher::failureText());
         return;
     }
     try {
         stats::StatsSettings::save(m_app.db(), m_app.settingId, wheel(), *typed);
     } catch (const DbError&) {
-        m_status.setStatus(errorLine(QStringLiteral("stats ldb")));
+        m_status.setStatus(StatsFetcher::failureText());
         return;
     }
     m_status.setStatus(texts::Idle);

@@ -38,7 +38,7 @@ StatsFetcher::StatsFetcher(QObject* parent)
 StatsFetcher::~StatsFetcher()
 {
     // A computation under way stops at its next look at the flags.
-    m_latest->fetch_add(1);
+    cancel();
     m_thread.requestInterruption();
     m_thread.quit();
     m_thread.wait();
@@ -57,7 +57,7 @@ void StatsFetcher::fetch(const Query& query)
             return latest->load() != id || QThread::currentThread()->isInterruptionRequested();
         };
         std::shared_ptr<const stats::Figures> figures;
-        QString error = errorLine(QStringLiteral("stats ldb"));
+        QString error = failureText();
         if (Database* db = reader->open(query.databasePath)) {
             try {
                 const stats::StatsRequest request = stats::StatsSettings::request(
@@ -76,6 +76,17 @@ void StatsFetcher::fetch(const Query& query)
         QMetaObject::invokeMethod(
             this, [this, id, figures, error] { answer(id, figures, error); }, Qt::QueuedConnection);
     });
+}
+
+void StatsFetcher::cancel()
+{
+    m_latest->fetch_add(1);
+    m_busy = false;
+}
+
+QString StatsFetcher::failureText()
+{
+    return errorLine(QStringLiteral("stats ldb"));
 }
 
 void StatsFetcher::answer(quint64 id, const std::shared_ptr<const stats::Figures>& figures,

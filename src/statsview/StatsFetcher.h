@@ -31,6 +31,10 @@ public:
     ~StatsFetcher() override;
 
     void fetch(const Query& query);
+    // No answer is wanted for the requests made so far.
+    void cancel();
+    // The status line of a statistics read or write that failed.
+    static QString failureText();
     // A request is under way.
     bool busy() const { return m_busy; }
 
