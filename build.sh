@@ -7,12 +7,13 @@ cd "$(dirname "$0")"
 
 # Build and test tools and libraries (the DejaVu fonts letter the drawn
 # images); Boost.Math gives the statistics their distributions, libcsv reads
-# and writes spin files, Qt Charts draws the plots; pkexec and acl serve the
-# folder permission repair that start-up runs when the installation is not
-# writable; dpkg-dev, fakeroot, desktop-file-utils and appstream build and
+# and writes spin files, Qt Charts draws the plots (its CMake files need the
+# OpenGL development files, which Debian does not pull in for it); pkexec and
+# acl serve the folder permission repair that start-up runs when the
+# installation is not writable; dpkg-dev, fakeroot, desktop-file-utils and appstream build and
 # check the Debian package.
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libsqlcipher-dev libboost-math-dev libcsv-dev qt6-charts-dev
+          libsqlcipher-dev libboost-math-dev libcsv-dev qt6-charts-dev libqt6opengl6-dev
           imagemagick fonts-dejavu-core xvfb xauth pkexec acl
           dpkg-dev fakeroot file desktop-file-utils appstream)
 

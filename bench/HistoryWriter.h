@@ -5,15 +5,56 @@
 #include "engine/Tallies.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
+#include "store/Schema.h"
+#include "store/SettingsStore.h"
 #include "wheel/Wheel.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <random>
 #include <string>
 
 namespace spinledger::bench {
+
+// A fresh database in a temporary folder (below `dir` when given) with one
+// installation and its casino 1, open on `app`; each wheel plays on casino 1
+// at the given amount.
+struct BenchDatabase
+{
+    BenchDatabase(const QString& dir, const QString& amount)
+        : tmp(dir.isEmpty() ? QString() : dir + QStringLiteral("/benchXXXXXX")), app(db, clock, random)
+    {
+        app.setAppFolder(tmp.path());
+        {
+            Database maker;
+            maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
+            Schema::create(maker);
+        }
+        QElapsedTimer t;
+        t.start();
+        app.ensureOpen();
+        openMs = t.elapsed();
+        db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
+        app.settingId = db.lastInsertId();
+        db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Bench', 1)");
+        SettingsStore settings(app);
+        for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+            settings.setSetting(w->settingsTable(), w->casinoSetting(), QStringLiteral("1"));
+            settings.setSetting(w->settingsTable(), w->amountSetting(), amount);
+            settings.setSetting(w->settingsTable(), w->checkBox(CategoryId::BlackRed), QStringLiteral("1"));
+        }
+    }
+
+    QTemporaryDir tmp;
+    Database db;
+    SystemClock clock;
+    SystemRandom random;
+    AppContext app;
+    qint64 openMs = 0; // opening derives the key
+};
 
 // Appends spins number `from` to `to` (exclusive) of one casino with their
 // count, advice and judgement rows; the tallies are the caller's to rebuild.
@@ -37,8 +78,8 @@ inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64
     const QString spinId = w.spinTable() + QStringLiteral("_id");
     QStringList adviceCols{w.adviseTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
                            spinId};
-    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
-                        spinId};
+    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb, spinId,
+                        w.adviseTable() + QStringLiteral("_id")};
     QStringList countCols{w.countTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
                           spinId};
     for (const Category& c : w.categories()) {
@@ -53,6 +94,20 @@ inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64
     const std::string adviceSql = insertSql(w.adviseTable(), adviceCols);
     const std::string winSql = insertSql(w.winTable(), winCols);
     const std::string countSql = insertSql(w.countTable(), countCols);
+
+    // Each judgement judges the advice before it; stakes double after a loss
+    // and fall back to the base after a win, as the engine stakes them.
+    qint64 previousAdvice = 0;
+    {
+        Statement last = db.prepare((QStringLiteral("SELECT max(") + w.adviseTable() + QStringLiteral("_id) FROM ") +
+                                     w.adviseTable() + QStringLiteral(" WHERE ") + cmb + QStringLiteral(" = ?1"))
+                                        .toStdString());
+        last.bind(1, casino);
+        if (last.next())
+            previousAdvice = last.integer(0);
+    }
+    PerCategory<double> stake;
+    stake.fill(10.0);
 
     qint64 n = from;
     while (n < to) {
@@ -74,20 +129,24 @@ inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64
                 cnt.add(int(rng() % 9));
             cnt.run();
 
+            Statement win = db.prepare(winSql);
+            win.add(now).add(app.settingId).add(casino).add(id).add(previousAdvice);
+            for (const Category& c : w.categories()) {
+                const bool won = rng() % 2;
+                win.add(won ? "Y" : "N").add(50.0).add(50.0);
+                stake[idx(c.id)] = won ? 10.0 : 2 * stake[idx(c.id)];
+            }
+            win.run();
+
             Statement adv = db.prepare(adviceSql);
             adv.add(now).add(app.settingId).add(casino).add(id);
             for (const Category& c : w.categories()) {
                 adv.add(w.field(int(rng() % unsigned(w.pocketCount())), c.field));
                 if (c.hasStake())
-                    adv.add(10.0);
+                    adv.add(stake[idx(c.id)]);
             }
             adv.run();
-
-            Statement win = db.prepare(winSql);
-            win.add(now).add(app.settingId).add(casino).add(id);
-            for (size_t i = 0; i < w.categories().size(); ++i)
-                win.add(rng() % 2 ? "Y" : "N").add(50.0).add(50.0);
-            win.run();
+            previousAdvice = db.lastInsertId();
         }
         tx.commit();
     }

@@ -8,14 +8,12 @@
 #include "engine/SpinEngine.h"
 #include "store/AppContext.h"
 #include "store/OleDate.h"
-#include "store/Schema.h"
 #include "store/SettingsStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -118,30 +116,9 @@ int main(int argc, char** argv)
         sizes << s.toLongLong();
     const int ops = p.value("ops").toInt();
 
-    QTemporaryDir tmp(p.isSet("dir") ? p.value("dir") + QStringLiteral("/benchXXXXXX") : QString());
-    Database db;
-    SystemClock clock;
-    SystemRandom random;
-    AppContext app(db, clock, random);
-    app.setAppFolder(tmp.path());
-    {
-        Database maker;
-        maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
-        Schema::create(maker);
-    }
-    QElapsedTimer open;
-    open.start();
-    app.ensureOpen();
-    out << "database opened (key derivation) in " << open.elapsed() << " ms" << Qt::endl;
-    db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
-    app.settingId = db.lastInsertId();
-    db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Bench', 1)");
-    SettingsStore settings(app);
-    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-        settings.setSetting(w->settingsTable(), w->casinoSetting(), QStringLiteral("1"));
-        settings.setSetting(w->settingsTable(), w->amountSetting(), QStringLiteral("10"));
-        settings.setSetting(w->settingsTable(), w->checkBox(CategoryId::BlackRed), QStringLiteral("1"));
-    }
+    bench::BenchDatabase bench(p.value("dir"), QStringLiteral("10"));
+    AppContext& app = bench.app;
+    out << "database opened (key derivation) in " << bench.openMs << " ms" << Qt::endl;
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
         benchWheel(app, *w, sizes, ops);
     out << "peak memory " << peakKb() / 1024.0 << " MB; database file "

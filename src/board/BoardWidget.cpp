@@ -284,6 +284,7 @@ void BoardWidget::playPocket(const QString& cellName)
     keepFirst(drawn, showAdvice());
     m_grid->hoverCells(QStringLiteral("none"));
     finish(drawn);
+    emit historyChanged();
 }
 
 void BoardWidget::undoSpin()
@@ -302,6 +303,7 @@ void BoardWidget::undoSpin()
     Status outcome = undone.status;
     keepFirst(outcome, drawFor(*casino));
     finish(outcome);
+    emit historyChanged();
 }
 
 void BoardWidget::restakeAdvice()
@@ -314,6 +316,7 @@ void BoardWidget::restakeAdvice()
     Status outcome = m_engine.restakeAdvice().status;
     keepFirst(outcome, showAdvice());
     finish(outcome);
+    emit historyChanged();
 }
 
 void BoardWidget::casinoChosen(int index)
@@ -339,6 +342,7 @@ void BoardWidget::casinoChosen(int index)
     if (!casino)
         return;
     finish(drawFor(*casino));
+    emit historyChanged();
 }
 
 void BoardWidget::categoryToggled(CategoryId category)

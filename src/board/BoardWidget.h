@@ -59,6 +59,11 @@ public:
     // The cell state list ("pbR17:OFF" ...), in the wheel's cell order.
     QStringList cellStates() const;
 
+signals:
+    // A spin, an undo, a re-stake or another casino changed what the
+    // wheel's history holds for the player.
+    void historyChanged();
+
 private:
     void buildCategoryFrames();
     void buildZeroZeroFrame();

@@ -1,6 +1,7 @@
 #include "cli/CasinosCommand.h"
 #include "cli/Command.h"
 #include "cli/SpinCountCommand.h"
+#include "cli/StatsCommand.h"
 
 namespace spinledger::cli {
 
@@ -9,6 +10,7 @@ const QList<Command>& commands()
     static const QList<Command> all{
         casinosCommand(),
         spinCountCommand(),
+        statsCommand(),
     };
     return all;
 }

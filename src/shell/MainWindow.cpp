@@ -8,6 +8,7 @@
 #include "shell/SidePanelAnimation.h"
 #include "shell/StatusLine.h"
 #include "shell/VendorLinks.h"
+#include "statsview/StatisticsTab.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
 
@@ -18,6 +19,7 @@
 #endif
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -110,6 +112,22 @@ void MainWindow::buildTabs()
     m_casinos->setGeometry(16, 16, 320, 320);
     m_casinos->setBoards({m_boardR, m_boardM});
     m_tabs->addTab(settings, QStringLiteral("Settings"));
+
+    m_statistics = new StatisticsTab(m_app, *this);
+    for (BoardWidget* b : {m_boardR, m_boardM}) {
+        m_statistics->setCasinoModel(b->wheel(), b->casinoCombo()->model());
+        connect(b, &BoardWidget::historyChanged, m_statistics, &StatisticsTab::refresh);
+    }
+    connect(m_statistics, &StatisticsTab::casinoChosen, this,
+            [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->selectCasino(casino); });
+    m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
+    // The statistics open on the wheel last played.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        for (BoardWidget* b : {m_boardR, m_boardM}) {
+            if (m_tabs->widget(index) == b)
+                m_statistics->setWheel(b->wheel());
+        }
+    });
 
     // The boards need their whole page; the tab control never gets smaller
     // than its design size.

@@ -17,14 +17,15 @@ class BoardWidget;
 class CasinoPanel;
 class SidePanelAnimation;
 class SpinEngines;
+class StatisticsTab;
 class StatusLine;
 class UpdateChecker;
 class UpdatePlatform;
 class Wheel;
 
-// The main window (Form1): the boards of both wheels and the Settings tab in
-// SSTab1, the menu, the side panel with the application's information and
-// the status bar that every operation reports to.
+// The main window (Form1): the boards of both wheels, the Settings and the
+// Statistics tab in SSTab1, the menu, the side panel with the application's
+// information and the status bar that every operation reports to.
 class MainWindow : public QMainWindow, public StatusSink
 {
     Q_OBJECT
@@ -49,6 +50,7 @@ public:
 
     BoardWidget* board(const Wheel& wheel) const;
     CasinoPanel* casinoPanel() const { return m_casinos; }
+    StatisticsTab* statistics() const { return m_statistics; }
     SidePanelAnimation* sidePanel() const { return m_sidePanel; }
 
     void setUrlOpener(UrlOpenFn open) { m_openUrl = std::move(open); }
@@ -83,6 +85,7 @@ private:
     BoardWidget* m_boardR = nullptr;
     BoardWidget* m_boardM = nullptr;
     CasinoPanel* m_casinos = nullptr;
+    StatisticsTab* m_statistics = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
     UrlOpenFn m_openUrl;
     UpdatePlatform* m_updatePlatform = nullptr;

@@ -129,6 +129,12 @@ QString Statement::text(int col) const
     }
 }
 
+QByteArrayView Statement::bytes(int col) const
+{
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col));
+    return data ? QByteArrayView(data, sqlite3_column_bytes(m_stmt, col)) : QByteArrayView();
+}
+
 QVariant Statement::value(int col) const
 {
     switch (sqlite3_column_type(m_stmt, col)) {

@@ -111,6 +111,45 @@ std::vector<std::string> Schema::statements()
         "CREATE INDEX IF NOT EXISTS ix_casino_owner ON ka_app_casino (ka_app_setting_id, ka_app_casino_id)");
     wheelTables(Wheel::r(), out);
     wheelTables(Wheel::m(), out);
+    for (std::string& sql : statisticsStatements())
+        out.push_back(std::move(sql));
+    return out;
+}
+
+std::string Schema::statisticsSettingsTable()
+{
+    // Table maximum and bankroll are amounts (NULL: not typed; a NULL
+    // bankroll sets no limit), the series count a whole number.
+    return "CREATE TABLE IF NOT EXISTS ka_app_stats_setting (ka_app_setting_id INTEGER NOT NULL, "
+           "ka_app_stats_wheel TEXT NOT NULL, ka_app_stats_table_max REAL, ka_app_stats_bankroll REAL, "
+           "ka_app_stats_series INTEGER, PRIMARY KEY (ka_app_setting_id, ka_app_stats_wheel))";
+}
+
+std::vector<std::string> Schema::statisticsStatements()
+{
+    std::vector<std::string> out{statisticsSettingsTable()};
+    // The statistics read a casino's whole history from these indexes alone,
+    // which hold a fraction of the rows' pages: pockets, judgements in the
+    // order of play, and the stakes of every advice.
+    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+        const std::string l = s(w->lower());
+        const std::string cmb = s(w->casinoSetting());
+        const std::string byCasino = " (ka_app_setting_id, " + cmb + ", ";
+        out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_stats_pocket ON " + s(w->spinTable()) +
+                      byCasino + s(w->spinColumn(CategoryId::Numbers)) + ")");
+        std::string verdicts, stakes;
+        for (const Category& c : w->categories()) {
+            verdicts += ", " + s(w->winColumn(c.id));
+            if (c.hasStake())
+                stakes += ", " + s(w->coinsColumn(c.id));
+        }
+        const std::string win = s(w->winTable());
+        const std::string adv = s(w->adviseTable());
+        out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_stats_judged ON " + win + byCasino + win +
+                      "_now, " + win + "_id, " + adv + "_id" + verdicts + ")");
+        out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_stats_stake ON " + adv + byCasino + adv +
+                      "_id" + stakes + ")");
+    }
     return out;
 }
 

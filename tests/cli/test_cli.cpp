@@ -3,6 +3,7 @@
 // real program's exit codes.
 #include "TestDb.h"
 #include "cli/Cli.h"
+#include "engine/SpinEngine.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,7 +55,18 @@ class TestCli : public QObject
                 .run();
     }
 
+    QByteArray fileBytes(TestDb& t)
+    {
+        QFile f(t.app->connString);
+        f.open(QIODevice::ReadOnly);
+        QFile wal(t.app->connString + QStringLiteral("-wal"));
+        wal.open(QIODevice::ReadOnly);
+        return f.readAll() + wal.readAll();
+    }
+
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -67,6 +79,21 @@ private slots:
             << QStringList{"casinos", "--db", "/nonexistent/x.mdb"} << "cannot open";
         QTest::newRow("spin count, missing file")
             << QStringList{"spin-count", "--db", "/nonexistent/x.mdb"} << "cannot open";
+        QTest::newRow("stats: wheel letter")
+            << QStringList{"stats", "--wheel", "X", "--casino", "1"} << "unknown wheel 'X'";
+        QTest::newRow("stats: no wheel")
+            << QStringList{"stats", "--casino", "1"} << "--wheel R|M is required";
+        QTest::newRow("stats: missing casino")
+            << QStringList{"stats", "--wheel", "R", "--casino", "Nowhere"} << "no casino 'Nowhere'";
+        QTest::newRow("stats: table maximum")
+            << QStringList{"stats", "--wheel", "M", "--casino", "1", "--table-max", "-5"}
+            << "--table-max needs a positive amount";
+        QTest::newRow("stats: series")
+            << QStringList{"stats", "--wheel", "M", "--casino", "1", "--series", "x"}
+            << "--series needs a whole number";
+        QTest::newRow("stats: not a database")
+            << QStringList{"stats", "--wheel", "R", "--casino", "1", "--db", SPINLEDGER_CLI_PROGRAM}
+            << "cannot open";
     }
     void refusals()
     {
@@ -131,6 +158,57 @@ private slots:
         const Run r = run(t, {"spin-count"});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QStringLiteral("5\n"));
+    }
+
+    void statsAsTextAndJson()
+    {
+        // Six spins through the engine (ties drawn as scripted), while the
+        // test keeps its own connection open as the window would.
+        TestDb t;
+        SpinEngine engine(*t.app, Wheel::r());
+        for (const char* pocket : {"17", "5", "0", "32", "17", "8"})
+            QVERIFY(engine.play(QString::fromLatin1(pocket)).status.ok);
+        const QByteArray before = fileBytes(t);
+
+        const Run text = run(t, {"stats", "--wheel", "r", "--casino", "Demo Casino"});
+        QCOMPARE(text.code, 0);
+        QVERIFY(text.err.isEmpty());
+        QVERIFY2(text.out.startsWith(
+                     QStringLiteral("Demo Casino (id 1), 38-pocket wheel: 6 spins, 5 judged advices, "
+                                    "37 pockets in play (00 switched off)\n")),
+                 qPrintable(text.out));
+        for (const char* line : {"Does the advice beat chance?", "  Black/Red ", "not enough judged spins",
+                                 "  chi-square: needs at least 185 spins (6 so far)",
+                                 "Type the table maximum to see what doubling risks."})
+            QVERIFY2(text.out.contains(QString::fromUtf8(line)), line);
+
+        // Base 10, maximum 500: 10 to 320 fit, 6 bets; a bust loses 630.
+        const Run json = run(t, {"stats", "--wheel", "R", "--casino", "1", "--json", "--table-max", "500"});
+        QCOMPARE(json.code, 0);
+        const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(o["wheel"].toString(), QStringLiteral("R"));
+        QCOMPARE(o["casino"].toObject()["name"].toString(), QStringLiteral("Demo Casino"));
+        QCOMPARE(o["pockets"].toInt(), 37);
+        QCOMPARE(o["spins"].toInt(), 6);
+        QCOMPARE(o["judged"].toInt(), 5);
+        const QJsonObject colour = o["scorecard"].toArray()[1].toObject();
+        QCOMPARE(colour["category"].toString(), QStringLiteral("blackred"));
+        QCOMPARE(colour["judged"].toInt(), 5);
+        QCOMPARE(colour["chance"].toDouble(), 18.0 / 37);
+        QCOMPARE(colour["verdict"].toString(), QStringLiteral("not-enough"));
+        const QJsonObject bias = o["bias"].toObject();
+        QCOMPARE(bias["needed"].toInt(), 185);
+        QVERIFY(bias["chiSquare"].isNull());
+        QCOMPARE(bias["counts"].toArray().size(), 37);
+        QCOMPARE(o["money"].toArray().size(), 5);
+        const QJsonObject doubling = o["doubling"].toObject();
+        QCOMPARE(doubling["state"].toString(), QStringLiteral("ready"));
+        QCOMPARE(doubling["tableMax"].toDouble(), 500.0);
+        QVERIFY(doubling["bankroll"].isNull());
+        QCOMPARE(doubling["categories"].toArray()[0].toObject()["bets"].toInt(), 6);
+        QCOMPARE(doubling["categories"].toArray()[0].toObject()["bustLoss"].toDouble(), 630.0);
+        // Nothing was written.
+        QCOMPARE(fileBytes(t), before);
     }
 
     void installationOfAnotherMachine()

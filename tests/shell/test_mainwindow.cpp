@@ -62,10 +62,11 @@ private slots:
         QVERIFY(w()->height() >= 497);
         QCOMPARE(w()->windowTitle(), QStringLiteral("Spinledger - Roulette Ledger"));
         auto* tabs = w()->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->count(), 4);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Roulette"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Miniroulette"));
         QCOMPARE(tabs->tabText(2), QStringLiteral("Settings"));
+        QCOMPARE(tabs->tabText(3), QStringLiteral("Statistics"));
         QCOMPARE(w()->findChild<QLabel*>(QStringLiteral("Label18"))->text(), QStringLiteral("v1.1.0"));
         // The side panel lies beyond the closed width.
         QVERIFY(w()->findChild<QWidget*>(QStringLiteral("Frame19"))->x() >= ClosedWidth);

@@ -1,0 +1,113 @@
+// Time to compute every statistic of one casino, on a reader beside the
+// window as the statistics tab and the command line use it, at growing
+// histories. Targets: at most 150 ms at 100k spins and 1.5 s at 1M. Prints
+// its figures and, at the last size, the statistics themselves.
+//
+//   stats_bench [--sizes 100000,1000000] [--runs 5] [--wheel R|M] [--dir PATH]
+#include "HistoryWriter.h"
+#include "engine/SpinEngine.h"
+#include "stats/CasinoStatistics.h"
+#include "stats/FiguresText.h"
+#include "stats/StatsSettings.h"
+#include "store/AppContext.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <algorithm>
+#include <ctime>
+#include <random>
+
+using namespace spinledger;
+
+namespace {
+
+QTextStream out(stdout);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication qapp(argc, argv);
+    QCommandLineParser p;
+    p.addOption({"sizes", "history sizes", "list", "100000,1000000"});
+    p.addOption({"runs", "measured computations per size", "n", "5"});
+    p.addOption({"wheel", "R or M", "letter", "R"});
+    p.addOption({"dir", "folder for the database (default: a temporary folder)", "path"});
+    p.addHelpOption();
+    p.process(qapp);
+    QList<qint64> sizes;
+    for (const QString& s : p.value("sizes").split(u','))
+        sizes << s.toLongLong();
+    const int runs = std::max(1, p.value("runs").toInt());
+    const Wheel* wheel = Wheel::byLetter(p.value("wheel").toUpper().front());
+    if (!wheel) {
+        out << "unknown wheel" << Qt::endl;
+        return 2;
+    }
+
+    bench::BenchDatabase bench(p.value("dir"), QStringLiteral("5"));
+    AppContext& app = bench.app;
+    Database& db = bench.db;
+    stats::DoublingInputs limits;
+    limits.tableMax = 500;
+    stats::StatsSettings::save(db, app.settingId, *wheel, limits);
+
+    SpinEngine engine(app, *wheel);
+    std::mt19937 rng(42);
+    qint64 have = 0;
+    stats::Figures last;
+    for (qint64 size : sizes) {
+        QElapsedTimer t;
+        t.start();
+        bench::appendHistory(app, *wheel, 1, have, size, rng);
+        bench::rebuildTallies(app, *wheel, 1);
+        have = size;
+        const double genSec = t.elapsed() / 1000.0;
+
+        // The window checkpoints its log as it plays; a history written in
+        // one go leaves a long one.
+        db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+
+        // A reader as the tab keeps it open. Before each computation a spin
+        // is played on the window's connection, which empties the reader's
+        // page cache: every run reads the history afresh, as after a spin.
+        t.restart();
+        Database reader;
+        reader.open(app.connString, AppContext::DatabasePassword, Database::Mode::ReadOnly);
+        const double openMs = t.nsecsElapsed() / 1e6;
+        // Processor time beside the wall clock: on a busy machine the wall
+        // clock also counts the time other processes held the processor.
+        std::vector<double> ms, cpu;
+        for (int i = 0; i < runs; ++i) {
+            engine.play(wheel->label(int(rng() % unsigned(wheel->pocketCount()))));
+            ++have;
+            const std::clock_t c = std::clock();
+            t.restart();
+            last = stats::CasinoStatistics::compute(reader, *wheel, app.settingId, 1);
+            ms.push_back(t.nsecsElapsed() / 1e6);
+            cpu.push_back(double(std::clock() - c) * 1000.0 / CLOCKS_PER_SEC);
+        }
+        const double first = ms.front();
+        std::sort(ms.begin(), ms.end());
+        std::sort(cpu.begin(), cpu.end());
+        out << QStringLiteral("%1 wheel %2 spins: all figures after a spin: first %3 ms, median %4 ms, worst "
+                              "%5 ms of %6, "
+                              "median processor time %9 ms (reader opened in %7 ms; history written in %8 s)")
+                   .arg(wheel->letter())
+                   .arg(last.spins, 8)
+                   .arg(first, 0, 'f', 1)
+                   .arg(ms[ms.size() / 2], 0, 'f', 1)
+                   .arg(ms.back(), 0, 'f', 1)
+                   .arg(runs)
+                   .arg(openMs, 0, 'f', 0)
+                   .arg(genSec, 0, 'f', 1)
+                   .arg(cpu[cpu.size() / 2], 0, 'f', 1)
+            << Qt::endl;
+    }
+    last.casinoName = QStringLiteral("Bench");
+    out << Qt::endl << stats::FiguresText::toText(last, QLocale::c());
+    return 0;
+}

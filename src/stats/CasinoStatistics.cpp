@@ -1,0 +1,234 @@
+#include "stats/CasinoStatistics.h"
+
+#include "stats/Doubling.h"
+#include "stats/MoneyTrack.h"
+#include "stats/Odds.h"
+#include "stats/PocketBias.h"
+#include "stats/Scorecard.h"
+#include "store/Database.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace spinledger::stats::CasinoStatistics {
+
+namespace {
+
+// Rows between two questions to stop().
+constexpr int StopEvery = 4096;
+
+// The three reads, each served by an index that holds just its columns.
+struct Queries
+{
+    std::string pockets;  // label, spins
+    std::string judged;   // advice judged, the verdicts in category order
+    std::string stakes;   // advice id, then the stakes of the categories with one, by id
+    std::string stakesOf; // the same for one advice
+};
+
+Queries compose(const Wheel& w)
+{
+    const QString byCasino =
+        QStringLiteral(" WHERE ka_app_setting_id = ?1 AND %1 = ?2").arg(w.casinoSetting());
+    const QString numbers = w.spinColumn(CategoryId::Numbers);
+    const QString adviseId = w.adviseTable() + QStringLiteral("_id");
+    // Stakes come back as -1 where none was stored: one call per column.
+    QStringList verdicts, stakes;
+    for (const Category& c : w.categories()) {
+        verdicts << w.winColumn(c.id);
+        if (c.hasStake())
+            stakes << QStringLiteral("ifnull(%1, -1)").arg(w.coinsColumn(c.id));
+    }
+    Queries q;
+    q.pockets = (QStringLiteral("SELECT %1, count(*) FROM %2").arg(numbers, w.spinTable()) + byCasino +
+                 QStringLiteral(" GROUP BY %1").arg(numbers))
+                    .toStdString();
+    q.judged = (QStringLiteral("SELECT %1, %2 FROM %3").arg(adviseId, verdicts.join(u','), w.winTable()) +
+                byCasino + QStringLiteral(" ORDER BY %1_now, %1_id").arg(w.winTable()))
+                   .toStdString();
+    const QString stakeColumns =
+        QStringLiteral("SELECT %1, %2 FROM %3").arg(adviseId, stakes.join(u','), w.adviseTable());
+    q.stakes = (stakeColumns + byCasino + QStringLiteral(" ORDER BY ") + adviseId).toStdString();
+    q.stakesOf = (stakeColumns + QStringLiteral(" WHERE %1 = ?1").arg(adviseId)).toStdString();
+    return q;
+}
+
+const Queries& queriesOf(const Wheel& w)
+{
+    static const Queries r = compose(Wheel::r());
+    static const Queries m = compose(Wheel::m());
+    return w.letter() == u'R' ? r : m;
+}
+
+// One read snapshot for all passes, unless the caller already holds one.
+class Snapshot
+{
+public:
+    explicit Snapshot(Database& db) : m_db(db), m_own(!db.inTransaction())
+    {
+        if (m_own)
+            m_db.exec("BEGIN");
+    }
+    ~Snapshot()
+    {
+        if (!m_own)
+            return;
+        try {
+            m_db.exec("COMMIT");
+        } catch (const DbError&) {
+            // Nothing was written; ending the read cannot lose anything.
+        }
+    }
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+
+private:
+    Database& m_db;
+    bool m_own;
+};
+
+std::vector<qint64> pocketCounts(Database& db, const StatsRequest& r, qint64& spins)
+{
+    const Wheel& w = *r.wheel;
+    std::vector<qint64> counts(size_t(w.pocketCount()), 0);
+    Statement q = db.prepare(queriesOf(w).pockets);
+    q.bind(1, r.settingId).bind(2, r.casino);
+    while (q.next()) {
+        const qint64 n = q.integer(1);
+        spins += n;
+        const int pocket = w.pocketIndex(q.text(0).trimmed());
+        if (pocket >= 0)
+            counts[size_t(pocket)] += n;
+    }
+    return counts;
+}
+
+// 'Y' or 'N' as the engine writes them, 0 for anything else.
+char verdictOf(QByteArrayView stored)
+{
+    return stored.size() == 1 && (stored[0] == 'Y' || stored[0] == 'N') ? stored[0] : 0;
+}
+
+// The stakes of the advice rows of a casino, met in ascending id while the
+// judgements go by in the order of play, which judges them in the same order.
+// An advice out of that order is looked up on its own.
+class StakeCursor
+{
+public:
+    StakeCursor(Database& db, const Wheel& w, const StatsRequest& r)
+        : m_db(db), m_queries(queriesOf(w)), m_scan(db.prepare(m_queries.stakes))
+    {
+        m_scan.bind(1, r.settingId).bind(2, r.casino);
+        step();
+    }
+
+    // The stakes of the advice (negative where none is stored); false when
+    // the advice does not exist.
+    bool find(qint64 advice, std::vector<double>& stakes)
+    {
+        while (m_id > 0 && m_id < advice)
+            step();
+        if (m_id == advice)
+            return read(m_scan, stakes);
+        Statement one = m_db.prepare(m_queries.stakesOf);
+        one.bind(1, advice);
+        return one.next() && read(one, stakes);
+    }
+
+private:
+    void step() { m_id = m_scan.next() ? m_scan.integer(0) : 0; }
+
+    static bool read(const Statement& q, std::vector<double>& stakes)
+    {
+        for (size_t i = 0; i < stakes.size(); ++i)
+            stakes[i] = q.real(int(i) + 1);
+        return true;
+    }
+
+    Database& m_db;
+    const Queries& m_queries;
+    Statement m_scan;
+    qint64 m_id = 0; // advice under the scan, 0 past the last
+};
+
+} // namespace
+
+std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn& stop)
+{
+    const Wheel& w = *r.wheel;
+    Figures f;
+    f.wheel = w.letter();
+    f.settingId = r.settingId;
+    f.casino = r.casino;
+    f.zeroZero = r.zeroZero;
+    f.pockets = Odds::pocketsInPlay(w, r.zeroZero);
+    f.doublingInputs = r.doubling;
+
+    // Per category in the wheel's order: its index, and its money track (-1
+    // for Numbers, which has no stake).
+    std::vector<int> categories, moneyOf;
+    std::vector<MoneyTrack> money;
+    for (const Category& c : w.categories()) {
+        categories.push_back(idx(c.id));
+        moneyOf.push_back(c.hasStake() ? int(money.size()) : -1);
+        if (c.hasStake())
+            money.emplace_back(c.id, Odds::of(w, c.id).payout, r.played[idx(c.id)]);
+    }
+    PerCategory<std::pair<qint64, qint64>> judgedAndHits{};
+
+    {
+        Snapshot snapshot(db);
+        const std::vector<qint64> counts = pocketCounts(db, r, f.spins);
+        f.bias = PocketBias::of(w, r.zeroZero, counts);
+
+        StakeCursor stakeCursor(db, w, r);
+        std::vector<double> stakes(money.size());
+        Statement q = db.prepare(queriesOf(w).judged);
+        q.bind(1, r.settingId).bind(2, r.casino);
+        qint64 spin = 0;
+        while (q.next()) {
+            // Every spin writes one judgement, so its place is the spin's number.
+            ++spin;
+            if (stop && spin % StopEvery == 0 && stop())
+                return std::nullopt;
+            // The first spin of a casino had no advice before it to judge.
+            const qint64 advice = q.integer(0);
+            if (advice <= 0 || !stakeCursor.find(advice, stakes))
+                continue;
+            ++f.judged;
+            for (size_t i = 0; i < categories.size(); ++i) {
+                const char v = verdictOf(q.bytes(int(i) + 1));
+                if (v == 0)
+                    continue;
+                ++judgedAndHits[categories[i]].first;
+                if (v == 'Y')
+                    ++judgedAndHits[categories[i]].second;
+                if (moneyOf[i] >= 0 && stakes[size_t(moneyOf[i])] >= 0)
+                    money[size_t(moneyOf[i])].add(spin, v == 'Y', stakes[size_t(moneyOf[i])]);
+            }
+        }
+    }
+
+    f.scorecard = Scorecard::rows(w, f.pockets, judgedAndHits);
+    f.doublingState = Doubling::state(r.doubling);
+    for (const MoneyTrack& t : money) {
+        f.money.push_back(t.row());
+        if (f.doublingState != DoublingState::Ready)
+            continue;
+        const MoneyRow& m = f.money.back();
+        DoublingRow d = Doubling::risk(Odds::of(w, m.category), f.pockets, r.doubling);
+        d.category = m.category;
+        d.longestLosingRun = m.longestLosingRun;
+        d.stakeNeeded = r.doubling.base * std::exp2(m.longestLosingRun);
+        f.doubling.push_back(d);
+    }
+    return f;
+}
+
+Figures compute(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino)
+{
+    return *compute(db, StatsSettings::request(db, settingId, wheel, casino));
+}
+
+} // namespace spinledger::stats::CasinoStatistics

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "stats/Figures.h"
+#include "stats/Odds.h"
+
+namespace spinledger::stats {
+
+// What a doubling series risks: bet the base, double after each loss, stop at
+// the first win or when the next stake would break the table maximum or the
+// bankroll.
+namespace Doubling {
+
+DoublingState state(const DoublingInputs& inputs);
+// k: the most bets of one series, base * 2^(k-1) <= maximum and
+// base * (2^k - 1) <= bankroll.
+int bets(const DoublingInputs& inputs);
+// The risk of one category; the history part (longest run) is left at 0.
+DoublingRow risk(const BetOdds& odds, int pocketsInPlay, const DoublingInputs& inputs);
+
+} // namespace Doubling
+
+} // namespace spinledger::stats

@@ -1,0 +1,142 @@
+#include "stats/FigureFormat.h"
+
+#include <cmath>
+
+namespace spinledger::stats::FigureFormat {
+
+QString wheelName(QChar wheel)
+{
+    return wheel == u'M' ? QStringLiteral("mini wheel") : QStringLiteral("38-pocket wheel");
+}
+
+QString caption(QChar wheel, CategoryId category)
+{
+    const Wheel* w = Wheel::byLetter(wheel);
+    const Category* c = w ? w->category(category) : nullptr;
+    return c ? c->caption : QString();
+}
+
+QString pocketsInPlay(const Figures& f)
+{
+    return QStringLiteral("%1 pockets in play (00 %2)")
+        .arg(f.pockets)
+        .arg(f.zeroZero ? QStringLiteral("enabled") : QStringLiteral("switched off"));
+}
+
+QString verdictText(const ScoreRow& row, const QLocale& locale)
+{
+    switch (row.verdict) {
+    case Verdict::NotEnough:
+        return QStringLiteral("not enough judged spins");
+    case Verdict::NoEvidence:
+        return QStringLiteral("no evidence that the advice beats chance");
+    case Verdict::BeatsChanceBelow:
+        return QStringLiteral("beats chance (%1) — still below break-even").arg(pIs(row.holmP, locale));
+    case Verdict::BeatsChanceAbove:
+        return QStringLiteral("beats chance (%1) — and above break-even").arg(pIs(row.holmP, locale));
+    }
+    return {};
+}
+
+QString testNeeds(const Bias& bias)
+{
+    return QStringLiteral("needs at least %1 spins").arg(bias.needed);
+}
+
+QString doublingState(DoublingState state)
+{
+    switch (state) {
+    case DoublingState::Ready:
+        return {};
+    case DoublingState::NoBase:
+        return QStringLiteral("Type your stake amount on the wheel's board: doubling starts from it.");
+    case DoublingState::NoTableMax:
+        return QStringLiteral("Type the table maximum to see what doubling risks.");
+    case DoublingState::NoRoom:
+        return QStringLiteral("The stake amount is above the table maximum or the bankroll: no series fits.");
+    }
+    return {};
+}
+
+QString number(double value, const QLocale& locale, int decimals)
+{
+    return locale.toString(value, 'f', decimals);
+}
+
+QString percent(double share, const QLocale& locale, int decimals)
+{
+    return number(share * 100, locale, decimals) + locale.percent();
+}
+
+QString amount(double value, const QLocale& locale)
+{
+    const bool whole = std::abs(value - std::round(value)) < 0.005;
+    return number(whole ? std::round(value) : value, locale, whole ? 0 : 2);
+}
+
+// Below this a p-value is past what a double tells apart from 0.
+constexpr double TinyP = 1e-300;
+
+QString pValue(double p, const QLocale& locale)
+{
+    return p < TinyP ? QStringLiteral("< ") + locale.toString(TinyP, 'g', 1) : locale.toString(p, 'g', 2);
+}
+
+QString pIs(double p, const QLocale& locale)
+{
+    const QString v = pValue(p, locale);
+    return QStringLiteral("p ") + (v.startsWith(u'<') ? v : QStringLiteral("= ") + v);
+}
+
+QString count(qint64 value, const QLocale& locale)
+{
+    return locale.toString(value);
+}
+
+QString oneIn(double chance, const QLocale& locale)
+{
+    if (chance >= 1)
+        return QStringLiteral("every time");
+    if (chance <= 0)
+        return QStringLiteral("never");
+    return QStringLiteral("1 in %1").arg(number(std::round(1 / chance), locale, 0));
+}
+
+QStringList scoreCells(QChar wheel, const ScoreRow& r, const QLocale& l)
+{
+    const bool any = r.judged > 0;
+    const QString none = QStringLiteral("–");
+    return {caption(wheel, r.category),
+            count(r.judged, l),
+            count(r.hits, l),
+            any ? percent(r.hitRate, l) : none,
+            any ? percent(r.interval.low, l) + QStringLiteral(" – ") + percent(r.interval.high, l) : none,
+            percent(r.chance, l),
+            percent(r.breakEven, l),
+            any ? pValue(r.holmP, l) : none};
+}
+
+QStringList moneyCells(QChar wheel, const MoneyRow& m, const QLocale& l)
+{
+    return {caption(wheel, m.category),
+            m.played ? QStringLiteral("yes") : QStringLiteral("no"),
+            count(m.bets, l),
+            count(m.wins, l),
+            amount(m.result, l),
+            amount(m.largestStake, l),
+            count(m.longestLosingRun, l)};
+}
+
+QStringList doublingCells(QChar wheel, const DoublingRow& d, const QLocale& l)
+{
+    return {caption(wheel, d.category),
+            count(d.bets, l),
+            percent(d.bustChance, l, 2) + QStringLiteral(" (") + oneIn(d.bustChance, l) + u')',
+            amount(d.bustLoss, l),
+            amount(d.expected, l),
+            percent(d.anyBust, l),
+            count(d.longestLosingRun, l),
+            amount(d.stakeNeeded, l)};
+}
+
+} // namespace spinledger::stats::FigureFormat

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "stats/Distributions.h"
+#include "wheel/Wheel.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace spinledger::stats {
+
+// The figures of one casino on one wheel, as plain values that the tab, the
+// command line and any other report print in their own way.
+
+enum class Verdict
+{
+    NotEnough,        // fewer than MinJudged judged advices
+    NoEvidence,       // the corrected p-value is 0.05 or more
+    BeatsChanceBelow, // beats chance; the hit rate is not shown above break-even
+    BeatsChanceAbove, // beats chance and the whole interval lies above break-even
+};
+
+struct ScoreRow
+{
+    CategoryId category = CategoryId::Numbers;
+    qint64 judged = 0;  // n: judged advices of the casino
+    qint64 hits = 0;    // k: of them won
+    double hitRate = 0; // k / n (0 while n = 0)
+    Interval interval;  // Wilson 95 % interval of the hit rate
+    double chance = 0;  // p0: what a blind bet on the category wins
+    int payout = 0;     // payout : 1
+    double breakEven = 0;
+    double pValue = 1; // P(X >= k | n, p0)
+    double holmP = 1;  // after Holm's correction over the categories shown
+    Verdict verdict = Verdict::NotEnough;
+};
+
+struct PocketCount
+{
+    QString label;  // "00", "0", "17"
+    QString colour; // "R", "B", "G"
+    qint64 count = 0;
+};
+
+struct PocketExtreme
+{
+    QString label;
+    qint64 count = 0;
+    double z = 0;         // standard deviations from the expected count
+    double p = 1;         // chance of a count this far out for one given pocket
+    double corrected = 1; // Šidák: for the most extreme of all pockets in play
+};
+
+struct Bias
+{
+    int pockets = 0;                 // P
+    qint64 spins = 0;                // spins on pockets in play
+    qint64 leftOut = 0;              // spins on 00 recorded while it is switched off now
+    std::vector<PocketCount> counts; // pockets in play, table order
+    double expected = 0;             // n / P
+    Interval band;                   // 95 % band of one pocket's count
+    qint64 needed = 0;               // 5 * P: spins before the test is made
+    bool tested = false;             // spins >= needed
+    double chiSquare = 0;
+    int degreesOfFreedom = 0;
+    double pValue = 1;
+    PocketExtreme hottest;
+    PocketExtreme coldest;
+};
+
+struct MoneyPoint
+{
+    qint64 spin = 0;  // spin number in the casino's history, from 1
+    double total = 0; // cumulative result after it
+};
+
+struct MoneyRow
+{
+    CategoryId category = CategoryId::BlackRed;
+    bool played = false; // ticked "Play" on the board now
+    qint64 bets = 0;
+    qint64 wins = 0;
+    double result = 0;
+    double largestStake = 0;
+    int longestLosingRun = 0;
+    std::vector<MoneyPoint> line; // thinned for drawing; first and last point exact
+};
+
+// The inputs of the doubling box.
+struct DoublingInputs
+{
+    double base = 0;                // the wheel's stake amount
+    std::optional<double> tableMax; // none until the player types one
+    std::optional<double> bankroll; // none: only the table maximum limits
+    int series = 100;               // N
+};
+
+enum class DoublingState
+{
+    Ready,
+    NoBase,     // the wheel's amount is 0
+    NoTableMax, // no table maximum typed yet
+    NoRoom,     // the base stake is above the table maximum or the bankroll
+};
+
+struct DoublingRow
+{
+    CategoryId category = CategoryId::BlackRed;
+    int bets = 0;             // k
+    double bustChance = 0;    // q^k
+    double bustLoss = 0;      // base * (2^k - 1)
+    double expected = 0;      // expected result of one series
+    double anyBust = 0;       // 1 - (1 - q^k)^N
+    int longestLosingRun = 0; // in this casino's history
+    double stakeNeeded = 0;   // base * 2^run: the bet that would have ended the run
+};
+
+struct Figures
+{
+    QChar wheel;
+    qint64 settingId = 0;
+    qint64 casino = 0;
+    QString casinoName; // left to the caller, which knows the casino list
+    bool zeroZero = false;
+    int pockets = 0; // P
+    qint64 spins = 0;
+    qint64 judged = 0;
+    std::vector<ScoreRow> scorecard; // every category of the wheel
+    Bias bias;
+    std::vector<MoneyRow> money; // every category with a stake
+    DoublingInputs doublingInputs;
+    DoublingState doublingState = DoublingState::NoTableMax;
+    std::vector<DoublingRow> doubling; // every category with a stake, when Ready
+
+    bool empty() const { return spins == 0; }
+};
+
+} // namespace spinledger::stats

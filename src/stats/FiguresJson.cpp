@@ -1,0 +1,150 @@
+#include "stats/FiguresJson.h"
+
+#include "stats/FigureFormat.h"
+
+#include <QJsonArray>
+
+namespace spinledger::stats::FiguresJson {
+
+namespace {
+
+QString key(QChar wheel, CategoryId c)
+{
+    const Wheel* w = Wheel::byLetter(wheel);
+    return w && w->category(c) ? w->category(c)->key : QString();
+}
+
+// Keys in the order of the enums.
+const char* const kVerdictKeys[] = {"not-enough", "no-evidence", "beats-chance-below-break-even",
+                                    "beats-chance-above-break-even"};
+const char* const kStateKeys[] = {"ready", "no-base", "no-table-max", "no-room"};
+
+QJsonValue orNull(bool present, double value)
+{
+    return present ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue optional(const std::optional<double>& v)
+{
+    return v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonArray scorecard(const Figures& f)
+{
+    QJsonArray rows;
+    for (const ScoreRow& r : f.scorecard) {
+        const bool any = r.judged > 0;
+        rows.append(QJsonObject{
+            {QStringLiteral("category"), key(f.wheel, r.category)},
+            {QStringLiteral("caption"), FigureFormat::caption(f.wheel, r.category)},
+            {QStringLiteral("judged"), r.judged},
+            {QStringLiteral("hits"), r.hits},
+            {QStringLiteral("hitRate"), orNull(any, r.hitRate)},
+            {QStringLiteral("wilsonLow"), orNull(any, r.interval.low)},
+            {QStringLiteral("wilsonHigh"), orNull(any, r.interval.high)},
+            {QStringLiteral("chance"), r.chance},
+            {QStringLiteral("payout"), r.payout},
+            {QStringLiteral("breakEven"), r.breakEven},
+            {QStringLiteral("pValue"), orNull(any, r.pValue)},
+            {QStringLiteral("holmP"), orNull(any, r.holmP)},
+            {QStringLiteral("verdict"), QString::fromLatin1(kVerdictKeys[int(r.verdict)])},
+            {QStringLiteral("verdictText"), FigureFormat::verdictText(r, QLocale::c())},
+        });
+    }
+    return rows;
+}
+
+QJsonObject extreme(const PocketExtreme& e)
+{
+    return {{QStringLiteral("pocket"), e.label},
+            {QStringLiteral("count"), e.count},
+            {QStringLiteral("z"), e.z},
+            {QStringLiteral("p"), e.p},
+            {QStringLiteral("pCorrected"), e.corrected}};
+}
+
+QJsonObject bias(const Bias& b)
+{
+    QJsonArray counts;
+    for (const PocketCount& c : b.counts)
+        counts.append(QJsonObject{{QStringLiteral("pocket"), c.label}, {QStringLiteral("count"), c.count}});
+    const QJsonValue none(QJsonValue::Null);
+    return {
+        {QStringLiteral("pockets"), b.pockets},
+        {QStringLiteral("spins"), b.spins},
+        {QStringLiteral("leftOut"), b.leftOut},
+        {QStringLiteral("counts"), counts},
+        {QStringLiteral("expected"), b.expected},
+        {QStringLiteral("bandLow"), b.band.low},
+        {QStringLiteral("bandHigh"), b.band.high},
+        {QStringLiteral("needed"), b.needed},
+        {QStringLiteral("tested"), b.tested},
+        {QStringLiteral("df"), b.degreesOfFreedom},
+        {QStringLiteral("chiSquare"), orNull(b.tested, b.chiSquare)},
+        {QStringLiteral("pValue"), orNull(b.tested, b.pValue)},
+        {QStringLiteral("hottest"), b.tested ? QJsonValue(extreme(b.hottest)) : none},
+        {QStringLiteral("coldest"), b.tested ? QJsonValue(extreme(b.coldest)) : none},
+    };
+}
+
+QJsonArray money(const Figures& f)
+{
+    QJsonArray rows;
+    for (const MoneyRow& m : f.money)
+        rows.append(QJsonObject{
+            {QStringLiteral("category"), key(f.wheel, m.category)},
+            {QStringLiteral("played"), m.played},
+            {QStringLiteral("bets"), m.bets},
+            {QStringLiteral("wins"), m.wins},
+            {QStringLiteral("result"), m.result},
+            {QStringLiteral("largestStake"), m.largestStake},
+            {QStringLiteral("longestLosingRun"), m.longestLosingRun},
+        });
+    return rows;
+}
+
+QJsonObject doubling(const Figures& f)
+{
+    QJsonArray rows;
+    for (const DoublingRow& d : f.doubling)
+        rows.append(QJsonObject{
+            {QStringLiteral("category"), key(f.wheel, d.category)},
+            {QStringLiteral("bets"), d.bets},
+            {QStringLiteral("bustChance"), d.bustChance},
+            {QStringLiteral("bustLoss"), d.bustLoss},
+            {QStringLiteral("expected"), d.expected},
+            {QStringLiteral("anyBust"), d.anyBust},
+            {QStringLiteral("longestLosingRun"), d.longestLosingRun},
+            {QStringLiteral("stakeNeeded"), d.stakeNeeded},
+        });
+    const DoublingInputs& in = f.doublingInputs;
+    return {
+        {QStringLiteral("base"), in.base},
+        {QStringLiteral("tableMax"), optional(in.tableMax)},
+        {QStringLiteral("bankroll"), optional(in.bankroll)},
+        {QStringLiteral("series"), in.series},
+        {QStringLiteral("state"), QString::fromLatin1(kStateKeys[int(f.doublingState)])},
+        {QStringLiteral("categories"), rows},
+    };
+}
+
+} // namespace
+
+QJsonObject toJson(const Figures& f)
+{
+    return {
+        {QStringLiteral("wheel"), QString(f.wheel)},
+        {QStringLiteral("casino"),
+         QJsonObject{{QStringLiteral("id"), f.casino}, {QStringLiteral("name"), f.casinoName}}},
+        {QStringLiteral("pockets"), f.pockets},
+        {QStringLiteral("zeroZero"), f.zeroZero},
+        {QStringLiteral("spins"), f.spins},
+        {QStringLiteral("judged"), f.judged},
+        {QStringLiteral("scorecard"), scorecard(f)},
+        {QStringLiteral("bias"), bias(f.bias)},
+        {QStringLiteral("money"), money(f)},
+        {QStringLiteral("doubling"), doubling(f)},
+    };
+}
+
+} // namespace spinledger::stats::FiguresJson

@@ -1,0 +1,37 @@
+#include "stats/MoneyTrack.h"
+
+#include <algorithm>
+
+namespace spinledger::stats {
+
+MoneyTrack::MoneyTrack(CategoryId category, int payout, bool played) : m_payout(payout)
+{
+    m_row.category = category;
+    m_row.played = played;
+    // Every line starts at nothing won before the first spin.
+    m_line.add({0, 0});
+}
+
+void MoneyTrack::add(qint64 spin, bool won, double stake)
+{
+    ++m_row.bets;
+    m_row.largestStake = std::max(m_row.largestStake, stake);
+    if (won) {
+        ++m_row.wins;
+        m_row.result += stake * m_payout;
+        m_run = 0;
+    } else {
+        m_row.result -= stake;
+        m_row.longestLosingRun = std::max(m_row.longestLosingRun, ++m_run);
+    }
+    m_line.add({spin, m_row.result});
+}
+
+MoneyRow MoneyTrack::row() const
+{
+    MoneyRow r = m_row;
+    r.line = m_line.points();
+    return r;
+}
+
+} // namespace spinledger::stats

@@ -1,0 +1,80 @@
+#include "statsview/ChartStyle.h"
+
+#include <QAbstractAxis>
+#include <QAbstractSeries>
+#include <QChart>
+#include <QChartView>
+#include <QLocale>
+#include <QPalette>
+
+namespace spinledger::ChartStyle {
+
+QColor pocketColour(const QString& colour)
+{
+    if (colour == u"R")
+        return {200, 24, 36};
+    if (colour == u"B")
+        return {22, 22, 22};
+    return {0, 150, 70};
+}
+
+QChartView* makeView(const QString& objectName, QWidget* parent)
+{
+    auto* chart = new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale());
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName(objectName);
+    view->setRenderHint(QPainter::Antialiasing);
+    return view;
+}
+
+namespace {
+
+void styleAxis(QAbstractAxis* axis, const QPalette& palette)
+{
+    axis->setLabelsBrush(palette.brush(QPalette::Text));
+    axis->setTitleBrush(palette.brush(QPalette::Text));
+    QColor grid = palette.color(QPalette::Text);
+    grid.setAlpha(40);
+    axis->setGridLineColor(grid);
+    axis->setLinePenColor(palette.color(QPalette::Mid));
+    QFont f = axis->labelsFont();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    axis->setLabelsFont(f);
+    axis->setTitleFont(f);
+}
+
+} // namespace
+
+void setAxes(QChart* chart, QAbstractAxis* x, QAbstractAxis* y, const QPalette& palette)
+{
+    styleAxis(x, palette);
+    styleAxis(y, palette);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* s : chart->series()) {
+        s->attachAxis(x);
+        s->attachAxis(y);
+    }
+}
+
+void clear(QChart* chart, const QPalette& palette)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis* a : chart->axes()) {
+        chart->removeAxis(a);
+        delete a;
+    }
+    // A dark palette gets the dark theme's line colours, a light one the
+    // light theme's; text and background are the palette's own.
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart->setBackgroundBrush(palette.brush(QPalette::Base));
+    chart->setBackgroundPen(Qt::NoPen);
+    chart->legend()->setLabelColor(palette.color(QPalette::Text));
+}
+
+} // namespace spinledger::ChartStyle

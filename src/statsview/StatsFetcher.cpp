@@ -1,0 +1,104 @@
+#include "statsview/StatsFetcher.h"
+
+#include "stats/CasinoStatistics.h"
+#include "store/AppContext.h"
+#include "store/Database.h"
+#include "store/ErrorCodes.h"
+
+namespace spinledger {
+
+namespace {
+
+// The reader of the worker thread; created, used and deleted there.
+class Reader : public QObject
+{
+public:
+    Database* open(const QString& path)
+    {
+        if (m_db.isOpen() && m_db.path() == path)
+            return &m_db;
+        return m_db.open(path, AppContext::DatabasePassword, Database::Mode::ReadOnly) ? &m_db : nullptr;
+    }
+
+private:
+    Database m_db;
+};
+
+} // namespace
+
+StatsFetcher::StatsFetcher(QObject* parent)
+    : QObject(parent), m_worker(new Reader), m_latest(std::make_shared<std::atomic<quint64>>(0))
+{
+    m_thread.setObjectName(QStringLiteral("statistics"));
+    m_worker->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.start();
+}
+
+StatsFetcher::~StatsFetcher()
+{
+    // A computation under way stops at its next look at the flags.
+    cancel();
+    m_thread.requestInterruption();
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void StatsFetcher::fetch(const Query& query)
+{
+    const quint64 id = m_latest->fetch_add(1) + 1;
+    m_busy = true;
+    auto* reader = static_cast<Reader*>(m_worker);
+    const std::shared_ptr<std::atomic<quint64>> latest = m_latest;
+    QMetaObject::invokeMethod(reader, [this, reader, latest, id, query] {
+        if (latest->load() != id)
+            return;
+        const auto outdated = [latest, id] {
+            return latest->load() != id || QThread::currentThread()->isInterruptionRequested();
+        };
+        std::shared_ptr<const stats::Figures> figures;
+        QString error = failureText();
+        if (Database* db = reader->open(query.databasePath)) {
+            try {
+                const stats::StatsRequest request = stats::StatsSettings::request(
+                    *db, query.settingId, *Wheel::byLetter(query.wheel), query.casino);
+                if (std::optional<stats::Figures> f =
+                        stats::CasinoStatistics::compute(*db, request, outdated)) {
+                    f->casinoName = query.casinoName;
+                    figures = std::make_shared<const stats::Figures>(std::move(*f));
+                }
+            } catch (const DbError&) {
+                // Reported below; the next request tries again.
+            }
+        }
+        if (outdated())
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, id, figures, error] { answer(id, figures, error); }, Qt::QueuedConnection);
+    });
+}
+
+void StatsFetcher::cancel()
+{
+    m_latest->fetch_add(1);
+    m_busy = false;
+}
+
+QString StatsFetcher::failureText()
+{
+    return errorLine(QStringLiteral("stats ldb"));
+}
+
+void StatsFetcher::answer(quint64 id, const std::shared_ptr<const stats::Figures>& figures,
+                          const QString& error)
+{
+    if (id != m_latest->load())
+        return;
+    m_busy = false;
+    if (figures)
+        emit fetched(*figures);
+    else
+        emit failed(error);
+}
+
+} // namespace spinledger

@@ -1,0 +1,252 @@
+// The figures of a short history written row by row, worked out on paper.
+#include "TestDb.h"
+#include "stats/CasinoStatistics.h"
+#include "stats/FiguresJson.h"
+#include "stats/StatsSettings.h"
+
+#include <QJsonArray>
+#include <QtTest>
+
+using namespace spinledger;
+using namespace spinledger::stats;
+using namespace spinledger::test;
+
+namespace {
+
+// One spin: the pocket, the verdicts of its judgement in category order
+// (Numbers, Black/Red, Even/Odd, Low/High, Dozens, 2to1), and the stakes of the
+// advice it leaves for the next spin (Black/Red to 2to1).
+struct Played
+{
+    const char* pocket;
+    const char* verdicts;
+    std::array<double, 5> stakes;
+};
+
+// Base 10. The first spin judges nothing (there was no advice before it).
+const Played kHistory[] = {
+    {"7", "NNNNNN", {10, 10, 10, 10, 10}},   {"00", "NNNNNN", {20, 20, 20, 20, 20}},
+    {"7", "YYYYYY", {10, 10, 10, 10, 10}},   {"12", "NNNNNN", {20, 20, 20, 20, 20}},
+    {"3", "NNNNNN", {40, 40, 40, 40, 40}},   {"3", "NYNNYN", {10, 80, 80, 10, 80}},
+    {"36", "NNYNNY", {20, 10, 160, 20, 10}},
+};
+
+void write(TestDb& t, const Played& p, qint64& advice)
+{
+    const Wheel& w = Wheel::r();
+    QStringList spinCols{QStringLiteral("ka_app_setting_id"), w.casinoSetting(),
+                         w.spinTable() + QStringLiteral("_now")};
+    for (const Category& c : w.categories())
+        spinCols << w.spinColumn(c.id);
+    const int pocket = w.pocketIndex(QString::fromLatin1(p.pocket));
+    static double now = 46000;
+    now += 0.001;
+    Statement spin =
+        t.db.prepare(QStringLiteral("INSERT INTO ka_app_r (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)")
+                         .arg(spinCols.join(u','))
+                         .toStdString());
+    spin.add(t.app->settingId).add(t.casino).add(now);
+    for (const Category& c : w.categories())
+        spin.add(w.field(pocket, c.field));
+    spin.run();
+    const qint64 spinId = t.db.lastInsertId();
+
+    QStringList winCols{QStringLiteral("ka_app_setting_id"), w.casinoSetting(),
+                        QStringLiteral("ka_app_r_win_now"), QStringLiteral("ka_app_r_id"),
+                        QStringLiteral("ka_app_r_advise_id")};
+    for (const Category& c : w.categories())
+        winCols << w.winColumn(c.id);
+    Statement win = t.db.prepare(
+        QStringLiteral("INSERT INTO ka_app_r_win (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)")
+            .arg(winCols.join(u','))
+            .toStdString());
+    win.add(t.app->settingId).add(t.casino).add(now).add(spinId).add(advice);
+    for (int i = 0; i < 6; ++i)
+        win.add(QString(QChar::fromLatin1(p.verdicts[i])));
+    win.run();
+
+    Statement adv = t.db.prepare(
+        "INSERT INTO ka_app_r_advise (ka_app_setting_id, cmbR, ka_app_r_advise_now, ka_app_r_id, "
+        "ka_app_r_advise_blackred_coins, ka_app_r_advise_evenodd_coins, "
+        "ka_app_r_advise_lowhi_coins, ka_app_r_advise_dozens_coins, ka_app_r_advise_2to1_coins) "
+        "VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)");
+    adv.add(t.app->settingId).add(t.casino).add(now).add(spinId);
+    for (double s : p.stakes)
+        adv.add(s);
+    adv.run();
+    advice = t.db.lastInsertId();
+}
+
+const MoneyRow& moneyOf(const Figures& f, CategoryId c)
+{
+    for (const MoneyRow& m : f.money) {
+        if (m.category == c)
+            return m;
+    }
+    qFatal("no money row");
+}
+
+} // namespace
+
+class TestStatsFigures : public QObject
+{
+    Q_OBJECT
+
+    Figures figures(TestDb& t)
+    {
+        return CasinoStatistics::compute(t.db, Wheel::r(), t.app->settingId, t.casino);
+    }
+
+    void writeHistory(TestDb& t)
+    {
+        qint64 advice = 0;
+        Transaction tx(t.db);
+        for (const Played& p : kHistory)
+            write(t, p, advice);
+        tx.commit();
+    }
+
+    // The history for the tests that only read it.
+    std::unique_ptr<TestDb> m_shared;
+
+private slots:
+    void initTestCase()
+    {
+        m_shared = std::make_unique<TestDb>();
+        writeHistory(*m_shared);
+    }
+
+    void scorecard_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<qint64>("hits");
+        // Six judged advices (spins 2 to 7); the hits are the Y of each column.
+        QTest::newRow("Numbers") << idx(CategoryId::Numbers) << qint64(1);
+        QTest::newRow("Black/Red") << idx(CategoryId::BlackRed) << qint64(2);
+        QTest::newRow("Low/High") << idx(CategoryId::LowHi) << qint64(1);
+        QTest::newRow("2to1") << idx(CategoryId::Columns) << qint64(2);
+    }
+    void scorecard()
+    {
+        QFETCH(int, category);
+        QFETCH(qint64, hits);
+        const Figures f = figures(*m_shared);
+        QCOMPARE(f.spins, qint64(7));
+        QCOMPARE(f.judged, qint64(6));
+        QCOMPARE(int(f.scorecard.size()), 6);
+        const ScoreRow& row = f.scorecard[size_t(category)];
+        QCOMPARE(row.judged, qint64(6));
+        QCOMPARE(row.hits, hits);
+        QCOMPARE(row.verdict, Verdict::NotEnough);
+    }
+
+    void money_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<double>("result");
+        QTest::addColumn<double>("largestStake");
+        QTest::addColumn<int>("longestRun");
+        QTest::addColumn<bool>("played");
+        // Bets at the stakes of the advice before each spin:
+        // Black/Red  -10 +20 -10 -20 +40 -10 = +10, runs N Y N N Y N
+        // Even/Odd   -10 +20 -10 -20 -40 +80 = +20, runs N Y N N N Y
+        // Low/High   -10 +20 -10 -20 -40 -80 = -140
+        // Dozens 2:1 -10 +40 -10 -20 +80 -10 = +70
+        // 2to1 2:1   -10 +40 -10 -20 -40 +160 = +120
+        QTest::newRow("Black/Red") << idx(CategoryId::BlackRed) << 10.0 << 40.0 << 2 << true;
+        QTest::newRow("Even/Odd") << idx(CategoryId::EvenOdd) << 20.0 << 80.0 << 3 << false;
+        QTest::newRow("Low/High") << idx(CategoryId::LowHi) << -140.0 << 80.0 << 4 << false;
+        QTest::newRow("Dozens") << idx(CategoryId::Dozens) << 70.0 << 40.0 << 2 << false;
+        QTest::newRow("2to1") << idx(CategoryId::Columns) << 120.0 << 80.0 << 3 << false;
+    }
+    void money()
+    {
+        QFETCH(int, category);
+        QFETCH(double, result);
+        QFETCH(double, largestStake);
+        QFETCH(int, longestRun);
+        QFETCH(bool, played);
+        const Figures f = figures(*m_shared);
+        QCOMPARE(int(f.money.size()), 5);
+        const MoneyRow& m = moneyOf(f, CategoryId(category));
+        QCOMPARE(m.bets, qint64(6));
+        QCOMPARE(m.result, result);
+        QCOMPARE(m.largestStake, largestStake);
+        QCOMPARE(m.longestLosingRun, longestRun);
+        QCOMPARE(m.played, played);
+        // The line starts at nothing before spin 1 and ends at spin 7 on the result.
+        QCOMPARE(m.line.front().spin, qint64(0));
+        QCOMPARE(m.line.back().spin, qint64(7));
+        QCOMPARE(m.line.back().total, result);
+    }
+
+    void pocketsWithZeroZeroOffAndOn()
+    {
+        TestDb t;
+        writeHistory(t);
+        // 00 off (as the test database starts): 37 pockets, the one 00 left out.
+        Figures f = figures(t);
+        QCOMPARE(f.pockets, 37);
+        QCOMPARE(f.bias.spins, qint64(6));
+        QCOMPARE(f.bias.leftOut, qint64(1));
+        QCOMPARE(int(f.bias.counts.size()), 37);
+        QCOMPARE(f.bias.counts[0].label, QStringLiteral("0"));
+        QCOMPARE(f.bias.counts[3].count, qint64(2)); // pocket 3
+        QCOMPARE(f.bias.counts[7].count, qint64(2)); // pocket 7
+        QVERIFY(!f.bias.tested);
+        QCOMPARE(f.bias.needed, qint64(185));
+
+        t.db.exec("UPDATE ka_app_r_setting SET cbR00 = 1");
+        f = figures(t);
+        QCOMPARE(f.pockets, 38);
+        QCOMPARE(f.bias.spins, qint64(7));
+        QCOMPARE(f.bias.leftOut, qint64(0));
+        QCOMPARE(f.bias.counts[0].label, QStringLiteral("00"));
+        // A blind colour bet now wins 18 of 38.
+        QCOMPARE(f.scorecard[idx(CategoryId::BlackRed)].chance, 18.0 / 38);
+    }
+
+    void doublingAgainstTheHistory()
+    {
+        TestDb t;
+        writeHistory(t);
+        QCOMPARE(figures(t).doublingState, DoublingState::NoTableMax);
+        // Base 10 (the test database's amount), maximum 100: 10, 20, 40, 80 fit, 4 bets.
+        DoublingInputs typed;
+        typed.tableMax = 100;
+        typed.series = 50;
+        StatsSettings::save(t.db, t.app->settingId, Wheel::r(), typed);
+        const Figures f = figures(t);
+        QCOMPARE(f.doublingState, DoublingState::Ready);
+        QCOMPARE(f.doublingInputs.base, 10.0);
+        QCOMPARE(f.doublingInputs.series, 50);
+        QVERIFY(!f.doublingInputs.bankroll);
+        QCOMPARE(int(f.doubling.size()), 5);
+        const DoublingRow& lowHigh = f.doubling[2];
+        QCOMPARE(lowHigh.category, CategoryId::LowHi);
+        QCOMPARE(lowHigh.bets, 4);
+        QCOMPARE(lowHigh.bustLoss, 150.0);
+        // Four losses in a row here: the fifth bet, 10 * 2^4 = 160, would have ended it.
+        QCOMPARE(lowHigh.longestLosingRun, 4);
+        QCOMPARE(lowHigh.stakeNeeded, 160.0);
+        // The mini wheel keeps its own inputs.
+        QVERIFY(!StatsSettings::load(t.db, t.app->settingId, Wheel::m()).tableMax);
+    }
+
+    void emptyCasinoAndItsJson()
+    {
+        TestDb t;
+        const Figures f = figures(t);
+        QVERIFY(f.empty());
+        QCOMPARE(f.judged, qint64(0));
+        const QJsonObject json = FiguresJson::toJson(f);
+        const QJsonObject first = json[QStringLiteral("scorecard")].toArray().first().toObject();
+        // No rate without judged advices: null, never NaN.
+        QVERIFY(first[QStringLiteral("hitRate")].isNull());
+        QCOMPARE(first[QStringLiteral("verdict")].toString(), QStringLiteral("not-enough"));
+        QVERIFY(json[QStringLiteral("bias")].toObject()[QStringLiteral("chiSquare")].isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatsFigures)
+#include "test_statsfigures.moc"

@@ -1,0 +1,317 @@
+// The statistics' arithmetic against published tables and against values
+// worked out by hand (the working is in the comments).
+#include "stats/Distributions.h"
+#include "stats/Doubling.h"
+#include "stats/FigureFormat.h"
+#include "stats/LineThinner.h"
+#include "stats/PocketBias.h"
+#include "stats/Scorecard.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace spinledger;
+using namespace spinledger::stats;
+
+namespace {
+
+bool near(double a, double b, double tolerance)
+{
+    return std::abs(a - b) <= tolerance;
+}
+
+const Wheel& wheelOf(const QString& letter)
+{
+    return *Wheel::byLetter(letter.front());
+}
+
+} // namespace
+
+class TestStatsMath : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void distributions_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<double>("tolerance");
+        // Published 95 % critical values of chi-square.
+        QTest::newRow("chi2 36 df, 95%") << Distributions::chiSquareQuantile(0.95, 36) << 50.998 << 5e-4;
+        QTest::newRow("chi2 37 df, 95%") << Distributions::chiSquareQuantile(0.95, 37) << 52.192 << 5e-4;
+        QTest::newRow("chi2 tail at the critical value")
+            << Distributions::chiSquareAbove(50.998, 36) << 0.05 << 1e-4;
+        // Even df: P(X >= x) = e^(-x/2) * sum_{i<df/2} (x/2)^i / i!; x = 10, df = 12:
+        // e^-5 * (1 + 5 + 12.5 + 20.833 + 26.042 + 26.042) = 0.006738 * 91.417 = 0.61596.
+        QTest::newRow("chi2 tail, 12 df") << Distributions::chiSquareAbove(10, 12) << 0.61596 << 1e-4;
+        QTest::newRow("normal 97.5%") << Distributions::normalQuantile(0.975) << 1.959964 << 1e-6;
+        // 10 fair coins, at least 8 heads: (C(10,8) + C(10,9) + C(10,10)) / 2^10 = 56 / 1024.
+        QTest::newRow("binomial tail 8 of 10")
+            << Distributions::binomialAtLeast(8, 10, 0.5) << 56.0 / 1024 << 1e-12;
+        // Three reds in three spins of a single-zero wheel: (18/37)^3 = 5832 / 50653.
+        QTest::newRow("binomial tail 3 of 3")
+            << Distributions::binomialAtLeast(3, 3, 18.0 / 37) << 5832.0 / 50653 << 1e-12;
+        // At most one head in four: (1 + 4) / 16.
+        QTest::newRow("binomial lower tail") << Distributions::binomialAtMost(1, 4, 0.5) << 5.0 / 16 << 1e-12;
+        QTest::newRow("no hits needed") << Distributions::binomialAtLeast(0, 0, 0.3) << 1.0 << 0.0;
+        // Wilson, 60 of 100: z^2 = 3.841459; centre (0.6 + 0.019207) / 1.038415 = 0.596300;
+        // half 1.959964 * sqrt(0.0024 + 0.0000960) / 1.038415 = 0.094298.
+        const Interval w = Distributions::wilson(60, 100);
+        QTest::newRow("Wilson 60/100 low") << w.low << 0.502002 << 1e-5;
+        QTest::newRow("Wilson 60/100 high") << w.high << 0.690598 << 1e-5;
+        // 0 of 10: centre = half = (z^2 / 20) / (1 + z^2 / 10) = 0.192073 / 1.384146.
+        QTest::newRow("Wilson 0/10 high") << Distributions::wilson(0, 10).high << 0.277535 << 1e-5;
+        // 1 - 0.99^37 = 1 - e^(37 ln 0.99) = 1 - e^-0.371862 = 0.310551.
+        QTest::newRow("Sidak") << Distributions::sidak(0.01, 37) << 0.310551 << 1e-6;
+    }
+    void distributions()
+    {
+        QFETCH(double, value);
+        QFETCH(double, expected);
+        QFETCH(double, tolerance);
+        QVERIFY2(near(value, expected, tolerance), qPrintable(QString::number(value, 'g', 10)));
+    }
+
+    void holmSteps()
+    {
+        // Sorted: 0.005 * 4 = 0.02, 0.01 * 3 = 0.03, 0.03 * 2 = 0.06, 0.04 * 1 kept at 0.06.
+        const std::vector<double> adjusted = Distributions::holm({0.01, 0.04, 0.03, 0.005});
+        const std::vector<double> expected{0.03, 0.06, 0.06, 0.02};
+        for (size_t i = 0; i < expected.size(); ++i)
+            QVERIFY(near(adjusted[i], expected[i], 1e-12));
+    }
+
+    void chances_data()
+    {
+        QTest::addColumn<QString>("wheel");
+        QTest::addColumn<bool>("zeroZero");
+        QTest::addColumn<int>("category");
+        QTest::addColumn<double>("chance");
+        QTest::addColumn<double>("breakEven");
+        QTest::newRow("R colour, single zero")
+            << "R" << false << idx(CategoryId::BlackRed) << 18.0 / 37 << 0.5;
+        QTest::newRow("R low/high, double zero") << "R" << true << idx(CategoryId::LowHi) << 18.0 / 38 << 0.5;
+        QTest::newRow("R dozen") << "R" << true << idx(CategoryId::Dozens) << 12.0 / 38 << 1.0 / 3;
+        QTest::newRow("R column") << "R" << false << idx(CategoryId::Columns) << 12.0 / 37 << 1.0 / 3;
+        QTest::newRow("R number") << "R" << false << idx(CategoryId::Numbers) << 1.0 / 37 << 1.0 / 36;
+        QTest::newRow("M group") << "M" << false << idx(CategoryId::LowHi) << 6.0 / 13 << 0.5;
+        QTest::newRow("M even/odd") << "M" << true << idx(CategoryId::EvenOdd) << 6.0 / 14 << 0.5;
+        QTest::newRow("M column") << "M" << true << idx(CategoryId::Columns) << 4.0 / 14 << 1.0 / 3;
+        QTest::newRow("M number") << "M" << false << idx(CategoryId::Numbers) << 1.0 / 13 << 1.0 / 12;
+    }
+    void chances()
+    {
+        QFETCH(QString, wheel);
+        QFETCH(bool, zeroZero);
+        QFETCH(int, category);
+        QFETCH(double, chance);
+        QFETCH(double, breakEven);
+        const Wheel& w = wheelOf(wheel);
+        PerCategory<std::pair<qint64, qint64>> none{};
+        for (const ScoreRow& row : Scorecard::rows(w, Odds::pocketsInPlay(w, zeroZero), none)) {
+            if (idx(row.category) != category)
+                continue;
+            QVERIFY(near(row.chance, chance, 1e-12));
+            QVERIFY(near(row.breakEven, breakEven, 1e-12));
+            return;
+        }
+        QFAIL("category not on the scorecard");
+    }
+
+    void verdicts_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<qint64>("judged");
+        QTest::addColumn<qint64>("hits");
+        QTest::addColumn<int>("verdict");
+        // 70 of 100 on colour: far beyond 18/37, and the interval (0.604 up) above 1/2.
+        QTest::newRow("colour") << idx(CategoryId::BlackRed) << qint64(100) << qint64(70)
+                                << int(Verdict::BeatsChanceAbove);
+        // 3400 of 10000 dozens: z = (3400 - 3243.2) / 46.8 = 3.3 beats 12/37, yet the
+        // interval reaches down to 0.331, below the break-even 1/3.
+        QTest::newRow("dozens") << idx(CategoryId::Dozens) << qint64(10000) << qint64(3400)
+                                << int(Verdict::BeatsChanceBelow);
+        QTest::newRow("even/odd at chance")
+            << idx(CategoryId::EvenOdd) << qint64(100) << qint64(50) << int(Verdict::NoEvidence);
+        QTest::newRow("29 judged") << idx(CategoryId::LowHi) << qint64(29) << qint64(29)
+                                   << int(Verdict::NotEnough);
+        QTest::newRow("none judged") << idx(CategoryId::Columns) << qint64(0) << qint64(0)
+                                     << int(Verdict::NotEnough);
+        // 5 of 100 numbers: P(X >= 5 | 100, 1/37) = 0.14 before any correction.
+        QTest::newRow("numbers") << idx(CategoryId::Numbers) << qint64(100) << qint64(5)
+                                 << int(Verdict::NoEvidence);
+    }
+    void verdicts()
+    {
+        QFETCH(int, category);
+        QFETCH(qint64, judged);
+        QFETCH(qint64, hits);
+        QFETCH(int, verdict);
+        // All rows of the table at once: Holm corrects over every category shown.
+        PerCategory<std::pair<qint64, qint64>> table{};
+        table[idx(CategoryId::BlackRed)] = {100, 70};
+        table[idx(CategoryId::Dozens)] = {10000, 3400};
+        table[idx(CategoryId::EvenOdd)] = {100, 50};
+        table[idx(CategoryId::LowHi)] = {29, 29};
+        table[idx(CategoryId::Numbers)] = {100, 5};
+        QCOMPARE(table[category], std::make_pair(judged, hits));
+        for (const ScoreRow& row : Scorecard::rows(Wheel::r(), 37, table)) {
+            if (idx(row.category) == category)
+                QCOMPARE(int(row.verdict), verdict);
+        }
+    }
+
+    void verdictText_data()
+    {
+        QTest::addColumn<qint64>("hits");
+        QTest::addColumn<QString>("text");
+        // Every number advice hit: p = 37^-n, the smallest of six, so Holm
+        // multiplies it by 6. n = 30: 10^-(30 * 1.5682017) = 8.995e-48, times 6.
+        QTest::newRow("30 of 30") << qint64(30) << "beats chance (p = 5.4e-47) — and above break-even";
+        // n = 300: 10^-470 is past what a double holds.
+        QTest::newRow("300 of 300") << qint64(300) << "beats chance (p < 1e-300) — and above break-even";
+    }
+    void verdictText()
+    {
+        QFETCH(qint64, hits);
+        QFETCH(QString, text);
+        PerCategory<std::pair<qint64, qint64>> table{};
+        table[idx(CategoryId::Numbers)] = {hits, hits};
+        const ScoreRow row = Scorecard::rows(Wheel::r(), 37, table).front();
+        QCOMPARE(FigureFormat::verdictText(row, QLocale::c()), text);
+    }
+
+    void doubling_data()
+    {
+        QTest::addColumn<double>("chance");
+        QTest::addColumn<int>("payout");
+        QTest::addColumn<double>("base");
+        QTest::addColumn<double>("tableMax");
+        QTest::addColumn<double>("bankroll"); // 0: no limit
+        QTest::addColumn<int>("bets");
+        QTest::addColumn<double>("bustChance");
+        QTest::addColumn<double>("bustLoss");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<double>("anyBust");
+        // 5, 10, ..., 320 fit under 500, 640 does not: 7 bets; (19/37)^7 = 0.0094159,
+        // one bust in 106 series, 5 * 127 = 635 lost; 5 * (1 - (38/37)^7) = -1.026;
+        // 1 - (1 - 0.0094159)^100 = 0.6117.
+        QTest::newRow("single-zero colour")
+            << 18.0 / 37 << 1 << 5.0 << 500.0 << 0.0 << 7 << 0.0094159 << 635.0 << -1.0262 << 0.6117;
+        // The bankroll binds first: 5 * (2^k - 1) <= 300 gives k = 5, 155 lost;
+        // 19^5 / 37^5 = 2476099 / 69343957 = 0.0357075; 5 * (1 - 79235168 / 69343957)
+        // = -0.71320; 1 - (1 - 0.0357075)^100 = 0.97364.
+        QTest::newRow("bankroll limits")
+            << 18.0 / 37 << 1 << 5.0 << 500.0 << 300.0 << 5 << 0.0357075 << 155.0 << -0.71320 << 0.97364;
+        // Dozens, base 1, maximum 4: stakes 1, 2, 4; p = 12/37, q = 25/37.
+        // 2p + 3qp + 5q^2p - 7q^3 = 0.648649 + 0.657414 + 0.740332 - 2.159297 = -0.112903.
+        QTest::newRow("dozens pay 2:1")
+            << 12.0 / 37 << 2 << 1.0 << 4.0 << 0.0 << 3 << 0.308471 << 7.0 << -0.112903 << 1.0;
+    }
+    void doubling()
+    {
+        QFETCH(double, chance);
+        QFETCH(int, payout);
+        QFETCH(double, base);
+        QFETCH(double, tableMax);
+        QFETCH(double, bankroll);
+        QFETCH(int, bets);
+        QFETCH(double, bustChance);
+        QFETCH(double, bustLoss);
+        QFETCH(double, expected);
+        QFETCH(double, anyBust);
+        DoublingInputs in;
+        in.base = base;
+        in.tableMax = tableMax;
+        if (bankroll > 0)
+            in.bankroll = bankroll;
+        const int pockets = 37;
+        const DoublingRow r = Doubling::risk({int(std::lround(chance * pockets)), payout}, pockets, in);
+        QCOMPARE(r.bets, bets);
+        QVERIFY2(near(r.bustChance, bustChance, 1e-6), qPrintable(QString::number(r.bustChance, 'g', 8)));
+        QCOMPARE(r.bustLoss, bustLoss);
+        QVERIFY2(near(r.expected, expected, 1e-4), qPrintable(QString::number(r.expected, 'g', 8)));
+        QVERIFY2(near(r.anyBust, anyBust, 1e-4), qPrintable(QString::number(r.anyBust, 'g', 8)));
+    }
+
+    void doublingStates()
+    {
+        DoublingInputs in;
+        QCOMPARE(Doubling::state(in), DoublingState::NoBase);
+        in.base = 10;
+        QCOMPARE(Doubling::state(in), DoublingState::NoTableMax);
+        in.tableMax = 5;
+        QCOMPARE(Doubling::state(in), DoublingState::NoRoom);
+        in.tableMax = 10;
+        QCOMPARE(Doubling::state(in), DoublingState::Ready);
+        in.bankroll = 9;
+        QCOMPARE(Doubling::state(in), DoublingState::NoRoom);
+    }
+
+    void pocketBias()
+    {
+        // Mini wheel with 00 off: 13 pockets, 65 spins needed. 0 and 1 to 12 come
+        // up 5 times each except pocket 3 (never) and 7 (10 times); 4 spins on 00
+        // are left out. chi-square = (25 + 25) / 5 = 10 with 12 df: p = 0.61596.
+        std::vector<qint64> counts(14, 5);
+        counts[0] = 4;  // 00
+        counts[4] = 0;  // pocket 3
+        counts[8] = 10; // pocket 7
+        const Bias b = PocketBias::of(Wheel::m(), false, counts);
+        QCOMPARE(b.pockets, 13);
+        QCOMPARE(b.spins, qint64(65));
+        QCOMPARE(b.leftOut, qint64(4));
+        QCOMPARE(b.counts.front().label, QStringLiteral("0"));
+        QCOMPARE(b.needed, qint64(65));
+        QVERIFY(b.tested);
+        QCOMPARE(b.degreesOfFreedom, 12);
+        QVERIFY(near(b.chiSquare, 10, 1e-12));
+        QVERIFY(near(b.pValue, 0.61596, 1e-4));
+        // sd = sqrt(65 * 1/13 * 12/13) = 2.148345; band 5 -+ 1.959964 * 2.148345.
+        QVERIFY(near(b.band.low, 0.78932, 1e-4));
+        QVERIFY(near(b.band.high, 9.21068, 1e-4));
+        QCOMPARE(b.hottest.label, QStringLiteral("7"));
+        QVERIFY(near(b.hottest.z, 2.32737, 1e-4));
+        QCOMPARE(b.coldest.label, QStringLiteral("3"));
+        QVERIFY(near(b.coldest.z, -2.32737, 1e-4));
+        // Never in 65 spins: (12/13)^65 = 0.0055013; among 13: 1 - (1 - 0.0055013)^13 = 0.069203.
+        QVERIFY(near(b.coldest.p, 0.0055013, 1e-6));
+        QVERIFY(near(b.coldest.corrected, 0.069203, 1e-5));
+
+        // One spin fewer and the test waits.
+        counts[8] = 9;
+        const Bias early = PocketBias::of(Wheel::m(), false, counts);
+        QVERIFY(!early.tested);
+        QCOMPARE(FigureFormat::testNeeds(early), QStringLiteral("needs at least 65 spins"));
+        // With 00 on, its spins are in play: 14 pockets, 70 needed.
+        QCOMPARE(PocketBias::of(Wheel::m(), true, counts).needed, qint64(70));
+        QCOMPARE(PocketBias::of(Wheel::m(), true, counts).leftOut, qint64(0));
+    }
+
+    void thinnedLineKeepsItsShape()
+    {
+        // A million points rising to one peak at 700000 and a dip at 1 come down
+        // to a few thousand that keep both, and the first and last point.
+        LineThinner thinner;
+        for (qint64 x = 0; x <= 1000000; ++x)
+            thinner.add({x, x == 1 ? -5e6 : -std::abs(double(x - 700000))});
+        const std::vector<MoneyPoint> points = thinner.points();
+        QVERIFY(points.size() <= 4002);
+        QCOMPARE(points.front().spin, qint64(0));
+        QCOMPARE(points.back().spin, qint64(1000000));
+        QCOMPARE(points.back().total, -300000.0);
+        auto has = [&](qint64 x) {
+            return std::any_of(points.begin(), points.end(),
+                               [x](const MoneyPoint& p) { return p.spin == x; });
+        };
+        QVERIFY(has(700000));
+        QVERIFY(has(1));
+        for (size_t i = 1; i < points.size(); ++i)
+            QVERIFY(points[i].spin > points[i - 1].spin);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatsMath)
+#include "test_statsmath.moc"
