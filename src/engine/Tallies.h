@@ -2,8 +2,10 @@
 
 #include "wheel/Wheel.h"
 
+#include <QHash>
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -42,11 +44,27 @@ public:
     // Recomputes every tally of the casino from its spin and judgement rows.
     void rebuild();
 
+    // From here on the casino's tallies are read once and kept in memory, for
+    // a batch of spins in one transaction; writeBack() stores them again.
+    void keepInMemory();
+    void writeBack();
+
     // The key a category value is matched by: pocket labels match by number,
     // so "0" and "00" are the same earlier spin for Numbers.
     static QString matchKey(CategoryId c, const QString& value);
 
 private:
+    // to value -> count, per from value, per kind.
+    using Followers = QHash<QString, qint64>;
+    using KindRows = QHash<QString, Followers>;
+    struct Memory
+    {
+        QHash<QString, KindRows> kinds;
+        // Counters a follower value adds to, per category and value.
+        PerCategory<QHash<QString, std::vector<int>>> counters;
+    };
+
+    const std::vector<int>& countersOf(CategoryId c, const QString& value);
     void add(const QString& kind, const QString& from, const QString& to, qint64 delta);
     QString followKind(const Category& c) const { return QStringLiteral("follow:") + c.key; }
     QString judgeKind(const Category& c) const { return QStringLiteral("judge:") + c.key; }
@@ -55,6 +73,7 @@ private:
     const Wheel& m_wheel;
     qint64 m_settingId;
     qint64 m_casino;
+    std::optional<Memory> m_memory;
 };
 
 } // namespace spinledger

@@ -254,16 +254,16 @@ void Database::fail(const QString& what) const
 
 // ---- Transaction -----------------------------------------------------------
 
-Transaction::Transaction(Database& db) : m_db(db)
+Transaction::Transaction(Database& db) : m_db(db), m_nested(db.inTransaction())
 {
-    m_db.exec("BEGIN IMMEDIATE");
+    m_db.exec(m_nested ? "SAVEPOINT nested" : "BEGIN IMMEDIATE");
 }
 
 Transaction::~Transaction()
 {
     if (!m_done) {
         try {
-            m_db.exec("ROLLBACK");
+            m_db.exec(m_nested ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK");
         } catch (const DbError&) {
             // Nothing more can be done; the engine has already rolled back.
         }
@@ -272,7 +272,7 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    m_db.exec("COMMIT");
+    m_db.exec(m_nested ? "RELEASE nested" : "COMMIT");
     m_done = true;
 }
 

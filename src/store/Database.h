@@ -114,6 +114,8 @@ private:
 };
 
 // Begins an immediate transaction; rolls back unless commit() was called.
+// Inside another transaction it is a savepoint of that one: its commit keeps
+// the work for the outer commit, its rollback undoes only its own part.
 class Transaction
 {
 public:
@@ -125,6 +127,7 @@ public:
 
 private:
     Database& m_db;
+    bool m_nested;
     bool m_done = false;
 };
 
