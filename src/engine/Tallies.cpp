@@ -15,13 +15,13 @@ QString Tallies::matchKey(CategoryId c, const QString& value)
     return c == CategoryId::Numbers ? QString::number(v.toInt()) : v;
 }
 
-const std::vector<int>& Tallies::countersOf(CategoryId c, const QString& value)
+Tallies::Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino)
+    : m_db(db), m_wheel(wheel), m_settingId(settingId), m_casino(casino)
 {
-    auto& known = m_memory->counters[idx(c)];
-    auto it = known.find(value);
-    if (it == known.end())
-        it = known.insert(value, m_wheel.countersFor(c, value));
-    return *it;
+    for (const Category& c : wheel.categories()) {
+        m_followKinds[idx(c.id)] = QStringLiteral("follow:") + c.key;
+        m_judgeKinds[idx(c.id)] = QStringLiteral("judge:") + c.key;
+    }
 }
 
 std::vector<int> Tallies::followerCounts(int pocketIndex)
@@ -35,7 +35,7 @@ std::vector<int> Tallies::followerCounts(int pocketIndex)
             if (from == rows.cend())
                 continue;
             for (auto to = from->cbegin(); to != from->cend(); ++to) {
-                for (int counter : countersOf(c.id, to.key()))
+                for (int counter : m_wheel.countersFor(c.id, to.key()))
                     counts[counter] += int(to.value());
             }
         }

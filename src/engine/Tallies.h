@@ -26,10 +26,7 @@ using SpinValues = PerCategory<QString>;
 class Tallies
 {
 public:
-    Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino)
-        : m_db(db), m_wheel(wheel), m_settingId(settingId), m_casino(casino)
-    {
-    }
+    Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino);
 
     // Follower counts for a spin of the given pocket, in counter order, over
     // the history as it stands (the new spin itself not yet in it).
@@ -60,19 +57,18 @@ private:
     struct Memory
     {
         QHash<QString, KindRows> kinds;
-        // Counters a follower value adds to, per category and value.
-        PerCategory<QHash<QString, std::vector<int>>> counters;
     };
 
-    const std::vector<int>& countersOf(CategoryId c, const QString& value);
     void add(const QString& kind, const QString& from, const QString& to, qint64 delta);
-    QString followKind(const Category& c) const { return QStringLiteral("follow:") + c.key; }
-    QString judgeKind(const Category& c) const { return QStringLiteral("judge:") + c.key; }
+    const QString& followKind(const Category& c) const { return m_followKinds[idx(c.id)]; }
+    const QString& judgeKind(const Category& c) const { return m_judgeKinds[idx(c.id)]; }
 
     Database& m_db;
     const Wheel& m_wheel;
     qint64 m_settingId;
     qint64 m_casino;
+    PerCategory<QString> m_followKinds;
+    PerCategory<QString> m_judgeKinds;
     std::optional<Memory> m_memory;
 };
 

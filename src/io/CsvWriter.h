@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <string>
 
 class QIODevice;
 
@@ -13,19 +16,20 @@ namespace spinledger {
 class CsvWriter
 {
 public:
-    explicit CsvWriter(QIODevice& out) : m_out(out) {}
+    explicit CsvWriter(QIODevice& out);
 
     // The UTF-8 byte-order mark, which makes spreadsheets read the file as UTF-8.
     void byteOrderMark();
-    void field(const QByteArray& utf8);
-    void field(const QString& text) { field(text.toUtf8()); }
+    void field(QByteArrayView utf8);
+    void field(const QByteArray& utf8) { field(QByteArrayView(utf8)); }
+    void field(const QString& text) { field(QByteArrayView(text.toUtf8())); }
     void endRow();
     // False when the device refused the bytes.
     bool flush();
 
 private:
     QIODevice& m_out;
-    QByteArray m_buffer;
+    std::string m_buffer;
     bool m_rowStarted = false;
     bool m_failed = false;
 };

@@ -1,7 +1,5 @@
 #include "io/IsoStamp.h"
 
-#include "store/OleDate.h"
-
 #include <QDateTime>
 #include <QTimeZone>
 
@@ -78,12 +76,35 @@ bool zone(QStringView s, qsizetype& pos, std::optional<int>& offset)
 
 } // namespace
 
+QByteArray utf8(qint64 oleMsecs)
+{
+    // Written by hand: an export formats a stamp for every one of its rows.
+    const qint64 days =
+        oleMsecs >= 0 ? oleMsecs / MsecsPerDay : -((-oleMsecs + MsecsPerDay - 1) / MsecsPerDay);
+    qint64 ms = oleMsecs - days * MsecsPerDay;
+    int year = 0, month = 0, day = 0;
+    Epoch.addDays(days).getDate(&year, &month, &day);
+    if (year < 0 || year > 9999)
+        return QByteArray();
+    char text[] = "0000-00-00T00:00:00.000";
+    auto put = [&text](int at, qint64 value, int width) {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            text[at + i] = char('0' + value % 10);
+    };
+    put(0, year, 4);
+    put(5, month, 2);
+    put(8, day, 2);
+    put(20, ms % 1000, 3);
+    ms /= 1000;
+    put(17, ms % 60, 2);
+    put(14, ms / 60 % 60, 2);
+    put(11, ms / 3600, 2);
+    return QByteArray(text, sizeof text - 1);
+}
+
 QString text(qint64 oleMsecs)
 {
-    const OleStamp stamp = OleStamp::fromMsecs(oleMsecs);
-    const qint64 days = qint64(stamp.date);
-    const QTime time = QTime::fromMSecsSinceStartOfDay(int(oleMsecs - days * MsecsPerDay));
-    return Epoch.addDays(days).toString(Qt::ISODate) + u'T' + time.toString(QStringLiteral("HH:mm:ss.zzz"));
+    return QString::fromLatin1(utf8(oleMsecs));
 }
 
 std::optional<qint64> parse(QStringView text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -14,6 +15,7 @@ namespace IsoStamp {
 
 // "2026-12-06T18:00:00.250"
 QString text(qint64 oleMsecs);
+QByteArray utf8(qint64 oleMsecs);
 
 // Accepts a date ("2026-12-06"), optionally with a time after 'T' or a blank
 // ("18:00", "18:00:05", "18:00:05.25"), optionally followed by a zone ("Z",

@@ -9,6 +9,10 @@
 
 #include <QIODevice>
 
+#include <charconv>
+#include <cmath>
+#include <string>
+
 namespace spinledger {
 
 namespace {
@@ -34,6 +38,30 @@ std::string rowsQuery(const Wheel& w)
                           "WHERE s.ka_app_setting_id = ?1 AND s.%5 = ?2 ORDER BY s.%2_now, s.%2_id")
         .arg(cols.join(u','), spin, w.adviseTable(), w.winTable(), w.casinoSetting())
         .toStdString();
+}
+
+QByteArrayView view(const std::string& s)
+{
+    return QByteArrayView(s.data(), qsizetype(s.size()));
+}
+
+QByteArrayView trimmed(QByteArrayView v)
+{
+    return v.trimmed();
+}
+
+// The stored number's shortest text with up to 15 digits, as decimalText()
+// gives it, without a QString per value.
+std::string shortest(double v)
+{
+    char digits[32];
+    char* end = nullptr;
+    // Stakes are whole numbers mostly, which have a quicker way to text.
+    if (v == std::floor(v) && std::fabs(v) < 1e15)
+        end = std::to_chars(digits, digits + sizeof digits, qint64(v)).ptr;
+    else
+        end = std::to_chars(digits, digits + sizeof digits, v, std::chars_format::general, 15).ptr;
+    return std::string(digits, end);
 }
 
 } // namespace
@@ -74,8 +102,8 @@ Result<qint64> SpinExport::write(qint64 casino, QIODevice& out)
         Statement q = m_app.db().prepare(rowsQuery(m_wheel));
         q.bind(1, m_app.settingId).bind(2, casino);
         // The advice a spin produced is the one that stood before the next.
-        PerCategory<QString> stood;
-        PerCategory<QString> stoodStake;
+        PerCategory<std::string> stood;
+        PerCategory<std::string> stoodStake;
         qint64 lastId = 0;
         while (q.next()) {
             const qint64 id = q.integer(0);
@@ -84,18 +112,20 @@ Result<qint64> SpinExport::write(qint64 casino, QIODevice& out)
             lastId = id;
             ++written;
             csv.field(QByteArray::number(written));
-            csv.field(IsoStamp::text(OleStamp::fromNow(q.real(1)).msecs()));
-            csv.field(q.text(2));
+            csv.field(IsoStamp::utf8(OleStamp::fromNow(q.real(1)).msecs()));
+            csv.field(trimmed(q.utf8(2)));
             int stake = stakeCol;
             for (size_t i = 0; i < cats.size(); ++i) {
                 const int c = idx(cats[i].id);
-                csv.field(written > 1 ? stood[c] : QString());
+                const bool first = written == 1;
+                csv.field(first ? QByteArrayView() : view(stood[c]));
                 if (cats[i].hasStake())
-                    csv.field(written > 1 ? stoodStake[c] : QString());
-                csv.field(written > 1 ? q.text(verdictCol + int(i)).trimmed() : QString());
-                stood[c] = q.text(adviceCol + int(i)).trimmed();
+                    csv.field(first ? QByteArrayView() : view(stoodStake[c]));
+                csv.field(first ? QByteArrayView() : trimmed(q.utf8(verdictCol + int(i))));
+                const QByteArrayView advice = trimmed(q.utf8(adviceCol + int(i)));
+                stood[c].assign(advice.data(), size_t(advice.size()));
                 if (cats[i].hasStake())
-                    stoodStake[c] = q.isNull(stake) ? QString() : decimalText(q.real(stake));
+                    stoodStake[c] = q.isNull(stake) ? std::string() : shortest(q.real(stake));
                 stake += cats[i].hasStake() ? 1 : 0;
             }
             csv.endRow();

@@ -129,6 +129,12 @@ QString Statement::text(int col) const
     }
 }
 
+QByteArrayView Statement::utf8(int col) const
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col));
+    return bytes ? QByteArrayView(bytes, sqlite3_column_bytes(m_stmt, col)) : QByteArrayView();
+}
+
 QVariant Statement::value(int col) const
 {
     switch (sqlite3_column_type(m_stmt, col)) {

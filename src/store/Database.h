@@ -62,6 +62,9 @@ public:
     double real(int col) const;
     // Text of the column; numbers come back in their shortest decimal form.
     QString text(int col) const;
+    // The stored bytes of a text column, valid until the next step; for
+    // readers of many rows that pass text on unchanged.
+    QByteArrayView utf8(int col) const;
     QVariant value(int col) const;
 
 private:

@@ -1,12 +1,19 @@
 #include "store/OleDate.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace spinledger {
 
 double round15(double v)
 {
-    return QString::number(v, 'g', 15).toDouble();
+    // The digits of QString::number(v, 'g', 15), without a string: stamps
+    // are rounded for every row of a long import.
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v, std::chars_format::general, 15).ptr;
+    double rounded = v;
+    std::from_chars(digits, end, rounded);
+    return rounded;
 }
 
 QString decimalText(double v)

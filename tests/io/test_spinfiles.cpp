@@ -5,6 +5,7 @@
 // file) its bytes are compared.
 #include "TestDb.h"
 #include "engine/SpinEngine.h"
+#include "io/CsvWriter.h"
 #include "io/IsoStamp.h"
 #include "io/SpinExport.h"
 #include "io/SpinImport.h"
@@ -150,6 +151,18 @@ private slots:
         QCOMPARE(exported(t, Wheel::r(), t.casino), expected);
         // A casino without spins gives the header alone.
         QCOMPARE(exported(t, Wheel::m(), t.casino).count("\r\n"), 1);
+    }
+
+    void quotedOnlyWhereNeeded()
+    {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        CsvWriter csv(out);
+        for (const char* f : {"17", "a,b", "say \"hi\"", " x", "two\nlines", ""})
+            csv.field(QByteArray(f));
+        csv.endRow();
+        QVERIFY(csv.flush());
+        QCOMPARE(out.data(), QByteArray("17,\"a,b\",\"say \"\"hi\"\"\",\" x\",\"two\nlines\",\r\n"));
     }
 
     void roundTrip_data()
