@@ -17,6 +17,7 @@ class BoardWidget;
 class CasinoPanel;
 class SidePanelAnimation;
 class SpinEngines;
+class SpinTransfer;
 class StatusLine;
 class UpdateChecker;
 class UpdatePlatform;
@@ -49,6 +50,7 @@ public:
 
     BoardWidget* board(const Wheel& wheel) const;
     CasinoPanel* casinoPanel() const { return m_casinos; }
+    SpinTransfer* spinTransfer() const { return m_transfer; }
     SidePanelAnimation* sidePanel() const { return m_sidePanel; }
 
     void setUrlOpener(UrlOpenFn open) { m_openUrl = std::move(open); }
@@ -83,6 +85,7 @@ private:
     BoardWidget* m_boardR = nullptr;
     BoardWidget* m_boardM = nullptr;
     CasinoPanel* m_casinos = nullptr;
+    SpinTransfer* m_transfer = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
     UrlOpenFn m_openUrl;
     UpdatePlatform* m_updatePlatform = nullptr;

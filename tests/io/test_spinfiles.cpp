@@ -13,7 +13,6 @@
 #include "store/SettingsStore.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QtTest>
 
 #include <ctime>
@@ -26,10 +25,7 @@ namespace {
 
 QByteArray fingerprint(TestDb& t)
 {
-    t.db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
-    QFile f(t.app->connString);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    return test::fingerprint(t.db, t.app->connString);
 }
 
 QString writeFile(TestDb& t, const QByteArray& bytes, const QString& name = QStringLiteral("spins.csv"))
