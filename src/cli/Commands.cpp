@@ -1,5 +1,7 @@
 #include "cli/CasinosCommand.h"
 #include "cli/Command.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 
 namespace spinledger::cli {
 
@@ -7,6 +9,8 @@ const QList<Command>& commands()
 {
     static const QList<Command> all{
         casinosCommand(),
+        exportCommand(),
+        importCommand(),
     };
     return all;
 }
