@@ -1,12 +1,15 @@
 #pragma once
 
 // Writes a long history straight into the tables, as years of play would
-// have left it, for the benchmarks; the engine is not involved.
+// have left it, for the benchmarks; the engine is not involved. Also the
+// database and the memory figure every benchmark needs.
 #include "engine/Tallies.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
+#include "store/Schema.h"
 #include "wheel/Wheel.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <cmath>
@@ -14,6 +17,35 @@
 #include <string>
 
 namespace spinledger::bench {
+
+// A database with every table in the folder, which becomes the context's.
+inline void createDatabase(AppContext& app, const QString& folder)
+{
+    app.setAppFolder(folder);
+    Database maker;
+    maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
+    Schema::create(maker);
+}
+
+// An installation row on the context's open connection.
+inline void addInstallation(AppContext& app)
+{
+    app.db().exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
+    app.settingId = app.db().lastInsertId();
+}
+
+// The process's peak resident memory so far.
+inline double peakMemoryMb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong() / 1024.0;
+    }
+    return -1;
+}
 
 // Appends spins number `from` to `to` (exclusive) of one casino with their
 // count, advice and judgement rows; the tallies are the caller's to rebuild.

@@ -8,7 +8,6 @@
 #include "engine/SpinEngine.h"
 #include "store/AppContext.h"
 #include "store/OleDate.h"
-#include "store/Schema.h"
 #include "store/SettingsStore.h"
 
 #include <QCommandLineParser>
@@ -27,18 +26,6 @@ using namespace spinledger;
 namespace {
 
 QTextStream out(stdout);
-
-long peakKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    }
-    return -1;
-}
 
 struct Figures
 {
@@ -123,18 +110,12 @@ int main(int argc, char** argv)
     SystemClock clock;
     SystemRandom random;
     AppContext app(db, clock, random);
-    app.setAppFolder(tmp.path());
-    {
-        Database maker;
-        maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
-        Schema::create(maker);
-    }
+    bench::createDatabase(app, tmp.path());
     QElapsedTimer open;
     open.start();
     app.ensureOpen();
     out << "database opened (key derivation) in " << open.elapsed() << " ms" << Qt::endl;
-    db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
-    app.settingId = db.lastInsertId();
+    bench::addInstallation(app);
     db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Bench', 1)");
     SettingsStore settings(app);
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
@@ -144,7 +125,7 @@ int main(int argc, char** argv)
     }
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
         benchWheel(app, *w, sizes, ops);
-    out << "peak memory " << peakKb() / 1024.0 << " MB; database file "
+    out << "peak memory " << bench::peakMemoryMb() << " MB; database file "
         << QFile(app.connString).size() / (1024 * 1024) << " MB, its log "
         << QFile(app.connString + QStringLiteral("-wal")).size() / (1024 * 1024) << " MB" << Qt::endl;
     return 0;

@@ -10,7 +10,6 @@
 #include "io/SpinExport.h"
 #include "io/SpinImport.h"
 #include "store/AppContext.h"
-#include "store/Schema.h"
 #include "store/SettingsStore.h"
 
 #include <QCommandLineParser>
@@ -36,18 +35,6 @@ double cpuSeconds()
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-double peakMb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').front().toLong() / 1024.0;
-    }
-    return -1;
 }
 
 // A file as a player brings it: one pocket per line, or with a stamp each.
@@ -92,7 +79,7 @@ void timedImport(AppContext& app, const Wheel& w, qint64 casino, const QString& 
                .arg(checkS, 0, 'f', 2)
                .arg(totalS - checkS, 0, 'f', 2)
                .arg(cpuSeconds() - cpu, 0, 'f', 2)
-               .arg(peakMb(), 0, 'f', 1)
+               .arg(bench::peakMemoryMb(), 0, 'f', 1)
         << Qt::endl;
 }
 
@@ -115,15 +102,9 @@ int main(int argc, char** argv)
     SystemClock clock;
     SystemRandom random;
     AppContext app(db, clock, random);
-    app.setAppFolder(tmp.path());
-    {
-        Database maker;
-        maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
-        Schema::create(maker);
-    }
+    bench::createDatabase(app, tmp.path());
     app.ensureOpen();
-    db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
-    app.settingId = db.lastInsertId();
+    bench::addInstallation(app);
     db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Empty', 1)");
     const qint64 empty = db.lastInsertId();
     db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Long', 1)");
@@ -146,7 +127,7 @@ int main(int argc, char** argv)
     bench::appendHistory(app, w, longHistory, 0, history, rng);
     bench::rebuildTallies(app, w, longHistory);
     out << "history of " << history << " spins written in " << t.elapsed() / 1000.0 << " s; peak memory "
-        << peakMb() << " MB" << Qt::endl;
+        << bench::peakMemoryMb() << " MB" << Qt::endl;
 
     t.restart();
     const double cpu = cpuSeconds();
@@ -159,7 +140,7 @@ int main(int argc, char** argv)
                .arg(t.nsecsElapsed() / 1e9, 0, 'f', 2)
                .arg(cpuSeconds() - cpu, 0, 'f', 2)
                .arg(file.size() / 1048576.0, 0, 'f', 1)
-               .arg(peakMb(), 0, 'f', 1)
+               .arg(bench::peakMemoryMb(), 0, 'f', 1)
         << Qt::endl;
 
     timedImport(app, w, longHistory, spinFile(tmp.path(), w, spins, false),
