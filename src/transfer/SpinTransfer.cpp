@@ -90,6 +90,10 @@ void SpinTransfer::exportSpins()
     if (!board)
         return;
     const Wheel& wheel = board->wheel();
+    if (m_app.currentCmb(wheel) <= 0 || board->casinoCombo()->currentIndex() < 0) {
+        m_status.setStatus(texts::SelectCasino);
+        return;
+    }
     const QString casino = board->casinoCombo()->currentText();
     const QString path = m_chooseSave(m_window, QStringLiteral("Export spins"),
                                       QDir(m_folder).filePath(suggestedName(casino, wheel)));

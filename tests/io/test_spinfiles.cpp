@@ -364,6 +364,32 @@ private slots:
         QCOMPARE(fingerprint(t), before);
     }
 
+    void importIntoAScratchDatabase()
+    {
+        // A database in memory with its own context: the application's file
+        // is not touched.
+        TestDb t;
+        const QString path = writeFile(t, "17\n5\n17\n");
+        const QByteArray before = fingerprint(t);
+        Database scratch;
+        QVERIFY(
+            scratch.open(QStringLiteral(":memory:"), AppContext::DatabasePassword, Database::Mode::Create));
+        Schema::create(scratch);
+        AppContext context(scratch, t.clock, t.random);
+        scratch.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('scratch')");
+        context.settingId = scratch.lastInsertId();
+        scratch.exec(
+            "INSERT INTO ka_app_r_setting (ka_app_setting_id, cbR00, tbRAmount, cmbR) VALUES (1, 0, 5, 1)");
+        SpinImport import(context, Wheel::r());
+        QCOMPARE(int(import.check(path, 1).outcome), int(SpinImport::Outcome::Imported));
+        QCOMPARE(import.write(1).spins, 3);
+        Statement q =
+            scratch.prepare("SELECT ka_app_r_advise_blackred_coins FROM ka_app_r_advise ORDER BY 1");
+        QVERIFY(q.next());
+        QCOMPARE(q.real(0), 5.0); // the second 17 won Black/Red: the scratch amount
+        QCOMPARE(fingerprint(t), before);
+    }
+
     void cancelInTheMiddle()
     {
         TestDb t;
