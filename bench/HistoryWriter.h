@@ -1,7 +1,8 @@
 #pragma once
 
 // Writes a long history straight into the tables, as years of play would
-// have left it, for the benchmarks; the engine is not involved.
+// have left it, for the benchmarks; the engine is not involved. Also the
+// database and the memory figure every benchmark needs.
 #include "engine/Tallies.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
@@ -10,6 +11,7 @@
 #include "wheel/Wheel.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -19,6 +21,35 @@
 
 namespace spinledger::bench {
 
+// A database with every table in the folder, which becomes the context's.
+inline void createDatabase(AppContext& app, const QString& folder)
+{
+    app.setAppFolder(folder);
+    Database maker;
+    maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
+    Schema::create(maker);
+}
+
+// An installation row on the context's open connection.
+inline void addInstallation(AppContext& app)
+{
+    app.db().exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
+    app.settingId = app.db().lastInsertId();
+}
+
+// The process's peak resident memory so far.
+inline double peakMemoryMb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong() / 1024.0;
+    }
+    return -1;
+}
+
 // A fresh database in a temporary folder (below `dir` when given) with one
 // installation and its casino 1, open on `app`; each wheel plays on casino 1
 // at the given amount.
@@ -27,18 +58,12 @@ struct BenchDatabase
     BenchDatabase(const QString& dir, const QString& amount)
         : tmp(dir.isEmpty() ? QString() : dir + QStringLiteral("/benchXXXXXX")), app(db, clock, random)
     {
-        app.setAppFolder(tmp.path());
-        {
-            Database maker;
-            maker.open(app.connString, AppContext::DatabasePassword, Database::Mode::Create);
-            Schema::create(maker);
-        }
+        createDatabase(app, tmp.path());
         QElapsedTimer t;
         t.start();
         app.ensureOpen();
         openMs = t.elapsed();
-        db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('bench')");
-        app.settingId = db.lastInsertId();
+        addInstallation(app);
         db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Bench', 1)");
         SettingsStore settings(app);
         for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {

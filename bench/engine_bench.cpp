@@ -26,18 +26,6 @@ namespace {
 
 QTextStream out(stdout);
 
-long peakKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    }
-    return -1;
-}
-
 struct Figures
 {
     double median = 0, worst = 0;
@@ -121,7 +109,7 @@ int main(int argc, char** argv)
     out << "database opened (key derivation) in " << bench.openMs << " ms" << Qt::endl;
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
         benchWheel(app, *w, sizes, ops);
-    out << "peak memory " << peakKb() / 1024.0 << " MB; database file "
+    out << "peak memory " << bench::peakMemoryMb() << " MB; database file "
         << QFile(app.connString).size() / (1024 * 1024) << " MB, its log "
         << QFile(app.connString + QStringLiteral("-wal")).size() / (1024 * 1024) << " MB" << Qt::endl;
     return 0;

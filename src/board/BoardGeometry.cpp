@@ -129,6 +129,11 @@ QRect BoardGeometry::undoButton()
     return {586, 258, 82, 46};
 }
 
+QRect BoardGeometry::keysFrame()
+{
+    return {586, 318, 82, 62};
+}
+
 QRect BoardGeometry::historyLabel(int column, int row)
 {
     static constexpr int ColumnLeft[] = {120, 480, 840};

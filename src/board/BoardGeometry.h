@@ -32,6 +32,7 @@ public:
     static QRect casinoFrame();
     static QRect playedFrame();
     static QRect undoButton();
+    static QRect keysFrame();
 
     // History labels inside the "Played" frame, in pixels relative to it.
     static QRect historyLabel(int column, int row); // column 0 black, 1 green, 2 red

@@ -6,6 +6,7 @@
 #include "board/CellGrid.h"
 #include "board/CoinLabels.h"
 #include "board/HistoryView.h"
+#include "board/PocketEntry.h"
 #include "board/WinRatioLabel.h"
 #include "engine/SpinEngine.h"
 #include "store/AppContext.h"
@@ -18,6 +19,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace spinledger {
 
@@ -76,6 +78,10 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     m_history = new HistoryView(wheel, this);
     m_history->setGeometry(BoardGeometry::playedFrame());
     m_coins = std::make_unique<CoinLabels>(wheel, this);
+    auto* keys = new PocketEntry(
+        wheel, status, [this] { return zeroZeroOn(); },
+        [this](const QString& label) { playPocket(m_wheel.cellPrefix() + label); }, this);
+    keys->setGeometry(BoardGeometry::keysFrame());
     // The 00 cell takes clicks only while the 00 pocket is played.
     m_grid->cell(wheel.zeroZeroCell())->setEnabled(false);
     connectCells();
@@ -121,7 +127,7 @@ void BoardWidget::buildAmountFrame()
     m_amount->setToolTip(QStringLiteral("Amount/Coins you bet"));
     m_amount->setGeometry(8, 24, 56, 26);
     m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_restake = new QPushButton(QStringLiteral("Reset"), box);
+    m_restake = new QPushButton(QStringLiteral("&Reset"), box);
     m_restake->setObjectName(QStringLiteral("btnAmountReset") + m_wheel.letter());
     m_restake->setGeometry(72, 23, 70, 28);
     connect(m_amount, &QLineEdit::textChanged, this, &BoardWidget::amountEdited);
@@ -139,13 +145,15 @@ void BoardWidget::buildCasinoFrame()
 
 void BoardWidget::buildUndoButton()
 {
-    m_undo = new QPushButton(QStringLiteral("UNDO"), this);
+    m_undo = new QPushButton(QStringLiteral("&UNDO"), this);
     m_undo->setObjectName(QStringLiteral("btnUndo") + m_wheel.letter());
     m_undo->setGeometry(BoardGeometry::undoButton());
     QFont f = m_undo->font();
     f.setBold(true);
     m_undo->setFont(f);
     connect(m_undo, &QPushButton::clicked, this, &BoardWidget::undoSpin);
+    // Ctrl+Z wherever the focus is on the board; the amount box keeps its own.
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, m_undo, &QPushButton::click);
 }
 
 void BoardWidget::connectCells()

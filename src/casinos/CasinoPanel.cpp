@@ -45,11 +45,11 @@ CasinoPanel::CasinoPanel(AppContext& app, StatusSink& status, QWidget* parent)
     m_list->setObjectName(QStringLiteral("lstCasino"));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txCasino"));
-    m_add = new QPushButton(QStringLiteral("Add"), this);
+    m_add = new QPushButton(QStringLiteral("&Add"), this);
     m_add->setObjectName(QStringLiteral("btnCasinoAdd"));
-    m_update = new QPushButton(QStringLiteral("Update"), this);
+    m_update = new QPushButton(QStringLiteral("U&pdate"), this);
     m_update->setObjectName(QStringLiteral("btnCasinoUpdate"));
-    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_delete = new QPushButton(QStringLiteral("&Delete"), this);
     m_delete->setObjectName(QStringLiteral("btnCasinoDelete"));
 
     auto* grid = new QGridLayout(this);

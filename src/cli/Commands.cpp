@@ -2,6 +2,8 @@
 #include "cli/Command.h"
 #include "cli/SpinCountCommand.h"
 #include "cli/StatsCommand.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 
 namespace spinledger::cli {
 
@@ -11,6 +13,8 @@ const QList<Command>& commands()
         casinosCommand(),
         spinCountCommand(),
         statsCommand(),
+        exportCommand(),
+        importCommand(),
     };
     return all;
 }

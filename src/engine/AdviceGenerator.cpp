@@ -2,6 +2,7 @@
 
 #include "store/Clock.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace spinledger {
@@ -19,7 +20,7 @@ std::vector<int> sortAscending(std::vector<int> counts)
 
 int AdviceGenerator::countOf(const std::vector<int>& counts, CategoryId c, const QString& value) const
 {
-    const std::vector<int> idx = m_wheel.countersFor(c, value);
+    const std::vector<int>& idx = m_wheel.countersFor(c, value);
     return idx.empty() ? 0 : counts[idx.front()];
 }
 
@@ -63,9 +64,11 @@ QString AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelS
         if (label != zeroZero || settings.zeroZeroEnabled)
             list.push_back(countOf(counts, CategoryId::Numbers, label));
     }
-    const std::vector<int> sorted = sortAscending(list);
-    const int max = sorted.back();
-    const int min = sorted.front();
+    // The ends of the sorted list, found without sorting it: every spin of a
+    // long import comes through here.
+    const auto [lowest, highest] = std::minmax_element(list.begin(), list.end());
+    const int max = *highest;
+    const int min = *lowest;
     const bool played = settings.played[idx(CategoryId::Numbers)];
 
     if (max > min) {

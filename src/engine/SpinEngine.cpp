@@ -1,7 +1,7 @@
 #include "engine/SpinEngine.h"
 
-#include "engine/AdviceGenerator.h"
-#include "engine/Judgement.h"
+#include "engine/HistoryRows.h"
+#include "engine/SpinRecorder.h"
 #include "engine/Tallies.h"
 #include "engine/WheelSql.h"
 #include "store/AppContext.h"
@@ -13,71 +13,10 @@ namespace spinledger {
 
 namespace {
 
-struct SpinRow
-{
-    qint64 id = 0;
-    double now = 0;
-    SpinValues values;
-};
-
-struct AdviceRow
-{
-    qint64 id = 0;
-    qint64 winId = 0;
-    Advice advice;
-};
-
-// History rows are ordered by their stamp and, for equal stamps, by key.
-std::vector<SpinRow> newestSpins(Database& db, const Wheel& w, qint64 settingId, qint64 casino, int limit)
-{
-    Statement q = db.prepare(WheelSql::of(w).newestSpins);
-    q.bind(1, settingId).bind(2, casino).bind(3, limit);
-    std::vector<SpinRow> rows;
-    while (q.next()) {
-        SpinRow r{q.integer(0), q.real(1), {}};
-        int col = 2;
-        for (const Category& c : w.categories())
-            r.values[idx(c.id)] = q.text(col++).trimmed();
-        rows.push_back(r);
-    }
-    return rows;
-}
-
-std::vector<AdviceRow> newestAdvice(Database& db, const Wheel& w, qint64 settingId, qint64 casino, int limit)
-{
-    Statement q = db.prepare(WheelSql::of(w).newestAdvice);
-    q.bind(1, settingId).bind(2, casino).bind(3, limit);
-    std::vector<AdviceRow> rows;
-    while (q.next()) {
-        AdviceRow r;
-        r.id = q.integer(0);
-        r.winId = q.isNull(1) ? 0 : q.integer(1);
-        int col = 2;
-        for (const Category& c : w.categories())
-            r.advice.values[idx(c.id)] = q.text(col++).trimmed();
-        for (const Category& c : w.categories()) {
-            if (c.hasStake())
-                r.advice.stakes[idx(c.id)] = q.real(col++);
-        }
-        rows.push_back(r);
-    }
-    return rows;
-}
-
-// A spin never sorts before the casino's newest one, even when the clock was
-// set back (daylight saving time ends, a corrected clock).
-OleStamp stampAfter(const QDateTime& now, const std::vector<SpinRow>& newest)
-{
-    OleStamp stamp = OleStamp::fromDateTime(now);
-    if (!newest.empty() && stamp.now < newest.front().now)
-        stamp = OleStamp::fromNow(newest.front().now);
-    return stamp;
-}
-
-void addStamp(Statement& q, const OleStamp& s)
-{
-    q.add(s.date).add(s.time).add(s.now);
-}
+using HistoryRows::AdviceRow;
+using HistoryRows::newestAdvice;
+using HistoryRows::newestSpins;
+using HistoryRows::SpinRow;
 
 } // namespace
 
@@ -102,94 +41,14 @@ SpinOutcome SpinEngine::play(const QString& label)
         out.status = Status::failure(failure);
         return out;
     }
-    const qint64 casino = settings->casino;
-    if (casino <= 0) {
+    if (settings->casino <= 0) {
         out.status = Status::failure(texts::SelectCasino);
         return out;
     }
-
-    const qint64 settingId = m_app.settingId;
-    const WheelSql& sql = WheelSql::of(m_wheel);
     try {
-        Database& db = m_app.db();
-        Transaction tx(db);
-        Tallies tallies(db, m_wheel, settingId, casino);
-        const std::vector<SpinRow> previousSpin = newestSpins(db, m_wheel, settingId, casino, 1);
-        if (!previousSpin.empty() && tallies.isEmpty())
-            tallies.rebuild();
-        const OleStamp stamp = stampAfter(now, previousSpin);
-
-        SpinValues values;
-        for (const Category& c : m_wheel.categories())
-            values[idx(c.id)] = m_wheel.field(pocket, c.field);
-
-        // Count before the new spin joins the history: it is nobody's follower yet.
-        out.counts = tallies.followerCounts(pocket);
-        out.pocketIndex = pocket;
-
-        Statement spin = db.prepare(sql.insertSpin);
-        addStamp(spin, stamp);
-        spin.add(settingId);
-        for (const Category& c : m_wheel.categories())
-            spin.add(values[idx(c.id)]);
-        spin.add(casino).run();
-        out.spinId = db.lastInsertId();
-
-        Statement count = db.prepare(sql.insertCount);
-        addStamp(count, stamp);
-        count.add(settingId).add(out.spinId);
-        for (int n : out.counts)
-            count.add(n);
-        count.add(casino).run();
-
-        if (!previousSpin.empty())
-            tallies.addTransition(previousSpin.front().values, values, +1);
-
-        AdviceGenerator(m_wheel, m_app.random()).generate(out.counts, *settings, out.advice, out.coinCells);
-
-        // Judge the advice that was current before this spin.
-        const std::vector<AdviceRow> previous = newestAdvice(db, m_wheel, settingId, casino, 1);
-        const bool hadAdvice = !previous.empty();
-        PerCategory<std::pair<qint64, qint64>> tally = tallies.judgementCounts();
-        for (const Category& c : m_wheel.categories()) {
-            const int i = idx(c.id);
-            const QString advised = hadAdvice ? previous.front().advice.values[i] : QString();
-            out.verdicts[i] = Judgement::verdict(m_wheel, c.id, pocket, advised);
-            if (c.hasStake()) {
-                const double before = hadAdvice ? previous.front().advice.stakes[i] : settings->amount;
-                out.advice.stakes[i] = Judgement::nextStake(out.verdicts[i], settings->amount, before);
-            }
-            (out.verdicts[i] == u"Y" ? tally[i].first : tally[i].second) += 1;
-            const qint64 total = tally[i].first + tally[i].second;
-            out.winPct[i] = Judgement::percent(tally[i].first, total);
-            out.lossPct[i] = Judgement::percent(tally[i].second, total);
-        }
-        tallies.addJudgement(out.verdicts, +1);
-
-        Statement win = db.prepare(sql.insertWin);
-        addStamp(win, stamp);
-        win.add(out.spinId).add(hadAdvice ? previous.front().id : qint64(0)).add(settingId);
-        for (const Category& c : m_wheel.categories())
-            win.add(out.verdicts[idx(c.id)]);
-        win.add(casino);
-        for (const Category& c : m_wheel.categories())
-            win.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
-        win.run();
-        const qint64 winId = db.lastInsertId();
-        if (hadAdvice)
-            db.prepare(sql.linkAdvice).bind(1, winId).bind(2, previous.front().id).run();
-
-        Statement advice = db.prepare(sql.insertAdvice);
-        addStamp(advice, stamp);
-        advice.add(out.spinId).add(settingId);
-        for (const Category& c : m_wheel.categories())
-            advice.add(out.advice.values[idx(c.id)]);
-        for (const Category& c : m_wheel.categories()) {
-            if (c.hasStake())
-                advice.add(out.advice.stakes[idx(c.id)]);
-        }
-        advice.add(casino).run();
-
+        Transaction tx(m_app.db());
+        SpinRecorder recorder(m_app, m_wheel, *settings, SpinRecorder::Tallying::InRows);
+        out = recorder.record(pocket, OleStamp::fromDateTime(now));
         tx.commit();
     } catch (const DbError&) {
         out = SpinOutcome{};

@@ -15,10 +15,32 @@ QString Tallies::matchKey(CategoryId c, const QString& value)
     return c == CategoryId::Numbers ? QString::number(v.toInt()) : v;
 }
 
+Tallies::Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino)
+    : m_db(db), m_wheel(wheel), m_settingId(settingId), m_casino(casino)
+{
+    for (const Category& c : wheel.categories()) {
+        m_followKinds[idx(c.id)] = QStringLiteral("follow:") + c.key;
+        m_judgeKinds[idx(c.id)] = QStringLiteral("judge:") + c.key;
+    }
+}
+
 std::vector<int> Tallies::followerCounts(int pocketIndex)
 {
     const WheelSql& sql = WheelSql::of(m_wheel);
     std::vector<int> counts(m_wheel.counters().size(), 0);
+    if (m_memory) {
+        for (const Category& c : m_wheel.categories()) {
+            const KindRows& rows = m_memory->kinds[followKind(c)];
+            const auto from = rows.constFind(matchKey(c.id, m_wheel.field(pocketIndex, c.field)));
+            if (from == rows.cend())
+                continue;
+            for (auto to = from->cbegin(); to != from->cend(); ++to) {
+                for (int counter : m_wheel.countersFor(c.id, to.key()))
+                    counts[counter] += int(to.value());
+            }
+        }
+        return counts;
+    }
     for (const Category& c : m_wheel.categories()) {
         Statement q = m_db.prepare(sql.tallyRows);
         q.bind(1, m_settingId).bind(2, m_casino).bind(3, followKind(c));
@@ -47,6 +69,13 @@ PerCategory<std::pair<qint64, qint64>> Tallies::judgementCounts()
 {
     const WheelSql& sql = WheelSql::of(m_wheel);
     PerCategory<std::pair<qint64, qint64>> result{};
+    if (m_memory) {
+        for (const Category& c : m_wheel.categories()) {
+            const Followers verdicts = m_memory->kinds[judgeKind(c)].value(QString());
+            result[idx(c.id)] = {verdicts.value(QStringLiteral("Y")), verdicts.value(QStringLiteral("N"))};
+        }
+        return result;
+    }
     for (const Category& c : m_wheel.categories()) {
         Statement q = m_db.prepare(sql.tallyRows);
         q.bind(1, m_settingId).bind(2, m_casino).bind(3, judgeKind(c)).bind(4, QString());
@@ -79,6 +108,11 @@ bool Tallies::isEmpty()
 
 void Tallies::add(const QString& kind, const QString& from, const QString& to, qint64 delta)
 {
+    if (m_memory) {
+        qint64& n = m_memory->kinds[kind][from][to];
+        n += delta;
+        return;
+    }
     const WheelSql& sql = WheelSql::of(m_wheel);
     // Every tally statement addresses its row by the same five key values.
     auto keyed = [&](const std::string& text) {
@@ -90,6 +124,35 @@ void Tallies::add(const QString& kind, const QString& from, const QString& to, q
     keyed(sql.tallyAdd).bind(6, delta).run();
     if (delta < 0)
         keyed(sql.tallyDropEmpty).run();
+}
+
+void Tallies::keepInMemory()
+{
+    Memory memory;
+    Statement q = m_db.prepare(WheelSql::of(m_wheel).tallyAll);
+    q.bind(1, m_settingId).bind(2, m_casino);
+    while (q.next())
+        memory.kinds[q.text(0)][q.text(1)][q.text(2)] = q.integer(3);
+    m_memory = std::move(memory);
+}
+
+void Tallies::writeBack()
+{
+    if (!m_memory)
+        return;
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    m_db.prepare(sql.tallyClear).bind(1, m_settingId).bind(2, m_casino).run();
+    for (auto kind = m_memory->kinds.cbegin(); kind != m_memory->kinds.cend(); ++kind) {
+        for (auto from = kind->cbegin(); from != kind->cend(); ++from) {
+            for (auto to = from->cbegin(); to != from->cend(); ++to) {
+                if (to.value() <= 0)
+                    continue;
+                Statement q = m_db.prepare(sql.tallyInsert);
+                q.bind(1, m_settingId).bind(2, m_casino).bind(3, kind.key()).bind(4, from.key());
+                q.bind(5, to.key()).bind(6, to.value()).run();
+            }
+        }
+    }
 }
 
 void Tallies::rebuild()

@@ -2,8 +2,10 @@
 
 #include "wheel/Wheel.h"
 
+#include <QHash>
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -24,10 +26,7 @@ using SpinValues = PerCategory<QString>;
 class Tallies
 {
 public:
-    Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino)
-        : m_db(db), m_wheel(wheel), m_settingId(settingId), m_casino(casino)
-    {
-    }
+    Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino);
 
     // Follower counts for a spin of the given pocket, in counter order, over
     // the history as it stands (the new spin itself not yet in it).
@@ -42,19 +41,35 @@ public:
     // Recomputes every tally of the casino from its spin and judgement rows.
     void rebuild();
 
+    // From here on the casino's tallies are read once and kept in memory, for
+    // a batch of spins in one transaction; writeBack() stores them again.
+    void keepInMemory();
+    void writeBack();
+
     // The key a category value is matched by: pocket labels match by number,
     // so "0" and "00" are the same earlier spin for Numbers.
     static QString matchKey(CategoryId c, const QString& value);
 
 private:
+    // to value -> count, per from value, per kind.
+    using Followers = QHash<QString, qint64>;
+    using KindRows = QHash<QString, Followers>;
+    struct Memory
+    {
+        QHash<QString, KindRows> kinds;
+    };
+
     void add(const QString& kind, const QString& from, const QString& to, qint64 delta);
-    QString followKind(const Category& c) const { return QStringLiteral("follow:") + c.key; }
-    QString judgeKind(const Category& c) const { return QStringLiteral("judge:") + c.key; }
+    const QString& followKind(const Category& c) const { return m_followKinds[idx(c.id)]; }
+    const QString& judgeKind(const Category& c) const { return m_judgeKinds[idx(c.id)]; }
 
     Database& m_db;
     const Wheel& m_wheel;
     qint64 m_settingId;
     qint64 m_casino;
+    PerCategory<QString> m_followKinds;
+    PerCategory<QString> m_judgeKinds;
+    std::optional<Memory> m_memory;
 };
 
 } // namespace spinledger

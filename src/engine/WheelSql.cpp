@@ -89,6 +89,9 @@ WheelSql compose(const Wheel& w)
     q.tallyDropEmpty = "DELETE FROM " + tally + tallyKey + " AND tally_to = ?5 AND tally_count <= 0";
     q.tallyAny = "SELECT 1 FROM " + tally + byCasino + " LIMIT 1";
     q.tallyClear = "DELETE FROM " + tally + byCasino;
+    q.tallyAll = "SELECT tally_kind, tally_from, tally_to, tally_count FROM " + tally + byCasino;
+    q.tallyInsert = "INSERT INTO " + tally + " (ka_app_setting_id, " + cmb +
+                    ", tally_kind, tally_from, tally_to, tally_count) VALUES (?1, ?2, ?3, ?4, ?5, ?6)";
     return q;
 }
 

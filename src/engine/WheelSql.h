@@ -41,6 +41,8 @@ struct WheelSql
     std::string tallyDropEmpty; // delete rows that reached zero
     std::string tallyAny;       // does the casino have any tally row
     std::string tallyClear;     // all rows of a casino
+    std::string tallyAll;       // kind, from, to, count of every row of a casino
+    std::string tallyInsert;    // one row with its count
 };
 
 } // namespace spinledger

@@ -11,6 +11,7 @@
 #include "statsview/StatisticsTab.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "transfer/SpinTransfer.h"
 
 #ifdef SPINLEDGER_HAVE_UPDATER
 #include "updater/SystemUpdatePlatform.h"
@@ -27,6 +28,7 @@
 #include <QMovie>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -83,6 +85,10 @@ void MainWindow::buildMenu()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    m_transfer = new SpinTransfer(
+        m_app, *this, [this] { return qobject_cast<BoardWidget*>(m_tabs->currentWidget()); }, this);
+    m_transfer->addTo(file);
+    menuSeparator(file, "mnuFileBar3");
     connect(menuItem(file, "mnuCheckUpdate", QStringLiteral("&Check for update")), &QAction::triggered, this,
             &MainWindow::checkForUpdate);
     menuSeparator(file, "mnuFileBar2");
@@ -118,6 +124,7 @@ void MainWindow::buildTabs()
         m_statistics->setCasinoModel(b->wheel(), b->casinoCombo()->model());
         connect(b, &BoardWidget::historyChanged, m_statistics, &StatisticsTab::refresh);
     }
+    connect(m_transfer, &SpinTransfer::imported, m_statistics, &StatisticsTab::refresh);
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
             [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->selectCasino(casino); });
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
@@ -135,6 +142,14 @@ void MainWindow::buildTabs()
     m_tabs->setGeometry(QRect(QPoint(px(TabsLeft), 0), design.expandedTo(m_tabs->minimumSizeHint())));
     m_tabs->tabBar()->installEventFilter(this);
     m_tabs->installEventFilter(this);
+    // Ctrl+1 ... Ctrl+4 show the tab of that place, whatever tabs there are.
+    for (int i = 0; i < 4; ++i) {
+        connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), this), &QShortcut::activated,
+                this, [this, i] {
+                    if (i < m_tabs->count())
+                        m_tabs->setCurrentIndex(i);
+                });
+    }
 }
 
 void MainWindow::buildSidePanel()
@@ -158,11 +173,11 @@ void MainWindow::buildSidePanel()
     column->addWidget(VendorLinks::companyLink(
         AppInfo::companyName(), [this] { openHomePage(); }, frame));
     column->addStretch(1);
-    auto* check = new QPushButton(QStringLiteral("Check for update"), frame);
+    auto* check = new QPushButton(QStringLiteral("&Check for update"), frame);
     check->setObjectName(QStringLiteral("btnCheckUpdate"));
     connect(check, &QPushButton::clicked, this, &MainWindow::checkForUpdate);
     column->addWidget(check);
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), frame);
+    auto* closeButton = new QPushButton(QStringLiteral("C&lose"), frame);
     closeButton->setObjectName(QStringLiteral("btnClose"));
     connect(closeButton, &QPushButton::clicked, this, &MainWindow::toggleSidePanel);
     column->addWidget(closeButton);

@@ -18,6 +18,7 @@ class CasinoPanel;
 class SidePanelAnimation;
 class SpinEngines;
 class StatisticsTab;
+class SpinTransfer;
 class StatusLine;
 class UpdateChecker;
 class UpdatePlatform;
@@ -51,6 +52,7 @@ public:
     BoardWidget* board(const Wheel& wheel) const;
     CasinoPanel* casinoPanel() const { return m_casinos; }
     StatisticsTab* statistics() const { return m_statistics; }
+    SpinTransfer* spinTransfer() const { return m_transfer; }
     SidePanelAnimation* sidePanel() const { return m_sidePanel; }
 
     void setUrlOpener(UrlOpenFn open) { m_openUrl = std::move(open); }
@@ -86,6 +88,7 @@ private:
     BoardWidget* m_boardM = nullptr;
     CasinoPanel* m_casinos = nullptr;
     StatisticsTab* m_statistics = nullptr;
+    SpinTransfer* m_transfer = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
     UrlOpenFn m_openUrl;
     UpdatePlatform* m_updatePlatform = nullptr;

@@ -198,7 +198,7 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
                 continue;
             ++f.judged;
             for (size_t i = 0; i < categories.size(); ++i) {
-                const char v = verdictOf(q.bytes(int(i) + 1));
+                const char v = verdictOf(q.utf8(int(i) + 1));
                 if (v == 0)
                     continue;
                 ++judgedAndHits[categories[i]].first;

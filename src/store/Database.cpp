@@ -129,10 +129,10 @@ QString Statement::text(int col) const
     }
 }
 
-QByteArrayView Statement::bytes(int col) const
+QByteArrayView Statement::utf8(int col) const
 {
-    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col));
-    return data ? QByteArrayView(data, sqlite3_column_bytes(m_stmt, col)) : QByteArrayView();
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col));
+    return bytes ? QByteArrayView(bytes, sqlite3_column_bytes(m_stmt, col)) : QByteArrayView();
 }
 
 QVariant Statement::value(int col) const
@@ -260,16 +260,16 @@ void Database::fail(const QString& what) const
 
 // ---- Transaction -----------------------------------------------------------
 
-Transaction::Transaction(Database& db) : m_db(db)
+Transaction::Transaction(Database& db) : m_db(db), m_nested(db.inTransaction())
 {
-    m_db.exec("BEGIN IMMEDIATE");
+    m_db.exec(m_nested ? "SAVEPOINT nested" : "BEGIN IMMEDIATE");
 }
 
 Transaction::~Transaction()
 {
     if (!m_done) {
         try {
-            m_db.exec("ROLLBACK");
+            m_db.exec(m_nested ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK");
         } catch (const DbError&) {
             // Nothing more can be done; the engine has already rolled back.
         }
@@ -278,7 +278,7 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
-    m_db.exec("COMMIT");
+    m_db.exec(m_nested ? "RELEASE nested" : "COMMIT");
     m_done = true;
 }
 

@@ -63,9 +63,9 @@ public:
     double real(int col) const;
     // Text of the column; numbers come back in their shortest decimal form.
     QString text(int col) const;
-    // The column's bytes as stored, without a copy; valid until the next step.
-    // For reading many rows fast.
-    QByteArrayView bytes(int col) const;
+    // The stored bytes of a text column, valid until the next step; for
+    // readers of many rows that pass text on unchanged.
+    QByteArrayView utf8(int col) const;
     QVariant value(int col) const;
 
 private:
@@ -118,6 +118,8 @@ private:
 };
 
 // Begins an immediate transaction; rolls back unless commit() was called.
+// Inside another transaction it is a savepoint of that one: its commit keeps
+// the work for the outer commit, its rollback undoes only its own part.
 class Transaction
 {
 public:
@@ -129,6 +131,7 @@ public:
 
 private:
     Database& m_db;
+    bool m_nested;
     bool m_done = false;
 };
 

@@ -32,6 +32,14 @@ inline QString show(QChar letter)
 {
     return QStringLiteral("show%1 ldb").arg(letter);
 }
+inline QString exportSpins(QChar letter)
+{
+    return QStringLiteral("export%1 ldb").arg(letter);
+}
+inline QString importSpins(QChar letter)
+{
+    return QStringLiteral("import%1 ldb").arg(letter);
+}
 } // namespace codes
 
 namespace texts {

@@ -1,12 +1,19 @@
 #include "store/OleDate.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace spinledger {
 
 double round15(double v)
 {
-    return QString::number(v, 'g', 15).toDouble();
+    // The digits of QString::number(v, 'g', 15), without a string: stamps
+    // are rounded for every row of a long import.
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v, std::chars_format::general, 15).ptr;
+    double rounded = v;
+    std::from_chars(digits, end, rounded);
+    return rounded;
 }
 
 QString decimalText(double v)
@@ -14,14 +21,29 @@ QString decimalText(double v)
     return QString::number(v, 'g', 15);
 }
 
+namespace {
+constexpr qint64 MsecsPerDay = 86400000;
+}
+
 OleStamp OleStamp::fromDateTime(const QDateTime& local)
 {
     static const QDate epoch(1899, 12, 30);
+    return fromMsecs(epoch.daysTo(local.date()) * MsecsPerDay + local.time().msecsSinceStartOfDay());
+}
+
+OleStamp OleStamp::fromMsecs(qint64 msecs)
+{
+    const qint64 days = msecs >= 0 ? msecs / MsecsPerDay : -((-msecs + MsecsPerDay - 1) / MsecsPerDay);
     OleStamp s;
-    s.date = double(epoch.daysTo(local.date()));
-    s.time = round15(local.time().msecsSinceStartOfDay() / 86400000.0);
+    s.date = double(days);
+    s.time = round15(double(msecs - days * MsecsPerDay) / double(MsecsPerDay));
     s.now = round15(s.date + s.time);
     return s;
+}
+
+qint64 OleStamp::msecs() const
+{
+    return std::llround(now * double(MsecsPerDay));
 }
 
 OleStamp OleStamp::fromNow(double now)

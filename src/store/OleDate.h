@@ -15,6 +15,10 @@ struct OleStamp
 
     static OleStamp fromDateTime(const QDateTime& local);
     static OleStamp fromNow(double now);
+    // Milliseconds of wall-clock time since the start of 30 December 1899:
+    // exact whole numbers for stepping stamps and comparing them.
+    static OleStamp fromMsecs(qint64 msecs);
+    qint64 msecs() const;
 };
 
 // Rounds to 15 significant digits, the precision the stamps are kept with.

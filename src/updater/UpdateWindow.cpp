@@ -79,9 +79,9 @@ void UpdateWindow::buildControls()
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_grid);
 
-    m_update = new QPushButton(QStringLiteral("Update"), this);
+    m_update = new QPushButton(QStringLiteral("&Update"), this);
     m_update->setObjectName(QStringLiteral("btnUpdate"));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("btnCancel"));
     connect(m_update, &QPushButton::clicked, this, &UpdateWindow::onUpdateClicked);
     connect(m_cancel, &QPushButton::clicked, this, &UpdateWindow::onCancelClicked);

@@ -210,6 +210,8 @@ void Wheel::finish()
             }
         }
     }
+    for (const ValueCounter& vc : m_valueCounters)
+        m_countersByValue[idx(vc.category)][vc.value].push_back(vc.counter);
 }
 
 const Wheel& Wheel::r()
@@ -267,16 +269,12 @@ const Category* Wheel::category(CategoryId id) const
     return nullptr;
 }
 
-std::vector<int> Wheel::countersFor(CategoryId c, const QString& storedValue) const
+const std::vector<int>& Wheel::countersFor(CategoryId c, const QString& storedValue) const
 {
-    std::vector<int> result;
-    if (storedValue.isEmpty())
-        return result;
-    for (const ValueCounter& vc : m_valueCounters) {
-        if (vc.category == c && vc.value == storedValue)
-            result.push_back(vc.counter);
-    }
-    return result;
+    static const std::vector<int> none;
+    const auto& byValue = m_countersByValue[idx(c)];
+    const auto it = byValue.constFind(storedValue);
+    return it == byValue.cend() ? none : *it;
 }
 
 int Wheel::counterIndex(const QString& column) const

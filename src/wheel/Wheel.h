@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -98,7 +99,7 @@ public:
     const std::vector<Counter>& counters() const { return m_counters; }
     // Counters that a follower's stored value adds to (none for an empty or
     // unknown value; two for the M wheel's "LM" and "MH").
-    std::vector<int> countersFor(CategoryId c, const QString& storedValue) const;
+    const std::vector<int>& countersFor(CategoryId c, const QString& storedValue) const;
     int counterIndex(const QString& column) const;
 
     // Board cell of a category value: "pb" + letter + suffix, or "pb" + letter
@@ -155,6 +156,7 @@ private:
         int counter;
     };
     std::vector<ValueCounter> m_valueCounters;
+    PerCategory<QHash<QString, std::vector<int>>> m_countersByValue;
 };
 
 } // namespace spinledger

@@ -75,6 +75,8 @@ private slots:
     void refusedSpinDrawsNothing();
     void windowIsLockedWhileASpinRuns();
     void miniWheelSequence();
+    void keyboardEntry_data();
+    void keyboardEntry();
     void grabBoards();
 };
 
@@ -94,8 +96,8 @@ void TestBoard::loadsStoredSettingsAndDrawsEmptyBoard()
     QCOMPARE(rig.ratio("BlackRed")->text(), QStringLiteral("0%"));
     QCOMPARE(rig.find<QCheckBox>("cbRDozens")->toolTip(), QStringLiteral("Display Dozens"));
     QCOMPARE(rig.find<QLineEdit>("tbRAmount")->toolTip(), QStringLiteral("Amount/Coins you bet"));
-    QCOMPARE(rig.find<QPushButton>("btnUndoR")->text(), QStringLiteral("UNDO"));
-    QCOMPARE(rig.find<QPushButton>("btnAmountResetR")->text(), QStringLiteral("Reset"));
+    QCOMPARE(rig.find<QPushButton>("btnUndoR")->text(), QStringLiteral("&UNDO"));
+    QCOMPARE(rig.find<QPushButton>("btnAmountResetR")->text(), QStringLiteral("&Reset"));
     QVERIFY(rig.coin("BLACK")->text().isEmpty());
     QCOMPARE(rig.coin("BLACK")->textColour(), Green);
     // Before any drawing: "0 / 0", with a tool tip on the R board only; the
@@ -474,6 +476,102 @@ void TestBoard::miniWheelSequence()
     QTest::mouseClick(rig.find<QPushButton>("btnUndoM"), Qt::LeftButton);
     QCOMPARE(rig.t.scalar("SELECT COUNT(*) FROM ka_app_m"), 2);
     QVERIFY(rig.history("RED", 2).isEmpty());
+}
+
+void TestBoard::keyboardEntry_data()
+{
+    QTest::addColumn<QChar>("letter");
+    QTest::addColumn<bool>("zeroZero");
+    QTest::addColumn<QString>("target"); // the widget the keys go to; the board when empty
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("played");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("status"); // the last status text, when it matters
+
+    const QChar R(u'R'), M(u'M');
+    const QString board, none;
+    QTest::newRow("R: 4 at once") << R << false << board << QStringList{"4"} << QStringList{"4"} << none
+                                  << "Idle";
+    QTest::newRow("R: 1 waits") << R << false << board << QStringList{"1"} << QStringList{} << "1" << none;
+    QTest::newRow("R: 1 and 7 make 17")
+        << R << false << board << QStringList{"1", "7"} << QStringList{"17"} << none << none;
+    QTest::newRow("R: 1 and Enter") << R << false << board << QStringList{"1", "Enter"} << QStringList{"1"}
+                                    << none << none;
+    QTest::newRow("R: 37 is no pocket") << R << false << board << QStringList{"3", "7"} << QStringList{}
+                                        << none << "\"37\" is no pocket of this wheel (0, 1-36).";
+    QTest::newRow("R: 0 at once while 00 is off")
+        << R << false << board << QStringList{"0"} << QStringList{"0"} << none << none;
+    QTest::newRow("R: 0 waits while 00 is on")
+        << R << true << board << QStringList{"0"} << QStringList{} << "0" << none;
+    QTest::newRow("R: 0 and Enter") << R << true << board << QStringList{"0", "Enter"} << QStringList{"0"}
+                                    << none << none;
+    QTest::newRow("R: 00") << R << true << board << QStringList{"0", "0"} << QStringList{"00"} << none
+                           << none;
+    QTest::newRow("R: 00 switched off in between")
+        << R << true << board << QStringList{"0", "00 off", "0"} << QStringList{} << none
+        << "00 is switched off for this wheel.";
+    QTest::newRow("R: Backspace edits") << R << false << board << QStringList{"1", "Backspace", "2", "Enter"}
+                                        << QStringList{"2"} << none << none;
+    QTest::newRow("R: Esc clears, Enter then does nothing")
+        << R << false << board << QStringList{"3", "Esc", "Enter"} << QStringList{} << none << none;
+    QTest::newRow("R: Ctrl+Z undoes")
+        << R << false << board << QStringList{"4", "5", "Ctrl+Z"} << QStringList{"4"} << none << none;
+    QTest::newRow("R: keypad digits")
+        << R << false << board << QStringList{"Keypad 2", "Keypad 5"} << QStringList{"25"} << none << none;
+    QTest::newRow("R: focus on a check box")
+        << R << false << "cbREvenOdd" << QStringList{"2", "8"} << QStringList{"28"} << none << none;
+    QTest::newRow("R: the amount box keeps its digits")
+        << R << false << "tbRAmount" << QStringList{"4", "Ctrl+Z"} << QStringList{} << none << none;
+    QTest::newRow("R: the casino box keeps its digits")
+        << R << false << "cmbR" << QStringList{"4"} << QStringList{} << none << none;
+    QTest::newRow("M: 2 to 9 at once")
+        << M << false << board << QStringList{"9", "2"} << QStringList{"9", "2"} << none << none;
+    QTest::newRow("M: 12 at once") << M << false << board << QStringList{"1", "2"} << QStringList{"12"}
+                                   << none << none;
+    QTest::newRow("M: 13 is no pocket") << M << true << board << QStringList{"1", "3"} << QStringList{}
+                                        << none << "\"13\" is no pocket of this wheel (0, 00, 1-12).";
+    QTest::newRow("M: 00 at once") << M << true << board << QStringList{"0", "0"} << QStringList{"00"} << none
+                                   << none;
+}
+
+void TestBoard::keyboardEntry()
+{
+    QFETCH(QChar, letter);
+    QFETCH(bool, zeroZero);
+    QFETCH(QString, target);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, played);
+    QFETCH(QString, field);
+    QFETCH(QString, status);
+    BoardRig rig(*Wheel::byLetter(letter));
+    auto* zeroSwitch = rig.find<QCheckBox>(QStringLiteral("cb") + letter + QStringLiteral("00"));
+    zeroSwitch->setChecked(zeroZero);
+    rig.board.activateWindow(); // shortcuts work in the active window only
+    QVERIFY(QTest::qWaitForWindowActive(&rig.board));
+    QWidget* to = target.isEmpty() ? static_cast<QWidget*>(&rig.board) : rig.find<QWidget>(target);
+    to->setFocus();
+    for (const QString& k : keys) {
+        if (k == u"00 off")
+            zeroSwitch->setChecked(false);
+        else if (k == u"Ctrl+Z")
+            QTest::keyClick(to, Qt::Key_Z, Qt::ControlModifier);
+        else if (k.startsWith(u"Keypad "))
+            QTest::keyClick(to, Qt::Key(Qt::Key_0 + k.back().digitValue()), Qt::KeypadModifier);
+        else if (k.size() == 1)
+            QTest::keyClick(to, Qt::Key(Qt::Key_0 + k.front().digitValue()));
+        else
+            QTest::keyClick(to, k == u"Enter" ? Qt::Key_Return
+                                : k == u"Esc" ? Qt::Key_Escape
+                                              : Qt::Key_Backspace);
+    }
+    const Result<std::vector<HistoryEntry>> history = rig.engine.history(rig.t.casino);
+    QStringList spins;
+    for (const HistoryEntry& e : *history)
+        spins << e.label;
+    QCOMPARE(spins, played);
+    QCOMPARE(rig.find<QLineEdit>(QStringLiteral("tx") + letter + QStringLiteral("Pocket"))->text(), field);
+    if (!status.isEmpty())
+        QCOMPARE(rig.status.last(), status);
 }
 
 void TestBoard::grabBoards()

@@ -4,10 +4,13 @@
 #include "TestDb.h"
 #include "cli/Cli.h"
 #include "engine/SpinEngine.h"
+#include "store/InstanceLock.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QtTest>
 
@@ -21,6 +24,7 @@ struct Run
     int code = -1;
     QString out;
     QString err;
+    QByteArray bytes; // of out
 };
 
 } // namespace
@@ -29,19 +33,44 @@ class TestCli : public QObject
 {
     Q_OBJECT
 
-    Run run(TestDb& t, QStringList args)
+    // Streams on devices, as standard output and error are.
+    Run run(TestDb& t, QStringList args, bool terminal = false)
     {
         Run r;
-        QTextStream out(&r.out);
-        QTextStream err(&r.err);
+        QBuffer outBytes, errBytes;
+        outBytes.open(QIODevice::WriteOnly);
+        errBytes.open(QIODevice::WriteOnly);
+        QTextStream out(&outBytes);
+        QTextStream err(&errBytes);
         cli::Environment env;
         env.programFolder = t.dir.path();
         env.installationId = [] { return QStringLiteral("test-machine"); };
+        env.errIsTerminal = terminal;
         args.prepend(QStringLiteral("spinledger-cli"));
         r.code = cli::run(args, out, err, env);
         out.flush();
         err.flush();
+        r.bytes = outBytes.data();
+        r.out = QString::fromUtf8(r.bytes);
+        r.err = QString::fromUtf8(errBytes.data());
         return r;
+    }
+
+    QString writeFile(TestDb& t, const QString& name, const QByteArray& bytes)
+    {
+        QFile f(t.dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    // Spin number, stamp and pocket of every row of an exported file.
+    QStringList spinColumns(const QString& csv)
+    {
+        QStringList rows;
+        for (const QString& line : csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1))
+            rows << line.section(u',', 0, 2);
+        return rows;
     }
 
     void addSpins(TestDb& t, const Wheel& w, qint64 casino, int n)
@@ -224,6 +253,139 @@ private slots:
         QVERIFY(r.err.contains(QStringLiteral("several installations")));
     }
 
+    void importCommand_data()
+    {
+        QTest::addColumn<QStringList>("args"); // FILE stands for the spin file
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("windowOpen");
+        QTest::addColumn<bool>("terminal");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QByteArray three("17\n0\n32\n");
+        QTest::newRow("a new casino, created")
+            << QStringList{"import", "--wheel", "R", "--casino", "Ζάρια \"Nord\"", "FILE"} << three << false
+            << false << 0
+            << "Created casino 'Ζάρια \"Nord\"' (id 2)\nImported 3 spins into casino 'Ζάρια \"Nord\"' (R "
+               "wheel)\n"
+            << "";
+        QTest::newRow("a casino by its id, progress on a terminal")
+            << QStringList{"import", "--wheel", "m", "--casino", "1", "FILE"} << QByteArray("pocket\n12\n7\n")
+            << false << true << 0 << "Imported 2 spins into casino 'Demo Casino' (M wheel)\n"
+            << "\rImporting spin 2 of 2... 100%\n";
+        QTest::newRow("a refused file")
+            << QStringList{"import", "--wheel", "R", "--casino", "New", "FILE"} << QByteArray("17\n37\n")
+            << false << false << 2 << ""
+            << "spinledger-cli: spins.csv: line 2 (\"37\"): \"37\" is no pocket of this wheel (0, 1-36)\n";
+        QTest::newRow("the window is open")
+            << QStringList{"import", "--wheel", "R", "--casino", "Demo Casino", "FILE"} << three << true
+            << false << 2 << ""
+            << "close its window first";
+        QTest::newRow("an id that names no casino")
+            << QStringList{"import", "--wheel", "R", "--casino", "9", "FILE"} << three << false << false << 2
+            << ""
+            << "spinledger-cli: no casino with the id 9 (spinledger-cli casinos lists them)\n";
+        QTest::newRow("no such file")
+            << QStringList{"import", "--wheel", "R", "--casino", "1", "nope.csv"} << three << false << false
+            << 2 << ""
+            << "spinledger-cli: nope.csv cannot be read: No such file or directory\n";
+        QTest::newRow("no wheel") << QStringList{"import", "--casino", "1", "FILE"} << three << false << false
+                                  << 2 << ""
+                                  << "spinledger-cli: --wheel R|M is required\n";
+        QTest::newRow("no file") << QStringList{"import", "--wheel", "R", "--casino", "1"} << three << false
+                                 << false << 2 << ""
+                                 << "spinledger-cli: import needs FILE\n";
+    }
+
+    void importCommand()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, windowOpen);
+        QFETCH(bool, terminal);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        TestDb t;
+        args.replaceInStrings(QStringLiteral("FILE"), writeFile(t, QStringLiteral("spins.csv"), file));
+        QLockFile window(InstanceLock::pathFor(t.dir.path()));
+        if (windowOpen)
+            QVERIFY(window.tryLock(0));
+        const QByteArray before = fingerprint(t.db, t.app->connString);
+        const Run r = run(t, args, terminal);
+        QCOMPARE(r.code, code);
+        QCOMPARE(r.out, out);
+        if (code == 0 && err.isEmpty())
+            QVERIFY(r.err.isEmpty());
+        else
+            QVERIFY2(code == 0 ? r.err.endsWith(err) : r.err.contains(err), qPrintable(r.err));
+        if (code != 0)
+            QCOMPARE(fingerprint(t.db, t.app->connString), before);
+        // The command has let go of the lock.
+        QCOMPARE(QLockFile(InstanceLock::pathFor(t.dir.path())).tryLock(0), !windowOpen);
+    }
+
+    void exportCommandBesideTheWindow()
+    {
+        TestDb t;
+        SpinEngine engine(*t.app, Wheel::r());
+        for (const char* pocket : {"5", "00", "5"})
+            engine.play(QString::fromLatin1(pocket));
+        QLockFile window(InstanceLock::pathFor(t.dir.path()));
+        QVERIFY(window.tryLock(0));
+        const Run toOut = run(t, {"export", "--wheel", "R", "--casino", "Demo Casino"});
+        QCOMPARE(toOut.code, 0);
+        QVERIFY(toOut.err.isEmpty());
+        QVERIFY(toOut.bytes.startsWith("\xEF\xBB\xBFspin_no,date_time,pocket,"));
+        QCOMPARE(toOut.out.count(QStringLiteral("\r\n")), 4);
+        const QString path = t.dir.filePath(QStringLiteral("out.csv"));
+        const Run toFile = run(t, {"export", "--wheel", "R", "--casino", "1", "--out", path});
+        QCOMPARE(toFile.code, 0);
+        QCOMPARE(toFile.out, QStringLiteral("Exported 3 spins of casino 'Demo Casino' (R wheel) to %1\n")
+                                 .arg(QDir::toNativeSeparators(path)));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), toOut.bytes);
+        const Run unknown = run(t, {"export", "--wheel", "R", "--casino", "Nowhere"});
+        QCOMPARE(unknown.code, 2);
+        QVERIFY(unknown.err.startsWith(QStringLiteral("spinledger-cli: no casino 'Nowhere'")));
+    }
+
+    void roundTripBetweenCasinos_data()
+    {
+        QTest::addColumn<QString>("wheel");
+        QTest::newRow("R") << "R";
+        QTest::newRow("M") << "M";
+    }
+
+    void roundTripBetweenCasinos()
+    {
+        QFETCH(QString, wheel);
+        TestDb t;
+        const qint64 source = t.addCasino(QStringLiteral("Casino \"Nord\" Zürich"));
+        t.db.prepare(QStringLiteral("UPDATE %1 SET %2 = ?1")
+                         .arg(Wheel::byLetter(wheel[0])->settingsTable(),
+                              Wheel::byLetter(wheel[0])->casinoSetting())
+                         .toStdString())
+            .bind(1, source)
+            .run();
+        SpinEngine engine(*t.app, *Wheel::byLetter(wheel[0]));
+        for (const char* pocket : {"0", "12", "3", "3", "0", "7", "11"}) {
+            engine.play(QString::fromLatin1(pocket));
+            if (pocket[0] == '7')
+                engine.undoSpin(t.app->settingId, source);
+        }
+        const QString file = t.dir.filePath(QStringLiteral("nord.csv"));
+        QCOMPARE(
+            run(t, {"export", "--wheel", wheel, "--casino", "Casino \"Nord\" Zürich", "--out", file}).code,
+            0);
+        QCOMPARE(run(t, {"import", "--wheel", wheel, "--casino", "Ζάρια «Süd»", file}).code, 0);
+        const Run original = run(t, {"export", "--wheel", wheel, "--casino", "Casino \"Nord\" Zürich"});
+        const Run copy = run(t, {"export", "--wheel", wheel, "--casino", "Ζάρια «Süd»"});
+        QCOMPARE(spinColumns(copy.out).size(), 6);
+        QCOMPARE(spinColumns(copy.out), spinColumns(original.out));
+    }
+
     void realProgramExitCodes()
     {
         TestDb t;
@@ -233,6 +395,21 @@ private slots:
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 2);
         QVERIFY(p.readAllStandardError().startsWith("spinledger-cli: cannot open"));
+        // The window's lock stops an import; an export runs beside it and
+        // writes its bytes to standard output unchanged.
+        const QString db = t.app->connString;
+        QLockFile window(InstanceLock::pathFor(t.dir.path()));
+        QVERIFY(window.tryLock(0));
+        p.start(QStringLiteral(SPINLEDGER_CLI_PROGRAM),
+                {"import", "--db", db, "--wheel", "R", "--casino", "1", db});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAllStandardError().contains("close its window first"));
+        p.start(QStringLiteral(SPINLEDGER_CLI_PROGRAM),
+                {"export", "--db", db, "--wheel", "M", "--casino", "1"});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAllStandardOutput().startsWith("\xEF\xBB\xBFspin_no,"));
         p.start(QStringLiteral(SPINLEDGER_CLI_PROGRAM), {QStringLiteral("--version")});
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);

@@ -4,6 +4,7 @@
 #include "TestDb.h"
 #include "engine/Judgement.h"
 #include "engine/SpinEngine.h"
+#include "engine/SpinRecorder.h"
 #include "store/SettingsStore.h"
 
 #include <QtTest>
@@ -275,7 +276,21 @@ private slots:
 
         for (int op = 0; op < operations; ++op) {
             const int r = roll(100);
-            if (r < 72) {
+            if (r < 5) {
+                // A batch in one transaction, its tallies kept in memory, as a
+                // file import records it.
+                const Result<WheelSettings> ws = settings.wheelSettings(w);
+                Transaction tx(t.db);
+                SpinRecorder batch(app, w, *ws, SpinRecorder::Tallying::InMemory);
+                for (int n = 1 + roll(40); n > 0; --n) {
+                    const int pocket = roll(3) == 0 ? roll(4) : roll(w.pocketCount());
+                    const SpinOutcome out = batch.record(pocket, OleStamp::fromDateTime(t.clock.now()));
+                    played[out.spinId] = {ws->amount, ws->zeroZeroEnabled};
+                    ++spins;
+                }
+                batch.finish();
+                tx.commit();
+            } else if (r < 72) {
                 const Result<WheelSettings> ws = settings.wheelSettings(w);
                 // Runs of the same few pockets make many ties and many matches.
                 const int pocket = roll(3) == 0 ? roll(4) : roll(w.pocketCount());

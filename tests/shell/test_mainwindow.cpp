@@ -1,12 +1,15 @@
 #include "ShellFixture.h"
 
+#include "TestDb.h"
 #include "board/BoardCell.h"
 #include "shell/SidePanelAnimation.h"
+#include "transfer/SpinTransfer.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -28,6 +31,30 @@ private:
     static constexpr int ClosedWidth = 695; // 10425 twips
 
     QAction* action(const char* name) { return w()->findChild<QAction*>(QString::fromLatin1(name)); }
+    QTabWidget* tabs() { return w()->findChild<QTabWidget*>(QStringLiteral("SSTab1")); }
+
+    // File dialogs answer with these paths.
+    void chooseFiles(const QString& save, const QString& open)
+    {
+        w()->spinTransfer()->setSaveChooser(
+            [save](QWidget*, const QString&, const QString&) { return save; });
+        w()->spinTransfer()->setOpenChooser(
+            [open](QWidget*, const QString&, const QString&) { return open; });
+    }
+
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_f->dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+
+    QByteArray fingerprint()
+    {
+        return test::fingerprint(m_f->app->context().db(), m_f->app->context().connString);
+    }
     QTimer* timer1() { return w()->findChild<QTimer*>(QStringLiteral("Timer1")); }
 
 private slots:
@@ -150,6 +177,99 @@ private slots:
         action("mnuExit")->trigger();
         QCOMPARE(exit.count(), 1);
         QVERIFY(!w()->isVisible());
+    }
+
+    void keysOfTheWindow()
+    {
+        w()->activateWindow(); // shortcuts work in the active window only
+        QVERIFY(QTest::qWaitForWindowActive(w()));
+        for (const auto& [key, tab] :
+             {std::pair{Qt::Key_3, 2}, {Qt::Key_2, 1}, {Qt::Key_4, 3}, {Qt::Key_1, 0}}) {
+            QTest::keyClick(w(), key, Qt::ControlModifier);
+            QCOMPARE(tabs()->currentIndex(), tab);
+        }
+        // Every button has a mnemonic, none twice on one page.
+        QMap<QWidget*, QSet<QChar>> letters;
+        for (QPushButton* b : w()->findChildren<QPushButton*>()) {
+            const qsizetype amp = b->text().indexOf(u'&');
+            QVERIFY2(amp >= 0 && amp + 1 < b->text().size(), qPrintable(b->objectName()));
+            QWidget* page = w(); // the side panel's buttons
+            for (int i = 0; i < tabs()->count(); ++i) {
+                if (tabs()->widget(i)->isAncestorOf(b))
+                    page = tabs()->widget(i);
+            }
+            const QChar letter = b->text().at(amp + 1).toLower();
+            QVERIFY2(!letters[page].contains(letter), qPrintable(b->objectName()));
+            letters[page] << letter;
+        }
+        // Both file items work for the board of the current tab only.
+        auto* file = w()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+        QCOMPARE(action("mnuImportSpins")->text(), QStringLiteral("&Import spins…"));
+        QCOMPARE(action("mnuExportSpins")->text(), QStringLiteral("E&xport spins…"));
+        tabs()->setCurrentIndex(2);
+        emit file->aboutToShow();
+        QVERIFY(!action("mnuImportSpins")->isEnabled() && !action("mnuExportSpins")->isEnabled());
+        tabs()->setCurrentIndex(1);
+        emit file->aboutToShow();
+        QVERIFY(action("mnuImportSpins")->isEnabled() && action("mnuExportSpins")->isEnabled());
+    }
+
+    void importAndExportThroughTheMenu()
+    {
+        const QString exported = m_f->dir.filePath(QStringLiteral("out.csv"));
+        for (const char* cell : {"pbR17", "pbR0", "pbR32"})
+            QTest::mouseClick(w()->findChild<BoardCell*>(QString::fromLatin1(cell)), Qt::LeftButton);
+        chooseFiles(exported, writeFile(QStringLiteral("mini.txt"), "12\n7\n"));
+        action("mnuExportSpins")->trigger();
+        QCOMPARE(w()->statusText(), QStringLiteral("Exported 3 spins of Demo Casino (Roulette) to %1.")
+                                        .arg(QDir::toNativeSeparators(exported)));
+        QFile out(exported);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = out.readAll().split('\n');
+        QCOMPARE(rows.size(), 5); // header, three spins, nothing after the last CRLF
+        QVERIFY(rows[1].startsWith("1,") && rows[3].contains(",32,"));
+
+        // The Roulette file does not fit the mini wheel; the mini file does.
+        tabs()->setCurrentIndex(1);
+        chooseFiles(QString(), exported);
+        action("mnuImportSpins")->trigger();
+        QTRY_VERIFY(w()->statusText().startsWith(QStringLiteral("Nothing imported")));
+        QVERIFY(w()->statusText().startsWith(QStringLiteral("Nothing imported: out.csv: line 2 (\"1,")));
+        QVERIFY(w()->statusText().endsWith(QStringLiteral("\"17\" is no pocket of this wheel (0, 1-12).")));
+        chooseFiles(QString(), m_f->dir.filePath(QStringLiteral("mini.txt")));
+        action("mnuImportSpins")->trigger();
+        QTRY_COMPARE(w()->statusText(), QStringLiteral("Imported 2 spins into Demo Casino."));
+        QVERIFY(!w()->findChild<QProgressDialog*>());
+        QCOMPARE(m_f->rows("ka_app_m"), 2);
+        // The board shows them: 12 black, then 7 red.
+        QCOMPARE(w()->findChild<QLabel*>(QStringLiteral("txMBLACK_0"))->text(), QStringLiteral("12"));
+        QCOMPARE(w()->findChild<QLabel*>(QStringLiteral("txMRED_1"))->text(), QStringLiteral("7"));
+        // A file dialog cancelled: nothing happens.
+        chooseFiles(QString(), QString());
+        action("mnuImportSpins")->trigger();
+        QCOMPARE(w()->statusText(), QStringLiteral("Imported 2 spins into Demo Casino."));
+    }
+
+    void cancelInTheMiddleOfAnImport()
+    {
+        QByteArray spins;
+        for (int i = 0; i < 40000; ++i)
+            spins += QByteArray::number(i % 37) + '\n';
+        chooseFiles(QString(), writeFile(QStringLiteral("long.txt"), spins));
+        QTest::mouseClick(w()->findChild<BoardCell*>(QStringLiteral("pbR5")), Qt::LeftButton);
+        const QByteArray before = fingerprint();
+        action("mnuImportSpins")->trigger();
+        auto* dialog = w()->findChild<QProgressDialog*>(QStringLiteral("dlgImport"));
+        QVERIFY(dialog && dialog->isVisible() && dialog->isModal());
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->labelText().startsWith(QStringLiteral("Importing")), 20000);
+        QVERIFY(dialog->value() > 0 && dialog->value() < dialog->maximum());
+        if (const QString out = qEnvironmentVariable("SPINLEDGER_GRAB_DIR"); !out.isEmpty())
+            dialog->grab().save(out + QStringLiteral("/import-progress.png"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(w()->statusText(), QStringLiteral("Import cancelled: nothing was changed."),
+                                  20000);
+        QCOMPARE(m_f->rows("ka_app_r"), 1);
+        QCOMPARE(fingerprint(), before);
     }
 
     void grabWindows()

@@ -91,6 +91,24 @@ private slots:
         QCOMPARE(store.list()->at(1).id, *a);
     }
 
+    void addedInsideAnOuterTransactionGoesWithIt()
+    {
+        // How the command line creates a casino together with its imported
+        // spins: the add is a part of the outer transaction.
+        TestDb t;
+        CasinoStore store(*t.app);
+        {
+            Transaction outer(t.db);
+            QVERIFY(store.add(QStringLiteral("Rolled back")).ok());
+        }
+        {
+            Transaction outer(t.db);
+            QVERIFY(store.add(QStringLiteral("Kept")).ok());
+            outer.commit();
+        }
+        QCOMPARE(names(store), (QStringList{QStringLiteral("Demo Casino"), QStringLiteral("Kept")}));
+    }
+
     void removalTakesTheWholeHistoryOfBothWheelsAndNothingElse()
     {
         TestDb t;

@@ -6,7 +6,9 @@
 #include "store/Schema.h"
 #include "wheel/Wheel.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -48,6 +50,17 @@ public:
         return v;
     }
 };
+
+// The database file's bytes, after a full checkpoint has emptied the log into
+// it: equal fingerprints mean that nothing was committed in between, whatever
+// a rolled-back transaction left in the log.
+inline QByteArray fingerprint(Database& db, const QString& path)
+{
+    db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
 
 // A fresh database in a temporary folder with one installation, both settings
 // rows and one casino, as the start-up leaves it.

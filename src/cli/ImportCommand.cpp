@@ -1,0 +1,158 @@
+#include "cli/ImportCommand.h"
+
+#include "cli/Session.h"
+#include "io/SpinImport.h"
+#include "store/InstanceLock.h"
+#include "wheel/Wheel.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLockFile>
+
+namespace spinledger::cli {
+
+namespace {
+
+constexpr qint64 ProgressEveryMs = 100;
+
+// Progress on a terminal only: a line that rewrites itself.
+class TerminalProgress
+{
+public:
+    explicit TerminalProgress(Session& s) : m_s(s) { m_since.start(); }
+    ~TerminalProgress()
+    {
+        if (m_shown)
+            m_s.err() << Qt::endl;
+    }
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    bool operator()(SpinImport::Step step, qint64 done, qint64 total)
+    {
+        const bool last = done == total;
+        if (!m_s.env().errIsTerminal || total <= 0 ||
+            (m_shown && !last && m_since.elapsed() < ProgressEveryMs))
+            return true;
+        m_since.restart();
+        m_shown = true;
+        const int percent = int(done * 100 / total);
+        if (step == SpinImport::Step::Checking)
+            m_s.err() << QStringLiteral("\rChecking the file... %1%").arg(percent, 3);
+        else
+            m_s.err()
+                << QStringLiteral("\rImporting spin %1 of %2... %3%").arg(done).arg(total).arg(percent, 3);
+        m_s.err().flush();
+        return true;
+    }
+
+private:
+    Session& m_s;
+    QElapsedTimer m_since;
+    bool m_shown = false;
+};
+
+bool isNumber(const QString& text)
+{
+    bool number = false;
+    text.trimmed().toLongLong(&number);
+    return number;
+}
+
+int importSpins(Session& s)
+{
+    const Wheel* wheel = s.wheel();
+    if (!wheel)
+        return Refused;
+    if (!s.args().isSet(QStringLiteral("casino")))
+        return s.refuse(QStringLiteral("--casino NAME-or-ID is required"));
+    const QString folder = QFileInfo(s.databasePath()).absolutePath();
+    QLockFile lock(InstanceLock::pathFor(folder));
+    if (!lock.tryLock(0))
+        return s.refuse(
+            QStringLiteral("Spinledger is open on %1: close its window first, as it would not show "
+                           "the imported spins")
+                .arg(QDir::toNativeSeparators(folder)));
+    if (!s.open(Database::Mode::ReadWrite))
+        return Refused;
+
+    const QString wanted = s.args().value(QStringLiteral("casino"));
+    Casino casino;
+    Session::Lookup found = Session::Lookup::Missing;
+    try {
+        found = s.findCasino(wanted, casino);
+    } catch (const DbError& e) {
+        return s.refuse(QStringLiteral("cannot read %1: %2")
+                            .arg(QDir::toNativeSeparators(s.databasePath()), QString::fromUtf8(e.what())));
+    }
+    if (found == Session::Lookup::Ambiguous)
+        return s.refuse(QStringLiteral("several casinos are named '%1': name it by its id "
+                                       "(spinledger-cli casinos lists them)")
+                            .arg(wanted));
+    const QString newName = CasinoStore::cleanName(wanted);
+    if (found == Session::Lookup::Missing) {
+        // Digits name a casino by its id; a new casino needs a name.
+        if (isNumber(wanted))
+            return s.refuse(
+                QStringLiteral("no casino with the id %1 (spinledger-cli casinos lists them)").arg(wanted));
+        if (newName.isEmpty() || newName.size() > CasinoStore::MaxNameLength)
+            return s.refuse(QStringLiteral("a new casino needs a name of 1 to %1 characters")
+                                .arg(CasinoStore::MaxNameLength));
+    }
+
+    const QString path = s.args().positionalArguments().value(0);
+    TerminalProgress progress(s);
+    const SpinImport::Progress report = [&progress](SpinImport::Step step, qint64 done, qint64 total) {
+        return progress(step, done, total);
+    };
+    SpinImport import(s.app(), *wheel);
+    SpinImport::Report result = import.check(path, found == Session::Lookup::Found ? casino.id : 0, report);
+    if (result.outcome == SpinImport::Outcome::Refused)
+        return s.refuse(result.message);
+    if (result.outcome != SpinImport::Outcome::Imported) {
+        s.err() << "spinledger-cli: " << result.message << Qt::endl;
+        return Failed;
+    }
+    try {
+        // The new casino and its spins commit together, or neither does.
+        Transaction all(s.db());
+        if (found == Session::Lookup::Missing) {
+            const Result<qint64> id = CasinoStore(s.app()).add(newName);
+            if (!id) {
+                s.err() << "spinledger-cli: " << id.status() << Qt::endl;
+                return Failed;
+            }
+            casino = {*id, newName};
+        }
+        result = import.write(casino.id, report);
+        if (result.outcome != SpinImport::Outcome::Imported) {
+            s.err() << "spinledger-cli: " << result.message << Qt::endl;
+            return result.outcome == SpinImport::Outcome::Refused ? Refused : Failed;
+        }
+        all.commit();
+    } catch (const DbError& e) {
+        s.err() << "spinledger-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
+        return Failed;
+    }
+    if (found == Session::Lookup::Missing)
+        s.out() << QStringLiteral("Created casino '%1' (id %2)\n").arg(casino.name).arg(casino.id);
+    s.out() << QStringLiteral("Imported %1 spins into casino '%2' (%3 wheel)\n")
+                   .arg(result.spins)
+                   .arg(casino.name, QString(wheel->letter()));
+    s.out().flush();
+    return Done;
+}
+
+} // namespace
+
+Command importCommand()
+{
+    return {QStringLiteral("import"),
+            QStringLiteral("Play the spins of a file into a casino (created when missing)."),
+            QStringLiteral("FILE"),
+            {Options::wheel(), Options::casino(), Options::db()},
+            &importSpins};
+}
+
+} // namespace spinledger::cli

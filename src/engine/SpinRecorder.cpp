@@ -1,0 +1,134 @@
+#include "engine/SpinRecorder.h"
+
+#include "engine/AdviceGenerator.h"
+#include "engine/HistoryRows.h"
+#include "engine/Judgement.h"
+#include "engine/WheelSql.h"
+#include "store/AppContext.h"
+
+namespace spinledger {
+
+namespace {
+
+void addStamp(Statement& q, const OleStamp& s)
+{
+    q.add(s.date).add(s.time).add(s.now);
+}
+
+} // namespace
+
+SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSettings& settings,
+                           Tallying tallying)
+    : m_app(app), m_wheel(wheel), m_settings(settings),
+      m_tallies(app.db(), wheel, app.settingId, settings.casino)
+{
+    Database& db = m_app.db();
+    const auto spins = HistoryRows::newestSpins(db, m_wheel, m_app.settingId, m_settings.casino, 1);
+    if (!spins.empty()) {
+        m_previousSpin = Previous{spins.front().id, spins.front().now, spins.front().values};
+        if (m_tallies.isEmpty())
+            m_tallies.rebuild();
+    }
+    const auto advice = HistoryRows::newestAdvice(db, m_wheel, m_app.settingId, m_settings.casino, 1);
+    if (!advice.empty())
+        m_previousAdvice = StoodAdvice{advice.front().id, advice.front().advice};
+    if (tallying == Tallying::InMemory)
+        m_tallies.keepInMemory();
+}
+
+std::optional<double> SpinRecorder::newestNow() const
+{
+    return m_previousSpin ? std::optional<double>(m_previousSpin->now) : std::nullopt;
+}
+
+SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
+{
+    SpinOutcome out;
+    Database& db = m_app.db();
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    const qint64 settingId = m_app.settingId;
+    const qint64 casino = m_settings.casino;
+    if (m_previousSpin && stamp.now < m_previousSpin->now)
+        stamp = OleStamp::fromNow(m_previousSpin->now);
+
+    SpinValues values;
+    for (const Category& c : m_wheel.categories())
+        values[idx(c.id)] = m_wheel.field(pocket, c.field);
+
+    // Count before the new spin joins the history: it is nobody's follower yet.
+    out.counts = m_tallies.followerCounts(pocket);
+    out.pocketIndex = pocket;
+
+    Statement spin = db.prepare(sql.insertSpin);
+    addStamp(spin, stamp);
+    spin.add(settingId);
+    for (const Category& c : m_wheel.categories())
+        spin.add(values[idx(c.id)]);
+    spin.add(casino).run();
+    out.spinId = db.lastInsertId();
+
+    Statement count = db.prepare(sql.insertCount);
+    addStamp(count, stamp);
+    count.add(settingId).add(out.spinId);
+    for (int n : out.counts)
+        count.add(n);
+    count.add(casino).run();
+
+    if (m_previousSpin)
+        m_tallies.addTransition(m_previousSpin->values, values, +1);
+
+    AdviceGenerator(m_wheel, m_app.random()).generate(out.counts, m_settings, out.advice, out.coinCells);
+
+    // Judge the advice that stood before this spin.
+    const bool hadAdvice = m_previousAdvice.has_value();
+    PerCategory<std::pair<qint64, qint64>> tally = m_tallies.judgementCounts();
+    for (const Category& c : m_wheel.categories()) {
+        const int i = idx(c.id);
+        const QString advised = hadAdvice ? m_previousAdvice->advice.values[i] : QString();
+        out.verdicts[i] = Judgement::verdict(m_wheel, c.id, pocket, advised);
+        if (c.hasStake()) {
+            const double before = hadAdvice ? m_previousAdvice->advice.stakes[i] : m_settings.amount;
+            out.advice.stakes[i] = Judgement::nextStake(out.verdicts[i], m_settings.amount, before);
+        }
+        (out.verdicts[i] == u"Y" ? tally[i].first : tally[i].second) += 1;
+        const qint64 total = tally[i].first + tally[i].second;
+        out.winPct[i] = Judgement::percent(tally[i].first, total);
+        out.lossPct[i] = Judgement::percent(tally[i].second, total);
+    }
+    m_tallies.addJudgement(out.verdicts, +1);
+
+    Statement win = db.prepare(sql.insertWin);
+    addStamp(win, stamp);
+    win.add(out.spinId).add(hadAdvice ? m_previousAdvice->id : qint64(0)).add(settingId);
+    for (const Category& c : m_wheel.categories())
+        win.add(out.verdicts[idx(c.id)]);
+    win.add(casino);
+    for (const Category& c : m_wheel.categories())
+        win.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
+    win.run();
+    const qint64 winId = db.lastInsertId();
+    if (hadAdvice)
+        db.prepare(sql.linkAdvice).bind(1, winId).bind(2, m_previousAdvice->id).run();
+
+    Statement advice = db.prepare(sql.insertAdvice);
+    addStamp(advice, stamp);
+    advice.add(out.spinId).add(settingId);
+    for (const Category& c : m_wheel.categories())
+        advice.add(out.advice.values[idx(c.id)]);
+    for (const Category& c : m_wheel.categories()) {
+        if (c.hasStake())
+            advice.add(out.advice.stakes[idx(c.id)]);
+    }
+    advice.add(casino).run();
+
+    m_previousSpin = Previous{out.spinId, stamp.now, values};
+    m_previousAdvice = StoodAdvice{db.lastInsertId(), out.advice};
+    return out;
+}
+
+void SpinRecorder::finish()
+{
+    m_tallies.writeBack();
+}
+
+} // namespace spinledger

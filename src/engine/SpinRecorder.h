@@ -1,0 +1,62 @@
+#pragma once
+
+#include "engine/SpinEngine.h"
+#include "engine/Tallies.h"
+#include "store/OleDate.h"
+#include "store/SettingsStore.h"
+
+#include <optional>
+
+namespace spinledger {
+
+// Records spins of one casino the way a click does: writes the spin and its
+// follower counts, judges the advice that stood, stakes and stores the next
+// one. It works inside a transaction its caller holds, so one click or a whole
+// file of spins commits at once. A click keeps the tallies in their rows; a
+// batch keeps them in memory and writes them once before its commit.
+// Database failures throw DbError; the caller's transaction rolls back.
+class SpinRecorder
+{
+public:
+    enum class Tallying
+    {
+        InRows,
+        InMemory,
+    };
+
+    // settings.casino names the casino the spins belong to; the settings are
+    // read once by the caller and hold for every spin recorded here.
+    SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSettings& settings, Tallying tallying);
+
+    // Stamp of the casino's newest spin; none while it has no spin.
+    std::optional<double> newestNow() const;
+
+    // A stamp before the newest spin's is moved up to it, so the history
+    // keeps its order whatever the clock did.
+    SpinOutcome record(int pocketIndex, OleStamp stamp);
+
+    // Writes the tallies kept in memory; nothing for InRows.
+    void finish();
+
+private:
+    struct Previous
+    {
+        qint64 id = 0;
+        double now = 0;
+        SpinValues values;
+    };
+    struct StoodAdvice
+    {
+        qint64 id = 0;
+        Advice advice;
+    };
+
+    AppContext& m_app;
+    const Wheel& m_wheel;
+    WheelSettings m_settings;
+    Tallies m_tallies;
+    std::optional<Previous> m_previousSpin;
+    std::optional<StoodAdvice> m_previousAdvice;
+};
+
+} // namespace spinledger

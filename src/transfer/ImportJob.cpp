@@ -1,0 +1,68 @@
+#include "transfer/ImportJob.h"
+
+#include "store/AppContext.h"
+#include "store/ErrorCodes.h"
+#include "wheel/Wheel.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace spinledger {
+
+namespace {
+constexpr qint64 ProgressEveryMs = 50;
+}
+
+ImportJob::ImportJob(AppContext& app, const Wheel& wheel, qint64 casino, QString path, QObject* parent)
+    : QObject(parent), m_app(app), m_wheel(wheel), m_casino(casino), m_path(std::move(path))
+{
+}
+
+ImportJob::~ImportJob()
+{
+    if (m_thread) {
+        m_cancel = true;
+        m_thread->wait();
+    }
+}
+
+void ImportJob::start()
+{
+    m_thread.reset(QThread::create([this] { run(); }));
+    m_thread->start();
+}
+
+bool ImportJob::isRunning() const
+{
+    return m_thread && m_thread->isRunning();
+}
+
+void ImportJob::run()
+{
+    // A connection of this thread's own: SQLite connections are not shared
+    // between threads here, and the window's stays idle meanwhile.
+    Database db;
+    if (!db.open(m_app.connString, AppContext::DatabasePassword)) {
+        emit finished(int(SpinImport::Outcome::Failed), 0, errorLine(codes::importSpins(m_wheel.letter())));
+        return;
+    }
+    AppContext context(db, m_app.clock(), m_app.random());
+    context.connString = m_app.connString;
+    context.settingId = m_app.settingId;
+    QElapsedTimer sinceProgress;
+    sinceProgress.start();
+    const SpinImport::Progress progress = [&](SpinImport::Step step, qint64 done, qint64 total) {
+        if (sinceProgress.elapsed() >= ProgressEveryMs) {
+            emit progressed(int(step), done, total);
+            sinceProgress.restart();
+        }
+        return !m_cancel;
+    };
+    SpinImport import(context, m_wheel);
+    SpinImport::Report report = import.check(m_path, m_casino, progress);
+    if (report.outcome == SpinImport::Outcome::Imported)
+        report = import.write(m_casino, progress);
+    emit finished(int(report.outcome), report.spins, report.message);
+}
+
+} // namespace spinledger

@@ -1,0 +1,205 @@
+#include "transfer/SpinTransfer.h"
+
+#include "board/BoardWidget.h"
+#include "io/SpinExport.h"
+#include "io/SpinImport.h"
+#include "store/AppContext.h"
+#include "store/ErrorCodes.h"
+#include "transfer/ImportJob.h"
+#include "ui/StatusSink.h"
+#include "ui/WindowLock.h"
+#include "wheel/Wheel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace spinledger {
+
+namespace {
+
+QString wheelName(const Wheel& wheel)
+{
+    return wheel.letter() == u'R' ? QStringLiteral("Roulette") : QStringLiteral("Miniroulette");
+}
+
+QString count(qint64 n)
+{
+    return QLocale().toString(n);
+}
+
+} // namespace
+
+SpinTransfer::SpinTransfer(AppContext& app, StatusSink& status, BoardFn currentBoard, QWidget* window)
+    : QObject(window), m_app(app), m_status(status), m_currentBoard(std::move(currentBoard)),
+      m_window(window), m_chooseSave([](QWidget* parent, const QString& caption, const QString& suggested) {
+          return QFileDialog::getSaveFileName(parent, caption, suggested,
+                                              QStringLiteral("CSV files (*.csv);;All files (*)"));
+      }),
+      m_chooseOpen([](QWidget* parent, const QString& caption, const QString& suggested) {
+          return QFileDialog::getOpenFileName(parent, caption, suggested,
+                                              QStringLiteral("Spin files (*.csv *.txt);;All files (*)"));
+      }),
+      m_folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+{
+}
+
+SpinTransfer::~SpinTransfer()
+{
+    // Closing the window in the middle of an import: nothing is imported.
+    delete m_job;
+}
+
+void SpinTransfer::addTo(QMenu* menu)
+{
+    m_import = menu->addAction(QStringLiteral("&Import spins…"));
+    m_import->setObjectName(QStringLiteral("mnuImportSpins"));
+    m_export = menu->addAction(QStringLiteral("E&xport spins…"));
+    m_export->setObjectName(QStringLiteral("mnuExportSpins"));
+    connect(m_import, &QAction::triggered, this, &SpinTransfer::importSpins);
+    connect(m_export, &QAction::triggered, this, &SpinTransfer::exportSpins);
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        const bool onBoard = m_currentBoard() != nullptr;
+        m_import->setEnabled(onBoard);
+        m_export->setEnabled(onBoard);
+    });
+}
+
+QString SpinTransfer::suggestedName(const QString& casino, const Wheel& wheel)
+{
+    QString name;
+    for (QChar c : casino.trimmed())
+        name += c.category() == QChar::Other_Control || QStringLiteral("\\/:*?\"<>|").contains(c) ? u'_' : c;
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = QStringLiteral("Casino");
+    return name + QStringLiteral(" - ") + wheelName(wheel) + QStringLiteral(".csv");
+}
+
+void SpinTransfer::exportSpins()
+{
+    BoardWidget* board = m_currentBoard();
+    if (!board)
+        return;
+    const Wheel& wheel = board->wheel();
+    if (m_app.currentCmb(wheel) <= 0 || board->casinoCombo()->currentIndex() < 0) {
+        m_status.setStatus(texts::SelectCasino);
+        return;
+    }
+    const QString casino = board->casinoCombo()->currentText();
+    const QString path = m_chooseSave(m_window, QStringLiteral("Export spins"),
+                                      QDir(m_folder).filePath(suggestedName(casino, wheel)));
+    if (path.isEmpty())
+        return;
+    m_folder = QFileInfo(path).absolutePath();
+    WindowLock lock(m_window);
+    m_status.setStatus(QStringLiteral("Exporting the spins of %1..").arg(casino));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_status.setStatus(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        return;
+    }
+    const Result<qint64> written = SpinExport(m_app, wheel).write(m_app.currentCmb(wheel), file);
+    if (!written) {
+        m_status.setStatus(written.status());
+        return; // the file that was there stays as it was
+    }
+    if (!file.commit()) {
+        m_status.setStatus(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        return;
+    }
+    m_status.setStatus(QStringLiteral("Exported %1 spins of %2 (%3) to %4.")
+                           .arg(count(*written), casino, wheelName(wheel), QDir::toNativeSeparators(path)));
+}
+
+void SpinTransfer::importSpins()
+{
+    BoardWidget* board = m_currentBoard();
+    if (!board || m_job)
+        return;
+    const Wheel& wheel = board->wheel();
+    const qint64 casino = m_app.currentCmb(wheel);
+    if (casino <= 0 || board->casinoCombo()->currentIndex() < 0) {
+        m_status.setStatus(texts::SelectCasino);
+        return;
+    }
+    const QString path = m_chooseOpen(m_window, QStringLiteral("Import spins"), m_folder);
+    if (path.isEmpty())
+        return;
+    m_folder = QFileInfo(path).absolutePath();
+    m_importBoard = board;
+    m_importCasino = board->casinoCombo()->currentText();
+
+    // Modal: the window takes no input while the import's own connection
+    // writes, and the dialog's Cancel stays usable.
+    m_progress = new QProgressDialog(QStringLiteral("Checking %1…").arg(QFileInfo(path).fileName()),
+                                     QStringLiteral("&Cancel"), 0, 0, m_window);
+    m_progress->setObjectName(QStringLiteral("dlgImport"));
+    m_progress->setWindowTitle(
+        QStringLiteral("Import spins into %1 (%2)").arg(m_importCasino, wheelName(wheel)));
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->setMinimumWidth(420);
+    m_status.setStatus(QStringLiteral("Importing spins into %1..").arg(m_importCasino));
+
+    m_job = new ImportJob(m_app, wheel, casino, path);
+    connect(m_job, &ImportJob::progressed, this, &SpinTransfer::showProgress);
+    connect(m_job, &ImportJob::finished, this, &SpinTransfer::importFinished);
+    connect(m_progress, &QProgressDialog::canceled, this, [this] {
+        if (m_job)
+            m_job->cancel();
+        m_progress->setLabelText(QStringLiteral("Cancelling: nothing will be imported…"));
+    });
+    m_progress->show();
+    m_job->start();
+}
+
+void SpinTransfer::showProgress(int step, qint64 done, qint64 total)
+{
+    if (!m_progress || m_progress->wasCanceled())
+        return;
+    // The bar counts to at most a million steps, which an int holds.
+    const int scale = total > 1000000 ? int(total / 1000000 + 1) : 1;
+    m_progress->setMaximum(int(total / scale));
+    m_progress->setValue(int(done / scale));
+    if (SpinImport::Step(step) == SpinImport::Step::Recording)
+        m_progress->setLabelText(QStringLiteral("Importing %1 of %2 spins into %3…")
+                                     .arg(count(done), count(total), m_importCasino));
+}
+
+void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& message)
+{
+    m_job->deleteLater();
+    m_job = nullptr;
+    delete m_progress;
+    switch (SpinImport::Outcome(outcome)) {
+    case SpinImport::Outcome::Imported:
+        if (m_importBoard) {
+            m_importBoard->drawAll();
+            emit imported(m_importBoard->wheel(), m_app.currentCmb(m_importBoard->wheel()));
+        }
+        m_status.setStatus(QStringLiteral("Imported %1 spins into %2.").arg(count(spins), m_importCasino));
+        break;
+    case SpinImport::Outcome::Refused:
+        m_status.setStatus(QStringLiteral("Nothing imported: %1.").arg(message));
+        break;
+    case SpinImport::Outcome::Cancelled:
+        m_status.setStatus(QStringLiteral("Import cancelled: nothing was changed."));
+        break;
+    case SpinImport::Outcome::Failed:
+        m_status.setStatus(message);
+        break;
+    }
+}
+
+} // namespace spinledger
