@@ -2,20 +2,10 @@
 
 #include "store/Clock.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace spinledger {
-
-std::vector<int> sortAscending(std::vector<int> counts)
-{
-    for (size_t i = 0; i < counts.size(); ++i) {
-        for (size_t j = i + 1; j < counts.size(); ++j) {
-            if (counts[i] > counts[j])
-                std::swap(counts[i], counts[j]);
-        }
-    }
-    return counts;
-}
 
 int AdviceGenerator::countOf(const std::vector<int>& counts, CategoryId c, const QString& value) const
 {
@@ -45,7 +35,7 @@ QString AdviceGenerator::pickFirstMax(const Category& c, const std::vector<int>&
     std::vector<int> list;
     for (const CategoryValue& v : c.values)
         list.push_back(countOf(counts, c.id, v.value));
-    const int max = sortAscending(list).back();
+    const int max = std::ranges::max(list);
     for (size_t k = 0; k < list.size(); ++k) {
         if (list[k] == max)
             return c.values[k].value;
@@ -63,9 +53,7 @@ QString AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelS
         if (label != zeroZero || settings.zeroZeroEnabled)
             list.push_back(countOf(counts, CategoryId::Numbers, label));
     }
-    const std::vector<int> sorted = sortAscending(list);
-    const int max = sorted.back();
-    const int min = sorted.front();
+    const auto [min, max] = std::ranges::minmax(list);
     const bool played = settings.played[idx(CategoryId::Numbers)];
 
     if (max > min) {

@@ -95,20 +95,13 @@ private:
     const Wheel& m_wheel;
 };
 
-// Both engines of the application, under the names the rest of the program uses.
+// Both engines of the application.
 class SpinEngines
 {
 public:
     explicit SpinEngines(AppContext& app) : r(app, Wheel::r()), m(app, Wheel::m()) {}
 
     SpinEngine& of(const Wheel& wheel) { return wheel.letter() == u'R' ? r : m; }
-
-    SpinOutcome playR(const QString& label) { return r.play(label); }
-    SpinOutcome playM(const QString& label) { return m.play(label); }
-    UndoOutcome undoRSpin(qint64 settingId, qint64 casino) { return r.undoSpin(settingId, casino); }
-    UndoOutcome undoMSpin(qint64 settingId, qint64 casino) { return m.undoSpin(settingId, casino); }
-    RestakeOutcome restakeRAdvice() { return r.restakeAdvice(); }
-    RestakeOutcome restakeMAdvice() { return m.restakeAdvice(); }
 
     SpinEngine r;
     SpinEngine m;

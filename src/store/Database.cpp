@@ -44,31 +44,6 @@ Statement& Statement::bind(int index, const QString& value)
     return *this;
 }
 
-Statement& Statement::bindNull(int index)
-{
-    if (sqlite3_bind_null(m_stmt, index) != SQLITE_OK)
-        m_db->fail(QStringLiteral("bind"));
-    return *this;
-}
-
-Statement& Statement::bind(int index, const QVariant& value)
-{
-    if (!value.isValid() || value.isNull())
-        return bindNull(index);
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::Bool:
-        return bind(index, value.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return bind(index, value.toDouble());
-    default:
-        return bind(index, value.toString());
-    }
-}
-
 bool Statement::next()
 {
     const int rc = sqlite3_step(m_stmt);
@@ -83,16 +58,6 @@ void Statement::run()
 {
     while (next()) {
     }
-}
-
-int Statement::columnCount() const
-{
-    return sqlite3_column_count(m_stmt);
-}
-
-QString Statement::columnName(int col) const
-{
-    return QString::fromUtf8(sqlite3_column_name(m_stmt, col));
 }
 
 bool Statement::isNull(int col) const
@@ -126,20 +91,6 @@ QString Statement::text(int col) const
     default:
         return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col)),
                                  sqlite3_column_bytes(m_stmt, col));
-    }
-}
-
-QVariant Statement::value(int col) const
-{
-    switch (sqlite3_column_type(m_stmt, col)) {
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_INTEGER:
-        return QVariant::fromValue<qint64>(sqlite3_column_int64(m_stmt, col));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(m_stmt, col);
-    default:
-        return text(col);
     }
 }
 
@@ -185,7 +136,6 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
     // A committed spin must survive a power cut: sync the log on every commit.
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     m_db = db;
-    m_path = path;
     return true;
 }
 
@@ -238,11 +188,6 @@ qint64 Database::lastInsertId() const
 int Database::changes() const
 {
     return m_db ? sqlite3_changes(m_db) : 0;
-}
-
-bool Database::inTransaction() const
-{
-    return m_db && !sqlite3_get_autocommit(m_db);
 }
 
 void Database::fail(const QString& what) const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QVariant>
 
 #include <memory>
 #include <stdexcept>
@@ -45,8 +44,6 @@ public:
     Statement& bind(int index, double value);
     Statement& bind(int index, const QString& value);
     Statement& bind(int index, const char* value) { return bind(index, QString::fromUtf8(value)); }
-    Statement& bindNull(int index);
-    Statement& bind(int index, const QVariant& value);
     // Binds the next parameter, starting at the first: for long value lists.
     template <typename T> Statement& add(const T& value) { return bind(m_next++, value); }
 
@@ -55,14 +52,11 @@ public:
     // Runs a statement that returns no rows.
     void run();
 
-    int columnCount() const;
-    QString columnName(int col) const;
     bool isNull(int col) const;
     qint64 integer(int col) const;
     double real(int col) const;
     // Text of the column; numbers come back in their shortest decimal form.
     QString text(int col) const;
-    QVariant value(int col) const;
 
 private:
     Database* m_db;
@@ -94,7 +88,6 @@ public:
     bool isOpen() const { return m_db != nullptr; }
     void close();
     QString lastError() const { return m_lastError; }
-    QString path() const { return m_path; }
 
     Statement prepare(const std::string& sql);
     Statement prepare(const char* sql) { return prepare(std::string(sql)); }
@@ -102,13 +95,11 @@ public:
     void exec(const std::string& sql) { exec(sql.c_str()); }
     qint64 lastInsertId() const;
     int changes() const;
-    bool inTransaction() const;
 
     [[noreturn]] void fail(const QString& what) const;
 
 private:
     sqlite3* m_db = nullptr;
-    QString m_path;
     QString m_lastError;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;
 };

@@ -9,11 +9,6 @@ double round15(double v)
     return QString::number(v, 'g', 15).toDouble();
 }
 
-QString decimalText(double v)
-{
-    return QString::number(v, 'g', 15);
-}
-
 OleStamp OleStamp::fromDateTime(const QDateTime& local)
 {
     static const QDate epoch(1899, 12, 30);

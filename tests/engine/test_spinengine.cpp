@@ -57,9 +57,9 @@ private slots:
         TestDb t;
         SpinEngines e(*t.app);
         for (const char* l : {"5", "17", "8", "5", "20"})
-            QVERIFY(e.playR(QString::fromLatin1(l)).status.ok);
+            QVERIFY(e.r.play(QString::fromLatin1(l)).status.ok);
         const int drawsBefore = t.random.draws;
-        const SpinOutcome out = e.playR(QStringLiteral("5"));
+        const SpinOutcome out = e.r.play(QStringLiteral("5"));
         QVERIFY(out.status.ok);
         const QMap<QString, int> expected{{"RBlack", 2}, {"REVEN", 2},  {"RODD", 1},   {"R1_18", 3},
                                           {"R19_36", 1}, {"R1ST12", 1}, {"R2ND12", 2}, {"R2TO1R2", 4},
@@ -81,8 +81,8 @@ private slots:
         TestDb t;
         SpinEngines e(*t.app);
         for (const char* l : {"00", "3", "0", "7"})
-            QVERIFY(e.playR(QString::fromLatin1(l)).status.ok);
-        const SpinOutcome out = e.playR(QStringLiteral("0"));
+            QVERIFY(e.r.play(QString::fromLatin1(l)).status.ok);
+        const SpinOutcome out = e.r.play(QStringLiteral("0"));
         const QMap<QString, int> expected{{"R3", 1},    {"R7", 1},     {"RRed", 2},    {"RODD", 2},
                                           {"R1_18", 2}, {"R1ST12", 2}, {"R2TO1R3", 1}, {"R2TO1R1", 1}};
         QCOMPARE(countRow(t, Wheel::r(), out.spinId), expected);
@@ -95,7 +95,7 @@ private slots:
         TestDb t;
         SpinEngines e(*t.app);
         t.random.script = {0.75, 0.1, 0.6, 0.999};
-        const SpinOutcome out = e.playR(QStringLiteral("0"));
+        const SpinOutcome out = e.r.play(QStringLiteral("0"));
         QVERIFY(out.status.ok);
         QVERIFY(countRow(t, Wheel::r(), out.spinId).isEmpty());
         // Even/Odd, Black/Red, Low/High tie at random (in that order), then Numbers over all 38.
@@ -124,7 +124,7 @@ private slots:
         // Dozens verdicts N, N, N, Y with an amount of 10.
         QList<double> stakes;
         for (const char* l : {"36", "25", "13", "1"})
-            stakes << e.playR(QString::fromLatin1(l)).advice.stakes[idx(CategoryId::Dozens)];
+            stakes << e.r.play(QString::fromLatin1(l)).advice.stakes[idx(CategoryId::Dozens)];
         QCOMPARE(stakes, (QList<double>{20, 40, 80, 10}));
         const double stored = t.scalar("SELECT ka_app_r_advise_dozens_coins FROM ka_app_r_advise "
                                        "ORDER BY ka_app_r_advise_id DESC LIMIT 1");
@@ -138,7 +138,7 @@ private slots:
         SpinOutcome out;
         // Five spins of 0 after the first: Black/Red is "B" or "R", never "G".
         for (int i = 0; i < 6; ++i)
-            out = e.playR(QStringLiteral("0"));
+            out = e.r.play(QStringLiteral("0"));
         QCOMPARE(out.winPct[idx(CategoryId::BlackRed)], 0.0);
         QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_win WHERE ka_app_r_win_blackred_win = 0"),
                  qint64(6));
@@ -188,7 +188,7 @@ private slots:
             now += 0.001;
         }
         SpinEngines e(*t.app);
-        const SpinOutcome out = e.playM(QStringLiteral("3"));
+        const SpinOutcome out = e.m.play(QStringLiteral("3"));
         QVERIFY(out.status.ok);
         const QMap<QString, int> row = countRow(t, Wheel::m(), out.spinId);
         QCOMPARE(row.value("M1_6"), 1);
@@ -231,16 +231,15 @@ private slots:
         random.script = {0.1, 0.1, 0.1, 0.0};
         QCOMPARE(numbers(flat, &cells), QStringLiteral("00"));
         QVERIFY(cells.contains("pbR0"));
-        QCOMPARE(sortAscending({3, 1, 2, 1}), (std::vector<int>{1, 1, 2, 3}));
     }
 
     void undoRemovesEverythingTheSpinWrote()
     {
         TestDb t;
         SpinEngines e(*t.app);
-        QVERIFY(e.undoRSpin(t.app->settingId, t.casino).status.ok);
-        const SpinOutcome first = e.playR(QStringLiteral("17"));
-        const UndoOutcome undone = e.undoRSpin(t.app->settingId, t.casino);
+        QVERIFY(e.r.undoSpin(t.app->settingId, t.casino).status.ok);
+        const SpinOutcome first = e.r.play(QStringLiteral("17"));
+        const UndoOutcome undone = e.r.undoSpin(t.app->settingId, t.casino);
         QVERIFY(undone.status.ok);
         QCOMPARE(undone.removedSpinId, first.spinId);
         for (const char* table :
@@ -248,10 +247,10 @@ private slots:
             QCOMPARE(rows(t, QString::fromLatin1(table)), qint64(0));
 
         // After three spins, undo brings back the second spin's advice and ratios.
-        e.playR(QStringLiteral("5"));
-        const SpinOutcome second = e.playR(QStringLiteral("17"));
-        e.playR(QStringLiteral("32"));
-        QVERIFY(e.undoRSpin(t.app->settingId, t.casino).status.ok);
+        e.r.play(QStringLiteral("5"));
+        const SpinOutcome second = e.r.play(QStringLiteral("17"));
+        e.r.play(QStringLiteral("32"));
+        QVERIFY(e.r.undoSpin(t.app->settingId, t.casino).status.ok);
         const Result<CurrentAdvice> current = e.r.currentAdvice(t.casino);
         QVERIFY(current.ok() && current->exists);
         QCOMPARE(current->advice.values, second.advice.values);
@@ -264,7 +263,7 @@ private slots:
         QCOMPARE(rows(t, "ka_app_r_win"), qint64(2));
 
         // The next spin judges the second advice once more; every judgement counts once.
-        const SpinOutcome again = e.playR(QStringLiteral("32"));
+        const SpinOutcome again = e.r.play(QStringLiteral("32"));
         QCOMPARE(rows(t, "ka_app_r_win"), qint64(3));
         QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"),
                  qint64(2));
@@ -277,11 +276,11 @@ private slots:
     {
         TestDb t;
         SpinEngines e(*t.app);
-        QCOMPARE(e.restakeRAdvice().adviceId, qint64(0));
+        QCOMPARE(e.r.restakeAdvice().adviceId, qint64(0));
         for (const char* l : {"36", "25", "13"})
-            e.playR(QString::fromLatin1(l));
+            e.r.play(QString::fromLatin1(l));
         setSetting(t, Wheel::r(), "tbRAmount", "5");
-        const RestakeOutcome out = e.restakeRAdvice();
+        const RestakeOutcome out = e.r.restakeAdvice();
         QVERIFY(out.status.ok && out.adviceId > 0);
         const Result<CurrentAdvice> current = e.r.currentAdvice(t.casino);
         for (const Category& c : Wheel::r().categories()) {
@@ -289,11 +288,11 @@ private slots:
                 QCOMPARE(current->advice.stakes[idx(c.id)], 5.0);
         }
         // The progression restarts from the new amount: a loss stakes 10, a win 5.
-        const SpinOutcome next = e.playR(QStringLiteral("14"));
+        const SpinOutcome next = e.r.play(QStringLiteral("14"));
         QCOMPARE(next.advice.stakes[idx(CategoryId::Dozens)], 10.0);
         setSetting(t, Wheel::m(), "tbMAmount", "2.5");
-        e.playM(QStringLiteral("3"));
-        QVERIFY(e.restakeMAdvice().status.ok);
+        e.m.play(QStringLiteral("3"));
+        QVERIFY(e.m.restakeAdvice().status.ok);
         QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_advise WHERE ka_app_m_advise_2to1_coins = 2.5"),
                  qint64(1));
     }
@@ -302,10 +301,10 @@ private slots:
     {
         TestDb t;
         SpinEngines e(*t.app);
-        e.playR(QStringLiteral("5"));
+        e.r.play(QStringLiteral("5"));
         t.db.exec(
             "CREATE TRIGGER broken BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'disk'); END");
-        const SpinOutcome out = e.playR(QStringLiteral("17"));
+        const SpinOutcome out = e.r.play(QStringLiteral("17"));
         QVERIFY(!out.status.ok);
         QCOMPARE(out.status.text, QStringLiteral("Unable to continue! Error Code: (playR ldb)"));
         QCOMPARE(rows(t, "ka_app_r"), qint64(1));
@@ -314,7 +313,7 @@ private slots:
         QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"),
                  qint64(0));
         t.db.exec("DROP TRIGGER broken");
-        QVERIFY(e.playR(QStringLiteral("17")).status.ok);
+        QVERIFY(e.r.play(QStringLiteral("17")).status.ok);
     }
 
     void refusalsChangeNothing()
@@ -322,9 +321,9 @@ private slots:
         TestDb t;
         SpinEngines e(*t.app);
         setSetting(t, Wheel::r(), "cmbR", "0");
-        QCOMPARE(e.playR(QStringLiteral("5")).status.text,
+        QCOMPARE(e.r.play(QStringLiteral("5")).status.text,
                  QStringLiteral("Please select a casino from the list."));
-        QVERIFY(!e.playR(QStringLiteral("37")).status.ok);
+        QVERIFY(!e.r.play(QStringLiteral("37")).status.ok);
         QCOMPARE(rows(t, "ka_app_r"), qint64(0));
 
         // A database that cannot be opened is reported with the wheel's code.
@@ -334,10 +333,10 @@ private slots:
         AppContext broken(none, clock, random);
         broken.setAppFolder(QStringLiteral("/nonexistent/folder"));
         SpinEngines b(broken);
-        QCOMPARE(b.playM(QStringLiteral("5")).status.text,
+        QCOMPARE(b.m.play(QStringLiteral("5")).status.text,
                  QStringLiteral("Unable to continue! Error Code: (playM ldb)"));
-        QVERIFY(!b.undoRSpin(1, 1).status.ok);
-        QVERIFY(!b.restakeRAdvice().status.ok);
+        QVERIFY(!b.r.undoSpin(1, 1).status.ok);
+        QVERIFY(!b.r.restakeAdvice().status.ok);
     }
 
     void historyIsOldestFirstAndOrderedByKeyOnEqualStamps()
@@ -348,7 +347,7 @@ private slots:
         const QStringList labels{"1", "2", "3", "0",  "00", "4",  "5",  "6",
                                  "7", "8", "9", "10", "11", "12", "13", "14"};
         for (const QString& l : labels)
-            e.playR(l);
+            e.r.play(l);
         const Result<std::vector<HistoryEntry>> h = e.r.history(t.casino);
         QVERIFY(h.ok());
         QCOMPARE(int(h->size()), 14);
@@ -357,10 +356,10 @@ private slots:
         QCOMPARE(h->at(2).colour, QStringLiteral("G"));
         // A clock set back does not put a spin before the newest one.
         t.clock.current = t.clock.current.addSecs(-3600);
-        e.playR(QStringLiteral("36"));
+        e.r.play(QStringLiteral("36"));
         QCOMPARE(e.r.history(t.casino)->back().label, QStringLiteral("36"));
         const qint64 newest = t.scalar("SELECT max(ka_app_r_id) FROM ka_app_r");
-        QCOMPARE(e.undoRSpin(t.app->settingId, t.casino).removedSpinId, newest);
+        QCOMPARE(e.r.undoSpin(t.app->settingId, t.casino).removedSpinId, newest);
     }
 };
 

@@ -128,13 +128,10 @@ private slots:
         QCOMPARE(s.date, 2.0);
         QCOMPARE(s.time, 0.75);
         QCOMPARE(s.now, 2.75);
-        QCOMPARE(decimalText(OleStamp::fromDateTime(QDateTime(QDate(1900, 1, 1), QTime(8, 0))).time),
-                 QStringLiteral("0.333333333333333"));
+        QCOMPARE(OleStamp::fromDateTime(QDateTime(QDate(1900, 1, 1), QTime(8, 0))).time, 0.333333333333333);
         // Stamps sort numerically across midnight.
         QVERIFY(OleStamp::fromDateTime(QDateTime(QDate(2026, 1, 1), QTime(23, 59))).now <
                 OleStamp::fromDateTime(QDateTime(QDate(2026, 1, 2), QTime(0, 1))).now);
-        QCOMPARE(decimalText(66.67), QStringLiteral("66.67"));
-        QCOMPARE(decimalText(50.0), QStringLiteral("50"));
     }
 };
 
