@@ -79,6 +79,8 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     // The 00 cell takes clicks only while the 00 pocket is played.
     m_grid->cell(wheel.zeroZeroCell())->setEnabled(false);
     connectCells();
+    m_engine.setLongWorkNotice(
+        [this] { m_status.setStatus(QStringLiteral("Recounting the casino's history"), true); });
 }
 
 BoardWidget::~BoardWidget() = default;

@@ -115,8 +115,8 @@ SpinOutcome SpinEngine::play(const QString& label)
         Transaction tx(db);
         Tallies tallies(db, m_wheel, settingId, casino);
         const std::vector<SpinRow> previousSpin = newestSpins(db, m_wheel, settingId, casino, 1);
-        if (!previousSpin.empty() && tallies.isEmpty())
-            tallies.rebuild();
+        if (!previousSpin.empty())
+            recountIfMissing(tallies);
         const OleStamp stamp = stampAfter(now, previousSpin);
 
         SpinValues values;
@@ -217,8 +217,7 @@ UndoOutcome SpinEngine::undoSpin(qint64 settingId, qint64 casino)
         }
         const SpinRow& spin = newest.front();
         Tallies tallies(db, m_wheel, settingId, casino);
-        if (tallies.isEmpty())
-            tallies.rebuild();
+        recountIfMissing(tallies);
 
         // The judgement this spin made goes with it, and the advice it judged
         // becomes the current, unjudged advice again.
@@ -284,6 +283,17 @@ RestakeOutcome SpinEngine::restakeAdvice()
         out.status = Status::failure(failure);
     }
     return out;
+}
+
+// A file of an earlier version, or one written beside the program, has history
+// without tallies.
+void SpinEngine::recountIfMissing(Tallies& tallies)
+{
+    if (!tallies.isEmpty())
+        return;
+    if (m_longWork)
+        m_longWork();
+    tallies.rebuild();
 }
 
 template <typename T, typename Read> Result<T> SpinEngine::guardedRead(Read&& read)

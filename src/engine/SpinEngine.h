@@ -6,11 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <vector>
 
 namespace spinledger {
 
 class AppContext;
+class Tallies;
 
 // An advice: one value per category and a stake per outside category.
 struct Advice
@@ -78,6 +81,10 @@ public:
 
     const Wheel& wheel() const { return m_wheel; }
 
+    // Told before work that may take long, recounting a casino's history
+    // whose tallies are missing, so that the caller can say so.
+    void setLongWorkNotice(std::function<void()> notice) { m_longWork = std::move(notice); }
+
     SpinOutcome play(const QString& label);
     UndoOutcome undoSpin(qint64 settingId, qint64 casino);
     RestakeOutcome restakeAdvice();
@@ -90,9 +97,11 @@ public:
 private:
     // Runs a read on the open connection; a failure gives the wheel's code.
     template <typename T, typename Read> Result<T> guardedRead(Read&& read);
+    void recountIfMissing(Tallies& tallies);
 
     AppContext& m_app;
     const Wheel& m_wheel;
+    std::function<void()> m_longWork;
 };
 
 // Both engines of the application.

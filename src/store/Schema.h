@@ -7,12 +7,16 @@ namespace spinledger {
 
 class Database;
 
-// The tables of "Spinledger.mdb". Only the build's database tool and the tests
-// create them; the application opens the file as delivered.
+// The tables of "Spinledger.mdb". Each statement creates what is missing and
+// changes nothing on a complete file.
 namespace Schema {
-// Statements that create every table and index that is missing; running them
-// on a complete file changes nothing.
-std::vector<std::string> statements();
+// The twelve tables every file has, also one of an earlier version.
+const std::vector<std::string>& deliveredTables();
+// The program's own tables and indexes: its tallies and whatever it keeps
+// beside the twelve. The start-up runs them, so a file of an earlier version
+// gets them too.
+const std::vector<std::string>& ownStatements();
+// A new file with both, as the build's database tool and the tests make it.
 void create(Database& db);
 } // namespace Schema
 

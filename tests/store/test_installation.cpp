@@ -1,6 +1,7 @@
 #include "store/Installation.h"
 
 #include "TestDb.h"
+#include "engine/SpinEngine.h"
 #include "store/ErrorCodes.h"
 
 #include <QtTest>
@@ -132,6 +133,70 @@ private slots:
         t.app->connString = t.dir.filePath(QStringLiteral("missing.mdb"));
         QCOMPARE(prepare(t, QStringLiteral("machine-1")), Installation::Outcome::NoDatabase);
         QCOMPARE(m_status.last(), QStringLiteral("Unable to continue! Error Code: (Load ldb)"));
+    }
+
+    // A file of an earlier version holds the twelve tables and their history,
+    // no tally and no index: the start-up adds what is missing, and the first
+    // spin of a casino recounts that casino's history.
+    void earlierVersionsFileIsCompletedAndRecountedOnTheFirstSpin()
+    {
+        TestDb t(false, TestDb::Tables::DeliveredOnly);
+        QCOMPARE(rows(t, "sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'"), 12);
+        QCOMPARE(rows(t, "sqlite_master WHERE type = 'index'"), 0);
+        t.db.exec("INSERT INTO ka_app_setting (ka_app_setting_id, ka_app_sId) VALUES (3, 'machine-1')");
+        t.db.exec("INSERT INTO ka_app_casino VALUES (5, 'North', 3), (9, 'South', 3)");
+        // Both casinos interleaved, oldest first; casino 5 has 17, 00, 17, 0, 17, 00.
+        const std::pair<int, const char*> spins[] = {
+            {5, "17:B:O:L:2:2"}, {9, "0:G::::"}, {5, "00:G::::"}, {9, "17:B:O:L:2:2"}, {5, "17:B:O:L:2:2"},
+            {9, "32:R:E:H:3:2"}, {5, "0:G::::"}, {9, "00:G::::"}, {5, "17:B:O:L:2:2"}, {5, "00:G::::"}};
+        double now = 46000;
+        for (const auto& [casino, fields] : spins) {
+            Statement q =
+                t.db.prepare("INSERT INTO ka_app_r (ka_app_r_now, ka_app_setting_id, ka_app_r_numbers, "
+                             "ka_app_r_blackred, ka_app_r_evenodd, ka_app_r_lowhi, ka_app_r_dozens, "
+                             "ka_app_r_2to1, cmbR) VALUES (?1, 3, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+            q.add(now += 0.01);
+            for (const QString& f : QString::fromLatin1(fields).split(u':'))
+                q.add(f);
+            q.add(casino).run();
+        }
+        // Black/Red judgements: casino 5 won, won, lost; casino 9 won twice.
+        for (const auto& [casino, verdict] : {std::pair{5, "Y"}, {5, "Y"}, {5, "N"}, {9, "Y"}, {9, "Y"}})
+            t.db.prepare("INSERT INTO ka_app_r_win (ka_app_setting_id, ka_app_r_win_blackred, cmbR) "
+                         "VALUES (3, ?1, ?2)")
+                .bind(1, verdict)
+                .bind(2, casino)
+                .run();
+
+        QCOMPARE(prepare(t, QStringLiteral("machine-1")), Installation::Outcome::Prepared);
+        QCOMPARE(rows(t, "sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'"), 14);
+        QCOMPARE(t.app->currentCmbR, 5);
+        t.db.exec("UPDATE ka_app_r_setting SET cbR00 = 1");
+        SpinEngine engine(*t.app, Wheel::r());
+        int notices = 0;
+        engine.setLongWorkNotice([&] { ++notices; });
+        const SpinOutcome out = engine.play(QStringLiteral("17"));
+        QVERIFY2(out.status.ok, qPrintable(out.status.text));
+        QCOMPARE(notices, 1);
+        // The three earlier 17s were followed by 00, 0 and 00, all green.
+        QMap<QString, int> counts;
+        for (size_t i = 0; i < out.counts.size(); ++i) {
+            if (out.counts[i])
+                counts[Wheel::r().counters()[i].column] = out.counts[i];
+        }
+        QCOMPARE(counts, (QMap<QString, int>{{"RGreen", 3}, {"R0", 1}, {"R00", 2}}));
+        // No advice before it, so Black/Red lost: two won, two lost.
+        QCOMPARE(out.winPct[idx(CategoryId::BlackRed)], 50.0);
+        // 0 and 00 are one earlier spin when matched, two values when followed.
+        QStringList numbers;
+        Statement q = t.db.prepare("SELECT tally_from, tally_to, tally_count FROM ka_app_r_tally "
+                                   "WHERE cmbR = 5 AND tally_kind = 'follow:numbers' ORDER BY 1, 2");
+        while (q.next())
+            numbers << q.text(0) + u'>' + q.text(1) + u':' + q.text(2);
+        QCOMPARE(numbers, (QStringList{"0>17:3", "17>0:1", "17>00:2"}));
+        QCOMPARE(rows(t, "ka_app_r_tally WHERE cmbR = 9"), 0);
+        QVERIFY(engine.play(QStringLiteral("0")).status.ok);
+        QCOMPARE(notices, 1);
     }
 
     void failureLeavesNothingBehind()

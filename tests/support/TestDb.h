@@ -50,18 +50,28 @@ public:
 };
 
 // A fresh database in a temporary folder with one installation, both settings
-// rows and one casino, as the start-up leaves it.
+// rows and one casino, as the start-up leaves it; or, as an earlier version
+// left it, with the twelve tables alone.
 class TestDb
 {
 public:
-    explicit TestDb(bool withInstallation = true)
+    enum class Tables
+    {
+        All,
+        DeliveredOnly,
+    };
+
+    explicit TestDb(bool withInstallation = true, Tables tables = Tables::All)
     {
         app = std::make_unique<AppContext>(db, clock, random);
         app->setAppFolder(dir.path());
         {
             Database maker;
             maker.open(app->connString, AppContext::DatabasePassword, Database::Mode::Create);
-            Schema::create(maker);
+            if (tables == Tables::All)
+                Schema::create(maker);
+            for (const std::string& sql : Schema::deliveredTables())
+                maker.exec(sql);
         }
         app->ensureOpen();
         if (withInstallation)
