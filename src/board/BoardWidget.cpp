@@ -166,11 +166,6 @@ const Wheel& BoardWidget::wheel() const
     return m_wheel;
 }
 
-QComboBox* BoardWidget::casinoCombo() const
-{
-    return m_combo;
-}
-
 QStringList BoardWidget::cellStates() const
 {
     return m_grid->entries();
@@ -217,13 +212,17 @@ int BoardWidget::indexOf(qint64 casinoId) const
     return -1;
 }
 
-void BoardWidget::selectCasino(qint64 casinoId)
+void BoardWidget::setCasinos(const Casinos& casinos, qint64 selected)
 {
-    const int index = indexOf(casinoId);
-    if (index < 0)
-        return;
-    m_combo->setCurrentIndex(index);
-    casinoChosen(index);
+    {
+        const QSignalBlocker quiet(m_combo);
+        m_combo->clear();
+        for (const Casino& c : casinos)
+            m_combo->addItem(c.name, QVariant::fromValue<qint64>(c.id));
+        m_combo->setCurrentIndex(indexOf(selected));
+    }
+    if (m_combo->currentIndex() >= 0 && !m_busy)
+        showCasino(selected);
 }
 
 void BoardWidget::drawAll()
@@ -322,9 +321,6 @@ void BoardWidget::casinoChosen(int index)
 {
     if (m_busy || index < 0)
         return;
-    BusyScope busy(m_busy);
-    m_status.setStatus(texts::PleaseWait);
-    WindowLock lock(this);
     const qint64 id = m_combo->itemData(index).toLongLong();
     const Status stored =
         m_settings.setSetting(m_wheel.settingsTable(), m_wheel.casinoSetting(), QString::number(id));
@@ -336,11 +332,16 @@ void BoardWidget::casinoChosen(int index)
         return;
     }
     m_app.currentCmb(m_wheel) = id;
+    showCasino(id);
+}
+
+void BoardWidget::showCasino(qint64 casino)
+{
+    BusyScope busy(m_busy);
+    m_status.setStatus(texts::PleaseWait);
+    WindowLock lock(this);
     m_grid->setCellStates(m_wheel.cellNames(), QStringLiteral("OFF"));
-    const std::optional<qint64> casino = storedCasino();
-    if (!casino)
-        return;
-    finish(drawFor(*casino));
+    finish(drawFor(casino));
 }
 
 void BoardWidget::categoryToggled(CategoryId category)

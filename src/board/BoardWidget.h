@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/CasinoStore.h"
 #include "store/Result.h"
 #include "store/SettingsStore.h"
 #include "wheel/Wheel.h"
@@ -45,12 +46,11 @@ public:
     // box (their handlers run); the stored casino becomes the wheel's current
     // casino in the application context.
     void loadSettings();
-    // `cmbR` / `cmbM`; the casino list fills it (signals blocked) with
-    // text = name, item data = casino id (qint64).
-    QComboBox* casinoCombo() const;
-    // Selects the entry with that item data and redraws the board for it;
-    // nothing when no entry has it.
-    void selectCasino(qint64 casinoId);
+    // Fills the casino combo (`cmbR` / `cmbM`: text = name, item data = id)
+    // and shows the selected casino, which the casino list has already made
+    // the wheel's current one. Nothing is selected or redrawn for an id that
+    // is not in the list.
+    void setCasinos(const Casinos& casinos, qint64 selected);
     // History, every category and the advice display.
     void drawAll();
     // Ends the hover highlight (the tab control was pressed).
@@ -72,6 +72,7 @@ private:
     void undoSpin();
     void restakeAdvice();
     void casinoChosen(int index);
+    void showCasino(qint64 casino);
     void categoryToggled(CategoryId category);
     void zeroZeroToggled(bool on);
     void amountEdited(const QString& text);

@@ -153,13 +153,12 @@ void MainWindow::load()
 {
     placeAndSize();
     setStatus(texts::Idle);
-    m_casinos->loadCasinoList();
     m_boardR->initCells();
     m_boardM->initCells();
     showAppInfo();
     m_boardR->loadSettings();
     m_boardM->loadSettings();
-    m_casinos->refreshCombos();
+    m_casinos->load();
     m_boardR->drawAll();
 }
 

@@ -33,18 +33,12 @@ public:
     {
         board.initCells();
         board.loadSettings();
-        addCasinoEntry(QStringLiteral("Demo Casino"), t.casino);
-        board.selectCasino(t.casino);
+        board.setCasinos(casinos, t.casino);
         board.show();
         status.texts.clear();
     }
 
-    void addCasinoEntry(const QString& name, qint64 id)
-    {
-        QComboBox* combo = board.casinoCombo();
-        const QSignalBlocker block(combo);
-        combo->addItem(name, QVariant::fromValue<qint64>(id));
-    }
+    QComboBox* combo() { return find<QComboBox>(board.wheel().casinoSetting()); }
 
     template <typename T> T* find(const QString& name)
     {
@@ -81,6 +75,7 @@ public:
     }
 
     TestDb t;
+    Casinos casinos{{t.casino, QStringLiteral("Demo Casino")}};
     FakeStatus status;
     SpinEngine engine;
     BoardWidget board;

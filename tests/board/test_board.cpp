@@ -370,9 +370,10 @@ void TestBoard::casinoSwitchRedraws()
 {
     BoardRig rig(Wheel::r());
     const qint64 other = rig.t.addCasino(QStringLiteral("Riverside"));
-    rig.addCasinoEntry(QStringLiteral("Riverside"), other);
+    rig.casinos.push_back({other, QStringLiteral("Riverside")});
+    rig.board.setCasinos(rig.casinos, rig.t.casino);
     rig.playAll({"17", "5", "17"});
-    QComboBox* combo = rig.board.casinoCombo();
+    QComboBox* combo = rig.combo();
     QTest::keyClick(combo, Qt::Key_Down); // the user picks the next entry
     QCOMPARE(combo->currentIndex(), 1);
     QCOMPARE(setting(rig, "cmbR"), QString::number(other));
@@ -386,15 +387,16 @@ void TestBoard::casinoSwitchRedraws()
     QCOMPARE(rig.history("RED", 0), QStringLiteral("5"));
     QVERIFY(rig.history("BLACK", 0).isEmpty());
 
-    rig.board.selectCasino(rig.t.casino);
+    QTest::keyClick(combo, Qt::Key_Up);
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(rig.history("BLACK", 2), QStringLiteral("17"));
     QCOMPARE(coinCells(rig), QStringList{"pbRRED"});
     QCOMPARE(rig.ratio("BlackRed")->text(), QStringLiteral("33.33%"));
     // An id the combo does not hold changes nothing.
     rig.status.texts.clear();
-    rig.board.selectCasino(9999);
+    rig.board.setCasinos(rig.casinos, 9999);
     QVERIFY(rig.status.texts.isEmpty());
+    QCOMPARE(combo->currentIndex(), -1);
     QCOMPARE(setting(rig, "cmbR"), QString::number(rig.t.casino));
 }
 
@@ -404,8 +406,8 @@ void TestBoard::refusedSpinDrawsNothing()
     rig.play("17");
     const QStringList before = rig.board.cellStates();
     {
-        const QSignalBlocker block(rig.board.casinoCombo());
-        rig.board.casinoCombo()->setCurrentIndex(-1);
+        const QSignalBlocker block(rig.combo());
+        rig.combo()->setCurrentIndex(-1);
     }
     rig.status.texts.clear();
     rig.play("5");
@@ -413,7 +415,7 @@ void TestBoard::refusedSpinDrawsNothing()
     QCOMPARE(rig.t.scalar("SELECT COUNT(*) FROM ka_app_r"), 1);
     QCOMPARE(rig.board.cellStates(), before);
 
-    rig.board.selectCasino(rig.t.casino);
+    rig.board.setCasinos(rig.casinos, rig.t.casino);
     // The advice is the last row a spin writes; everything before it must go too.
     rig.t.db.exec(
         "CREATE TRIGGER refuse BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'full'); END");
@@ -438,11 +440,7 @@ void TestBoard::windowIsLockedWhileASpinRuns()
     watch.board = board;
     board->initCells();
     board->loadSettings();
-    {
-        const QSignalBlocker block(board->casinoCombo());
-        board->casinoCombo()->addItem(QStringLiteral("Demo Casino"), QVariant::fromValue<qint64>(t.casino));
-    }
-    board->selectCasino(t.casino);
+    board->setCasinos({{t.casino, QStringLiteral("Demo Casino")}}, t.casino);
     window.show();
     watch.enabled.clear();
     QTest::mouseClick(board->findChild<BoardCell*>("pbR17"), Qt::LeftButton);
