@@ -98,7 +98,7 @@ QString CasinoPanel::takeName(const QString& emptyText)
         m_status.setStatus(emptyText);
         return {};
     }
-    if (name.size() > CasinoStore::MaxNameLength) {
+    if (CasinoStore::tooLong(name)) {
         m_status.setStatus(NameTooLong);
         return {};
     }

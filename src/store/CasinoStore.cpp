@@ -3,6 +3,8 @@
 #include "store/AppContext.h"
 #include "wheel/Wheel.h"
 
+#include <QTextBoundaryFinder>
+
 namespace spinledger {
 
 namespace {
@@ -17,6 +19,17 @@ QString CasinoStore::cleanName(const QString& typed)
     QString name = typed;
     name.remove(u'\'');
     return name.trimmed();
+}
+
+bool CasinoStore::tooLong(const QString& name)
+{
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, name);
+    int count = 0;
+    while (graphemes.toNextBoundary() >= 0) {
+        if (++count > MaxNameLength)
+            return true;
+    }
+    return false;
 }
 
 QString CasinoStore::failureLine(const QString& description)

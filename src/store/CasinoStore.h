@@ -36,6 +36,9 @@ public:
     // Names are bound values, so this is about what users are used to seeing,
     // not about the statements.
     static QString cleanName(const QString& typed);
+    // Longer than MaxNameLength characters as the user sees them: an emoji
+    // or a letter with its accents counts once.
+    static bool tooLong(const QString& name);
 
     // The installation's casinos, ascending by id.
     Result<Casinos> list();

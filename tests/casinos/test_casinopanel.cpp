@@ -248,6 +248,34 @@ private slots:
         expectEverywhere({QStringLiteral("Demo Casino"), QStringLiteral("Second")});
     }
 
+    // At most 100 characters as the player sees them.
+    void nameLengthCountsWhatTheUserSees_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        const QString smile = QString::fromUtf8("\U0001F600");
+        const QString flag = QString::fromUtf8("\U0001F1E9\U0001F1EA");
+        QTest::newRow("100 letters") << QString(100, u'x') << true;
+        QTest::newRow("101 letters") << QString(101, u'x') << false;
+        QTest::newRow("51 emoji") << smile.repeated(51) << true;
+        QTest::newRow("100 emoji") << smile.repeated(100) << true;
+        QTest::newRow("101 emoji") << smile.repeated(101) << false;
+        QTest::newRow("100 flags") << flag.repeated(100) << true;
+        QTest::newRow("100 accented") << QStringLiteral("e\u0301").repeated(100) << true;
+        QTest::newRow("101 accented") << QStringLiteral("e\u0301").repeated(101) << false;
+    }
+
+    void nameLengthCountsWhatTheUserSees()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        type(name);
+        press("btnCasinoAdd");
+        QCOMPARE(status(), accepted ? QStringLiteral("Idle")
+                                    : QStringLiteral("Casino name too long. Max 100 chars allowed."));
+        QCOMPARE(entries().contains(name), accepted);
+    }
+
     void deletingTheLastCasinoEmptiesEverything()
     {
         const qint64 demo = app().currentCmbR;
