@@ -1,6 +1,7 @@
 #include "board/BoardWidget.h"
 
 #include "board/AmountText.h"
+#include "board/AmountValidator.h"
 #include "board/BoardCell.h"
 #include "board/BoardGeometry.h"
 #include "board/CellGrid.h"
@@ -126,7 +127,8 @@ void BoardWidget::buildAmountFrame()
     m_restake = new QPushButton(QStringLiteral("Reset"), box);
     m_restake->setObjectName(QStringLiteral("btnAmountReset") + m_wheel.letter());
     m_restake->setGeometry(72, 23, 70, 28);
-    connect(m_amount, &QLineEdit::textChanged, this, &BoardWidget::amountEdited);
+    m_amount->setValidator(new AmountValidator([this](const QString& why) { amountRefused(why); }, m_amount));
+    connect(m_amount, &QLineEdit::textEdited, this, &BoardWidget::amountEdited);
     connect(m_restake, &QPushButton::clicked, this, &BoardWidget::restakeAdvice);
 }
 
@@ -199,7 +201,7 @@ void BoardWidget::loadSettings()
     m_zeroZero->setChecked(s->zeroZeroEnabled);
     for (const Category& c : m_wheel.categories())
         m_categoryBoxes[idx(c.id)]->setChecked(s->played[idx(c.id)]);
-    m_amount->setText(AmountText::toShown(s->amountText));
+    showAmount(AmountText::toShown(s->amountText));
     m_app.currentCmb(m_wheel) = s->casino;
 }
 
@@ -376,13 +378,31 @@ void BoardWidget::zeroZeroToggled(bool on)
 void BoardWidget::amountEdited(const QString& text)
 {
     const Result<QString> amount = AmountText::toStored(text);
-    if (!amount) {
-        m_status.setStatus(amount.status());
+    const Status stored =
+        amount ? m_settings.setSetting(m_wheel.settingsTable(), m_wheel.amountSetting(), *amount)
+               : Status::failure(amount.status());
+    if (!stored.ok) {
+        // What the box shows is always the amount in force.
+        showAmount(m_amountShown);
+        amountRefused(stored.text);
         return;
     }
-    const Status stored = m_settings.setSetting(m_wheel.settingsTable(), m_wheel.amountSetting(), *amount);
-    if (!stored.ok)
-        m_status.setStatus(stored.text);
+    m_amountShown = text;
+    if (std::exchange(m_amountRefused, false))
+        m_status.setStatus(texts::Idle);
+}
+
+void BoardWidget::amountRefused(const QString& why)
+{
+    m_status.setStatus(why);
+    m_amountRefused = true;
+}
+
+void BoardWidget::showAmount(const QString& shown)
+{
+    if (m_amount->text() != shown)
+        m_amount->setText(shown);
+    m_amountShown = shown;
 }
 
 // --- redraws ----------------------------------------------------------------
@@ -441,9 +461,7 @@ Status BoardWidget::showAdvice()
     const Result<WheelSettings> s = m_settings.wheelSettings(m_wheel);
     if (!s)
         return Status::failure(s.status());
-    const QString shown = AmountText::toShown(s->amountText);
-    if (m_amount->text() != shown)
-        m_amount->setText(shown);
+    showAmount(AmountText::toShown(s->amountText));
     const Result<CurrentAdvice> current = m_engine.currentAdvice(s->casino);
     if (!current)
         return Status::failure(current.status());

@@ -76,6 +76,8 @@ private:
     void categoryToggled(CategoryId category);
     void zeroZeroToggled(bool on);
     void amountEdited(const QString& text);
+    void amountRefused(const QString& why);
+    void showAmount(const QString& shown);
 
     // Redraws from the database; each returns the first failure it met.
     Status drawFor(qint64 casino);
@@ -104,6 +106,8 @@ private:
     PerCategory<WinRatioLabel*> m_ratios{};
     QCheckBox* m_zeroZero = nullptr;
     QLineEdit* m_amount = nullptr;
+    QString m_amountShown;        // the text of the amount in force
+    bool m_amountRefused = false; // the status line shows why a keystroke was refused
     QPushButton* m_restake = nullptr;
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;

@@ -69,8 +69,8 @@ private slots:
     void resetPutsStakesBackToTheAmount();
     void zeroZeroSwitch();
     void categoryBoxes();
-    void amountTypedKeystrokeByKeystroke();
-    void amountFollowsTheUserLocale();
+    void amountBoxShowsTheAmountInForce_data();
+    void amountBoxShowsTheAmountInForce();
     void casinoSwitchRedraws();
     void refusedSpinDrawsNothing();
     void windowIsLockedWhileASpinRuns();
@@ -120,21 +120,21 @@ void TestBoard::playedSequenceShowsAdviceRatiosAndHistory()
     QCOMPARE(rig.status.texts, QStringList({"Analyze '17'..", "Idle"}));
     QCOMPARE(coinCells(rig), QStringList{"pbRBLACK"});
     QCOMPARE(rig.picture("BLACK"), QStringLiteral("RBLACK_COIN"));
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("20.0"));
-    QCOMPARE(rig.coin("BLACK")->toolTip(), QStringLiteral("Bet 20.0 here"));
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("20"));
+    QCOMPARE(rig.coin("BLACK")->toolTip(), QStringLiteral("Bet 20 here"));
     QCOMPARE(rig.coin("BLACK")->textColour(), Red);
     QVERIFY(rig.coin("RED")->text().isEmpty());
     QCOMPARE(rig.ratio("BlackRed")->text(), QStringLiteral("0%"));
     QCOMPARE(rig.ratio("BlackRed")->textColour(), Red);
 
     rig.play("5");
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("40.0"));
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("40"));
 
     rig.play("17"); // black won; 17 was followed by red once
     QCOMPARE(coinCells(rig), QStringList{"pbRRED"});
-    QCOMPARE(rig.coin("RED")->text(), QStringLiteral("10.0"));
+    QCOMPARE(rig.coin("RED")->text(), QStringLiteral("10"));
     QCOMPARE(rig.coin("RED")->textColour(), Green);
-    QCOMPARE(rig.coin("RED")->toolTip(), QStringLiteral("Bet 10.0 here"));
+    QCOMPARE(rig.coin("RED")->toolTip(), QStringLiteral("Bet 10 here"));
     // The label that lost the advice advises nothing, not even in its tool tip.
     QVERIFY(rig.coin("BLACK")->text().isEmpty());
     QVERIFY(rig.coin("BLACK")->toolTip().isEmpty());
@@ -164,9 +164,9 @@ void TestBoard::columnsAndDozensRepeatTheStakeWithTwoDecimals()
     rig.find<QCheckBox>("cbRDozens")->setChecked(true);
     rig.find<QCheckBox>("cbRBlackRed")->setChecked(false);
     rig.play("0"); // the empty advice "equals" the empty fields of 0: won
-    QCOMPARE(rig.coin("2TO1R1")->text(), QStringLiteral("10.0"));
-    QCOMPARE(rig.coin("2TO1R1")->toolTip(), QStringLiteral("Bet 10.00 here"));
-    QCOMPARE(rig.coin("1ST12")->toolTip(), QStringLiteral("Bet 10.00 here"));
+    QCOMPARE(rig.coin("2TO1R1")->text(), QStringLiteral("10"));
+    QCOMPARE(rig.coin("2TO1R1")->toolTip(), QStringLiteral("Bet 10 here"));
+    QCOMPARE(rig.coin("1ST12")->toolTip(), QStringLiteral("Bet 10 here"));
     QCOMPARE(rig.history("GREEN", 0), QStringLiteral("0"));
     // Black/Red is not played: stake kept, nothing shown.
     QVERIFY(rig.coin("BLACK")->text().isEmpty() && rig.coin("RED")->text().isEmpty());
@@ -203,7 +203,7 @@ void TestBoard::undoWalksBackOneSpinAtATime()
     QCOMPARE(rig.history("BLACK", 2), QStringLiteral("17"));
     // The advice of the third spin is current again, with its ratios.
     QCOMPARE(coinCells(rig), QStringList{"pbRRED"});
-    QCOMPARE(rig.coin("RED")->text(), QStringLiteral("10.0"));
+    QCOMPARE(rig.coin("RED")->text(), QStringLiteral("10"));
     QVERIFY(rig.coin("BLACK")->text().isEmpty());
     QCOMPARE(rig.ratio("BlackRed")->text(), QStringLiteral("33.33%"));
 
@@ -222,20 +222,20 @@ void TestBoard::resetPutsStakesBackToTheAmount()
 {
     BoardRig rig(Wheel::r());
     rig.playAll({"17", "5"});
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("40.0"));
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("40"));
     QLineEdit* amount = rig.find<QLineEdit>("tbRAmount");
     amount->selectAll();
     QTest::keyClicks(amount, "5");
     rig.status.texts.clear();
     QTest::mouseClick(rig.find<QPushButton>("btnAmountResetR"), Qt::LeftButton);
     QCOMPARE(rig.status.texts, QStringList({"Please wait..", "Idle"}));
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("5.0"));
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("5"));
     QCOMPARE(rig.coin("BLACK")->textColour(), Green);
     QCOMPARE(rig.coin("RED")->textColour(), Green);
-    QCOMPARE(rig.coin("BLACK")->toolTip(), QStringLiteral("Bet 5.0 here"));
+    QCOMPARE(rig.coin("BLACK")->toolTip(), QStringLiteral("Bet 5 here"));
     // Black lost again: the progression restarts from 5.
     rig.play("5");
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("10.0"));
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("10"));
     QCOMPARE(rig.coin("BLACK")->textColour(), Red);
 }
 
@@ -279,19 +279,19 @@ void TestBoard::categoryBoxes()
 {
     BoardRig rig(Wheel::r());
     rig.playAll({"17", "5"});
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("40.0"));
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("40"));
     // A stake changed behind the board's back shows who redraws the labels.
     rig.t.db.exec("UPDATE ka_app_r_advise SET ka_app_r_advise_blackred_coins = '80'");
     rig.status.texts.clear();
 
     QTest::mouseClick(rig.find<QCheckBox>("cbRNumbers"), Qt::LeftButton);
     QCOMPARE(setting(rig, "cbRNumbers"), QStringLiteral("1"));
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("40.0")); // Numbers leaves the coin labels alone
-    QCOMPARE(coinCells(rig).size(), 2);                          // ... but marks its number
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("40")); // Numbers leaves the coin labels alone
+    QCOMPARE(coinCells(rig).size(), 2);                        // ... but marks its number
     QCOMPARE(rig.ratio("Numbers")->text(), QStringLiteral("0%"));
 
     QTest::mouseClick(rig.find<QCheckBox>("cbREvenOdd"), Qt::LeftButton);
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("80.0"));
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("80"));
     QCOMPARE(cellState(rig, "EVEN"), QStringLiteral("COIN"));
     QVERIFY(!rig.coin("EVEN")->text().isEmpty());
 
@@ -303,66 +303,116 @@ void TestBoard::categoryBoxes()
     QCOMPARE(rig.coin("BLACK")->textColour(), Red); // colours follow the stake, played or not
     QTest::mouseClick(rig.find<QCheckBox>("cbRBlackRed"), Qt::LeftButton);
     QCOMPARE(cellState(rig, "BLACK"), QStringLiteral("COIN"));
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("80.0"));
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("80"));
     QVERIFY2(rig.status.texts.isEmpty(), qPrintable(rig.status.texts.join(u'|')));
     QVERIFY(rig.board.isEnabled());
 }
 
-void TestBoard::amountTypedKeystrokeByKeystroke()
+// Typed over the selected amount 10, keystroke by keystroke: a refused
+// keystroke never enters the box, so the box, the stored amount and the
+// stakes always agree, and a valid entry clears the refusal's message.
+void TestBoard::amountBoxShowsTheAmountInForce_data()
 {
-    BoardRig rig(Wheel::r());
-    QLineEdit* amount = rig.find<QLineEdit>("tbRAmount");
-    amount->clear();
-    QCOMPARE(rig.status.last(), QStringLiteral("Please enter numbers only."));
-    QCOMPARE(setting(rig, "tbRAmount"), QStringLiteral("10"));
-
-    const QStringList stored = {"1", "12", "123", "123"};
-    for (int i = 0; i < 4; ++i) {
-        QTest::keyClicks(amount, QString::number(i + 1));
-        QCOMPARE(setting(rig, "tbRAmount"), stored[i]);
-    }
-    QCOMPARE(rig.status.last(), QStringLiteral("Invalid Amount. Max 3 chars."));
-
-    // Keystroke by keystroke the valid beginning is kept, the rest refused.
-    const char* const refused[][2] = {{"-1", "123"}, {"+2", "123"},   {"1e2", "1"}, {"abc", "1"},
-                                      {"   ", "1"},  {"4.2.", "4.2"}, {"0x1", "0"}};
-    for (const auto& [typed, kept] : refused) {
-        rig.status.texts.clear();
-        amount->clear();
-        QTest::keyClicks(amount, QLatin1String(typed));
-        QCOMPARE(setting(rig, "tbRAmount"), QLatin1String(kept));
-        QCOMPARE(rig.status.last(), QStringLiteral("Please enter numbers only."));
-    }
-    amount->clear();
-    QTest::keyClicks(amount, " 7 ");
-    QCOMPARE(setting(rig, "tbRAmount"), QStringLiteral("7"));
-    amount->clear();
-    QTest::keyClicks(amount, "2.5");
-    QCOMPARE(setting(rig, "tbRAmount"), QStringLiteral("2.5"));
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("status"); // the last one written, if any
+    QTest::addColumn<QString>("stake");  // the coin label after a lost first spin
+    const QString numbers = QStringLiteral("Please enter numbers only.");
+    QTest::newRow("plain") << "R"
+                           << "en_US"
+                           << "5"
+                           << "5"
+                           << ""
+                           << "10";
+    QTest::newRow("grouping") << "R"
+                              << "en_US"
+                              << "1,5"
+                              << "15"
+                              << "Idle"
+                              << "30";
+    QTest::newRow("exponent") << "R"
+                              << "en_US"
+                              << "1e3"
+                              << "13"
+                              << "Idle"
+                              << "26";
+    QTest::newRow("too long") << "R"
+                              << "en_US"
+                              << "12345"
+                              << "123"
+                              << "Invalid Amount. Max 3 chars."
+                              << "246";
+    QTest::newRow("sign") << "R"
+                          << "en_US"
+                          << "-1"
+                          << "1"
+                          << "Idle"
+                          << "2";
+    QTest::newRow("letters") << "R"
+                             << "en_US"
+                             << "abc"
+                             << "10" << numbers << "20";
+    QTest::newRow("blanks") << "R"
+                            << "en_US"
+                            << " 7 "
+                            << "7 "
+                            << "Idle"
+                            << "14";
+    QTest::newRow("fraction") << "M"
+                              << "en_US"
+                              << "0.7"
+                              << "0.7"
+                              << ""
+                              << "1.4";
+    QTest::newRow("zero") << "M"
+                          << "en_US"
+                          << "0"
+                          << "0"
+                          << ""
+                          << "0";
+    QTest::newRow("german comma") << "R"
+                                  << "de_DE"
+                                  << "0,7"
+                                  << "0,7"
+                                  << ""
+                                  << "1,4";
+    QTest::newRow("german point") << "M"
+                                  << "de_DE"
+                                  << "2.5"
+                                  << "25"
+                                  << "Idle"
+                                  << "50";
 }
 
-void TestBoard::amountFollowsTheUserLocale()
+void TestBoard::amountBoxShowsTheAmountInForce()
 {
+    QFETCH(QString, letter);
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, box);
+    QFETCH(QString, status);
+    QFETCH(QString, stake);
     struct LocaleScope
     {
-        QLocale before;
-        LocaleScope() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+        const QLocale before;
+        explicit LocaleScope(const QString& name) { QLocale::setDefault(QLocale(name)); }
         ~LocaleScope() { QLocale::setDefault(before); }
-    } german;
+    } scope(locale);
     {
-        BoardRig rig(Wheel::r());
-        QLineEdit* amount = rig.find<QLineEdit>("tbRAmount");
-        amount->clear();
-        QTest::keyClicks(amount, "2,5");
-        QCOMPARE(setting(rig, "tbRAmount"), QStringLiteral("2.5"));
-        amount->setText(QStringLiteral("2.5"));
-        QCOMPARE(setting(rig, "tbRAmount"), QStringLiteral("2.5")); // '.' is no separator here
-        QCOMPARE(rig.status.last(), QStringLiteral("Please enter numbers only."));
-        rig.play("17");
-        QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("5,0"));
-        QCOMPARE(rig.coin("BLACK")->toolTip(), QStringLiteral("Bet 5,0 here"));
-        QCOMPARE(amount->text(), QStringLiteral("2,5"));
-        QCOMPARE(rig.ratio("BlackRed")->text(), QStringLiteral("0%"));
+        BoardRig rig(*Wheel::byLetter(letter.at(0)));
+        QLineEdit* amount = rig.find<QLineEdit>(QStringLiteral("tb") + letter + QStringLiteral("Amount"));
+        amount->selectAll();
+        QTest::keyClicks(amount, typed);
+        QCOMPARE(amount->text(), box);
+        QCOMPARE(rig.status.last(), status);
+        QCOMPARE(SettingsStore(*rig.t.app).wheelSettings(rig.board.wheel())->amount,
+                 QLocale().toDouble(box.trimmed()));
+        rig.play(QStringLiteral("10"));
+        QCOMPARE(rig.coin("BLACK")->text(), stake);
+        QCOMPARE(rig.coin("BLACK")->toolTip(),
+                 stake == u"0" ? QString() : QStringLiteral("Bet ") + stake + QStringLiteral(" here"));
     }
 }
 
@@ -424,7 +474,7 @@ void TestBoard::refusedSpinDrawsNothing()
     QCOMPARE(rig.status.last(), QStringLiteral("Unable to continue! Error Code: (playR ldb)"));
     QVERIFY(coinCells(rig).isEmpty());
     QVERIFY(rig.history("RED", 1).isEmpty());
-    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("20.0")); // the labels were not redrawn
+    QCOMPARE(rig.coin("BLACK")->text(), QStringLiteral("20")); // the labels were not redrawn
     QCOMPARE(rig.t.scalar("SELECT COUNT(*) FROM ka_app_r"), 1);
     QVERIFY(rig.board.isEnabled());
 }
@@ -459,14 +509,14 @@ void TestBoard::miniWheelSequence()
     QCOMPARE(cellState(rig, "1_6"), QStringLiteral("COIN"));
     QCOMPARE(rig.picture("1_6"), QStringLiteral("M1_6_COIN"));
     // Group "L" won twice by its range 1-6 (2 and 5): base stake.
-    QCOMPARE(rig.coin("1_6")->text(), QStringLiteral("10.0"));
-    QCOMPARE(rig.coin("1_6")->toolTip(), QStringLiteral("Bet 10.0 here"));
+    QCOMPARE(rig.coin("1_6")->text(), QStringLiteral("10"));
+    QCOMPARE(rig.coin("1_6")->toolTip(), QStringLiteral("Bet 10 here"));
     QCOMPARE(rig.coin("1_6")->textColour(), Green);
     QVERIFY(rig.coin("4_9")->text().isEmpty() && rig.coin("7_12")->text().isEmpty());
     // The columns lost three times: 20, 40, 80.
     QCOMPARE(cellState(rig, "2TO1R2"), QStringLiteral("COIN"));
-    QCOMPARE(rig.coin("2TO1R2")->text(), QStringLiteral("80.0"));
-    QCOMPARE(rig.coin("2TO1R2")->toolTip(), QStringLiteral("Bet 80.00 here"));
+    QCOMPARE(rig.coin("2TO1R2")->text(), QStringLiteral("80"));
+    QCOMPARE(rig.coin("2TO1R2")->toolTip(), QStringLiteral("Bet 80 here"));
     QCOMPARE(rig.coin("2TO1R2")->textColour(), Red);
     QCOMPARE(rig.history("RED", 0), QStringLiteral("5"));
     QCOMPARE(rig.history("BLACK", 1), QStringLiteral("2"));
