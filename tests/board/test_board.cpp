@@ -4,6 +4,9 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 
 using namespace spinledger;
 using namespace spinledger::test;
@@ -64,6 +67,7 @@ private slots:
     void loadsStoredSettingsAndDrawsEmptyBoard();
     void playedSequenceShowsAdviceRatiosAndHistory();
     void columnsAndDozensRepeatTheStakeWithTwoDecimals();
+    void historyLabelsSitInsideThePlayedFrame();
     void historyKeepsTheLatestFourteen();
     void undoWalksBackOneSpinAtATime();
     void resetPutsStakesBackToTheAmount();
@@ -172,6 +176,23 @@ void TestBoard::columnsAndDozensRepeatTheStakeWithTwoDecimals()
     QVERIFY(rig.coin("BLACK")->text().isEmpty() && rig.coin("RED")->text().isEmpty());
     QCOMPARE(rig.coin("BLACK")->textColour(), Red);
     QCOMPARE(coinCells(rig), QStringList({"pbR1ST12", "pbR2TO1R1"}));
+}
+
+void TestBoard::historyLabelsSitInsideThePlayedFrame()
+{
+    BoardRig rig(Wheel::r());
+    auto* frame = rig.find<QGroupBox>("frameRPlayed");
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect inside =
+        frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
+    const QList<BadgeLabel*> labels = frame->findChildren<BadgeLabel*>();
+    QCOMPARE(labels.size(), 42);
+    for (const BadgeLabel* l : labels)
+        QVERIFY2(inside.contains(l->geometry()), qPrintable(l->objectName()));
 }
 
 void TestBoard::historyKeepsTheLatestFourteen()
@@ -527,8 +548,10 @@ void TestBoard::miniWheelSequence()
     QVERIFY(rig.history("RED", 2).isEmpty());
 }
 
+// Every picture, label and frame of a busy board drawn into a file.
 void TestBoard::grabBoards()
 {
+    QTemporaryDir dir;
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
         BoardRig rig(*w);
         for (const char* c : {"EvenOdd", "LowHi", "2TO1", "Numbers"})
@@ -539,7 +562,9 @@ void TestBoard::grabBoards()
         QVERIFY(!coinCells(rig).isEmpty());
         QTest::mouseMove(rig.cell("4"));
         QTest::mousePress(rig.cell("10"), Qt::LeftButton);
-        QVERIFY(rig.board.grab().save(QStringLiteral("/tmp/board_%1.png").arg(rig.letter())));
+        const QString file = dir.filePath(QStringLiteral("board_%1.png").arg(rig.letter()));
+        QVERIFY(rig.board.grab().save(file));
+        QCOMPARE(QImage(file).size(), rig.board.size());
     }
 }
 
