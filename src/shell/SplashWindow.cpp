@@ -83,7 +83,8 @@ void SplashWindow::buildLayout()
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    m_status = std::make_unique<StatusLine>(bar);
+    // A stopped start-up's line names the failure and the way out; all of it shows.
+    m_status = std::make_unique<StatusLine>(bar, StatusLine::Wrap::Yes);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(m_title);
