@@ -44,6 +44,8 @@ public:
         services.inform = [this](const QString& title, const QString& text) { informed << title << text; };
         services.userName = QStringLiteral("player1");
         services.lockPath = dir.filePath(QStringLiteral("instance.lock"));
+        services.program = QStringLiteral("/installed/spinledger");
+        services.programOf = [this](qint64) { return lockHolder; };
     }
 
     void touch(const QString& relative)
@@ -70,6 +72,7 @@ public:
     QTemporaryDir dir;
     StartupServices services;
     QString identifier = QStringLiteral("machine-under-test");
+    QString lockHolder = QStringLiteral("/installed/spinledger"); // the program a lock's process runs
     std::function<void()> repair;
     QList<QStringList> elevations;
     QList<int> waits;

@@ -94,16 +94,36 @@ private slots:
         QCOMPARE(f.rows("ka_app_casino"), 1);
     }
 
-    void secondInstanceEndsSilently()
+    // A lock held by this folder's program is a second start and ends without
+    // a word; one whose process id now runs another program was left behind,
+    // and the player is told which file stands in the way.
+    void heldLockEndsTheStart_data()
     {
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("second start") << "/installed/spinledger" << false;
+        QTest::newRow("another folder's program") << "/elsewhere/spinledger" << true;
+        QTest::newRow("unknown") << "" << false;
+    }
+
+    void heldLockEndsTheStart()
+    {
+        QFETCH(QString, holder);
+        QFETCH(bool, told);
         ShellFixture f;
+        f.lockHolder = holder;
         QLockFile running(f.services.lockPath);
         QVERIFY(running.tryLock(0));
         QCOMPARE(f.start(), Application::Outcome::Ended);
-        QVERIFY(!f.app->splash().isVisible());
-        QVERIFY(!f.main());
+        QVERIFY(!f.app->splash().isVisible() && !f.main());
         QVERIFY(f.waits.isEmpty());
         QCOMPARE(f.rows("ka_app_setting"), 0);
+        QCOMPARE(f.informed.value(0), told ? QStringLiteral("Info") : QString());
+        QCOMPARE(f.informed.value(1).contains(f.services.lockPath), told);
+        // The system's answer for this very process is this very program.
+        const StartupServices system = StartupServices::system(f.dir.path());
+        QCOMPARE(system.programOf(QCoreApplication::applicationPid()), system.program);
+        QVERIFY(!system.program.isEmpty() && system.programOf(1) != system.program);
     }
 
     void missingFileStopsTheStartUp_data()
