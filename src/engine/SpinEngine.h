@@ -110,8 +110,6 @@ class SpinEngines
 public:
     explicit SpinEngines(AppContext& app) : r(app, Wheel::r()), m(app, Wheel::m()) {}
 
-    SpinEngine& of(const Wheel& wheel) { return wheel.letter() == u'R' ? r : m; }
-
     SpinEngine r;
     SpinEngine m;
 };

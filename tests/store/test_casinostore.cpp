@@ -6,6 +6,7 @@
 
 using namespace spinledger;
 using spinledger::test::TestDb;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -16,15 +17,13 @@ void addHistory(TestDb& t, qint64 casino)
 {
     for (const Wheel* w : Wheels) {
         for (const QString& table : {w->spinTable(), w->adviseTable(), w->countTable(), w->winTable()})
-            t.db.prepare(QStringLiteral("INSERT INTO %1 (ka_app_setting_id, %2) VALUES (?1, ?2)")
-                             .arg(table, w->casinoSetting())
-                             .toStdString())
+            t.db.prepare(
+                    u"INSERT INTO %1 (ka_app_setting_id, %2) VALUES (?1, ?2)"_s.arg(table, w->casinoSetting())
+                        .toStdString())
                 .bind(1, t.app->settingId)
                 .bind(2, casino)
                 .run();
-        t.db.prepare(QStringLiteral("INSERT INTO %1 VALUES (?1, ?2, 'k', 'B', 'R', 3)")
-                         .arg(w->tallyTable())
-                         .toStdString())
+        t.db.prepare(u"INSERT INTO %1 VALUES (?1, ?2, 'k', 'B', 'R', 3)"_s.arg(w->tallyTable()).toStdString())
             .bind(1, t.app->settingId)
             .bind(2, casino)
             .run();
@@ -37,8 +36,7 @@ qint64 historyRows(TestDb& t, qint64 casino)
     for (const Wheel* w : Wheels) {
         for (const QString& table :
              {w->spinTable(), w->adviseTable(), w->countTable(), w->winTable(), w->tallyTable()})
-            n += t.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = %3")
-                              .arg(table, w->casinoSetting())
+            n += t.scalar(u"SELECT COUNT(*) FROM %1 WHERE %2 = %3"_s.arg(table, w->casinoSetting())
                               .arg(casino)
                               .toStdString());
     }
@@ -71,13 +69,12 @@ private slots:
     {
         TestDb t;
         CasinoStore store(*t.app);
-        const QString sqlText = QStringLiteral("Beta'); DROP TABLE ka_app_casino; --");
-        QCOMPARE(names(store.add(QStringLiteral("Alpha"))), (QStringList{"Demo Casino", "Alpha"}));
+        const QString sqlText = u"Beta'); DROP TABLE ka_app_casino; --"_s;
+        QCOMPARE(names(store.add(u"Alpha"_s)), (QStringList{"Demo Casino", "Alpha"}));
         const Result<Casinos> all = store.add(sqlText);
         const qint64 alpha = all->at(1).id;
         QVERIFY(all->at(2).id > alpha && alpha > t.casino);
-        QCOMPARE(names(store.rename(alpha, QStringLiteral("Aleph"))),
-                 (QStringList{"Demo Casino", "Aleph", sqlText}));
+        QCOMPARE(names(store.rename(alpha, u"Aleph"_s)), (QStringList{"Demo Casino", "Aleph", sqlText}));
         QCOMPARE(store.list()->at(1).id, alpha);
         QCOMPARE(current(t), (QList<qint64>{t.casino, t.casino, t.casino, t.casino}));
     }
@@ -86,7 +83,7 @@ private slots:
     {
         TestDb t;
         CasinoStore store(*t.app);
-        const qint64 other = store.add(QStringLiteral("Other"))->back().id;
+        const qint64 other = store.add(u"Other"_s)->back().id;
         addHistory(t, t.casino);
         addHistory(t, other);
         QCOMPARE(historyRows(t, t.casino), 10);
@@ -101,8 +98,8 @@ private slots:
     {
         TestDb t;
         CasinoStore store(*t.app);
-        store.add(QStringLiteral("B"));
-        const Result<Casinos> all = store.add(QStringLiteral("C"));
+        store.add(u"B"_s);
+        const Result<Casinos> all = store.add(u"C"_s);
         const qint64 b = all->at(1).id, c = all->at(2).id;
         t.db.prepare("UPDATE ka_app_m_setting SET cmbM = ?1").bind(1, c).run();
         QVERIFY(store.remove(t.casino).ok());
