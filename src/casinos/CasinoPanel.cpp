@@ -72,7 +72,8 @@ QString CasinoPanel::deleteQuestion(const QString& name)
 void CasinoPanel::load()
 {
     m_status.setStatus(texts::PleaseWait);
-    show(m_store.settle());
+    if (show(m_store.settle()))
+        m_status.setStatus(texts::Idle);
 }
 
 bool CasinoPanel::show(const Result<Casinos>& casinos)

@@ -45,11 +45,6 @@ void TestBoard::loadsStoredSettingsAndDrawsAnEmptyBoard()
     QVERIFY(!rig.cell("00")->isEnabled());
     QCOMPARE(rig.ratio("BlackRed"), u"0%|red"_s);
     QCOMPARE(rig.coin("BLACK"), u"||green"_s);
-    // Before any drawing the ratios read "0 / 0"; the M board has no Dozens.
-    SpinEngine engine(*rig.t.app, Wheel::m());
-    BoardWidget fresh(*rig.t.app, engine, Wheel::m(), rig.status);
-    QCOMPARE(fresh.findChild<WinRatioLabel*>("lblMNumbersWin")->text(), u"0 / 0"_s);
-    QVERIFY(!fresh.findChild<QCheckBox*>("cbMDozens"));
 }
 
 void TestBoard::playedSequenceShowsAdviceRatiosAndHistory()
