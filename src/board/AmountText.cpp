@@ -48,4 +48,11 @@ QString AmountText::toShown(const QString& stored, const QLocale& locale)
     return shown;
 }
 
+QString AmountText::toShown(double stake, const QLocale& locale)
+{
+    QLocale plain(locale);
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(stake, 'f', QLocale::FloatingPointShortest);
+}
+
 } // namespace spinledger

@@ -21,6 +21,8 @@ public:
     static Result<QString> toStored(const QString& typed, const QLocale& locale = QLocale());
     // The typed form of a stored amount.
     static QString toShown(const QString& stored, const QLocale& locale = QLocale());
+    // A stake in the same form: shortest, the locale's separator, no grouping.
+    static QString toShown(double stake, const QLocale& locale = QLocale());
 };
 
 } // namespace spinledger

@@ -2,6 +2,7 @@
 
 #include "wheel/Wheel.h"
 
+#include <algorithm>
 #include <array>
 
 namespace spinledger {
@@ -134,10 +135,13 @@ QRect BoardGeometry::keysFrame()
     return {586, 318, 82, 62};
 }
 
-QRect BoardGeometry::historyLabel(int column, int row)
+QRect BoardGeometry::historyLabel(int column, int row, int rows, const QRect& inside)
 {
     static constexpr int ColumnLeft[] = {120, 480, 840};
-    return toPixels({ColumnLeft[column], 240 + 240 * row, 255, 255});
+    const QRect label = toPixels({ColumnLeft[column], 0, 255, 255});
+    const int pitch =
+        std::min(240 / TwipsPerPixel, (inside.height() - label.height()) / std::max(1, rows - 1));
+    return label.translated(0, inside.top() + row * pitch);
 }
 
 } // namespace spinledger

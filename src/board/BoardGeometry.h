@@ -34,8 +34,10 @@ public:
     static QRect undoButton();
     static QRect keysFrame();
 
-    // History labels inside the "Played" frame, in pixels relative to it.
-    static QRect historyLabel(int column, int row); // column 0 black, 1 green, 2 red
+    // History labels of the "Played" frame, in pixels relative to it: column
+    // 0 black, 1 green, 2 red; the rows run down from the top of the frame's
+    // inside (below its title and border), closer together when it is short.
+    static QRect historyLabel(int column, int row, int rows, const QRect& inside);
 };
 
 } // namespace spinledger

@@ -1,6 +1,7 @@
 #include "board/BoardWidget.h"
 
 #include "board/AmountText.h"
+#include "board/AmountValidator.h"
 #include "board/BoardCell.h"
 #include "board/BoardGeometry.h"
 #include "board/CellGrid.h"
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <utility>
 
 namespace spinledger {
 
@@ -85,6 +88,8 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     // The 00 cell takes clicks only while the 00 pocket is played.
     m_grid->cell(wheel.zeroZeroCell())->setEnabled(false);
     connectCells();
+    m_engine.setLongWorkNotice(
+        [this] { m_status.setStatus(QStringLiteral("Recounting the casino's history"), true); });
 }
 
 BoardWidget::~BoardWidget() = default;
@@ -130,7 +135,8 @@ void BoardWidget::buildAmountFrame()
     m_restake = new QPushButton(QStringLiteral("&Reset"), box);
     m_restake->setObjectName(QStringLiteral("btnAmountReset") + m_wheel.letter());
     m_restake->setGeometry(72, 23, 70, 28);
-    connect(m_amount, &QLineEdit::textChanged, this, &BoardWidget::amountEdited);
+    m_amount->setValidator(new AmountValidator([this](const QString& why) { amountRefused(why); }, m_amount));
+    connect(m_amount, &QLineEdit::textEdited, this, &BoardWidget::amountEdited);
     connect(m_restake, &QPushButton::clicked, this, &BoardWidget::restakeAdvice);
 }
 
@@ -172,11 +178,6 @@ const Wheel& BoardWidget::wheel() const
     return m_wheel;
 }
 
-QComboBox* BoardWidget::casinoCombo() const
-{
-    return m_combo;
-}
-
 QStringList BoardWidget::cellStates() const
 {
     return m_grid->entries();
@@ -210,7 +211,7 @@ void BoardWidget::loadSettings()
     m_zeroZero->setChecked(s->zeroZeroEnabled);
     for (const Category& c : m_wheel.categories())
         m_categoryBoxes[idx(c.id)]->setChecked(s->played[idx(c.id)]);
-    m_amount->setText(AmountText::toShown(s->amountText));
+    showAmount(AmountText::toShown(s->amountText));
     m_app.currentCmb(m_wheel) = s->casino;
 }
 
@@ -223,7 +224,30 @@ int BoardWidget::indexOf(qint64 casinoId) const
     return -1;
 }
 
-void BoardWidget::selectCasino(qint64 casinoId)
+void BoardWidget::setCasinos(const Casinos& casinos, qint64 selected)
+{
+    {
+        const QSignalBlocker quiet(m_combo);
+        m_combo->clear();
+        for (const Casino& c : casinos)
+            m_combo->addItem(c.name, QVariant::fromValue<qint64>(c.id));
+        m_combo->setCurrentIndex(indexOf(selected));
+    }
+    if (m_combo->currentIndex() >= 0 && !m_busy)
+        showCasino(selected);
+}
+
+QAbstractItemModel* BoardWidget::casinoModel() const
+{
+    return m_combo->model();
+}
+
+QString BoardWidget::casinoName() const
+{
+    return m_combo->currentIndex() < 0 ? QString() : m_combo->currentText();
+}
+
+void BoardWidget::chooseCasino(qint64 casinoId)
 {
     const int index = indexOf(casinoId);
     if (index < 0)
@@ -331,9 +355,6 @@ void BoardWidget::casinoChosen(int index)
 {
     if (m_busy || index < 0)
         return;
-    BusyScope busy(m_busy);
-    m_status.setStatus(texts::PleaseWait);
-    WindowLock lock(this);
     const qint64 id = m_combo->itemData(index).toLongLong();
     const Status stored =
         m_settings.setSetting(m_wheel.settingsTable(), m_wheel.casinoSetting(), QString::number(id));
@@ -345,11 +366,16 @@ void BoardWidget::casinoChosen(int index)
         return;
     }
     m_app.currentCmb(m_wheel) = id;
+    showCasino(id);
+}
+
+void BoardWidget::showCasino(qint64 casino)
+{
+    BusyScope busy(m_busy);
+    m_status.setStatus(texts::PleaseWait);
+    WindowLock lock(this);
     m_grid->setCellStates(m_wheel.cellNames(), QStringLiteral("OFF"));
-    const std::optional<qint64> casino = storedCasino();
-    if (!casino)
-        return;
-    finish(drawFor(*casino));
+    finish(drawFor(casino));
     emit historyChanged();
 }
 
@@ -385,13 +411,31 @@ void BoardWidget::zeroZeroToggled(bool on)
 void BoardWidget::amountEdited(const QString& text)
 {
     const Result<QString> amount = AmountText::toStored(text);
-    if (!amount) {
-        m_status.setStatus(amount.status());
+    const Status stored =
+        amount ? m_settings.setSetting(m_wheel.settingsTable(), m_wheel.amountSetting(), *amount)
+               : Status::failure(amount.status());
+    if (!stored.ok) {
+        // What the box shows is always the amount in force.
+        showAmount(m_amountShown);
+        amountRefused(stored.text);
         return;
     }
-    const Status stored = m_settings.setSetting(m_wheel.settingsTable(), m_wheel.amountSetting(), *amount);
-    if (!stored.ok)
-        m_status.setStatus(stored.text);
+    m_amountShown = text;
+    if (std::exchange(m_amountRefused, false))
+        m_status.setStatus(texts::Idle);
+}
+
+void BoardWidget::amountRefused(const QString& why)
+{
+    m_status.setStatus(why);
+    m_amountRefused = true;
+}
+
+void BoardWidget::showAmount(const QString& shown)
+{
+    if (m_amount->text() != shown)
+        m_amount->setText(shown);
+    m_amountShown = shown;
 }
 
 // --- redraws ----------------------------------------------------------------
@@ -450,9 +494,7 @@ Status BoardWidget::showAdvice()
     const Result<WheelSettings> s = m_settings.wheelSettings(m_wheel);
     if (!s)
         return Status::failure(s.status());
-    const QString shown = AmountText::toShown(s->amountText);
-    if (m_amount->text() != shown)
-        m_amount->setText(shown);
+    showAmount(AmountText::toShown(s->amountText));
     const Result<CurrentAdvice> current = m_engine.currentAdvice(s->casino);
     if (!current)
         return Status::failure(current.status());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/CasinoStore.h"
 #include "store/Result.h"
 #include "store/SettingsStore.h"
 #include "wheel/Wheel.h"
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -45,12 +47,18 @@ public:
     // box (their handlers run); the stored casino becomes the wheel's current
     // casino in the application context.
     void loadSettings();
-    // `cmbR` / `cmbM`; the casino list fills it (signals blocked) with
-    // text = name, item data = casino id (qint64).
-    QComboBox* casinoCombo() const;
-    // Selects the entry with that item data and redraws the board for it;
-    // nothing when no entry has it.
-    void selectCasino(qint64 casinoId);
+    // Fills the casino combo (`cmbR` / `cmbM`: text = name, item data = id)
+    // and shows the selected casino, which the casino list has already made
+    // the wheel's current one. Nothing is selected or redrawn for an id that
+    // is not in the list.
+    void setCasinos(const Casinos& casinos, qint64 selected);
+    // The casinos as the combo lists them, for views that offer the same choice.
+    QAbstractItemModel* casinoModel() const;
+    // Name of the casino the combo shows; empty when none is selected.
+    QString casinoName() const;
+    // Chooses the casino as the player would in the combo: stored as the
+    // wheel's current casino and drawn. Nothing for an id not in the list.
+    void chooseCasino(qint64 casinoId);
     // History, every category and the advice display.
     void drawAll();
     // Ends the hover highlight (the tab control was pressed).
@@ -77,9 +85,12 @@ private:
     void undoSpin();
     void restakeAdvice();
     void casinoChosen(int index);
+    void showCasino(qint64 casino);
     void categoryToggled(CategoryId category);
     void zeroZeroToggled(bool on);
     void amountEdited(const QString& text);
+    void amountRefused(const QString& why);
+    void showAmount(const QString& shown);
 
     // Redraws from the database; each returns the first failure it met.
     Status drawFor(qint64 casino);
@@ -108,6 +119,8 @@ private:
     PerCategory<WinRatioLabel*> m_ratios{};
     QCheckBox* m_zeroZero = nullptr;
     QLineEdit* m_amount = nullptr;
+    QString m_amountShown;        // the text of the amount in force
+    bool m_amountRefused = false; // the status line shows why a keystroke was refused
     QPushButton* m_restake = nullptr;
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;

@@ -1,24 +1,13 @@
 #include "board/CoinLabels.h"
 
+#include "board/AmountText.h"
 #include "board/BadgeLabel.h"
 #include "board/BoardGeometry.h"
-
-#include <QLocale>
 
 namespace spinledger {
 
 const QColor CoinLabels::Green(0, 128, 0);
 const QColor CoinLabels::Red(255, 0, 0);
-
-namespace {
-
-// Columns and dozens repeat the stake with two decimals in their tool tip.
-int toolTipDecimals(CategoryId c)
-{
-    return c == CategoryId::Columns || c == CategoryId::Dozens ? 2 : 1;
-}
-
-} // namespace
 
 CoinLabels::CoinLabels(const Wheel& wheel, QWidget* page) : m_wheel(wheel)
 {
@@ -63,17 +52,16 @@ BadgeLabel* CoinLabels::label(const QString& objectName) const
 
 void CoinLabels::showAdvice(const CurrentAdvice& current, double amount, const PerCategory<bool>& played)
 {
-    const QLocale locale;
     for (Entry& e : m_entries) {
         const int i = idx(e.category);
         const double stake = current.exists ? current.advice.stakes[i] : amount;
         const QString value = current.exists ? current.advice.values[i].trimmed() : QString();
         e.label->setTextColour(amount < stake ? Red : Green);
         if (played[i] && value == e.value) {
-            e.label->setText(locale.toString(stake, 'f', 1));
-            e.label->setToolTip(stake > 0 ? QStringLiteral("Bet ") +
-                                                locale.toString(stake, 'f', toolTipDecimals(e.category)) +
-                                                QStringLiteral(" here")
+            // Written as the amount box writes the amount, on both boards.
+            const QString shown = AmountText::toShown(stake);
+            e.label->setText(shown);
+            e.label->setToolTip(stake > 0 ? QStringLiteral("Bet ") + shown + QStringLiteral(" here")
                                           : QString());
         } else {
             // An emptied label advises nothing, in its tool tip neither.

@@ -43,12 +43,21 @@ HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(QStrin
             auto* l = new BadgeLabel(this);
             l->setObjectName(
                 QStringLiteral("tx%1%2_%3").arg(wheel.letter()).arg(QLatin1String(Columns[c].name)).arg(row));
-            l->setGeometry(BoardGeometry::historyLabel(c, row));
             l->setPlate(Columns[c].fill, QColor(236, 236, 220));
             l->setTextColour(Qt::white);
             l->setFont(chipFont);
             m_labels[c][row] = l;
         }
+    }
+}
+
+void HistoryView::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    // The inside depends on the style's title and border.
+    for (int c = 0; c < 3; ++c) {
+        for (int row = 0; row < Rows; ++row)
+            m_labels[c][row]->setGeometry(BoardGeometry::historyLabel(c, row, Rows, contentsRect()));
     }
 }
 

@@ -26,6 +26,9 @@ public:
     void showHistory(const std::vector<HistoryEntry>& spins);
     void clear();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     std::array<std::array<BadgeLabel*, Rows>, 3> m_labels{};
 };

@@ -6,13 +6,11 @@
 #include "ui/StatusSink.h"
 #include "ui/WindowLock.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 namespace spinledger {
 
@@ -71,57 +69,26 @@ QString CasinoPanel::deleteQuestion(const QString& name)
            QStringLiteral("\"? All data associated with this casino will be deleted.\r\n\r\nContinue?");
 }
 
-void CasinoPanel::loadCasinoList()
-{
-    const Result<std::vector<Casino>> rows = m_store.list();
-    if (!rows) {
-        m_status.setStatus(rows.status());
-        return;
-    }
-    if (!rows->empty())
-        fillList(*rows);
-}
-
-void CasinoPanel::fillList(const std::vector<Casino>& casinos)
-{
-    m_list->clear();
-    for (const Casino& c : casinos)
-        m_list->addItem(listItem(c));
-    m_list->repaint();
-}
-
-bool CasinoPanel::refreshCombos()
+void CasinoPanel::load()
 {
     m_status.setStatus(texts::PleaseWait);
-    const Result<int> adopted = m_store.adoptUnowned();
-    if (!adopted) {
-        m_status.setStatus(adopted.status());
-        return false;
-    }
-    const Result<std::vector<Casino>> rows = m_store.list();
-    if (!rows) {
-        m_status.setStatus(rows.status());
-        return false;
-    }
-    if (*adopted > 0)
-        fillList(*rows);
-    fillCombos(*rows);
-    for (BoardWidget* board : m_boards)
-        board->selectCasino(m_app.currentCmb(board->wheel()));
-    return true;
+    if (show(m_store.settle()))
+        m_status.setStatus(texts::Idle);
 }
 
-void CasinoPanel::fillCombos(const std::vector<Casino>& casinos)
+bool CasinoPanel::show(const Result<Casinos>& casinos)
 {
-    for (BoardWidget* board : m_boards) {
-        QComboBox* combo = board->casinoCombo();
-        const QSignalBlocker quiet(combo);
-        combo->clear();
-        for (const Casino& c : casinos)
-            combo->addItem(c.name, QVariant::fromValue<qint64>(c.id));
-        // Only the wheel's own casino is ever shown as selected.
-        combo->setCurrentIndex(-1);
+    if (!casinos) {
+        m_status.setStatus(casinos.status());
+        return false;
     }
+    m_list->clear();
+    for (const Casino& c : *casinos)
+        m_list->addItem(listItem(c));
+    m_list->repaint();
+    for (BoardWidget* board : m_boards)
+        board->setCasinos(*casinos, m_app.currentCmb(board->wheel()));
+    return true;
 }
 
 QString CasinoPanel::takeName(const QString& emptyText)
@@ -132,7 +99,7 @@ QString CasinoPanel::takeName(const QString& emptyText)
         m_status.setStatus(emptyText);
         return {};
     }
-    if (name.size() > CasinoStore::MaxNameLength) {
+    if (CasinoStore::tooLong(name)) {
         m_status.setStatus(NameTooLong);
         return {};
     }
@@ -146,14 +113,7 @@ void CasinoPanel::addClicked()
     const QString name = takeName(NameRequired);
     if (name.isEmpty())
         return;
-    const Result<qint64> id = m_store.add(name);
-    if (!id) {
-        m_status.setStatus(id.status());
-        return;
-    }
-    m_list->addItem(listItem({*id, name}));
-    m_list->repaint();
-    if (refreshCombos())
+    if (show(m_store.add(name)))
         m_status.setStatus(texts::Idle);
 }
 
@@ -169,14 +129,7 @@ void CasinoPanel::updateClicked()
     const QString name = takeName(SelectFromList);
     if (name.isEmpty())
         return;
-    const Status renamed = m_store.rename(item->data(Qt::UserRole).toLongLong(), name);
-    if (!renamed.ok) {
-        m_status.setStatus(renamed.text);
-        return;
-    }
-    item->setText(name);
-    m_list->repaint();
-    if (refreshCombos())
+    if (show(m_store.rename(item->data(Qt::UserRole).toLongLong(), name)))
         m_status.setStatus(texts::Idle);
 }
 
@@ -192,17 +145,10 @@ void CasinoPanel::deleteClicked()
         m_status.setStatus(SelectFromList);
         return;
     }
-    const Status removed = m_store.remove(item->data(Qt::UserRole).toLongLong());
-    if (!removed.ok) {
-        m_status.setStatus(removed.text);
+    if (!show(m_store.remove(item->data(Qt::UserRole).toLongLong())))
         return;
-    }
-    delete m_list->takeItem(m_list->row(item));
-    m_list->repaint();
-    const bool refreshed = refreshCombos();
     m_name->clear();
-    if (refreshed)
-        m_status.setStatus(texts::Idle);
+    m_status.setStatus(texts::Idle);
 }
 
 void CasinoPanel::entryClicked(QListWidgetItem* item)

@@ -33,12 +33,9 @@ public:
     void setBoards(std::vector<BoardWidget*> boards) { m_boards = std::move(boards); }
     void setConfirm(ConfirmFn confirm) { m_confirm = std::move(confirm); }
 
-    // Fills the list with the installation's casinos.
-    void loadCasinoList();
-    // Adopts unowned casinos, refills every combo and selects each wheel's
-    // current casino there, which redraws its board. False when the database
-    // failed (the status bar says how).
-    bool refreshCombos();
+    // Adopts unowned casinos, settles each wheel's current casino and shows
+    // the list on this panel and every board, which draws its casino.
+    void load();
 
     static QString deleteQuestion(const QString& name);
 
@@ -51,8 +48,9 @@ private:
     // The typed name, cleaned; txCasino is emptied. Empty when the checks
     // failed (the status says why).
     QString takeName(const QString& emptyText);
-    void fillCombos(const std::vector<Casino>& casinos);
-    void fillList(const std::vector<Casino>& casinos);
+    // Shows the casinos after an action; false, with the status saying why,
+    // when it failed.
+    bool show(const Result<Casinos>& casinos);
 
     AppContext& m_app;
     StatusSink& m_status;

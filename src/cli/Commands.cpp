@@ -1,20 +1,16 @@
 #include "cli/CasinosCommand.h"
 #include "cli/Command.h"
-#include "cli/SpinCountCommand.h"
-#include "cli/StatsCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
+#include "cli/SpinCountCommand.h"
+#include "cli/StatsCommand.h"
 
 namespace spinledger::cli {
 
 const QList<Command>& commands()
 {
     static const QList<Command> all{
-        casinosCommand(),
-        spinCountCommand(),
-        statsCommand(),
-        exportCommand(),
-        importCommand(),
+        casinosCommand(), spinCountCommand(), statsCommand(), exportCommand(), importCommand(),
     };
     return all;
 }

@@ -1,5 +1,7 @@
 #include "cli/ImportCommand.h"
 
+#include <algorithm>
+
 #include "cli/Session.h"
 #include "io/SpinImport.h"
 #include "store/InstanceLock.h"
@@ -96,7 +98,7 @@ int importSpins(Session& s)
         if (isNumber(wanted))
             return s.refuse(
                 QStringLiteral("no casino with the id %1 (spinledger-cli casinos lists them)").arg(wanted));
-        if (newName.isEmpty() || newName.size() > CasinoStore::MaxNameLength)
+        if (newName.isEmpty() || CasinoStore::tooLong(newName))
             return s.refuse(QStringLiteral("a new casino needs a name of 1 to %1 characters")
                                 .arg(CasinoStore::MaxNameLength));
     }
@@ -118,12 +120,14 @@ int importSpins(Session& s)
         // The new casino and its spins commit together, or neither does.
         Transaction all(s.db());
         if (found == Session::Lookup::Missing) {
-            const Result<qint64> id = CasinoStore(s.app()).add(newName);
-            if (!id) {
-                s.err() << "spinledger-cli: " << id.status() << Qt::endl;
+            const Result<Casinos> after = CasinoStore(s.app()).add(newName);
+            if (!after) {
+                s.err() << "spinledger-cli: " << after.status() << Qt::endl;
                 return Failed;
             }
-            casino = {*id, newName};
+            // Keys only grow: the new casino has the highest id.
+            casino = *std::max_element(after->begin(), after->end(),
+                                       [](const Casino& a, const Casino& b) { return a.id < b.id; });
         }
         result = import.write(casino.id, report);
         if (result.outcome != SpinImport::Outcome::Imported) {

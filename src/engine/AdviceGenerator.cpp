@@ -7,17 +7,6 @@
 
 namespace spinledger {
 
-std::vector<int> sortAscending(std::vector<int> counts)
-{
-    for (size_t i = 0; i < counts.size(); ++i) {
-        for (size_t j = i + 1; j < counts.size(); ++j) {
-            if (counts[i] > counts[j])
-                std::swap(counts[i], counts[j]);
-        }
-    }
-    return counts;
-}
-
 int AdviceGenerator::countOf(const std::vector<int>& counts, CategoryId c, const QString& value) const
 {
     const std::vector<int>& idx = m_wheel.countersFor(c, value);
@@ -46,7 +35,7 @@ QString AdviceGenerator::pickFirstMax(const Category& c, const std::vector<int>&
     std::vector<int> list;
     for (const CategoryValue& v : c.values)
         list.push_back(countOf(counts, c.id, v.value));
-    const int max = sortAscending(list).back();
+    const int max = std::ranges::max(list);
     for (size_t k = 0; k < list.size(); ++k) {
         if (list[k] == max)
             return c.values[k].value;
@@ -64,11 +53,9 @@ QString AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelS
         if (label != zeroZero || settings.zeroZeroEnabled)
             list.push_back(countOf(counts, CategoryId::Numbers, label));
     }
-    // The ends of the sorted list, found without sorting it: every spin of a
-    // long import comes through here.
-    const auto [lowest, highest] = std::minmax_element(list.begin(), list.end());
-    const int max = *highest;
-    const int min = *lowest;
+    // The ends of the list, found without sorting it: every spin of a long
+    // import comes through here.
+    const auto [min, max] = std::ranges::minmax(list);
     const bool played = settings.played[idx(CategoryId::Numbers)];
 
     if (max > min) {

@@ -11,9 +11,6 @@ namespace spinledger {
 
 class RandomSource;
 
-// Plain exchange sort of a list of counts, ascending.
-std::vector<int> sortAscending(std::vector<int> counts);
-
 // Picks the next value of every category from the follower counts: the value
 // that most often came next, ties broken at random for the two-way bets and
 // Numbers, towards the first value for the three-way bets. Coin cells are

@@ -47,7 +47,7 @@ SpinOutcome SpinEngine::play(const QString& label)
     }
     try {
         Transaction tx(m_app.db());
-        SpinRecorder recorder(m_app, m_wheel, *settings, SpinRecorder::Tallying::InRows);
+        SpinRecorder recorder(m_app, m_wheel, *settings, SpinRecorder::Tallying::InRows, m_longWork);
         out = recorder.record(pocket, OleStamp::fromDateTime(now));
         tx.commit();
     } catch (const DbError&) {
@@ -76,8 +76,7 @@ UndoOutcome SpinEngine::undoSpin(qint64 settingId, qint64 casino)
         }
         const SpinRow& spin = newest.front();
         Tallies tallies(db, m_wheel, settingId, casino);
-        if (tallies.isEmpty())
-            tallies.rebuild();
+        recountIfMissing(tallies);
 
         // The judgement this spin made goes with it, and the advice it judged
         // becomes the current, unjudged advice again.
@@ -143,6 +142,17 @@ RestakeOutcome SpinEngine::restakeAdvice()
         out.status = Status::failure(failure);
     }
     return out;
+}
+
+// A file of an earlier version, or one written beside the program, has history
+// without tallies.
+void SpinEngine::recountIfMissing(Tallies& tallies)
+{
+    if (!tallies.isEmpty())
+        return;
+    if (m_longWork)
+        m_longWork();
+    tallies.rebuild();
 }
 
 template <typename T, typename Read> Result<T> SpinEngine::guardedRead(Read&& read)

@@ -6,11 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <vector>
 
 namespace spinledger {
 
 class AppContext;
+class Tallies;
 
 // An advice: one value per category and a stake per outside category.
 struct Advice
@@ -78,6 +81,10 @@ public:
 
     const Wheel& wheel() const { return m_wheel; }
 
+    // Told before work that may take long, recounting a casino's history
+    // whose tallies are missing, so that the caller can say so.
+    void setLongWorkNotice(std::function<void()> notice) { m_longWork = std::move(notice); }
+
     SpinOutcome play(const QString& label);
     UndoOutcome undoSpin(qint64 settingId, qint64 casino);
     RestakeOutcome restakeAdvice();
@@ -90,25 +97,18 @@ public:
 private:
     // Runs a read on the open connection; a failure gives the wheel's code.
     template <typename T, typename Read> Result<T> guardedRead(Read&& read);
+    void recountIfMissing(Tallies& tallies);
 
     AppContext& m_app;
     const Wheel& m_wheel;
+    std::function<void()> m_longWork;
 };
 
-// Both engines of the application, under the names the rest of the program uses.
+// Both engines of the application.
 class SpinEngines
 {
 public:
     explicit SpinEngines(AppContext& app) : r(app, Wheel::r()), m(app, Wheel::m()) {}
-
-    SpinEngine& of(const Wheel& wheel) { return wheel.letter() == u'R' ? r : m; }
-
-    SpinOutcome playR(const QString& label) { return r.play(label); }
-    SpinOutcome playM(const QString& label) { return m.play(label); }
-    UndoOutcome undoRSpin(qint64 settingId, qint64 casino) { return r.undoSpin(settingId, casino); }
-    UndoOutcome undoMSpin(qint64 settingId, qint64 casino) { return m.undoSpin(settingId, casino); }
-    RestakeOutcome restakeRAdvice() { return r.restakeAdvice(); }
-    RestakeOutcome restakeMAdvice() { return m.restakeAdvice(); }
 
     SpinEngine r;
     SpinEngine m;

@@ -18,7 +18,7 @@ void addStamp(Statement& q, const OleStamp& s)
 } // namespace
 
 SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSettings& settings,
-                           Tallying tallying)
+                           Tallying tallying, const std::function<void()>& beforeRecount)
     : m_app(app), m_wheel(wheel), m_settings(settings),
       m_tallies(app.db(), wheel, app.settingId, settings.casino)
 {
@@ -26,8 +26,11 @@ SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSetti
     const auto spins = HistoryRows::newestSpins(db, m_wheel, m_app.settingId, m_settings.casino, 1);
     if (!spins.empty()) {
         m_previousSpin = Previous{spins.front().id, spins.front().now, spins.front().values};
-        if (m_tallies.isEmpty())
+        if (m_tallies.isEmpty()) {
+            if (beforeRecount)
+                beforeRecount();
             m_tallies.rebuild();
+        }
     }
     const auto advice = HistoryRows::newestAdvice(db, m_wheel, m_app.settingId, m_settings.casino, 1);
     if (!advice.empty())

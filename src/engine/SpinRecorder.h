@@ -5,6 +5,7 @@
 #include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
+#include <functional>
 #include <optional>
 
 namespace spinledger {
@@ -25,8 +26,11 @@ public:
     };
 
     // settings.casino names the casino the spins belong to; the settings are
-    // read once by the caller and hold for every spin recorded here.
-    SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSettings& settings, Tallying tallying);
+    // read once by the caller and hold for every spin recorded here. A casino
+    // with history but no tallies is recounted first, after telling
+    // beforeRecount, since that may take long.
+    SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSettings& settings, Tallying tallying,
+                 const std::function<void()>& beforeRecount = {});
 
     // Stamp of the casino's newest spin; none while it has no spin.
     std::optional<double> newestNow() const;

@@ -121,12 +121,12 @@ void MainWindow::buildTabs()
 
     m_statistics = new StatisticsTab(m_app, *this);
     for (BoardWidget* b : {m_boardR, m_boardM}) {
-        m_statistics->setCasinoModel(b->wheel(), b->casinoCombo()->model());
+        m_statistics->setCasinoModel(b->wheel(), b->casinoModel());
         connect(b, &BoardWidget::historyChanged, m_statistics, &StatisticsTab::refresh);
     }
     connect(m_transfer, &SpinTransfer::imported, m_statistics, &StatisticsTab::refresh);
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
-            [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->selectCasino(casino); });
+            [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->chooseCasino(casino); });
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
     // The statistics open on the wheel last played.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
@@ -187,13 +187,12 @@ void MainWindow::load()
 {
     placeAndSize();
     setStatus(texts::Idle);
-    m_casinos->loadCasinoList();
     m_boardR->initCells();
     m_boardM->initCells();
     showAppInfo();
     m_boardR->loadSettings();
     m_boardM->loadSettings();
-    m_casinos->refreshCombos();
+    m_casinos->load();
     m_boardR->drawAll();
 }
 

@@ -20,6 +20,7 @@
 #include <QLockFile>
 #include <QMovie>
 #include <QStatusBar>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
 namespace spinledger {
@@ -83,7 +84,8 @@ void SplashWindow::buildLayout()
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    m_status = std::make_unique<StatusLine>(bar);
+    // A stopped start-up's line names the failure and the way out; all of it shows.
+    m_status = std::make_unique<StatusLine>(bar, StatusLine::Wrap::Yes);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(m_title);
@@ -122,7 +124,7 @@ void SplashWindow::setStatus(const QString& text)
 
 SplashWindow::Outcome SplashWindow::run(AppContext& app, const StartupServices& services)
 {
-    if (!claimSingleInstance(services.lockPath)) {
+    if (!claimSingleInstance(services)) {
         close();
         return Outcome::Ended;
     }
@@ -161,12 +163,34 @@ void SplashWindow::stop(const QString& description)
               QStringLiteral(" Press 'Esc' to Exit."));
 }
 
-bool SplashWindow::claimSingleInstance(const QString& lockPath)
+bool SplashWindow::claimSingleInstance(const StartupServices& services)
 {
-    m_lock = std::make_unique<QLockFile>(lockPath);
+    m_lock = std::make_unique<QLockFile>(services.lockPath);
     // Held as long as the program runs; a lock left by a dead process is taken over.
     m_lock->setStaleLockTime(0);
-    return m_lock->tryLock(0);
+    if (m_lock->tryLock(0))
+        return true;
+    // A second start of this folder ends without a word; anything else is said.
+    const QString foreign = foreignLockText(services);
+    if (!foreign.isEmpty())
+        services.inform(QStringLiteral("Info"), foreign);
+    return false;
+}
+
+QString SplashWindow::foreignLockText(const StartupServices& services) const
+{
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (!m_lock->getLockInfo(&pid, &host, &app) || (!host.isEmpty() && host != QSysInfo::machineHostName()))
+        return {};
+    const QString holder = services.programOf(pid);
+    if (holder.isEmpty() || holder == services.program)
+        return {};
+    return QStringLiteral("Unable to continue! The lock file\n\n") + services.lockPath +
+           QStringLiteral("\n\nis held by process %1 (%2), which is not ").arg(pid).arg(holder) +
+           AppInfo::title() + QStringLiteral(" of this folder. When no ") + AppInfo::title() +
+           QStringLiteral(" runs from it, delete the lock file and start again.");
 }
 
 bool SplashWindow::requiredFilesPresent(const QString& appFolder)

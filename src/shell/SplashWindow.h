@@ -58,7 +58,9 @@ protected:
 private:
     void buildLayout();
     void showIdentification(const QString& appFolder);
-    bool claimSingleInstance(const QString& lockPath);
+    bool claimSingleInstance(const StartupServices& services);
+    // Why the lock could not be taken, when it was not a second start.
+    QString foreignLockText(const StartupServices& services) const;
     bool requiredFilesPresent(const QString& appFolder);
     bool folderWritable(const QString& appFolder);
     bool repairPermissions(const QString& appFolder, const StartupServices& services);

@@ -2,7 +2,9 @@
 
 #include "store/InstanceLock.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSysInfo>
@@ -50,6 +52,10 @@ StartupServices StartupServices::system(const QString& appFolder)
     };
     s.userName = loginName();
     s.lockPath = InstanceLock::pathFor(appFolder);
+    s.program = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    s.programOf = [](qint64 pid) {
+        return QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).canonicalFilePath();
+    };
     return s;
 }
 

@@ -22,6 +22,11 @@ struct StartupServices
     QString userName;
     // The lock that keeps a second instance out.
     QString lockPath;
+    // This installation's program file, and the program file a process runs
+    // (empty when that cannot be told): a lock whose process runs anything
+    // but this program was left behind, its process id taken by another.
+    QString program;
+    std::function<QString(qint64 pid)> programOf;
 
     static StartupServices system(const QString& appFolder);
     static QString loginName();

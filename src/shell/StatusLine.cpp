@@ -2,14 +2,16 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QStatusBar>
 
 namespace spinledger {
 
-StatusLine::StatusLine(QStatusBar* bar) : m_bar(bar), m_panel(new QLabel(bar))
+StatusLine::StatusLine(QStatusBar* bar, Wrap wrap) : m_bar(bar), m_panel(new QLabel(bar))
 {
     m_panel->setObjectName(QStringLiteral("Panel1"));
     m_panel->setTextFormat(Qt::PlainText);
+    m_panel->setWordWrap(wrap == Wrap::Yes);
     m_bar->addWidget(m_panel, 1);
 }
 
@@ -21,6 +23,14 @@ void StatusLine::setStatus(const QString& text, bool busy)
         m_panel->setText(Done);
     } else {
         m_panel->setText(busy ? text + BusySuffix : text);
+    }
+    if (m_panel->wordWrap()) {
+        // The bar grows by the lines a long text needs, at once.
+        const int lines = m_panel->heightForWidth(m_panel->width());
+        m_panel->setMinimumHeight(lines);
+        m_bar->setMinimumHeight(lines + m_bar->sizeHint().height() - m_panel->sizeHint().height());
+        if (QLayout* layout = m_bar->parentWidget()->layout())
+            layout->activate();
     }
     m_panel->repaint();
 }

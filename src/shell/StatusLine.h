@@ -14,7 +14,13 @@ public:
     static inline const QString BusySuffix = QStringLiteral(", please Wait ....");
     static inline const QString Done = QStringLiteral("Fertig");
 
-    explicit StatusLine(QStatusBar* bar);
+    // A wrapping line grows downwards instead of cutting a long text off.
+    enum class Wrap
+    {
+        No,
+        Yes,
+    };
+    explicit StatusLine(QStatusBar* bar, Wrap wrap = Wrap::No);
 
     // Shows the text and paints it at once. Input events stay queued, so no
     // other action of the user runs in the middle of the caller's.

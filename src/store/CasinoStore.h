@@ -4,11 +4,13 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace spinledger {
 
 class AppContext;
+class Database;
 class Wheel;
 
 struct Casino
@@ -17,8 +19,12 @@ struct Casino
     QString name;
 };
 
-// The casino list of the running installation and the removal of a casino
-// with its whole history. Every write runs in one transaction.
+using Casinos = std::vector<Casino>;
+
+// The casino list of the running installation. Adding, renaming and removing
+// a casino are each one transaction that also adopts casinos without an
+// owner and settles each wheel's current casino: all of it or nothing. Each
+// answers the installation's casinos as they are afterwards.
 class CasinoStore
 {
 public:
@@ -30,27 +36,31 @@ public:
     // Names are bound values, so this is about what users are used to seeing,
     // not about the statements.
     static QString cleanName(const QString& typed);
+    // Longer than MaxNameLength characters as the user sees them: an emoji
+    // or a letter with its accents counts once.
+    static bool tooLong(const QString& name);
 
     // The installation's casinos, ascending by id.
-    Result<std::vector<Casino>> list();
-    Result<qint64> add(const QString& name);
-    Status rename(qint64 id, const QString& name);
+    Result<Casinos> list();
 
-    // Removes the casino, every history row of both wheels that belongs to it
-    // and the engine's tallies of it. A wheel whose current casino it was moves
-    // to the remaining casino with the lowest id, when one remains; the context
-    // follows the stored settings.
-    Status remove(qint64 id);
-
-    // Casinos without an owner become the running installation's; the result
-    // is how many did.
-    Result<int> adoptUnowned();
+    Result<Casinos> add(const QString& name);
+    Result<Casinos> rename(qint64 id, const QString& name);
+    // Removes the casino with every history row of both wheels and the
+    // engine's tallies of it.
+    Result<Casinos> remove(qint64 id);
+    // Only the adoption and the wheels' current casinos, as a start needs them.
+    Result<Casinos> settle();
 
     static QString failureLine(const QString& description);
 
 private:
+    Result<Casinos> change(const std::function<void(Database&)>& write);
     void removeHistory(const Wheel& wheel, qint64 id);
-    void repointCurrent(const Wheel& wheel, qint64 removedId);
+    void adoptUnowned();
+    // A wheel keeps its casino while it exists and moves to the one with the
+    // lowest id otherwise; the setting is written either way.
+    void settleCurrent(const Wheel& wheel);
+    Casinos readList();
     bool open(QString& failure);
 
     AppContext& m_app;

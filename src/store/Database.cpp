@@ -51,24 +51,6 @@ Statement& Statement::bindNull(int index)
     return *this;
 }
 
-Statement& Statement::bind(int index, const QVariant& value)
-{
-    if (!value.isValid() || value.isNull())
-        return bindNull(index);
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::Bool:
-        return bind(index, value.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return bind(index, value.toDouble());
-    default:
-        return bind(index, value.toString());
-    }
-}
-
 bool Statement::next()
 {
     const int rc = sqlite3_step(m_stmt);
@@ -83,16 +65,6 @@ void Statement::run()
 {
     while (next()) {
     }
-}
-
-int Statement::columnCount() const
-{
-    return sqlite3_column_count(m_stmt);
-}
-
-QString Statement::columnName(int col) const
-{
-    return QString::fromUtf8(sqlite3_column_name(m_stmt, col));
 }
 
 bool Statement::isNull(int col) const
@@ -133,20 +105,6 @@ QByteArrayView Statement::utf8(int col) const
 {
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col));
     return bytes ? QByteArrayView(bytes, sqlite3_column_bytes(m_stmt, col)) : QByteArrayView();
-}
-
-QVariant Statement::value(int col) const
-{
-    switch (sqlite3_column_type(m_stmt, col)) {
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_INTEGER:
-        return QVariant::fromValue<qint64>(sqlite3_column_int64(m_stmt, col));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(m_stmt, col);
-    default:
-        return text(col);
-    }
 }
 
 // ---- Database --------------------------------------------------------------

@@ -2,7 +2,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <QVariant>
 
 #include <memory>
 #include <stdexcept>
@@ -45,9 +44,8 @@ public:
     Statement& bind(int index, int value) { return bind(index, static_cast<qint64>(value)); }
     Statement& bind(int index, double value);
     Statement& bind(int index, const QString& value);
-    Statement& bind(int index, const char* value) { return bind(index, QString::fromUtf8(value)); }
     Statement& bindNull(int index);
-    Statement& bind(int index, const QVariant& value);
+    Statement& bind(int index, const char* value) { return bind(index, QString::fromUtf8(value)); }
     // Binds the next parameter, starting at the first: for long value lists.
     template <typename T> Statement& add(const T& value) { return bind(m_next++, value); }
 
@@ -56,8 +54,6 @@ public:
     // Runs a statement that returns no rows.
     void run();
 
-    int columnCount() const;
-    QString columnName(int col) const;
     bool isNull(int col) const;
     qint64 integer(int col) const;
     double real(int col) const;
@@ -66,7 +62,6 @@ public:
     // The stored bytes of a text column, valid until the next step; for
     // readers of many rows that pass text on unchanged.
     QByteArrayView utf8(int col) const;
-    QVariant value(int col) const;
 
 private:
     Database* m_db;

@@ -2,6 +2,7 @@
 
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "store/Schema.h"
 #include "wheel/Wheel.h"
 
 namespace spinledger {
@@ -29,6 +30,9 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
 
     Database& db = m_app.db();
     Transaction tx(db);
+    // A file of an earlier version holds only the twelve tables.
+    for (const std::string& statement : Schema::ownStatements())
+        db.exec(statement);
     const qint64 settingId = findOrCreateInstallation(identifier);
     const Wheel* wheels[] = {&Wheel::r(), &Wheel::m()};
     qint64 current[2] = {0, 0};

@@ -9,9 +9,10 @@ namespace spinledger {
 class AppContext;
 class Wheel;
 
-// Prepares the database for the running installation at start-up: finds or
-// creates its row, the settings row of each wheel and a first casino, and
-// makes sure each wheel's current casino exists. All of it in one transaction,
+// Prepares the database for the running installation at start-up: adds the
+// program's own tables and indexes where they are missing, finds or creates
+// its row, the settings row of each wheel and a first casino, and makes sure
+// each wheel's current casino exists. All of it in one transaction,
 // so an interrupted start leaves either everything or nothing.
 class Installation
 {

@@ -16,11 +16,6 @@ double round15(double v)
     return rounded;
 }
 
-QString decimalText(double v)
-{
-    return QString::number(v, 'g', 15);
-}
-
 namespace {
 constexpr qint64 MsecsPerDay = 86400000;
 }

@@ -23,7 +23,5 @@ struct OleStamp
 
 // Rounds to 15 significant digits, the precision the stamps are kept with.
 double round15(double v);
-// Shortest decimal text of a stored number, '.' whatever the locale.
-QString decimalText(double v);
 
 } // namespace spinledger

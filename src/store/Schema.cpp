@@ -16,7 +16,14 @@ std::string s(const QString& q)
 // deleted spin's key cannot come back and be mistaken for it.
 const char* const kKey = " INTEGER PRIMARY KEY AUTOINCREMENT";
 
-void wheelTables(const Wheel& w, std::vector<std::string>& out)
+// The tables of a delivered file, and what the program adds to it.
+struct Statements
+{
+    std::vector<std::string> delivered;
+    std::vector<std::string> own;
+};
+
+void wheelTables(const Wheel& w, Statements& out)
 {
     const std::string l = s(w.lower());
     const std::string L = s(QString(w.letter()));
@@ -27,9 +34,9 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
     for (const Category& c : w.categories())
         settings += ", " + s(w.checkBox(c.id)) + " INTEGER";
     settings += ", cb" + L + "00 INTEGER, tb" + L + "Amount REAL, " + cmb + " INTEGER)";
-    out.push_back(settings);
-    out.push_back("CREATE UNIQUE INDEX IF NOT EXISTS ix_" + l + "_setting ON ka_app_" + l +
-                  "_setting (ka_app_setting_id)");
+    out.delivered.push_back(settings);
+    out.own.push_back("CREATE UNIQUE INDEX IF NOT EXISTS ix_" + l + "_setting ON ka_app_" + l +
+                      "_setting (ka_app_setting_id)");
 
     std::string spins = "CREATE TABLE IF NOT EXISTS " + spin + " (" + spin + "_id" + kKey + ", " + spin +
                         "_date REAL, " + spin + "_time REAL, " + spin +
@@ -37,10 +44,10 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
     for (const Category& c : w.categories())
         spins += ", " + s(w.spinColumn(c.id)) + " TEXT";
     spins += ", " + cmb + " INTEGER)";
-    out.push_back(spins);
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_history ON " + spin + " (ka_app_setting_id, " +
-                  cmb + ", " + spin + "_now, " + spin + "_id)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_casino ON " + spin + " (" + cmb + ")");
+    out.delivered.push_back(spins);
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_history ON " + spin + " (ka_app_setting_id, " +
+                      cmb + ", " + spin + "_now, " + spin + "_id)");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_casino ON " + spin + " (" + cmb + ")");
 
     const std::string count = spin + "_count";
     std::string counts = "CREATE TABLE IF NOT EXISTS " + count + " (" + count + "_id" + kKey + ", " + count +
@@ -49,9 +56,10 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
     for (const Counter& c : w.counters())
         counts += ", " + s(c.column) + " INTEGER";
     counts += ", " + cmb + " INTEGER)";
-    out.push_back(counts);
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_count_spin ON " + count + " (" + spin + "_id)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_count_casino ON " + count + " (" + cmb + ")");
+    out.delivered.push_back(counts);
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_count_spin ON " + count + " (" + spin +
+                      "_id)");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_count_casino ON " + count + " (" + cmb + ")");
 
     const std::string adv = spin + "_advise";
     std::string advice = "CREATE TABLE IF NOT EXISTS " + adv + " (" + adv + "_id" + kKey + ", " + adv +
@@ -63,12 +71,13 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
             advice += ", " + s(w.coinsColumn(c.id)) + " REAL";
     }
     advice += ", " + spin + "_win_id INTEGER, " + cmb + " INTEGER)";
-    out.push_back(advice);
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_history ON " + adv +
-                  " (ka_app_setting_id, " + cmb + ", " + adv + "_now, " + adv + "_id)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_spin ON " + adv + " (" + spin + "_id)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_win ON " + adv + " (" + spin + "_win_id)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_casino ON " + adv + " (" + cmb + ")");
+    out.delivered.push_back(advice);
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_history ON " + adv +
+                      " (ka_app_setting_id, " + cmb + ", " + adv + "_now, " + adv + "_id)");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_spin ON " + adv + " (" + spin + "_id)");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_win ON " + adv + " (" + spin +
+                      "_win_id)");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_advise_casino ON " + adv + " (" + cmb + ")");
 
     const std::string win = spin + "_win";
     std::string wins = "CREATE TABLE IF NOT EXISTS " + win + " (" + win + "_id" + kKey + ", " + win +
@@ -80,54 +89,28 @@ void wheelTables(const Wheel& w, std::vector<std::string>& out)
     for (const Category& c : w.categories())
         wins += ", " + s(w.winPctColumn(c.id)) + " REAL, " + s(w.lossPctColumn(c.id)) + " REAL";
     wins += ", " + cmb + " INTEGER)";
-    out.push_back(wins);
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_spin ON " + win + " (" + spin + "_id)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_history ON " + win + " (ka_app_setting_id, " +
-                  cmb + ", " + win + "_now, " + win + "_id)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_casino ON " + win + " (" + cmb + ")");
+    out.delivered.push_back(wins);
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_spin ON " + win + " (" + spin + "_id)");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_history ON " + win +
+                      " (ka_app_setting_id, " + cmb + ", " + win + "_now, " + win + "_id)");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_win_casino ON " + win + " (" + cmb + ")");
 
     // Running tallies of a casino's history: follower transitions per category
     // and judgement counts. Written in the same transaction as the rows they
     // summarise, and rebuilt from those rows when missing.
-    out.push_back(
+    out.own.push_back(
         "CREATE TABLE IF NOT EXISTS " + spin + "_tally (ka_app_setting_id INTEGER NOT NULL, " + cmb +
         " INTEGER NOT NULL, tally_kind TEXT NOT NULL, tally_from TEXT NOT NULL, tally_to TEXT NOT NULL, "
         "tally_count INTEGER NOT NULL, PRIMARY KEY (ka_app_setting_id, " +
         cmb + ", tally_kind, tally_from, tally_to)) WITHOUT ROWID");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_tally_casino ON " + spin + "_tally (" + cmb + ")");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_tally_casino ON " + spin + "_tally (" + cmb +
+                      ")");
 }
 
-} // namespace
-
-std::vector<std::string> Schema::statements()
+// The statistics' own settings table, and the indexes they read a history from.
+void statisticsStatements(std::vector<std::string>& out)
 {
-    std::vector<std::string> out;
-    out.push_back(std::string("CREATE TABLE IF NOT EXISTS ka_app_setting (ka_app_setting_id") + kKey +
-                  ", ka_app_sId TEXT)");
-    out.push_back("CREATE INDEX IF NOT EXISTS ix_setting_sid ON ka_app_setting (ka_app_sId)");
-    out.push_back(std::string("CREATE TABLE IF NOT EXISTS ka_app_casino (ka_app_casino_id") + kKey +
-                  ", ka_app_casino_name VARCHAR(100), ka_app_setting_id INTEGER)");
-    out.push_back(
-        "CREATE INDEX IF NOT EXISTS ix_casino_owner ON ka_app_casino (ka_app_setting_id, ka_app_casino_id)");
-    wheelTables(Wheel::r(), out);
-    wheelTables(Wheel::m(), out);
-    for (std::string& sql : statisticsStatements())
-        out.push_back(std::move(sql));
-    return out;
-}
-
-std::string Schema::statisticsSettingsTable()
-{
-    // Table maximum and bankroll are amounts (NULL: not typed; a NULL
-    // bankroll sets no limit), the series count a whole number.
-    return "CREATE TABLE IF NOT EXISTS ka_app_stats_setting (ka_app_setting_id INTEGER NOT NULL, "
-           "ka_app_stats_wheel TEXT NOT NULL, ka_app_stats_table_max REAL, ka_app_stats_bankroll REAL, "
-           "ka_app_stats_series INTEGER, PRIMARY KEY (ka_app_setting_id, ka_app_stats_wheel))";
-}
-
-std::vector<std::string> Schema::statisticsStatements()
-{
-    std::vector<std::string> out{statisticsSettingsTable()};
+    out.push_back(Schema::statisticsSettingsTable());
     // The statistics read a casino's whole history from these indexes alone,
     // which hold a fraction of the rows' pages: pockets, judgements in the
     // order of play, and the stakes of every advice.
@@ -150,7 +133,49 @@ std::vector<std::string> Schema::statisticsStatements()
         out.push_back("CREATE INDEX IF NOT EXISTS ix_" + l + "_stats_stake ON " + adv + byCasino + adv +
                       "_id" + stakes + ")");
     }
+}
+
+Statements compose()
+{
+    Statements out;
+    out.delivered.push_back(std::string("CREATE TABLE IF NOT EXISTS ka_app_setting (ka_app_setting_id") +
+                            kKey + ", ka_app_sId TEXT)");
+    out.own.push_back("CREATE INDEX IF NOT EXISTS ix_setting_sid ON ka_app_setting (ka_app_sId)");
+    out.delivered.push_back(std::string("CREATE TABLE IF NOT EXISTS ka_app_casino (ka_app_casino_id") + kKey +
+                            ", ka_app_casino_name VARCHAR(100), ka_app_setting_id INTEGER)");
+    out.own.push_back(
+        "CREATE INDEX IF NOT EXISTS ix_casino_owner ON ka_app_casino (ka_app_setting_id, ka_app_casino_id)");
+    wheelTables(Wheel::r(), out);
+    wheelTables(Wheel::m(), out);
+    statisticsStatements(out.own);
     return out;
+}
+
+const Statements& statements()
+{
+    static const Statements all = compose();
+    return all;
+}
+
+} // namespace
+
+std::string Schema::statisticsSettingsTable()
+{
+    // Table maximum and bankroll are amounts (NULL: not typed; a NULL
+    // bankroll sets no limit), the series count a whole number.
+    return "CREATE TABLE IF NOT EXISTS ka_app_stats_setting (ka_app_setting_id INTEGER NOT NULL, "
+           "ka_app_stats_wheel TEXT NOT NULL, ka_app_stats_table_max REAL, ka_app_stats_bankroll REAL, "
+           "ka_app_stats_series INTEGER, PRIMARY KEY (ka_app_setting_id, ka_app_stats_wheel))";
+}
+
+const std::vector<std::string>& Schema::deliveredTables()
+{
+    return statements().delivered;
+}
+
+const std::vector<std::string>& Schema::ownStatements()
+{
+    return statements().own;
 }
 
 void Schema::create(Database& db)
@@ -159,7 +184,9 @@ void Schema::create(Database& db)
     // the file, so the application inherits it.
     db.exec("PRAGMA journal_mode=WAL");
     Transaction tx(db);
-    for (const std::string& sql : statements())
+    for (const std::string& sql : deliveredTables())
+        db.exec(sql);
+    for (const std::string& sql : ownStatements())
         db.exec(sql);
     tx.commit();
 }

@@ -7,16 +7,18 @@ namespace spinledger {
 
 class Database;
 
-// The tables of "Spinledger.mdb". Only the build's database tool and the tests
-// create them; the application opens the file as delivered.
+// The tables of "Spinledger.mdb". Each statement creates what is missing and
+// changes nothing on a complete file.
 namespace Schema {
-// Statements that create every table and index that is missing; running them
-// on a complete file changes nothing.
-std::vector<std::string> statements();
-// The program's own table and indexes of the statistics: the inputs the
-// statistics tab keeps per installation and wheel (the first statement), and
-// the indexes the statistics read a history from.
-std::vector<std::string> statisticsStatements();
+// The twelve tables every file has, also one of an earlier version.
+const std::vector<std::string>& deliveredTables();
+// The program's own tables and indexes: its tallies and whatever it keeps
+// beside the twelve. The start-up runs them, so a file of an earlier version
+// gets them too.
+const std::vector<std::string>& ownStatements();
+// A new file with both, as the build's database tool and the tests make it.
+// The statistics' own settings table alone (also among ownStatements()), for
+// a reader that finds it missing.
 std::string statisticsSettingsTable();
 void create(Database& db);
 } // namespace Schema

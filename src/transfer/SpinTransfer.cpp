@@ -90,11 +90,11 @@ void SpinTransfer::exportSpins()
     if (!board)
         return;
     const Wheel& wheel = board->wheel();
-    if (m_app.currentCmb(wheel) <= 0 || board->casinoCombo()->currentIndex() < 0) {
+    if (m_app.currentCmb(wheel) <= 0 || board->casinoName().isEmpty()) {
         m_status.setStatus(texts::SelectCasino);
         return;
     }
-    const QString casino = board->casinoCombo()->currentText();
+    const QString casino = board->casinoName();
     const QString path = m_chooseSave(m_window, QStringLiteral("Export spins"),
                                       QDir(m_folder).filePath(suggestedName(casino, wheel)));
     if (path.isEmpty())
@@ -127,7 +127,7 @@ void SpinTransfer::importSpins()
         return;
     const Wheel& wheel = board->wheel();
     const qint64 casino = m_app.currentCmb(wheel);
-    if (casino <= 0 || board->casinoCombo()->currentIndex() < 0) {
+    if (casino <= 0 || board->casinoName().isEmpty()) {
         m_status.setStatus(texts::SelectCasino);
         return;
     }
@@ -136,7 +136,7 @@ void SpinTransfer::importSpins()
         return;
     m_folder = QFileInfo(path).absolutePath();
     m_importBoard = board;
-    m_importCasino = board->casinoCombo()->currentText();
+    m_importCasino = board->casinoName();
 
     // Modal: the window takes no input while the import's own connection
     // writes, and the dialog's Cancel stays usable.

@@ -139,7 +139,6 @@ Wheel Wheel::makeR()
 {
     Wheel w;
     w.m_letter = u'R';
-    w.m_fieldCount = 6;
     for (const char* e : kRLayout)
         w.m_layout << QString::fromLatin1(e);
     w.m_cells = {"pbRBLACK", "pbRRED",   "pbREVEN",   "pbRODD",    "pbR1_18",   "pbR19_36", "pbR1ST12",
@@ -157,7 +156,6 @@ Wheel Wheel::makeM()
 {
     Wheel w;
     w.m_letter = u'M';
-    w.m_fieldCount = 5;
     for (const char* e : kMLayout)
         w.m_layout << QString::fromLatin1(e);
     w.m_cells = {"pbMBLACK", "pbMRED",    "pbMEVEN",   "pbMODD",    "pbM1_6", "pbM4_9",

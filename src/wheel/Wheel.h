@@ -81,7 +81,6 @@ public:
     int pocketIndex(const QString& label) const;
     QString field(int pocketIndex, int field) const;
     QString label(int pocketIndex) const { return field(pocketIndex, 0); }
-    int fieldCount() const { return m_fieldCount; }
 
     // The board's cells in their fixed order (RCells / MCells names).
     const QStringList& cellNames() const { return m_cells; }
@@ -141,7 +140,6 @@ private:
     void finish();
 
     QChar m_letter;
-    int m_fieldCount = 0;
     QStringList m_layout;
     QStringList m_cells;
     std::vector<Category> m_categories;

@@ -13,15 +13,22 @@
 
 namespace spinledger::test {
 
+using namespace Qt::StringLiterals;
+
+// Records every status text, and whether the watched window took input then.
 class FakeStatus : public StatusSink
 {
 public:
     void setStatus(const QString& text, bool busy) override
     {
-        texts << (busy ? text + QStringLiteral(", please Wait ....") : text);
+        texts << (busy ? text + u", please Wait ...."_s : text);
+        if (watched)
+            enabled << watched->window()->isEnabled();
     }
-    QString last() const { return texts.isEmpty() ? QString() : texts.last(); }
+    QString last() const { return texts.value(texts.size() - 1); }
     QStringList texts;
+    QWidget* watched = nullptr;
+    QList<bool> enabled;
 };
 
 // A board of one wheel on a fresh database, loaded the way the main window
@@ -33,17 +40,9 @@ public:
     {
         board.initCells();
         board.loadSettings();
-        addCasinoEntry(QStringLiteral("Demo Casino"), t.casino);
-        board.selectCasino(t.casino);
+        board.setCasinos(casinos, t.casino);
         board.show();
         status.texts.clear();
-    }
-
-    void addCasinoEntry(const QString& name, qint64 id)
-    {
-        QComboBox* combo = board.casinoCombo();
-        const QSignalBlocker block(combo);
-        combo->addItem(name, QVariant::fromValue<qint64>(id));
     }
 
     template <typename T> T* find(const QString& name)
@@ -53,34 +52,72 @@ public:
             qFatal("no control %s", qPrintable(name));
         return w;
     }
+    // A control of this board by its name without the wheel letter: "cb", "BlackRed".
+    template <typename T> T* find(const char* kind, const char* rest)
+    {
+        return find<T>(QLatin1String(kind) + letter() + QLatin1String(rest));
+    }
 
     QString letter() const { return QString(board.wheel().letter()); }
-    BoardCell* cell(const QString& suffix)
-    {
-        return find<BoardCell>(QStringLiteral("pb") + letter() + suffix);
-    }
+    QComboBox* combo() { return find<QComboBox>("cmb", ""); }
+    BoardCell* cell(const QString& suffix) { return find<BoardCell>(u"pb"_s + letter() + suffix); }
     QString picture(const QString& suffix) { return cell(suffix)->picture(); }
-    BadgeLabel* coin(const QString& suffix)
+    // The stored state of a cell, "OFF", "COIN" or "GREEN".
+    QString state(const QString& suffix)
     {
-        return find<BadgeLabel>(QStringLiteral("lbl") + letter() + suffix);
+        const QString entry = u"pb"_s + letter() + suffix + u':';
+        for (const QString& e : board.cellStates()) {
+            if (e.startsWith(entry))
+                return e.mid(entry.size());
+        }
+        return {};
     }
-    WinRatioLabel* ratio(const QString& name)
+    QStringList coinCells() { return board.cellStates().filter(u":COIN"_s).replaceInStrings(u":COIN"_s, ""); }
+    // A coin label as "text|tool tip|colour".
+    QString coin(const QString& suffix)
     {
-        return find<WinRatioLabel>(QStringLiteral("lbl") + letter() + name + QStringLiteral("Win"));
+        const auto* l = find<BadgeLabel>(u"lbl"_s + letter() + suffix);
+        return l->text() + u'|' + l->toolTip() + u'|' + colour(l->textColour());
     }
-    QString history(const QString& column, int row)
+    // A win ratio label as "text|colour".
+    QString ratio(const char* category)
     {
-        return find<QLabel>(QStringLiteral("tx%1%2_%3").arg(letter(), column).arg(row))->text();
+        const auto* l = find<WinRatioLabel>("lbl", qPrintable(QLatin1String(category) + u"Win"_s));
+        return l->text() + u'|' + colour(l->textColour());
+    }
+    // A history column top down, "17,,5".
+    QString history(const char* column)
+    {
+        QStringList rows;
+        for (int row = 0; row < 14; ++row)
+            rows << find<QLabel>(u"tx%1%2_%3"_s.arg(letter(), QLatin1String(column)).arg(row))->text();
+        while (!rows.isEmpty() && rows.last().isEmpty())
+            rows.removeLast();
+        return rows.join(u',');
+    }
+    QString setting(const char* column)
+    {
+        return *SettingsStore(*t.app).getSetting(board.wheel().settingsTable(), QString::fromLatin1(column));
+    }
+    qint64 spins() { return t.scalar(("SELECT COUNT(*) FROM " + board.wheel().spinTable()).toStdString()); }
+
+    void play(const char* labels)
+    {
+        for (const QString& l : QString::fromLatin1(labels).split(u' '))
+            QTest::mouseClick(cell(l), Qt::LeftButton);
+    }
+    void click(const char* kind, const char* rest)
+    {
+        QTest::mouseClick(find<QWidget>(kind, rest), Qt::LeftButton);
     }
 
-    void play(const QString& label) { QTest::mouseClick(cell(label), Qt::LeftButton); }
-    void playAll(const QStringList& labels)
+    static QString colour(const QColor& c)
     {
-        for (const QString& l : labels)
-            play(l);
+        return c == QColor(0, 128, 0) ? u"green"_s : c == QColor(255, 0, 0) ? u"red"_s : c.name();
     }
 
     TestDb t;
+    Casinos casinos{{t.casino, u"Demo Casino"_s}};
     FakeStatus status;
     SpinEngine engine;
     BoardWidget board;

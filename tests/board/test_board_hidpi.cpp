@@ -29,7 +29,7 @@ private slots:
     {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         BoardRig rig(Wheel::r());
-        rig.play(QStringLiteral("17"));
+        rig.play("17");
         CellPictures pictures;
         for (const QString& suffix :
              {QStringLiteral("17"), QStringLiteral("BLACK"), QStringLiteral("1ST12")}) {

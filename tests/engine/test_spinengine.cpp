@@ -4,45 +4,55 @@
 #include "engine/AdviceGenerator.h"
 #include "engine/Judgement.h"
 #include "engine/SpinEngine.h"
-#include "store/ErrorCodes.h"
 #include "store/SettingsStore.h"
 
 #include <QtTest>
 
 using namespace spinledger;
 using namespace spinledger::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// Follower counts of the count row written for a spin, by counter column.
-QMap<QString, int> countRow(TestDb& t, const Wheel& w, qint64 spinId)
+// The non-zero follower counts of the newest count row, "R17=1 RBlack=2".
+QString lastCountRow(TestDb& t, const Wheel& w)
 {
     QStringList cols;
     for (const Counter& c : w.counters())
         cols << c.column;
-    Statement q =
-        t.db.prepare((QStringLiteral("SELECT ") + cols.join(u',') + QStringLiteral(" FROM ") +
-                      w.countTable() + QStringLiteral(" WHERE ") + w.spinTable() + QStringLiteral("_id = ?1"))
-                         .toStdString());
-    q.bind(1, spinId);
-    QMap<QString, int> row;
-    if (q.next()) {
-        for (int i = 0; i < cols.size(); ++i) {
-            if (q.integer(i) != 0)
-                row[cols[i]] = int(q.integer(i));
-        }
+    Statement q = t.db.prepare(
+        (u"SELECT "_s + cols.join(u',') + u" FROM "_s + w.countTable() + u" ORDER BY rowid DESC LIMIT 1"_s)
+            .toStdString());
+    QStringList counts;
+    for (int i = 0; i < cols.size() && (i > 0 || q.next()); ++i) {
+        if (q.integer(i))
+            counts << cols[i] + u'=' + q.text(i);
     }
-    return row;
+    counts.sort();
+    return counts.join(u' ');
 }
 
-qint64 rows(TestDb& t, const QString& table)
+// Plays the blank-separated labels; the outcome of the last.
+SpinOutcome play(SpinEngine& e, const char* labels)
 {
-    return t.scalar((QStringLiteral("SELECT count(*) FROM ") + table).toStdString());
+    SpinOutcome out;
+    for (const QString& l : QString::fromLatin1(labels).split(u' '))
+        out = e.play(l);
+    return out;
 }
 
-void setSetting(TestDb& t, const Wheel& w, const QString& column, const QString& value)
+qint64 rows(TestDb& t, const char* table)
 {
-    QVERIFY(SettingsStore(*t.app).setSetting(w.settingsTable(), column, value).ok);
+    return t.scalar(std::string("SELECT count(*) FROM ") + table);
+}
+
+// The advice of every category in display order, "17 B E L 2 2".
+QString advised(const SpinOutcome& out)
+{
+    QStringList values;
+    for (const Category& c : Wheel::r().categories())
+        values << out.advice.values[idx(c.id)];
+    return values.join(u' ').trimmed();
 }
 
 } // namespace
@@ -52,62 +62,58 @@ class TestSpinEngine : public QObject
     Q_OBJECT
 
 private slots:
-    void followerCountsAndAdviceOfTheWorkedExample()
+    void followerCountsAndAdvice_data()
     {
-        TestDb t;
-        SpinEngines e(*t.app);
-        for (const char* l : {"5", "17", "8", "5", "20"})
-            QVERIFY(e.playR(QString::fromLatin1(l)).status.ok);
-        const int drawsBefore = t.random.draws;
-        const SpinOutcome out = e.playR(QStringLiteral("5"));
-        QVERIFY(out.status.ok);
-        const QMap<QString, int> expected{{"RBlack", 2}, {"REVEN", 2},  {"RODD", 1},   {"R1_18", 3},
-                                          {"R19_36", 1}, {"R1ST12", 1}, {"R2ND12", 2}, {"R2TO1R2", 4},
-                                          {"R17", 1},    {"R20", 1}};
-        QCOMPARE(countRow(t, Wheel::r(), out.spinId), expected);
-        QCOMPARE(out.advice.values[idx(CategoryId::BlackRed)], QStringLiteral("B"));
-        QCOMPARE(out.advice.values[idx(CategoryId::EvenOdd)], QStringLiteral("E"));
-        QCOMPARE(out.advice.values[idx(CategoryId::LowHi)], QStringLiteral("L"));
-        QCOMPARE(out.advice.values[idx(CategoryId::Dozens)], QStringLiteral("2"));
-        QCOMPARE(out.advice.values[idx(CategoryId::Columns)], QStringLiteral("2"));
-        QCOMPARE(out.advice.values[idx(CategoryId::Numbers)], QStringLiteral("17"));
-        QCOMPARE(t.random.draws, drawsBefore);
-        // Only Black/Red is played in a new installation.
-        QCOMPARE(out.coinCells, QStringList{"pbRBLACK"});
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<QString>("spin");
+        QTest::addColumn<QString>("counts"); // column=count, blank-separated
+        QTest::addColumn<QString>("advice");
+        // A new 5 after 5, 17, 8, 5, 20: the earlier 5s were followed by 17 and 20.
+        QTest::newRow("worked example")
+            << "5 17 8 5 20"
+            << "5"
+            << "RBlack=2 REVEN=2 RODD=1 R1_18=3 R19_36=1 R1ST12=1 R2ND12=2 R2TO1R2=4 "
+               "R17=1 R20=1"
+            << "17 B E L 2 2";
+        // 0 matches 00 for Numbers; the empty fields of zeros match each other.
+        QTest::newRow("zeros") << "00 3 0 7"
+                               << "0"
+                               << "RRed=2 RODD=2 R1_18=2 R1ST12=2 R2TO1R1=1 R2TO1R3=1 R3=1 R7=1"
+                               << "3 R O L 1 1";
     }
 
-    void zerosMatchEachOtherForNumbersAndEmptyFieldsMatchEmpty()
+    void followerCountsAndAdvice()
     {
+        QFETCH(QString, history);
+        QFETCH(QString, spin);
+        QFETCH(QString, counts);
+        QFETCH(QString, advice);
         TestDb t;
-        SpinEngines e(*t.app);
-        for (const char* l : {"00", "3", "0", "7"})
-            QVERIFY(e.playR(QString::fromLatin1(l)).status.ok);
-        const SpinOutcome out = e.playR(QStringLiteral("0"));
-        const QMap<QString, int> expected{{"R3", 1},    {"R7", 1},     {"RRed", 2},    {"RODD", 2},
-                                          {"R1_18", 2}, {"R1ST12", 2}, {"R2TO1R3", 1}, {"R2TO1R1", 1}};
-        QCOMPARE(countRow(t, Wheel::r(), out.spinId), expected);
-        // 3 and 7 tie on Numbers: the first in pocket order wins.
-        QCOMPARE(out.advice.values[idx(CategoryId::Numbers)], QStringLiteral("3"));
+        SpinEngine e(*t.app, Wheel::r());
+        play(e, qPrintable(history));
+        const int draws = t.random.draws;
+        const SpinOutcome out = e.play(spin);
+        QVERIFY(out.status.ok);
+        QCOMPARE(t.random.draws, draws); // every category decided by its counts
+        QStringList expected = counts.split(u' ');
+        expected.sort();
+        QCOMPARE(lastCountRow(t, Wheel::r()), expected.join(u' '));
+        QCOMPARE(advised(out), advice);
     }
 
     void firstSpinOfACasino()
     {
         TestDb t;
-        SpinEngines e(*t.app);
+        SpinEngine e(*t.app, Wheel::r());
         t.random.script = {0.75, 0.1, 0.6, 0.999};
-        const SpinOutcome out = e.playR(QStringLiteral("0"));
+        const SpinOutcome out = e.play(u"0"_s);
         QVERIFY(out.status.ok);
-        QVERIFY(countRow(t, Wheel::r(), out.spinId).isEmpty());
+        QCOMPARE(rows(t, "ka_app_r_count"), 1);
+        QCOMPARE(lastCountRow(t, Wheel::r()), QString());
         // Even/Odd, Black/Red, Low/High tie at random (in that order), then Numbers over all 38.
-        QCOMPARE(out.advice.values[idx(CategoryId::EvenOdd)], QStringLiteral("O"));
-        QCOMPARE(out.advice.values[idx(CategoryId::BlackRed)], QStringLiteral("B"));
-        QCOMPARE(out.advice.values[idx(CategoryId::LowHi)], QStringLiteral("H"));
-        QCOMPARE(out.advice.values[idx(CategoryId::Dozens)], QStringLiteral("1"));
-        QCOMPARE(out.advice.values[idx(CategoryId::Columns)], QStringLiteral("1"));
-        QCOMPARE(out.advice.values[idx(CategoryId::Numbers)], QStringLiteral("36"));
+        QCOMPARE(advised(out), u"36 B O H 1 1"_s);
         // No previous advice: Numbers and Black/Red lose, the empty fields of 0 win.
-        const PerCategory<QString> verdicts{"N", "N", "Y", "Y", "Y", "Y"};
-        QCOMPARE(out.verdicts, verdicts);
+        QCOMPARE(out.verdicts, (PerCategory<QString>{"N", "N", "Y", "Y", "Y", "Y"}));
         QCOMPARE(out.advice.stakes[idx(CategoryId::BlackRed)], 20.0);
         QCOMPARE(out.advice.stakes[idx(CategoryId::EvenOdd)], 10.0);
         // A lost first judgement is 0 %, not the 50 % a count starting at one gives.
@@ -115,87 +121,79 @@ private slots:
         QCOMPARE(out.lossPct[idx(CategoryId::Numbers)], 100.0);
         QCOMPARE(out.winPct[idx(CategoryId::EvenOdd)], 100.0);
         QCOMPARE(t.scalar("SELECT ka_app_r_advise_id FROM ka_app_r_win"), qint64(0));
+        // Black/Red is never "G": spins of 0 lose it every time.
+        QCOMPARE(play(e, "0 0 0 0 0").winPct[idx(CategoryId::BlackRed)], 0.0);
     }
 
-    void stakesDoubleAfterLossesAndReturnAfterAWin()
+    void stakesDoubleAfterLossesAndRatiosRound()
     {
         TestDb t;
-        SpinEngines e(*t.app);
+        SpinEngine e(*t.app, Wheel::r());
         // Dozens verdicts N, N, N, Y with an amount of 10.
         QList<double> stakes;
         for (const char* l : {"36", "25", "13", "1"})
-            stakes << e.playR(QString::fromLatin1(l)).advice.stakes[idx(CategoryId::Dozens)];
+            stakes << e.play(QString::fromLatin1(l)).advice.stakes[idx(CategoryId::Dozens)];
         QCOMPARE(stakes, (QList<double>{20, 40, 80, 10}));
-        const double stored = t.scalar("SELECT ka_app_r_advise_dozens_coins FROM ka_app_r_advise "
-                                       "ORDER BY ka_app_r_advise_id DESC LIMIT 1");
-        QCOMPARE(stored, 10.0);
+        QCOMPARE(t.scalar("SELECT ka_app_r_advise_dozens_coins FROM ka_app_r_advise "
+                          "ORDER BY ka_app_r_advise_id DESC LIMIT 1"),
+                 qint64(10));
+        for (const auto& [won, total, pct] : {std::tuple{2, 3, 66.67},
+                                              {1, 3, 33.33},
+                                              {1, 8, 12.5},
+                                              {1, 200000, 0.0},
+                                              {1, 20000, 0.01},
+                                              {1, 40000, 0.0},
+                                              {3, 40000, 0.01}})
+            QCOMPARE(Judgement::percent(won, total), pct);
     }
 
-    void winRatiosCountRealWins()
+    // The mini wheel's group advice wins by the range of its cell: L 1-6,
+    // M 4-9, H 7-12, whatever group the pocket is stored with.
+    void miniWheelGroupsAtTheirEdges_data()
     {
-        TestDb t;
-        SpinEngines e(*t.app);
-        SpinOutcome out;
-        // Five spins of 0 after the first: Black/Red is "B" or "R", never "G".
-        for (int i = 0; i < 6; ++i)
-            out = e.playR(QStringLiteral("0"));
-        QCOMPARE(out.winPct[idx(CategoryId::BlackRed)], 0.0);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_win WHERE ka_app_r_win_blackred_win = 0"),
-                 qint64(6));
-        // 2 of 3 won gives 66.67 and 33.33.
-        QCOMPARE(Judgement::percent(2, 3), 66.67);
-        QCOMPARE(Judgement::percent(1, 3), 33.33);
-        QCOMPARE(Judgement::percent(1, 8), 12.5);
-        QCOMPARE(Judgement::percent(1, 200000), 0.0);
-        QCOMPARE(Judgement::percent(1, 20000), 0.01);
+        QTest::addColumn<QString>("pocket");
+        QTest::addColumn<QString>("verdicts"); // against L, M, H
+        const char* const table[][2] = {{"00", "NNN"}, {"0", "NNN"}, {"1", "YNN"},  {"3", "YNN"},
+                                        {"4", "YYN"},  {"5", "YYN"}, {"6", "YYN"},  {"7", "NYY"},
+                                        {"8", "NYY"},  {"9", "NYY"}, {"10", "NNY"}, {"12", "NNY"}};
+        for (const auto& [pocket, verdicts] : table)
+            QTest::newRow(pocket) << pocket << verdicts;
     }
 
-    void miniWheelJudgesGroupsByTheCellRanges()
+    void miniWheelGroupsAtTheirEdges()
     {
+        QFETCH(QString, pocket);
+        QFETCH(QString, verdicts);
         const Wheel& m = Wheel::m();
-        auto v = [&](const char* pocket, const char* advice) {
-            return Judgement::verdict(m, CategoryId::LowHi, m.pocketIndex(QString::fromLatin1(pocket)),
-                                      QString::fromLatin1(advice));
-        };
-        QCOMPARE(v("5", "L"), QStringLiteral("Y"));
-        QCOMPARE(v("9", "M"), QStringLiteral("Y"));
-        QCOMPARE(v("9", "H"), QStringLiteral("Y"));
-        QCOMPARE(v("10", "M"), QStringLiteral("N"));
-        QCOMPARE(v("0", "L"), QStringLiteral("N"));
-        QCOMPARE(v("00", "H"), QStringLiteral("N"));
-        QCOMPARE(v("4", ""), QStringLiteral("N"));
-        // The R wheel compares the stored field.
-        QCOMPARE(Judgement::verdict(Wheel::r(), CategoryId::Dozens, Wheel::r().pocketIndex("36"), "3"),
-                 QStringLiteral("Y"));
+        QString got;
+        for (const char* advice : {"L", "M", "H"})
+            got +=
+                Judgement::verdict(m, CategoryId::LowHi, m.pocketIndex(pocket), QString::fromLatin1(advice));
+        QCOMPARE(got, verdicts);
+        QCOMPARE(Judgement::verdict(m, CategoryId::LowHi, m.pocketIndex(pocket), QString()), u"N"_s);
     }
 
     void miniWheelCountsStoredGroupsIncludingTwoGroupValues()
     {
         TestDb t;
         // A history written elsewhere: 1 (L), a spin stored with group "LM", 2 (L).
-        const char* insert = "INSERT INTO ka_app_m (ka_app_m_now, ka_app_setting_id, ka_app_m_numbers, "
+        for (const char* fields : {"1:R:O:L:1", "4:B:E:LM:1", "2:B:E:L:2"}) {
+            Statement q =
+                t.db.prepare("INSERT INTO ka_app_m (ka_app_m_now, ka_app_setting_id, ka_app_m_numbers, "
                              "ka_app_m_blackred, ka_app_m_evenodd, ka_app_m_lowhi, ka_app_m_2to1, cmbM) "
-                             "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)";
-        const QStringList spins[] = {
-            {"1", "R", "O", "L", "1"}, {"4", "B", "E", "LM", "1"}, {"2", "B", "E", "L", "2"}};
-        double now = 46000.5;
-        for (const QStringList& s : spins) {
-            Statement q = t.db.prepare(insert);
-            q.add(now).add(t.app->settingId);
-            for (const QString& f : s)
+                             "VALUES (46000 + ?1 / 1000.0, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+            q.add(rows(t, "ka_app_m")).add(t.app->settingId);
+            for (const QString& f : QString::fromLatin1(fields).split(u':'))
                 q.add(f);
             q.add(t.casino).run();
-            now += 0.001;
         }
-        SpinEngines e(*t.app);
-        const SpinOutcome out = e.playM(QStringLiteral("3"));
+        SpinEngine e(*t.app, Wheel::m());
+        const SpinOutcome out = e.play(u"3"_s);
         QVERIFY(out.status.ok);
-        const QMap<QString, int> row = countRow(t, Wheel::m(), out.spinId);
-        QCOMPARE(row.value("M1_6"), 1);
-        QCOMPARE(row.value("M4_9"), 1);
-        QCOMPARE(row.value("M7_12"), 0);
-        // Group advice is three-way: first maximum wins.
-        QCOMPARE(out.advice.values[idx(CategoryId::LowHi)], QStringLiteral("L"));
+        // Of the earlier spins only 1 matches 3 (red, odd, group "L"); its follower's "LM" counts twice.
+        QCOMPARE(lastCountRow(t, Wheel::m()), u"M1_6=1 M4_9=1 MBlack=1 MEVEN=1"_s);
+        // Group advice is three-way: the first maximum wins; there are no Dozens.
+        QCOMPARE(out.advice.values[idx(CategoryId::LowHi)], u"L"_s);
         QVERIFY(out.advice.values[idx(CategoryId::Dozens)].isEmpty());
     }
 
@@ -205,162 +203,151 @@ private slots:
         FakeRandom random;
         WheelSettings s;
         s.played[idx(CategoryId::Numbers)] = true;
-        auto numbers = [&](std::vector<int> counts, QStringList* cells = nullptr) {
+        QStringList cells;
+        auto numbers = [&](const std::vector<int>& counts) {
             Advice a;
-            QStringList coins;
-            AdviceGenerator(r, random).generate(counts, s, a, coins);
-            if (cells)
-                *cells = coins;
+            cells.clear();
+            AdviceGenerator(r, random).generate(counts, s, a, cells);
             return a.values[idx(CategoryId::Numbers)];
         };
         std::vector<int> counts(r.counters().size(), 0);
         auto at = [&](const char* col) -> int& { return counts[r.counterIndex(QString::fromLatin1(col))]; };
         at("R8") = 3;
         at("R30") = 3;
-        QCOMPARE(numbers(counts), QStringLiteral("8"));
+        QCOMPARE(numbers(counts), u"8"_s);
         // 00 switched off but equal to the maximum: advised, no coin.
         at("R00") = 3;
-        QStringList cells;
-        QCOMPARE(numbers(counts, &cells), QStringLiteral("00"));
+        QCOMPARE(numbers(counts), u"00"_s);
         QVERIFY(!cells.contains("pbR00"));
         // Above the maximum of the listed counts it is not in the list at all.
         at("R00") = 5;
-        QCOMPARE(numbers(counts), QStringLiteral("8"));
+        QCOMPARE(numbers(counts), u"8"_s);
         // All equal: a random pocket of all 38; a pick of 00 while it is off marks 0.
-        std::vector<int> flat(r.counters().size(), 0);
         random.script = {0.1, 0.1, 0.1, 0.0};
-        QCOMPARE(numbers(flat, &cells), QStringLiteral("00"));
+        QCOMPARE(numbers(std::vector<int>(r.counters().size(), 0)), u"00"_s);
         QVERIFY(cells.contains("pbR0"));
-        QCOMPARE(sortAscending({3, 1, 2, 1}), (std::vector<int>{1, 1, 2, 3}));
     }
 
-    void undoRemovesEverythingTheSpinWrote()
+    // What undo leaves in every table the randomized recount checks; here what
+    // the board reads back after it.
+    void undoBringsBackTheAdviceAndRatiosBeforeIt()
     {
         TestDb t;
-        SpinEngines e(*t.app);
-        QVERIFY(e.undoRSpin(t.app->settingId, t.casino).status.ok);
-        const SpinOutcome first = e.playR(QStringLiteral("17"));
-        const UndoOutcome undone = e.undoRSpin(t.app->settingId, t.casino);
-        QVERIFY(undone.status.ok);
-        QCOMPARE(undone.removedSpinId, first.spinId);
-        for (const char* table :
-             {"ka_app_r", "ka_app_r_count", "ka_app_r_advise", "ka_app_r_win", "ka_app_r_tally"})
-            QCOMPARE(rows(t, QString::fromLatin1(table)), qint64(0));
-
-        // After three spins, undo brings back the second spin's advice and ratios.
-        e.playR(QStringLiteral("5"));
-        const SpinOutcome second = e.playR(QStringLiteral("17"));
-        e.playR(QStringLiteral("32"));
-        QVERIFY(e.undoRSpin(t.app->settingId, t.casino).status.ok);
-        const Result<CurrentAdvice> current = e.r.currentAdvice(t.casino);
+        SpinEngine e(*t.app, Wheel::r());
+        QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
+        const qint64 first = e.play(u"17"_s).spinId;
+        QCOMPARE(e.undoSpin(t.app->settingId, t.casino).removedSpinId, first);
+        QCOMPARE(rows(t, "ka_app_r") + rows(t, "ka_app_r_advise") + rows(t, "ka_app_r_tally"), 0);
+        const SpinOutcome second = play(e, "5 17");
+        e.play(u"32"_s);
+        QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
+        const Result<CurrentAdvice> current = e.currentAdvice(t.casino);
         QVERIFY(current.ok() && current->exists);
         QCOMPARE(current->advice.values, second.advice.values);
         QCOMPARE(current->advice.stakes, second.advice.stakes);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"),
-                 qint64(1));
-        const Result<CategoryView> view = e.r.categoryView(t.casino);
+        const Result<CategoryView> view = e.categoryView(t.casino);
         QVERIFY(view.ok() && view->hasAdvice);
         QCOMPARE(view->winPct, second.winPct);
-        QCOMPARE(rows(t, "ka_app_r_win"), qint64(2));
-
-        // The next spin judges the second advice once more; every judgement counts once.
-        const SpinOutcome again = e.playR(QStringLiteral("32"));
-        QCOMPARE(rows(t, "ka_app_r_win"), qint64(3));
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"),
-                 qint64(2));
-        QCOMPARE(again.winPct[idx(CategoryId::Numbers)],
-                 Judgement::percent(
-                     t.scalar("SELECT count(*) FROM ka_app_r_win WHERE ka_app_r_win_numbers='Y'"), 3));
+        // The advice judged by the removed spin is unjudged again.
+        QCOMPARE(rows(t, "ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), 1);
     }
 
     void restakePutsTheCurrentStakesBackToTheAmount()
     {
         TestDb t;
         SpinEngines e(*t.app);
-        QCOMPARE(e.restakeRAdvice().adviceId, qint64(0));
-        for (const char* l : {"36", "25", "13"})
-            e.playR(QString::fromLatin1(l));
-        setSetting(t, Wheel::r(), "tbRAmount", "5");
-        const RestakeOutcome out = e.restakeRAdvice();
+        SettingsStore settings(*t.app);
+        QCOMPARE(e.r.restakeAdvice().adviceId, qint64(0));
+        play(e.r, "36 25 13");
+        QVERIFY(settings.setSetting("ka_app_r_setting", "tbRAmount", "5").ok);
+        const RestakeOutcome out = e.r.restakeAdvice();
         QVERIFY(out.status.ok && out.adviceId > 0);
         const Result<CurrentAdvice> current = e.r.currentAdvice(t.casino);
-        for (const Category& c : Wheel::r().categories()) {
-            if (c.hasStake())
-                QCOMPARE(current->advice.stakes[idx(c.id)], 5.0);
+        QCOMPARE(current->advice.stakes, (PerCategory<double>{0, 5, 5, 5, 5, 5}));
+        QVERIFY(settings.setSetting("ka_app_m_setting", "tbMAmount", "2.5").ok);
+        e.m.play(u"3"_s);
+        QVERIFY(e.m.restakeAdvice().status.ok);
+        QCOMPARE(rows(t, "ka_app_m_advise WHERE ka_app_m_advise_2to1_coins = 2.5"), 1);
+    }
+
+    // Rows with one stamp (the clock was set back) are ordered by key: the
+    // later row is the current advice, and the next spin judges that one.
+    void newestAdviceOnEqualStampsIsTheHigherKey()
+    {
+        TestDb t;
+        for (const char* blackRed : {"R", "B"}) {
+            t.db.prepare("INSERT INTO ka_app_r_advise (ka_app_r_advise_now, ka_app_setting_id, "
+                         "ka_app_r_advise_blackred, ka_app_r_advise_blackred_coins, cmbR) VALUES (46000.5, "
+                         "?1, ?2, "
+                         "40, ?3)")
+                .bind(1, t.app->settingId)
+                .bind(2, blackRed)
+                .bind(3, t.casino)
+                .run();
         }
-        // The progression restarts from the new amount: a loss stakes 10, a win 5.
-        const SpinOutcome next = e.playR(QStringLiteral("14"));
-        QCOMPARE(next.advice.stakes[idx(CategoryId::Dozens)], 10.0);
-        setSetting(t, Wheel::m(), "tbMAmount", "2.5");
-        e.playM(QStringLiteral("3"));
-        QVERIFY(e.restakeMAdvice().status.ok);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_advise WHERE ka_app_m_advise_2to1_coins = 2.5"),
-                 qint64(1));
-    }
-
-    void aFailingStatementLeavesNoPartialSpin()
-    {
-        TestDb t;
-        SpinEngines e(*t.app);
-        e.playR(QStringLiteral("5"));
-        t.db.exec(
-            "CREATE TRIGGER broken BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'disk'); END");
-        const SpinOutcome out = e.playR(QStringLiteral("17"));
-        QVERIFY(!out.status.ok);
-        QCOMPARE(out.status.text, QStringLiteral("Unable to continue! Error Code: (playR ldb)"));
-        QCOMPARE(rows(t, "ka_app_r"), qint64(1));
-        QCOMPARE(rows(t, "ka_app_r_count"), qint64(1));
-        QCOMPARE(rows(t, "ka_app_r_win"), qint64(1));
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"),
-                 qint64(0));
-        t.db.exec("DROP TRIGGER broken");
-        QVERIFY(e.playR(QStringLiteral("17")).status.ok);
-    }
-
-    void refusalsChangeNothing()
-    {
-        TestDb t;
-        SpinEngines e(*t.app);
-        setSetting(t, Wheel::r(), "cmbR", "0");
-        QCOMPARE(e.playR(QStringLiteral("5")).status.text,
-                 QStringLiteral("Please select a casino from the list."));
-        QVERIFY(!e.playR(QStringLiteral("37")).status.ok);
-        QCOMPARE(rows(t, "ka_app_r"), qint64(0));
-
-        // A database that cannot be opened is reported with the wheel's code.
-        Database none;
-        FakeClock clock;
-        FakeRandom random;
-        AppContext broken(none, clock, random);
-        broken.setAppFolder(QStringLiteral("/nonexistent/folder"));
-        SpinEngines b(broken);
-        QCOMPARE(b.playM(QStringLiteral("5")).status.text,
-                 QStringLiteral("Unable to continue! Error Code: (playM ldb)"));
-        QVERIFY(!b.undoRSpin(1, 1).status.ok);
-        QVERIFY(!b.restakeRAdvice().status.ok);
+        SpinEngine e(*t.app, Wheel::r());
+        QCOMPARE(e.currentAdvice(t.casino)->advice.values[idx(CategoryId::BlackRed)], u"B"_s);
+        const SpinOutcome out = e.play(u"2"_s); // black
+        QCOMPARE(out.verdicts[idx(CategoryId::BlackRed)], u"Y"_s);
+        QCOMPARE(out.advice.stakes[idx(CategoryId::BlackRed)], 10.0);
+        QCOMPARE(
+            rows(t, "ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL AND ka_app_r_advise_blackred = 'B'"),
+            1);
     }
 
     void historyIsOldestFirstAndOrderedByKeyOnEqualStamps()
     {
         TestDb t;
-        SpinEngines e(*t.app);
+        SpinEngine e(*t.app, Wheel::r());
         t.clock.stepMs = 0; // every spin at the same instant
-        const QStringList labels{"1", "2", "3", "0",  "00", "4",  "5",  "6",
-                                 "7", "8", "9", "10", "11", "12", "13", "14"};
-        for (const QString& l : labels)
-            e.playR(l);
-        const Result<std::vector<HistoryEntry>> h = e.r.history(t.casino);
+        play(e, "1 2 3 0 00 4 5 6 7 8 9 10 11 12 13 14");
+        const Result<std::vector<HistoryEntry>> h = e.history(t.casino);
         QVERIFY(h.ok());
         QCOMPARE(int(h->size()), 14);
-        QCOMPARE(h->front().label, QStringLiteral("3"));
-        QCOMPARE(h->back().label, QStringLiteral("14"));
-        QCOMPARE(h->at(2).colour, QStringLiteral("G"));
+        QCOMPARE(h->front().label, u"3"_s);
+        QCOMPARE(h->back().label, u"14"_s);
+        QCOMPARE(h->at(2).colour, u"G"_s);
         // A clock set back does not put a spin before the newest one.
         t.clock.current = t.clock.current.addSecs(-3600);
-        e.playR(QStringLiteral("36"));
-        QCOMPARE(e.r.history(t.casino)->back().label, QStringLiteral("36"));
-        const qint64 newest = t.scalar("SELECT max(ka_app_r_id) FROM ka_app_r");
-        QCOMPARE(e.undoRSpin(t.app->settingId, t.casino).removedSpinId, newest);
+        e.play(u"36"_s);
+        QCOMPARE(e.history(t.casino)->back().label, u"36"_s);
+        QCOMPARE(e.undoSpin(t.app->settingId, t.casino).removedSpinId,
+                 t.scalar("SELECT max(ka_app_r_id) FROM ka_app_r"));
+    }
+
+    void aFailingStatementLeavesNoPartialSpin()
+    {
+        TestDb t;
+        SpinEngine e(*t.app, Wheel::r());
+        e.play(u"5"_s);
+        t.db.exec(
+            "CREATE TRIGGER broken BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'disk'); END");
+        const SpinOutcome out = e.play(u"17"_s);
+        QCOMPARE(out.status.text, u"Unable to continue! Error Code: (playR ldb)"_s);
+        for (const char* table : {"ka_app_r", "ka_app_r_count", "ka_app_r_win"})
+            QCOMPARE(rows(t, table), 1);
+        QCOMPARE(rows(t, "ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), 0);
+        t.db.exec("DROP TRIGGER broken");
+        QVERIFY(e.play(u"17"_s).status.ok);
+    }
+
+    void refusalsChangeNothing()
+    {
+        TestDb t;
+        SpinEngine e(*t.app, Wheel::r());
+        QVERIFY(SettingsStore(*t.app).setSetting("ka_app_r_setting", "cmbR", "0").ok);
+        QCOMPARE(e.play(u"5"_s).status.text, u"Please select a casino from the list."_s);
+        QVERIFY(!e.play(u"37"_s).status.ok);
+        QCOMPARE(rows(t, "ka_app_r"), 0);
+
+        // A database that cannot be opened is reported with the wheel's code.
+        Database none;
+        AppContext broken(none, t.clock, t.random);
+        broken.setAppFolder(u"/nonexistent/folder"_s);
+        SpinEngines b(broken);
+        QCOMPARE(b.m.play(u"5"_s).status.text, u"Unable to continue! Error Code: (playM ldb)"_s);
+        QVERIFY(!b.r.undoSpin(1, 1).status.ok);
+        QVERIFY(!b.r.restakeAdvice().status.ok);
     }
 };
 

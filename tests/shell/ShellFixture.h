@@ -16,6 +16,8 @@
 
 namespace spinledger::test {
 
+using namespace Qt::StringLiterals;
+
 // An installation folder in a temporary directory with the required files, a
 // fresh database, and start-up services that record what the start-up asked
 // of the machine instead of doing it.
@@ -24,7 +26,7 @@ class ShellFixture
 public:
     ShellFixture()
     {
-        QDir(dir.path()).mkpath(QStringLiteral("images"));
+        QDir(dir.path()).mkpath(u"images"_s);
         for (const char* file :
              {"images/ka.cart.gif", "images/wheelanim.gif", "images/app.title.gif", "xcacls.sh"})
             touch(QString::fromLatin1(file));
@@ -42,8 +44,10 @@ public:
         };
         services.wait = [this](int ms) { waits << ms; };
         services.inform = [this](const QString& title, const QString& text) { informed << title << text; };
-        services.userName = QStringLiteral("player1");
-        services.lockPath = dir.filePath(QStringLiteral("instance.lock"));
+        services.userName = u"player1"_s;
+        services.lockPath = dir.filePath(u"instance.lock"_s);
+        services.program = u"/installed/spinledger"_s;
+        services.programOf = [this](qint64) { return lockHolder; };
     }
 
     void touch(const QString& relative)
@@ -69,7 +73,8 @@ public:
 
     QTemporaryDir dir;
     StartupServices services;
-    QString identifier = QStringLiteral("machine-under-test");
+    QString identifier = u"machine-under-test"_s;
+    QString lockHolder = u"/installed/spinledger"_s; // the program a lock's process runs
     std::function<void()> repair;
     QList<QStringList> elevations;
     QList<int> waits;

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QLockFile>
 #include <QSignalSpy>
@@ -11,87 +12,80 @@
 
 using namespace spinledger;
 using spinledger::test::ShellFixture;
+using namespace Qt::StringLiterals;
 
 class TestStartup : public QObject
 {
     Q_OBJECT
 
 private:
-    static QStringList comboTexts(QComboBox* combo)
+    // The status line's text fits its label, and the label the window.
+    static bool wholeLineShows(SplashWindow& splash)
     {
-        QStringList out;
-        for (int i = 0; i < combo->count(); ++i)
-            out << combo->itemText(i);
-        return out;
+        const auto* line = splash.findChild<QLabel*>(u"Panel1"_s);
+        const QRect shown = line->contentsRect();
+        const int flags = int(line->alignment()) | (line->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect needed = line->fontMetrics().boundingRect(shown, flags, line->text());
+        return shown.contains(needed) &&
+               splash.rect().contains(QRect(line->mapTo(&splash, QPoint()), line->size()));
     }
 
 private slots:
-    void firstStartPreparesEverythingAndOpensTheMainWindow()
+    void firstStartOpensTheMainWindow()
     {
         ShellFixture f;
         QCOMPARE(f.start(), Application::Outcome::Running);
-        QVERIFY(f.main() && f.main()->isVisible());
-        QVERIFY(!f.app->splash().isVisible());
+        QVERIFY(f.main()->isVisible() && !f.app->splash().isVisible());
         QCOMPARE(f.waits, (QList<int>{1000, 600}));
         QVERIFY(f.elevations.isEmpty());
-        QVERIFY(!QFileInfo::exists(f.dir.filePath(QStringLiteral("dblog.txt"))));
-        QCOMPARE(f.app->splash().statusText(), QStringLiteral("Spinledger v1.1.0 Ready"));
-
-        QCOMPARE(f.rows("ka_app_setting"), 1);
-        QCOMPARE(f.rows("ka_app_r_setting"), 1);
-        QCOMPARE(f.rows("ka_app_m_setting"), 1);
+        QVERIFY(!QFileInfo::exists(f.dir.filePath(u"dblog.txt"_s)));
+        QCOMPARE(f.app->splash().statusText(), u"Spinledger v1.1.0 Ready"_s);
         QCOMPARE(f.rows("ka_app_casino"), 1);
-
-        MainWindow* w = f.main();
-        const QStringList demo{QStringLiteral("Demo Casino")};
-        auto* cmbR = w->findChild<QComboBox*>(QStringLiteral("cmbR"));
-        auto* cmbM = w->findChild<QComboBox*>(QStringLiteral("cmbM"));
-        QVERIFY(cmbR && cmbM);
-        QCOMPARE(comboTexts(cmbR), demo);
-        QCOMPARE(comboTexts(cmbM), demo);
-        QCOMPARE(cmbR->currentText(), demo.first());
-        QCOMPARE(cmbM->currentData().toLongLong(), f.app->context().currentCmbM);
-        auto* list = w->findChild<QListWidget*>(QStringLiteral("lstCasino"));
-        QCOMPARE(list->count(), 1);
-        QCOMPARE(list->item(0)->text(), demo.first());
-
-        // Black/Red is played; 00 is off, so its cells are green and take no clicks.
-        QVERIFY(w->findChild<QCheckBox*>(QStringLiteral("cbRBlackRed"))->isChecked());
-        QVERIFY(w->findChild<QCheckBox*>(QStringLiteral("cbMBlackRed"))->isChecked());
-        QVERIFY(!w->findChild<QCheckBox*>(QStringLiteral("cbRNumbers"))->isChecked());
+        // Both boards show the demo casino, with its settings: 00 off, so its cells are green and take no
+        // clicks.
         for (const char* letter : {"R", "M"}) {
-            const QString cell = QStringLiteral("pb") + QLatin1String(letter) + QStringLiteral("00");
-            auto* zeroZero = w->findChild<BoardCell*>(cell);
+            const auto* combo = f.main()->findChild<QComboBox*>(u"cmb"_s + QLatin1String(letter));
+            QCOMPARE(combo->count(), 1);
+            QCOMPARE(combo->currentText(), u"Demo Casino"_s);
+            QVERIFY(
+                f.main()->findChild<QCheckBox*>(u"cb%1BlackRed"_s.arg(QLatin1String(letter)))->isChecked());
+            const auto* zeroZero = f.main()->findChild<BoardCell*>(u"pb"_s + QLatin1String(letter) + u"00"_s);
             QVERIFY(!zeroZero->isEnabled());
-            QCOMPARE(zeroZero->picture(), cell.mid(2) + QStringLiteral("_GREEN"));
+            QCOMPARE(zeroZero->picture(), QLatin1String(letter) + u"00_GREEN"_s);
         }
-        QCOMPARE(w->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->currentIndex(), 0);
+        QCOMPARE(f.main()->findChild<QListWidget*>(u"lstCasino"_s)->count(), 1);
     }
 
-    void secondStartCreatesNothing()
+    // A lock held by this folder's program is a second start and ends without
+    // a word; one whose process id now runs another program was left behind,
+    // and the player is told which file stands in the way.
+    void heldLockEndsTheStart_data()
     {
-        ShellFixture f;
-        QCOMPARE(f.start(), Application::Outcome::Running);
-        const qint64 settingId = f.app->context().settingId;
-        f.app.reset();
-        QCOMPARE(f.start(), Application::Outcome::Running);
-        QCOMPARE(f.app->context().settingId, settingId);
-        QCOMPARE(f.rows("ka_app_setting"), 1);
-        QCOMPARE(f.rows("ka_app_r_setting"), 1);
-        QCOMPARE(f.rows("ka_app_m_setting"), 1);
-        QCOMPARE(f.rows("ka_app_casino"), 1);
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("second start") << "/installed/spinledger" << false;
+        QTest::newRow("another folder's program") << "/elsewhere/spinledger" << true;
+        QTest::newRow("unknown") << "" << false;
     }
 
-    void secondInstanceEndsSilently()
+    void heldLockEndsTheStart()
     {
+        QFETCH(QString, holder);
+        QFETCH(bool, told);
         ShellFixture f;
+        f.lockHolder = holder;
         QLockFile running(f.services.lockPath);
         QVERIFY(running.tryLock(0));
         QCOMPARE(f.start(), Application::Outcome::Ended);
-        QVERIFY(!f.app->splash().isVisible());
-        QVERIFY(!f.main());
+        QVERIFY(!f.app->splash().isVisible() && !f.main());
         QVERIFY(f.waits.isEmpty());
         QCOMPARE(f.rows("ka_app_setting"), 0);
+        QCOMPARE(f.informed.value(0), told ? u"Info"_s : QString());
+        QCOMPARE(f.informed.value(1).contains(f.services.lockPath), told);
+        // The system's answer for this very process is this very program.
+        const StartupServices system = StartupServices::system(f.dir.path());
+        QCOMPARE(system.programOf(QCoreApplication::applicationPid()), system.program);
+        QVERIFY(!system.program.isEmpty() && system.programOf(1) != system.program);
     }
 
     void missingFileStopsTheStartUp_data()
@@ -107,11 +101,10 @@ private slots:
         ShellFixture f;
         QVERIFY(QFile::remove(f.dir.path() + file));
         QCOMPARE(f.start(), Application::Outcome::Stopped);
-        QCOMPARE(f.app->splash().statusText(), QStringLiteral("Unable to continue! Error Code: (") + file +
-                                                   QStringLiteral("). Press 'Esc' to Exit."));
-        QVERIFY(f.app->splash().isVisible());
-        QVERIFY(!f.main());
-        QVERIFY(f.elevations.isEmpty());
+        QCOMPARE(f.app->splash().statusText(),
+                 u"Unable to continue! Error Code: ("_s + file + u"). Press 'Esc' to Exit."_s);
+        QVERIFY(wholeLineShows(f.app->splash()));
+        QVERIFY(f.app->splash().isVisible() && !f.main() && f.elevations.isEmpty());
 
         QSignalSpy exit(f.app.get(), &Application::exitRequested);
         QTest::keyClick(&f.app->splash(), Qt::Key_Escape);
@@ -124,17 +117,15 @@ private slots:
     {
         ShellFixture f;
         // A folder in the way of the test file fails the write test even for root.
-        const QString blocker = f.dir.filePath(QStringLiteral("dblog.txt"));
+        const QString blocker = f.dir.filePath(u"dblog.txt"_s);
         QVERIFY(QDir().mkdir(blocker));
         f.repair = [&] { QDir().rmdir(blocker); };
 
         QCOMPARE(f.start(), Application::Outcome::Running);
         const QString folder = f.dir.path();
         QCOMPARE(f.elevations.size(), 1);
-        QCOMPARE(f.elevations.first(),
-                 (QStringList{QStringLiteral("pkexec"), QStringLiteral("/bin/sh"),
-                              folder + QStringLiteral("/xcacls.sh"), folder, QStringLiteral("/G"),
-                              QStringLiteral("player1:"), QStringLiteral("RWMX"), QStringLiteral("/E")}));
+        QCOMPARE(f.elevations.first(), (QStringList{u"pkexec"_s, u"/bin/sh"_s, folder + u"/xcacls.sh"_s,
+                                                    folder, u"/G"_s, u"player1:"_s, u"RWMX"_s, u"/E"_s}));
         QCOMPARE(f.waits, (QList<int>{1000, 6000, 600}));
         QVERIFY(!QFileInfo::exists(blocker));
         QCOMPARE(f.rows("ka_app_setting"), 1);
@@ -143,15 +134,13 @@ private slots:
     void unrepairableFolderEndsAfterTheInfoBox()
     {
         ShellFixture f;
-        QVERIFY(QDir().mkdir(f.dir.filePath(QStringLiteral("dblog.txt"))));
+        QVERIFY(QDir().mkdir(f.dir.filePath(u"dblog.txt"_s)));
         QCOMPARE(f.start(), Application::Outcome::Ended);
-        QCOMPARE(f.app->splash().statusText(),
-                 QStringLiteral("Unable to continue! Please set User Permission manually."));
-        QCOMPARE(f.informed.value(0), QStringLiteral("Info"));
-        QCOMPARE(f.informed.value(1), QStringLiteral("Unable to continue! Unable to set User Permission!\n\n"
-                                                     "Please set User Permission (Read/Write) manually for "
-                                                     "Directory:\n\n") +
-                                          f.dir.path() + QStringLiteral("\n\nThen restart Spinledger."));
+        QCOMPARE(f.app->splash().statusText(), u"Unable to continue! Please set User Permission manually."_s);
+        QCOMPARE(f.informed,
+                 (QStringList{u"Info"_s, u"Unable to continue! Unable to set User Permission!\n\nPlease set "
+                                         "User Permission (Read/Write) manually for Directory:\n\n"_s +
+                                             f.dir.path() + u"\n\nThen restart Spinledger."_s}));
         QVERIFY(!f.main());
         QCOMPARE(f.rows("ka_app_setting"), 0);
     }
@@ -163,7 +152,7 @@ private slots:
         QCOMPARE(f.start(), Application::Outcome::Running);
         QCOMPARE(f.app->context().settingId, 0);
         QCOMPARE(f.rows("ka_app_setting"), 0);
-        QCOMPARE(f.main()->findChild<QListWidget*>(QStringLiteral("lstCasino"))->count(), 0);
+        QCOMPARE(f.main()->findChild<QListWidget*>(u"lstCasino"_s)->count(), 0);
     }
 
     void databaseFailureStopsWithItsDescription()
@@ -176,12 +165,11 @@ private slots:
         }
         QCOMPARE(f.start(), Application::Outcome::Stopped);
         const QString status = f.app->splash().statusText();
-        QVERIFY2(status.startsWith(QStringLiteral("Unable to continue! Error Code:")) &&
-                     status.contains(QStringLiteral("ka_app_casino")) &&
-                     status.endsWith(QStringLiteral(" Press 'Esc' to Exit.")),
+        QVERIFY2(status.startsWith(u"Unable to continue! Error Code:"_s) &&
+                     status.contains(u"ka_app_casino"_s) && status.endsWith(u" Press 'Esc' to Exit."_s),
                  qPrintable(status));
         QVERIFY(!f.main());
-        QCOMPARE(f.rows("ka_app_setting"), 0);
+        QVERIFY(wholeLineShows(f.app->splash()));
     }
 };
 

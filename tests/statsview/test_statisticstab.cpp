@@ -179,7 +179,9 @@ private slots:
 
     void typedDoublingInputs()
     {
-        find<QLineEdit>(QStringLiteral("tbRAmount"))->setText(QStringLiteral("5"));
+        auto* amount = find<QLineEdit>(QStringLiteral("tbRAmount"));
+        amount->selectAll();
+        QTest::keyClicks(amount, QStringLiteral("5"));
         playAll(QStringLiteral("pbR"), {"1", "2", "3"});
         openStatistics();
         QCOMPARE(text("lblDoublingNote"),
@@ -238,7 +240,9 @@ private slots:
         QVERIFY(m_f->main()->grab().save(out + QStringLiteral("/statistics-empty.png")));
         find<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
         // A few hundred spins through the engine, every category played.
-        find<QLineEdit>(QStringLiteral("tbRAmount"))->setText(QStringLiteral("5"));
+        auto* amount = find<QLineEdit>(QStringLiteral("tbRAmount"));
+        amount->selectAll();
+        QTest::keyClicks(amount, QStringLiteral("5"));
         for (const char* box : {"cbRNumbers", "cbREvenOdd", "cbRLowHi", "cbRDozens", "cbR2TO1"})
             find<QCheckBox>(QString::fromLatin1(box))->setChecked(true);
         std::mt19937 rng(1);

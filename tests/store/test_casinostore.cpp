@@ -1,94 +1,82 @@
 #include "store/CasinoStore.h"
 
 #include "TestDb.h"
-#include "wheel/Wheel.h"
 
 #include <QtTest>
 
 using namespace spinledger;
 using spinledger::test::TestDb;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const Wheel* const Wheels[] = {&Wheel::r(), &Wheel::m()};
+
+// One row of the casino in every history table and tally of both wheels.
+void addHistory(TestDb& t, qint64 casino)
+{
+    for (const Wheel* w : Wheels) {
+        for (const QString& table : {w->spinTable(), w->adviseTable(), w->countTable(), w->winTable()})
+            t.db.prepare(
+                    u"INSERT INTO %1 (ka_app_setting_id, %2) VALUES (?1, ?2)"_s.arg(table, w->casinoSetting())
+                        .toStdString())
+                .bind(1, t.app->settingId)
+                .bind(2, casino)
+                .run();
+        t.db.prepare(u"INSERT INTO %1 VALUES (?1, ?2, 'k', 'B', 'R', 3)"_s.arg(w->tallyTable()).toStdString())
+            .bind(1, t.app->settingId)
+            .bind(2, casino)
+            .run();
+    }
+}
+
+qint64 historyRows(TestDb& t, qint64 casino)
+{
+    qint64 n = 0;
+    for (const Wheel* w : Wheels) {
+        for (const QString& table :
+             {w->spinTable(), w->adviseTable(), w->countTable(), w->winTable(), w->tallyTable()})
+            n += t.scalar(u"SELECT COUNT(*) FROM %1 WHERE %2 = %3"_s.arg(table, w->casinoSetting())
+                              .arg(casino)
+                              .toStdString());
+    }
+    return n;
+}
+
+// The stored current casino of both wheels, and the context's.
+QList<qint64> current(TestDb& t)
+{
+    return {t.scalar("SELECT cmbR FROM ka_app_r_setting"), t.scalar("SELECT cmbM FROM ka_app_m_setting"),
+            t.app->currentCmbR, t.app->currentCmbM};
+}
+
+QStringList names(const Result<Casinos>& casinos)
+{
+    QStringList out;
+    for (const Casino& c : casinos.value())
+        out << c.name;
+    return out;
+}
+
+} // namespace
 
 class TestCasinoStore : public QObject
 {
     Q_OBJECT
 
-private:
-    // One row per history table and one tally of the casino on both wheels.
-    static void addHistory(TestDb& t, qint64 casino)
-    {
-        for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-            for (const QString& table : {w->spinTable(), w->adviseTable(), w->countTable(), w->winTable()}) {
-                t.db.prepare(QStringLiteral("INSERT INTO %1 (ka_app_setting_id, %2) VALUES (?1, ?2)")
-                                 .arg(table, w->casinoSetting())
-                                 .toStdString())
-                    .bind(1, t.app->settingId)
-                    .bind(2, casino)
-                    .run();
-            }
-            t.db.prepare(
-                    QStringLiteral("INSERT INTO %1 (ka_app_setting_id, %2, tally_kind, tally_from, tally_to, "
-                                   "tally_count) VALUES (?1, ?2, 'c', 'B', 'R', 3)")
-                        .arg(w->tallyTable(), w->casinoSetting())
-                        .toStdString())
-                .bind(1, t.app->settingId)
-                .bind(2, casino)
-                .run();
-        }
-    }
-
-    // Rows of the casino over the four history tables and the tally of both wheels.
-    static qint64 historyRows(TestDb& t, qint64 casino)
-    {
-        qint64 n = 0;
-        for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-            for (const QString& table :
-                 {w->spinTable(), w->adviseTable(), w->countTable(), w->winTable(), w->tallyTable()}) {
-                Statement q = t.db.prepare(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?1")
-                                               .arg(table, w->casinoSetting())
-                                               .toStdString());
-                q.bind(1, casino);
-                q.next();
-                n += q.integer(0);
-            }
-        }
-        return n;
-    }
-
-    static qint64 storedCurrent(TestDb& t, const Wheel& w)
-    {
-        return t.scalar(
-            QStringLiteral("SELECT %1 FROM %2").arg(w.casinoSetting(), w.settingsTable()).toStdString());
-    }
-
-    static QStringList names(CasinoStore& store)
-    {
-        QStringList out;
-        const Result<std::vector<Casino>> rows = store.list();
-        for (const Casino& c : rows.value())
-            out << c.name;
-        return out;
-    }
-
 private slots:
-    void namesLoseApostrophesAndBlanks()
-    {
-        QCOMPARE(CasinoStore::cleanName(QStringLiteral("  O'Hara's ")), QStringLiteral("OHaras"));
-        QCOMPARE(CasinoStore::cleanName(QStringLiteral(" ' '  ")), QString());
-        QCOMPARE(CasinoStore::cleanName(QStringLiteral("Bellagio")), QStringLiteral("Bellagio"));
-    }
-
     void addRenameAndListInIdOrder()
     {
         TestDb t;
         CasinoStore store(*t.app);
-        const Result<qint64> a = store.add(QStringLiteral("Alpha"));
-        const Result<qint64> b = store.add(QStringLiteral("Beta'); DROP TABLE ka_app_casino; --"));
-        QVERIFY(a.ok() && b.ok());
-        QVERIFY(*b > *a && *a > t.casino);
-        QVERIFY(store.rename(*a, QStringLiteral("Aleph")).ok);
-        QCOMPARE(names(store), (QStringList{QStringLiteral("Demo Casino"), QStringLiteral("Aleph"),
-                                            QStringLiteral("Beta'); DROP TABLE ka_app_casino; --")}));
-        QCOMPARE(store.list()->at(1).id, *a);
+        const QString sqlText = u"Beta'); DROP TABLE ka_app_casino; --"_s;
+        QCOMPARE(names(store.add(u"Alpha"_s)), (QStringList{"Demo Casino", "Alpha"}));
+        const Result<Casinos> all = store.add(sqlText);
+        const qint64 alpha = all->at(1).id;
+        QVERIFY(all->at(2).id > alpha && alpha > t.casino);
+        QCOMPARE(names(store.rename(alpha, u"Aleph"_s)), (QStringList{"Demo Casino", "Aleph", sqlText}));
+        QCOMPARE(store.list()->at(1).id, alpha);
+        QCOMPARE(current(t), (QList<qint64>{t.casino, t.casino, t.casino, t.casino}));
     }
 
     void addedInsideAnOuterTransactionGoesWithIt()
@@ -103,89 +91,55 @@ private slots:
         }
         {
             Transaction outer(t.db);
-            QVERIFY(store.add(QStringLiteral("Kept")).ok());
+            QVERIFY(store.add(u"Kept"_s).ok());
             outer.commit();
         }
-        QCOMPARE(names(store), (QStringList{QStringLiteral("Demo Casino"), QStringLiteral("Kept")}));
+        QCOMPARE(names(store.list()), (QStringList{u"Demo Casino"_s, u"Kept"_s}));
     }
 
     void removalTakesTheWholeHistoryOfBothWheelsAndNothingElse()
     {
         TestDb t;
         CasinoStore store(*t.app);
-        const qint64 other = *store.add(QStringLiteral("Other"));
+        const qint64 other = store.add(u"Other"_s)->back().id;
         addHistory(t, t.casino);
         addHistory(t, other);
         QCOMPARE(historyRows(t, t.casino), 10);
-
-        QVERIFY(store.remove(other).ok);
+        QCOMPARE(names(store.remove(other)), QStringList{"Demo Casino"});
         QCOMPARE(historyRows(t, other), 0);
         QCOMPARE(historyRows(t, t.casino), 10);
-        QCOMPARE(names(store), QStringList{QStringLiteral("Demo Casino")});
         // Neither wheel used it, so both stay where they were.
-        QCOMPARE(t.app->currentCmbR, t.casino);
-        QCOMPARE(storedCurrent(t, Wheel::m()), t.casino);
+        QCOMPARE(current(t), (QList<qint64>{t.casino, t.casino, t.casino, t.casino}));
     }
 
-    void removingAWheelsCasinoMovesItToTheLowestRemaining()
+    void aWheelWhoseCasinoGoesMovesToTheLowestRemaining()
     {
         TestDb t;
         CasinoStore store(*t.app);
-        const qint64 b = *store.add(QStringLiteral("B"));
-        const qint64 c = *store.add(QStringLiteral("C"));
+        store.add(u"B"_s);
+        const Result<Casinos> all = store.add(u"C"_s);
+        const qint64 b = all->at(1).id, c = all->at(2).id;
         t.db.prepare("UPDATE ka_app_m_setting SET cmbM = ?1").bind(1, c).run();
-        t.app->currentCmbM = c;
-
-        QVERIFY(store.remove(t.casino).ok);
-        QCOMPARE(t.app->currentCmbR, b);
-        QCOMPARE(storedCurrent(t, Wheel::r()), b);
-        QCOMPARE(t.app->currentCmbM, c);
-        QCOMPARE(storedCurrent(t, Wheel::m()), c);
+        QVERIFY(store.remove(t.casino).ok());
+        QCOMPARE(current(t), (QList<qint64>{b, c, b, c}));
+        // The last casino gone, the settings keep its id until the next start.
+        store.remove(b);
+        addHistory(t, c);
+        QVERIFY(store.remove(c)->empty());
+        QCOMPARE(historyRows(t, c), 0);
+        QCOMPARE(current(t), (QList<qint64>{c, c, c, c}));
     }
 
-    void removingTheLastCasinoKeepsTheSettings()
-    {
-        TestDb t;
-        CasinoStore store(*t.app);
-        addHistory(t, t.casino);
-        QVERIFY(store.remove(t.casino).ok);
-        QVERIFY(store.list()->empty());
-        QCOMPARE(historyRows(t, t.casino), 0);
-        QCOMPARE(storedCurrent(t, Wheel::r()), t.casino);
-        QCOMPARE(t.app->currentCmbM, t.casino);
-    }
-
-    void failedRemovalChangesNothing()
-    {
-        TestDb t;
-        CasinoStore store(*t.app);
-        const qint64 b = *store.add(QStringLiteral("B"));
-        addHistory(t, t.casino);
-        t.db.exec("DROP TABLE ka_app_m_win");
-        const Status s = store.remove(t.casino);
-        QVERIFY(!s.ok);
-        QVERIFY(s.text.startsWith(QStringLiteral("Unable to continue! Error Code:")));
-        QCOMPARE(names(store), (QStringList{QStringLiteral("Demo Casino"), QStringLiteral("B")}));
-        QCOMPARE(t.scalar("SELECT COUNT(*) FROM ka_app_r WHERE cmbR = " + std::to_string(t.casino)), 1);
-        QCOMPARE(t.app->currentCmbR, t.casino);
-        QVERIFY(b > 0);
-    }
-
-    void largeIdsAndUnownedCasinos()
+    void largeIdsAndUnownedCasinosAreAdopted()
     {
         TestDb t;
         CasinoStore store(*t.app);
         t.db.exec("INSERT INTO ka_app_casino (ka_app_casino_id, ka_app_casino_name) VALUES (70000, 'Far')");
         t.db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Zero', 0)");
-        QCOMPARE(names(store), QStringList{QStringLiteral("Demo Casino")});
-        QCOMPARE(*store.adoptUnowned(), 2);
-        QCOMPARE(names(store),
-                 (QStringList{QStringLiteral("Demo Casino"), QStringLiteral("Far"), QStringLiteral("Zero")}));
-        QCOMPARE(*store.adoptUnowned(), 0);
-
-        QVERIFY(store.remove(t.casino).ok);
-        QCOMPARE(t.app->currentCmbR, Q_INT64_C(70000));
-        QCOMPARE(storedCurrent(t, Wheel::m()), Q_INT64_C(70000));
+        QCOMPARE(names(store.list()), QStringList{"Demo Casino"});
+        QCOMPARE(names(store.settle()), (QStringList{"Demo Casino", "Far", "Zero"}));
+        store.remove(t.casino);
+        QCOMPARE(current(t), (QList<qint64>{70000, 70000, 70000, 70000}));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "store/AppContext.h"
 #include "store/Clock.h"
 #include "store/Database.h"
+#include "store/Installation.h"
 #include "store/Schema.h"
 #include "wheel/Wheel.h"
 
@@ -15,6 +16,8 @@
 #include <memory>
 
 namespace spinledger::test {
+
+using namespace Qt::StringLiterals;
 
 // A clock that reads what the test sets and steps a second per read, so rows
 // written one after the other get distinct stamps unless a test says otherwise.
@@ -38,7 +41,7 @@ class FakeRandom : public RandomSource
 public:
     std::deque<double> script;
     int draws = 0;
-    double fallback = 0.25;
+    double fallback = 0.25; // what an empty script gives
     void reseed(quint64) override {}
     double next() override
     {
@@ -63,44 +66,41 @@ inline QByteArray fingerprint(Database& db, const QString& path)
 }
 
 // A fresh database in a temporary folder with one installation, both settings
-// rows and one casino, as the start-up leaves it.
+// rows and one casino, as the start-up leaves it; or, as an earlier version
+// left it, with the twelve tables alone.
 class TestDb
 {
 public:
-    explicit TestDb(bool withInstallation = true)
+    enum class Tables
+    {
+        All,
+        DeliveredOnly,
+    };
+
+    explicit TestDb(bool withInstallation = true, Tables tables = Tables::All)
     {
         app = std::make_unique<AppContext>(db, clock, random);
         app->setAppFolder(dir.path());
         {
             Database maker;
             maker.open(app->connString, AppContext::DatabasePassword, Database::Mode::Create);
-            Schema::create(maker);
+            if (tables == Tables::All)
+                Schema::create(maker);
+            for (const std::string& sql : Schema::deliveredTables())
+                maker.exec(sql);
         }
         app->ensureOpen();
         if (withInstallation)
             install();
     }
 
+    // As a first start leaves it, with an amount of 10.
     void install()
     {
-        db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('test-machine')");
-        app->settingId = db.lastInsertId();
-        casino = addCasino(QStringLiteral("Demo Casino"));
-        // As a first start leaves them: Black/Red played, 00 off; amount 10.
-        for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-            QStringList cols{QStringLiteral("ka_app_setting_id")};
-            QStringList values{QStringLiteral("?1")};
-            for (const Category& c : w->categories()) {
-                cols << w->checkBox(c.id);
-                values << (c.id == CategoryId::BlackRed ? QStringLiteral("1") : QStringLiteral("0"));
-            }
-            cols << w->zeroSwitch() << w->amountSetting() << w->casinoSetting();
-            values << QStringLiteral("0") << QStringLiteral("10") << QStringLiteral("?2");
-            const QString sql = QStringLiteral("INSERT INTO ") + w->settingsTable() + QStringLiteral(" (") +
-                                cols.join(u',') + QStringLiteral(") VALUES (") + values.join(u',') + u')';
-            db.prepare(sql.toStdString()).bind(1, app->settingId).bind(2, casino).run();
-        }
-        app->currentCmbR = app->currentCmbM = casino;
+        Installation(*app).prepare(u"test-machine"_s, [](const QString&) {});
+        casino = app->currentCmbR;
+        db.exec("UPDATE ka_app_r_setting SET tbRAmount = 10");
+        db.exec("UPDATE ka_app_m_setting SET tbMAmount = 10");
     }
 
     qint64 addCasino(const QString& name)
@@ -116,6 +116,11 @@ public:
     {
         Statement q = db.prepare(sql);
         return q.next() ? q.integer(0) : -1;
+    }
+    QString text(const std::string& sql)
+    {
+        Statement q = db.prepare(sql);
+        return q.next() ? q.text(0) : QString();
     }
 
     QTemporaryDir dir;
