@@ -135,7 +135,8 @@ void BoardWidget::buildAmountFrame()
     m_restake = new QPushButton(QStringLiteral("&Reset"), box);
     m_restake->setObjectName(QStringLiteral("btnAmountReset") + m_wheel.letter());
     m_restake->setGeometry(72, 23, 70, 28);
-    m_amount->setValidator(new AmountValidator([this](const QString& why) { amountRefused(why); }, m_amount));
+    m_amount->setValidator(new AmountValidator([this](const QString& why) { amountRefused(why); },
+                                               [this] { return m_amountShown; }, m_amount));
     connect(m_amount, &QLineEdit::textEdited, this, &BoardWidget::amountEdited);
     connect(m_restake, &QPushButton::clicked, this, &BoardWidget::restakeAdvice);
 }
@@ -410,6 +411,12 @@ void BoardWidget::zeroZeroToggled(bool on)
 
 void BoardWidget::amountEdited(const QString& text)
 {
+    if (text.trimmed().isEmpty()) {
+        // Emptied to type a new amount: the one in force still holds, and the
+        // box shows it greyed until the player types or leaves.
+        m_amount->setPlaceholderText(m_amountShown);
+        return;
+    }
     const Result<QString> amount = AmountText::toStored(text);
     const Status stored =
         amount ? m_settings.setSetting(m_wheel.settingsTable(), m_wheel.amountSetting(), *amount)

@@ -27,6 +27,7 @@ private slots:
     void categoryBoxes();
     void amountBoxShowsTheAmountInForce_data();
     void amountBoxShowsTheAmountInForce();
+    void emptiedAmountBoxKeepsTheAmountInForce();
     void casinoSwitchRedraws();
     void refusedSpinDrawsNothing();
     void miniWheelSequence();
@@ -234,7 +235,7 @@ void TestBoard::amountBoxShowsTheAmountInForce_data()
         {"R", "en_US", "12345", "123", "Invalid Amount. Max 3 chars.", "246"},
         {"R", "en_US", "-1", "1", "Idle", "2"},
         {"R", "en_US", "abc", "10", "Please enter numbers only.", "20"},
-        {"R", "en_US", " 7 ", "7 ", "Idle", "14"},
+        {"R", "en_US", " 7 ", " 7 ", "", "14"},
         {"M", "en_US", "0.7", "0.7", "", "1.4"},
         {"M", "en_US", "0", "0", "", "0"},
         {"R", "de_DE", "0,7", "0,7", "", "1,4"},
@@ -272,6 +273,30 @@ void TestBoard::amountBoxShowsTheAmountInForce()
     rig.play("10");
     const QString tip = stake == u"0" ? QString() : u"Bet "_s + stake + u" here"_s;
     QCOMPARE(rig.coin("BLACK").section(u'|', 0, 1), stake + u'|' + tip);
+}
+
+void TestBoard::emptiedAmountBoxKeepsTheAmountInForce()
+{
+    BoardRig rig(Wheel::r());
+    auto* amount = rig.find<QLineEdit>("tb", "Amount");
+    amount->setFocus();
+    amount->selectAll();
+    QTest::keyClick(amount, Qt::Key_Backspace);
+    QCOMPARE(amount->text(), QString());
+    QCOMPARE(amount->placeholderText(), u"10"_s); // shown greyed: still in force
+    QCOMPARE(rig.setting("tbRAmount"), u"10"_s);
+    rig.play("10");
+    QCOMPARE(rig.coin("BLACK").section(u'|', 0, 0), u"20"_s);
+    QCOMPARE(amount->text(), u"10"_s); // the spin took the focus: the box shows it again
+    amount->setFocus();
+    amount->selectAll();
+    QTest::keyClick(amount, Qt::Key_Delete);
+    QTest::keyClicks(amount, u"5"_s);
+    QCOMPARE(rig.setting("tbRAmount"), u"5"_s);
+    amount->selectAll();
+    QTest::keyClick(amount, Qt::Key_Delete);
+    QTest::keyClick(amount, Qt::Key_Return); // left empty: the amount in force comes back
+    QCOMPARE(amount->text(), u"5"_s);
 }
 
 void TestBoard::casinoSwitchRedraws()
