@@ -76,10 +76,8 @@ QList<std::pair<QString, QRect>> textAreas(QWidget* window)
             areas.append({u"%1 \"%2\""_s.arg(owner->objectName(), text),
                           QRect(drawnOn->mapTo(window, local.topLeft()), local.size())});
     };
-    for (QLabel* l : window->findChildren<QLabel*>()) {
-        if (!l->movie())
-            add(l, l->text(), l, l->contentsRect());
-    }
+    for (QLabel* l : window->findChildren<QLabel*>())
+        add(l, l->text(), l, l->contentsRect());
     for (QCheckBox* c : window->findChildren<QCheckBox*>()) {
         QStyleOptionButton o;
         o.initFrom(c);
