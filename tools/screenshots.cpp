@@ -10,6 +10,7 @@
 #include "engine/SpinEngine.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
+#include "shell/SidePanelAnimation.h"
 #include "shell/SplashWindow.h"
 #include "stats/StatsSettings.h"
 #include "statsview/StatisticsTab.h"
@@ -88,6 +89,17 @@ void settle(int ms = 150)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Waits until the condition holds; false when it did not within ten seconds.
+bool awaitUntil(const std::function<bool()>& holds)
+{
+    for (int waited = 0; waited < 10000; waited += 50) {
+        if (holds())
+            return true;
+        settle(50);
+    }
+    return holds();
 }
 
 void copyInto(const QString& folder, const QString& from, const QString& name)
@@ -200,32 +212,25 @@ void shootMainWindow(MainWindow* main, const Camera& camera)
     // The statistics of the Roulette board's casino, page by page.
     tabs->setCurrentIndex(0);
     auto* statistics = main->findChild<StatisticsTab*>(QStringLiteral("tabStatistics"));
-    QEventLoop loop;
-    QObject::connect(statistics, &StatisticsTab::updated, &loop, &QEventLoop::quit);
+    bool shown = false;
+    QObject::connect(statistics, &StatisticsTab::updated, main, [&shown] { shown = true; });
     tabs->setCurrentWidget(statistics);
-    loop.exec();
+    if (!awaitUntil([&shown] { return shown; }))
+        fail(QStringLiteral("the statistics did not show"));
     auto* pages = main->findChild<QTabWidget*>(QStringLiteral("tabsStats"));
     for (const char* name : {"statistics", "statistics-pockets", "statistics-money", "statistics-doubling"}) {
         camera.shoot(main, QString::fromLatin1(name));
         pages->setCurrentIndex(pages->currentIndex() + 1);
     }
     tabs->setCurrentIndex(0);
-    main->toggleSidePanel();
-    settle(1500);
+    const auto slide = [main] {
+        main->toggleSidePanel();
+        if (!awaitUntil([main] { return !main->sidePanel()->isRunning(); }))
+            fail(QStringLiteral("the side panel did not stop"));
+    };
+    slide();
     camera.shoot(main, QStringLiteral("about"));
-    main->toggleSidePanel();
-    settle(1500);
-}
-
-// Waits until the condition holds; false when it did not within ten seconds.
-bool awaitUntil(const std::function<bool()>& holds)
-{
-    for (int waited = 0; waited < 10000; waited += 50) {
-        if (holds())
-            return true;
-        settle(50);
-    }
-    return holds();
+    slide();
 }
 
 // The statistics of a casino without spins: the second one on the mini wheel.
@@ -314,11 +319,24 @@ void shootUpdate(MainWindow* main, const QString& appFolder, const Camera& camer
     checker.window()->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
 }
 
+// The off-screen platform says that it cannot pass size hints on for every
+// window shown; it means nothing here.
+void quietPlatform()
+{
+    static QtMessageHandler standard = nullptr;
+    standard =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (!text.contains(QLatin1String("does not support propagateSizeHints")))
+                standard(type, context, text);
+        });
+}
+
 int shootVariant(const Variant& v, const QString& out)
 {
     qputenv("QT_SCALE_FACTOR", v.scale);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    quietPlatform();
     int argc = 1;
     char name[] = "screenshots";
     char* argv[] = {name, nullptr};
