@@ -5,6 +5,7 @@
 #include "engine/SpinEngine.h"
 #include "shell/AppInfo.h"
 #include "shell/Favicon.h"
+#include "shell/FolderImages.h"
 #include "shell/SidePanelAnimation.h"
 #include "shell/StatusLine.h"
 #include "shell/VendorLinks.h"
@@ -25,7 +26,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMovie>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -211,10 +211,8 @@ void MainWindow::placeAndSize()
 
 void MainWindow::showAppInfo()
 {
-    auto* cart = findChild<QLabel*>(QStringLiteral("Gif89a1"));
-    auto* movie = new QMovie(m_app.appFolder + QStringLiteral("/images/ka.cart.gif"), QByteArray(), cart);
-    cart->setMovie(movie);
-    movie->start();
+    FolderImages::show(findChild<QLabel*>(QStringLiteral("Gif89a1")), m_app.appFolder,
+                       QStringLiteral("ka.cart"));
     setWindowTitle(AppInfo::productName());
     m_tabs->setCurrentIndex(0);
     findChild<QLabel*>(QStringLiteral("Label17"))->setText(AppInfo::title());

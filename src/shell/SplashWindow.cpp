@@ -2,6 +2,7 @@
 
 #include "shell/AppInfo.h"
 #include "shell/Favicon.h"
+#include "shell/FolderImages.h"
 #include "shell/StartupServices.h"
 #include "shell/StatusLine.h"
 #include "shell/VendorLinks.h"
@@ -18,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLockFile>
-#include <QMovie>
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QVBoxLayout>
@@ -32,13 +32,6 @@ QLabel* namedLabel(const char* name, QWidget* parent)
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
-}
-
-void showImage(QLabel* label, const QString& path)
-{
-    auto* movie = new QMovie(path, QByteArray(), label);
-    label->setMovie(movie);
-    movie->start();
 }
 
 QString permissionFailureText(const QString& appFolder)
@@ -108,8 +101,8 @@ void SplashWindow::showIdentification(const QString& appFolder)
     m_title->setText(AppInfo::title());
     m_version->setText(u'v' + AppInfo::version());
     m_legal->setText(AppInfo::legalNotice());
-    showImage(m_titleImage, appFolder + QStringLiteral("/images/app.title.gif"));
-    showImage(m_wheelImage, appFolder + QStringLiteral("/images/wheelanim.gif"));
+    FolderImages::show(m_titleImage, appFolder, QStringLiteral("app.title"));
+    FolderImages::show(m_wheelImage, appFolder, QStringLiteral("wheelanim"));
 }
 
 QString SplashWindow::statusText() const

@@ -2,6 +2,7 @@
 
 #include "stats/FigureFormat.h"
 #include "statsview/ChartStyle.h"
+#include "statsview/MoneyAxis.h"
 #include "statsview/TableText.h"
 
 #include <QChart>
@@ -55,13 +56,13 @@ void MoneyPanel::showFigures(const stats::Figures& f)
     QChart* chart = m_view->chart();
     ChartStyle::clear(chart, palette());
     auto* x = new QValueAxis;
-    auto* y = new QValueAxis;
+    const MoneyAxis scale(f.money);
     double low = 0, high = 0;
     for (const stats::MoneyRow& m : f.money) {
         auto* line = new QLineSeries;
         line->setName(F::caption(f.wheel, m.category));
         for (const stats::MoneyPoint& p : m.line) {
-            line->append(double(p.spin), p.total);
+            line->append(double(p.spin), scale.height(p.total));
             low = std::min(low, p.total);
             high = std::max(high, p.total);
         }
@@ -71,11 +72,7 @@ void MoneyPanel::showFigures(const stats::Figures& f)
     x->applyNiceNumbers();
     x->setLabelFormat(QStringLiteral("%.0f"));
     x->setTitleText(QStringLiteral("spin"));
-    const double pad = std::max(1.0, (high - low) * 0.05);
-    y->setRange(low - pad, high + pad);
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    ChartStyle::setAxes(chart, x, y, palette());
+    ChartStyle::setAxes(chart, x, scale.make(low, high, l), palette());
     chart->legend()->setAlignment(Qt::AlignTop);
     chart->legend()->show();
 

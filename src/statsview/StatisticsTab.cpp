@@ -13,6 +13,7 @@
 #include "ui/StatusSink.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -157,6 +158,15 @@ void StatisticsTab::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     refresh();
+}
+
+void StatisticsTab::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Charts and marked cells keep the colours they were drawn in: drawn
+    // anew once every page has its new palette.
+    if (event->type() == QEvent::PaletteChange)
+        QMetaObject::invokeMethod(this, &StatisticsTab::refresh, Qt::QueuedConnection);
 }
 
 void StatisticsTab::setWheel(const Wheel& wheel)

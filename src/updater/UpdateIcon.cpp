@@ -9,7 +9,8 @@ namespace spinledger {
 QIcon UpdateIcon::icon()
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
+    // Twice every size as well, for screens of two device pixels per pixel.
+    for (const int size : {16, 24, 32, 48, 64, 96, 128})
         icon.addPixmap(draw(size));
     return icon;
 }

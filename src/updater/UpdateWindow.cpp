@@ -147,10 +147,21 @@ void UpdateWindow::fillGrid()
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < 2; ++column)
             m_grid->setItem(row, column, new QTableWidgetItem(rows[row][column]));
-        // The label column looks like the fixed column of a grid.
-        m_grid->item(row, 0)->setBackground(palette().button());
     }
+    shadeLabelColumn();
     sizeColumns();
+}
+
+// The label column looks like the fixed column of a grid, in the desktop's
+// colours of the moment.
+void UpdateWindow::shadeLabelColumn()
+{
+    for (int row = 0; row < GridRows; ++row) {
+        if (QTableWidgetItem* label = m_grid->item(row, 0)) {
+            label->setBackground(palette().button());
+            label->setForeground(palette().buttonText());
+        }
+    }
 }
 
 void UpdateWindow::setStatus(const QString& text, bool busy)
@@ -253,6 +264,13 @@ void UpdateWindow::closeEvent(QCloseEvent* event)
     // Not while DownloadFile is still on the stack; it deletes the window when it returns.
     if (!m_download)
         deleteLater();
+}
+
+void UpdateWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        shadeLabelColumn();
 }
 
 void UpdateWindow::onUpdateClicked()

@@ -53,10 +53,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
     void fillGrid();
+    void shadeLabelColumn();
     void sizeColumns();
     int widestGrid() const;
     void onUpdateClicked();

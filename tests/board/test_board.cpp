@@ -33,7 +33,6 @@ private slots:
     void miniWheelSequence();
     void keyboardEntry_data();
     void keyboardEntry();
-    void grabBoards();
 };
 
 void TestBoard::loadsStoredSettingsAndDrawsAnEmptyBoard()
@@ -468,27 +467,6 @@ void TestBoard::keyboardEntry()
     QCOMPARE(rig.find<QLineEdit>(QStringLiteral("tx") + letter + QStringLiteral("Pocket"))->text(), field);
     if (!status.isEmpty())
         QCOMPARE(rig.status.last(), status);
-}
-
-// Every picture, label and frame of a busy board drawn into a file.
-void TestBoard::grabBoards()
-{
-    QTemporaryDir dir;
-    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-        BoardRig rig(*w);
-        for (CategoryId c : {CategoryId::EvenOdd, CategoryId::LowHi, CategoryId::Columns, CategoryId::Numbers,
-                             CategoryId::Dozens}) {
-            if (w->has(c))
-                rig.find<QCheckBox>(w->checkBox(c))->setChecked(true);
-        }
-        rig.play("5 8 11 2 5 8 0 7 12 3");
-        QVERIFY(!rig.coinCells().isEmpty());
-        QTest::mouseMove(rig.cell("4"));
-        QTest::mousePress(rig.cell("10"), Qt::LeftButton);
-        const QString file = dir.filePath(u"board_%1.png"_s.arg(rig.letter()));
-        QVERIFY(rig.board.grab().save(file));
-        QCOMPARE(QImage(file).size(), rig.board.size());
-    }
 }
 
 QTEST_MAIN(TestBoard)

@@ -254,14 +254,6 @@ void TestHyperlink::captionCursorAndSize()
     QCOMPARE(label()->pos(), QPoint(1, 1));
     m_link->setCaption("A much longer company name");
     QCOMPARE(m_link->size(), label()->sizeHint() + QSize(2, 2));
-
-    if (qEnvironmentVariableIsSet("SPINLEDGER_GRAB")) {
-        const QString folder = qEnvironmentVariable("SPINLEDGER_GRAB");
-        focusLinkByTab();
-        m_host->grab().save(folder + "/hyperlink_normal_focus.png");
-        hover();
-        m_host->grab().save(folder + "/hyperlink_hover.png");
-    }
 }
 
 void TestHyperlink::desktopOpensWebAndMailOnly_data()

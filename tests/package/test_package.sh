@@ -52,7 +52,7 @@ has "^-rwxr-xr-x \.$prefix/spinledger$"
 has "^-rwxr-xr-x \.$prefix/spinledger-cli$"
 has "^-rwxr-xr-x \.$prefix/xcacls\.sh$"
 has "^-rw-r--r-- \.$prefix/Spinledger\.template\.mdb$"
-for image in ka.cart wheelanim app.title; do
+for image in ka.cart wheelanim app.title ka.cart@2x wheelanim@2x app.title@2x; do
     has "^-rw-r--r-- \.$prefix/images/$image\.gif$"
 done
 has "^l[^ ]* \./usr/bin/spinledger -> $prefix/spinledger$"

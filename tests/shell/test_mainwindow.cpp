@@ -243,29 +243,11 @@ private slots:
         QVERIFY(dialog && dialog->isVisible() && dialog->isModal());
         QTRY_VERIFY_WITH_TIMEOUT(dialog->labelText().startsWith(QStringLiteral("Importing")), 20000);
         QVERIFY(dialog->value() > 0 && dialog->value() < dialog->maximum());
-        if (const QString out = qEnvironmentVariable("SPINLEDGER_GRAB_DIR"); !out.isEmpty())
-            dialog->grab().save(out + QStringLiteral("/import-progress.png"));
         QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(w()->statusText(), QStringLiteral("Import cancelled: nothing was changed."),
                                   20000);
         QCOMPARE(m_f->rows("ka_app_r"), 1);
         QCOMPARE(fingerprint(), before);
-    }
-
-    void grabWindows()
-    {
-        const QString out = qEnvironmentVariable("SPINLEDGER_GRAB_DIR");
-        if (out.isEmpty())
-            QSKIP("set SPINLEDGER_GRAB_DIR to save pictures of the windows");
-        m_f->app->splash().grab().save(out + QStringLiteral("/splash.png"));
-        auto* tabs = w()->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-        for (int i = 0; i < tabs->count(); ++i) {
-            tabs->setCurrentIndex(i);
-            QVERIFY(w()->grab().save(out + QStringLiteral("/main-tab%1.png").arg(i)));
-        }
-        w()->toggleSidePanel();
-        QTRY_VERIFY(!timer1()->isActive());
-        QVERIFY(w()->grab().save(out + QStringLiteral("/main-panel.png")));
     }
 };
 

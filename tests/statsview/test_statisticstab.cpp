@@ -7,7 +7,6 @@
 #include "statsview/StatisticsTab.h"
 #include "statsview/StatsFetcher.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -18,8 +17,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
-
-#include <random>
 
 using namespace spinledger;
 using spinledger::test::ShellFixture;
@@ -229,49 +226,6 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(answered, QList<qint64>{q.casino * 100});
         QVERIFY(!fetcher.busy());
-    }
-
-    void grabPages()
-    {
-        const QString out = qEnvironmentVariable("SPINLEDGER_GRAB_DIR");
-        if (out.isEmpty())
-            QSKIP("set SPINLEDGER_GRAB_DIR to save pictures of the Statistics tab");
-        openStatistics();
-        QVERIFY(m_f->main()->grab().save(out + QStringLiteral("/statistics-empty.png")));
-        find<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
-        // A few hundred spins through the engine, every category played.
-        auto* amount = find<QLineEdit>(QStringLiteral("tbRAmount"));
-        amount->selectAll();
-        QTest::keyClicks(amount, QStringLiteral("5"));
-        for (const char* box : {"cbRNumbers", "cbREvenOdd", "cbRLowHi", "cbRDozens", "cbR2TO1"})
-            find<QCheckBox>(QString::fromLatin1(box))->setChecked(true);
-        std::mt19937 rng(1);
-        for (int i = 0; i < 400; ++i)
-            play(QStringLiteral("pbR%1").arg(rng() % 37));
-        openStatistics();
-        andWait([this] { type("tbStatsTableMax", QStringLiteral("500")); });
-        auto* pages = find<QTabWidget>(QStringLiteral("tabsStats"));
-        auto grabAll = [&](const QString& name) {
-            for (int i = 0; i < pages->count(); ++i) {
-                pages->setCurrentIndex(i);
-                QTest::qWait(100); // the charts lay themselves out for their new size
-                QVERIFY(m_f->main()->grab().save(out + QStringLiteral("/%1-%2.png").arg(name).arg(i)));
-            }
-        };
-        grabAll(QStringLiteral("statistics"));
-        // A dark desktop.
-        QPalette dark;
-        dark.setColor(QPalette::Window, QColor(45, 45, 48));
-        dark.setColor(QPalette::WindowText, Qt::white);
-        dark.setColor(QPalette::Base, QColor(30, 30, 32));
-        dark.setColor(QPalette::Text, Qt::white);
-        dark.setColor(QPalette::Button, QColor(55, 55, 58));
-        dark.setColor(QPalette::ButtonText, Qt::white);
-        dark.setColor(QPalette::Highlight, QColor(70, 130, 220));
-        QApplication::setPalette(dark);
-        andWait([this] { tab()->refresh(); });
-        grabAll(QStringLiteral("statistics-dark"));
-        QApplication::setPalette(QPalette());
     }
 };
 

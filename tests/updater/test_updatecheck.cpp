@@ -321,8 +321,6 @@ void TestUpdateCheck::longFieldsFitTheScreen()
     QVERIFY2(window->frameGeometry().width() <= screen.width(), qPrintable(QString::number(window->width())));
     auto* cancel = window->findChild<QWidget*>("btnCancel");
     QVERIFY(window->rect().contains(QRect(cancel->mapTo(window, QPoint(0, 0)), cancel->size())));
-    if (qEnvironmentVariableIsSet("SPINLEDGER_GRAB"))
-        window->grab().save(qEnvironmentVariable("SPINLEDGER_GRAB") + "/frmUpdate_long.png");
 }
 
 void TestUpdateCheck::offerDownloadsIntoAppFolder_data()

@@ -1,0 +1,73 @@
+// The windows on a screen of two device pixels per pixel: the pictures of the
+// installation folder show the detail drawn for that density, not the plain
+// pictures enlarged.
+#include "ShellFixture.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QMovie>
+#include <QStyle>
+#include <QtTest>
+
+using namespace spinledger;
+using spinledger::test::ShellFixture;
+using namespace Qt::StringLiterals;
+
+class TestHiDpi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void folderPicturesShowTheirDevicePixels_data()
+    {
+        QTest::addColumn<bool>("splash");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("side panel card") << false << u"Gif89a1"_s << u"ka.cart"_s;
+        QTest::newRow("splash wheel") << true << u"Gif89a2"_s << u"wheelanim"_s;
+        QTest::newRow("splash title") << true << u"Gif89a3"_s << u"app.title"_s;
+    }
+
+    void folderPicturesShowTheirDevicePixels()
+    {
+        QFETCH(bool, splash);
+        QFETCH(QString, label);
+        QFETCH(QString, picture);
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        ShellFixture f;
+        for (const QString& file : QDir(QStringLiteral(SPINLEDGER_IMAGES)).entryList(QDir::Files)) {
+            QFile::remove(f.dir.filePath(u"images/"_s + file));
+            QVERIFY(QFile::copy(QStringLiteral(SPINLEDGER_IMAGES "/") + file,
+                                f.dir.filePath(u"images/"_s + file)));
+        }
+        QCOMPARE(f.start(), Application::Outcome::Running);
+        QWidget* window = splash ? static_cast<QWidget*>(&f.app->splash()) : f.main();
+        auto* shown = window->findChild<QLabel*>(label);
+        auto* movie = shown->findChild<QMovie*>();
+        movie->setPaused(true);
+        QVERIFY(movie->jumpToFrame(0));
+
+        QImage drawn = QImageReader(f.dir.filePath(u"images/%1@2x.gif"_s.arg(picture))).read();
+        const QSize size = QImage(f.dir.filePath(u"images/%1.gif"_s.arg(picture))).size();
+        QCOMPARE(drawn.size(), size * 2);
+        // Where the label puts its picture, in device pixels.
+        const QRect place =
+            QStyle::alignedRect(shown->layoutDirection(), shown->alignment(), size, shown->contentsRect());
+        QImage grabbed = shown->grab().toImage().copy(QRect(place.topLeft() * 2, place.size() * 2));
+        // Pixel against pixel.
+        grabbed.setDevicePixelRatio(1);
+        drawn.setDevicePixelRatio(1);
+        QCOMPARE(grabbed.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestHiDpi test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_hidpi.moc"

@@ -1,0 +1,73 @@
+// The money chart's vertical axis: linear while the lines swing alike,
+// powers of ten when one swings far wider than another.
+#include "statsview/MoneyAxis.h"
+
+#include <QCategoryAxis>
+#include <QValueAxis>
+#include <QtTest>
+
+using namespace spinledger;
+
+namespace {
+
+// One line per swing, going up to it and back.
+std::vector<stats::MoneyRow> lines(const QList<double>& swings)
+{
+    std::vector<stats::MoneyRow> rows;
+    for (double s : swings) {
+        stats::MoneyRow row;
+        row.line = {{1, s}, {2, 0}};
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestMoneyAxis : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scaleFollowsTheSwings_data()
+    {
+        QTest::addColumn<QList<double>>("swings");
+        QTest::addColumn<bool>("logarithmic");
+        QTest::newRow("alike") << QList<double>{1000, -950, 400} << false;
+        QTest::newRow("twenty times") << QList<double>{1000, -20000} << false;
+        QTest::newRow("over twenty times") << QList<double>{1000, -20001} << true;
+        QTest::newRow("a flat line is no measure") << QList<double>{0, 5, 60} << false;
+    }
+
+    void scaleFollowsTheSwings()
+    {
+        QFETCH(QList<double>, swings);
+        QFETCH(bool, logarithmic);
+        QCOMPARE(MoneyAxis(lines(swings)).logarithmic(), logarithmic);
+    }
+
+    void decadesAreLabelledWhereTheyAreDrawn()
+    {
+        const MoneyAxis linear(lines({100, 300}));
+        QCOMPARE(linear.height(-250), -250.0);
+        std::unique_ptr<QAbstractAxis> plain(linear.make(-250, 300, QLocale::c()));
+        QVERIFY(qobject_cast<QValueAxis*>(plain.get()));
+
+        const MoneyAxis scale(lines({-600, 24000}));
+        QCOMPARE(scale.height(0), 0.0);
+        QCOMPARE(scale.height(9), 1.0);
+        QCOMPARE(scale.height(-99), -2.0);
+        // From -600 (height -2.78) to 24,000 (4.38) with 5% room: eight
+        // decades, every second one labelled.
+        std::unique_ptr<QAbstractAxis> made(scale.make(-600, 24000, QLocale(QLocale::English)));
+        auto* axis = qobject_cast<QCategoryAxis*>(made.get());
+        QVERIFY(axis);
+        QCOMPARE(axis->categoriesLabels(), QStringList({"-100", "0", "100", "10,000"}));
+        QCOMPARE(axis->endValue("10,000"), std::log10(10001.0));
+        QCOMPARE(axis->endValue("-100"), -std::log10(101.0));
+        QVERIFY(axis->min() < -std::log10(601.0) && axis->max() > std::log10(24001.0));
+    }
+};
+
+QTEST_MAIN(TestMoneyAxis)
+#include "test_moneyaxis.moc"
