@@ -144,8 +144,8 @@ QStringList limitCells(const MoneyRow& m, const QLocale& l)
 {
     if (m.stop.by == Limit::None)
         return {QString(), QString()};
-    return {QStringLiteral("%1 (%2)").arg(count(m.stop.spin, l), limitName(m.stop.by)),
-            amount(m.stop.result, l)};
+    const QString by = m.stop.by == Limit::TableMax ? QStringLiteral("table max") : limitName(m.stop.by);
+    return {QStringLiteral("%1 (%2)").arg(count(m.stop.spin, l), by), amount(m.stop.result, l)};
 }
 
 QStringList doublingCells(QChar wheel, const DoublingRow& d, const QLocale& l)

@@ -36,7 +36,7 @@ QStringList scoreCells(QChar wheel, const ScoreRow& row, const QLocale& locale);
 // category, played, bets, wins, result, largest stake, longest losing run.
 QStringList moneyCells(QChar wheel, const MoneyRow& row, const QLocale& locale);
 // When a limit is given: the spin of the first refused bet with the limit
-// that refused it ("1,234 (table maximum)"), and the result before it; both
+// that refused it ("1,234 (table max)"), and the result before it; both
 // empty when no bet was refused.
 QStringList limitCells(const MoneyRow& row, const QLocale& locale);
 QString limitName(Limit limit); // "table maximum", "bankroll"

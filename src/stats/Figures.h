@@ -90,6 +90,7 @@ struct LimitStop
     Limit by = Limit::None; // None: never refused, or no limit given
     qint64 spin = 0;        // the spin the refused bet was on
     double stake = 0;       // the stake refused
+    double lost = 0;        // what the series had lost before it
     double result = 0;      // the result of every bet placed before it
 };
 

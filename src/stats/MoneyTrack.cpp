@@ -20,7 +20,7 @@ void MoneyTrack::add(qint64 spin, bool won, double stake)
     if (m_row.stop.by == Limit::None) {
         const Limit by = Doubling::refusedBy(m_lostInSeries, stake, m_limits);
         if (by != Limit::None)
-            m_row.stop = {by, spin, stake, m_row.result};
+            m_row.stop = {by, spin, stake, m_lostInSeries, m_row.result};
     }
     ++m_row.bets;
     m_row.largestStake = std::max(m_row.largestStake, stake);
