@@ -35,7 +35,7 @@ bool holdsZeroZero(const Setup& s)
 void prepare(AppContext& app, const Wheel& w, double amount, bool zeroZero)
 {
     Database& db = app.db();
-    Schema::create(db);
+    Schema::createScratch(db);
     db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('backtest')");
     app.settingId = db.lastInsertId();
     QStringList columns{QStringLiteral("ka_app_setting_id")};
