@@ -1,3 +1,4 @@
+#include "cli/BacktestCommand.h"
 #include "cli/CasinosCommand.h"
 #include "cli/Command.h"
 #include "cli/ExportCommand.h"
@@ -10,7 +11,8 @@ namespace spinledger::cli {
 const QList<Command>& commands()
 {
     static const QList<Command> all{
-        casinosCommand(), spinCountCommand(), statsCommand(), exportCommand(), importCommand(),
+        casinosCommand(), spinCountCommand(), statsCommand(),
+        exportCommand(),  importCommand(),    backtestCommand(),
     };
     return all;
 }

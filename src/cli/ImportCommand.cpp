@@ -3,57 +3,18 @@
 #include <algorithm>
 
 #include "cli/Session.h"
+#include "cli/TerminalProgress.h"
 #include "io/SpinImport.h"
 #include "store/InstanceLock.h"
 #include "wheel/Wheel.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
 
 namespace spinledger::cli {
 
 namespace {
-
-constexpr qint64 ProgressEveryMs = 100;
-
-// Progress on a terminal only: a line that rewrites itself.
-class TerminalProgress
-{
-public:
-    explicit TerminalProgress(Session& s) : m_s(s) { m_since.start(); }
-    ~TerminalProgress()
-    {
-        if (m_shown)
-            m_s.err() << Qt::endl;
-    }
-    TerminalProgress(const TerminalProgress&) = delete;
-    TerminalProgress& operator=(const TerminalProgress&) = delete;
-
-    bool operator()(SpinImport::Step step, qint64 done, qint64 total)
-    {
-        const bool last = done == total;
-        if (!m_s.env().errIsTerminal || total <= 0 ||
-            (m_shown && !last && m_since.elapsed() < ProgressEveryMs))
-            return true;
-        m_since.restart();
-        m_shown = true;
-        const int percent = int(done * 100 / total);
-        if (step == SpinImport::Step::Checking)
-            m_s.err() << QStringLiteral("\rChecking the file... %1%").arg(percent, 3);
-        else
-            m_s.err()
-                << QStringLiteral("\rImporting spin %1 of %2... %3%").arg(done).arg(total).arg(percent, 3);
-        m_s.err().flush();
-        return true;
-    }
-
-private:
-    Session& m_s;
-    QElapsedTimer m_since;
-    bool m_shown = false;
-};
 
 bool isNumber(const QString& text)
 {
@@ -105,9 +66,7 @@ int importSpins(Session& s)
 
     const QString path = s.args().positionalArguments().value(0);
     TerminalProgress progress(s);
-    const SpinImport::Progress report = [&progress](SpinImport::Step step, qint64 done, qint64 total) {
-        return progress(step, done, total);
-    };
+    const SpinImport::Progress report = progress.callback();
     SpinImport import(s.app(), *wheel);
     SpinImport::Report result = import.check(path, found == Session::Lookup::Found ? casino.id : 0, report);
     if (result.outcome == SpinImport::Outcome::Refused)

@@ -1,5 +1,6 @@
 #include "cli/StatsCommand.h"
 
+#include "cli/DoublingOptions.h"
 #include "cli/Session.h"
 #include "stats/CasinoStatistics.h"
 #include "stats/FiguresJson.h"
@@ -9,52 +10,9 @@
 #include <QDir>
 #include <QJsonDocument>
 
-#include <cmath>
-
 namespace spinledger::cli {
 
 namespace {
-
-const QString TableMax = QStringLiteral("table-max");
-const QString Bankroll = QStringLiteral("bankroll");
-const QString Series = QStringLiteral("series");
-
-// An amount typed for a script: digits with '.', whatever the locale.
-std::optional<double> positiveAmount(const QString& text)
-{
-    bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok && v > 0 && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
-
-// The stored doubling inputs, with what the options put in their place.
-bool applyOverrides(Session& s, stats::DoublingInputs& in)
-{
-    const QCommandLineParser& a = s.args();
-    for (const auto& [name, target] :
-         {std::pair{TableMax, &in.tableMax}, std::pair{Bankroll, &in.bankroll}}) {
-        if (!a.isSet(name))
-            continue;
-        const std::optional<double> v = positiveAmount(a.value(name));
-        if (!v) {
-            s.refuse(QStringLiteral("--%1 needs a positive amount such as 500 or 2.5, not '%2'")
-                         .arg(name, a.value(name)));
-            return false;
-        }
-        *target = v;
-    }
-    if (a.isSet(Series)) {
-        bool ok = false;
-        const int n = a.value(Series).trimmed().toInt(&ok);
-        if (!ok || n < 1) {
-            s.refuse(
-                QStringLiteral("--series needs a whole number of at least 1, not '%1'").arg(a.value(Series)));
-            return false;
-        }
-        in.series = n;
-    }
-    return true;
-}
 
 int showStats(Session& s)
 {
@@ -67,7 +25,7 @@ int showStats(Session& s)
     try {
         stats::StatsRequest request =
             stats::StatsSettings::request(s.db(), s.app().settingId, *wheel, casino->id);
-        if (!applyOverrides(s, request.doubling))
+        if (!DoublingOptions::apply(s, request.doubling))
             return Refused;
         stats::Figures figures = *stats::CasinoStatistics::compute(s.db(), request);
         figures.casinoName = casino->name;
@@ -91,19 +49,10 @@ Command statsCommand()
         QStringLiteral("stats"),
         QStringLiteral("Statistics of a casino: advice against chance, wheel bias, money, doubling risk."),
         QString(),
-        {Options::wheel(), Options::casino(), Options::db(), Options::json(),
-         QCommandLineOption(TableMax,
-                            QStringLiteral("Table maximum for the doubling risk (default: as typed "
-                                           "on the Statistics tab)."),
-                            QStringLiteral("AMOUNT")),
-         QCommandLineOption(Bankroll,
-                            QStringLiteral("Bankroll for the doubling risk (default: as typed on the "
-                                           "Statistics tab, else no limit)."),
-                            QStringLiteral("AMOUNT")),
-         QCommandLineOption(Series,
-                            QStringLiteral("Number of doubling series N (default: as typed on the "
-                                           "Statistics tab, else 100)."),
-                            QStringLiteral("N"))},
+        QList<QCommandLineOption>{Options::wheel(), Options::casino(), Options::db(), Options::json()} +
+            DoublingOptions::options(QStringLiteral("as typed on the Statistics tab"),
+                                     QStringLiteral("as typed on the Statistics tab, else no limit"),
+                                     QStringLiteral("as typed on the Statistics tab, else 100")),
         &showStats};
 }
 

@@ -78,7 +78,7 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
         SpinRecorder recorder(m_app, m_wheel, settings, SpinRecorder::Tallying::InMemory);
         const QDateTime now = m_app.clock().now();
         // One seed for the whole file: its tie-breaks are one random sequence.
-        m_app.random().reseed(quint64(now.toMSecsSinceEpoch()));
+        m_app.random().reseed(m_seed.value_or(quint64(now.toMSecsSinceEpoch())));
         const std::optional<qint64> newest =
             recorder.newestNow() ? std::optional(OleStamp::fromNow(*recorder.newestNow()).msecs())
                                  : std::nullopt;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace spinledger {
 
@@ -51,6 +52,8 @@ public:
     Report write(qint64 casino, const Progress& progress = {});
 
     qint64 spins() const { return m_spins; }
+    // The seed of the tie-breaks; without one the moment of the write seeds them.
+    void setSeed(quint64 seed) { m_seed = seed; }
 
 private:
     AppContext& m_app;
@@ -59,6 +62,7 @@ private:
     WheelSettings m_settings;
     qint64 m_spins = 0;
     bool m_checked = false;
+    std::optional<quint64> m_seed;
 };
 
 } // namespace spinledger

@@ -173,7 +173,7 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
         categories.push_back(idx(c.id));
         moneyOf.push_back(c.hasStake() ? int(money.size()) : -1);
         if (c.hasStake())
-            money.emplace_back(c.id, Odds::of(w, c.id).payout, r.played[idx(c.id)]);
+            money.emplace_back(c.id, Odds::of(w, c.id).payout, r.played[idx(c.id)], r.doubling);
     }
     PerCategory<std::pair<qint64, qint64>> judgedAndHits{};
 

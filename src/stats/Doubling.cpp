@@ -7,6 +7,12 @@ namespace spinledger::stats::Doubling {
 namespace {
 // 2^60 times any stake is beyond every table.
 constexpr int MaxBets = 60;
+
+// Above the limit by more than the binary noise of decimal stakes (0.1 + 0.2).
+bool above(double amount, double limit)
+{
+    return amount > limit * (1 + 1e-12);
+}
 } // namespace
 
 DoublingState state(const DoublingInputs& in)
@@ -18,19 +24,23 @@ DoublingState state(const DoublingInputs& in)
     return bets(in) > 0 ? DoublingState::Ready : DoublingState::NoRoom;
 }
 
+Limit refusedBy(double lostInSeries, double stake, const DoublingInputs& in)
+{
+    if (in.tableMax && above(stake, *in.tableMax))
+        return Limit::TableMax;
+    if (in.bankroll && above(lostInSeries + stake, *in.bankroll))
+        return Limit::Bankroll;
+    return Limit::None;
+}
+
 int bets(const DoublingInputs& in)
 {
     if (in.base <= 0 || !in.tableMax)
         return 0;
+    // Bet k + 1 stakes base * 2^k after losing base * (2^k - 1).
     int k = 0;
-    while (k < MaxBets) {
-        const double next = k + 1;
-        const double stake = in.base * std::exp2(next - 1);
-        const double outlay = in.base * (std::exp2(next) - 1);
-        if (stake > *in.tableMax || (in.bankroll && outlay > *in.bankroll))
-            break;
+    while (k < MaxBets && refusedBy(in.base * (std::exp2(k) - 1), in.base * std::exp2(k), in) == Limit::None)
         ++k;
-    }
     return k;
 }
 

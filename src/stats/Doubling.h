@@ -11,6 +11,10 @@ namespace spinledger::stats {
 namespace Doubling {
 
 DoublingState state(const DoublingInputs& inputs);
+// The limit that refuses a bet of this stake in a series that has lost
+// lostInSeries so far: the table maximum when the stake is above it, else the
+// bankroll when the losses and the stake together are above it.
+Limit refusedBy(double lostInSeries, double stake, const DoublingInputs& inputs);
 // k: the most bets of one series, base * 2^(k-1) <= maximum and
 // base * (2^k - 1) <= bankroll.
 int bets(const DoublingInputs& inputs);

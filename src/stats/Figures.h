@@ -75,6 +75,25 @@ struct MoneyPoint
     double total = 0; // cumulative result after it
 };
 
+// Which limit refused a bet of a doubling series.
+enum class Limit
+{
+    None,
+    TableMax, // the stake is above the table maximum
+    Bankroll, // the series' losses plus the stake are above the bankroll
+};
+
+// The first bet of a category that a table maximum or bankroll would have
+// refused, had it been given: a real table stops the series there.
+struct LimitStop
+{
+    Limit by = Limit::None; // None: never refused, or no limit given
+    qint64 spin = 0;        // the spin the refused bet was on
+    double stake = 0;       // the stake refused
+    double lost = 0;        // what the series had lost before it
+    double result = 0;      // the result of every bet placed before it
+};
+
 struct MoneyRow
 {
     CategoryId category = CategoryId::BlackRed;
@@ -84,6 +103,7 @@ struct MoneyRow
     double result = 0;
     double largestStake = 0;
     int longestLosingRun = 0;
+    LimitStop stop;
     std::vector<MoneyPoint> line; // thinned for drawing; first and last point exact
 };
 
@@ -94,6 +114,9 @@ struct DoublingInputs
     std::optional<double> tableMax; // none until the player types one
     std::optional<double> bankroll; // none: only the table maximum limits
     int series = 100;               // N
+
+    // Whether a limit is given that may stop a series.
+    bool limited() const { return tableMax || bankroll; }
 };
 
 enum class DoublingState
@@ -120,7 +143,7 @@ struct Figures
 {
     QChar wheel;
     qint64 settingId = 0;
-    qint64 casino = 0;
+    qint64 casino = 0;  // 0: a history of no casino of the database (a backtest)
     QString casinoName; // left to the caller, which knows the casino list
     bool zeroZero = false;
     int pockets = 0; // P

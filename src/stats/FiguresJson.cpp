@@ -18,6 +18,7 @@ QString key(QChar wheel, CategoryId c)
 const char* const kVerdictKeys[] = {"not-enough", "no-evidence", "beats-chance-below-break-even",
                                     "beats-chance-above-break-even"};
 const char* const kStateKeys[] = {"ready", "no-base", "no-table-max", "no-room"};
+const char* const kLimitKeys[] = {"", "table-max", "bankroll"};
 
 QJsonValue orNull(bool present, double value)
 {
@@ -90,7 +91,8 @@ QJsonObject bias(const Bias& b)
 QJsonArray money(const Figures& f)
 {
     QJsonArray rows;
-    for (const MoneyRow& m : f.money)
+    for (const MoneyRow& m : f.money) {
+        const bool stopped = m.stop.by != Limit::None;
         rows.append(QJsonObject{
             {QStringLiteral("category"), key(f.wheel, m.category)},
             {QStringLiteral("played"), m.played},
@@ -99,7 +101,14 @@ QJsonArray money(const Figures& f)
             {QStringLiteral("result"), m.result},
             {QStringLiteral("largestStake"), m.largestStake},
             {QStringLiteral("longestLosingRun"), m.longestLosingRun},
+            {QStringLiteral("stoppedBy"), stopped
+                                              ? QJsonValue(QString::fromLatin1(kLimitKeys[int(m.stop.by)]))
+                                              : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("stoppedAt"), orNull(stopped, double(m.stop.spin))},
+            {QStringLiteral("refusedStake"), orNull(stopped, m.stop.stake)},
+            {QStringLiteral("resultThen"), orNull(stopped, m.stop.result)},
         });
+    }
     return rows;
 }
 
@@ -134,8 +143,10 @@ QJsonObject toJson(const Figures& f)
 {
     return {
         {QStringLiteral("wheel"), QString(f.wheel)},
-        {QStringLiteral("casino"),
-         QJsonObject{{QStringLiteral("id"), f.casino}, {QStringLiteral("name"), f.casinoName}}},
+        {QStringLiteral("casino"), f.casino > 0
+                                       ? QJsonValue(QJsonObject{{QStringLiteral("id"), f.casino},
+                                                                {QStringLiteral("name"), f.casinoName}})
+                                       : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("pockets"), f.pockets},
         {QStringLiteral("zeroZero"), f.zeroZero},
         {QStringLiteral("spins"), f.spins},

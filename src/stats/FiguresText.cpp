@@ -39,7 +39,9 @@ QString table(const QStringList& header, const QList<QStringList>& rows)
 
 QString heading(const Figures& f, const QLocale& l)
 {
-    const QString casino = f.casinoName.isEmpty()
+    // Casino 0 is none of the database's: a name says what the figures are of.
+    const QString casino = f.casino == 0 ? f.casinoName
+                           : f.casinoName.isEmpty()
                                ? QStringLiteral("Casino %1").arg(f.casino)
                                : QStringLiteral("%1 (id %2)").arg(f.casinoName).arg(f.casino);
     return QStringLiteral("%1, %2: %3 spins, %4 judged advices, %5\n")
@@ -106,15 +108,31 @@ QString bias(const Figures& f, const QLocale& l)
 
 QString money(const Figures& f, const QLocale& l)
 {
+    const DoublingInputs& in = f.doublingInputs;
+    QStringList header{QStringLiteral("category"),
+                       QStringLiteral("played"),
+                       QStringLiteral("bets"),
+                       QStringLiteral("wins"),
+                       QStringLiteral("result"),
+                       QStringLiteral("largest stake"),
+                       QStringLiteral("longest losing run")};
+    if (in.limited())
+        header << QStringLiteral("stopped at spin") << QStringLiteral("result then");
     QList<QStringList> rows;
     for (const MoneyRow& m : f.money)
-        rows << F::moneyCells(f.wheel, m, l);
-    return QStringLiteral(
-               "\nHad the player followed the advice (every category with a stake, played or not)\n") +
-           table({QStringLiteral("category"), QStringLiteral("played"), QStringLiteral("bets"),
-                  QStringLiteral("wins"), QStringLiteral("result"), QStringLiteral("largest stake"),
-                  QStringLiteral("longest losing run")},
-                 rows);
+        rows << (in.limited() ? F::moneyCells(f.wheel, m, l) + F::limitCells(m, l)
+                              : F::moneyCells(f.wheel, m, l));
+    QString out = QStringLiteral(
+                      "\nHad the player followed the advice (every category with a stake, played or not)\n") +
+                  table(header, rows);
+    if (in.limited())
+        out +=
+            QStringLiteral("  stopped: the first bet that the table maximum (%1) or the bankroll (%2) would "
+                           "have refused;\n  result then: the result of the bets before it; empty: never "
+                           "stopped.\n")
+                .arg(in.tableMax ? F::amount(*in.tableMax, l) : QStringLiteral("not set"),
+                     in.bankroll ? F::amount(*in.bankroll, l) : QStringLiteral("no limit"));
+    return out;
 }
 
 QString doubling(const Figures& f, const QLocale& l)

@@ -7,11 +7,12 @@ namespace spinledger::stats {
 
 // What one category would have won or lost had every judged advice been bet
 // at the stake its advice row stored: a won bet pays stake * payout, a lost
-// one costs the stake.
+// one costs the stake. With a table maximum or bankroll among the limits, it
+// also finds the first bet they would have refused.
 class MoneyTrack
 {
 public:
-    MoneyTrack(CategoryId category, int payout, bool played);
+    MoneyTrack(CategoryId category, int payout, bool played, const DoublingInputs& limits = {});
 
     void add(qint64 spin, bool won, double stake);
     MoneyRow row() const;
@@ -19,7 +20,9 @@ public:
 private:
     MoneyRow m_row;
     int m_payout;
+    DoublingInputs m_limits;
     int m_run = 0;
+    double m_lostInSeries = 0; // the stakes lost since the last win
     LineThinner m_line;
 };
 

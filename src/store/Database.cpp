@@ -135,7 +135,8 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
         return false;
     }
     const QByteArray key = password.toUtf8();
-    sqlite3_key(db, key.constData(), int(key.size()));
+    if (!key.isEmpty())
+        sqlite3_key(db, key.constData(), int(key.size()));
     // The key is only checked on the first read: a wrong password or a file that
     // is not a database fails here.
     char* err = nullptr;

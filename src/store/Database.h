@@ -88,7 +88,9 @@ public:
 
     // Opens the file (must exist unless the mode creates it) with the password.
     // Returns false, with lastError() set, when the file cannot be opened or
-    // the password does not fit.
+    // the password does not fit. An empty password opens a plain database:
+    // a scratch one in memory (":memory:") has no need of encryption, nor of
+    // the slow derivation of its key.
     bool open(const QString& path, const QString& password, Mode mode = Mode::ReadWrite);
     bool isOpen() const { return m_db != nullptr; }
     void close();

@@ -191,4 +191,16 @@ void Schema::create(Database& db)
     tx.commit();
 }
 
+void Schema::createScratch(Database& db)
+{
+    Transaction tx(db);
+    for (const std::string& sql : deliveredTables())
+        db.exec(sql);
+    for (const std::string& sql : ownStatements()) {
+        if (sql.starts_with("CREATE TABLE"))
+            db.exec(sql);
+    }
+    tx.commit();
+}
+
 } // namespace spinledger

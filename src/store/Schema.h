@@ -21,6 +21,9 @@ const std::vector<std::string>& ownStatements();
 // a reader that finds it missing.
 std::string statisticsSettingsTable();
 void create(Database& db);
+// The tables alone, without an index: for a database in memory that is
+// written once and read once, where an index costs memory and saves nothing.
+void createScratch(Database& db);
 } // namespace Schema
 
 } // namespace spinledger

@@ -4,6 +4,7 @@
 #include "stats/Doubling.h"
 #include "stats/FigureFormat.h"
 #include "stats/LineThinner.h"
+#include "stats/MoneyTrack.h"
 #include "stats/PocketBias.h"
 #include "stats/Scorecard.h"
 
@@ -41,8 +42,6 @@ private slots:
         // Published 95 % critical values of chi-square.
         QTest::newRow("chi2 36 df, 95%") << Distributions::chiSquareQuantile(0.95, 36) << 50.998 << 5e-4;
         QTest::newRow("chi2 37 df, 95%") << Distributions::chiSquareQuantile(0.95, 37) << 52.192 << 5e-4;
-        QTest::newRow("chi2 tail at the critical value")
-            << Distributions::chiSquareAbove(50.998, 36) << 0.05 << 1e-4;
         // Even df: P(X >= x) = e^(-x/2) * sum_{i<df/2} (x/2)^i / i!; x = 10, df = 12:
         // e^-5 * (1 + 5 + 12.5 + 20.833 + 26.042 + 26.042) = 0.006738 * 91.417 = 0.61596.
         QTest::newRow("chi2 tail, 12 df") << Distributions::chiSquareAbove(10, 12) << 0.61596 << 1e-4;
@@ -238,16 +237,55 @@ private slots:
 
     void doublingStates()
     {
-        DoublingInputs in;
-        QCOMPARE(Doubling::state(in), DoublingState::NoBase);
-        in.base = 10;
-        QCOMPARE(Doubling::state(in), DoublingState::NoTableMax);
-        in.tableMax = 5;
-        QCOMPARE(Doubling::state(in), DoublingState::NoRoom);
-        in.tableMax = 10;
-        QCOMPARE(Doubling::state(in), DoublingState::Ready);
-        in.bankroll = 9;
-        QCOMPARE(Doubling::state(in), DoublingState::NoRoom);
+        // base, table maximum, bankroll (0: none), and the state they make
+        const std::tuple<double, double, double, DoublingState> cases[] = {
+            {0, 0, 0, DoublingState::NoBase},   {10, 0, 0, DoublingState::NoTableMax},
+            {10, 5, 0, DoublingState::NoRoom},  {10, 10, 0, DoublingState::Ready},
+            {10, 10, 9, DoublingState::NoRoom}, {10, 10, 10, DoublingState::Ready}};
+        for (const auto& [base, tableMax, bankroll, state] : cases) {
+            const DoublingInputs in{base, tableMax > 0 ? std::optional(tableMax) : std::nullopt,
+                                    bankroll > 0 ? std::optional(bankroll) : std::nullopt};
+            QCOMPARE(Doubling::state(in), state);
+        }
+    }
+
+    void limitStop_data()
+    {
+        QTest::addColumn<QString>("bets");    // verdict and stake, one bet a spin from spin 1
+        QTest::addColumn<double>("tableMax"); // 0: none
+        QTest::addColumn<double>("bankroll"); // 0: none
+        QTest::addColumn<QString>("stop");    // limit (1 table maximum, 2 bankroll), spin, stake, result then
+        const QString twoSeries = QStringLiteral("N1 N2 Y4 N1 N2 N4 N8");
+        // The first series wins at 4 (-1 - 2 + 4 = +1); the second would need 8 at spin 7: 1 - 1 - 2 - 4.
+        QTest::newRow("table maximum") << twoSeries << 4.0 << 0.0 << "1 7 8 -6";
+        // 1 + 2 + 4 = 7 is above 6 at spin 3, after -1 - 2.
+        QTest::newRow("bankroll") << twoSeries << 0.0 << 6.0 << "2 3 4 -3";
+        // Both are broken by the 4 at spin 3: the table maximum is named.
+        QTest::newRow("both at once") << twoSeries << 3.0 << 6.0 << "1 3 4 -3";
+        // A limit reached exactly still takes the bet: 8 <= 8, and 1 + 2 + 4 + 8 <= 15 at spin 7.
+        QTest::newRow("never") << twoSeries << 8.0 << 15.0 << "0 0 0 0";
+        QTest::newRow("no limit") << twoSeries << 0.0 << 0.0 << "0 0 0 0";
+        // 0.1 + 0.2 + 0.4 is 0.7000000000000001 in binary, yet within 0.7; 0.8 more is not.
+        QTest::newRow("decimal stakes")
+            << QStringLiteral("N0.1 N0.2 N0.4 N0.8") << 0.0 << 0.7 << "2 4 0.8 -0.7";
+    }
+    void limitStop()
+    {
+        QFETCH(QString, bets);
+        QFETCH(double, tableMax);
+        QFETCH(double, bankroll);
+        QFETCH(QString, stop);
+        DoublingInputs limits;
+        if (tableMax > 0)
+            limits.tableMax = tableMax;
+        if (bankroll > 0)
+            limits.bankroll = bankroll;
+        MoneyTrack track(CategoryId::BlackRed, 1, true, limits);
+        qint64 n = 0;
+        for (const QString& bet : bets.split(u' '))
+            track.add(++n, bet[0] == u'Y', bet.mid(1).toDouble());
+        const LimitStop s = track.row().stop;
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(int(s.by)).arg(s.spin).arg(s.stake).arg(s.result), stop);
     }
 
     void pocketBias()

@@ -1,0 +1,136 @@
+#include "cli/BacktestCommand.h"
+
+#include "cli/DoublingOptions.h"
+#include "cli/Session.h"
+#include "cli/TerminalProgress.h"
+#include "io/Backtest.h"
+#include "stats/FiguresJson.h"
+#include "stats/FiguresText.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <limits>
+
+namespace spinledger::cli {
+
+namespace {
+
+const QString File = QStringLiteral("file");
+const QString Amount = QStringLiteral("amount");
+const QString ZeroZero = QStringLiteral("zero00");
+const QString Seed = QStringLiteral("seed");
+
+// The options beside the doubling inputs into the setup; false after a refusal.
+bool readSetup(Session& s, Backtest::Setup& setup)
+{
+    const QCommandLineParser& a = s.args();
+    if (!a.isSet(File)) {
+        s.refuse(QStringLiteral("--file FILE is required"));
+        return false;
+    }
+    setup.path = a.value(File);
+    if (a.isSet(Amount)) {
+        const std::optional<double> v = DoublingOptions::positiveAmount(a.value(Amount));
+        if (!v) {
+            s.refuse(QStringLiteral("--amount needs a positive amount such as 10 or 2.5, not '%1'")
+                         .arg(a.value(Amount)));
+            return false;
+        }
+        setup.amount = *v;
+    }
+    if (a.isSet(ZeroZero)) {
+        const QString v = a.value(ZeroZero).trimmed().toLower();
+        if (v != u"on" && v != u"off") {
+            s.refuse(QStringLiteral("--zero00 needs on or off, not '%1'").arg(a.value(ZeroZero)));
+            return false;
+        }
+        setup.zeroZero = v == u"on";
+    }
+    if (a.isSet(Seed)) {
+        bool ok = false;
+        const qulonglong v = a.value(Seed).trimmed().toULongLong(&ok);
+        if (!ok || v > std::numeric_limits<quint32>::max()) {
+            s.refuse(QStringLiteral("--seed needs a whole number from 0 to %1, not '%2'")
+                         .arg(std::numeric_limits<quint32>::max())
+                         .arg(a.value(Seed)));
+            return false;
+        }
+        setup.seed = v;
+    }
+    return DoublingOptions::apply(s, setup.limits);
+}
+
+int backtest(Session& s)
+{
+    Backtest::Setup setup;
+    setup.wheel = s.wheel();
+    if (!setup.wheel || !readSetup(s, setup))
+        return Refused;
+    Backtest::Outcome result;
+    {
+        TerminalProgress progress(s);
+        result = Backtest::run(setup, progress.callback());
+    }
+    switch (result.report.outcome) {
+    case SpinImport::Outcome::Imported:
+        break;
+    case SpinImport::Outcome::Refused:
+        return s.refuse(result.report.message);
+    case SpinImport::Outcome::Cancelled:
+    case SpinImport::Outcome::Failed:
+        s.err() << "spinledger-cli: " << result.report.message << Qt::endl;
+        return Failed;
+    }
+    stats::Figures& f = result.figures;
+    const QString file = QFileInfo(setup.path).fileName();
+    if (s.args().isSet(QStringLiteral("json"))) {
+        QJsonObject o = stats::FiguresJson::toJson(f);
+        o.insert(QStringLiteral("backtest"),
+                 QJsonObject{{QStringLiteral("file"), file},
+                             {QStringLiteral("seed"), double(setup.seed)},
+                             {QStringLiteral("zeroZeroFromFile"), result.zeroZeroFromFile}});
+        s.out() << QJsonDocument(o).toJson(QJsonDocument::Indented);
+    } else {
+        f.casinoName = QStringLiteral("Backtest of %1 (seed %2)").arg(file).arg(setup.seed);
+        if (result.zeroZeroFromFile)
+            s.out() << QStringLiteral("00 switched on: %1 holds 00 (--zero00 off refuses such a file).\n")
+                           .arg(file);
+        s.out() << stats::FiguresText::toText(f);
+    }
+    s.out().flush();
+    return Done;
+}
+
+} // namespace
+
+Command backtestCommand()
+{
+    const QString none = QStringLiteral("none");
+    return {QStringLiteral("backtest"),
+            QStringLiteral("Statistics of a spin file played in memory; no database is opened."), QString(),
+            QList<QCommandLineOption>{
+                Options::wheel(),
+                QCommandLineOption(File, QStringLiteral("The spin file, as import takes it."),
+                                   QStringLiteral("FILE")),
+                QCommandLineOption(Amount,
+                                   QStringLiteral("Base stake: the stake after a win (default: %1, so "
+                                                  "results read in base stakes).")
+                                       .arg(Backtest::DefaultAmount),
+                                   QStringLiteral("AMOUNT")),
+                QCommandLineOption(ZeroZero,
+                                   QStringLiteral("The wheel's 00 (default: on when the file holds a 00, "
+                                                  "else off)."),
+                                   QStringLiteral("on|off")),
+                QCommandLineOption(Seed,
+                                   QStringLiteral("Seed of the random tie-breaks of the advice (default: %1; "
+                                                  "the same seed gives the same figures).")
+                                       .arg(Backtest::DefaultSeed),
+                                   QStringLiteral("N")),
+                Options::json()} +
+                DoublingOptions::options(none, none, QStringLiteral("100")),
+            &backtest};
+}
+
+} // namespace spinledger::cli
