@@ -18,6 +18,15 @@ QColor pocketColour(const QString& colour)
     return {0, 150, 70};
 }
 
+QColor categoryColour(CategoryId category)
+{
+    // Okabe and Ito's colours; Numbers has no line of its own.
+    static const PerCategory<QColor> colours{QColor(0x99, 0x99, 0x99), QColor(0x00, 0x72, 0xB2),
+                                             QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
+                                             QColor(0xCC, 0x79, 0xA7), QColor(0xD5, 0x5E, 0x00)};
+    return colours[idx(category)];
+}
+
 QChartView* makeView(const QString& objectName, QWidget* parent)
 {
     auto* chart = new QChart;

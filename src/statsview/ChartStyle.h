@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wheel/Wheel.h"
+
 #include <QColor>
 #include <QString>
 
@@ -18,6 +20,9 @@ namespace ChartStyle {
 
 // The boards' pocket colours.
 QColor pocketColour(const QString& colour); // "R", "B", "G"
+// One colour per bet category, told apart also by colour-blind eyes and
+// readable on light and dark backgrounds.
+QColor categoryColour(CategoryId category);
 
 // A chart view with a plain chart in the palette's colours.
 QChartView* makeView(const QString& objectName, QWidget* parent);

@@ -91,6 +91,7 @@ void MoneyPanel::showFigures(const stats::Figures& f)
     for (const stats::MoneyRow& m : f.money) {
         auto* line = new QLineSeries;
         line->setName(F::caption(f.wheel, m.category));
+        line->setColor(ChartStyle::categoryColour(m.category));
         // Past the bet a limit refused, the line goes on dotted: no real
         // table would have taken that series further.
         QLineSeries* beyond = m.stop.by == stats::Limit::None ? nullptr : new QLineSeries;
