@@ -68,6 +68,16 @@ QString percent(double share, const QLocale& locale, int decimals)
     return number(share * 100, locale, decimals) + locale.percent();
 }
 
+QString chance(double p, const QLocale& locale, int decimals)
+{
+    const double step = std::pow(10.0, -decimals) / 100; // the last digit shown, as a share
+    if (p > 0 && p < step / 2)
+        return QStringLiteral("< ") + percent(step, locale, decimals);
+    if (p < 1 && p > 1 - step / 2)
+        return QStringLiteral("> ") + percent(1 - step, locale, decimals);
+    return percent(p, locale, decimals);
+}
+
 QString amount(double value, const QLocale& locale)
 {
     const bool whole = std::abs(value - std::round(value)) < 0.005;
@@ -152,10 +162,10 @@ QStringList doublingCells(QChar wheel, const DoublingRow& d, const QLocale& l)
 {
     return {caption(wheel, d.category),
             count(d.bets, l),
-            percent(d.bustChance, l, 2) + QStringLiteral(" (") + oneIn(d.bustChance, l) + u')',
+            chance(d.bustChance, l, 2) + QStringLiteral(" (") + oneIn(d.bustChance, l) + u')',
             amount(d.bustLoss, l),
             amount(d.expected, l),
-            percent(d.anyBust, l),
+            chance(d.anyBust, l),
             count(d.longestLosingRun, l),
             amount(d.stakeNeeded, l)};
 }

@@ -19,6 +19,9 @@ QString testNeeds(const Bias& bias); // "needs at least 185 spins"
 QString doublingState(DoublingState state);
 
 QString percent(double share, const QLocale& locale, int decimals = 1);
+// A chance as a percentage that never reads as certain or impossible when it
+// is not: "> 99.9%" and "< 0.1%" where rounding would say 100% or 0%.
+QString chance(double p, const QLocale& locale, int decimals = 1);
 QString amount(double value, const QLocale& locale);
 // "0.0031", or "< 1e-300" where the number has run out of digits.
 QString pValue(double p, const QLocale& locale);

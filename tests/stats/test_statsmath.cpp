@@ -182,6 +182,24 @@ private slots:
         QCOMPARE(FigureFormat::verdictText(row, QLocale::c()), text);
     }
 
+    void chancesNeverReadAsCertain_data()
+    {
+        QTest::addColumn<double>("p");
+        QTest::addColumn<QString>("text");
+        // 1 - 0.9048^100 = 0.99995: rounding alone would say 100.0%.
+        QTest::newRow("almost sure") << 0.99995 << "> 99.9%";
+        QTest::newRow("almost never") << 0.0004 << "< 0.1%";
+        QTest::newRow("sure") << 1.0 << "100.0%";
+        QTest::newRow("never") << 0.0 << "0.0%";
+        QTest::newRow("a half") << 0.5 << "50.0%";
+    }
+    void chancesNeverReadAsCertain()
+    {
+        QFETCH(double, p);
+        QFETCH(QString, text);
+        QCOMPARE(FigureFormat::chance(p, QLocale::c()), text);
+    }
+
     void doubling_data()
     {
         QTest::addColumn<double>("chance");
