@@ -50,28 +50,6 @@ class TestUpdateCheck : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void equalVersionThenErrorStatus();
-    void otherVersionOpensWindow_data();
-    void otherVersionOpensWindow();
-    void answersWithoutOfferGiveTheWindowBack_data();
-    void answersWithoutOfferGiveTheWindowBack();
-    void cancelRunningCheck_data();
-    void cancelRunningCheck();
-    void installerNames_data();
-    void installerNames();
-    void windowShowsOffer();
-    void longFieldsFitTheScreen();
-    void offerDownloadsIntoAppFolder_data();
-    void offerDownloadsIntoAppFolder();
-    void offerTexts_data();
-    void offerTexts();
-
-private:
-    void check(const QByteArray& answer, int status = 200);
-
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<QWidget> m_main;
     RecordingStatus m_status;
@@ -80,317 +58,303 @@ private:
     UpdateConnection m_connection;
     std::unique_ptr<UpdateChecker> m_checker;
     std::unique_ptr<QTemporaryDir> m_folder;
-};
 
-void TestUpdateCheck::init()
-{
-    m_server = std::make_unique<LocalHttpServer>();
-    m_main = std::make_unique<QWidget>();
-    m_main->show();
-    m_status.texts.clear();
-    m_platform = FakePlatform();
-    m_folder = std::make_unique<QTemporaryDir>();
-    m_host = {m_main.get(), &m_status, &m_platform, "Spinledger", m_folder->path(), "1.1.0"};
-    m_connection = {m_server->url(ServiceQuery), 1000, 300, true};
-    m_checker = std::make_unique<UpdateChecker>(m_host, m_connection);
-}
+    void check(const QByteArray& answer, int status = 200)
+    {
+        m_server->respond(ServicePath, {.status = status, .body = answer});
+        m_checker->CheckForUpdate();
+    }
 
-void TestUpdateCheck::cleanup()
-{
-    m_checker.reset();
-    m_main.reset();
-    m_server.reset();
-}
+private slots:
+    void init()
+    {
+        m_server = std::make_unique<LocalHttpServer>();
+        m_main = std::make_unique<QWidget>();
+        m_main->show();
+        m_status.texts.clear();
+        m_platform = FakePlatform();
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_host = {m_main.get(), &m_status, &m_platform, "Spinledger", m_folder->path(), "1.1.0"};
+        m_connection = {m_server->url(ServiceQuery), 1000, 300, true};
+        m_checker = std::make_unique<UpdateChecker>(m_host, m_connection);
+    }
 
-void TestUpdateCheck::check(const QByteArray& answer, int status)
-{
-    m_server->respond(ServicePath, {.status = status, .body = answer});
-    m_checker->CheckForUpdate();
-}
+    void cleanup()
+    {
+        m_checker.reset();
+        m_main.reset();
+        m_server.reset();
+    }
 
-// The answer of an earlier check in the same run does not matter.
-void TestUpdateCheck::equalVersionThenErrorStatus()
-{
-    bool enabledDuringRequest = true;
-    connect(m_server.get(), &LocalHttpServer::requestReceived, this,
-            [&] { enabledDuringRequest = m_main->isEnabled(); });
-    check(body("1.1.0", ""));
-    QVERIFY(!enabledDuringRequest);
-    QCOMPARE(m_status.texts, QStringList({"Check for updates..", "No Update available."}));
-    QVERIFY(m_main->isEnabled());
-    QVERIFY(!QApplication::activeModalWidget());
-    const QByteArray request = m_server->lastRequest();
-    QVERIFY(request.startsWith("GET /app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate HTTP/1.1\r\n"));
-    QVERIFY(request.toLower().contains("\r\ncontent-type: application/x-www-form-urlencoded"));
+    // The answer of an earlier check in the same run does not matter.
+    void equalVersionThenErrorStatus()
+    {
+        bool enabledDuringRequest = true;
+        connect(m_server.get(), &LocalHttpServer::requestReceived, this,
+                [&] { enabledDuringRequest = m_main->isEnabled(); });
+        check(body("1.1.0", ""));
+        QVERIFY(!enabledDuringRequest);
+        QCOMPARE(m_status.texts, QStringList({"Check for updates..", "No Update available."}));
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(!QApplication::activeModalWidget());
+        const QByteArray request = m_server->lastRequest();
+        QVERIFY(request.startsWith("GET /app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate HTTP/1.1\r\n"));
+        QVERIFY(request.toLower().contains("\r\ncontent-type: application/x-www-form-urlencoded"));
 
-    for (const int status : {404, 500}) {
-        check(body("1.1.0", ""), status);
-        QCOMPARE(m_status.last(), QStringLiteral("Unable to continue! Error Code: (AppUpdate sdb)"));
+        for (const int status : {404, 500}) {
+            check(body("1.1.0", ""), status);
+            QCOMPARE(m_status.last(), QStringLiteral("Unable to continue! Error Code: (AppUpdate sdb)"));
+            QVERIFY(m_main->isEnabled());
+            QVERIFY(!m_checker->window());
+        }
+    }
+
+    void otherVersionOpensWindow_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("mainEnabled");
+        QTest::newRow("newer, no message") << body("1.2.0", "") << "Idle" << false;
+        QTest::newRow("newer, message") << body("1.2.0", "Now with videos") << "Now with videos" << true;
+        QTest::newRow("older") << body("1.0.9", "") << "Idle" << false;
+        QTest::newRow("other spelling") << body("1.1", "") << "Idle" << false;
+        // Only spaces are trimmed: the line break stays in the seventh field.
+        QTest::newRow("line break ends the body") << "  " + body("1.2.0", "") + "\r\n  "
+                                                  << "\r\n"
+                                                  << true;
+        QTest::newRow("with checksum") << withSha(Sha2048i) << "Idle" << false;
+    }
+
+    void otherVersionOpensWindow()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, status);
+        QFETCH(bool, mainEnabled);
+        check(answer);
+        QCOMPARE(m_status.last(), status);
+        QCOMPARE(m_main->isEnabled(), mainEnabled);
+        QVERIFY(m_checker->window());
+        QVERIFY(m_checker->window()->isVisible());
+        QCOMPARE(m_checker->offer().version, QString::fromUtf8(answer.split('|').at(5)));
+    }
+
+    void answersWithoutOfferGiveTheWindowBack_data()
+    {
+        QTest::addColumn<CannedResponse>("response");
+        QTest::addColumn<bool>("allowLocalHttp");
+        QTest::addColumn<QString>("status");
+        const auto row = [](const QString& name, const CannedResponse& response, const QString& status,
+                            bool allowLocalHttp = true) {
+            QTest::newRow(qPrintable(name)) << response << allowLocalHttp << status;
+        };
+        const auto answer = [&](const QString& name, const QByteArray& body, const QString& status) {
+            row(name, CannedResponse{.body = body}, status);
+        };
+        answer("short body", "a|1|https://x.example/a|2026-01-01|App|1.2.0", updatetexts::Incomplete);
+        answer("empty body", "", updatetexts::Incomplete);
+        // The error stays visible even without a message.
+        answer("empty version", body("", ""), errorLine(codes::AppUpdate));
+        answer("empty version, message", body("", "Maintenance"), QStringLiteral("Maintenance"));
+        for (const char* size : {"big", "0", "-5", "+5", "1.5", "1e3", "100000000000000000", "4294967297"})
+            answer(QStringLiteral("size %1").arg(size), withSize(size), updatetexts::BadFileSize);
+        answer("date", body("1.2.0", "", "s.exe", "https://x.example/s.exe", "1024", "someday"),
+               updatetexts::BadReleaseDate);
+        // The installation's own files; the program's name is this test's.
+        for (const char* name : {"../s.exe", "Spinledger.MDB", "TEST_UPDATECHECK"})
+            answer(QStringLiteral("file name '%1'").arg(name), body("1.2.0", "", name),
+                   updatetexts::BadFileName);
+        for (const char* url :
+             {"http://x.example/s.exe", "ftp://x.example/s.exe", "file:///tmp/s.exe", "s.exe"})
+            answer(url, body("1.2.0", "", "s.exe", url), updatetexts::InsecureUrl);
+        answer("checksum of 63 digits", withSha(Sha2048i.left(63)), updatetexts::BadChecksum);
+        answer("checksum not hex", withSha(QByteArray(64, 'g')), updatetexts::BadChecksum);
+        answer("field of 1001", body("1.1.0", QByteArray(1001, 'm')), updatetexts::TooLong);
+        answer("field of 1000", body("1.1.0", QByteArray(1000, 'm')), updatetexts::NoUpdate);
+        const QByteArray equal = body("1.1.0", "");
+        answer("over 64 KiB", equal + "|" + QByteArray("|x").repeated(40000), updatetexts::TooLong);
+        // Refused from the header alone: nothing of the body ever comes.
+        row("announces over 64 KiB", {.claimedLength = 100 << 20, .keepOpen = true}, updatetexts::TooLong);
+        row("truncated", {.body = equal, .claimedLength = 300}, updatetexts::Incomplete);
+        row("hang-up", {.hangUp = true}, updatetexts::Unreachable);
+        row("silent", {.silent = true}, updatetexts::TimedOut);
+        // Each byte comes well within the stall time, the whole far later than the check may take.
+        row("dripping", {.body = equal, .dripMs = 200}, updatetexts::TimedOut);
+        row("plain http", {.body = equal}, updatetexts::InsecureService, false);
+    }
+
+    void answersWithoutOfferGiveTheWindowBack()
+    {
+        QFETCH(CannedResponse, response);
+        QFETCH(bool, allowLocalHttp);
+        QFETCH(QString, status);
+        m_server->respond(ServicePath, response);
+        m_connection.allowLocalHttp = allowLocalHttp;
+        UpdateChecker checker(m_host, m_connection);
+        checker.CheckForUpdate();
+        QCOMPARE(m_status.last(), status);
+        QCOMPARE(m_server->requestCount() > 0, allowLocalHttp);
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(!checker.window());
+    }
+
+    void cancelRunningCheck_data()
+    {
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("Cancel button") << false;
+    }
+
+    void cancelRunningCheck()
+    {
+        QFETCH(bool, byEsc);
+        m_server->respond(ServicePath, CannedResponse{.silent = true});
+        bool offered = false;
+        connect(m_server.get(), &LocalHttpServer::requestReceived, this, [&] {
+            // The check's progress window takes the keys and clicks; the main window takes none.
+            QWidget* progress = QApplication::activeModalWidget();
+            offered = progress && progress->objectName() == "dlgCheckUpdate" && !m_main->isEnabled();
+            if (progress && byEsc)
+                QTest::keyClick(progress, Qt::Key_Escape);
+            else if (progress)
+                QTest::mouseClick(progress->findChild<QPushButton*>("btnCancelCheck"), Qt::LeftButton);
+        });
+        m_checker->CheckForUpdate();
+        QVERIFY(offered);
+        QCOMPARE(m_status.last(), updatetexts::CheckCancelled);
         QVERIFY(m_main->isEnabled());
         QVERIFY(!m_checker->window());
+        QVERIFY(!QApplication::activeModalWidget());
     }
-}
 
-void TestUpdateCheck::otherVersionOpensWindow_data()
-{
-    QTest::addColumn<QByteArray>("answer");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<bool>("mainEnabled");
-    QTest::newRow("newer, no message") << body("1.2.0", "") << "Idle" << false;
-    QTest::newRow("newer, message") << body("1.2.0", "Now with videos") << "Now with videos" << true;
-    QTest::newRow("older") << body("1.0.9", "") << "Idle" << false;
-    QTest::newRow("other spelling") << body("1.1", "") << "Idle" << false;
-    // Only spaces are trimmed: the line break stays in the seventh field.
-    QTest::newRow("line break ends the body") << "  " + body("1.2.0", "") + "\r\n  "
-                                              << "\r\n"
-                                              << true;
-    QTest::newRow("with checksum") << withSha(Sha2048i) << "Idle" << false;
-}
+    void installerNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        const auto rows = [](const QStringList& names, bool accepted) {
+            for (const QString& name : names)
+                QTest::newRow(qPrintable(u'\'' + name + u'\'')) << name << accepted;
+        };
+        rows({"SpinledgerSetup.exe", "spinledger-1.2.0-setup.sh", "Spinledger.mdb.new", "Setup (x64).exe",
+              "Über.exe", "com10.exe", QString(196, 'a') + ".exe"},
+             true);
+        // Paths, hidden files, what Windows cannot store or would store under another name, and names
+        // over 200 bytes (in 201 and in 103 characters).
+        rows({"", ".", "..", ".hidden", "../s.exe", "sub/s.exe", "..\\s.exe", "C:s.exe", "s*.exe", "s?.exe",
+              "a\tb.exe", "a\x7f.exe", "setup.exe.", "setup.exe ", QString(197, 'a') + ".exe",
+              QString(99, QChar(0xe9)) + ".exe"},
+             false);
+        rows({"SPINLEDGER", "spinledger.mdb", "Spinledger.mdb-WAL", "Spinledger.mdb-shm",
+              "Spinledger.mdb-journal", "Spinledger-CLI", "XCACLS.SH", "dblog.TXT", "Images"},
+             false);
+        rows({"con", "PRN", "aux.log", "NUL.txt", "nul.tar.gz", "com1", "COM9.exe", "Lpt1", "lpt9.txt"},
+             false);
+    }
 
-void TestUpdateCheck::otherVersionOpensWindow()
-{
-    QFETCH(QByteArray, answer);
-    QFETCH(QString, status);
-    QFETCH(bool, mainEnabled);
-    check(answer);
-    QCOMPARE(m_status.last(), status);
-    QCOMPARE(m_main->isEnabled(), mainEnabled);
-    QVERIFY(m_checker->window());
-    QVERIFY(m_checker->window()->isVisible());
-    QCOMPARE(m_checker->offer().version, QString::fromUtf8(answer.split('|').at(5)));
-}
+    void installerNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        QCOMPARE(InstallerName::isAcceptable(name, QStringLiteral("Spinledger")), accepted);
+    }
 
-void TestUpdateCheck::answersWithoutOfferGiveTheWindowBack_data()
-{
-    QTest::addColumn<CannedResponse>("response");
-    QTest::addColumn<bool>("allowLocalHttp");
-    QTest::addColumn<QString>("status");
-    const auto row = [](const QString& name, const CannedResponse& response, const QString& status,
-                        bool allowLocalHttp = true) {
-        QTest::newRow(qPrintable(name)) << response << allowLocalHttp << status;
-    };
-    const auto answer = [&](const QString& name, const QByteArray& body, const QString& status) {
-        row(name, CannedResponse{.body = body}, status);
-    };
-    answer("short body", "a|1|https://x.example/a|2026-01-01|App|1.2.0", updatetexts::Incomplete);
-    answer("empty body", "", updatetexts::Incomplete);
-    // The error stays visible even without a message.
-    answer("empty version", body("", ""), errorLine(codes::AppUpdate));
-    answer("empty version, message", body("", "Maintenance"), QStringLiteral("Maintenance"));
-    for (const char* size : {"big", "0", "-5", "+5", "1.5", "1e3", "100000000000000000", "4294967297"})
-        answer(QStringLiteral("size %1").arg(size), withSize(size), updatetexts::BadFileSize);
-    answer("date", body("1.2.0", "", "s.exe", "https://x.example/s.exe", "1024", "someday"),
-           updatetexts::BadReleaseDate);
-    // The installation's own files; the program's name is this test's.
-    for (const char* name : {"../s.exe", "Spinledger.MDB", "TEST_UPDATECHECK"})
-        answer(QStringLiteral("file name '%1'").arg(name), body("1.2.0", "", name), updatetexts::BadFileName);
-    for (const char* url : {"http://x.example/s.exe", "ftp://x.example/s.exe", "file:///tmp/s.exe", "s.exe"})
-        answer(url, body("1.2.0", "", "s.exe", url), updatetexts::InsecureUrl);
-    answer("checksum of 63 digits", withSha(Sha2048i.left(63)), updatetexts::BadChecksum);
-    answer("checksum not hex", withSha(QByteArray(64, 'g')), updatetexts::BadChecksum);
-    answer("field of 1001", body("1.1.0", QByteArray(1001, 'm')), updatetexts::TooLong);
-    answer("field of 1000", body("1.1.0", QByteArray(1000, 'm')), updatetexts::NoUpdate);
-    const QByteArray equal = body("1.1.0", "");
-    answer("over 64 KiB", equal + "|" + QByteArray("|x").repeated(40000), updatetexts::TooLong);
-    // Refused from the header alone: nothing of the body ever comes.
-    row("announces over 64 KiB", {.claimedLength = 100 << 20, .keepOpen = true}, updatetexts::TooLong);
-    row("truncated", {.body = equal, .claimedLength = 300}, updatetexts::Incomplete);
-    row("hang-up", {.hangUp = true}, updatetexts::Unreachable);
-    row("silent", {.silent = true}, updatetexts::TimedOut);
-    // Each byte comes well within the stall time, the whole far later than the check may take.
-    row("dripping", {.body = equal, .dripMs = 200}, updatetexts::TimedOut);
-    row("plain http", {.body = equal}, updatetexts::InsecureService, false);
-}
+    void windowShowsOffer()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        check(body("1.2.0", ""));
+        QLocale::setDefault(QLocale::c());
+        QPointer<UpdateWindow> window = m_checker->window();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Spinledger - Update"));
+        QCOMPARE(window->statusText(),
+                 QStringLiteral("A new version is available! Download and Update now?"));
+        auto* grid = window->findChild<QTableWidget*>("MSFlexGrid1");
+        QStringList shown;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            shown << grid->item(row, 1)->text();
+        QCOMPARE(shown, QStringList({"Spinledger", "1.2.0", "SpinledgerSetup.exe", "1,5 Mb", "30.11.2026"}));
+        // Texts of the server never turn into markup.
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        // Only its buttons close it.
+        QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QVERIFY(!m_main->isEnabled());
+        QTest::mouseClick(window->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
+        QVERIFY(!m_checker->window() || !m_checker->window()->isVisible());
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(m_platform.questions.isEmpty());
+    }
 
-void TestUpdateCheck::answersWithoutOfferGiveTheWindowBack()
-{
-    QFETCH(CannedResponse, response);
-    QFETCH(bool, allowLocalHttp);
-    QFETCH(QString, status);
-    m_server->respond(ServicePath, response);
-    m_connection.allowLocalHttp = allowLocalHttp;
-    UpdateChecker checker(m_host, m_connection);
-    checker.CheckForUpdate();
-    QCOMPARE(m_status.last(), status);
-    QCOMPARE(m_server->requestCount() > 0, allowLocalHttp);
-    QVERIFY(m_main->isEnabled());
-    QVERIFY(!checker.window());
-}
+    void longFieldsFitTheScreen()
+    {
+        const QByteArray longest(1000, '9');
+        check(
+            body(longest, "", QByteArray(196, 'n') + ".exe", "https://x.example/s.exe", "1024", "2026-11-30")
+                .replace("|Spinledger|", '|' + QByteArray(1000, 'A') + '|'));
+        UpdateWindow* window = m_checker->window();
+        QVERIFY(window);
+        window->setStatus(QString(1000, 'S'));
+        QCoreApplication::processEvents(); // the layout settles
+        const QRect screen = m_main->screen()->availableGeometry();
+        QVERIFY2(window->frameGeometry().width() <= screen.width(),
+                 qPrintable(QString::number(window->width())));
+        auto* cancel = window->findChild<QWidget*>("btnCancel");
+        QVERIFY(window->rect().contains(QRect(cancel->mapTo(window, QPoint(0, 0)), cancel->size())));
+    }
 
-void TestUpdateCheck::cancelRunningCheck_data()
-{
-    QTest::addColumn<bool>("byEsc");
-    QTest::newRow("Esc") << true;
-    QTest::newRow("Cancel button") << false;
-}
+    // From the check to the installer in the folder, its checksum given in capitals.
+    void offerDownloadsIntoAppFolder()
+    {
+        m_server->respond("/setup.exe", CannedResponse{.body = QByteArray(2048, 'i')});
+        const QByteArray url = m_server->url("/setup.exe").toEncoded();
+        check(body("1.2.0", "", "SpinledgerSetup.exe", url, "2048", "2026-11-30", Sha2048i.toUpper()));
+        QVERIFY(m_checker->window());
+        QTest::mouseClick(m_checker->window()->findChild<QWidget*>("btnUpdate"), Qt::LeftButton);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"SpinledgerSetup.exe"});
+        QCOMPARE(m_platform.questions.size(), 1); // answered No
+        QVERIFY(m_main->isEnabled());
+    }
 
-void TestUpdateCheck::cancelRunningCheck()
-{
-    QFETCH(bool, byEsc);
-    m_server->respond(ServicePath, CannedResponse{.silent = true});
-    bool offered = false;
-    connect(m_server.get(), &LocalHttpServer::requestReceived, this, [&] {
-        // The check's progress window takes the keys and clicks; the main window takes none.
-        QWidget* progress = QApplication::activeModalWidget();
-        offered = progress && progress->objectName() == "dlgCheckUpdate" && !m_main->isEnabled();
-        if (progress && byEsc)
-            QTest::keyClick(progress, Qt::Key_Escape);
-        else if (progress)
-            QTest::mouseClick(progress->findChild<QPushButton*>("btnCancelCheck"), Qt::LeftButton);
-    });
-    m_checker->CheckForUpdate();
-    QVERIFY(offered);
-    QCOMPARE(m_status.last(), updatetexts::CheckCancelled);
-    QVERIFY(m_main->isEnabled());
-    QVERIFY(!m_checker->window());
-    QVERIFY(!QApplication::activeModalWidget());
-}
+    void offerTexts_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        const auto size = [](const char* name, const char* bytes, const char* locale, const char* text) {
+            QTest::newRow(name) << QString(bytes) << QString() << QString(locale) << QString(text);
+        };
+        const auto date = [](const char* name, const char* value, const char* locale, const char* text) {
+            QTest::newRow(name) << QString() << QString(value) << QString(locale) << QString(text);
+        };
+        size("one and a half", "1572864", "C", "1.5 Mb");
+        size("five", "5242880", "C", "5 Mb");
+        size("German separator", "1572864", "de_DE", "1,5 Mb");
+        size("half down to even", "131072", "C", "0.12 Mb"); // 0.125
+        size("half up to even", "393216", "C", "0.38 Mb");   // 0.375
+        size("no group separator", "1363148800", "en_US", "1300 Mb");
+        size("largest", "4294967296", "en_US", "4096 Mb");
+        date("midnight", "2026-11-30", "de_DE", "30.11.2026");
+        date("midnight written out", "2026-11-30 00:00:00", "de_DE", "30.11.2026");
+        date("afternoon", "2026-11-30T14:05:09", "de_DE", "30.11.2026 14:05:09");
+        date("US server form", "11/30/2026 2:05:09 PM", "en_US", "11/30/2026 2:05:09 PM");
+    }
 
-void TestUpdateCheck::installerNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("accepted");
-    const auto rows = [](const QStringList& names, bool accepted) {
-        for (const QString& name : names)
-            QTest::newRow(qPrintable(u'\'' + name + u'\'')) << name << accepted;
-    };
-    rows({"SpinledgerSetup.exe", "spinledger-1.2.0-setup.sh", "Spinledger.mdb.new", "Setup (x64).exe",
-          "Über.exe", "com10.exe", QString(196, 'a') + ".exe"},
-         true);
-    // Paths, hidden files, what Windows cannot store or would store under another name, and names
-    // over 200 bytes (in 201 and in 103 characters).
-    rows({"", ".", "..", ".hidden", "../s.exe", "sub/s.exe", "..\\s.exe", "C:s.exe", "s*.exe", "s?.exe",
-          "a\tb.exe", "a\x7f.exe", "setup.exe.", "setup.exe ", QString(197, 'a') + ".exe",
-          QString(99, QChar(0xe9)) + ".exe"},
-         false);
-    rows({"SPINLEDGER", "spinledger.mdb", "Spinledger.mdb-WAL", "Spinledger.mdb-shm",
-          "Spinledger.mdb-journal", "Spinledger-CLI", "XCACLS.SH", "dblog.TXT", "Images"},
-         false);
-    rows({"con", "PRN", "aux.log", "NUL.txt", "nul.tar.gz", "com1", "COM9.exe", "Lpt1", "lpt9.txt"}, false);
-}
-
-void TestUpdateCheck::installerNames()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, accepted);
-    QCOMPARE(InstallerName::isAcceptable(name, QStringLiteral("Spinledger")), accepted);
-}
-
-void TestUpdateCheck::windowShowsOffer()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    check(body("1.2.0", ""));
-    QLocale::setDefault(QLocale::c());
-    QPointer<UpdateWindow> window = m_checker->window();
-    QVERIFY(window);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Spinledger - Update"));
-    QCOMPARE(window->statusText(), QStringLiteral("A new version is available! Download and Update now?"));
-    auto* grid = window->findChild<QTableWidget*>("MSFlexGrid1");
-    QCOMPARE(grid->rowCount(), 5);
-    const QStringList expected = {"App:",          "Spinledger",          "Version:",  "1.2.0",
-                                  "Filename:",     "SpinledgerSetup.exe", "Filesize:", "1,5 Mb",
-                                  "Release Date:", "30.11.2026"};
-    QStringList cells;
-    for (int row = 0; row < 5; ++row)
-        cells << grid->item(row, 0)->text() << grid->item(row, 1)->text();
-    QCOMPARE(cells, expected);
-    // Texts of the server never turn into markup.
-    for (const QLabel* label : window->findChildren<QLabel*>())
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-    // Only its buttons close it.
-    QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
-    QVERIFY(!window->close());
-    QVERIFY(window->isVisible());
-    QVERIFY(!m_main->isEnabled());
-    QTest::mouseClick(window->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
-    QVERIFY(!m_checker->window() || !m_checker->window()->isVisible());
-    QVERIFY(m_main->isEnabled());
-    QVERIFY(m_platform.questions.isEmpty());
-}
-
-void TestUpdateCheck::longFieldsFitTheScreen()
-{
-    const QByteArray longest(1000, '9');
-    check(body(longest, "", QByteArray(196, 'n') + ".exe", "https://x.example/s.exe", "1024", "2026-11-30")
-              .replace("|Spinledger|", '|' + QByteArray(1000, 'A') + '|'));
-    UpdateWindow* window = m_checker->window();
-    QVERIFY(window);
-    window->setStatus(QString(1000, 'S'));
-    QCoreApplication::processEvents(); // the layout settles
-    const QRect screen = m_main->screen()->availableGeometry();
-    QVERIFY2(window->frameGeometry().width() <= screen.width(), qPrintable(QString::number(window->width())));
-    auto* cancel = window->findChild<QWidget*>("btnCancel");
-    QVERIFY(window->rect().contains(QRect(cancel->mapTo(window, QPoint(0, 0)), cancel->size())));
-    if (qEnvironmentVariableIsSet("SPINLEDGER_GRAB"))
-        window->grab().save(qEnvironmentVariable("SPINLEDGER_GRAB") + "/frmUpdate_long.png");
-}
-
-void TestUpdateCheck::offerDownloadsIntoAppFolder_data()
-{
-    QTest::addColumn<QByteArray>("sha");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("matching checksum") << Sha2048i.toUpper() << "Idle";
-    QTest::newRow("other checksum") << QByteArray(Sha2048i).replace('e', 'f')
-                                    << updatetexts::ChecksumMismatch;
-}
-
-void TestUpdateCheck::offerDownloadsIntoAppFolder()
-{
-    QFETCH(QByteArray, sha);
-    QFETCH(QString, status);
-    m_server->respond("/setup.exe", CannedResponse{.body = QByteArray(2048, 'i')});
-    const QByteArray url = m_server->url("/setup.exe").toEncoded();
-    check(body("1.2.0", "", "SpinledgerSetup.exe", url, "2048", "2026-11-30", sha));
-    QPointer<UpdateWindow> window = m_checker->window();
-    QVERIFY(window);
-    QTest::mouseClick(window->findChild<QWidget*>("btnUpdate"), Qt::LeftButton);
-
-    const bool kept = status == QLatin1String("Idle");
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files),
-             kept ? QStringList{"SpinledgerSetup.exe"} : QStringList{});
-    QCOMPARE(m_platform.questions.size(), kept ? 1 : 0); // answered No
-    if (!kept)
-        QCOMPARE(window->statusText(), status);
-    QCOMPARE(m_main->isEnabled(), kept);
-}
-
-void TestUpdateCheck::offerTexts_data()
-{
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("text");
-    const auto size = [](const char* name, const char* bytes, const char* locale, const char* text) {
-        QTest::newRow(name) << QString(bytes) << QString() << QString(locale) << QString(text);
-    };
-    const auto date = [](const char* name, const char* value, const char* locale, const char* text) {
-        QTest::newRow(name) << QString() << QString(value) << QString(locale) << QString(text);
-    };
-    size("one and a half", "1572864", "C", "1.5 Mb");
-    size("five", "5242880", "C", "5 Mb");
-    size("German separator", "1572864", "de_DE", "1,5 Mb");
-    size("half down to even", "131072", "C", "0.12 Mb"); // 0.125
-    size("half up to even", "393216", "C", "0.38 Mb");   // 0.375
-    size("no group separator", "1363148800", "en_US", "1300 Mb");
-    size("largest", "4294967296", "en_US", "4096 Mb");
-    date("midnight", "2026-11-30", "de_DE", "30.11.2026");
-    date("midnight written out", "2026-11-30 00:00:00", "de_DE", "30.11.2026");
-    date("afternoon", "2026-11-30T14:05:09", "de_DE", "30.11.2026 14:05:09");
-    date("US server form", "11/30/2026 2:05:09 PM", "en_US", "11/30/2026 2:05:09 PM");
-}
-
-void TestUpdateCheck::offerTexts()
-{
-    QFETCH(QString, size);
-    QFETCH(QString, date);
-    QFETCH(QString, locale);
-    QFETCH(QString, text);
-    UpdateOffer offer;
-    offer.fileSize = size;
-    offer.releaseDate = date;
-    QCOMPARE(size.isEmpty() ? offer.releaseDateText(QLocale(locale)) : offer.fileSizeText(QLocale(locale)),
-             text);
-}
+    void offerTexts()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, date);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        UpdateOffer offer;
+        offer.fileSize = size;
+        offer.releaseDate = date;
+        QCOMPARE(size.isEmpty() ? offer.releaseDateText(QLocale(locale))
+                                : offer.fileSizeText(QLocale(locale)),
+                 text);
+    }
+};
 
 QTEST_MAIN(TestUpdateCheck)
 #include "test_updatecheck.moc"
