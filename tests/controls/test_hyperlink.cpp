@@ -10,11 +10,13 @@
 #include <QtTest>
 
 using namespace spinledger;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const QColor DefaultBlue(50, 100, 200);
 const QColor Red(255, 0, 0);
+const QColor Green(0, 128, 0);
 
 // The window that hosts the link; it notes the keys that reach it.
 class Container : public QWidget
@@ -152,61 +154,54 @@ private slots:
         QVERIFY(m_link->hasFocus());
     }
 
-    // The look changes on the mouse's arrival and departure, with no time passing.
-    void hoverOnlyInActiveWindowAndEnabled()
+    // The look after each step, with no time passing: "other" activates another
+    // window, "back" this one again; "used" makes the used colour green; the
+    // hover font is bold ("*").
+    void look_data()
     {
-        hover();
-        QCOMPARE(textColour(), Red);
-        leave();
-        QCOMPARE(textColour(), DefaultBlue);
-
-        QWidget other;
-        other.show();
-        activate(&other);
-        hover();
-        QCOMPARE(textColour(), DefaultBlue);
-        activate(m_host.get());
-        QCOMPARE(textColour(), Red);
-
-        // A disabled link shows the normal look and ignores clicks.
-        m_link->setProperty("Enabled", false);
-        QCOMPARE(textColour(), DefaultBlue);
-        QTest::mouseClick(label(), Qt::LeftButton);
-        QVERIFY(m_events.isEmpty());
-        m_link->setProperty("Enabled", true);
-        QCOMPARE(textColour(), Red);
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("jumps");
+        QTest::newRow("hover") << "hover=red* leave=blue" << 0;
+        QTest::newRow("inactive window") << "other hover=blue back=red*" << 0;
+        QTest::newRow("disabled") << "hover disable=blue click enable=red*" << 0;
+        QTest::newRow("used") << "hover click leave=blue used=green hover=red* leave=green" << 1;
+        QTest::newRow("hover switched off") << "hoveroff hover=blue hoveron=red*" << 0;
     }
 
-    void usedColourAfterFollowing()
+    void look()
     {
-        // With the default colours the used look is the normal look.
-        hover();
-        QTest::mouseClick(label(), Qt::LeftButton);
-        leave();
-        QVERIFY(m_link->isUsed());
-        QCOMPARE(textColour(), DefaultBlue);
-
-        const QColor green(0, 128, 0);
-        m_link->setColorUsed(green);
-        QCOMPARE(textColour(), green);
-        hover();
-        QCOMPARE(textColour(), Red);
-        leave();
-        QCOMPARE(textColour(), green);
-    }
-
-    void hoverDisabledKeepsLook()
-    {
+        QFETCH(QString, steps);
+        QFETCH(int, jumps);
         QFont bold = m_host->font();
         bold.setBold(true);
         m_link->setFontHover(bold);
-        m_link->setHoverEnabled(false);
-        hover();
-        QCOMPARE(textColour(), DefaultBlue);
-        QVERIFY(!label()->font().bold());
-        m_link->setHoverEnabled(true);
-        QCOMPARE(textColour(), Red);
-        QVERIFY(label()->font().bold());
+        QWidget other;
+        for (const QString& step : steps.split(u' ')) {
+            const QString action = step.section(u'=', 0, 0);
+            if (action == u"hover")
+                hover();
+            else if (action == u"leave")
+                leave();
+            else if (action == u"click")
+                QTest::mouseClick(label(), Qt::LeftButton);
+            else if (action == u"other" || action == u"back")
+                activate(action == u"back" ? m_host.get() : (other.show(), &other));
+            else if (action == u"disable" || action == u"enable")
+                m_link->setProperty("Enabled", action == u"enable");
+            else if (action == u"hoveroff" || action == u"hoveron")
+                m_link->setHoverEnabled(action == u"hoveron");
+            else if (action == u"used")
+                m_link->setColorUsed(Green);
+            const QColor c = textColour();
+            const QString shown = (c == Red           ? u"red"_s
+                                   : c == Green       ? u"green"_s
+                                   : c == DefaultBlue ? u"blue"_s
+                                                      : c.name()) +
+                                  (label()->font().bold() ? u"*"_s : QString());
+            if (step.contains(u'='))
+                QCOMPARE(action + u'=' + shown, step);
+        }
+        QCOMPARE(m_events.size(), 2 * jumps);
     }
 
     void captionCursorAndSize()
