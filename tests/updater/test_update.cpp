@@ -1,13 +1,17 @@
+// The update from the check to the installer's start, against a server of the
+// test's own: what the service answers (hostile answers included), the offer
+// window, the download into the installation folder and the installer's start.
 #include "LocalHttpServer.h"
-#include "UpdateFakes.h"
 
 #include "store/ErrorCodes.h"
 #include "updater/InstallerName.h"
 #include "updater/UpdateChecker.h"
+#include "updater/UpdatePlatform.h"
 #include "updater/UpdateTexts.h"
 #include "updater/UpdateWindow.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -18,6 +22,39 @@ using namespace spinledger;
 using namespace spinledger::test;
 
 namespace {
+
+class RecordingStatus : public StatusSink
+{
+public:
+    void setStatus(const QString& text, bool busy = false) override
+    {
+        texts << (busy ? text + QStringLiteral(", please Wait ....") : text);
+    }
+    QString last() const { return texts.value(texts.size() - 1); }
+    QStringList texts;
+};
+
+// Answers the question, notes the installer it is to start and the end of the program.
+class FakePlatform : public UpdatePlatform
+{
+public:
+    bool confirm(QWidget*, const QString& title, const QString& text) override
+    {
+        questions << title + u'|' + text;
+        return answerYes;
+    }
+    bool startProgram(const QString& path) override
+    {
+        started << path;
+        return startWorks;
+    }
+    void endApplication() override { ++ended; }
+    bool answerYes = false;
+    bool startWorks = true;
+    QStringList questions;
+    QStringList started;
+    int ended = 0;
+};
 
 const QByteArray ServicePath = "/app/sc/getUserAppInfo.asp";
 const QString ServiceQuery = QStringLiteral("/app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate");
@@ -44,26 +81,70 @@ QByteArray withSha(const QByteArray& sha)
     return body("1.2.0", "", "s.exe", "https://x.example/s.exe", "1024", "2026-11-30", sha);
 }
 
+QByteArray pattern(qint64 size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        bytes[i] = char(i * 7 + i / 251);
+    return bytes;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 } // namespace
 
-class TestUpdateCheck : public QObject
+class TestUpdate : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<QTemporaryDir> m_folder;
     RecordingStatus m_status;
     FakePlatform m_platform;
-    UpdateHost m_host;
-    UpdateConnection m_connection;
     std::unique_ptr<UpdateChecker> m_checker;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    QPointer<UpdateWindow> m_window;
+    QStringList m_statuses; // the offer window's
 
+    UpdateHost host()
+    {
+        return {m_main.get(), &m_status, &m_platform, "Spinledger", m_folder->path(), "1.1.0"};
+    }
+    UpdateConnection connection(bool allowLocalHttp = true)
+    {
+        return {m_server->url(ServiceQuery), 1000, 300, allowLocalHttp};
+    }
     void check(const QByteArray& answer, int status = 200)
     {
         m_server->respond(ServicePath, {.status = status, .body = answer});
         m_checker->CheckForUpdate();
     }
+    // The offer window as a check opens it, for an installer of this size at this address.
+    void openWindow(qint64 fileSize, const QString& url, const QByteArray& sha = {},
+                    bool allowLocalHttp = true)
+    {
+        const UpdateOffer offer{
+            "SpinledgerSetup.exe",   QString::number(fileSize), url, "2026-11-30", "Spinledger", "1.2.0",
+            QString::fromLatin1(sha)};
+        m_window = new UpdateWindow(offer, host(), connection(allowLocalHttp));
+        connect(m_window, &UpdateWindow::statusChanged, this,
+                [this](const QString& text) { m_statuses << text; });
+        m_window->show();
+        QVERIFY(!m_main->isEnabled());
+    }
+    void serve(const CannedResponse& response) { m_server->respond("/setup.exe", response); }
+    void clickUpdate() { QTest::mouseClick(m_window->findChild<QPushButton*>("btnUpdate"), Qt::LeftButton); }
 
 private slots:
     void init()
@@ -71,16 +152,16 @@ private slots:
         m_server = std::make_unique<LocalHttpServer>();
         m_main = std::make_unique<QWidget>();
         m_main->show();
+        m_folder = std::make_unique<QTemporaryDir>();
         m_status.texts.clear();
         m_platform = FakePlatform();
-        m_folder = std::make_unique<QTemporaryDir>();
-        m_host = {m_main.get(), &m_status, &m_platform, "Spinledger", m_folder->path(), "1.1.0"};
-        m_connection = {m_server->url(ServiceQuery), 1000, 300, true};
-        m_checker = std::make_unique<UpdateChecker>(m_host, m_connection);
+        m_statuses.clear();
+        m_checker = std::make_unique<UpdateChecker>(host(), connection());
     }
 
     void cleanup()
     {
+        delete m_window;
         m_checker.reset();
         m_main.reset();
         m_server.reset();
@@ -160,7 +241,7 @@ private slots:
         answer("date", body("1.2.0", "", "s.exe", "https://x.example/s.exe", "1024", "someday"),
                updatetexts::BadReleaseDate);
         // The installation's own files; the program's name is this test's.
-        for (const char* name : {"../s.exe", "Spinledger.MDB", "TEST_UPDATECHECK"})
+        for (const char* name : {"../s.exe", "Spinledger.MDB", "TEST_UPDATE"})
             answer(QStringLiteral("file name '%1'").arg(name), body("1.2.0", "", name),
                    updatetexts::BadFileName);
         for (const char* url :
@@ -188,8 +269,7 @@ private slots:
         QFETCH(bool, allowLocalHttp);
         QFETCH(QString, status);
         m_server->respond(ServicePath, response);
-        m_connection.allowLocalHttp = allowLocalHttp;
-        UpdateChecker checker(m_host, m_connection);
+        UpdateChecker checker(host(), connection(allowLocalHttp));
         checker.CheckForUpdate();
         QCOMPARE(m_status.last(), status);
         QCOMPARE(m_server->requestCount() > 0, allowLocalHttp);
@@ -318,27 +398,23 @@ private slots:
 
     void offerTexts_data()
     {
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        const auto size = [](const char* name, const char* bytes, const char* locale, const char* text) {
-            QTest::newRow(name) << QString(bytes) << QString() << QString(locale) << QString(text);
+        for (const char* c : {"size", "date", "locale", "text"})
+            QTest::addColumn<QString>(c);
+        const char* const table[][5] = {
+            {"one and a half", "1572864", "", "C", "1.5 Mb"},
+            {"five", "5242880", "", "C", "5 Mb"},
+            {"German separator", "1572864", "", "de_DE", "1,5 Mb"},
+            {"half down to even", "131072", "", "C", "0.12 Mb"}, // 0.125
+            {"half up to even", "393216", "", "C", "0.38 Mb"},   // 0.375
+            {"no group separator", "1363148800", "", "en_US", "1300 Mb"},
+            {"largest", "4294967296", "", "en_US", "4096 Mb"},
+            {"midnight", "", "2026-11-30", "de_DE", "30.11.2026"},
+            {"midnight written out", "", "2026-11-30 00:00:00", "de_DE", "30.11.2026"},
+            {"afternoon", "", "2026-11-30T14:05:09", "de_DE", "30.11.2026 14:05:09"},
+            {"US server form", "", "11/30/2026 2:05:09 PM", "en_US", "11/30/2026 2:05:09 PM"},
         };
-        const auto date = [](const char* name, const char* value, const char* locale, const char* text) {
-            QTest::newRow(name) << QString() << QString(value) << QString(locale) << QString(text);
-        };
-        size("one and a half", "1572864", "C", "1.5 Mb");
-        size("five", "5242880", "C", "5 Mb");
-        size("German separator", "1572864", "de_DE", "1,5 Mb");
-        size("half down to even", "131072", "C", "0.12 Mb"); // 0.125
-        size("half up to even", "393216", "C", "0.38 Mb");   // 0.375
-        size("no group separator", "1363148800", "en_US", "1300 Mb");
-        size("largest", "4294967296", "en_US", "4096 Mb");
-        date("midnight", "2026-11-30", "de_DE", "30.11.2026");
-        date("midnight written out", "2026-11-30 00:00:00", "de_DE", "30.11.2026");
-        date("afternoon", "2026-11-30T14:05:09", "de_DE", "30.11.2026 14:05:09");
-        date("US server form", "11/30/2026 2:05:09 PM", "en_US", "11/30/2026 2:05:09 PM");
+        for (const auto& row : table)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4]);
     }
 
     void offerTexts()
@@ -354,7 +430,165 @@ private slots:
                                 : offer.fileSizeText(QLocale(locale)),
                  text);
     }
+
+    void downloadEndsAtFullProgress_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("sendLength");
+        QTest::newRow("two whole chunks") << qint64(2048) << true;
+        QTest::newRow("last chunk of one byte") << qint64(1025) << true;
+        QTest::newRow("no Content-Length") << qint64(3000) << false;
+    }
+
+    void downloadEndsAtFullProgress()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, sendLength);
+        serve(CannedResponse{.body = pattern(size), .sendLength = sendLength});
+        openWindow(size, m_server->url("/setup.exe").toString());
+        // An older, longer file of the same name is replaced, not written over.
+        writeFile(m_window->installerPath(), QByteArray(5000, 'x'));
+
+        QVERIFY(m_window->DownloadFile(m_server->url("/setup.exe"), m_window->installerPath()));
+        QCOMPARE(fileBytes(m_window->installerPath()), pattern(size));
+        QVERIFY(m_server->lastRequest().contains("\r\nRange: bytes=0-"));
+        QCOMPARE(m_statuses.first(), QStringLiteral("Downloading.."));
+        QCOMPARE(m_statuses.last(), QStringLiteral("Idle"));
+        QCOMPARE(m_statuses.at(m_statuses.size() - 2), QStringLiteral("Downloading..100%"));
+        // At most 1024 bytes per chunk, one progress text after each.
+        QVERIFY(m_statuses.size() - 2 >= int((size + 1023) / 1024));
+        QCOMPARE(m_window->findChild<QProgressBar*>()->value(), 100);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList({"SpinledgerSetup.exe"}));
+    }
+
+    void refusedDownloads_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<CannedResponse>("response");
+        QTest::addColumn<qint64>("offered");
+        QTest::addColumn<QByteArray>("sha");
+        QTest::addColumn<bool>("allowLocalHttp");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, const CannedResponse& response, const QString& text,
+                            qint64 offered = 2048, const QByteArray& sha = {}, bool allowLocalHttp = true,
+                            const QString& url = QStringLiteral("/setup.exe")) {
+            QTest::newRow(name) << url << response << offered << sha << allowLocalHttp << text;
+        };
+        const QByteArray body = pattern(2048);
+        row("plain http elsewhere", {.body = body}, updatetexts::InsecureUrl, 2048, {}, true,
+            "http://www.spinledger.example/s.exe");
+        row("plain http here, by default", {.body = body}, updatetexts::InsecureUrl, 2048, {}, false);
+        row("not found", {.status = 404, .body = body}, updatetexts::downloadStatus(404));
+        row("truncated", {.body = body, .sendBytes = 1000}, updatetexts::downloadShort(1000, 2048));
+        row("stalled", {.body = body, .sendBytes = 1000, .keepOpen = true}, updatetexts::DownloadTimedOut);
+        row("smaller than offered", {.body = body}, updatetexts::downloadSizeDiffers(2048, 3000), 3000);
+        // Refused on the header, and on the byte past the offer, while the server keeps the line open.
+        row("announces more than offered", {.claimedLength = 64 << 20, .keepOpen = true},
+            updatetexts::downloadSizeDiffers(64 << 20, 2048));
+        row("sends more than offered", {.body = pattern(8192), .sendLength = false, .keepOpen = true},
+            updatetexts::downloadTooLong(2048));
+        row("redirect to plain http", {.status = 302, .location = "http://www.spinledger.example/s.exe"},
+            updatetexts::DownloadRedirect);
+        row("checksum differs", {.body = body}, updatetexts::ChecksumMismatch, 2048, QByteArray(64, '0'));
+    }
+
+    void refusedDownloads()
+    {
+        QFETCH(QString, url);
+        QFETCH(CannedResponse, response);
+        QFETCH(qint64, offered);
+        QFETCH(QByteArray, sha);
+        QFETCH(bool, allowLocalHttp);
+        QFETCH(QString, text);
+        serve(response);
+        openWindow(offered, url.startsWith('/') ? m_server->url(url).toString() : url, sha, allowLocalHttp);
+        const QByteArray old("the installer of the last update");
+        writeFile(m_window->installerPath(), old);
+
+        clickUpdate();
+        QCOMPARE(m_window->statusText(), text);
+        QCOMPARE(fileBytes(m_window->installerPath()), old);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList({"SpinledgerSetup.exe"}));
+        QVERIFY(m_platform.questions.isEmpty());
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_server->requestCount() > 0, allowLocalHttp && url.startsWith('/'));
+        for (const QString& status : m_statuses.filter(QRegularExpression("%$")))
+            QVERIFY2(status.chopped(1).mid(13).toInt() <= 100, qPrintable(status));
+    }
+
+    void refusesPathOutsideFolder()
+    {
+        serve(CannedResponse{.body = pattern(2048)});
+        openWindow(2048, m_server->url("/setup.exe").toString());
+        QTemporaryDir elsewhere;
+        const QString outside = elsewhere.filePath("SpinledgerSetup.exe");
+        QVERIFY(!m_window->DownloadFile(m_server->url("/setup.exe"), outside));
+        QVERIFY(!QFile::exists(outside));
+        QCOMPARE(m_window->statusText(), updatetexts::OutsideFolder);
+        QVERIFY(!m_window->DownloadFile(m_server->url("/setup.exe"), m_folder->filePath("sub/../../x.exe")));
+        QCOMPARE(m_server->requestCount(), 0);
+    }
+
+    void installAnswers_data()
+    {
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<bool>("startWorks");
+        QTest::addColumn<int>("ended");
+        QTest::addColumn<bool>("windowOpen");
+        QTest::addColumn<bool>("mainOpen");
+        QTest::newRow("No keeps file and program") << false << true << 0 << false << true;
+        QTest::newRow("Yes starts the installer") << true << true << 1 << false << false;
+        QTest::newRow("installer does not start") << true << false << 0 << true << true;
+    }
+
+    void installAnswers()
+    {
+        QFETCH(bool, answerYes);
+        QFETCH(bool, startWorks);
+        QFETCH(int, ended);
+        QFETCH(bool, windowOpen);
+        QFETCH(bool, mainOpen);
+        serve(CannedResponse{.body = pattern(2048)});
+        openWindow(2048, m_server->url("/setup.exe").toString());
+        m_platform.answerYes = answerYes;
+        m_platform.startWorks = startWorks;
+        clickUpdate();
+
+        const QString installer = QFileInfo(m_folder->filePath("SpinledgerSetup.exe")).absoluteFilePath();
+        QCOMPARE(m_platform.questions,
+                 QStringList({"Update|Spinledger will now close.\r\n\r\nContinue Update?"}));
+        QCOMPARE(fileBytes(installer), pattern(2048));
+        QCOMPARE(m_platform.started, answerYes ? QStringList{installer} : QStringList{});
+#ifdef Q_OS_UNIX
+        QCOMPARE(QFileInfo(installer).isExecutable(), answerYes);
+#endif
+        QCOMPARE(m_platform.ended, ended);
+        QCOMPARE(m_window && m_window->isVisible(), windowOpen);
+        if (windowOpen)
+            QCOMPARE(m_window->statusText(), updatetexts::StartFailed);
+        QCOMPARE(m_main->isVisible(), mainOpen);
+        QCOMPARE(m_main->isEnabled(), !windowOpen);
+    }
+
+    void cancelDuringDownload()
+    {
+        // Half the file arrives, then the server holds the connection open.
+        serve(CannedResponse{.body = pattern(4096), .sendBytes = 2048, .keepOpen = true});
+        openWindow(4096, m_server->url("/setup.exe").toString());
+        connect(m_window, &UpdateWindow::statusChanged, this, [this](const QString& text) {
+            if (text == QStringLiteral("Downloading..50%"))
+                QTest::mouseClick(m_window->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+        });
+        clickUpdate();
+
+        QVERIFY(m_statuses.contains(QStringLiteral("Downloading..50%")));
+        QCOMPARE(m_statuses.last(), updatetexts::DownloadCancelled);
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(!m_window || !m_window->isVisible());
+        QVERIFY(QDir(m_folder->path()).entryList(QDir::Files).isEmpty());
+        QVERIFY(m_platform.questions.isEmpty());
+    }
 };
 
-QTEST_MAIN(TestUpdateCheck)
-#include "test_updatecheck.moc"
+QTEST_MAIN(TestUpdate)
+#include "test_update.moc"
