@@ -41,11 +41,6 @@ SpinOutcome play(SpinEngine& e, const char* labels)
     return out;
 }
 
-qint64 rows(TestDb& t, const char* table)
-{
-    return t.scalar(std::string("SELECT count(*) FROM ") + table);
-}
-
 // The advice of every category in display order, "17 B E L 2 2".
 QString advised(const SpinOutcome& out)
 {
@@ -108,7 +103,7 @@ private slots:
         t.random.script = {0.75, 0.1, 0.6, 0.999};
         const SpinOutcome out = e.play(u"0"_s);
         QVERIFY(out.status.ok);
-        QCOMPARE(rows(t, "ka_app_r_count"), 1);
+        QCOMPARE(t.rows("ka_app_r_count"), 1);
         QCOMPARE(lastCountRow(t, Wheel::r()), QString());
         // Even/Odd, Black/Red, Low/High tie at random (in that order), then Numbers over all 38.
         QCOMPARE(advised(out), u"36 B O H 1 1"_s);
@@ -182,7 +177,7 @@ private slots:
                 t.db.prepare("INSERT INTO ka_app_m (ka_app_m_now, ka_app_setting_id, ka_app_m_numbers, "
                              "ka_app_m_blackred, ka_app_m_evenodd, ka_app_m_lowhi, ka_app_m_2to1, cmbM) "
                              "VALUES (46000 + ?1 / 1000.0, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
-            q.add(rows(t, "ka_app_m")).add(t.app->settingId);
+            q.add(t.rows("ka_app_m")).add(t.app->settingId);
             for (const QString& f : QString::fromLatin1(fields).split(u':'))
                 q.add(f);
             q.add(t.casino).run();
@@ -237,7 +232,7 @@ private slots:
         QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
         const qint64 first = e.play(u"17"_s).spinId;
         QCOMPARE(e.undoSpin(t.app->settingId, t.casino).removedSpinId, first);
-        QCOMPARE(rows(t, "ka_app_r") + rows(t, "ka_app_r_advise") + rows(t, "ka_app_r_tally"), 0);
+        QCOMPARE(t.rows("ka_app_r") + t.rows("ka_app_r_advise") + t.rows("ka_app_r_tally"), 0);
         const SpinOutcome second = play(e, "5 17");
         e.play(u"32"_s);
         QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
@@ -249,7 +244,7 @@ private slots:
         QVERIFY(view.ok() && view->hasAdvice);
         QCOMPARE(view->winPct, second.winPct);
         // The advice judged by the removed spin is unjudged again.
-        QCOMPARE(rows(t, "ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), 1);
+        QCOMPARE(t.rows("ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), 1);
     }
 
     void restakePutsTheCurrentStakesBackToTheAmount()
@@ -267,7 +262,7 @@ private slots:
         QVERIFY(settings.setSetting("ka_app_m_setting", "tbMAmount", "2.5").ok);
         e.m.play(u"3"_s);
         QVERIFY(e.m.restakeAdvice().status.ok);
-        QCOMPARE(rows(t, "ka_app_m_advise WHERE ka_app_m_advise_2to1_coins = 2.5"), 1);
+        QCOMPARE(t.rows("ka_app_m_advise WHERE ka_app_m_advise_2to1_coins = 2.5"), 1);
     }
 
     // Rows with one stamp (the clock was set back) are ordered by key: the
@@ -291,7 +286,7 @@ private slots:
         QCOMPARE(out.verdicts[idx(CategoryId::BlackRed)], u"Y"_s);
         QCOMPARE(out.advice.stakes[idx(CategoryId::BlackRed)], 10.0);
         QCOMPARE(
-            rows(t, "ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL AND ka_app_r_advise_blackred = 'B'"),
+            t.rows("ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL AND ka_app_r_advise_blackred = 'B'"),
             1);
     }
 
@@ -325,8 +320,8 @@ private slots:
         const SpinOutcome out = e.play(u"17"_s);
         QCOMPARE(out.status.text, u"Unable to continue! Error Code: (playR ldb)"_s);
         for (const char* table : {"ka_app_r", "ka_app_r_count", "ka_app_r_win"})
-            QCOMPARE(rows(t, table), 1);
-        QCOMPARE(rows(t, "ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), 0);
+            QCOMPARE(t.rows(table), 1);
+        QCOMPARE(t.rows("ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), 0);
         t.db.exec("DROP TRIGGER broken");
         QVERIFY(e.play(u"17"_s).status.ok);
     }
@@ -338,7 +333,7 @@ private slots:
         QVERIFY(SettingsStore(*t.app).setSetting("ka_app_r_setting", "cmbR", "0").ok);
         QCOMPARE(e.play(u"5"_s).status.text, u"Please select a casino from the list."_s);
         QVERIFY(!e.play(u"37"_s).status.ok);
-        QCOMPARE(rows(t, "ka_app_r"), 0);
+        QCOMPARE(t.rows("ka_app_r"), 0);
 
         // A database that cannot be opened is reported with the wheel's code.
         Database none;

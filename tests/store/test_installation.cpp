@@ -16,7 +16,6 @@ class TestInstallation : public QObject
 {
     Q_OBJECT
 
-private:
     QStringList m_status;
 
     Installation::Outcome prepare(TestDb& t, const QString& id)
@@ -25,29 +24,16 @@ private:
         return Installation(*t.app).prepare(id, [this](const QString& s) { m_status << s; });
     }
 
-    static QString settingText(TestDb& t, const char* table, const char* column)
-    {
-        Statement q = t.db.prepare(std::string("SELECT ") + column + " FROM " + table +
-                                   " WHERE ka_app_setting_id = ?1");
-        q.bind(1, t.app->settingId);
-        return q.next() ? q.text(0) : u"<none>"_s;
-    }
-
-    static qint64 rows(TestDb& t, const char* table)
-    {
-        return t.scalar(std::string("SELECT COUNT(*) FROM ") + table);
-    }
-
-private slots:
     // Rows of the installation, settings, casino tables.
     static QString rowCounts(TestDb& t)
     {
-        return u"%1 %2 %3 %4"_s.arg(rows(t, "ka_app_setting"))
-            .arg(rows(t, "ka_app_r_setting"))
-            .arg(rows(t, "ka_app_m_setting"))
-            .arg(rows(t, "ka_app_casino"));
+        return u"%1 %2 %3 %4"_s.arg(t.rows("ka_app_setting"))
+            .arg(t.rows("ka_app_r_setting"))
+            .arg(t.rows("ka_app_m_setting"))
+            .arg(t.rows("ka_app_casino"));
     }
 
+private slots:
     void firstStartCreatesInstallationSettingsAndDemoCasino()
     {
         TestDb t(false);
@@ -58,20 +44,16 @@ private slots:
                                      "ka_app_casino_name = 'Demo Casino' AND ka_app_setting_id = 1");
         QCOMPARE(t.app->settingId, 1);
         QCOMPARE(QList<qint64>({t.app->currentCmbR, t.app->currentCmbM}), QList<qint64>({demo, demo}));
-        // Black/Red is the only played category; 00 off, amount 0; both wheels on the demo casino.
-        QCOMPARE(settingText(
-                     t, "ka_app_r_setting",
-                     "cbRNumbers || cbRBlackRed || cbREvenOdd || cbRLowHi || cbRDozens || cbR2TO1 || cbR00 "
-                     "|| ' ' || cmbR"),
-                 u"0100000 "_s + QString::number(demo));
+        // Black/Red is the only played category; 00 off, amount 0 (1: true); both wheels on the demo casino.
         QCOMPARE(
-            settingText(
-                t, "ka_app_m_setting",
-                "cbMNumbers || cbMBlackRed || cbMEvenOdd || cbMLowHi || cbM2TO1 || cbM00 || ' ' || cmbM"),
-            u"010000 "_s + QString::number(demo));
-        QCOMPARE(settingText(t, "ka_app_r_setting", "tbRAmount") +
-                     settingText(t, "ka_app_m_setting", "tbMAmount"),
-                 u"00"_s);
+            t.text("SELECT cbRNumbers || cbRBlackRed || cbREvenOdd || cbRLowHi || cbRDozens || cbR2TO1 || "
+                   "cbR00 || ' ' || (tbRAmount = 0) || ' ' || cmbR FROM ka_app_r_setting WHERE "
+                   "ka_app_setting_id = 1"),
+            u"0100000 1 "_s + QString::number(demo));
+        QCOMPARE(
+            t.text("SELECT cbMNumbers || cbMBlackRed || cbMEvenOdd || cbMLowHi || cbM2TO1 || cbM00 || ' ' || "
+                   "(tbMAmount = 0) || ' ' || cmbM FROM ka_app_m_setting WHERE ka_app_setting_id = 1"),
+            u"010000 1 "_s + QString::number(demo));
     }
 
     void secondStartCreatesNothingAndOtherMachinesGetTheirOwn()
@@ -99,8 +81,8 @@ private slots:
         t.db.prepare("DELETE FROM ka_app_casino WHERE ka_app_casino_id = ?1").bind(1, second).run();
         prepare(t, u"machine-1"_s);
         QCOMPARE(t.app->currentCmbM, demo);
-        QCOMPARE(settingText(t, "ka_app_m_setting", "cmbM").toLongLong(), demo);
-        QCOMPARE(rows(t, "ka_app_casino"), 1);
+        QCOMPARE(t.scalar("SELECT cmbM FROM ka_app_m_setting"), demo);
+        QCOMPARE(t.rows("ka_app_casino"), 1);
     }
 
     void largeKeysSurvive()
@@ -112,7 +94,7 @@ private slots:
         QCOMPARE(prepare(t, u"big"_s), Installation::Outcome::Prepared);
         QCOMPARE(t.app->settingId, Q_INT64_C(5000000000));
         QCOMPARE(t.app->currentCmbR, Q_INT64_C(70000));
-        QCOMPARE(settingText(t, "ka_app_r_setting", "cmbR"), u"70000"_s);
+        QCOMPARE(t.text("SELECT cmbR FROM ka_app_r_setting"), u"70000"_s);
     }
 
     void emptyIdentifierStopsBeforeTheDatabase()
@@ -121,7 +103,7 @@ private slots:
         QCOMPARE(prepare(t, u"  "_s), Installation::Outcome::NoIdentifier);
         QCOMPARE(m_status.last(), u"Unable to continue! Error Code: (sId)"_s);
         QCOMPARE(t.app->settingId, 0);
-        QCOMPARE(rows(t, "ka_app_setting"), 0);
+        QCOMPARE(t.rows("ka_app_setting"), 0);
     }
 
     void unopenableDatabaseIsReported()
@@ -139,8 +121,8 @@ private slots:
     void earlierVersionsFileIsCompletedAndRecountedOnTheFirstSpin()
     {
         TestDb t(false, TestDb::Tables::DeliveredOnly);
-        QCOMPARE(rows(t, "sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'"), 12);
-        QCOMPARE(rows(t, "sqlite_master WHERE type = 'index'"), 0);
+        QCOMPARE(t.rows("sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'"), 12);
+        QCOMPARE(t.rows("sqlite_master WHERE type = 'index'"), 0);
         t.db.exec("INSERT INTO ka_app_setting (ka_app_setting_id, ka_app_sId) VALUES (3, 'machine-1')");
         t.db.exec("INSERT INTO ka_app_casino VALUES (5, 'North', 3), (9, 'South', 3)");
         // Both casinos interleaved, oldest first; casino 5 has 17, 00, 17, 0, 17, 00.
@@ -168,7 +150,7 @@ private slots:
 
         QCOMPARE(prepare(t, u"machine-1"_s), Installation::Outcome::Prepared);
         // The twelve, the two tallies and the statistics' settings.
-        QCOMPARE(rows(t, "sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'"), 15);
+        QCOMPARE(t.rows("sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'"), 15);
         QCOMPARE(t.app->currentCmbR, 5);
         t.db.exec("UPDATE ka_app_r_setting SET cbR00 = 1");
         SpinEngine engine(*t.app, Wheel::r());
@@ -192,7 +174,7 @@ private slots:
                    "(SELECT * "
                    "FROM ka_app_r_tally WHERE cmbR = 5 AND tally_kind = 'follow:numbers' ORDER BY 3, 4)"),
             u"0>17:3 17>0:1 17>00:2"_s);
-        QCOMPARE(rows(t, "ka_app_r_tally WHERE cmbR = 9"), 0);
+        QCOMPARE(t.rows("ka_app_r_tally WHERE cmbR = 9"), 0);
         QVERIFY(engine.play(u"0"_s).status.ok);
         QCOMPARE(notices, 1);
     }
@@ -202,7 +184,7 @@ private slots:
         TestDb t(false);
         t.db.exec("DROP TABLE ka_app_m_setting");
         QVERIFY_THROWS_EXCEPTION(DbError, prepare(t, u"machine-1"_s));
-        QCOMPARE(rows(t, "ka_app_setting") + rows(t, "ka_app_r_setting") + rows(t, "ka_app_casino"), 0);
+        QCOMPARE(t.rows("ka_app_setting") + t.rows("ka_app_r_setting") + t.rows("ka_app_casino"), 0);
         QCOMPARE(t.app->settingId, 0);
     }
 };

@@ -24,16 +24,15 @@ private slots:
         const Result<QString> v = s.getSetting("ka_app_m_setting", "cbMNumbers");
         QVERIFY(v.ok());
         QCOMPARE(v.value(), u"0"_s);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_setting"), qint64(0));
+        QCOMPARE(t.rows("ka_app_m_setting"), 0);
 
         QVERIFY(s.setSetting("ka_app_m_setting", "tbMAmount", "5").ok);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_setting"), qint64(1));
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_setting WHERE cbMNumbers IS NULL AND cmbM IS NULL"),
-                 qint64(1));
+        QCOMPARE(t.rows("ka_app_m_setting"), 1);
+        QCOMPARE(t.rows("ka_app_m_setting WHERE cbMNumbers IS NULL AND cmbM IS NULL"), qint64(1));
         QCOMPARE(s.getSetting("ka_app_m_setting", "tbMAmount").value(), u"5"_s);
         // A second write updates the same row.
         QVERIFY(s.setSetting("ka_app_m_setting", "tbMAmount", "2.5").ok);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_m_setting"), qint64(1));
+        QCOMPARE(t.rows("ka_app_m_setting"), 1);
         QCOMPARE(s.getSetting("ka_app_m_setting", "tbMAmount").value(), u"2.5"_s);
     }
 
@@ -61,10 +60,10 @@ private slots:
         QVERIFY(!s.getSetting("ka_app_casino", "ka_app_casino_name").ok());
         QVERIFY(!s.setSetting("ka_app_r_setting", "cmbR = 0; DROP TABLE ka_app_r; --", "1").ok);
         QVERIFY(!s.setSetting("ka_app_r_setting", "ka_app_setting_id", "7").ok);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_setting WHERE ka_app_setting_id = 7"), qint64(0));
+        QCOMPARE(t.rows("ka_app_r_setting WHERE ka_app_setting_id = 7"), 0);
         // A value is bound, never spliced.
         QVERIFY(s.setSetting("ka_app_r_setting", "tbRAmount", "1'; DELETE FROM ka_app_r_setting; --").ok);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r_setting"), qint64(1));
+        QCOMPARE(t.rows("ka_app_r_setting"), 1);
     }
 
     void unreachableDatabaseGivesTheSettingsCode()
@@ -88,7 +87,7 @@ private slots:
             Transaction tx(t.db);
             t.db.exec("INSERT INTO ka_app_casino (ka_app_casino_name) VALUES ('gone')");
         }
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_casino WHERE ka_app_casino_name = 'gone'"), qint64(0));
+        QCOMPARE(t.rows("ka_app_casino WHERE ka_app_casino_name = 'gone'"), 0);
         QVERIFY_THROWS_EXCEPTION(DbError, t.db.exec("INSERT INTO no_such_table VALUES (1)"));
     }
 
