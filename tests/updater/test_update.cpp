@@ -315,7 +315,7 @@ private slots:
                 QTest::newRow(qPrintable(u'\'' + name + u'\'')) << name << accepted;
         };
         rows({"SpinledgerSetup.exe", "spinledger-1.2.0-setup.sh", "Spinledger.mdb.new", "Setup (x64).exe",
-              "Über.exe", "com10.exe", QString(196, 'a') + ".exe"},
+              "Über.exe", "com0.exe", "com10.exe", QString(196, 'a') + ".exe"},
              true);
         // Paths, hidden files, what Windows cannot store or would store under another name, and names
         // over 200 bytes (in 201 and in 103 characters).
