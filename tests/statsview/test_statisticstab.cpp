@@ -210,7 +210,8 @@ private slots:
         StatsFetcher::Query q{app.connString, app.settingId, u'R', app.currentCmbR,
                               QStringLiteral("Demo Casino")};
         fetcher.fetch(q);
-        QThread::msleep(300); // its answer waits in the queue while two more requests come
+        // Its answer waits in the queue while two more requests come.
+        QThread::msleep(300);
         q.casino = app.currentCmbR + 1; // casinos without spins
         fetcher.fetch(q);
         q.casino = app.currentCmbR + 2;

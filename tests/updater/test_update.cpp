@@ -214,8 +214,7 @@ private slots:
         check(answer);
         QCOMPARE(m_status.last(), status);
         QCOMPARE(m_main->isEnabled(), mainEnabled);
-        QVERIFY(m_checker->window());
-        QVERIFY(m_checker->window()->isVisible());
+        QVERIFY(m_checker->window() && m_checker->window()->isVisible());
         QCOMPARE(m_checker->offer().version, QString::fromUtf8(answer.split('|').at(5)));
     }
 
