@@ -72,7 +72,12 @@ public:
         }
         return {};
     }
-    QStringList coinCells() { return board.cellStates().filter(u":COIN"_s).replaceInStrings(u":COIN"_s, ""); }
+    QStringList coinCells()
+    {
+        QStringList cells = board.cellStates().filter(u":COIN"_s).replaceInStrings(u":COIN"_s, "");
+        cells.sort();
+        return cells;
+    }
     // A coin label as "text|tool tip|colour".
     QString coin(const QString& suffix)
     {

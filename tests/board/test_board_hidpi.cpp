@@ -15,16 +15,6 @@ class TestBoardHiDpi : public QObject
     Q_OBJECT
 
 private slots:
-    void picturesHaveTheScreensDensity()
-    {
-        CellPictures pictures;
-        const QSize cell = BoardGeometry::cellPixels(Wheel::r(), QStringLiteral("pbR17")).size();
-        const QPixmap sharp = pictures.picture(QStringLiteral("R17_COIN"), 2);
-        QCOMPARE(sharp.devicePixelRatio(), 2.0);
-        QCOMPARE(sharp.size(), cell * 2);
-        QCOMPARE(pictures.picture(QStringLiteral("R17_COIN")).size(), cell);
-    }
-
     void cellsPaintTheirDevicePixels()
     {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);

@@ -10,11 +10,13 @@
 #include <QtTest>
 
 using namespace spinledger;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const QColor DefaultBlue(50, 100, 200);
 const QColor Red(255, 0, 0);
+const QColor Green(0, 128, 0);
 
 // The window that hosts the link; it notes the keys that reach it.
 class Container : public QWidget
@@ -45,246 +47,210 @@ class TestHyperlink : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void clickFollowsKeepingFocus();
-    void lostFocusBeforeJumpOnRequest();
-    void keysFollowTheLinkOncePerPress_data();
-    void keysFollowTheLinkOncePerPress();
-    void arrowKeysReachContainer();
-    void hoverOnlyInActiveWindowAndEnabled();
-    void usedColourAfterFollowing();
-    void hoverDisabledKeepsLook();
-    void captionCursorAndSize();
-    void desktopOpensWebAndMailOnly_data();
-    void desktopOpensWebAndMailOnly();
-
-private:
-    QColor textColour() const { return label()->palette().color(QPalette::WindowText); }
-    QLabel* label() const { return m_link->findChild<QLabel*>("LabelHyperlink"); }
-    void hover() { QTest::mouseMove(label()); }
-    void leave() { QTest::mouseMove(m_host.get(), QPoint(290, 110)); }
-    void activate(QWidget* window);
-    void focusLinkByTab();
-
     std::unique_ptr<Container> m_host;
     QLineEdit* m_edit = nullptr;
     Hyperlink* m_link = nullptr;
     QStringList m_events;
-};
 
-void TestHyperlink::init()
-{
-    m_host = std::make_unique<Container>();
-    m_host->resize(300, 120);
-    m_edit = new QLineEdit(m_host.get());
-    m_edit->move(10, 10);
-    m_link = new Hyperlink(m_host.get());
-    m_link->setObjectName("Hyperlink1");
-    m_link->setCaption("Spinledger Software");
-    m_link->setAutoSize(true);
-    m_link->move(10, 60);
-    m_events.clear();
-    connect(m_link, &Hyperlink::PrepareJump, this,
-            [this](bool& ensure) { m_events << QStringLiteral("PrepareJump(%1)").arg(ensure); });
-    connect(m_link, &Hyperlink::Jump, this, [this] { m_events << "Jump"; });
-    m_host->show();
-    activate(m_host.get());
-    leave();
-}
-
-void TestHyperlink::cleanup()
-{
-    m_host.reset();
-}
-
-void TestHyperlink::activate(QWidget* window)
-{
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
-void TestHyperlink::focusLinkByTab()
-{
-    m_edit->setFocus();
-    QTest::keyClick(m_edit, Qt::Key_Tab);
-    QVERIFY(m_link->hasFocus());
-}
-
-// A click follows the link and leaves the keyboard focus where it was.
-void TestHyperlink::clickFollowsKeepingFocus()
-{
-    m_edit->setFocus();
-    QTest::mouseClick(label(), Qt::LeftButton);
-    QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
-    QVERIFY(m_edit->hasFocus());
-    QVERIFY(!m_link->isFocusRectShown());
-    // A release outside the label does not follow.
-    QTest::mousePress(label(), Qt::LeftButton);
-    QTest::mouseRelease(label(), Qt::LeftButton, {}, QPoint(-20, -20));
-    QCOMPARE(m_events.size(), 2);
-}
-
-void TestHyperlink::lostFocusBeforeJumpOnRequest()
-{
-    focusLinkByTab();
-    QVERIFY(m_link->isFocusRectShown());
-    connect(m_link, &Hyperlink::PrepareJump, this, [](bool& ensure) { ensure = true; });
-    bool rectAtJump = true;
-    connect(m_link, &Hyperlink::Jump, this, [&] { rectAtJump = m_link->isFocusRectShown(); });
-    QTest::keyClick(m_link, Qt::Key_Space);
-    QVERIFY(!rectAtJump);
-}
-
-void TestHyperlink::keysFollowTheLinkOncePerPress_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("Space") << int(Qt::Key_Space);
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-}
-
-void TestHyperlink::keysFollowTheLinkOncePerPress()
-{
-    QFETCH(int, key);
-    focusLinkByTab();
-    // The key is held: the first press and nine repeats.
-    for (int press = 0; press < 10; ++press) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), press > 0);
-        QApplication::sendEvent(m_link, &event);
+    QColor textColour() const { return label()->palette().color(QPalette::WindowText); }
+    QLabel* label() const { return m_link->findChild<QLabel*>("LabelHyperlink"); }
+    void hover() { QTest::mouseMove(label()); }
+    void leave() { QTest::mouseMove(m_host.get(), QPoint(290, 110)); }
+    void activate(QWidget* window)
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
-    QTest::keyRelease(m_link, Qt::Key(key));
-    QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
-    // Followed by key: the focus rectangle stays wanted.
-    QVERIFY(m_link->isFocusRectShown());
-    QVERIFY(m_link->hasFocus());
-}
+    void focusLinkByTab()
+    {
+        m_edit->setFocus();
+        QTest::keyClick(m_edit, Qt::Key_Tab);
+        QVERIFY(m_link->hasFocus());
+    }
 
-void TestHyperlink::arrowKeysReachContainer()
-{
-    focusLinkByTab();
-    for (const auto key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
-        QTest::keyClick(m_link, key);
-    QTest::keyClick(m_link, Qt::Key_A);
-    QCoreApplication::processEvents();
-    // The arrows arrive once each, posted; an unhandled key goes up at once as any ignored key.
-    QCOMPARE(m_host->keys, QList<int>({Qt::Key_A, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}));
-    QVERIFY(m_events.isEmpty());
-    QVERIFY(m_link->hasFocus());
-}
+private slots:
+    void init()
+    {
+        m_host = std::make_unique<Container>();
+        m_host->resize(300, 120);
+        m_edit = new QLineEdit(m_host.get());
+        m_edit->move(10, 10);
+        m_link = new Hyperlink(m_host.get());
+        m_link->setObjectName("Hyperlink1");
+        m_link->setCaption("Spinledger Software");
+        m_link->setAutoSize(true);
+        m_link->move(10, 60);
+        m_events.clear();
+        connect(m_link, &Hyperlink::PrepareJump, this,
+                [this](bool& ensure) { m_events << QStringLiteral("PrepareJump(%1)").arg(ensure); });
+        connect(m_link, &Hyperlink::Jump, this, [this] { m_events << "Jump"; });
+        m_host->show();
+        activate(m_host.get());
+        leave();
+    }
 
-// The look changes on the mouse's arrival and departure, with no time passing.
-void TestHyperlink::hoverOnlyInActiveWindowAndEnabled()
-{
-    hover();
-    QCOMPARE(textColour(), Red);
-    leave();
-    QCOMPARE(textColour(), DefaultBlue);
+    void cleanup() { m_host.reset(); }
 
-    QWidget other;
-    other.show();
-    activate(&other);
-    hover();
-    QCOMPARE(textColour(), DefaultBlue);
-    activate(m_host.get());
-    QCOMPARE(textColour(), Red);
+    // A click follows the link and leaves the keyboard focus where it was.
+    void clickFollowsKeepingFocus()
+    {
+        m_edit->setFocus();
+        QTest::mouseClick(label(), Qt::LeftButton);
+        QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
+        QVERIFY(m_edit->hasFocus());
+        QVERIFY(!m_link->isFocusRectShown());
+        // A release outside the label does not follow.
+        QTest::mousePress(label(), Qt::LeftButton);
+        QTest::mouseRelease(label(), Qt::LeftButton, {}, QPoint(-20, -20));
+        QCOMPARE(m_events.size(), 2);
+    }
 
-    // A disabled link shows the normal look and ignores clicks.
-    m_link->setProperty("Enabled", false);
-    QCOMPARE(textColour(), DefaultBlue);
-    QTest::mouseClick(label(), Qt::LeftButton);
-    QVERIFY(m_events.isEmpty());
-    m_link->setProperty("Enabled", true);
-    QCOMPARE(textColour(), Red);
-}
+    void lostFocusBeforeJumpOnRequest()
+    {
+        focusLinkByTab();
+        QVERIFY(m_link->isFocusRectShown());
+        connect(m_link, &Hyperlink::PrepareJump, this, [](bool& ensure) { ensure = true; });
+        bool rectAtJump = true;
+        connect(m_link, &Hyperlink::Jump, this, [&] { rectAtJump = m_link->isFocusRectShown(); });
+        QTest::keyClick(m_link, Qt::Key_Space);
+        QVERIFY(!rectAtJump);
+    }
 
-void TestHyperlink::usedColourAfterFollowing()
-{
-    // With the default colours the used look is the normal look.
-    hover();
-    QTest::mouseClick(label(), Qt::LeftButton);
-    leave();
-    QVERIFY(m_link->isUsed());
-    QCOMPARE(textColour(), DefaultBlue);
+    void keysFollowTheLinkOncePerPress_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
 
-    const QColor green(0, 128, 0);
-    m_link->setColorUsed(green);
-    QCOMPARE(textColour(), green);
-    hover();
-    QCOMPARE(textColour(), Red);
-    leave();
-    QCOMPARE(textColour(), green);
-}
+    void keysFollowTheLinkOncePerPress()
+    {
+        QFETCH(int, key);
+        focusLinkByTab();
+        // The key is held: the first press and nine repeats.
+        for (int press = 0; press < 10; ++press) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), press > 0);
+            QApplication::sendEvent(m_link, &event);
+        }
+        QTest::keyRelease(m_link, Qt::Key(key));
+        QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
+        // Followed by key: the focus rectangle stays wanted.
+        QVERIFY(m_link->isFocusRectShown());
+        QVERIFY(m_link->hasFocus());
+    }
 
-void TestHyperlink::hoverDisabledKeepsLook()
-{
-    QFont bold = m_host->font();
-    bold.setBold(true);
-    m_link->setFontHover(bold);
-    m_link->setHoverEnabled(false);
-    hover();
-    QCOMPARE(textColour(), DefaultBlue);
-    QVERIFY(!label()->font().bold());
+    void arrowKeysReachContainer()
+    {
+        focusLinkByTab();
+        for (const auto key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})
+            QTest::keyClick(m_link, key);
+        QTest::keyClick(m_link, Qt::Key_A);
+        QCoreApplication::processEvents();
+        // The arrows arrive once each, posted; an unhandled key goes up at once as any ignored key.
+        QCOMPARE(m_host->keys,
+                 QList<int>({Qt::Key_A, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}));
+        QVERIFY(m_events.isEmpty());
+        QVERIFY(m_link->hasFocus());
+    }
 
-    focusLinkByTab();
-    QTest::keyClick(m_link, Qt::Key_Return);
-    QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
-    QVERIFY(m_link->isFocusRectShown());
-    QCOMPARE(label()->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(textColour(), DefaultBlue);
+    // The look after each step, with no time passing: "other" activates another
+    // window, "back" this one again; "used" makes the used colour green; the
+    // hover font is bold ("*").
+    void look_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("jumps");
+        QTest::newRow("hover") << "hover=red* leave=blue" << 0;
+        QTest::newRow("inactive window") << "other hover=blue back=red*" << 0;
+        QTest::newRow("disabled") << "hover disable=blue click enable=red*" << 0;
+        QTest::newRow("used") << "hover click leave=blue used=green hover=red* leave=green" << 1;
+        QTest::newRow("hover switched off") << "hoveroff hover=blue hoveron=red*" << 0;
+    }
 
-    m_link->setHoverEnabled(true);
-    QCOMPARE(textColour(), Red);
-    QVERIFY(label()->font().bold());
-}
+    void look()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, jumps);
+        QFont bold = m_host->font();
+        bold.setBold(true);
+        m_link->setFontHover(bold);
+        QWidget other;
+        for (const QString& step : steps.split(u' ')) {
+            const QString action = step.section(u'=', 0, 0);
+            if (action == u"hover")
+                hover();
+            else if (action == u"leave")
+                leave();
+            else if (action == u"click")
+                QTest::mouseClick(label(), Qt::LeftButton);
+            else if (action == u"other" || action == u"back")
+                activate(action == u"back" ? m_host.get() : (other.show(), &other));
+            else if (action == u"disable" || action == u"enable")
+                m_link->setProperty("Enabled", action == u"enable");
+            else if (action == u"hoveroff" || action == u"hoveron")
+                m_link->setHoverEnabled(action == u"hoveron");
+            else if (action == u"used")
+                m_link->setColorUsed(Green);
+            const QColor c = textColour();
+            const QString shown = (c == Red           ? u"red"_s
+                                   : c == Green       ? u"green"_s
+                                   : c == DefaultBlue ? u"blue"_s
+                                                      : c.name()) +
+                                  (label()->font().bold() ? u"*"_s : QString());
+            if (step.contains(u'='))
+                QCOMPARE(action + u'=' + shown, step);
+        }
+        QCOMPARE(m_events.size(), 2 * jumps);
+    }
 
-void TestHyperlink::captionCursorAndSize()
-{
-    Hyperlink fresh(m_host.get());
-    fresh.setObjectName("Hyperlink2");
-    QCOMPARE(fresh.findChild<QLabel*>("LabelHyperlink")->text(), QStringLiteral("Hyperlink2"));
-    QCOMPARE(fresh.property("Caption").toString(), QString());
+    void captionCursorAndSize()
+    {
+        Hyperlink fresh(m_host.get());
+        fresh.setObjectName("Hyperlink2");
+        QCOMPARE(fresh.findChild<QLabel*>("LabelHyperlink")->text(), QStringLiteral("Hyperlink2"));
+        QCOMPARE(fresh.property("Caption").toString(), QString());
 
-    QCOMPARE(label()->cursor().shape(), Qt::PointingHandCursor);
-    m_link->setCursorUse(false);
-    QCOMPARE(label()->cursor().shape(), Qt::ArrowCursor);
-    // AutoSize: the text's size and one pixel around it for the focus rectangle.
-    QCOMPARE(m_link->size(), label()->size() + QSize(2, 2));
-    QCOMPARE(label()->pos(), QPoint(1, 1));
-    m_link->setCaption("A much longer company name");
-    QCOMPARE(m_link->size(), label()->sizeHint() + QSize(2, 2));
-}
+        QCOMPARE(label()->cursor().shape(), Qt::PointingHandCursor);
+        m_link->setCursorUse(false);
+        QCOMPARE(label()->cursor().shape(), Qt::ArrowCursor);
+        // AutoSize: the text's size and one pixel around it for the focus rectangle.
+        QCOMPARE(m_link->size(), label()->size() + QSize(2, 2));
+        QCOMPARE(label()->pos(), QPoint(1, 1));
+        m_link->setCaption("A much longer company name");
+        QCOMPARE(m_link->size(), label()->sizeHint() + QSize(2, 2));
+    }
 
-void TestHyperlink::desktopOpensWebAndMailOnly_data()
-{
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<bool>("opened");
-    for (const char* url :
-         {"https://www.spinledger.example/", "HTTP://www.spinledger.example/a", "mailto:a@b.example"})
-        QTest::newRow(url) << url << true;
-    for (const char* url : {"file:///etc/passwd", "javascript:alert(1)", "data:text/html,<b>x</b>",
-                            "smb://server/share/setup.exe", "relative/setup.exe"})
-        QTest::newRow(url) << url << false;
-}
+    void desktopOpensWebAndMailOnly_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("opened");
+        for (const char* url :
+             {"https://www.spinledger.example/", "HTTP://www.spinledger.example/a", "mailto:a@b.example"})
+            QTest::newRow(url) << url << true;
+        for (const char* url : {"file:///etc/passwd", "javascript:alert(1)", "data:text/html,<b>x</b>",
+                                "smb://server/share/setup.exe", "relative/setup.exe"})
+            QTest::newRow(url) << url << false;
+    }
 
-void TestHyperlink::desktopOpensWebAndMailOnly()
-{
-    QFETCH(QString, url);
-    QFETCH(bool, opened);
-    Desktop desktop;
-    const QStringList schemes = {"https", "http", "mailto", "file", "javascript", "data", "smb", ""};
-    for (const QString& scheme : schemes)
-        QDesktopServices::setUrlHandler(scheme, &desktop, "open");
-    DesktopUrlOpener opener(&desktop);
-    QCOMPARE(opener.openUrl(QUrl(url)), opened);
-    for (const QString& scheme : schemes)
-        QDesktopServices::unsetUrlHandler(scheme);
-    QCOMPARE(desktop.opened, opened ? QList<QUrl>{QUrl(url)} : QList<QUrl>{});
-    QCOMPARE(desktop.statuses.size(), opened ? 0 : 1);
-    if (!opened)
-        QVERIFY2(desktop.statuses.first().startsWith("Not opened"), qPrintable(desktop.statuses.first()));
-}
+    void desktopOpensWebAndMailOnly()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, opened);
+        Desktop desktop;
+        const QStringList schemes = {"https", "http", "mailto", "file", "javascript", "data", "smb", ""};
+        for (const QString& scheme : schemes)
+            QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+        DesktopUrlOpener opener(&desktop);
+        QCOMPARE(opener.openUrl(QUrl(url)), opened);
+        for (const QString& scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(desktop.opened, opened ? QList<QUrl>{QUrl(url)} : QList<QUrl>{});
+        QCOMPARE(desktop.statuses.size(), opened ? 0 : 1);
+        if (!opened)
+            QVERIFY2(desktop.statuses.first().startsWith("Not opened"), qPrintable(desktop.statuses.first()));
+    }
+};
 
 QTEST_MAIN(TestHyperlink)
 #include "test_hyperlink.moc"

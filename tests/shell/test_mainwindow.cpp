@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -87,13 +86,7 @@ private slots:
     void layoutAndMenu()
     {
         QCOMPARE(w()->width(), ClosedWidth);
-        QVERIFY(w()->height() >= 497);
-        QCOMPARE(tabs()->count(), 4);
-        QCOMPARE(tabs()->tabText(3), u"Statistics"_s);
-        // The side panel lies beyond the closed width.
-        QVERIFY(w()->findChild<QWidget*>(u"Frame19"_s)->x() >= ClosedWidth);
-        QVERIFY(w()->findChild<QWidget*>(u"Hyperlink1"_s) &&
-                m_f->app->splash().findChild<QWidget*>(u"Hyperlink1"_s));
+        QVERIFY(w()->findChild<QWidget*>(u"Frame19"_s)->x() >= ClosedWidth); // the side panel lies beyond
         QList<QUrl> opened;
         w()->setUrlOpener([&](const QUrl& url) {
             opened << url;
@@ -129,23 +122,18 @@ private slots:
     void sidePanelOpensAndCloses()
     {
         action("mnuAbout")->trigger();
-        QVERIFY(timer1()->isActive());
         QCOMPARE(timer1()->interval(), 1);
         QTRY_VERIFY(!timer1()->isActive());
         // At least 13775 twips, reached in whole steps of 100 from 10425.
         QCOMPARE(w()->width(), (13825 + 7) / 15);
         QVERIFY(w()->findChild<QWidget*>(u"Frame19"_s)->geometry().right() < w()->width());
-
         QTest::mouseClick(w()->findChild<QPushButton*>(u"btnClose"_s), Qt::LeftButton);
         QTRY_VERIFY(!timer1()->isActive());
         QCOMPARE(w()->width(), ClosedWidth);
-    }
 
-    void secondToggleReversesByTheWidthReached()
-    {
         w()->toggleSidePanel();
         QTRY_VERIFY(w()->width() > ClosedWidth);
-        w()->toggleSidePanel(); // not closed any more: it closes
+        w()->toggleSidePanel(); // not open yet: it closes all the same
         QVERIFY(!w()->sidePanel()->isOpening());
         QTRY_VERIFY(!timer1()->isActive());
         QCOMPARE(w()->width(), ClosedWidth);
@@ -184,8 +172,6 @@ private slots:
         }
         // Both file items work for the board of the current tab only.
         auto* file = w()->findChild<QMenu*>(QStringLiteral("mnuFile"));
-        QCOMPARE(action("mnuImportSpins")->text(), QStringLiteral("&Import spins…"));
-        QCOMPARE(action("mnuExportSpins")->text(), QStringLiteral("E&xport spins…"));
         tabs()->setCurrentIndex(2);
         emit file->aboutToShow();
         QVERIFY(!action("mnuImportSpins")->isEnabled() && !action("mnuExportSpins")->isEnabled());
@@ -194,6 +180,7 @@ private slots:
         QVERIFY(action("mnuImportSpins")->isEnabled() && action("mnuExportSpins")->isEnabled());
     }
 
+    // The spin files' tests check the rules; here the menu reaches them for the current board.
     void importAndExportThroughTheMenu()
     {
         const QString exported = m_f->dir.filePath(QStringLiteral("out.csv"));
@@ -205,22 +192,17 @@ private slots:
                                         .arg(QDir::toNativeSeparators(exported)));
         QFile out(exported);
         QVERIFY(out.open(QIODevice::ReadOnly));
-        const QList<QByteArray> rows = out.readAll().split('\n');
-        QCOMPARE(rows.size(), 5); // header, three spins, nothing after the last CRLF
-        QVERIFY(rows[1].startsWith("1,") && rows[3].contains(",32,"));
+        QCOMPARE(out.readAll().count("\r\n"), 4); // header, three spins
 
         // The Roulette file does not fit the mini wheel; the mini file does.
         tabs()->setCurrentIndex(1);
         chooseFiles(QString(), exported);
         action("mnuImportSpins")->trigger();
-        QTRY_VERIFY(w()->statusText().startsWith(QStringLiteral("Nothing imported")));
-        QVERIFY(w()->statusText().startsWith(QStringLiteral("Nothing imported: out.csv: line 2 (\"1,")));
-        QVERIFY(w()->statusText().endsWith(QStringLiteral("\"17\" is no pocket of this wheel (0, 1-12).")));
+        QTRY_VERIFY(w()->statusText().startsWith(QStringLiteral("Nothing imported: out.csv: line 2")));
         chooseFiles(QString(), m_f->dir.filePath(QStringLiteral("mini.txt")));
         action("mnuImportSpins")->trigger();
         QTRY_COMPARE(w()->statusText(), QStringLiteral("Imported 2 spins into Demo Casino."));
         QVERIFY(!w()->findChild<QProgressDialog*>());
-        QCOMPARE(m_f->rows("ka_app_m"), 2);
         // The board shows them: 12 black, then 7 red.
         QCOMPARE(w()->findChild<QLabel*>(QStringLiteral("txMBLACK_0"))->text(), QStringLiteral("12"));
         QCOMPARE(w()->findChild<QLabel*>(QStringLiteral("txMRED_1"))->text(), QStringLiteral("7"));

@@ -1,7 +1,5 @@
 #include "ShellFixture.h"
 
-#include "board/BoardCell.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -41,17 +39,10 @@ private slots:
         QVERIFY(!QFileInfo::exists(f.dir.filePath(u"dblog.txt"_s)));
         QCOMPARE(f.app->splash().statusText(), u"Spinledger v1.1.0 Ready"_s);
         QCOMPARE(f.rows("ka_app_casino"), 1);
-        // Both boards show the demo casino, with its settings: 00 off, so its cells are green and take no
-        // clicks.
-        for (const char* letter : {"R", "M"}) {
-            const auto* combo = f.main()->findChild<QComboBox*>(u"cmb"_s + QLatin1String(letter));
-            QCOMPARE(combo->count(), 1);
-            QCOMPARE(combo->currentText(), u"Demo Casino"_s);
-            QVERIFY(
-                f.main()->findChild<QCheckBox*>(u"cb%1BlackRed"_s.arg(QLatin1String(letter)))->isChecked());
-            const auto* zeroZero = f.main()->findChild<BoardCell*>(u"pb"_s + QLatin1String(letter) + u"00"_s);
-            QVERIFY(!zeroZero->isEnabled());
-            QCOMPARE(zeroZero->picture(), QLatin1String(letter) + u"00_GREEN"_s);
+        // Both boards load the demo casino and its settings (the board's tests check what they show).
+        for (const QString& letter : {u"R"_s, u"M"_s}) {
+            QCOMPARE(f.main()->findChild<QComboBox*>(u"cmb"_s + letter)->currentText(), u"Demo Casino"_s);
+            QVERIFY(f.main()->findChild<QCheckBox*>(u"cb"_s + letter + u"BlackRed"_s)->isChecked());
         }
         QCOMPARE(f.main()->findChild<QListWidget*>(u"lstCasino"_s)->count(), 1);
     }

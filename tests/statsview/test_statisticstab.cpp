@@ -16,6 +16,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QThread>
 #include <QtTest>
 
 using namespace spinledger;
@@ -102,6 +103,7 @@ private slots:
         QVERIFY(!find<QTabWidget>(QStringLiteral("tabsStats"))->isVisible());
     }
 
+    // The figures come from the statistics' own tests; here the tab shows them and follows the board.
     void spinsUndoAndRefreshWhileShown()
     {
         // Played while the tab is hidden: shown on opening it.
@@ -111,21 +113,17 @@ private slots:
         QCOMPARE(text("lblStatsSummary"), QStringLiteral("4 spins · 3 judged · 37 pockets (00 off)"));
         // A row of figures and a row with the verdict per category.
         QCOMPARE(find<QTableWidget>(QStringLiteral("tblScorecard"))->rowCount(), 12);
-        QCOMPARE(cell("tblScorecard", 2, ScorecardTable::Category), QStringLiteral("Black/Red"));
-        QCOMPARE(cell("tblScorecard", 2, ScorecardTable::Judged), QStringLiteral("3"));
-        QCOMPARE(cell("tblScorecard", 2, ScorecardTable::Chance), QStringLiteral("48.6%")); // 18 of 37
-        QCOMPARE(cell("tblScorecard", 3, 0).trimmed(), QStringLiteral("not enough judged spins"));
-        QVERIFY(text("lblPocketTest").contains(QStringLiteral("needs at least 185 spins (4 so far)")));
+        QCOMPARE(cell("tblScorecard", 2, ScorecardTable::Chance),
+                 QStringLiteral("48.6%")); // Black/Red: 18 of 37
+        QVERIFY(text("lblPocketTest").contains(QStringLiteral("(4 so far)")));
 
         // A spin and an undo while the tab is shown refresh it.
         andWait([this] { play(QStringLiteral("pbR8")); });
         QCOMPARE(cell("tblScorecard", 2, ScorecardTable::Judged), QStringLiteral("4"));
         andWait([this] { find<QPushButton>(QStringLiteral("btnUndoR"))->click(); });
         QCOMPARE(cell("tblScorecard", 2, ScorecardTable::Judged), QStringLiteral("3"));
-        // Every category with a stake in the money table; Black/Red is the one played.
-        QCOMPARE(find<QTableWidget>(QStringLiteral("tblMoney"))->rowCount(), 5);
-        QCOMPARE(cell("tblMoney", 0, 1), QStringLiteral("yes"));
-        QCOMPARE(cell("tblMoney", 1, 1), QStringLiteral("no"));
+        // Black/Red is the one played.
+        QCOMPARE(cell("tblMoney", 0, 1) + cell("tblMoney", 1, 1), QStringLiteral("yesno"));
     }
 
     void wheelSwitch()
@@ -142,10 +140,6 @@ private slots:
         QCOMPARE(find<QComboBox>(QStringLiteral("cmbStatsWheel"))->currentIndex(), 1);
         QCOMPARE(text("lblStatsSummary"), QStringLiteral("3 spins · 2 judged · 13 pockets (00 off)"));
         QCOMPARE(find<QTableWidget>(QStringLiteral("tblScorecard"))->rowCount(), 10);
-        // The mini wheel's groups win 6 of 13 and pay even money.
-        QCOMPARE(cell("tblScorecard", 6, ScorecardTable::Category), QStringLiteral("Low/High"));
-        QCOMPARE(cell("tblScorecard", 6, ScorecardTable::Chance), QStringLiteral("46.2%"));
-        QCOMPARE(cell("tblScorecard", 6, ScorecardTable::BreakEven), QStringLiteral("50.0%"));
         QCOMPARE(find<QTableWidget>(QStringLiteral("tblMoney"))->rowCount(), 4);
     }
 
@@ -156,19 +150,16 @@ private slots:
         playAll(QStringLiteral("pbR"), {"1", "2"});
         openStatistics();
         auto* casinos = find<QComboBox>(QStringLiteral("cmbStatsCasino"));
-        QCOMPARE(casinos->count(), 2);
         QCOMPARE(casinos->currentText(), QStringLiteral("Demo Casino"));
-        const int nord = casinos->findText(QStringLiteral("Nord"));
-        andWait([&] { choose("cmbStatsCasino", nord); });
+        andWait([&] { choose("cmbStatsCasino", casinos->findText(QStringLiteral("Nord"))); });
         // Chosen here, chosen on the board: the wheel has one current casino.
         QCOMPARE(find<QComboBox>(QStringLiteral("cmbR"))->currentText(), QStringLiteral("Nord"));
         QTRY_VERIFY(text("lblStatsEmpty").startsWith(QStringLiteral("No spins recorded at Nord")));
         // And chosen on the board, followed here.
         auto* board = find<QComboBox>(QStringLiteral("cmbR"));
-        const int demo = board->findText(QStringLiteral("Demo Casino"));
         andWait([&] {
-            board->setCurrentIndex(demo);
-            emit board->activated(demo);
+            board->setCurrentIndex(0);
+            emit board->activated(0);
         });
         QCOMPARE(casinos->currentText(), QStringLiteral("Demo Casino"));
         QVERIFY(text("lblStatsSummary").startsWith(QStringLiteral("2 spins")));
@@ -184,17 +175,13 @@ private slots:
         QCOMPARE(text("lblDoublingNote"),
                  QStringLiteral("Type the table maximum to see what doubling risks."));
 
-        // Base 5, maximum 500 on a single-zero colour bet: 7 bets, a bust in
-        // 106 series loses 635, a series brings -1.03 on average.
+        // Base 5 (the board's amount), maximum 500 on a single-zero colour bet: 7 bets, 635 lost in a bust.
         andWait([this] { type("tbStatsTableMax", QStringLiteral("1,000")); });
         andWait([this] { type("tbStatsTableMax", QStringLiteral("500")); });
         QCOMPARE(m_f->rows("ka_app_stats_setting"), qint64(1));
-        QCOMPARE(find<QTableWidget>(QStringLiteral("tblDoubling"))->rowCount(), 5);
-        QCOMPARE(cell("tblDoubling", 0, 0), QStringLiteral("Black/Red"));
-        QCOMPARE(cell("tblDoubling", 0, 1), QStringLiteral("7"));
-        QCOMPARE(cell("tblDoubling", 0, 2), QStringLiteral("0.94% (1 in 106)"));
-        QCOMPARE(cell("tblDoubling", 0, 3), QStringLiteral("635"));
-        QCOMPARE(cell("tblDoubling", 0, 4), QStringLiteral("-1.03"));
+        QCOMPARE(cell("tblDoubling", 0, 0) + u'|' + cell("tblDoubling", 0, 1) + u'|' +
+                     cell("tblDoubling", 0, 3),
+                 QStringLiteral("Black/Red|7|635"));
 
         // Bad input is refused with a message and stores nothing.
         type("tbStatsTableMax", QStringLiteral("lots"));
@@ -220,7 +207,11 @@ private slots:
         StatsFetcher::Query q{app.connString, app.settingId, u'R', app.currentCmbR,
                               QStringLiteral("Demo Casino")};
         fetcher.fetch(q);
-        q.casino = app.currentCmbR + 1; // a casino without spins
+        // Its answer waits in the queue while two more requests come.
+        QThread::msleep(300);
+        q.casino = app.currentCmbR + 1; // casinos without spins
+        fetcher.fetch(q);
+        q.casino = app.currentCmbR + 2;
         fetcher.fetch(q);
         QTRY_COMPARE(answered.size(), 1);
         QTest::qWait(300);

@@ -112,6 +112,10 @@ public:
         return db.lastInsertId();
     }
 
+    qint64 rows(const std::string& tableAndCondition)
+    {
+        return scalar("SELECT COUNT(*) FROM " + tableAndCondition);
+    }
     qint64 scalar(const std::string& sql)
     {
         Statement q = db.prepare(sql);

@@ -1,0 +1,593 @@
+// The update from the check to the installer's start, against a server of the
+// test's own: what the service answers (hostile answers included), the offer
+// window, the download into the installation folder and the installer's start.
+#include "LocalHttpServer.h"
+
+#include "store/ErrorCodes.h"
+#include "updater/InstallerName.h"
+#include "updater/UpdateChecker.h"
+#include "updater/UpdatePlatform.h"
+#include "updater/UpdateTexts.h"
+#include "updater/UpdateWindow.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace spinledger;
+using namespace spinledger::test;
+
+namespace {
+
+class RecordingStatus : public StatusSink
+{
+public:
+    void setStatus(const QString& text, bool busy = false) override
+    {
+        texts << (busy ? text + QStringLiteral(", please Wait ....") : text);
+    }
+    QString last() const { return texts.value(texts.size() - 1); }
+    QStringList texts;
+};
+
+// Answers the question, notes the installer it is to start and the end of the program.
+class FakePlatform : public UpdatePlatform
+{
+public:
+    bool confirm(QWidget*, const QString& title, const QString& text) override
+    {
+        questions << title + u'|' + text;
+        return answerYes;
+    }
+    bool startProgram(const QString& path) override
+    {
+        started << path;
+        return startWorks;
+    }
+    void endApplication() override { ++ended; }
+    bool answerYes = false;
+    bool startWorks = true;
+    QStringList questions;
+    QStringList started;
+    int ended = 0;
+};
+
+const QByteArray ServicePath = "/app/sc/getUserAppInfo.asp";
+const QString ServiceQuery = QStringLiteral("/app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate");
+// SHA-256 of 2048 bytes 'i', worked out with another tool.
+const QByteArray Sha2048i = "e8a6a1fbde77096d064e29c733e8d1c262178c94fc84fcd9823eef74369ee87c";
+
+QByteArray body(const QByteArray& version, const QByteArray& message,
+                const QByteArray& fileName = "SpinledgerSetup.exe",
+                const QByteArray& url = "https://x.example/s.exe", const QByteArray& size = "1572864",
+                const QByteArray& date = "2026-11-30", const QByteArray& sha = {})
+{
+    const QByteArray seven =
+        fileName + '|' + size + '|' + url + '|' + date + "|Spinledger|" + version + '|' + message;
+    return sha.isNull() ? seven : seven + '|' + sha;
+}
+
+QByteArray withSize(const QByteArray& size)
+{
+    return body("1.2.0", "", "s.exe", "https://x.example/s.exe", size);
+}
+
+QByteArray withSha(const QByteArray& sha)
+{
+    return body("1.2.0", "", "s.exe", "https://x.example/s.exe", "1024", "2026-11-30", sha);
+}
+
+QByteArray pattern(qint64 size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qint64 i = 0; i < size; ++i)
+        bytes[i] = char(i * 7 + i / 251);
+    return bytes;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestUpdate : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    RecordingStatus m_status;
+    FakePlatform m_platform;
+    std::unique_ptr<UpdateChecker> m_checker;
+    QPointer<UpdateWindow> m_window;
+    QStringList m_statuses; // the offer window's
+
+    UpdateHost host()
+    {
+        return {m_main.get(), &m_status, &m_platform, "Spinledger", m_folder->path(), "1.1.0"};
+    }
+    UpdateConnection connection(bool allowLocalHttp = true)
+    {
+        return {m_server->url(ServiceQuery), 1000, 300, allowLocalHttp};
+    }
+    void check(const QByteArray& answer, int status = 200)
+    {
+        m_server->respond(ServicePath, {.status = status, .body = answer});
+        m_checker->CheckForUpdate();
+    }
+    // The offer window as a check opens it, for an installer of this size at this address.
+    void openWindow(qint64 fileSize, const QString& url, const QByteArray& sha = {},
+                    bool allowLocalHttp = true)
+    {
+        const UpdateOffer offer{
+            "SpinledgerSetup.exe",   QString::number(fileSize), url, "2026-11-30", "Spinledger", "1.2.0",
+            QString::fromLatin1(sha)};
+        m_window = new UpdateWindow(offer, host(), connection(allowLocalHttp));
+        connect(m_window, &UpdateWindow::statusChanged, this,
+                [this](const QString& text) { m_statuses << text; });
+        m_window->show();
+        QVERIFY(!m_main->isEnabled());
+    }
+    void serve(const CannedResponse& response) { m_server->respond("/setup.exe", response); }
+    void clickUpdate() { QTest::mouseClick(m_window->findChild<QPushButton*>("btnUpdate"), Qt::LeftButton); }
+
+private slots:
+    void init()
+    {
+        m_server = std::make_unique<LocalHttpServer>();
+        m_main = std::make_unique<QWidget>();
+        m_main->show();
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_status.texts.clear();
+        m_platform = FakePlatform();
+        m_statuses.clear();
+        m_checker = std::make_unique<UpdateChecker>(host(), connection());
+    }
+
+    void cleanup()
+    {
+        delete m_window;
+        m_checker.reset();
+        m_main.reset();
+        m_server.reset();
+    }
+
+    // The answer of an earlier check in the same run does not matter.
+    void equalVersionThenErrorStatus()
+    {
+        bool enabledDuringRequest = true;
+        connect(m_server.get(), &LocalHttpServer::requestReceived, this,
+                [&] { enabledDuringRequest = m_main->isEnabled(); });
+        check(body("1.1.0", ""));
+        QVERIFY(!enabledDuringRequest);
+        QCOMPARE(m_status.texts, QStringList({"Check for updates..", "No Update available."}));
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(!QApplication::activeModalWidget());
+        const QByteArray request = m_server->lastRequest();
+        QVERIFY(request.startsWith("GET /app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate HTTP/1.1\r\n"));
+        QVERIFY(request.toLower().contains("\r\ncontent-type: application/x-www-form-urlencoded"));
+
+        for (const int status : {404, 500}) {
+            check(body("1.1.0", ""), status);
+            QCOMPARE(m_status.last(), QStringLiteral("Unable to continue! Error Code: (AppUpdate sdb)"));
+            QVERIFY(m_main->isEnabled());
+            QVERIFY(!m_checker->window());
+        }
+    }
+
+    void otherVersionOpensWindow_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("mainEnabled");
+        QTest::newRow("newer, no message") << body("1.2.0", "") << "Idle" << false;
+        QTest::newRow("newer, message") << body("1.2.0", "Now with videos") << "Now with videos" << true;
+        QTest::newRow("older") << body("1.0.9", "") << "Idle" << false;
+        QTest::newRow("other spelling") << body("1.1", "") << "Idle" << false;
+        // Only spaces are trimmed: the line break stays in the seventh field.
+        QTest::newRow("line break ends the body") << "  " + body("1.2.0", "") + "\r\n  "
+                                                  << "\r\n"
+                                                  << true;
+        QTest::newRow("with checksum") << withSha(Sha2048i) << "Idle" << false;
+    }
+
+    void otherVersionOpensWindow()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, status);
+        QFETCH(bool, mainEnabled);
+        check(answer);
+        QCOMPARE(m_status.last(), status);
+        QCOMPARE(m_main->isEnabled(), mainEnabled);
+        QVERIFY(m_checker->window() && m_checker->window()->isVisible());
+        QCOMPARE(m_checker->offer().version, QString::fromUtf8(answer.split('|').at(5)));
+    }
+
+    void answersWithoutOfferGiveTheWindowBack_data()
+    {
+        QTest::addColumn<CannedResponse>("response");
+        QTest::addColumn<bool>("allowLocalHttp");
+        QTest::addColumn<QString>("status");
+        const auto row = [](const QString& name, const CannedResponse& response, const QString& status,
+                            bool allowLocalHttp = true) {
+            QTest::newRow(qPrintable(name)) << response << allowLocalHttp << status;
+        };
+        const auto answer = [&](const QString& name, const QByteArray& body, const QString& status) {
+            row(name, CannedResponse{.body = body}, status);
+        };
+        answer("short body", "a|1|https://x.example/a|2026-01-01|App|1.2.0", updatetexts::Incomplete);
+        answer("empty body", "", updatetexts::Incomplete);
+        // The error stays visible even without a message.
+        answer("empty version", body("", ""), errorLine(codes::AppUpdate));
+        answer("empty version, message", body("", "Maintenance"), QStringLiteral("Maintenance"));
+        for (const char* size : {"big", "0", "-5", "+5", "1.5", "1e3", "100000000000000000", "4294967297"})
+            answer(QStringLiteral("size %1").arg(size), withSize(size), updatetexts::BadFileSize);
+        answer("date", body("1.2.0", "", "s.exe", "https://x.example/s.exe", "1024", "someday"),
+               updatetexts::BadReleaseDate);
+        // The installation's own files; the program's name is this test's.
+        for (const char* name : {"../s.exe", "Spinledger.MDB", "TEST_UPDATE"})
+            answer(QStringLiteral("file name '%1'").arg(name), body("1.2.0", "", name),
+                   updatetexts::BadFileName);
+        for (const char* url :
+             {"http://x.example/s.exe", "ftp://x.example/s.exe", "file:///tmp/s.exe", "s.exe"})
+            answer(url, body("1.2.0", "", "s.exe", url), updatetexts::InsecureUrl);
+        answer("checksum of 63 digits", withSha(Sha2048i.left(63)), updatetexts::BadChecksum);
+        answer("checksum not hex", withSha(QByteArray(64, 'g')), updatetexts::BadChecksum);
+        answer("field of 1001", body("1.1.0", QByteArray(1001, 'm')), updatetexts::TooLong);
+        answer("field of 1000", body("1.1.0", QByteArray(1000, 'm')), updatetexts::NoUpdate);
+        const QByteArray equal = body("1.1.0", "");
+        answer("over 64 KiB", equal + "|" + QByteArray("|x").repeated(40000), updatetexts::TooLong);
+        // Refused from the header alone: nothing of the body ever comes.
+        row("announces over 64 KiB", {.claimedLength = 100 << 20, .keepOpen = true}, updatetexts::TooLong);
+        row("truncated", {.body = equal, .claimedLength = 300}, updatetexts::Incomplete);
+        row("hang-up", {.hangUp = true}, updatetexts::Unreachable);
+        row("silent", {.silent = true}, updatetexts::TimedOut);
+        // Each byte comes well within the stall time, the whole far later than the check may take.
+        row("dripping", {.body = equal, .dripMs = 200}, updatetexts::TimedOut);
+        row("plain http", {.body = equal}, updatetexts::InsecureService, false);
+    }
+
+    void answersWithoutOfferGiveTheWindowBack()
+    {
+        QFETCH(CannedResponse, response);
+        QFETCH(bool, allowLocalHttp);
+        QFETCH(QString, status);
+        m_server->respond(ServicePath, response);
+        UpdateChecker checker(host(), connection(allowLocalHttp));
+        checker.CheckForUpdate();
+        QCOMPARE(m_status.last(), status);
+        QCOMPARE(m_server->requestCount() > 0, allowLocalHttp);
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(!checker.window());
+    }
+
+    void cancelRunningCheck_data()
+    {
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("Cancel button") << false;
+    }
+
+    void cancelRunningCheck()
+    {
+        QFETCH(bool, byEsc);
+        m_server->respond(ServicePath, CannedResponse{.silent = true});
+        bool offered = false;
+        connect(m_server.get(), &LocalHttpServer::requestReceived, this, [&] {
+            // The check's progress window takes the keys and clicks; the main window takes none.
+            QWidget* progress = QApplication::activeModalWidget();
+            offered = progress && progress->objectName() == "dlgCheckUpdate" && !m_main->isEnabled();
+            if (progress && byEsc)
+                QTest::keyClick(progress, Qt::Key_Escape);
+            else if (progress)
+                QTest::mouseClick(progress->findChild<QPushButton*>("btnCancelCheck"), Qt::LeftButton);
+        });
+        m_checker->CheckForUpdate();
+        QVERIFY(offered);
+        QCOMPARE(m_status.last(), updatetexts::CheckCancelled);
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(!m_checker->window());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void installerNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        const auto rows = [](const QStringList& names, bool accepted) {
+            for (const QString& name : names)
+                QTest::newRow(qPrintable(u'\'' + name + u'\'')) << name << accepted;
+        };
+        rows({"SpinledgerSetup.exe", "spinledger-1.2.0-setup.sh", "Spinledger.mdb.new", "Setup (x64).exe",
+              "Über.exe", "com0.exe", "com10.exe", QString(196, 'a') + ".exe"},
+             true);
+        // Paths, hidden files, what Windows cannot store or would store under another name, and names
+        // over 200 bytes (in 201 and in 103 characters).
+        rows({"", ".", "..", ".hidden", "../s.exe", "sub/s.exe", "..\\s.exe", "C:s.exe", "s*.exe", "s?.exe",
+              "a\tb.exe", "a\x7f.exe", "setup.exe.", "setup.exe ", QString(197, 'a') + ".exe",
+              QString(99, QChar(0xe9)) + ".exe"},
+             false);
+        rows({"SPINLEDGER", "spinledger.mdb", "Spinledger.mdb-WAL", "Spinledger.mdb-shm",
+              "Spinledger.mdb-journal", "Spinledger-CLI", "XCACLS.SH", "dblog.TXT", "Images"},
+             false);
+        rows({"con", "PRN", "aux.log", "NUL.txt", "nul.tar.gz", "com1", "COM9.exe", "Lpt1", "lpt9.txt"},
+             false);
+    }
+
+    void installerNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        QCOMPARE(InstallerName::isAcceptable(name, QStringLiteral("Spinledger")), accepted);
+    }
+
+    void windowShowsOffer()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        check(body("1.2.0", ""));
+        QLocale::setDefault(QLocale::c());
+        QPointer<UpdateWindow> window = m_checker->window();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Spinledger - Update"));
+        QCOMPARE(window->statusText(),
+                 QStringLiteral("A new version is available! Download and Update now?"));
+        auto* grid = window->findChild<QTableWidget*>("MSFlexGrid1");
+        QStringList shown;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            shown << grid->item(row, 1)->text();
+        QCOMPARE(shown, QStringList({"Spinledger", "1.2.0", "SpinledgerSetup.exe", "1,5 Mb", "30.11.2026"}));
+        // Texts of the server never turn into markup.
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        // Only its buttons close it.
+        QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QVERIFY(!m_main->isEnabled());
+        QTest::mouseClick(window->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
+        QVERIFY(!m_checker->window() || !m_checker->window()->isVisible());
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(m_platform.questions.isEmpty());
+    }
+
+    void longFieldsFitTheScreen()
+    {
+        const QByteArray longest(1000, '9');
+        check(
+            body(longest, "", QByteArray(196, 'n') + ".exe", "https://x.example/s.exe", "1024", "2026-11-30")
+                .replace("|Spinledger|", '|' + QByteArray(1000, 'A') + '|'));
+        UpdateWindow* window = m_checker->window();
+        QVERIFY(window);
+        window->setStatus(QString(1000, 'S'));
+        QCoreApplication::processEvents(); // the layout settles
+        const QRect screen = m_main->screen()->availableGeometry();
+        QVERIFY2(window->frameGeometry().width() <= screen.width(),
+                 qPrintable(QString::number(window->width())));
+        auto* cancel = window->findChild<QWidget*>("btnCancel");
+        QVERIFY(window->rect().contains(QRect(cancel->mapTo(window, QPoint(0, 0)), cancel->size())));
+    }
+
+    // From the check to the installer in the folder, its checksum given in capitals.
+    void offerDownloadsIntoAppFolder()
+    {
+        m_server->respond("/setup.exe", CannedResponse{.body = QByteArray(2048, 'i')});
+        const QByteArray url = m_server->url("/setup.exe").toEncoded();
+        check(body("1.2.0", "", "SpinledgerSetup.exe", url, "2048", "2026-11-30", Sha2048i.toUpper()));
+        QVERIFY(m_checker->window());
+        QTest::mouseClick(m_checker->window()->findChild<QWidget*>("btnUpdate"), Qt::LeftButton);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"SpinledgerSetup.exe"});
+        QCOMPARE(m_platform.questions.size(), 1); // answered No
+        QVERIFY(m_main->isEnabled());
+    }
+
+    void offerTexts_data()
+    {
+        for (const char* c : {"size", "date", "locale", "text"})
+            QTest::addColumn<QString>(c);
+        const char* const table[][5] = {
+            {"one and a half", "1572864", "", "C", "1.5 Mb"},
+            {"five", "5242880", "", "C", "5 Mb"},
+            {"German separator", "1572864", "", "de_DE", "1,5 Mb"},
+            {"half down to even", "131072", "", "C", "0.12 Mb"}, // 0.125
+            {"half up to even", "393216", "", "C", "0.38 Mb"},   // 0.375
+            {"no group separator", "1363148800", "", "en_US", "1300 Mb"},
+            {"largest", "4294967296", "", "en_US", "4096 Mb"},
+            {"midnight", "", "2026-11-30", "de_DE", "30.11.2026"},
+            {"midnight written out", "", "2026-11-30 00:00:00", "de_DE", "30.11.2026"},
+            {"afternoon", "", "2026-11-30T14:05:09", "de_DE", "30.11.2026 14:05:09"},
+            {"US server form", "", "11/30/2026 2:05:09 PM", "en_US", "11/30/2026 2:05:09 PM"},
+        };
+        for (const auto& row : table)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]) << QString(row[4]);
+    }
+
+    void offerTexts()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, date);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        UpdateOffer offer;
+        offer.fileSize = size;
+        offer.releaseDate = date;
+        QCOMPARE(size.isEmpty() ? offer.releaseDateText(QLocale(locale))
+                                : offer.fileSizeText(QLocale(locale)),
+                 text);
+    }
+
+    void downloadEndsAtFullProgress_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("sendLength");
+        QTest::newRow("two whole chunks") << qint64(2048) << true;
+        QTest::newRow("last chunk of one byte") << qint64(1025) << true;
+        QTest::newRow("no Content-Length") << qint64(3000) << false;
+    }
+
+    void downloadEndsAtFullProgress()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, sendLength);
+        serve(CannedResponse{.body = pattern(size), .sendLength = sendLength});
+        openWindow(size, m_server->url("/setup.exe").toString());
+        // An older, longer file of the same name is replaced, not written over.
+        writeFile(m_window->installerPath(), QByteArray(5000, 'x'));
+
+        QVERIFY(m_window->DownloadFile(m_server->url("/setup.exe"), m_window->installerPath()));
+        QCOMPARE(fileBytes(m_window->installerPath()), pattern(size));
+        QVERIFY(m_server->lastRequest().contains("\r\nRange: bytes=0-"));
+        QCOMPARE(m_statuses.first(), QStringLiteral("Downloading.."));
+        QCOMPARE(m_statuses.last(), QStringLiteral("Idle"));
+        QCOMPARE(m_statuses.at(m_statuses.size() - 2), QStringLiteral("Downloading..100%"));
+        // At most 1024 bytes per chunk, one progress text after each.
+        QVERIFY(m_statuses.size() - 2 >= int((size + 1023) / 1024));
+        QCOMPARE(m_window->findChild<QProgressBar*>()->value(), 100);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList({"SpinledgerSetup.exe"}));
+    }
+
+    void refusedDownloads_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<CannedResponse>("response");
+        QTest::addColumn<qint64>("offered");
+        QTest::addColumn<QByteArray>("sha");
+        QTest::addColumn<bool>("allowLocalHttp");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, const CannedResponse& response, const QString& text,
+                            qint64 offered = 2048, const QByteArray& sha = {}, bool allowLocalHttp = true,
+                            const QString& url = QStringLiteral("/setup.exe")) {
+            QTest::newRow(name) << url << response << offered << sha << allowLocalHttp << text;
+        };
+        const QByteArray body = pattern(2048);
+        row("plain http elsewhere", {.body = body}, updatetexts::InsecureUrl, 2048, {}, true,
+            "http://www.spinledger.example/s.exe");
+        row("plain http here, by default", {.body = body}, updatetexts::InsecureUrl, 2048, {}, false);
+        row("not found", {.status = 404, .body = body}, updatetexts::downloadStatus(404));
+        row("truncated", {.body = body, .sendBytes = 1000}, updatetexts::downloadShort(1000, 2048));
+        row("stalled", {.body = body, .sendBytes = 1000, .keepOpen = true}, updatetexts::DownloadTimedOut);
+        row("smaller than offered", {.body = body}, updatetexts::downloadSizeDiffers(2048, 3000), 3000);
+        // Refused on the header, and on the byte past the offer, while the server keeps the line open.
+        row("announces more than offered", {.claimedLength = 64 << 20, .keepOpen = true},
+            updatetexts::downloadSizeDiffers(64 << 20, 2048));
+        row("sends more than offered", {.body = pattern(8192), .sendLength = false, .keepOpen = true},
+            updatetexts::downloadTooLong(2048));
+        row("redirect to plain http", {.status = 302, .location = "http://www.spinledger.example/s.exe"},
+            updatetexts::DownloadRedirect);
+        row("checksum differs", {.body = body}, updatetexts::ChecksumMismatch, 2048, QByteArray(64, '0'));
+    }
+
+    void refusedDownloads()
+    {
+        QFETCH(QString, url);
+        QFETCH(CannedResponse, response);
+        QFETCH(qint64, offered);
+        QFETCH(QByteArray, sha);
+        QFETCH(bool, allowLocalHttp);
+        QFETCH(QString, text);
+        serve(response);
+        openWindow(offered, url.startsWith('/') ? m_server->url(url).toString() : url, sha, allowLocalHttp);
+        const QByteArray old("the installer of the last update");
+        writeFile(m_window->installerPath(), old);
+
+        clickUpdate();
+        QCOMPARE(m_window->statusText(), text);
+        QCOMPARE(fileBytes(m_window->installerPath()), old);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList({"SpinledgerSetup.exe"}));
+        QVERIFY(m_platform.questions.isEmpty());
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_server->requestCount() > 0, allowLocalHttp && url.startsWith('/'));
+        for (const QString& status : m_statuses.filter(QRegularExpression("%$")))
+            QVERIFY2(status.chopped(1).mid(13).toInt() <= 100, qPrintable(status));
+    }
+
+    void refusesPathOutsideFolder()
+    {
+        serve(CannedResponse{.body = pattern(2048)});
+        openWindow(2048, m_server->url("/setup.exe").toString());
+        QTemporaryDir elsewhere;
+        const QString outside = elsewhere.filePath("SpinledgerSetup.exe");
+        QVERIFY(!m_window->DownloadFile(m_server->url("/setup.exe"), outside));
+        QVERIFY(!QFile::exists(outside));
+        QCOMPARE(m_window->statusText(), updatetexts::OutsideFolder);
+        QVERIFY(!m_window->DownloadFile(m_server->url("/setup.exe"), m_folder->filePath("sub/../../x.exe")));
+        QCOMPARE(m_server->requestCount(), 0);
+    }
+
+    void installAnswers_data()
+    {
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<bool>("startWorks");
+        QTest::addColumn<int>("ended");
+        QTest::addColumn<bool>("windowOpen");
+        QTest::addColumn<bool>("mainOpen");
+        QTest::newRow("No keeps file and program") << false << true << 0 << false << true;
+        QTest::newRow("Yes starts the installer") << true << true << 1 << false << false;
+        QTest::newRow("installer does not start") << true << false << 0 << true << true;
+    }
+
+    void installAnswers()
+    {
+        QFETCH(bool, answerYes);
+        QFETCH(bool, startWorks);
+        QFETCH(int, ended);
+        QFETCH(bool, windowOpen);
+        QFETCH(bool, mainOpen);
+        serve(CannedResponse{.body = pattern(2048)});
+        openWindow(2048, m_server->url("/setup.exe").toString());
+        m_platform.answerYes = answerYes;
+        m_platform.startWorks = startWorks;
+        clickUpdate();
+
+        const QString installer = QFileInfo(m_folder->filePath("SpinledgerSetup.exe")).absoluteFilePath();
+        QCOMPARE(m_platform.questions,
+                 QStringList({"Update|Spinledger will now close.\r\n\r\nContinue Update?"}));
+        QCOMPARE(fileBytes(installer), pattern(2048));
+        QCOMPARE(m_platform.started, answerYes ? QStringList{installer} : QStringList{});
+#ifdef Q_OS_UNIX
+        QCOMPARE(QFileInfo(installer).isExecutable(), answerYes);
+#endif
+        QCOMPARE(m_platform.ended, ended);
+        QCOMPARE(m_window && m_window->isVisible(), windowOpen);
+        if (windowOpen)
+            QCOMPARE(m_window->statusText(), updatetexts::StartFailed);
+        QCOMPARE(m_main->isVisible(), mainOpen);
+        QCOMPARE(m_main->isEnabled(), !windowOpen);
+    }
+
+    void cancelDuringDownload()
+    {
+        // Half the file arrives, then the server holds the connection open.
+        serve(CannedResponse{.body = pattern(4096), .sendBytes = 2048, .keepOpen = true});
+        openWindow(4096, m_server->url("/setup.exe").toString());
+        connect(m_window, &UpdateWindow::statusChanged, this, [this](const QString& text) {
+            if (text == QStringLiteral("Downloading..50%"))
+                QTest::mouseClick(m_window->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+        });
+        clickUpdate();
+
+        QVERIFY(m_statuses.contains(QStringLiteral("Downloading..50%")));
+        QCOMPARE(m_statuses.last(), updatetexts::DownloadCancelled);
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(!m_window || !m_window->isVisible());
+        QVERIFY(QDir(m_folder->path()).entryList(QDir::Files).isEmpty());
+        QVERIFY(m_platform.questions.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestUpdate)
+#include "test_update.moc"
