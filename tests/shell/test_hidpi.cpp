@@ -1,7 +1,9 @@
-// The windows on a screen of two device pixels per pixel: the pictures of the
-// installation folder show the detail drawn for that density, not the plain
-// pictures enlarged.
+// The windows on a screen of two device pixels per pixel: the board's cells and
+// the installation folder's pictures show the detail drawn for that density,
+// not pictures drawn for one enlarged.
+#include "../board/BoardRig.h"
 #include "ShellFixture.h"
+#include "board/CellPictures.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -11,14 +13,39 @@
 #include <QtTest>
 
 using namespace spinledger;
-using spinledger::test::ShellFixture;
-using namespace Qt::StringLiterals;
+using namespace spinledger::test;
+
+namespace {
+
+// The pixels alone, whatever density the image claims.
+QImage pixels(QImage image)
+{
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
 
 class TestHiDpi : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
+
+    void boardCellsPaintTheirDevicePixels()
+    {
+        BoardRig rig(Wheel::r());
+        rig.play("17");
+        CellPictures pictures;
+        for (const char* suffix : {"17", "BLACK", "1ST12"}) {
+            BoardCell* cell = rig.cell(QString::fromLatin1(suffix));
+            const QImage shown = cell->grab().toImage();
+            QCOMPARE(shown.size(), cell->size() * 2);
+            QVERIFY2(pixels(shown) == pixels(pictures.picture(cell->picture(), 2).toImage()), suffix);
+        }
+    }
+
     void folderPicturesShowTheirDevicePixels_data()
     {
         QTest::addColumn<bool>("splash");
@@ -34,7 +61,6 @@ private slots:
         QFETCH(bool, splash);
         QFETCH(QString, label);
         QFETCH(QString, picture);
-        QCOMPARE(qApp->devicePixelRatio(), 2.0);
         ShellFixture f;
         for (const QString& file : QDir(QStringLiteral(SPINLEDGER_IMAGES)).entryList(QDir::Files)) {
             QFile::remove(f.dir.filePath(u"images/"_s + file));
@@ -48,17 +74,14 @@ private slots:
         movie->setPaused(true);
         QVERIFY(movie->jumpToFrame(0));
 
-        QImage drawn = QImageReader(f.dir.filePath(u"images/%1@2x.gif"_s.arg(picture))).read();
+        const QImage drawn = QImageReader(f.dir.filePath(u"images/%1@2x.gif"_s.arg(picture))).read();
         const QSize size = QImage(f.dir.filePath(u"images/%1.gif"_s.arg(picture))).size();
         QCOMPARE(drawn.size(), size * 2);
         // Where the label puts its picture, in device pixels.
         const QRect place =
             QStyle::alignedRect(shown->layoutDirection(), shown->alignment(), size, shown->contentsRect());
-        QImage grabbed = shown->grab().toImage().copy(QRect(place.topLeft() * 2, place.size() * 2));
-        // Pixel against pixel.
-        grabbed.setDevicePixelRatio(1);
-        drawn.setDevicePixelRatio(1);
-        QCOMPARE(grabbed.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(pixels(shown->grab().toImage().copy(QRect(place.topLeft() * 2, place.size() * 2))),
+                 pixels(drawn));
     }
 };
 
