@@ -28,20 +28,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-double luminance(QRgb c)
-{
-    const auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
+// The WCAG contrast ratio of two colours.
 double contrast(QRgb a, QRgb b)
 {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const auto luminance = [](QRgb c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
 }
 
 // The background is the commonest colour of the area, the text the colour
@@ -53,17 +51,10 @@ double drawnContrast(const QImage& shot, const QRect& area)
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[shot.pixel(x, y)];
     }
-    QRgb background = 0;
-    int most = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            background = it.key();
-        }
-    }
+    const QRgb background = std::max_element(counts.cbegin(), counts.cend()).key();
     double best = 1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        best = std::max(best, contrast(it.key(), background));
+    for (QRgb colour : counts.keys())
+        best = std::max(best, contrast(colour, background));
     return best;
 }
 
@@ -151,18 +142,9 @@ private slots:
         for (int pocket : {5, 17, 0, 32, 5, 11, 26, 3, 19, 8, 14, 30, 2, 36, 21, 9})
             emit find<BoardCell>(u"pbR%1"_s.arg(pocket))->clicked(u"pbR%1"_s.arg(pocket));
 
-        UpdateOffer offer{u"SpinledgerSetup.exe"_s,
-                          u"1572864"_s,
-                          u"https://www.spinledger.example/s.exe"_s,
-                          u"2026-11-30"_s,
-                          u"Spinledger"_s,
-                          u"1.2.0"_s,
-                          {}};
-        UpdateHost host;
-        host.mainWindow = w();
-        host.status = w();
-        host.appTitle = u"Spinledger"_s;
-        host.appFolder = m_f.dir.path();
+        const UpdateOffer offer{"Setup.exe", "1572864", "https://x.example/", "2026-11-30", "Spinledger",
+                                "1.2.0",     ""};
+        const UpdateHost host{w(), w(), nullptr, "Spinledger", m_f.dir.path(), QString()};
         m_update = std::make_unique<UpdateWindow>(offer, host, UpdateConnection{});
         m_update->show();
         w()->setEnabled(true);

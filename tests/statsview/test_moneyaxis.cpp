@@ -1,5 +1,5 @@
 // The money chart's vertical axis: linear while the lines swing alike,
-// powers of ten when one swings far wider than another.
+// powers of ten when one swings over twenty times as far as another.
 #include "statsview/MoneyAxis.h"
 
 #include <QCategoryAxis>
@@ -11,15 +11,12 @@ using namespace spinledger;
 namespace {
 
 // One line per swing, going up to it and back.
-std::vector<stats::MoneyRow> lines(const QList<double>& swings)
+MoneyAxis axisOf(const QList<double>& swings)
 {
-    std::vector<stats::MoneyRow> rows;
-    for (double s : swings) {
-        stats::MoneyRow row;
-        row.line = {{1, s}, {2, 0}};
-        rows.push_back(row);
-    }
-    return rows;
+    std::vector<stats::MoneyRow> rows(swings.size());
+    for (qsizetype i = 0; i < swings.size(); ++i)
+        rows[i].line = {{1, swings[i]}, {2, 0}};
+    return MoneyAxis(rows);
 }
 
 } // namespace
@@ -29,31 +26,22 @@ class TestMoneyAxis : public QObject
     Q_OBJECT
 
 private slots:
-    void scaleFollowsTheSwings_data()
-    {
-        QTest::addColumn<QList<double>>("swings");
-        QTest::addColumn<bool>("logarithmic");
-        QTest::newRow("alike") << QList<double>{1000, -950, 400} << false;
-        QTest::newRow("twenty times") << QList<double>{1000, -20000} << false;
-        QTest::newRow("over twenty times") << QList<double>{1000, -20001} << true;
-        QTest::newRow("a flat line is no measure") << QList<double>{0, 5, 60} << false;
-    }
-
     void scaleFollowsTheSwings()
     {
-        QFETCH(QList<double>, swings);
-        QFETCH(bool, logarithmic);
-        QCOMPARE(MoneyAxis(lines(swings)).logarithmic(), logarithmic);
+        QVERIFY(!axisOf({1000, -950, 400}).logarithmic());
+        QVERIFY(!axisOf({1000, -20000}).logarithmic());
+        QVERIFY(axisOf({1000, -20001}).logarithmic());
+        QVERIFY(!axisOf({0, 5, 60}).logarithmic()); // a flat line is no measure
+
+        const MoneyAxis linear = axisOf({100, 300});
+        QCOMPARE(linear.height(-250), -250.0);
+        std::unique_ptr<QAbstractAxis> plain(linear.make(-250, 300, QLocale::c()));
+        QVERIFY(qobject_cast<QValueAxis*>(plain.get()));
     }
 
     void decadesAreLabelledWhereTheyAreDrawn()
     {
-        const MoneyAxis linear(lines({100, 300}));
-        QCOMPARE(linear.height(-250), -250.0);
-        std::unique_ptr<QAbstractAxis> plain(linear.make(-250, 300, QLocale::c()));
-        QVERIFY(qobject_cast<QValueAxis*>(plain.get()));
-
-        const MoneyAxis scale(lines({-600, 24000}));
+        const MoneyAxis scale = axisOf({-600, 24000});
         QCOMPARE(scale.height(0), 0.0);
         QCOMPARE(scale.height(9), 1.0);
         QCOMPARE(scale.height(-99), -2.0);

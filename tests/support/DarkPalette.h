@@ -5,40 +5,23 @@
 namespace spinledger::test {
 
 // A dark desktop as a dark colour scheme sets it: every role a widget reads,
-// inactive and disabled texts dimmed.
+// disabled texts dimmed.
 inline QPalette darkPalette()
 {
+    using P = QPalette;
     QPalette p;
-    const struct
-    {
-        QPalette::ColorRole role;
-        QColor colour;
-    } roles[] = {
-        {QPalette::Window, QColor(0x31, 0x36, 0x3b)},
-        {QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc)},
-        {QPalette::Base, QColor(0x1b, 0x1e, 0x20)},
-        {QPalette::AlternateBase, QColor(0x23, 0x26, 0x29)},
-        {QPalette::Text, QColor(0xfc, 0xfc, 0xfc)},
-        {QPalette::PlaceholderText, QColor(0xa1, 0xa9, 0xb1)},
-        {QPalette::Button, QColor(0x31, 0x36, 0x3b)},
-        {QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc)},
-        {QPalette::Light, QColor(0x40, 0x46, 0x4c)},
-        {QPalette::Midlight, QColor(0x38, 0x3d, 0x43)},
-        {QPalette::Mid, QColor(0x24, 0x28, 0x2b)},
-        {QPalette::Dark, QColor(0x14, 0x16, 0x18)},
-        {QPalette::Shadow, QColor(0x0d, 0x0e, 0x0f)},
-        {QPalette::Highlight, QColor(0x3d, 0xae, 0xe9)},
-        {QPalette::HighlightedText, QColor(0xfc, 0xfc, 0xfc)},
-        {QPalette::BrightText, QColor(0xff, 0xff, 0xff)},
-        {QPalette::Link, QColor(0x1d, 0x99, 0xf3)},
-        {QPalette::LinkVisited, QColor(0x9b, 0x59, 0xb6)},
-        {QPalette::ToolTipBase, QColor(0x31, 0x36, 0x3b)},
-        {QPalette::ToolTipText, QColor(0xfc, 0xfc, 0xfc)},
-    };
-    for (const auto& r : roles)
-        p.setColor(r.role, r.colour);
-    for (QPalette::ColorRole dimmed : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, dimmed, QColor(0x6e, 0x71, 0x73));
+    const std::pair<P::ColorRole, QRgb> roles[] = {
+        {P::Window, 0x31363b},        {P::WindowText, 0xfcfcfc}, {P::Base, 0x1b1e20},
+        {P::AlternateBase, 0x232629}, {P::Text, 0xfcfcfc},       {P::PlaceholderText, 0xa1a9b1},
+        {P::Button, 0x31363b},        {P::ButtonText, 0xfcfcfc}, {P::Light, 0x40464c},
+        {P::Midlight, 0x383d43},      {P::Mid, 0x24282b},        {P::Dark, 0x141618},
+        {P::Shadow, 0x0d0e0f},        {P::Highlight, 0x3daee9},  {P::HighlightedText, 0xfcfcfc},
+        {P::BrightText, 0xffffff},    {P::Link, 0x1d99f3},       {P::LinkVisited, 0x9b59b6},
+        {P::ToolTipBase, 0x31363b},   {P::ToolTipText, 0xfcfcfc}};
+    for (const auto& [role, colour] : roles)
+        p.setColor(role, QColor(colour));
+    for (P::ColorRole dimmed : {P::WindowText, P::Text, P::ButtonText})
+        p.setColor(P::Disabled, dimmed, QColor(0x6e7173));
     return p;
 }
 
