@@ -97,35 +97,16 @@ private slots:
         t.db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('other')");
         t.app->settingId = t.db.lastInsertId();
         SettingsStore s(*t.app);
-        const Result<QString> v = s.getSetting("ka_app_m_setting", "cbMNumbers");
-        QVERIFY(v.ok());
-        QCOMPARE(v.value(), u"0"_s);
+        QCOMPARE(s.getSetting("ka_app_m_setting", "cbMNumbers").value(), u"0"_s);
         QCOMPARE(t.rows("ka_app_m_setting"), 0);
-
-        QVERIFY(s.setSetting("ka_app_m_setting", "tbMAmount", "5").ok);
-        QCOMPARE(t.rows("ka_app_m_setting"), 1);
+        // Values come back trimmed and in their shortest form; a second write updates the same row.
+        for (const auto& [typed, stored] : {std::pair{"5 ", "5"}, {"12.", "12"}, {"2.5", "2.5"}}) {
+            QVERIFY(s.setSetting("ka_app_m_setting", "tbMAmount", typed).ok);
+            QCOMPARE(s.getSetting("ka_app_m_setting", "tbMAmount").value(), QString::fromLatin1(stored));
+        }
         QCOMPARE(t.rows("ka_app_m_setting WHERE cbMNumbers IS NULL AND cmbM IS NULL"), qint64(1));
-        QCOMPARE(s.getSetting("ka_app_m_setting", "tbMAmount").value(), u"5"_s);
-        // A second write updates the same row.
-        QVERIFY(s.setSetting("ka_app_m_setting", "tbMAmount", "2.5").ok);
         QCOMPARE(t.rows("ka_app_m_setting"), 1);
-        QCOMPARE(s.getSetting("ka_app_m_setting", "tbMAmount").value(), u"2.5"_s);
-    }
-
-    void valuesComeBackTrimmedAndInTheirShortestForm()
-    {
-        TestDb t;
-        SettingsStore s(*t.app);
-        QVERIFY(s.setSetting("ka_app_r_setting", "tbRAmount", "5 ").ok);
-        QCOMPARE(s.getSetting("ka_app_r_setting", "tbRAmount").value(), u"5"_s);
-        QVERIFY(s.setSetting("ka_app_r_setting", "tbRAmount", "12.").ok);
-        QCOMPARE(s.getSetting("ka_app_r_setting", "tbRAmount").value(), u"12"_s);
-        const Result<WheelSettings> ws = s.wheelSettings(Wheel::r());
-        QVERIFY(ws.ok());
-        QCOMPARE(ws->amount, 12.0);
-        QVERIFY(ws->played[idx(CategoryId::BlackRed)]);
-        QVERIFY(!ws->played[idx(CategoryId::Numbers)]);
-        QCOMPARE(ws->casino, t.casino);
+        QCOMPARE(s.wheelSettings(Wheel::m())->amount, 2.5);
     }
 
     void unknownNamesAreRefusedBeforeTheyReachTheDatabase()
@@ -154,17 +135,6 @@ private slots:
                  u"Unable to continue! Error Code: (Setting ldb)"_s);
         QCOMPARE(s.setSetting("ka_app_r_setting", "cmbR", "1").text,
                  u"Unable to continue! Error Code: (Setting ldb)"_s);
-    }
-
-    void transactionRollsBackUnlessCommitted()
-    {
-        TestDb t;
-        {
-            Transaction tx(t.db);
-            t.db.exec("INSERT INTO ka_app_casino (ka_app_casino_name) VALUES ('gone')");
-        }
-        QCOMPARE(t.rows("ka_app_casino WHERE ka_app_casino_name = 'gone'"), 0);
-        QVERIFY_THROWS_EXCEPTION(DbError, t.db.exec("INSERT INTO no_such_table VALUES (1)"));
     }
 
     void theFileIsEncryptedWithItsPassword()
@@ -255,18 +225,13 @@ private slots:
         QCOMPARE(t.text("SELECT cmbR FROM ka_app_r_setting"), u"70000"_s);
     }
 
-    void emptyIdentifierStopsBeforeTheDatabase()
+    void startsWithoutIdentifierOrDatabaseAreReported()
     {
         TestDb t(false);
         QCOMPARE(prepare(t, u"  "_s), Installation::Outcome::NoIdentifier);
         QCOMPARE(m_status.last(), u"Unable to continue! Error Code: (sId)"_s);
         QCOMPARE(t.app->settingId, 0);
         QCOMPARE(t.rows("ka_app_setting"), 0);
-    }
-
-    void unopenableDatabaseIsReported()
-    {
-        TestDb t(false);
         t.db.close();
         t.app->connString = t.dir.filePath(u"missing.mdb"_s);
         QCOMPARE(prepare(t, u"machine-1"_s), Installation::Outcome::NoDatabase);
