@@ -203,7 +203,6 @@ private slots:
         QTest::newRow("line break ends the body") << "  " + body("1.2.0", "") + "\r\n  "
                                                   << "\r\n"
                                                   << true;
-        QTest::newRow("with checksum") << withSha(Sha2048i) << "Idle" << false;
     }
 
     void otherVersionOpensWindow()
@@ -382,19 +381,6 @@ private slots:
         QVERIFY(window->rect().contains(QRect(cancel->mapTo(window, QPoint(0, 0)), cancel->size())));
     }
 
-    // From the check to the installer in the folder, its checksum given in capitals.
-    void offerDownloadsIntoAppFolder()
-    {
-        m_server->respond("/setup.exe", CannedResponse{.body = QByteArray(2048, 'i')});
-        const QByteArray url = m_server->url("/setup.exe").toEncoded();
-        check(body("1.2.0", "", "SpinledgerSetup.exe", url, "2048", "2026-11-30", Sha2048i.toUpper()));
-        QVERIFY(m_checker->window());
-        QTest::mouseClick(m_checker->window()->findChild<QWidget*>("btnUpdate"), Qt::LeftButton);
-        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"SpinledgerSetup.exe"});
-        QCOMPARE(m_platform.questions.size(), 1); // answered No
-        QVERIFY(m_main->isEnabled());
-    }
-
     void offerTexts_data()
     {
         for (const char* c : {"size", "date", "locale", "text"})
@@ -402,12 +388,10 @@ private slots:
         const char* const table[][5] = {
             {"one and a half", "1572864", "", "C", "1.5 Mb"},
             {"five", "5242880", "", "C", "5 Mb"},
-            {"German separator", "1572864", "", "de_DE", "1,5 Mb"},
             {"half down to even", "131072", "", "C", "0.12 Mb"}, // 0.125
             {"half up to even", "393216", "", "C", "0.38 Mb"},   // 0.375
             {"no group separator", "1363148800", "", "en_US", "1300 Mb"},
             {"largest", "4294967296", "", "en_US", "4096 Mb"},
-            {"midnight", "", "2026-11-30", "de_DE", "30.11.2026"},
             {"midnight written out", "", "2026-11-30 00:00:00", "de_DE", "30.11.2026"},
             {"afternoon", "", "2026-11-30T14:05:09", "de_DE", "30.11.2026 14:05:09"},
             {"US server form", "", "11/30/2026 2:05:09 PM", "en_US", "11/30/2026 2:05:09 PM"},
@@ -547,8 +531,12 @@ private slots:
         QFETCH(int, ended);
         QFETCH(bool, windowOpen);
         QFETCH(bool, mainOpen);
-        serve(CannedResponse{.body = pattern(2048)});
-        openWindow(2048, m_server->url("/setup.exe").toString());
+        // From the check on, the checksum given in capitals.
+        serve(CannedResponse{.body = QByteArray(2048, 'i')});
+        const QByteArray url = m_server->url("/setup.exe").toEncoded();
+        check(body("1.2.0", "", "SpinledgerSetup.exe", url, "2048", "2026-11-30", Sha2048i.toUpper()));
+        m_window = m_checker->window();
+        QVERIFY(m_window);
         m_platform.answerYes = answerYes;
         m_platform.startWorks = startWorks;
         clickUpdate();
@@ -556,7 +544,7 @@ private slots:
         const QString installer = QFileInfo(m_folder->filePath("SpinledgerSetup.exe")).absoluteFilePath();
         QCOMPARE(m_platform.questions,
                  QStringList({"Update|Spinledger will now close.\r\n\r\nContinue Update?"}));
-        QCOMPARE(fileBytes(installer), pattern(2048));
+        QCOMPARE(fileBytes(installer), QByteArray(2048, 'i'));
         QCOMPARE(m_platform.started, answerYes ? QStringList{installer} : QStringList{});
 #ifdef Q_OS_UNIX
         QCOMPARE(QFileInfo(installer).isExecutable(), answerYes);
