@@ -21,534 +21,514 @@ using namespace Qt::StringLiterals;
 class TestBoard : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void amountText_data();
-    void amountText();
-    void cellPositions();
-    void everyCellHasItsPictures();
-    void winRatioLabel();
-    void hoverAndReset();
-    void playedSequenceShowsAdviceRatiosAndHistory();
-    void historyLabelsSitInsideThePlayedFrame();
-    void historyKeepsTheLatestFourteen();
-    void undoWalksBackOneSpinAtATime();
-    void resetPutsStakesBackToTheAmount();
-    void zeroZeroSwitch();
-    void categoryBoxes();
-    void amountBoxShowsTheAmountInForce_data();
-    void amountBoxShowsTheAmountInForce();
-    void emptiedAmountBoxKeepsTheAmountInForce();
-    void casinoSwitchRedraws();
-    void refusedSpinDrawsNothing();
-    void miniWheelSequence();
-    void keyboardEntry_data();
-    void keyboardEntry();
-};
-
-void TestBoard::amountText_data()
-{
-    for (const char* c : {"locale", "typed", "stored", "refusal"}) // stored empty: refused
-        QTest::addColumn<QString>(c);
-    const char* const numbers = "Please enter numbers only.";
-    const char* const tooLong = "Invalid Amount. Max 3 chars.";
-    const char* const table[][4] = {
-        {"en_US", "10", "10", ""},        {"en_US", "  25 ", "25", ""},  {"en_US", "999", "999", ""},
-        {"en_US", "1000", "", tooLong},   {"en_US", "2.5", "2.5", ""},   {"en_US", "2.55", "", tooLong},
-        {"en_US", ".5", ".5", ""},        {"en_US", "", "", numbers},    {"en_US", "   ", "", numbers},
-        {"en_US", ".", "", numbers},      {"en_US", "-1", "", numbers},  {"en_US", "+1", "", numbers},
-        {"en_US", "1e2", "", numbers},    {"en_US", "1,0", "", numbers}, {"en_US", "1..", "", numbers},
-        {"en_US", "\u0661", "", numbers}, {"de_DE", "2,5", "2.5", ""},   {"de_DE", "2.5", "", numbers},
-    };
-    for (const auto& row : table) {
-        QTestData& data = QTest::addRow("%s '%s'", row[0], row[1]);
-        for (const char* value : row)
-            data << QString::fromUtf8(value);
-    }
-}
-
-void TestBoard::amountText()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
-    QFETCH(QString, refusal);
-    const Result<QString> r = AmountText::toStored(typed, QLocale(locale));
-    QCOMPARE(r.ok() ? *r : r.status(), stored.isEmpty() ? refusal : stored);
-    if (r.ok())
-        QCOMPARE(AmountText::toShown(*r, QLocale(locale)), typed.trimmed());
-}
-
-void TestBoard::cellPositions()
-{
-    // Numbers run 3, 6, 9 ... along the top row, the columns' cells after the last number.
-    const std::tuple<const Wheel&, const char*, QRect> cells[] = {
-        {Wheel::r(), "pbR00", QRect(240, 1180, 615, 495)},
-        {Wheel::r(), "pbR0", QRect(240, 1900, 615, 495)},
-        {Wheel::r(), "pbR3", QRect(840, 1180, 615, 495)},
-        {Wheel::r(), "pbR34", QRect(7440, 2620, 615, 495)},
-        {Wheel::r(), "pbR2TO1R3", QRect(8040, 1180, 615, 495)},
-        {Wheel::r(), "pbR2ND12", QRect(3240, 3340, 2415, 495)},
-        {Wheel::m(), "pbM10", QRect(2640, 2620, 615, 495)},
-        {Wheel::m(), "pbM2TO1R2", QRect(3240, 1900, 615, 495)},
-        {Wheel::m(), "pbM13", QRect()},
-        {Wheel::r(), "pbMODD", QRect()},
-    };
-    for (const auto& [wheel, cell, twips] : cells)
-        QCOMPARE(BoardGeometry::cellTwips(wheel, QLatin1String(cell)), twips);
-    // No two cells of a board overlap by more than the shared line, and all fit on the page.
-    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-        const QRect page(QPoint(0, 0), BoardGeometry::pageSize());
-        for (const QString& a : w->cellNames()) {
-            const QRect ra = BoardGeometry::cellPixels(*w, a);
-            QVERIFY2(page.contains(ra), qPrintable(a));
-            for (const QString& b : w->cellNames()) {
-                const QRect overlap = ra.intersected(BoardGeometry::cellPixels(*w, b));
-                QVERIFY2(a == b || overlap.width() <= 1 || overlap.height() <= 1, qPrintable(a + b));
-            }
-        }
-    }
-}
-
-void TestBoard::everyCellHasItsPictures()
-{
-    CellPictures pictures;
-    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-        for (const QString& cell : w->cellNames()) {
-            const bool pocket = w->pocketIndex(cell.mid(3)) >= 0;
-            for (const char* state : {"OFF", "ON", "COIN", "CLICK", "GREEN"}) {
-                const QString name = CellPictures::resourceName(cell, QLatin1String(state));
-                const bool exists = QLatin1String(state) == "CLICK"   ? pocket
-                                    : QLatin1String(state) == "GREEN" ? cell == w->zeroZeroCell()
-                                                                      : true;
-                const QPixmap pm = pictures.picture(name);
-                QVERIFY2(pm.isNull() != exists, qPrintable(name));
-                if (exists)
-                    QCOMPARE(pm.size(), BoardGeometry::cellPixels(*w, cell).size());
-            }
-        }
-    }
-    for (const char* none : {"R37_OFF", "X17_OFF", "", "R17"})
-        QVERIFY(pictures.picture(QLatin1String(none)).isNull());
-    // States look different from each other.
-    const QImage off = pictures.picture("R17_OFF").toImage();
-    for (const char* other : {"R17_ON", "R17_COIN", "R17_CLICK"})
-        QVERIFY(off != pictures.picture(QLatin1String(other)).toImage());
-}
-
-void TestBoard::winRatioLabel()
-{
-    WinRatioLabel l("lblRBlackRedWin", "Win Ratio (%)", nullptr);
-    QCOMPARE(l.text(), u"0 / 0"_s);
-    l.showWinRatio(66.67, "Black/Red");
-    QCOMPARE(l.toolTip(), u"Black/Red Win Ratio is 66.67%"_s);
-    // Green above one half, red up to it.
-    const std::pair<double, const char*> shown[] = {
-        {66.67, "66.67%"}, {50, "50%"}, {50.01, "50.01%"}, {0, "0%"}, {100, "100%"}};
-    for (const auto& [pct, text] : shown) {
-        l.showWinRatio(pct, "2TO1");
-        QCOMPARE(l.text(), QString::fromLatin1(text));
-        QCOMPARE(l.textColour(), pct > 50 ? WinRatioLabel::Green : WinRatioLabel::Red);
-    }
-}
-
-void TestBoard::hoverAndReset()
-{
-    bool zeroZero = false;
-    QWidget page;
-    CellGrid grid(Wheel::r(), &page, [&] { return zeroZero; });
-    grid.resetCells();
-    QCOMPARE(grid.state("pbR00"), u"GREEN"_s);
-    grid.setCellState("pbR00", "COIN");
-    QCOMPARE(grid.state("pbR00"), u"COIN"_s);
-    QCOMPARE(grid.cell("pbR00")->picture(), u"R00_GREEN"_s);
-    grid.setCellState("pbR", "COIN"); // names no cell
-    QCOMPARE(grid.entries().size(), 50);
-    QVERIFY(!grid.entries().join(u' ').contains(u"pbR:"_s));
-
-    grid.hoverCells("pbR17");
-    QCOMPARE(grid.cell("pbR17")->picture(), u"R17_ON"_s);
-    grid.hoverCells("none");
-    for (BoardCell* c : grid.cells())
-        QVERIFY(!c->picture().endsWith(u"_ON"_s));
-    zeroZero = true;
-    grid.hoverCells("none");
-    QCOMPARE(grid.cell("pbR00")->picture(), u"R00_COIN"_s);
-    grid.press("pbR5");
-    QCOMPARE(grid.cell("pbR5")->picture(), u"R5_CLICK"_s);
-    grid.resetCells();
-    for (const QString& e : grid.entries())
-        QVERIFY(e.endsWith(u":OFF"_s));
-}
-
-void TestBoard::playedSequenceShowsAdviceRatiosAndHistory()
-{
-    BoardRig rig(Wheel::r());
-    rig.status.watched = &rig.board;
-    // Black/Red played, amount 10; ties pick the first value (black).
-    rig.play("17");
-    QCOMPARE(rig.status.texts, QStringList({"Analyze '17'..", "Idle"}));
-    QCOMPARE(rig.status.enabled, QList<bool>({false, false})); // no other action meanwhile
-    QVERIFY(rig.board.isEnabled());
-    QCOMPARE(rig.coinCells(), QStringList{"pbRBLACK"});
-    QCOMPARE(rig.picture("BLACK"), u"RBLACK_COIN"_s);
-    QCOMPARE(rig.coin("BLACK"), u"20|Bet 20 here|red"_s);
-    QCOMPARE(rig.coin("RED"), u"||red"_s);
-    QCOMPARE(rig.ratio("BlackRed"), u"0%|red"_s);
-    rig.play("5");
-    QCOMPARE(rig.coin("BLACK"), u"40|Bet 40 here|red"_s);
-    rig.play("17"); // black won; 17 was followed by red once
-    QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
-    QCOMPARE(rig.coin("RED"), u"10|Bet 10 here|green"_s);
-    // The label that lost the advice advises nothing, not even in its tool tip.
-    QCOMPARE(rig.coin("BLACK"), u"||green"_s);
-    QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
-    rig.play("36 26");
-    QCOMPARE(rig.ratio("BlackRed"), u"60%|green"_s);
-    QCOMPARE(rig.find<WinRatioLabel>("lbl", "BlackRedWin")->toolTip(), u"Black/Red Win Ratio is 60%"_s);
-    QCOMPARE(rig.picture("RED") + rig.picture("26"), u"RRED_COINR26_OFF"_s);
-    QCOMPARE(rig.history("BLACK"), u"17,,17,,26"_s);
-    QCOMPARE(rig.history("RED"), u",5,,36"_s);
-    QCOMPARE(rig.history("GREEN"), QString());
-}
-
-void TestBoard::historyLabelsSitInsideThePlayedFrame()
-{
-    BoardRig rig(Wheel::r());
-    auto* frame = rig.find<QGroupBox>("frame", "Played");
-    QStyleOptionGroupBox option;
-    option.initFrom(frame);
-    option.text = frame->title();
-    option.lineWidth = 1;
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect inside =
-        frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
-    const QList<BadgeLabel*> labels = frame->findChildren<BadgeLabel*>();
-    QCOMPARE(labels.size(), 42);
-    for (const BadgeLabel* l : labels)
-        QVERIFY2(inside.contains(l->geometry()), qPrintable(l->objectName()));
-}
-
-void TestBoard::historyKeepsTheLatestFourteen()
-{
-    BoardRig rig(Wheel::m());
-    rig.play("1 2 3 4 5 6 7 8 9 10 11 12 0 1 2");
-    // 15 spins: the first is skipped, the second heads the list.
-    QCOMPARE(rig.history("BLACK"), u"2,,4,,6,,8,,10,,12,,,2"_s);
-    QCOMPARE(rig.history("RED"), u",3,,5,,7,,9,,11,,,1"_s);
-    QCOMPARE(rig.history("GREEN"), u",,,,,,,,,,,0"_s);
-}
-
-void TestBoard::undoWalksBackOneSpinAtATime()
-{
-    BoardRig rig(Wheel::r());
-    rig.play("17 5 17 36");
-    rig.status.texts.clear();
-    // Tallies that went missing are recounted first, and the player is told.
-    rig.t.db.exec("DELETE FROM ka_app_r_tally");
-    rig.click("btnUndo", "");
-    QCOMPARE(rig.status.texts,
-             QStringList({"Please wait..", "Recounting the casino's history, please Wait ....", "Idle"}));
-    QCOMPARE(rig.spins(), 3);
-    QCOMPARE(rig.history("BLACK") + u'|' + rig.history("RED"), u"17,,17|,5"_s);
-    // The advice of the third spin is current again, with its ratios.
-    QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
-    QCOMPARE(rig.coin("RED"), u"10|Bet 10 here|green"_s);
-    QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
-    for (int i = 0; i < 4; ++i)
-        rig.click("btnUndo", "");
-    QCOMPARE(rig.spins(), 0);
-    QCOMPARE(rig.status.last(), u"Idle"_s);
-    QVERIFY(rig.coinCells().isEmpty() && rig.history("BLACK").isEmpty());
-    QCOMPARE(rig.coin("RED") + rig.ratio("BlackRed"), u"||green0%|red"_s);
-}
-
-void TestBoard::resetPutsStakesBackToTheAmount()
-{
-    BoardRig rig(Wheel::r());
-    rig.play("17 5");
-    auto* amount = rig.find<QLineEdit>("tb", "Amount");
-    amount->selectAll();
-    QTest::keyClicks(amount, "5");
-    rig.status.texts.clear();
-    rig.click("btnAmountReset", "");
-    QCOMPARE(rig.status.texts, QStringList({"Please wait..", "Idle"}));
-    QCOMPARE(rig.coin("BLACK") + rig.coin("RED"), u"5|Bet 5 here|green||green"_s);
-}
-
-void TestBoard::zeroZeroSwitch()
-{
-    BoardRig rig(Wheel::r());
-    // Off: green, not clickable.
-    QTest::mouseClick(rig.cell("00"), Qt::LeftButton);
-    QVERIFY(rig.status.texts.isEmpty() && rig.spins() == 0);
-    rig.click("cb", "00");
-    QCOMPARE(rig.setting("cbR00"), u"1"_s);
-    QCOMPARE(rig.picture("00"), u"R00_OFF"_s);
-    rig.play("00");
-    QCOMPARE(rig.history("GREEN"), u"00"_s);
-
-    // A coin on 00 is kept but shown green while 00 is off; no other cell changes.
-    rig.find<QCheckBox>("cb", "Numbers")->setChecked(true);
-    rig.play("00 00"); // 00 has been followed by 00: Numbers advises 00
-    QCOMPARE(rig.state("00") + rig.picture("00"), u"COINR00_COIN"_s);
-    QStringList others = rig.board.cellStates();
-    rig.click("cb", "00");
-    QCOMPARE(rig.setting("cbR00"), u"0"_s);
-    QCOMPARE(rig.state("00") + rig.picture("00"), u"GREENR00_GREEN"_s);
-    QCOMPARE(rig.board.cellStates().replaceInStrings("pbR00:GREEN", "pbR00:COIN"), others);
-    QVERIFY(!rig.cell("00")->isEnabled());
-    rig.board.hoverNone(); // hovering never lights it up
-    QCOMPARE(rig.picture("00"), u"R00_GREEN"_s);
-}
-
-void TestBoard::categoryBoxes()
-{
-    BoardRig rig(Wheel::r());
-    rig.play("17 5");
-    // A stake changed behind the board's back shows who redraws the labels.
-    rig.t.db.exec("UPDATE ka_app_r_advise SET ka_app_r_advise_blackred_coins = '80'");
-    rig.status.texts.clear();
-    rig.click("cb", "Numbers");
-    QCOMPARE(rig.setting("cbRNumbers"), u"1"_s);
-    QCOMPARE(rig.coin("BLACK"), u"40|Bet 40 here|red"_s); // Numbers leaves the labels alone
-    QCOMPARE(rig.coinCells().size(), 2);                  // ... but marks its number
-    QCOMPARE(rig.ratio("Numbers"), u"0%|red"_s);
-    rig.click("cb", "EvenOdd");
-    QCOMPARE(rig.coin("BLACK"), u"80|Bet 80 here|red"_s);
-    QCOMPARE(rig.state("EVEN"), u"COIN"_s);
-    QVERIFY(!rig.coin("EVEN").startsWith(u'|'));
-    rig.click("cb", "BlackRed");
-    QCOMPARE(rig.setting("cbRBlackRed"), u"0"_s);
-    QCOMPARE(rig.state("BLACK"), u"OFF"_s);
-    QCOMPARE(rig.coin("BLACK"), u"||red"_s); // colours follow the stake, played or not
-    rig.click("cb", "BlackRed");
-    QCOMPARE(rig.state("BLACK"), u"COIN"_s);
-    QCOMPARE(rig.coin("BLACK"), u"80|Bet 80 here|red"_s);
-    QVERIFY2(rig.status.texts.isEmpty(), qPrintable(rig.status.texts.join(u'|')));
-    QVERIFY(rig.board.isEnabled());
-}
-
-// Typed over the selected amount 10, keystroke by keystroke: a refused
-// keystroke never enters the box, so the box, the stored amount and the
-// stakes always agree, and a valid entry clears the refusal's message.
-void TestBoard::amountBoxShowsTheAmountInForce_data()
-{
-    const char* const columns[] = {"letter", "locale", "typed", "box", "status", "stake"};
-    for (const char* c : columns)
-        QTest::addColumn<QString>(c);
-    // status: the last one written, if any; stake: the coin label after a lost first spin
-    const char* const table[][6] = {
-        {"R", "en_US", "5", "5", "", "10"},
-        {"R", "en_US", "1,5", "15", "Idle", "30"},
-        {"R", "en_US", "1e3", "13", "Idle", "26"},
-        {"R", "en_US", "12345", "123", "Invalid Amount. Max 3 chars.", "246"},
-        {"R", "en_US", "-1", "1", "Idle", "2"},
-        {"R", "en_US", "abc", "10", "Please enter numbers only.", "20"},
-        {"R", "en_US", " 7 ", " 7 ", "", "14"},
-        {"M", "en_US", "0.7", "0.7", "", "1.4"},
-        {"M", "en_US", "0", "0", "", "0"},
-        {"R", "de_DE", "0,7", "0,7", "", "1,4"},
-        {"M", "de_DE", "2.5", "25", "Idle", "50"},
-    };
-    for (const auto& row : table) {
-        QTestData& data = QTest::addRow("%s %s '%s'", row[0], row[1], row[2]);
-        for (const char* value : row)
-            data << QString::fromUtf8(value);
-    }
-}
-
-void TestBoard::amountBoxShowsTheAmountInForce()
-{
-    QFETCH(QString, letter);
-    QFETCH(QString, locale);
-    QFETCH(QString, typed);
-    QFETCH(QString, box);
-    QFETCH(QString, status);
-    QFETCH(QString, stake);
-    struct LocaleScope
+    void amountText_data()
     {
-        const QLocale before;
-        explicit LocaleScope(const QString& name) { QLocale::setDefault(QLocale(name)); }
-        ~LocaleScope() { QLocale::setDefault(before); }
-    } scope(locale);
-    BoardRig rig(*Wheel::byLetter(letter.at(0)));
-    auto* amount = rig.find<QLineEdit>("tb", "Amount");
-    amount->selectAll();
-    QTest::keyClicks(amount, typed);
-    QCOMPARE(amount->text(), box);
-    QCOMPARE(rig.status.last(), status);
-    QCOMPARE(SettingsStore(*rig.t.app).wheelSettings(rig.board.wheel())->amount,
-             QLocale().toDouble(box.trimmed()));
-    rig.play("10");
-    const QString tip = stake == u"0" ? QString() : u"Bet "_s + stake + u" here"_s;
-    QCOMPARE(rig.coin("BLACK").section(u'|', 0, 1), stake + u'|' + tip);
-}
-
-void TestBoard::emptiedAmountBoxKeepsTheAmountInForce()
-{
-    BoardRig rig(Wheel::r());
-    auto* amount = rig.find<QLineEdit>("tb", "Amount");
-    amount->setFocus();
-    amount->selectAll();
-    QTest::keyClick(amount, Qt::Key_Backspace);
-    QCOMPARE(amount->text(), QString());
-    QCOMPARE(amount->placeholderText(), u"10"_s); // shown greyed: still in force
-    QCOMPARE(rig.setting("tbRAmount"), u"10"_s);
-    rig.play("10");
-    QCOMPARE(rig.coin("BLACK").section(u'|', 0, 0), u"20"_s);
-    QCOMPARE(amount->text(), u"10"_s); // the spin took the focus: the box shows it again
-    amount->setFocus();
-    amount->selectAll();
-    QTest::keyClick(amount, Qt::Key_Delete);
-    QTest::keyClicks(amount, u"5"_s);
-    QCOMPARE(rig.setting("tbRAmount"), u"5"_s);
-    amount->selectAll();
-    QTest::keyClick(amount, Qt::Key_Delete);
-    QTest::keyClick(amount, Qt::Key_Return); // left empty: the amount in force comes back
-    QCOMPARE(amount->text(), u"5"_s);
-}
-
-void TestBoard::casinoSwitchRedraws()
-{
-    BoardRig rig(Wheel::r());
-    const qint64 other = rig.t.addCasino(u"Riverside"_s);
-    rig.casinos.push_back({other, u"Riverside"_s});
-    rig.board.setCasinos(rig.casinos, rig.t.casino);
-    rig.play("17 5 17");
-    QTest::keyClick(rig.combo(), Qt::Key_Down); // the user picks the next entry
-    QCOMPARE(rig.setting("cmbR").toLongLong(), other);
-    QCOMPARE(rig.t.app->currentCmbR, other);
-    QVERIFY(rig.coinCells().isEmpty() && rig.history("BLACK").isEmpty());
-    QCOMPARE(rig.coin("RED") + rig.ratio("BlackRed"), u"||green0%|red"_s);
-    QCOMPARE(rig.status.last(), u"Idle"_s);
-    rig.play("5"); // recorded for the new casino only
-    QCOMPARE(rig.history("RED") + u'|' + rig.history("BLACK"), u"5|"_s);
-
-    QTest::keyClick(rig.combo(), Qt::Key_Up);
-    QCOMPARE(rig.history("BLACK"), u"17,,17"_s);
-    QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
-    QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
-    // An id the list does not hold selects nothing and changes nothing.
-    rig.status.texts.clear();
-    rig.board.setCasinos(rig.casinos, 9999);
-    QVERIFY(rig.status.texts.isEmpty());
-    QCOMPARE(rig.combo()->currentIndex(), -1);
-    QCOMPARE(rig.setting("cmbR").toLongLong(), rig.t.casino);
-}
-
-// The engine's tests show that nothing is written; here the board draws nothing.
-void TestBoard::refusedSpinDrawsNothing()
-{
-    BoardRig rig(Wheel::r());
-    rig.play("17");
-    const QStringList before = rig.board.cellStates();
-    rig.board.setCasinos(rig.casinos, 0); // no casino selected
-    rig.status.texts.clear();
-    rig.play("5");
-    QCOMPARE(rig.status.texts, QStringList({"Analyze '5'..", "Please select a casino from the list."}));
-    QCOMPARE(rig.board.cellStates(), before);
-
-    rig.board.setCasinos(rig.casinos, rig.t.casino);
-    rig.t.db.exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'full'); END");
-    rig.play("5");
-    QCOMPARE(rig.status.last(), u"Unable to continue! Error Code: (playR ldb)"_s);
-    QVERIFY(rig.coinCells().isEmpty() && rig.history("RED").isEmpty());
-    QCOMPARE(rig.coin("BLACK"), u"20|Bet 20 here|red"_s); // the labels were not redrawn
-    QVERIFY(rig.board.isEnabled());
-}
-
-// The engine's tests judge the groups; here their cells and labels.
-void TestBoard::miniWheelSequence()
-{
-    BoardRig rig(Wheel::m());
-    rig.find<QCheckBox>("cb", "LowHi")->setChecked(true);
-    rig.find<QCheckBox>("cb", "2TO1")->setChecked(true);
-    rig.play("5 2 5");
-    // 5 (group "M") was followed by 2 (group "L", column 2); "L" won twice by its range 1-6.
-    QCOMPARE(rig.coinCells(), QStringList({"pbM1_6", "pbM2TO1R2", "pbMBLACK"}));
-    QCOMPARE(rig.picture("1_6"), u"M1_6_COIN"_s);
-    QCOMPARE(rig.coin("1_6") + rig.coin("4_9"), u"10|Bet 10 here|green||green"_s);
-    QCOMPARE(rig.coin("2TO1R2"), u"80|Bet 80 here|red"_s); // the columns lost three times
-    QCOMPARE(rig.history("RED") + u'|' + rig.history("BLACK"), u"5,,5|,2"_s);
-    QCOMPARE(rig.ratio("LowHi"), u"66.67%|green"_s);
-}
-
-// Keys and the spins they record: "R+"/"M+" with 00 switched on; the keys go
-// to the board unless a control is named; "k2" is the keypad's 2, "^Z"
-// Ctrl+Z, "00off" switches 00 off; the status only where it matters.
-void TestBoard::keyboardEntry_data()
-{
-    for (const char* c : {"wheel", "target", "keys", "played", "field", "status"})
-        QTest::addColumn<QString>(c);
-    const char* const table[][7] = {
-        {"R: 4 at once", "R", "", "4", "4", "", "Idle"},
-        {"R: 1 waits", "R", "", "1", "", "1", ""},
-        {"R: 1 and 7 make 17", "R", "", "1 7", "17", "", ""},
-        {"R: 1 and Enter", "R", "", "1 Enter", "1", "", ""},
-        {"R: 37 is no pocket", "R", "", "3 7", "", "", "\"37\" is no pocket of this wheel (0, 1-36)."},
-        {"R: 0 at once while 00 is off", "R", "", "0", "0", "", ""},
-        {"R: 0 waits while 00 is on", "R+", "", "0", "", "0", ""},
-        {"R: 0 and Enter", "R+", "", "0 Enter", "0", "", ""},
-        {"R: 00", "R+", "", "0 0", "00", "", ""},
-        {"R: 00 switched off in between", "R+", "", "0 00off 0", "", "",
-         "00 is switched off for this wheel."},
-        {"R: Backspace edits", "R", "", "1 Backspace 2 Enter", "2", "", ""},
-        {"R: Esc clears, Enter then does nothing", "R", "", "3 Esc Enter", "", "", ""},
-        {"R: Ctrl+Z undoes", "R", "", "4 5 ^Z", "4", "", ""},
-        {"R: keypad digits", "R", "", "k2 k5", "25", "", ""},
-        {"R: focus on a check box", "R", "cbREvenOdd", "2 8", "28", "", ""},
-        {"R: the amount box keeps its digits", "R", "tbRAmount", "4 ^Z", "", "", ""},
-        {"R: the casino box keeps its digits", "R", "cmbR", "4", "", "", ""},
-        {"M: 2 to 9 at once", "M", "", "9 2", "9 2", "", ""},
-        {"M: 12 at once", "M", "", "1 2", "12", "", ""},
-        {"M: 13 is no pocket", "M+", "", "1 3", "", "", "\"13\" is no pocket of this wheel (0, 00, 1-12)."},
-        {"M: 00 at once", "M+", "", "0 0", "00", "", ""},
-    };
-    for (const auto& row : table) {
-        QTestData& data = QTest::newRow(row[0]);
-        for (int column = 1; column < 7; ++column)
-            data << QString::fromUtf8(row[column]);
+        for (const char* c : {"locale", "typed", "stored", "refusal"}) // stored empty: refused
+            QTest::addColumn<QString>(c);
+        const char* const numbers = "Please enter numbers only.";
+        const char* const tooLong = "Invalid Amount. Max 3 chars.";
+        const char* const table[][4] = {
+            {"en_US", "10", "10", ""},        {"en_US", "  25 ", "25", ""},  {"en_US", "999", "999", ""},
+            {"en_US", "1000", "", tooLong},   {"en_US", "2.5", "2.5", ""},   {"en_US", "2.55", "", tooLong},
+            {"en_US", ".5", ".5", ""},        {"en_US", "", "", numbers},    {"en_US", "   ", "", numbers},
+            {"en_US", ".", "", numbers},      {"en_US", "-1", "", numbers},  {"en_US", "+1", "", numbers},
+            {"en_US", "1e2", "", numbers},    {"en_US", "1,0", "", numbers}, {"en_US", "1..", "", numbers},
+            {"en_US", "\u0661", "", numbers}, {"de_DE", "2,5", "2.5", ""},   {"de_DE", "2.5", "", numbers},
+        };
+        for (const auto& row : table) {
+            QTestData& data = QTest::addRow("%s '%s'", row[0], row[1]);
+            for (const char* value : row)
+                data << QString::fromUtf8(value);
+        }
     }
-}
 
-void TestBoard::keyboardEntry()
-{
-    QFETCH(QString, wheel);
-    QFETCH(QString, target);
-    QFETCH(QString, keys);
-    QFETCH(QString, played);
-    QFETCH(QString, field);
-    QFETCH(QString, status);
-    BoardRig rig(*Wheel::byLetter(wheel.front()));
-    auto* zeroSwitch = rig.find<QCheckBox>("cb", "00");
-    zeroSwitch->setChecked(wheel.endsWith(u'+'));
-    rig.board.activateWindow(); // shortcuts work in the active window only
-    QVERIFY(QTest::qWaitForWindowActive(&rig.board));
-    QWidget* to = target.isEmpty() ? static_cast<QWidget*>(&rig.board) : rig.find<QWidget>(target);
-    to->setFocus();
-    for (const QString& k : keys.split(u' ')) {
-        if (k == u"00off")
-            zeroSwitch->setChecked(false);
-        else if (k == u"^Z")
-            QTest::keyClick(to, Qt::Key_Z, Qt::ControlModifier);
-        else if (k.size() > 2)
-            QTest::keyClick(to, k == u"Enter" ? Qt::Key_Return
-                                : k == u"Esc" ? Qt::Key_Escape
-                                              : Qt::Key_Backspace);
-        else // a digit, "k" before it on the keypad
-            QTest::keyClick(to, Qt::Key(Qt::Key_0 + k.back().digitValue()),
-                            k.size() == 2 ? Qt::KeypadModifier : Qt::NoModifier);
+    void amountText()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QString, refusal);
+        const Result<QString> r = AmountText::toStored(typed, QLocale(locale));
+        QCOMPARE(r.ok() ? *r : r.status(), stored.isEmpty() ? refusal : stored);
+        if (r.ok())
+            QCOMPARE(AmountText::toShown(*r, QLocale(locale)), typed.trimmed());
     }
-    const Result<std::vector<HistoryEntry>> history = rig.engine.history(rig.t.casino);
-    QStringList spins;
-    for (const HistoryEntry& e : *history)
-        spins << e.label;
-    QCOMPARE(spins.join(u' '), played);
-    QCOMPARE(rig.find<QLineEdit>("tx", "Pocket")->text(), field);
-    if (!status.isEmpty())
+
+    void cellPositions()
+    {
+        // Numbers run 3, 6, 9 ... along the top row, the columns' cells after the last number.
+        const std::tuple<const Wheel&, const char*, QRect> cells[] = {
+            {Wheel::r(), "pbR00", QRect(240, 1180, 615, 495)},
+            {Wheel::r(), "pbR0", QRect(240, 1900, 615, 495)},
+            {Wheel::r(), "pbR3", QRect(840, 1180, 615, 495)},
+            {Wheel::r(), "pbR34", QRect(7440, 2620, 615, 495)},
+            {Wheel::r(), "pbR2TO1R3", QRect(8040, 1180, 615, 495)},
+            {Wheel::r(), "pbR2ND12", QRect(3240, 3340, 2415, 495)},
+            {Wheel::m(), "pbM10", QRect(2640, 2620, 615, 495)},
+            {Wheel::m(), "pbM2TO1R2", QRect(3240, 1900, 615, 495)},
+            {Wheel::m(), "pbM13", QRect()},
+            {Wheel::r(), "pbMODD", QRect()},
+        };
+        for (const auto& [wheel, cell, twips] : cells)
+            QCOMPARE(BoardGeometry::cellTwips(wheel, QLatin1String(cell)), twips);
+        // No two cells of a board overlap by more than the shared line, and all fit on the page.
+        for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+            const QRect page(QPoint(0, 0), BoardGeometry::pageSize());
+            for (const QString& a : w->cellNames()) {
+                const QRect ra = BoardGeometry::cellPixels(*w, a);
+                QVERIFY2(page.contains(ra), qPrintable(a));
+                for (const QString& b : w->cellNames()) {
+                    const QRect overlap = ra.intersected(BoardGeometry::cellPixels(*w, b));
+                    QVERIFY2(a == b || overlap.width() <= 1 || overlap.height() <= 1, qPrintable(a + b));
+                }
+            }
+        }
+    }
+
+    void everyCellHasItsPictures()
+    {
+        CellPictures pictures;
+        for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+            for (const QString& cell : w->cellNames()) {
+                const bool pocket = w->pocketIndex(cell.mid(3)) >= 0;
+                for (const char* state : {"OFF", "ON", "COIN", "CLICK", "GREEN"}) {
+                    const QString name = CellPictures::resourceName(cell, QLatin1String(state));
+                    const bool exists = QLatin1String(state) == "CLICK"   ? pocket
+                                        : QLatin1String(state) == "GREEN" ? cell == w->zeroZeroCell()
+                                                                          : true;
+                    const QPixmap pm = pictures.picture(name);
+                    QVERIFY2(pm.isNull() != exists, qPrintable(name));
+                    if (exists)
+                        QCOMPARE(pm.size(), BoardGeometry::cellPixels(*w, cell).size());
+                }
+            }
+        }
+        for (const char* none : {"R37_OFF", "X17_OFF", "", "R17"})
+            QVERIFY(pictures.picture(QLatin1String(none)).isNull());
+        // States look different from each other.
+        const QImage off = pictures.picture("R17_OFF").toImage();
+        for (const char* other : {"R17_ON", "R17_COIN", "R17_CLICK"})
+            QVERIFY(off != pictures.picture(QLatin1String(other)).toImage());
+    }
+
+    void winRatioLabel()
+    {
+        WinRatioLabel l("lblRBlackRedWin", "Win Ratio (%)", nullptr);
+        QCOMPARE(l.text(), u"0 / 0"_s);
+        l.showWinRatio(66.67, "Black/Red");
+        QCOMPARE(l.toolTip(), u"Black/Red Win Ratio is 66.67%"_s);
+        // Green above one half, red up to it.
+        const std::pair<double, const char*> shown[] = {
+            {66.67, "66.67%"}, {50, "50%"}, {50.01, "50.01%"}, {0, "0%"}, {100, "100%"}};
+        for (const auto& [pct, text] : shown) {
+            l.showWinRatio(pct, "2TO1");
+            QCOMPARE(l.text(), QString::fromLatin1(text));
+            QCOMPARE(l.textColour(), pct > 50 ? WinRatioLabel::Green : WinRatioLabel::Red);
+        }
+    }
+
+    void hoverAndReset()
+    {
+        bool zeroZero = false;
+        QWidget page;
+        CellGrid grid(Wheel::r(), &page, [&] { return zeroZero; });
+        grid.resetCells();
+        QCOMPARE(grid.state("pbR00"), u"GREEN"_s);
+        grid.setCellState("pbR00", "COIN");
+        QCOMPARE(grid.state("pbR00"), u"COIN"_s);
+        QCOMPARE(grid.cell("pbR00")->picture(), u"R00_GREEN"_s);
+        grid.setCellState("pbR", "COIN"); // names no cell
+        QCOMPARE(grid.entries().size(), 50);
+        QVERIFY(!grid.entries().join(u' ').contains(u"pbR:"_s));
+
+        grid.hoverCells("pbR17");
+        QCOMPARE(grid.cell("pbR17")->picture(), u"R17_ON"_s);
+        grid.hoverCells("none");
+        for (BoardCell* c : grid.cells())
+            QVERIFY(!c->picture().endsWith(u"_ON"_s));
+        zeroZero = true;
+        grid.hoverCells("none");
+        QCOMPARE(grid.cell("pbR00")->picture(), u"R00_COIN"_s);
+        grid.press("pbR5");
+        QCOMPARE(grid.cell("pbR5")->picture(), u"R5_CLICK"_s);
+        grid.resetCells();
+        for (const QString& e : grid.entries())
+            QVERIFY(e.endsWith(u":OFF"_s));
+    }
+
+    void playedSequenceShowsAdviceRatiosAndHistory()
+    {
+        BoardRig rig(Wheel::r());
+        rig.status.watched = &rig.board;
+        // Black/Red played, amount 10; ties pick the first value (black).
+        rig.play("17");
+        QCOMPARE(rig.status.texts, QStringList({"Analyze '17'..", "Idle"}));
+        QCOMPARE(rig.status.enabled, QList<bool>({false, false})); // no other action meanwhile
+        QVERIFY(rig.board.isEnabled());
+        QCOMPARE(rig.coinCells(), QStringList{"pbRBLACK"});
+        QCOMPARE(rig.picture("BLACK"), u"RBLACK_COIN"_s);
+        QCOMPARE(rig.coin("BLACK"), u"20|Bet 20 here|red"_s);
+        QCOMPARE(rig.coin("RED"), u"||red"_s);
+        QCOMPARE(rig.ratio("BlackRed"), u"0%|red"_s);
+        rig.play("5");
+        QCOMPARE(rig.coin("BLACK"), u"40|Bet 40 here|red"_s);
+        rig.play("17"); // black won; 17 was followed by red once
+        QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
+        QCOMPARE(rig.coin("RED"), u"10|Bet 10 here|green"_s);
+        // The label that lost the advice advises nothing, not even in its tool tip.
+        QCOMPARE(rig.coin("BLACK"), u"||green"_s);
+        QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
+        rig.play("36 26");
+        QCOMPARE(rig.ratio("BlackRed"), u"60%|green"_s);
+        QCOMPARE(rig.find<WinRatioLabel>("lbl", "BlackRedWin")->toolTip(), u"Black/Red Win Ratio is 60%"_s);
+        QCOMPARE(rig.picture("RED") + rig.picture("26"), u"RRED_COINR26_OFF"_s);
+        QCOMPARE(rig.history("BLACK"), u"17,,17,,26"_s);
+        QCOMPARE(rig.history("RED"), u",5,,36"_s);
+        QCOMPARE(rig.history("GREEN"), QString());
+    }
+
+    void historyLabelsSitInsideThePlayedFrame()
+    {
+        BoardRig rig(Wheel::r());
+        auto* frame = rig.find<QGroupBox>("frame", "Played");
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.lineWidth = 1;
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect inside =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
+        const QList<BadgeLabel*> labels = frame->findChildren<BadgeLabel*>();
+        QCOMPARE(labels.size(), 42);
+        for (const BadgeLabel* l : labels)
+            QVERIFY2(inside.contains(l->geometry()), qPrintable(l->objectName()));
+    }
+
+    void historyKeepsTheLatestFourteen()
+    {
+        BoardRig rig(Wheel::m());
+        rig.play("1 2 3 4 5 6 7 8 9 10 11 12 0 1 2");
+        // 15 spins: the first is skipped, the second heads the list.
+        QCOMPARE(rig.history("BLACK"), u"2,,4,,6,,8,,10,,12,,,2"_s);
+        QCOMPARE(rig.history("RED"), u",3,,5,,7,,9,,11,,,1"_s);
+        QCOMPARE(rig.history("GREEN"), u",,,,,,,,,,,0"_s);
+    }
+
+    void undoWalksBackOneSpinAtATime()
+    {
+        BoardRig rig(Wheel::r());
+        rig.play("17 5 17 36");
+        rig.status.texts.clear();
+        // Tallies that went missing are recounted first, and the player is told.
+        rig.t.db.exec("DELETE FROM ka_app_r_tally");
+        rig.click("btnUndo", "");
+        QCOMPARE(rig.status.texts,
+                 QStringList({"Please wait..", "Recounting the casino's history, please Wait ....", "Idle"}));
+        QCOMPARE(rig.spins(), 3);
+        QCOMPARE(rig.history("BLACK") + u'|' + rig.history("RED"), u"17,,17|,5"_s);
+        // The advice of the third spin is current again, with its ratios.
+        QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
+        QCOMPARE(rig.coin("RED"), u"10|Bet 10 here|green"_s);
+        QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
+        for (int i = 0; i < 4; ++i)
+            rig.click("btnUndo", "");
+        QCOMPARE(rig.spins(), 0);
+        QCOMPARE(rig.status.last(), u"Idle"_s);
+        QVERIFY(rig.coinCells().isEmpty() && rig.history("BLACK").isEmpty());
+        QCOMPARE(rig.coin("RED") + rig.ratio("BlackRed"), u"||green0%|red"_s);
+    }
+
+    void resetPutsStakesBackToTheAmount()
+    {
+        BoardRig rig(Wheel::r());
+        rig.play("17 5");
+        auto* amount = rig.find<QLineEdit>("tb", "Amount");
+        amount->selectAll();
+        QTest::keyClicks(amount, "5");
+        rig.status.texts.clear();
+        rig.click("btnAmountReset", "");
+        QCOMPARE(rig.status.texts, QStringList({"Please wait..", "Idle"}));
+        QCOMPARE(rig.coin("BLACK") + rig.coin("RED"), u"5|Bet 5 here|green||green"_s);
+    }
+
+    void zeroZeroSwitch()
+    {
+        BoardRig rig(Wheel::r());
+        // Off: green, not clickable.
+        QTest::mouseClick(rig.cell("00"), Qt::LeftButton);
+        QVERIFY(rig.status.texts.isEmpty() && rig.spins() == 0);
+        rig.click("cb", "00");
+        QCOMPARE(rig.setting("cbR00"), u"1"_s);
+        QCOMPARE(rig.picture("00"), u"R00_OFF"_s);
+        rig.play("00");
+        QCOMPARE(rig.history("GREEN"), u"00"_s);
+
+        // A coin on 00 is kept but shown green while 00 is off; no other cell changes.
+        rig.find<QCheckBox>("cb", "Numbers")->setChecked(true);
+        rig.play("00 00"); // 00 has been followed by 00: Numbers advises 00
+        QCOMPARE(rig.state("00") + rig.picture("00"), u"COINR00_COIN"_s);
+        QStringList others = rig.board.cellStates();
+        rig.click("cb", "00");
+        QCOMPARE(rig.setting("cbR00"), u"0"_s);
+        QCOMPARE(rig.state("00") + rig.picture("00"), u"GREENR00_GREEN"_s);
+        QCOMPARE(rig.board.cellStates().replaceInStrings("pbR00:GREEN", "pbR00:COIN"), others);
+        QVERIFY(!rig.cell("00")->isEnabled());
+        rig.board.hoverNone(); // hovering never lights it up
+        QCOMPARE(rig.picture("00"), u"R00_GREEN"_s);
+    }
+
+    void categoryBoxes()
+    {
+        BoardRig rig(Wheel::r());
+        rig.play("17 5");
+        // A stake changed behind the board's back shows who redraws the labels.
+        rig.t.db.exec("UPDATE ka_app_r_advise SET ka_app_r_advise_blackred_coins = '80'");
+        rig.status.texts.clear();
+        rig.click("cb", "Numbers");
+        QCOMPARE(rig.setting("cbRNumbers"), u"1"_s);
+        QCOMPARE(rig.coin("BLACK"), u"40|Bet 40 here|red"_s); // Numbers leaves the labels alone
+        QCOMPARE(rig.coinCells().size(), 2);                  // ... but marks its number
+        QCOMPARE(rig.ratio("Numbers"), u"0%|red"_s);
+        rig.click("cb", "EvenOdd");
+        QCOMPARE(rig.coin("BLACK"), u"80|Bet 80 here|red"_s);
+        QCOMPARE(rig.state("EVEN"), u"COIN"_s);
+        QVERIFY(!rig.coin("EVEN").startsWith(u'|'));
+        rig.click("cb", "BlackRed");
+        QCOMPARE(rig.setting("cbRBlackRed"), u"0"_s);
+        QCOMPARE(rig.state("BLACK"), u"OFF"_s);
+        QCOMPARE(rig.coin("BLACK"), u"||red"_s); // colours follow the stake, played or not
+        rig.click("cb", "BlackRed");
+        QCOMPARE(rig.state("BLACK"), u"COIN"_s);
+        QCOMPARE(rig.coin("BLACK"), u"80|Bet 80 here|red"_s);
+        QVERIFY2(rig.status.texts.isEmpty(), qPrintable(rig.status.texts.join(u'|')));
+        QVERIFY(rig.board.isEnabled());
+    }
+
+    // Typed over the selected amount 10, keystroke by keystroke: a refused
+    // keystroke never enters the box, so the box, the stored amount and the
+    // stakes always agree, and a valid entry clears the refusal's message.
+    void amountBoxShowsTheAmountInForce_data()
+    {
+        const char* const columns[] = {"letter", "locale", "typed", "box", "status", "stake"};
+        for (const char* c : columns)
+            QTest::addColumn<QString>(c);
+        // status: the last one written, if any; stake: the coin label after a lost first spin
+        const char* const table[][6] = {
+            {"R", "en_US", "5", "5", "", "10"},
+            {"R", "en_US", "1,5", "15", "Idle", "30"},
+            {"R", "en_US", "1e3", "13", "Idle", "26"},
+            {"R", "en_US", "12345", "123", "Invalid Amount. Max 3 chars.", "246"},
+            {"R", "en_US", "-1", "1", "Idle", "2"},
+            {"R", "en_US", "abc", "10", "Please enter numbers only.", "20"},
+            {"R", "en_US", " 7 ", " 7 ", "", "14"},
+            {"M", "en_US", "0.7", "0.7", "", "1.4"},
+            {"M", "en_US", "0", "0", "", "0"},
+            {"R", "de_DE", "0,7", "0,7", "", "1,4"},
+            {"M", "de_DE", "2.5", "25", "Idle", "50"},
+        };
+        for (const auto& row : table) {
+            QTestData& data = QTest::addRow("%s %s '%s'", row[0], row[1], row[2]);
+            for (const char* value : row)
+                data << QString::fromUtf8(value);
+        }
+    }
+
+    void amountBoxShowsTheAmountInForce()
+    {
+        QFETCH(QString, letter);
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, box);
+        QFETCH(QString, status);
+        QFETCH(QString, stake);
+        struct LocaleScope
+        {
+            const QLocale before;
+            explicit LocaleScope(const QString& name) { QLocale::setDefault(QLocale(name)); }
+            ~LocaleScope() { QLocale::setDefault(before); }
+        } scope(locale);
+        BoardRig rig(*Wheel::byLetter(letter.at(0)));
+        auto* amount = rig.find<QLineEdit>("tb", "Amount");
+        amount->selectAll();
+        QTest::keyClicks(amount, typed);
+        QCOMPARE(amount->text(), box);
         QCOMPARE(rig.status.last(), status);
-}
+        QCOMPARE(SettingsStore(*rig.t.app).wheelSettings(rig.board.wheel())->amount,
+                 QLocale().toDouble(box.trimmed()));
+        rig.play("10");
+        const QString tip = stake == u"0" ? QString() : u"Bet "_s + stake + u" here"_s;
+        QCOMPARE(rig.coin("BLACK").section(u'|', 0, 1), stake + u'|' + tip);
+    }
+
+    void emptiedAmountBoxKeepsTheAmountInForce()
+    {
+        BoardRig rig(Wheel::r());
+        auto* amount = rig.find<QLineEdit>("tb", "Amount");
+        amount->setFocus();
+        amount->selectAll();
+        QTest::keyClick(amount, Qt::Key_Backspace);
+        QCOMPARE(amount->text(), QString());
+        QCOMPARE(amount->placeholderText(), u"10"_s); // shown greyed: still in force
+        QCOMPARE(rig.setting("tbRAmount"), u"10"_s);
+        rig.play("10");
+        QCOMPARE(rig.coin("BLACK").section(u'|', 0, 0), u"20"_s);
+        QCOMPARE(amount->text(), u"10"_s); // the spin took the focus: the box shows it again
+        amount->setFocus();
+        amount->selectAll();
+        QTest::keyClick(amount, Qt::Key_Delete);
+        QTest::keyClicks(amount, u"5"_s);
+        QCOMPARE(rig.setting("tbRAmount"), u"5"_s);
+        amount->selectAll();
+        QTest::keyClick(amount, Qt::Key_Delete);
+        QTest::keyClick(amount, Qt::Key_Return); // left empty: the amount in force comes back
+        QCOMPARE(amount->text(), u"5"_s);
+    }
+
+    void casinoSwitchRedraws()
+    {
+        BoardRig rig(Wheel::r());
+        const qint64 other = rig.t.addCasino(u"Riverside"_s);
+        rig.casinos.push_back({other, u"Riverside"_s});
+        rig.board.setCasinos(rig.casinos, rig.t.casino);
+        rig.play("17 5 17");
+        QTest::keyClick(rig.combo(), Qt::Key_Down); // the user picks the next entry
+        QCOMPARE(rig.setting("cmbR").toLongLong(), other);
+        QCOMPARE(rig.t.app->currentCmbR, other);
+        QVERIFY(rig.coinCells().isEmpty() && rig.history("BLACK").isEmpty());
+        QCOMPARE(rig.coin("RED") + rig.ratio("BlackRed"), u"||green0%|red"_s);
+        QCOMPARE(rig.status.last(), u"Idle"_s);
+        rig.play("5"); // recorded for the new casino only
+        QCOMPARE(rig.history("RED") + u'|' + rig.history("BLACK"), u"5|"_s);
+
+        QTest::keyClick(rig.combo(), Qt::Key_Up);
+        QCOMPARE(rig.history("BLACK"), u"17,,17"_s);
+        QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
+        QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
+        // An id the list does not hold selects nothing and changes nothing.
+        rig.status.texts.clear();
+        rig.board.setCasinos(rig.casinos, 9999);
+        QVERIFY(rig.status.texts.isEmpty());
+        QCOMPARE(rig.combo()->currentIndex(), -1);
+        QCOMPARE(rig.setting("cmbR").toLongLong(), rig.t.casino);
+    }
+
+    // The engine's tests show that nothing is written; here the board draws nothing.
+    void refusedSpinDrawsNothing()
+    {
+        BoardRig rig(Wheel::r());
+        rig.play("17");
+        const QStringList before = rig.board.cellStates();
+        rig.board.setCasinos(rig.casinos, 0); // no casino selected
+        rig.status.texts.clear();
+        rig.play("5");
+        QCOMPARE(rig.status.texts, QStringList({"Analyze '5'..", "Please select a casino from the list."}));
+        QCOMPARE(rig.board.cellStates(), before);
+
+        rig.board.setCasinos(rig.casinos, rig.t.casino);
+        rig.t.db.exec(
+            "CREATE TRIGGER refuse BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'full'); END");
+        rig.play("5");
+        QCOMPARE(rig.status.last(), u"Unable to continue! Error Code: (playR ldb)"_s);
+        QVERIFY(rig.coinCells().isEmpty() && rig.history("RED").isEmpty());
+        QCOMPARE(rig.coin("BLACK"), u"20|Bet 20 here|red"_s); // the labels were not redrawn
+        QVERIFY(rig.board.isEnabled());
+    }
+
+    // The engine's tests judge the groups; here their cells and labels.
+    void miniWheelSequence()
+    {
+        BoardRig rig(Wheel::m());
+        rig.find<QCheckBox>("cb", "LowHi")->setChecked(true);
+        rig.find<QCheckBox>("cb", "2TO1")->setChecked(true);
+        rig.play("5 2 5");
+        // 5 (group "M") was followed by 2 (group "L", column 2); "L" won twice by its range 1-6.
+        QCOMPARE(rig.coinCells(), QStringList({"pbM1_6", "pbM2TO1R2", "pbMBLACK"}));
+        QCOMPARE(rig.picture("1_6"), u"M1_6_COIN"_s);
+        QCOMPARE(rig.coin("1_6") + rig.coin("4_9"), u"10|Bet 10 here|green||green"_s);
+        QCOMPARE(rig.coin("2TO1R2"), u"80|Bet 80 here|red"_s); // the columns lost three times
+        QCOMPARE(rig.history("RED") + u'|' + rig.history("BLACK"), u"5,,5|,2"_s);
+        QCOMPARE(rig.ratio("LowHi"), u"66.67%|green"_s);
+    }
+
+    // Keys and the spins they record: "R+"/"M+" with 00 switched on; the keys go
+    // to the board unless a control is named; "k2" is the keypad's 2, "^Z"
+    // Ctrl+Z, "00off" switches 00 off; the status only where it matters.
+    void keyboardEntry_data()
+    {
+        for (const char* c : {"wheel", "target", "keys", "played", "field", "status"})
+            QTest::addColumn<QString>(c);
+        const char* const table[][7] = {
+            {"R: 4 at once", "R", "", "4", "4", "", "Idle"},
+            {"R: 1 waits", "R", "", "1", "", "1", ""},
+            {"R: 1 and 7 make 17", "R", "", "1 7", "17", "", ""},
+            {"R: 1 and Enter", "R", "", "1 Enter", "1", "", ""},
+            {"R: 37 is no pocket", "R", "", "3 7", "", "", "\"37\" is no pocket of this wheel (0, 1-36)."},
+            {"R: 0 at once while 00 is off", "R", "", "0", "0", "", ""},
+            {"R: 0 waits while 00 is on", "R+", "", "0", "", "0", ""},
+            {"R: 0 and Enter", "R+", "", "0 Enter", "0", "", ""},
+            {"R: 00", "R+", "", "0 0", "00", "", ""},
+            {"R: 00 switched off in between", "R+", "", "0 00off 0", "", "",
+             "00 is switched off for this wheel."},
+            {"R: Backspace edits", "R", "", "1 Backspace 2 Enter", "2", "", ""},
+            {"R: Esc clears, Enter then does nothing", "R", "", "3 Esc Enter", "", "", ""},
+            {"R: Ctrl+Z undoes", "R", "", "4 5 ^Z", "4", "", ""},
+            {"R: keypad digits", "R", "", "k2 k5", "25", "", ""},
+            {"R: focus on a check box", "R", "cbREvenOdd", "2 8", "28", "", ""},
+            {"R: the amount box keeps its digits", "R", "tbRAmount", "4 ^Z", "", "", ""},
+            {"R: the casino box keeps its digits", "R", "cmbR", "4", "", "", ""},
+            {"M: 2 to 9 at once", "M", "", "9 2", "9 2", "", ""},
+            {"M: 12 at once", "M", "", "1 2", "12", "", ""},
+            {"M: 13 is no pocket", "M+", "", "1 3", "", "",
+             "\"13\" is no pocket of this wheel (0, 00, 1-12)."},
+            {"M: 00 at once", "M+", "", "0 0", "00", "", ""},
+        };
+        for (const auto& row : table) {
+            QTestData& data = QTest::newRow(row[0]);
+            for (int column = 1; column < 7; ++column)
+                data << QString::fromUtf8(row[column]);
+        }
+    }
+
+    void keyboardEntry()
+    {
+        QFETCH(QString, wheel);
+        QFETCH(QString, target);
+        QFETCH(QString, keys);
+        QFETCH(QString, played);
+        QFETCH(QString, field);
+        QFETCH(QString, status);
+        BoardRig rig(*Wheel::byLetter(wheel.front()));
+        auto* zeroSwitch = rig.find<QCheckBox>("cb", "00");
+        zeroSwitch->setChecked(wheel.endsWith(u'+'));
+        rig.board.activateWindow(); // shortcuts work in the active window only
+        QVERIFY(QTest::qWaitForWindowActive(&rig.board));
+        QWidget* to = target.isEmpty() ? static_cast<QWidget*>(&rig.board) : rig.find<QWidget>(target);
+        to->setFocus();
+        for (const QString& k : keys.split(u' ')) {
+            if (k == u"00off")
+                zeroSwitch->setChecked(false);
+            else if (k == u"^Z")
+                QTest::keyClick(to, Qt::Key_Z, Qt::ControlModifier);
+            else if (k.size() > 2)
+                QTest::keyClick(to, k == u"Enter" ? Qt::Key_Return
+                                    : k == u"Esc" ? Qt::Key_Escape
+                                                  : Qt::Key_Backspace);
+            else // a digit, "k" before it on the keypad
+                QTest::keyClick(to, Qt::Key(Qt::Key_0 + k.back().digitValue()),
+                                k.size() == 2 ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+        const Result<std::vector<HistoryEntry>> history = rig.engine.history(rig.t.casino);
+        QStringList spins;
+        for (const HistoryEntry& e : *history)
+            spins << e.label;
+        QCOMPARE(spins.join(u' '), played);
+        QCOMPARE(rig.find<QLineEdit>("tx", "Pocket")->text(), field);
+        if (!status.isEmpty())
+            QCOMPARE(rig.status.last(), status);
+    }
+};
 
 QTEST_MAIN(TestBoard)
 #include "test_board.moc"
