@@ -12,23 +12,16 @@ using namespace spinledger;
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QTextStream err(stderr);
-    bool number = false;
-    const int count = argc == 3 ? QString::fromLocal8Bit(argv[2]).toInt(&number) : 0;
-    if (!number) {
-        err << "usage: seed_spins PATH COUNT\n";
-        return 2;
-    }
     Database db;
-    if (!db.open(QString::fromLocal8Bit(argv[1]), AppContext::DatabasePassword, Database::Mode::ReadWrite)) {
-        err << "seed_spins: " << db.lastError() << "\n";
-        return 1;
+    if (argc != 3 || !db.open(QString::fromLocal8Bit(argv[1]), AppContext::DatabasePassword)) {
+        QTextStream(stderr) << "usage: seed_spins PATH COUNT (" << db.lastError() << ")\n";
+        return 2;
     }
     const Wheel& wheel = Wheel::r();
     const std::string sql = QStringLiteral("INSERT INTO %1 (ka_app_setting_id, %2) VALUES (1, 1)")
                                 .arg(wheel.spinTable(), wheel.casinoSetting())
                                 .toStdString();
-    for (int i = 0; i < count; ++i)
+    for (int i = QString::fromLocal8Bit(argv[2]).toInt(); i > 0; --i)
         db.prepare(sql).run();
     return 0;
 }

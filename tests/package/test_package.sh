@@ -70,15 +70,18 @@ done
 mkdir -p "$work/root"
 dpkg-deb -x "$deb" "$work/root"
 folder="$work/root$prefix"
-out=$(QT_QPA_PLATFORM=offscreen "$folder/spinledger" --version) || fail "spinledger --version"
-[ "$out" = "Spinledger $version" ] || fail "spinledger --version said: $out"
+# The command succeeds and prints a line that matches the pattern.
+prints() {
+    pattern=$1
+    shift
+    out=$("$@" 2>&1) || fail "$*: $out"
+    echo "$out" | grep -Eq "$pattern" || fail "$* said: $out"
+    ok
+}
+prints "^Spinledger $version\$" env QT_QPA_PLATFORM=offscreen "$folder/spinledger" --version
 # Without any display at all: answered before the application exists.
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=none "$folder/spinledger" --help) ||
-    fail "spinledger --help without a display"
-echo "$out" | grep -q "^Usage: spinledger" || fail "spinledger --help said: $out"
-out=$("$folder/spinledger-cli" --version) || fail "spinledger-cli --version"
-[ "$out" = "spinledger-cli $version" ] || fail "spinledger-cli --version said: $out"
-ok
+prints "^Usage: spinledger" env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=none "$folder/spinledger" --help
+prints "^spinledger-cli $version\$" "$folder/spinledger-cli" --version
 
 desktop-file-validate "$work/root/usr/share/applications/spinledger.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/"*.metainfo.xml || fail "appstreamcli validate"
@@ -94,14 +97,16 @@ ok
 cpack --config "$build/CPackConfig.cmake" -G DEB -R "$version.1" -B "$work/next" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log" >&2; fail "cpack of the next version"; }
 next="$work/next/spinledger_$version.1_$arch.deb"
+pkg() {
+    dpkg --root="$work/root" --log="$work/dpkg.log" --force-script-chrootless --force-depends \
+        --force-not-root "$@" >"$work/said" 2>&1 || { cat "$work/said" >&2; fail "dpkg $*"; }
+}
+# An empty root; with an argument, the package installed on it.
 new_root() {
     rm -rf "$work/root"
     mkdir -p "$work/root/var/lib/dpkg/info" "$work/root/var/lib/dpkg/updates"
     : >"$work/root/var/lib/dpkg/status"
-}
-pkg() {
-    dpkg --root="$work/root" --log="$work/dpkg.log" --force-script-chrootless --force-depends \
-        --force-not-root "$@" >"$work/said" 2>&1 || { cat "$work/said" >&2; fail "dpkg $*"; }
+    [ $# -eq 0 ] || pkg -i "$1"
 }
 db="$folder/Spinledger.mdb"
 hash() {
@@ -112,8 +117,7 @@ said() {
 }
 
 # A fresh install makes the database from the template.
-new_root
-pkg -i "$deb"
+new_root "$deb"
 cmp -s "$db" "$folder/Spinledger.template.mdb" || fail "fresh install: no database from the template"
 ok
 
@@ -122,8 +126,7 @@ ok
 before=$(hash)
 pkg -i "$next"
 [ "$(hash)" = "$before" ] || fail "upgrade changed the database"
-[ "$("$folder/spinledger-cli" spin-count --db "$db")" = 7 ] || fail "upgrade lost spins"
-ok
+prints "^7\$" "$folder/spinledger-cli" spin-count --db "$db"
 
 # A removal keeps it and says so; a purge keeps it too and says where it is.
 echo "dblog" >"$folder/dblog.txt"
@@ -137,8 +140,7 @@ said "$db" "-P"
 ok
 
 # A purge of a database without spins takes it, its companions and the folder.
-new_root
-pkg -i "$deb"
+new_root "$deb"
 : >"$db-journal"
 pkg -P spinledger
 [ ! -e "$folder" ] || fail "purge left $folder: $(ls -A "$folder")"
@@ -146,8 +148,7 @@ pkg -P spinledger
 ok
 
 # Removed without spins, then a history put in place before the purge: kept.
-new_root
-pkg -i "$deb"
+new_root "$deb"
 pkg -r spinledger
 "$seed" "$db" 1
 pkg -P spinledger
@@ -155,8 +156,7 @@ pkg -P spinledger
 ok
 
 # A reinstall after a removal keeps the database and forgets the old verdict.
-new_root
-pkg -i "$deb"
+new_root "$deb"
 pkg -r spinledger
 before=$(hash)
 pkg -i "$deb"
