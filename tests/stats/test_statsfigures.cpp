@@ -97,16 +97,7 @@ class TestStatsFigures : public QObject
         tx.commit();
     }
 
-    // The history for the tests that only read it.
-    std::unique_ptr<TestDb> m_shared;
-
 private slots:
-    void initTestCase()
-    {
-        m_shared = std::make_unique<TestDb>();
-        writeHistory(*m_shared);
-    }
-
     void perCategory_data()
     {
         QTest::addColumn<int>("category");
@@ -135,7 +126,9 @@ private slots:
         QFETCH(double, largestStake);
         QFETCH(int, longestRun);
         QFETCH(bool, played);
-        const Figures f = figures(*m_shared);
+        TestDb t;
+        writeHistory(t);
+        const Figures f = figures(t);
         QCOMPARE(f.spins, qint64(7));
         QCOMPARE(f.judged, qint64(6));
         // Six judged advices (spins 2 to 7) in every category; Numbers hit once.
@@ -157,39 +150,41 @@ private slots:
         QCOMPARE(m.line.back().total, result);
     }
 
-    void pocketsWithZeroZeroOffAndOn()
+    void settingsShapeTheFigures()
     {
         TestDb t;
+        // Nothing recorded: no rate without judged advices, null in JSON, never NaN.
+        Figures f = figures(t);
+        QVERIFY(f.empty());
+        const QJsonObject json = FiguresJson::toJson(f);
+        QVERIFY(json["scorecard"][0]["hitRate"].isNull());
+        QCOMPARE(json["scorecard"][0]["verdict"].toString(), QStringLiteral("not-enough"));
+        QVERIFY(json["bias"]["chiSquare"].isNull());
+
         writeHistory(t);
         // 00 off (as the test database starts): 37 pockets, the one 00 left out.
-        Figures f = figures(t);
+        f = figures(t);
         QCOMPARE(f.pockets, 37);
         QCOMPARE(f.bias.leftOut, qint64(1));
         QCOMPARE(f.bias.counts[3].count, qint64(2)); // pocket 3
+        QCOMPARE(f.doublingState, DoublingState::NoTableMax);
 
+        // 00 on, and a table maximum of 100 on the base 10 (the test database's amount).
         t.db.exec("UPDATE ka_app_r_setting SET cbR00 = 1");
+        DoublingInputs typed;
+        typed.tableMax = 100;
+        typed.series = 50;
+        StatsSettings::save(t.db, t.app->settingId, Wheel::r(), typed);
         f = figures(t);
         QCOMPARE(f.pockets, 38);
         QCOMPARE(f.bias.leftOut, qint64(0));
         QCOMPARE(f.bias.counts[0].label, QStringLiteral("00"));
         // A blind colour bet now wins 18 of 38.
         QCOMPARE(f.scorecard[idx(CategoryId::BlackRed)].chance, 18.0 / 38);
-    }
-
-    void doublingAgainstTheHistory()
-    {
-        TestDb t;
-        writeHistory(t);
-        QCOMPARE(figures(t).doublingState, DoublingState::NoTableMax);
-        // Base 10 (the test database's amount), maximum 100: 10, 20, 40, 80 fit, 4 bets.
-        DoublingInputs typed;
-        typed.tableMax = 100;
-        typed.series = 50;
-        StatsSettings::save(t.db, t.app->settingId, Wheel::r(), typed);
-        const Figures f = figures(t);
         QCOMPARE(f.doublingState, DoublingState::Ready);
         QCOMPARE(f.doublingInputs.base, 10.0);
         QCOMPARE(f.doublingInputs.series, 50);
+        // 10, 20, 40, 80 fit under 100: 4 bets, 150 lost in a bust.
         const DoublingRow& lowHigh = f.doubling[2];
         QCOMPARE(lowHigh.category, CategoryId::LowHi);
         QCOMPARE(lowHigh.bets, 4);
@@ -199,19 +194,6 @@ private slots:
         QCOMPARE(lowHigh.stakeNeeded, 160.0);
         // The mini wheel keeps its own inputs.
         QVERIFY(!StatsSettings::load(t.db, t.app->settingId, Wheel::m()).tableMax);
-    }
-
-    void emptyCasinoAndItsJson()
-    {
-        TestDb t;
-        const Figures f = figures(t);
-        QVERIFY(f.empty());
-        const QJsonObject json = FiguresJson::toJson(f);
-        const QJsonObject first = json[QStringLiteral("scorecard")].toArray().first().toObject();
-        // No rate without judged advices: null, never NaN.
-        QVERIFY(first[QStringLiteral("hitRate")].isNull());
-        QCOMPARE(first[QStringLiteral("verdict")].toString(), QStringLiteral("not-enough"));
-        QVERIFY(json[QStringLiteral("bias")].toObject()[QStringLiteral("chiSquare")].isNull());
     }
 };
 

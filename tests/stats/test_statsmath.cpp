@@ -119,46 +119,29 @@ private slots:
         QFAIL("category not on the scorecard");
     }
 
-    void verdicts_data()
-    {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<qint64>("judged");
-        QTest::addColumn<qint64>("hits");
-        QTest::addColumn<int>("verdict");
-        // 70 of 100 on colour: far beyond 18/37, and the interval (0.604 up) above 1/2.
-        QTest::newRow("colour") << idx(CategoryId::BlackRed) << qint64(100) << qint64(70)
-                                << int(Verdict::BeatsChanceAbove);
-        // 3400 of 10000 dozens: z = (3400 - 3243.2) / 46.8 = 3.3 beats 12/37, yet the
-        // interval reaches down to 0.331, below the break-even 1/3.
-        QTest::newRow("dozens") << idx(CategoryId::Dozens) << qint64(10000) << qint64(3400)
-                                << int(Verdict::BeatsChanceBelow);
-        QTest::newRow("even/odd at chance")
-            << idx(CategoryId::EvenOdd) << qint64(100) << qint64(50) << int(Verdict::NoEvidence);
-        QTest::newRow("29 judged") << idx(CategoryId::LowHi) << qint64(29) << qint64(29)
-                                   << int(Verdict::NotEnough);
-        QTest::newRow("none judged") << idx(CategoryId::Columns) << qint64(0) << qint64(0)
-                                     << int(Verdict::NotEnough);
-        // 5 of 100 numbers: P(X >= 5 | 100, 1/37) = 0.14 before any correction.
-        QTest::newRow("numbers") << idx(CategoryId::Numbers) << qint64(100) << qint64(5)
-                                 << int(Verdict::NoEvidence);
-    }
     void verdicts()
     {
-        QFETCH(int, category);
-        QFETCH(qint64, judged);
-        QFETCH(qint64, hits);
-        QFETCH(int, verdict);
+        const std::tuple<CategoryId, qint64, qint64, Verdict> rows[] = {
+            // 70 of 100 on colour: far beyond 18/37, and the interval (0.604 up) above 1/2.
+            {CategoryId::BlackRed, 100, 70, Verdict::BeatsChanceAbove},
+            // 3400 of 10000 dozens: z = (3400 - 3243.2) / 46.8 = 3.3 beats 12/37, yet the
+            // interval reaches down to 0.331, below the break-even 1/3.
+            {CategoryId::Dozens, 10000, 3400, Verdict::BeatsChanceBelow},
+            {CategoryId::EvenOdd, 100, 50, Verdict::NoEvidence},
+            {CategoryId::LowHi, 29, 29, Verdict::NotEnough},
+            {CategoryId::Columns, 0, 0, Verdict::NotEnough},
+            // 5 of 100 numbers: P(X >= 5 | 100, 1/37) = 0.14 before any correction.
+            {CategoryId::Numbers, 100, 5, Verdict::NoEvidence}};
         // All rows of the table at once: Holm corrects over every category shown.
         PerCategory<std::pair<qint64, qint64>> table{};
-        table[idx(CategoryId::BlackRed)] = {100, 70};
-        table[idx(CategoryId::Dozens)] = {10000, 3400};
-        table[idx(CategoryId::EvenOdd)] = {100, 50};
-        table[idx(CategoryId::LowHi)] = {29, 29};
-        table[idx(CategoryId::Numbers)] = {100, 5};
-        QCOMPARE(table[category], std::make_pair(judged, hits));
+        for (const auto& [category, judged, hits, verdict] : rows)
+            table[idx(category)] = {judged, hits};
         for (const ScoreRow& row : Scorecard::rows(Wheel::r(), 37, table)) {
-            if (idx(row.category) == category)
-                QCOMPARE(int(row.verdict), verdict);
+            for (const auto& [category, judged, hits, verdict] : rows) {
+                if (category == row.category)
+                    QCOMPARE(std::pair(idx(category), int(row.verdict)),
+                             std::pair(idx(category), int(verdict)));
+            }
         }
     }
 
@@ -200,57 +183,39 @@ private slots:
         QCOMPARE(FigureFormat::chance(p, QLocale::c()), text);
     }
 
-    void doubling_data()
-    {
-        QTest::addColumn<double>("chance");
-        QTest::addColumn<int>("payout");
-        QTest::addColumn<double>("base");
-        QTest::addColumn<double>("tableMax");
-        QTest::addColumn<double>("bankroll"); // 0: no limit
-        QTest::addColumn<int>("bets");
-        QTest::addColumn<double>("bustChance");
-        QTest::addColumn<double>("bustLoss");
-        QTest::addColumn<double>("expected");
-        QTest::addColumn<double>("anyBust");
-        // 5, 10, ..., 320 fit under 500, 640 does not: 7 bets; (19/37)^7 = 0.0094159,
-        // one bust in 106 series, 5 * 127 = 635 lost; 5 * (1 - (38/37)^7) = -1.026;
-        // 1 - (1 - 0.0094159)^100 = 0.6117.
-        QTest::newRow("single-zero colour")
-            << 18.0 / 37 << 1 << 5.0 << 500.0 << 0.0 << 7 << 0.0094159 << 635.0 << -1.0262 << 0.6117;
-        // The bankroll binds first: 5 * (2^k - 1) <= 300 gives k = 5, 155 lost;
-        // 19^5 / 37^5 = 2476099 / 69343957 = 0.0357075; 5 * (1 - 79235168 / 69343957)
-        // = -0.71320; 1 - (1 - 0.0357075)^100 = 0.97364.
-        QTest::newRow("bankroll limits")
-            << 18.0 / 37 << 1 << 5.0 << 500.0 << 300.0 << 5 << 0.0357075 << 155.0 << -0.71320 << 0.97364;
-        // Dozens, base 1, maximum 4: stakes 1, 2, 4; p = 12/37, q = 25/37.
-        // 2p + 3qp + 5q^2p - 7q^3 = 0.648649 + 0.657414 + 0.740332 - 2.159297 = -0.112903.
-        QTest::newRow("dozens pay 2:1")
-            << 12.0 / 37 << 2 << 1.0 << 4.0 << 0.0 << 3 << 0.308471 << 7.0 << -0.112903 << 1.0;
-    }
     void doubling()
     {
-        QFETCH(double, chance);
-        QFETCH(int, payout);
-        QFETCH(double, base);
-        QFETCH(double, tableMax);
-        QFETCH(double, bankroll);
-        QFETCH(int, bets);
-        QFETCH(double, bustChance);
-        QFETCH(double, bustLoss);
-        QFETCH(double, expected);
-        QFETCH(double, anyBust);
-        DoublingInputs in;
-        in.base = base;
-        in.tableMax = tableMax;
-        if (bankroll > 0)
-            in.bankroll = bankroll;
-        const int pockets = 37;
-        const DoublingRow r = Doubling::risk({int(std::lround(chance * pockets)), payout}, pockets, in);
-        QCOMPARE(r.bets, bets);
-        QVERIFY2(near(r.bustChance, bustChance, 1e-6), qPrintable(QString::number(r.bustChance, 'g', 8)));
-        QCOMPARE(r.bustLoss, bustLoss);
-        QVERIFY2(near(r.expected, expected, 1e-4), qPrintable(QString::number(r.expected, 'g', 8)));
-        QVERIFY2(near(r.anyBust, anyBust, 1e-4), qPrintable(QString::number(r.anyBust, 'g', 8)));
+        struct Case
+        {
+            const char* name;
+            int wins, payout;                // of 37 pockets
+            double base, tableMax, bankroll; // 0: no bankroll
+            int bets;
+            double bustChance, bustLoss, expected, anyBust;
+        };
+        const Case cases[] = {
+            // 5, 10, ..., 320 fit under 500, 640 does not: 7 bets; (19/37)^7 = 0.0094159,
+            // one bust in 106 series, 5 * 127 = 635 lost; 5 * (1 - (38/37)^7) = -1.026;
+            // 1 - (1 - 0.0094159)^100 = 0.6117.
+            {"single-zero colour", 18, 1, 5, 500, 0, 7, 0.0094159, 635, -1.0262, 0.6117},
+            // The bankroll binds first: 5 * (2^k - 1) <= 300 gives k = 5, 155 lost;
+            // 19^5 / 37^5 = 2476099 / 69343957 = 0.0357075; 5 * (1 - 79235168 / 69343957)
+            // = -0.71320; 1 - (1 - 0.0357075)^100 = 0.97364.
+            {"bankroll limits", 18, 1, 5, 500, 300, 5, 0.0357075, 155, -0.71320, 0.97364},
+            // Dozens, base 1, maximum 4: stakes 1, 2, 4; p = 12/37, q = 25/37.
+            // 2p + 3qp + 5q^2p - 7q^3 = 0.648649 + 0.657414 + 0.740332 - 2.159297 = -0.112903.
+            {"dozens pay 2:1", 12, 2, 1, 4, 0, 3, 0.308471, 7, -0.112903, 1.0}};
+        for (const Case& c : cases) {
+            DoublingInputs in{c.base, c.tableMax, std::nullopt};
+            if (c.bankroll > 0)
+                in.bankroll = c.bankroll;
+            const DoublingRow r = Doubling::risk({c.wins, c.payout}, 37, in);
+            QCOMPARE(r.bets, c.bets);
+            QCOMPARE(r.bustLoss, c.bustLoss);
+            QVERIFY2(near(r.bustChance, c.bustChance, 1e-6) && near(r.expected, c.expected, 1e-4) &&
+                         near(r.anyBust, c.anyBust, 1e-4),
+                     c.name);
+        }
     }
 
     void doublingStates()
@@ -316,25 +281,20 @@ private slots:
         counts[4] = 0;  // pocket 3
         counts[8] = 10; // pocket 7
         const Bias b = PocketBias::of(Wheel::m(), false, counts);
-        QCOMPARE(b.pockets, 13);
-        QCOMPARE(b.spins, qint64(65));
-        QCOMPARE(b.leftOut, qint64(4));
-        QCOMPARE(b.counts.front().label, QStringLiteral("0"));
-        QCOMPARE(b.needed, qint64(65));
-        QVERIFY(b.tested);
-        QCOMPARE(b.degreesOfFreedom, 12);
-        QVERIFY(near(b.chiSquare, 10, 1e-12));
-        QVERIFY(near(b.pValue, 0.61596, 1e-4));
-        // sd = sqrt(65 * 1/13 * 12/13) = 2.148345; band 5 -+ 1.959964 * 2.148345.
-        QVERIFY(near(b.band.low, 0.78932, 1e-4));
-        QVERIFY(near(b.band.high, 9.21068, 1e-4));
-        QCOMPARE(b.hottest.label, QStringLiteral("7"));
-        QVERIFY(near(b.hottest.z, 2.32737, 1e-4));
-        QCOMPARE(b.coldest.label, QStringLiteral("3"));
-        QVERIFY(near(b.coldest.z, -2.32737, 1e-4));
+        const auto f = [](double v, int decimals) { return QString::number(v, 'f', decimals); };
+        QCOMPARE(
+            QStringList({QString::number(b.pockets), QString::number(b.spins), QString::number(b.leftOut),
+                         b.counts.front().label, QString::number(b.needed), b.tested ? "tested" : "waits",
+                         QString::number(b.degreesOfFreedom), f(b.chiSquare, 6), f(b.pValue, 4)})
+                .join(u' '),
+            "13 65 4 0 65 tested 12 10.000000 0.6160");
+        // sd = sqrt(65 * 1/13 * 12/13) = 2.148345; band 5 -+ 1.959964 * 2.148345; z = 5 / 2.148345.
         // Never in 65 spins: (12/13)^65 = 0.0055013; among 13: 1 - (1 - 0.0055013)^13 = 0.069203.
-        QVERIFY(near(b.coldest.p, 0.0055013, 1e-6));
-        QVERIFY(near(b.coldest.corrected, 0.069203, 1e-5));
+        QCOMPARE(
+            QStringList({f(b.band.low, 4), f(b.band.high, 4), b.hottest.label, f(b.hottest.z, 4),
+                         b.coldest.label, f(b.coldest.z, 4), f(b.coldest.p, 6), f(b.coldest.corrected, 5)})
+                .join(u' '),
+            "0.7893 9.2107 7 2.3274 3 -2.3274 0.005501 0.06920");
 
         // One spin fewer and the test waits.
         counts[8] = 9;
