@@ -1,18 +1,29 @@
+// The running main window driven by object name: its menu, keys and side
+// panel, spin files through the File menu, the casino panel and the Statistics tab.
 #include "ShellFixture.h"
 
 #include "TestDb.h"
 #include "board/BoardCell.h"
+#include "casinos/CasinoPanel.h"
 #include "shell/SidePanelAnimation.h"
+#include "statsview/ScorecardTable.h"
+#include "statsview/StatisticsTab.h"
+#include "statsview/StatsFetcher.h"
 #include "transfer/SpinTransfer.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -25,13 +36,44 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    ShellFixture* m_f = nullptr;
-    MainWindow* w() { return m_f->main(); }
+    std::unique_ptr<ShellFixture> m_f;
+    QStringList m_asked; // the casino panel's questions
+    bool m_answer = true;
 
     static constexpr int ClosedWidth = 695; // 10425 twips
 
-    QAction* action(const char* name) { return w()->findChild<QAction*>(QString::fromLatin1(name)); }
-    QTabWidget* tabs() { return w()->findChild<QTabWidget*>(QStringLiteral("SSTab1")); }
+    MainWindow* w() { return m_f->main(); }
+    AppContext& app() { return m_f->app->context(); }
+    template <typename T = QWidget> T* find(const QString& name)
+    {
+        T* c = w()->findChild<T*>(name);
+        if (!c)
+            qFatal("no control %s", qPrintable(name));
+        return c;
+    }
+    QAction* action(const char* name) { return find<QAction>(QString::fromLatin1(name)); }
+    QTabWidget* tabs() { return find<QTabWidget>(u"SSTab1"_s); }
+    QString status() { return w()->statusText(); }
+    QTimer* timer1() { return find<QTimer>(u"Timer1"_s); }
+    void press(const QString& button) { QTest::mouseClick(find(button), Qt::LeftButton); }
+    void play(const QString& cell) { emit find<BoardCell>(cell)->clicked(cell); }
+    void playAll(const QString& prefix, const QStringList& labels)
+    {
+        for (const QString& l : labels)
+            play(prefix + l);
+    }
+    void type(const QString& box, const QString& text)
+    {
+        auto* edit = find<QLineEdit>(box);
+        edit->setText(text);
+        emit edit->editingFinished();
+    }
+    void choose(const QString& combo, int index)
+    {
+        auto* c = find<QComboBox>(combo);
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
 
     // File dialogs answer with these paths.
     void chooseFiles(const QString& save, const QString& open)
@@ -41,60 +83,98 @@ private:
         w()->spinTransfer()->setOpenChooser(
             [open](QWidget*, const QString&, const QString&) { return open; });
     }
-
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
-        const QString path = m_f->dir.filePath(name);
-        QFile f(path);
+        QFile f(m_f->dir.filePath(name));
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
-        return path;
+        return f.fileName();
+    }
+    QByteArray fingerprint() { return test::fingerprint(app().db(), app().connString); }
+
+    // The casino panel.
+    QListWidget* list() { return find<QListWidget>(u"lstCasino"_s); }
+    void clickEntry(int row)
+    {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(list()->item(row)).center());
+    }
+    static QStringList names(const QAbstractItemModel* model)
+    {
+        QStringList out;
+        for (int i = 0; i < model->rowCount(); ++i)
+            out << model->index(i, 0).data().toString();
+        return out;
+    }
+    void expectEverywhere(const QStringList& expected)
+    {
+        QCOMPARE(names(list()->model()), expected);
+        QCOMPARE(names(find<QComboBox>(u"cmbR"_s)->model()), expected);
+        QCOMPARE(names(find<QComboBox>(u"cmbM"_s)->model()), expected);
+        QVERIFY(w()->isEnabled());
+    }
+    // Each wheel's shown and current casino.
+    QList<qint64> shown()
+    {
+        return {find<QComboBox>(u"cmbR"_s)->currentData().toLongLong(),
+                find<QComboBox>(u"cmbM"_s)->currentData().toLongLong(), app().currentCmbR, app().currentCmbM};
+    }
+    qint64 addCasino(const QString& n)
+    {
+        type(u"txCasino"_s, n);
+        press(u"btnCasinoAdd"_s);
+        return list()->item(list()->count() - 1)->data(Qt::UserRole).toLongLong();
     }
 
-    QByteArray fingerprint()
+    // The Statistics tab.
+    StatisticsTab* statistics() { return find<StatisticsTab>(u"tabStatistics"_s); }
+    QString text(const QString& label) { return find<QLabel>(label)->text(); }
+    QString cell(const QString& table, int row, int column)
     {
-        return test::fingerprint(m_f->app->context().db(), m_f->app->context().connString);
+        const QTableWidgetItem* item = find<QTableWidget>(table)->item(row, column);
+        return item ? item->text() : QString();
     }
-    QTimer* timer1() { return w()->findChild<QTimer*>(u"Timer1"_s); }
+    // Runs the action and waits for the tab to show what follows from it.
+    template <typename Action> void andWait(Action action)
+    {
+        QSignalSpy updated(statistics(), &StatisticsTab::updated);
+        action();
+        QVERIFY(updated.wait(10000));
+    }
+    void openStatistics()
+    {
+        andWait([this] { tabs()->setCurrentWidget(statistics()); });
+    }
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void init()
     {
-        m_f = new ShellFixture;
+        m_f = std::make_unique<ShellFixture>();
         QCOMPARE(m_f->start(), Application::Outcome::Running);
+        m_asked.clear();
+        m_answer = true;
+        w()->casinoPanel()->setConfirm([this](const QString& title, const QString& text) {
+            // The question must stay answerable: the window is not locked yet.
+            m_asked << title << text << (w()->isEnabled() ? u"enabled"_s : u"locked"_s);
+            return m_answer;
+        });
     }
 
-    void cleanup()
-    {
-        delete m_f;
-        m_f = nullptr;
-    }
+    void cleanup() { m_f.reset(); }
 
     void statusTexts()
     {
-        QCOMPARE(w()->statusText(), u"Idle"_s);
+        QCOMPARE(status(), u"Idle"_s);
         w()->setStatus(u"Analyze '17'.."_s, true);
-        QCOMPARE(w()->statusText(), u"Analyze '17'.., please Wait ...."_s);
+        QCOMPARE(status(), u"Analyze '17'.., please Wait ...."_s);
         w()->setStatus(u"Please wait.."_s);
-        QCOMPARE(w()->statusText(), u"Please wait.."_s);
+        QCOMPARE(status(), u"Please wait.."_s);
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         w()->setStatus(QString(), true);
-        QCOMPARE(w()->statusText(), u"Fertig"_s);
+        QCOMPARE(status(), u"Fertig"_s);
         QVERIFY(!QGuiApplication::overrideCursor());
-    }
-
-    void layoutAndMenu()
-    {
-        QCOMPARE(w()->width(), ClosedWidth);
-        QVERIFY(w()->findChild<QWidget*>(u"Frame19"_s)->x() >= ClosedWidth); // the side panel lies beyond
-        QList<QUrl> opened;
-        w()->setUrlOpener([&](const QUrl& url) {
-            opened << url;
-            return true;
-        });
-        action("mnuVideos")->trigger();
-        QCOMPARE(opened.size(), 1);
-        QVERIFY(opened.first().path().endsWith(u"/app/~tbl~videos/"_s));
     }
 
     void menuIconIsTheWindowIcon()
@@ -109,38 +189,44 @@ private slots:
 
     void pressOnTheTabsEndsTheHover()
     {
-        auto* cell = w()->findChild<BoardCell*>(u"pbR17"_s);
+        auto* cell = find<BoardCell>(u"pbR17"_s);
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), cell->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(cell, &move);
         QCOMPARE(cell->picture(), u"R17_ON"_s);
-        auto* tabs = w()->findChild<QTabWidget*>(u"SSTab1"_s);
-        QTest::mousePress(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        QTest::mousePress(tabs()->tabBar(), Qt::LeftButton, {}, tabs()->tabBar()->tabRect(1).center());
         QCOMPARE(cell->picture(), u"R17_OFF"_s);
     }
 
-    void sidePanelOpensAndCloses()
+    void menuOpensTheVideosAndTheSidePanelAndEnds()
     {
+        QCOMPARE(w()->width(), ClosedWidth);
+        QVERIFY(find(u"Frame19"_s)->x() >= ClosedWidth); // the side panel lies beyond
+        QList<QUrl> opened;
+        w()->setUrlOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        action("mnuVideos")->trigger();
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened.first().path().endsWith(u"/app/~tbl~videos/"_s));
+
         action("mnuAbout")->trigger();
         QCOMPARE(timer1()->interval(), 1);
         QTRY_VERIFY(!timer1()->isActive());
         // At least 13775 twips, reached in whole steps of 100 from 10425.
         QCOMPARE(w()->width(), (13825 + 7) / 15);
-        QVERIFY(w()->findChild<QWidget*>(u"Frame19"_s)->geometry().right() < w()->width());
-        QTest::mouseClick(w()->findChild<QPushButton*>(u"btnClose"_s), Qt::LeftButton);
+        QVERIFY(find(u"Frame19"_s)->geometry().right() < w()->width());
+        press(u"btnClose"_s);
         QTRY_VERIFY(!timer1()->isActive());
         QCOMPARE(w()->width(), ClosedWidth);
-
         w()->toggleSidePanel();
         QTRY_VERIFY(w()->width() > ClosedWidth);
         w()->toggleSidePanel(); // not open yet: it closes all the same
         QVERIFY(!w()->sidePanel()->isOpening());
         QTRY_VERIFY(!timer1()->isActive());
         QCOMPARE(w()->width(), ClosedWidth);
-    }
 
-    void exitEndsTheProgram()
-    {
         QSignalSpy exit(m_f->app.get(), &Application::exitRequested);
         action("mnuExit")->trigger();
         QCOMPARE(exit.count(), 1);
@@ -171,7 +257,7 @@ private slots:
             letters[page] << letter;
         }
         // Both file items work for the board of the current tab only.
-        auto* file = w()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+        auto* file = find<QMenu>(u"mnuFile"_s);
         tabs()->setCurrentIndex(2);
         emit file->aboutToShow();
         QVERIFY(!action("mnuImportSpins")->isEnabled() && !action("mnuExportSpins")->isEnabled());
@@ -183,13 +269,12 @@ private slots:
     // The spin files' tests check the rules; here the menu reaches them for the current board.
     void importAndExportThroughTheMenu()
     {
-        const QString exported = m_f->dir.filePath(QStringLiteral("out.csv"));
-        for (const char* cell : {"pbR17", "pbR0", "pbR32"})
-            QTest::mouseClick(w()->findChild<BoardCell*>(QString::fromLatin1(cell)), Qt::LeftButton);
-        chooseFiles(exported, writeFile(QStringLiteral("mini.txt"), "12\n7\n"));
+        const QString exported = m_f->dir.filePath(u"out.csv"_s);
+        playAll(u"pbR"_s, {"17", "0", "32"});
+        chooseFiles(exported, writeFile(u"mini.txt"_s, "12\n7\n"));
         action("mnuExportSpins")->trigger();
-        QCOMPARE(w()->statusText(), QStringLiteral("Exported 3 spins of Demo Casino (Roulette) to %1.")
-                                        .arg(QDir::toNativeSeparators(exported)));
+        QCOMPARE(status(), u"Exported 3 spins of Demo Casino (Roulette) to %1."_s.arg(
+                               QDir::toNativeSeparators(exported)));
         QFile out(exported);
         QVERIFY(out.open(QIODevice::ReadOnly));
         QCOMPARE(out.readAll().count("\r\n"), 4); // header, three spins
@@ -198,18 +283,17 @@ private slots:
         tabs()->setCurrentIndex(1);
         chooseFiles(QString(), exported);
         action("mnuImportSpins")->trigger();
-        QTRY_VERIFY(w()->statusText().startsWith(QStringLiteral("Nothing imported: out.csv: line 2")));
-        chooseFiles(QString(), m_f->dir.filePath(QStringLiteral("mini.txt")));
+        QTRY_VERIFY(status().startsWith(u"Nothing imported: out.csv: line 2"_s));
+        chooseFiles(QString(), m_f->dir.filePath(u"mini.txt"_s));
         action("mnuImportSpins")->trigger();
-        QTRY_COMPARE(w()->statusText(), QStringLiteral("Imported 2 spins into Demo Casino."));
+        QTRY_COMPARE(status(), u"Imported 2 spins into Demo Casino."_s);
         QVERIFY(!w()->findChild<QProgressDialog*>());
         // The board shows them: 12 black, then 7 red.
-        QCOMPARE(w()->findChild<QLabel*>(QStringLiteral("txMBLACK_0"))->text(), QStringLiteral("12"));
-        QCOMPARE(w()->findChild<QLabel*>(QStringLiteral("txMRED_1"))->text(), QStringLiteral("7"));
+        QCOMPARE(text(u"txMBLACK_0"_s) + text(u"txMRED_1"_s), u"127"_s);
         // A file dialog cancelled: nothing happens.
         chooseFiles(QString(), QString());
         action("mnuImportSpins")->trigger();
-        QCOMPARE(w()->statusText(), QStringLiteral("Imported 2 spins into Demo Casino."));
+        QCOMPARE(status(), u"Imported 2 spins into Demo Casino."_s);
     }
 
     void cancelInTheMiddleOfAnImport()
@@ -217,19 +301,240 @@ private slots:
         QByteArray spins;
         for (int i = 0; i < 40000; ++i)
             spins += QByteArray::number(i % 37) + '\n';
-        chooseFiles(QString(), writeFile(QStringLiteral("long.txt"), spins));
-        QTest::mouseClick(w()->findChild<BoardCell*>(QStringLiteral("pbR5")), Qt::LeftButton);
+        chooseFiles(QString(), writeFile(u"long.txt"_s, spins));
+        play(u"pbR5"_s);
         const QByteArray before = fingerprint();
         action("mnuImportSpins")->trigger();
-        auto* dialog = w()->findChild<QProgressDialog*>(QStringLiteral("dlgImport"));
-        QVERIFY(dialog && dialog->isVisible() && dialog->isModal());
-        QTRY_VERIFY_WITH_TIMEOUT(dialog->labelText().startsWith(QStringLiteral("Importing")), 20000);
+        auto* dialog = find<QProgressDialog>(u"dlgImport"_s);
+        QVERIFY(dialog->isVisible() && dialog->isModal());
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->labelText().startsWith(u"Importing"_s), 20000);
         QVERIFY(dialog->value() > 0 && dialog->value() < dialog->maximum());
         QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(w()->statusText(), QStringLiteral("Import cancelled: nothing was changed."),
-                                  20000);
+        QTRY_COMPARE_WITH_TIMEOUT(status(), u"Import cancelled: nothing was changed."_s, 20000);
         QCOMPARE(m_f->rows("ka_app_r"), 1);
         QCOMPARE(fingerprint(), before);
+    }
+
+    void casinoAddCleansTheNameAndKeepsEachWheelsCasino()
+    {
+        tabs()->setCurrentIndex(2);
+        const qint64 demo = app().currentCmbR;
+        addCasino(u"  O'Hara's "_s);
+        QCOMPARE(status(), u"Idle"_s);
+        QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
+        expectEverywhere({u"Demo Casino"_s, u"OHaras"_s});
+        QCOMPARE(shown(), (QList<qint64>{demo, demo, demo, demo}));
+        addCasino(u" ' '' "_s);
+        QCOMPARE(status(), u"Casino name required."_s);
+        QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
+        addCasino(QString(101, u'x')); // the store's test counts what the player sees
+        QCOMPARE(status(), u"Casino name too long. Max 100 chars allowed."_s);
+        QCOMPARE(m_f->rows("ka_app_casino"), 2);
+    }
+
+    void casinoRenameKeepsTheCasino()
+    {
+        tabs()->setCurrentIndex(2);
+        const qint64 second = addCasino(u"Second"_s);
+        type(u"txCasino"_s, u"Typed"_s);
+        press(u"btnCasinoUpdate"_s);
+        QCOMPARE(status(), u"Please select a Casino from the list."_s);
+        QCOMPARE(find<QLineEdit>(u"txCasino"_s)->text(), u"Typed"_s);
+        clickEntry(1);
+        QCOMPARE(find<QLineEdit>(u"txCasino"_s)->text(), u"Second"_s);
+        type(u"txCasino"_s, u"Bellagio"_s);
+        press(u"btnCasinoUpdate"_s);
+        QCOMPARE(status(), u"Idle"_s);
+        QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
+        expectEverywhere({u"Demo Casino"_s, u"Bellagio"_s});
+        QCOMPARE(find<QComboBox>(u"cmbM"_s)->itemData(1).toLongLong(), second);
+        clickEntry(1);
+        type(u"txCasino"_s, u"''"_s);
+        press(u"btnCasinoUpdate"_s);
+        QCOMPARE(status(), u"Please select a Casino from the list."_s);
+        QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
+        QCOMPARE(names(list()->model()).value(1), u"Bellagio"_s);
+    }
+
+    // The store's test names every table the history leaves.
+    void casinoDeleteMovesTheWheels()
+    {
+        tabs()->setCurrentIndex(2);
+        const qint64 second = addCasino(u"Second"_s);
+        // Nothing selected: asked about no name, then refused.
+        press(u"btnCasinoDelete"_s);
+        QVERIFY(m_asked.value(1).startsWith(u"Are you sure you want to delete \"\"?"_s));
+        QCOMPARE(status(), u"Please select a Casino from the list."_s);
+        m_asked.clear();
+        m_answer = false;
+        clickEntry(0);
+        press(u"btnCasinoDelete"_s);
+        QCOMPARE(
+            m_asked,
+            (QStringList{u"Confirm Delete"_s,
+                         u"Are you sure you want to delete \"Demo Casino\"? All data associated with this "
+                         "casino will be deleted.\r\n\r\nContinue?"_s,
+                         u"enabled"_s}));
+        QCOMPARE(list()->count(), 2);
+        m_answer = true;
+        press(u"btnCasinoDelete"_s);
+        QCOMPARE(status(), u"Idle"_s);
+        expectEverywhere({u"Second"_s});
+        QCOMPARE(shown(), (QList<qint64>{second, second, second, second}));
+        clickEntry(0);
+        press(u"btnCasinoDelete"_s);
+        expectEverywhere({});
+    }
+
+    // Each casino action is one transaction with the adoption of casinos
+    // without an owner and each wheel's current casino: a failure at its last
+    // write leaves everything as it was.
+    void aFailedCasinoActionChangesNothing_data()
+    {
+        QTest::addColumn<QString>("button");
+        for (const char* button : {"btnCasinoAdd", "btnCasinoUpdate", "btnCasinoDelete"})
+            QTest::newRow(button) << button;
+    }
+
+    void aFailedCasinoActionChangesNothing()
+    {
+        QFETCH(QString, button);
+        tabs()->setCurrentIndex(2);
+        addCasino(u"Second"_s);
+        app().db().exec("INSERT INTO ka_app_casino (ka_app_casino_name) VALUES ('Unowned')");
+        app().db().exec("INSERT INTO ka_app_m (cmbM) SELECT MAX(ka_app_casino_id) - 1 FROM ka_app_casino");
+        app().db().exec(
+            "CREATE TRIGGER full BEFORE UPDATE ON ka_app_m_setting BEGIN SELECT RAISE(ABORT, 'full'); END");
+        auto state = [this] {
+            Statement q =
+                app().db().prepare("SELECT (SELECT group_concat(ka_app_casino_id || ka_app_casino_name || "
+                                   "IFNULL(ka_app_setting_id, '-')) FROM ka_app_casino), "
+                                   "(SELECT cmbR FROM ka_app_r_setting), (SELECT COUNT(*) FROM ka_app_m)");
+            q.next();
+            return q.text(0) + u'|' + q.text(1) + u'|' + q.text(2);
+        };
+        const QString before = state();
+        clickEntry(1);
+        type(u"txCasino"_s, u"Third"_s);
+        press(button);
+        QVERIFY2(status().startsWith(u"Unable to continue! Error Code:"_s), qPrintable(status()));
+        QCOMPARE(state(), before);
+        expectEverywhere({u"Demo Casino"_s, u"Second"_s});
+    }
+
+    // The figures come from the statistics' own tests; here the tab shows them and follows the board.
+    void statisticsFollowTheBoard()
+    {
+        openStatistics();
+        QVERIFY(find(u"lblStatsEmpty"_s)->isVisible());
+        QVERIFY(text(u"lblStatsEmpty"_s)
+                    .startsWith(u"No spins recorded at Demo Casino on the 38-pocket wheel yet."_s));
+        QCOMPARE(text(u"lblStatsSummary"_s), u"37 pockets (00 off)"_s);
+        QVERIFY(!find(u"tabsStats"_s)->isVisible());
+
+        // Played while the tab is hidden: shown on opening it.
+        tabs()->setCurrentIndex(0);
+        playAll(u"pbR"_s, {"17", "5", "0", "32"});
+        openStatistics();
+        QVERIFY(find(u"tabsStats"_s)->isVisible());
+        QCOMPARE(text(u"lblStatsSummary"_s), u"4 spins · 3 judged · 37 pockets (00 off)"_s);
+        // A row of figures and a row with the verdict per category.
+        QCOMPARE(find<QTableWidget>(u"tblScorecard"_s)->rowCount(), 12);
+        QCOMPARE(cell(u"tblScorecard"_s, 2, ScorecardTable::Chance), u"48.6%"_s); // Black/Red: 18 of 37
+        QVERIFY(text(u"lblPocketTest"_s).contains(u"(4 so far)"_s));
+
+        // A spin and an undo while the tab is shown refresh it.
+        andWait([this] { play(u"pbR8"_s); });
+        QCOMPARE(cell(u"tblScorecard"_s, 2, ScorecardTable::Judged), u"4"_s);
+        andWait([this] { find<QPushButton>(u"btnUndoR"_s)->click(); });
+        QCOMPARE(cell(u"tblScorecard"_s, 2, ScorecardTable::Judged), u"3"_s);
+        // Black/Red is the one played.
+        QCOMPARE(cell(u"tblMoney"_s, 0, 1) + cell(u"tblMoney"_s, 1, 1), u"yesno"_s);
+    }
+
+    void statisticsWheelSwitch()
+    {
+        playAll(u"pbM"_s, {"5", "7", "12"});
+        openStatistics();
+        QVERIFY(text(u"lblStatsEmpty"_s).contains(u"38-pocket wheel"_s));
+        andWait([this] { choose(u"cmbStatsWheel"_s, 1); });
+        // Coming from the mini wheel's board, the tab shows the mini wheel.
+        tabs()->setCurrentIndex(0);
+        QCOMPARE(find<QComboBox>(u"cmbStatsWheel"_s)->currentIndex(), 0);
+        tabs()->setCurrentIndex(1);
+        openStatistics();
+        QCOMPARE(find<QComboBox>(u"cmbStatsWheel"_s)->currentIndex(), 1);
+        QCOMPARE(text(u"lblStatsSummary"_s), u"3 spins · 2 judged · 13 pockets (00 off)"_s);
+        QCOMPARE(find<QTableWidget>(u"tblScorecard"_s)->rowCount(), 10);
+        QCOMPARE(find<QTableWidget>(u"tblMoney"_s)->rowCount(), 4);
+    }
+
+    void statisticsCasinoSwitchFollowsTheBoard()
+    {
+        addCasino(u"Nord"_s);
+        playAll(u"pbR"_s, {"1", "2"});
+        openStatistics();
+        auto* casinos = find<QComboBox>(u"cmbStatsCasino"_s);
+        QCOMPARE(casinos->currentText(), u"Demo Casino"_s);
+        andWait([&] { choose(u"cmbStatsCasino"_s, casinos->findText(u"Nord"_s)); });
+        // Chosen here, chosen on the board: the wheel has one current casino.
+        QCOMPARE(find<QComboBox>(u"cmbR"_s)->currentText(), u"Nord"_s);
+        QTRY_VERIFY(text(u"lblStatsEmpty"_s).startsWith(u"No spins recorded at Nord"_s));
+        // And chosen on the board, followed here.
+        andWait([&] { choose(u"cmbR"_s, 0); });
+        QCOMPARE(casinos->currentText(), u"Demo Casino"_s);
+        QVERIFY(text(u"lblStatsSummary"_s).startsWith(u"2 spins"_s));
+    }
+
+    void statisticsTypedDoublingInputs()
+    {
+        auto* amount = find<QLineEdit>(u"tbRAmount"_s);
+        amount->selectAll();
+        QTest::keyClicks(amount, u"5"_s);
+        playAll(u"pbR"_s, {"1", "2", "3"});
+        openStatistics();
+        QCOMPARE(text(u"lblDoublingNote"_s), u"Type the table maximum to see what doubling risks."_s);
+
+        // Base 5 (the board's amount), maximum 500 on a single-zero colour bet: 7 bets, 635 lost in a bust.
+        andWait([this] { type(u"tbStatsTableMax"_s, u"1,000"_s); });
+        andWait([this] { type(u"tbStatsTableMax"_s, u"500"_s); });
+        QCOMPARE(m_f->rows("ka_app_stats_setting"), qint64(1));
+        QCOMPARE(cell(u"tblDoubling"_s, 0, 0) + u'|' + cell(u"tblDoubling"_s, 0, 1) + u'|' +
+                     cell(u"tblDoubling"_s, 0, 3),
+                 u"Black/Red|7|635"_s);
+
+        // Bad input is refused with a message and stores nothing.
+        type(u"tbStatsTableMax"_s, u"lots"_s);
+        QCOMPARE(status(), u"Table maximum: please enter an amount above 0."_s);
+        type(u"tbStatsTableMax"_s, u"500"_s);
+        type(u"tbStatsSeries"_s, u"0"_s);
+        QVERIFY(status().startsWith(u"Series: please enter a whole number"_s));
+        Statement stored = app().db().prepare(
+            "SELECT ka_app_stats_table_max, ka_app_stats_series FROM ka_app_stats_setting");
+        QVERIFY(stored.next());
+        QCOMPARE(stored.real(0), 500.0);
+        QCOMPARE(stored.integer(1), qint64(100));
+    }
+
+    void statisticsOnlyTheNewestRequestIsAnswered()
+    {
+        playAll(u"pbR"_s, {"1", "2"});
+        StatsFetcher fetcher;
+        QList<qint64> answered;
+        connect(&fetcher, &StatsFetcher::fetched, this,
+                [&](const stats::Figures& f) { answered << f.casino * 100 + f.spins; });
+        StatsFetcher::Query q{app().connString, app().settingId, u'R', app().currentCmbR, u"Demo Casino"_s};
+        fetcher.fetch(q);
+        // Its answer waits in the queue while two more requests come.
+        QThread::msleep(300);
+        q.casino = app().currentCmbR + 1; // casinos without spins
+        fetcher.fetch(q);
+        q.casino = app().currentCmbR + 2;
+        fetcher.fetch(q);
+        QTRY_COMPARE(answered.size(), 1);
+        QTest::qWait(300);
+        QCOMPARE(answered, QList<qint64>{q.casino * 100});
+        QVERIFY(!fetcher.busy());
     }
 };
 
