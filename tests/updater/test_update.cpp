@@ -61,24 +61,18 @@ const QString ServiceQuery = QStringLiteral("/app/sc/getUserAppInfo.asp?tbl=AppC
 // SHA-256 of 2048 bytes 'i', worked out with another tool.
 const QByteArray Sha2048i = "e8a6a1fbde77096d064e29c733e8d1c262178c94fc84fcd9823eef74369ee87c";
 
-QByteArray body(const QByteArray& version, const QByteArray& message,
-                const QByteArray& fileName = "SpinledgerSetup.exe",
-                const QByteArray& url = "https://x.example/s.exe", const QByteArray& size = "1572864",
-                const QByteArray& date = "2026-11-30", const QByteArray& sha = {})
+// The service's answer: seven fields, an eighth for a checksum.
+struct Answer
+{
+    QByteArray version = "1.2.0", message = {}, fileName = "SpinledgerSetup.exe",
+               url = "https://x.example/s.exe", size = "1572864", date = "2026-11-30", sha = {};
+};
+
+QByteArray body(const Answer& a)
 {
     const QByteArray seven =
-        fileName + '|' + size + '|' + url + '|' + date + "|Spinledger|" + version + '|' + message;
-    return sha.isNull() ? seven : seven + '|' + sha;
-}
-
-QByteArray withSize(const QByteArray& size)
-{
-    return body("1.2.0", "", "s.exe", "https://x.example/s.exe", size);
-}
-
-QByteArray withSha(const QByteArray& sha)
-{
-    return body("1.2.0", "", "s.exe", "https://x.example/s.exe", "1024", "2026-11-30", sha);
+        a.fileName + '|' + a.size + '|' + a.url + '|' + a.date + "|Spinledger|" + a.version + '|' + a.message;
+    return a.sha.isNull() ? seven : seven + '|' + a.sha;
 }
 
 QByteArray pattern(qint64 size)
@@ -167,54 +161,54 @@ private slots:
         m_server.reset();
     }
 
-    // The answer of an earlier check in the same run does not matter.
-    void equalVersionThenErrorStatus()
-    {
-        bool enabledDuringRequest = true;
-        connect(m_server.get(), &LocalHttpServer::requestReceived, this,
-                [&] { enabledDuringRequest = m_main->isEnabled(); });
-        check(body("1.1.0", ""));
-        QVERIFY(!enabledDuringRequest);
-        QCOMPARE(m_status.texts, QStringList({"Check for updates..", "No Update available."}));
-        QVERIFY(m_main->isEnabled());
-        QVERIFY(!QApplication::activeModalWidget());
-        const QByteArray request = m_server->lastRequest();
-        QVERIFY(request.startsWith("GET /app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate HTTP/1.1\r\n"));
-        QVERIFY(request.toLower().contains("\r\ncontent-type: application/x-www-form-urlencoded"));
-
-        for (const int status : {404, 500}) {
-            check(body("1.1.0", ""), status);
-            QCOMPARE(m_status.last(), QStringLiteral("Unable to continue! Error Code: (AppUpdate sdb)"));
-            QVERIFY(m_main->isEnabled());
-            QVERIFY(!m_checker->window());
-        }
-    }
-
     void otherVersionOpensWindow_data()
     {
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("mainEnabled");
-        QTest::newRow("newer, no message") << body("1.2.0", "") << "Idle" << false;
-        QTest::newRow("newer, message") << body("1.2.0", "Now with videos") << "Now with videos" << true;
-        QTest::newRow("older") << body("1.0.9", "") << "Idle" << false;
-        QTest::newRow("other spelling") << body("1.1", "") << "Idle" << false;
+        QTest::newRow("newer, no message") << body({}) << "Idle" << false;
+        QTest::newRow("newer, message") << body({.message = "Now with videos"}) << "Now with videos" << true;
+        QTest::newRow("older") << body({.version = "1.0.9"}) << "Idle" << false;
+        QTest::newRow("other spelling") << body({.version = "1.1"}) << "Idle" << false;
         // Only spaces are trimmed: the line break stays in the seventh field.
-        QTest::newRow("line break ends the body") << "  " + body("1.2.0", "") + "\r\n  "
+        QTest::newRow("line break ends the body") << "  " + body({}) + "\r\n  "
                                                   << "\r\n"
                                                   << true;
     }
 
+    // The offer as the window shows it, its texts in the user's locale.
     void otherVersionOpensWindow()
     {
         QFETCH(QByteArray, answer);
         QFETCH(QString, status);
         QFETCH(bool, mainEnabled);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         check(answer);
+        QLocale::setDefault(QLocale::c());
         QCOMPARE(m_status.last(), status);
+        QPointer<UpdateWindow> window = m_checker->window();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Spinledger - Update"));
+        QCOMPARE(window->statusText(),
+                 QStringLiteral("A new version is available! Download and Update now?"));
+        auto* grid = window->findChild<QTableWidget*>("MSFlexGrid1");
+        QStringList shown;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            shown << grid->item(row, 1)->text();
+        const QString version = QString::fromUtf8(answer.split('|').at(5));
+        QCOMPARE(shown, QStringList({"Spinledger", version, "SpinledgerSetup.exe", "1,5 Mb", "30.11.2026"}));
+        // Texts of the server never turn into markup.
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        // Only its buttons close it.
+        QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
         QCOMPARE(m_main->isEnabled(), mainEnabled);
-        QVERIFY(m_checker->window() && m_checker->window()->isVisible());
-        QCOMPARE(m_checker->offer().version, QString::fromUtf8(answer.split('|').at(5)));
+        QTest::mouseClick(window->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
+        QVERIFY(!m_checker->window() || !m_checker->window()->isVisible());
+        QVERIFY(m_main->isEnabled());
+        QVERIFY(m_platform.questions.isEmpty());
     }
 
     void answersWithoutOfferGiveTheWindowBack_data()
@@ -232,24 +226,26 @@ private slots:
         answer("short body", "a|1|https://x.example/a|2026-01-01|App|1.2.0", updatetexts::Incomplete);
         answer("empty body", "", updatetexts::Incomplete);
         // The error stays visible even without a message.
-        answer("empty version", body("", ""), errorLine(codes::AppUpdate));
-        answer("empty version, message", body("", "Maintenance"), QStringLiteral("Maintenance"));
+        answer("empty version", body({.version = ""}), errorLine(codes::AppUpdate));
+        answer("empty version, message", body({.version = "", .message = "Maintenance"}),
+               QStringLiteral("Maintenance"));
         for (const char* size : {"big", "0", "-5", "+5", "1.5", "1e3", "100000000000000000", "4294967297"})
-            answer(QStringLiteral("size %1").arg(size), withSize(size), updatetexts::BadFileSize);
-        answer("date", body("1.2.0", "", "s.exe", "https://x.example/s.exe", "1024", "someday"),
-               updatetexts::BadReleaseDate);
+            answer(QStringLiteral("size %1").arg(size), body({.size = size}), updatetexts::BadFileSize);
+        answer("date", body({.date = "someday"}), updatetexts::BadReleaseDate);
         // The installation's own files; the program's name is this test's.
         for (const char* name : {"../s.exe", "Spinledger.MDB", "TEST_UPDATE"})
-            answer(QStringLiteral("file name '%1'").arg(name), body("1.2.0", "", name),
+            answer(QStringLiteral("file name '%1'").arg(name), body({.fileName = name}),
                    updatetexts::BadFileName);
         for (const char* url :
              {"http://x.example/s.exe", "ftp://x.example/s.exe", "file:///tmp/s.exe", "s.exe"})
-            answer(url, body("1.2.0", "", "s.exe", url), updatetexts::InsecureUrl);
-        answer("checksum of 63 digits", withSha(Sha2048i.left(63)), updatetexts::BadChecksum);
-        answer("checksum not hex", withSha(QByteArray(64, 'g')), updatetexts::BadChecksum);
-        answer("field of 1001", body("1.1.0", QByteArray(1001, 'm')), updatetexts::TooLong);
-        answer("field of 1000", body("1.1.0", QByteArray(1000, 'm')), updatetexts::NoUpdate);
-        const QByteArray equal = body("1.1.0", "");
+            answer(url, body({.url = url}), updatetexts::InsecureUrl);
+        answer("checksum of 63 digits", body({.sha = Sha2048i.left(63)}), updatetexts::BadChecksum);
+        answer("checksum not hex", body({.sha = QByteArray(64, 'g')}), updatetexts::BadChecksum);
+        answer("field of 1001", body({.version = "1.1.0", .message = QByteArray(1001, 'm')}),
+               updatetexts::TooLong);
+        answer("field of 1000", body({.version = "1.1.0", .message = QByteArray(1000, 'm')}),
+               updatetexts::NoUpdate);
+        const QByteArray equal = body({.version = "1.1.0"});
         answer("over 64 KiB", equal + "|" + QByteArray("|x").repeated(40000), updatetexts::TooLong);
         // Refused from the header alone: nothing of the body ever comes.
         row("announces over 64 KiB", {.claimedLength = 100 << 20, .keepOpen = true}, updatetexts::TooLong);
@@ -259,6 +255,7 @@ private slots:
         // Each byte comes well within the stall time, the whole far later than the check may take.
         row("dripping", {.body = equal, .dripMs = 200}, updatetexts::TimedOut);
         row("plain http", {.body = equal}, updatetexts::InsecureService, false);
+        row("error status", {.status = 500, .body = body({})}, errorLine(codes::AppUpdate));
     }
 
     void answersWithoutOfferGiveTheWindowBack()
@@ -266,13 +263,25 @@ private slots:
         QFETCH(CannedResponse, response);
         QFETCH(bool, allowLocalHttp);
         QFETCH(QString, status);
-        m_server->respond(ServicePath, response);
         UpdateChecker checker(host(), connection(allowLocalHttp));
+        // An earlier answer in the same run does not matter.
+        m_server->respond(ServicePath, {.body = body({.version = "1.1.0"})});
         checker.CheckForUpdate();
-        QCOMPARE(m_status.last(), status);
-        QCOMPARE(m_server->requestCount() > 0, allowLocalHttp);
+        m_server->respond(ServicePath, response);
+        QList<bool> enabled; // the main window's, while the service is asked
+        connect(m_server.get(), &LocalHttpServer::requestReceived, this,
+                [&] { enabled << m_main->isEnabled(); });
+        m_status.texts.clear();
+        checker.CheckForUpdate();
+        QCOMPARE(m_status.texts, QStringList({"Check for updates..", status}));
+        QVERIFY(!enabled.contains(true) && enabled.isEmpty() != allowLocalHttp);
         QVERIFY(m_main->isEnabled());
         QVERIFY(!checker.window());
+        QVERIFY(!QApplication::activeModalWidget());
+        const QByteArray request = m_server->lastRequest();
+        QVERIFY(!allowLocalHttp ||
+                (request.startsWith("GET /app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate HTTP/1.1\r\n") &&
+                 request.toLower().contains("\r\ncontent-type: application/x-www-form-urlencoded")));
     }
 
     void cancelRunningCheck_data()
@@ -335,40 +344,11 @@ private slots:
         QCOMPARE(InstallerName::isAcceptable(name, QStringLiteral("Spinledger")), accepted);
     }
 
-    void windowShowsOffer()
-    {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        check(body("1.2.0", ""));
-        QLocale::setDefault(QLocale::c());
-        QPointer<UpdateWindow> window = m_checker->window();
-        QVERIFY(window);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Spinledger - Update"));
-        QCOMPARE(window->statusText(),
-                 QStringLiteral("A new version is available! Download and Update now?"));
-        auto* grid = window->findChild<QTableWidget*>("MSFlexGrid1");
-        QStringList shown;
-        for (int row = 0; row < grid->rowCount(); ++row)
-            shown << grid->item(row, 1)->text();
-        QCOMPARE(shown, QStringList({"Spinledger", "1.2.0", "SpinledgerSetup.exe", "1,5 Mb", "30.11.2026"}));
-        // Texts of the server never turn into markup.
-        for (const QLabel* label : window->findChildren<QLabel*>())
-            QCOMPARE(label->textFormat(), Qt::PlainText);
-        // Only its buttons close it.
-        QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
-        QVERIFY(!window->close());
-        QVERIFY(window->isVisible());
-        QVERIFY(!m_main->isEnabled());
-        QTest::mouseClick(window->findChild<QWidget*>("btnCancel"), Qt::LeftButton);
-        QVERIFY(!m_checker->window() || !m_checker->window()->isVisible());
-        QVERIFY(m_main->isEnabled());
-        QVERIFY(m_platform.questions.isEmpty());
-    }
-
     void longFieldsFitTheScreen()
     {
-        const QByteArray longest(1000, '9');
         check(
-            body(longest, "", QByteArray(196, 'n') + ".exe", "https://x.example/s.exe", "1024", "2026-11-30")
+            body(
+                {.version = QByteArray(1000, '9'), .fileName = QByteArray(196, 'n') + ".exe", .size = "1024"})
                 .replace("|Spinledger|", '|' + QByteArray(1000, 'A') + '|'));
         UpdateWindow* window = m_checker->window();
         QVERIFY(window);
@@ -534,7 +514,7 @@ private slots:
         // From the check on, the checksum given in capitals.
         serve(CannedResponse{.body = QByteArray(2048, 'i')});
         const QByteArray url = m_server->url("/setup.exe").toEncoded();
-        check(body("1.2.0", "", "SpinledgerSetup.exe", url, "2048", "2026-11-30", Sha2048i.toUpper()));
+        check(body({.url = url, .size = "2048", .sha = Sha2048i.toUpper()}));
         m_window = m_checker->window();
         QVERIFY(m_window);
         m_platform.answerYes = answerYes;
