@@ -105,29 +105,26 @@ private slots:
         QCOMPARE(m_events.size(), 2);
     }
 
-    void lostFocusBeforeJumpOnRequest()
-    {
-        focusLinkByTab();
-        QVERIFY(m_link->isFocusRectShown());
-        connect(m_link, &Hyperlink::PrepareJump, this, [](bool& ensure) { ensure = true; });
-        bool rectAtJump = true;
-        connect(m_link, &Hyperlink::Jump, this, [&] { rectAtJump = m_link->isFocusRectShown(); });
-        QTest::keyClick(m_link, Qt::Key_Space);
-        QVERIFY(!rectAtJump);
-    }
-
+    // Held keys follow once; a handler that asks for it sees the focus rectangle gone.
     void keysFollowTheLinkOncePerPress_data()
     {
         QTest::addColumn<int>("key");
-        QTest::newRow("Space") << int(Qt::Key_Space);
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::addColumn<bool>("ensure");
+        QTest::newRow("Space") << int(Qt::Key_Space) << false;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << false;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << false;
+        QTest::newRow("Space, focus lost on request") << int(Qt::Key_Space) << true;
     }
 
     void keysFollowTheLinkOncePerPress()
     {
         QFETCH(int, key);
+        QFETCH(bool, ensure);
         focusLinkByTab();
+        QVERIFY(m_link->isFocusRectShown());
+        connect(m_link, &Hyperlink::PrepareJump, this, [ensure](bool& e) { e = ensure; });
+        bool rectAtJump = false;
+        connect(m_link, &Hyperlink::Jump, this, [&] { rectAtJump = m_link->isFocusRectShown(); });
         // The key is held: the first press and nine repeats.
         for (int press = 0; press < 10; ++press) {
             QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), press > 0);
@@ -135,8 +132,8 @@ private slots:
         }
         QTest::keyRelease(m_link, Qt::Key(key));
         QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
-        // Followed by key: the focus rectangle stays wanted.
-        QVERIFY(m_link->isFocusRectShown());
+        // Followed by key: the focus rectangle stays wanted unless the handler asked otherwise.
+        QCOMPARE(rectAtJump, !ensure);
         QVERIFY(m_link->hasFocus());
     }
 
@@ -238,17 +235,13 @@ private slots:
         QFETCH(QString, url);
         QFETCH(bool, opened);
         Desktop desktop;
-        const QStringList schemes = {"https", "http", "mailto", "file", "javascript", "data", "smb", ""};
-        for (const QString& scheme : schemes)
-            QDesktopServices::setUrlHandler(scheme, &desktop, "open");
-        DesktopUrlOpener opener(&desktop);
-        QCOMPARE(opener.openUrl(QUrl(url)), opened);
-        for (const QString& scheme : schemes)
-            QDesktopServices::unsetUrlHandler(scheme);
+        QDesktopServices::setUrlHandler(QUrl(url).scheme(), &desktop, "open");
+        const bool answered = DesktopUrlOpener(&desktop).openUrl(QUrl(url));
+        QDesktopServices::unsetUrlHandler(QUrl(url).scheme());
+        QCOMPARE(answered, opened);
         QCOMPARE(desktop.opened, opened ? QList<QUrl>{QUrl(url)} : QList<QUrl>{});
         QCOMPARE(desktop.statuses.size(), opened ? 0 : 1);
-        if (!opened)
-            QVERIFY2(desktop.statuses.first().startsWith("Not opened"), qPrintable(desktop.statuses.first()));
+        QVERIFY(opened || desktop.statuses.first().startsWith("Not opened"));
     }
 };
 

@@ -1,5 +1,7 @@
 // The running main window driven by object name: its menu, keys and side
-// panel, spin files through the File menu, the casino panel and the Statistics tab.
+// panel, spin files through the File menu, the casino panel, the Statistics
+// tab, and every text readable on a dark desktop.
+#include "DarkPalette.h"
 #include "ShellFixture.h"
 
 #include "TestDb.h"
@@ -10,9 +12,13 @@
 #include "statsview/StatisticsTab.h"
 #include "statsview/StatsFetcher.h"
 #include "transfer/SpinTransfer.h"
+#include "updater/UpdateWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,6 +26,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -27,9 +34,92 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace spinledger;
 using spinledger::test::ShellFixture;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The WCAG contrast ratio of two colours.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Each label, check box, frame title and table cell of the window whose text,
+// as drawn, has a contrast under 4.5:1 (WCAG AA) against the background
+// around it. The background is the commonest colour of the text's area, the
+// text the colour that stands out most from it.
+QStringList faintTexts(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QStringList faint;
+    const auto check = [&](QWidget* owner, const QString& text, QWidget* drawnOn, const QRect& local) {
+        if (!drawnOn->isVisibleTo(window) || text.trimmed().isEmpty() || local.isEmpty())
+            return;
+        const QRect area = QRect(drawnOn->mapTo(window, local.topLeft()), local.size()) & shot.rect();
+        if (area.isEmpty())
+            return;
+        QHash<QRgb, int> counts;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[shot.pixel(x, y)];
+        }
+        const QRgb background = std::max_element(counts.cbegin(), counts.cend()).key();
+        double best = 1;
+        for (QRgb colour : counts.keys())
+            best = std::max(best, contrast(colour, background));
+        if (best < 4.5)
+            faint << u"%1 \"%2\": %3:1"_s.arg(owner->objectName(), text).arg(best, 0, 'f', 1);
+    };
+    for (QLabel* l : window->findChildren<QLabel*>())
+        check(l, l->text(), l, l->contentsRect());
+    for (QCheckBox* c : window->findChildren<QCheckBox*>()) {
+        QStyleOptionButton o;
+        o.initFrom(c);
+        o.text = c->text();
+        check(c, c->text(), c, c->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, c));
+    }
+    for (QGroupBox* g : window->findChildren<QGroupBox*>()) {
+        QStyleOptionGroupBox o;
+        o.initFrom(g);
+        o.text = g->title();
+        o.textAlignment = g->alignment();
+        o.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        check(g, g->title(), g,
+              g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g));
+    }
+    for (QAbstractItemView* v : window->findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel* m = qobject_cast<QHeaderView*>(v) ? nullptr : v->model();
+        for (int r = 0; m && r < m->rowCount(); ++r) {
+            for (int c = 0; c < m->columnCount(); ++c) {
+                const QModelIndex i = m->index(r, c);
+                check(v, i.data().toString(), v->viewport(), v->visualRect(i).adjusted(2, 2, -2, -2));
+            }
+        }
+    }
+    for (QHeaderView* h : window->findChildren<QHeaderView*>()) {
+        for (int c = 0; c < h->count(); ++c) {
+            const QRect section(h->sectionViewportPosition(c), 0, h->sectionSize(c), h->height());
+            check(h, h->model()->headerData(c, h->orientation()).toString(), h->viewport(),
+                  section.adjusted(3, 3, -3, -3));
+        }
+    }
+    return faint;
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -535,6 +625,43 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(answered, QList<qint64>{q.casino * 100});
         QVERIFY(!fetcher.busy());
+    }
+
+    // The desktop turns dark while the windows are open: what a window reads
+    // from the palette only when it is made shows here as well. Every page
+    // with enough spins for its figures, too few for a verdict.
+    void everyTextReadsOnADarkDesktop()
+    {
+        auto* amount = find<QLineEdit>(u"tbRAmount"_s);
+        amount->selectAll();
+        QTest::keyClicks(amount, u"5"_s);
+        find<QCheckBox>(u"cbRDozens"_s)->setChecked(true);
+        playAll(u"pbR"_s,
+                {"5", "17", "0", "32", "5", "11", "26", "3", "19", "8", "14", "30", "2", "36", "21", "9"});
+        const UpdateOffer offer{"Setup.exe", "1572864", "https://x.example/", "2026-11-30", "Spinledger",
+                                "1.2.0",     ""};
+        UpdateWindow update(offer, UpdateHost{w(), w(), nullptr, "Spinledger", m_f->dir.path(), QString()},
+                            UpdateConnection{});
+        update.show();
+        w()->setEnabled(true);
+        openStatistics();
+
+        const QPalette light = QApplication::palette();
+        QSignalSpy updated(statistics(), &StatisticsTab::updated);
+        QApplication::setPalette(test::darkPalette());
+        updated.wait(3000); // the statistics draw themselves anew
+        QStringList faint;
+        for (int page = 0; page < 4; ++page) {
+            find<QTabWidget>(u"tabsStats"_s)->setCurrentIndex(page);
+            faint << faintTexts(w());
+        }
+        tabs()->setCurrentWidget(find(u"tabSettings"_s));
+        faint << faintTexts(w());
+        w()->toggleSidePanel();
+        QTRY_VERIFY(!timer1()->isActive());
+        faint << faintTexts(w()) << faintTexts(&update);
+        QApplication::setPalette(light);
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
     }
 };
 
