@@ -108,6 +108,10 @@ int main(int argc, char** argv)
             << Qt::endl;
     }
     last.casinoName = QStringLiteral("Bench");
-    out << Qt::endl << stats::FiguresText::toText(last, QLocale::c());
+    // The written history is no play: every verdict is a coin flip, so these
+    // figures show what is computed and printed, not how good any advice is.
+    out << Qt::endl
+        << "figures of the last history (synthetic: its verdicts are coin flips, not judged advice):" << Qt::endl
+        << stats::FiguresText::toText(last, QLocale::c());
     return 0;
 }
