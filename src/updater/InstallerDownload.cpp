@@ -113,10 +113,8 @@ void InstallerDownload::fail(const QString& text)
 {
     if (m_failure.isEmpty())
         m_failure = text;
-    // Queued: the reply may still be inside its own signal.
-    if (QNetworkReply* reply = m_reply)
-        QMetaObject::invokeMethod(
-            reply, [reply] { TransferTimeout::abortRunning(reply); }, Qt::QueuedConnection);
+    if (m_reply)
+        TransferTimeout::abortLater(m_reply);
 }
 
 QString InstallerDownload::outcome(bool timedOut) const

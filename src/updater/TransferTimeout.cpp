@@ -29,10 +29,15 @@ void TransferTimeout::restartStall()
     m_stall.start();
 }
 
-void TransferTimeout::abortRunning(QNetworkReply* reply)
+void TransferTimeout::abortLater(QNetworkReply* reply)
 {
-    if (reply->isRunning())
-        reply->abort();
+    QMetaObject::invokeMethod(
+        reply,
+        [reply] {
+            if (reply->isRunning())
+                reply->abort();
+        },
+        Qt::QueuedConnection);
 }
 
 void TransferTimeout::expire()

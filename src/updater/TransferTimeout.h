@@ -18,9 +18,10 @@ public:
 
     bool timedOut() const { return m_timedOut; }
 
-    // A reply that has ended meanwhile is left alone: aborting it would
-    // report its end a second time.
-    static void abortRunning(QNetworkReply* reply);
+    // Aborts reply once control is back in the event loop, as the caller may
+    // be inside one of its signals. A reply that has ended meanwhile is left
+    // alone: aborting it would report its end a second time.
+    static void abortLater(QNetworkReply* reply);
 
 private:
     void restartStall();

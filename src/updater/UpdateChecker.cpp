@@ -83,9 +83,7 @@ UpdateChecker::Response UpdateChecker::receive(QNetworkReply* reply)
     const auto stop = [&](const QString& text) {
         if (response.failure.isEmpty())
             response.failure = text;
-        // Queued: the reply may still be inside its own signal.
-        QMetaObject::invokeMethod(
-            reply, [reply] { TransferTimeout::abortRunning(reply); }, Qt::QueuedConnection);
+        TransferTimeout::abortLater(reply);
     };
     const auto take = [&] {
         if (!reply->isOpen() || !response.failure.isEmpty())
