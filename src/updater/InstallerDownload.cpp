@@ -68,16 +68,15 @@ void InstallerDownload::cancel()
 void InstallerDownload::checkHeader()
 {
     m_status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    m_contentLength = length.isValid() ? length.toLongLong() : -1;
     // A redirection is judged by checkRedirect.
     const bool redirection = m_status >= 300 && m_status < 400;
     if (m_status == 0 || redirection)
         return;
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (!isWholeFile())
         fail(updatetexts::downloadStatus(m_status));
-    else if (m_contentLength >= 0 && m_contentLength != m_expectedSize)
-        fail(updatetexts::downloadSizeDiffers(m_contentLength, m_expectedSize));
+    else if (length.isValid() && length.toLongLong() != m_expectedSize)
+        fail(updatetexts::downloadSizeDiffers(length.toLongLong(), m_expectedSize));
 }
 
 bool InstallerDownload::isWholeFile() const
@@ -127,8 +126,6 @@ QString InstallerDownload::outcome(bool timedOut) const
         return updatetexts::DownloadUnreachable;
     if (!isWholeFile())
         return updatetexts::downloadStatus(m_status);
-    if (m_contentLength >= 0 && m_received != m_contentLength)
-        return updatetexts::downloadShort(m_received, m_contentLength);
     if (m_received != m_expectedSize)
         return updatetexts::downloadShort(m_received, m_expectedSize);
     if (m_reply->error() != QNetworkReply::NoError)

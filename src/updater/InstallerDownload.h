@@ -52,7 +52,6 @@ private:
     QPointer<QNetworkReply> m_reply;
     QSaveFile m_file;
     qint64 m_received = 0;
-    qint64 m_contentLength = -1; // -1: the server did not say
     int m_status = 0;
     QString m_failure;
 };
