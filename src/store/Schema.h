@@ -16,10 +16,10 @@ const std::vector<std::string>& deliveredTables();
 // beside the twelve. The start-up runs them, so a file of an earlier version
 // gets them too.
 const std::vector<std::string>& ownStatements();
-// A new file with both, as the build's database tool and the tests make it.
 // The statistics' own settings table alone (also among ownStatements()), for
 // a reader that finds it missing.
 std::string statisticsSettingsTable();
+// A new file with both, as the build's database tool and the tests make it.
 void create(Database& db);
 // The tables alone, without an index: for a database in memory that is
 // written once and read once, where an index costs memory and saves nothing.
