@@ -28,8 +28,6 @@ public:
     PocketEntry(const Wheel& wheel, StatusSink& status, std::function<bool()> zeroZeroOn, RecordFn record,
                 QWidget* board);
 
-    QString typed() const { return m_typed; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
