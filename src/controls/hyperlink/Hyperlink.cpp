@@ -223,7 +223,6 @@ void Hyperlink::follow(bool byKeyboard)
 {
     const QPointer<Hyperlink> alive(this);
     m_clickHandling = true;
-    m_focusRectWanted = byKeyboard;
     bool ensureFiringLostFocus = false;
     emit PrepareJump(ensureFiringLostFocus);
     if (!alive)
@@ -236,12 +235,8 @@ void Hyperlink::follow(bool byKeyboard)
     if (!alive)
         return;
     applyCursor();
-    finishClick();
-}
-
-void Hyperlink::finishClick()
-{
-    m_focusRectShown = m_focusRectWanted;
+    // A click leaves no focus rectangle behind, a key does.
+    m_focusRectShown = byKeyboard;
     update();
     m_clickHandling = false;
     m_used = true;

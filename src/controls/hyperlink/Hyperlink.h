@@ -94,7 +94,6 @@ protected:
 
 private:
     void follow(bool byKeyboard);
-    void finishClick();
     void releasedOutside();
     void hoverCheck();
     void refreshLook();
@@ -125,7 +124,6 @@ private:
     bool m_mouseOver = false; // between the label's enter and leave
     bool m_hoverShown = false;
     bool m_refreshPending = false;
-    bool m_focusRectWanted = false;
     bool m_focusRectShown = false;
     bool m_clickHandling = false;
     bool m_used = false;
