@@ -21,7 +21,6 @@
 #endif
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
