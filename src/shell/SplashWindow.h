@@ -6,7 +6,6 @@
 
 class QLabel;
 class QLockFile;
-class QStatusBar;
 
 namespace spinledger {
 

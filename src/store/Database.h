@@ -3,7 +3,6 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
