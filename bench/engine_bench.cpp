@@ -7,7 +7,6 @@
 #include "HistoryWriter.h"
 #include "engine/SpinEngine.h"
 #include "store/AppContext.h"
-#include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
 #include <QCommandLineParser>
@@ -17,7 +16,6 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <cstdio>
 #include <random>
 
 using namespace spinledger;

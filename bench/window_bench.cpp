@@ -29,7 +29,6 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <cmath>
 #include <random>
 
 using namespace spinledger;
