@@ -2,7 +2,7 @@
 
 // Writes a long history straight into the tables, as years of play would
 // have left it, for the benchmarks; the engine is not involved. Also the
-// database and the memory figure every benchmark needs.
+// database, the options and the figures every benchmark needs.
 #include "engine/Tallies.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
@@ -15,9 +15,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace spinledger::bench {
 
@@ -48,6 +51,36 @@ inline double peakMemoryMb()
             return line.mid(6).trimmed().split(' ').front().toLong() / 1024.0;
     }
     return -1;
+}
+
+// Seconds of processor time: the machine may be shared, so this is reported
+// beside the elapsed time.
+inline double cpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+// The median and the worst of a run of timings.
+struct Spread
+{
+    double median = 0, worst = 0;
+};
+
+inline Spread spread(std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back()};
+}
+
+// History sizes as an option lists them: "1000,10000".
+inline QList<qint64> sizes(const QString& list)
+{
+    QList<qint64> out;
+    for (const QString& s : list.split(u','))
+        out << s.toLongLong();
+    return out;
 }
 
 // A fresh database in a temporary folder (below `dir` when given) with one

@@ -7,7 +7,6 @@
 #include "HistoryWriter.h"
 #include "engine/SpinEngine.h"
 #include "store/AppContext.h"
-#include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
 #include <QCommandLineParser>
@@ -16,8 +15,6 @@
 #include <QFile>
 #include <QTextStream>
 
-#include <algorithm>
-#include <cstdio>
 #include <random>
 
 using namespace spinledger;
@@ -25,17 +22,6 @@ using namespace spinledger;
 namespace {
 
 QTextStream out(stdout);
-
-struct Figures
-{
-    double median = 0, worst = 0;
-};
-
-Figures figures(std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
-}
 
 void benchWheel(AppContext& app, const Wheel& w, const QList<qint64>& sizes, int ops)
 {
@@ -70,7 +56,7 @@ void benchWheel(AppContext& app, const Wheel& w, const QList<qint64>& sizes, int
             engine.undoSpin(app.settingId, casino);
             undo.push_back(t.nsecsElapsed() / 1e6);
         }
-        const Figures s = figures(spin), u = figures(undo), r = figures(restake);
+        const bench::Spread s = bench::spread(spin), u = bench::spread(undo), r = bench::spread(restake);
         out << QStringLiteral(
                    "%1 wheel %2 spins: spin median %3 ms worst %4 | undo median %5 worst %6 | "
                    "re-stake median %7 worst %8 | tallies rebuilt in %9 ms (history written in %10 s)")
@@ -99,9 +85,7 @@ int main(int argc, char** argv)
     p.addOption({"dir", "folder for the database (default: a temporary folder)", "path"});
     p.addHelpOption();
     p.process(qapp);
-    QList<qint64> sizes;
-    for (const QString& s : p.value("sizes").split(u','))
-        sizes << s.toLongLong();
+    const QList<qint64> sizes = bench::sizes(p.value("sizes"));
     const int ops = p.value("ops").toInt();
 
     bench::BenchDatabase bench(p.value("dir"), QStringLiteral("10"));

@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <ctime>
 #include <random>
 
 using namespace spinledger;
@@ -28,15 +27,6 @@ using namespace spinledger;
 namespace {
 
 QTextStream out(stdout);
-
-// Seconds of processor time: the machine may be shared, so this is reported
-// beside the elapsed time.
-double cpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
 
 // A file as a player brings it: one pocket per line, or with a stamp each.
 QString spinFile(const QString& dir, const Wheel& w, int spins, bool stamped)
@@ -61,7 +51,7 @@ void timedImport(AppContext& app, const Wheel& w, qint64 casino, const QString& 
 {
     QElapsedTimer t;
     t.start();
-    const double cpu = cpuSeconds();
+    const double cpu = bench::cpuSeconds();
     SpinImport import(app, w);
     SpinImport::Report r = import.check(path, casino);
     const double checkS = t.nsecsElapsed() / 1e9;
@@ -79,7 +69,7 @@ void timedImport(AppContext& app, const Wheel& w, qint64 casino, const QString& 
                .arg(totalS, 0, 'f', 2)
                .arg(checkS, 0, 'f', 2)
                .arg(totalS - checkS, 0, 'f', 2)
-               .arg(cpuSeconds() - cpu, 0, 'f', 2)
+               .arg(bench::cpuSeconds() - cpu, 0, 'f', 2)
                .arg(bench::peakMemoryMb(), 0, 'f', 1)
         << Qt::endl;
 }
@@ -90,7 +80,7 @@ void timedBacktest(const Wheel& w, const QString& path)
 {
     QElapsedTimer t;
     t.start();
-    const double cpu = cpuSeconds();
+    const double cpu = bench::cpuSeconds();
     Backtest::Setup setup;
     setup.wheel = &w;
     setup.path = path;
@@ -104,7 +94,7 @@ void timedBacktest(const Wheel& w, const QString& path)
                           "memory %4 MB")
                .arg(r.figures.spins)
                .arg(t.nsecsElapsed() / 1e9, 0, 'f', 2)
-               .arg(cpuSeconds() - cpu, 0, 'f', 2)
+               .arg(bench::cpuSeconds() - cpu, 0, 'f', 2)
                .arg(bench::peakMemoryMb(), 0, 'f', 1)
         << Qt::endl;
 }
@@ -157,7 +147,7 @@ int main(int argc, char** argv)
         << bench::peakMemoryMb() << " MB" << Qt::endl;
 
     t.restart();
-    const double cpu = cpuSeconds();
+    const double cpu = bench::cpuSeconds();
     QFile file(tmp.path() + QStringLiteral("/export.csv"));
     file.open(QIODevice::WriteOnly);
     const Result<qint64> written = SpinExport(app, w).write(longHistory, file);
@@ -165,7 +155,7 @@ int main(int argc, char** argv)
     out << QStringLiteral("export: %1 spins in %2 s (processor %3 s), %4 MB of CSV; peak memory %5 MB")
                .arg(written ? *written : -1)
                .arg(t.nsecsElapsed() / 1e9, 0, 'f', 2)
-               .arg(cpuSeconds() - cpu, 0, 'f', 2)
+               .arg(bench::cpuSeconds() - cpu, 0, 'f', 2)
                .arg(file.size() / 1048576.0, 0, 'f', 1)
                .arg(bench::peakMemoryMb(), 0, 'f', 1)
         << Qt::endl;

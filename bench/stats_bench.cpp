@@ -17,7 +17,6 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <ctime>
 #include <random>
 
 using namespace spinledger;
@@ -38,9 +37,7 @@ int main(int argc, char** argv)
     p.addOption({"dir", "folder for the database (default: a temporary folder)", "path"});
     p.addHelpOption();
     p.process(qapp);
-    QList<qint64> sizes;
-    for (const QString& s : p.value("sizes").split(u','))
-        sizes << s.toLongLong();
+    const QList<qint64> sizes = bench::sizes(p.value("sizes"));
     const int runs = std::max(1, p.value("runs").toInt());
     const Wheel* wheel = Wheel::byLetter(p.value("wheel").toUpper().front());
     if (!wheel) {
@@ -84,34 +81,33 @@ int main(int argc, char** argv)
         for (int i = 0; i < runs; ++i) {
             engine.play(wheel->label(int(rng() % unsigned(wheel->pocketCount()))));
             ++have;
-            const std::clock_t c = std::clock();
+            const double c = bench::cpuSeconds();
             t.restart();
             last = stats::CasinoStatistics::compute(reader, *wheel, app.settingId, 1);
             ms.push_back(t.nsecsElapsed() / 1e6);
-            cpu.push_back(double(std::clock() - c) * 1000.0 / CLOCKS_PER_SEC);
+            cpu.push_back((bench::cpuSeconds() - c) * 1000);
         }
-        const double first = ms.front();
-        std::sort(ms.begin(), ms.end());
-        std::sort(cpu.begin(), cpu.end());
+        const bench::Spread wall = bench::spread(ms);
         out << QStringLiteral("%1 wheel %2 spins: all figures after a spin: first %3 ms, median %4 ms, worst "
                               "%5 ms of %6, "
                               "median processor time %9 ms (reader opened in %7 ms; history written in %8 s)")
                    .arg(wheel->letter())
                    .arg(last.spins, 8)
-                   .arg(first, 0, 'f', 1)
-                   .arg(ms[ms.size() / 2], 0, 'f', 1)
-                   .arg(ms.back(), 0, 'f', 1)
+                   .arg(ms.front(), 0, 'f', 1)
+                   .arg(wall.median, 0, 'f', 1)
+                   .arg(wall.worst, 0, 'f', 1)
                    .arg(runs)
                    .arg(openMs, 0, 'f', 0)
                    .arg(genSec, 0, 'f', 1)
-                   .arg(cpu[cpu.size() / 2], 0, 'f', 1)
+                   .arg(bench::spread(cpu).median, 0, 'f', 1)
             << Qt::endl;
     }
     last.casinoName = QStringLiteral("Bench");
     // The written history is no play: every verdict is a coin flip, so these
     // figures show what is computed and printed, not how good any advice is.
     out << Qt::endl
-        << "figures of the last history (synthetic: its verdicts are coin flips, not judged advice):" << Qt::endl
+        << "figures of the last history (synthetic: its verdicts are coin flips, not judged advice):"
+        << Qt::endl
         << stats::FiguresText::toText(last, QLocale::c());
     return 0;
 }

@@ -28,8 +28,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
-#include <cmath>
 #include <random>
 
 using namespace spinledger;
@@ -105,12 +103,6 @@ void type(QWidget* to, Qt::Key key)
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(QChar(u'0' + (key - Qt::Key_0))));
     QCoreApplication::sendEvent(to, &press);
     QCoreApplication::sendEvent(to, &release);
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 void grab(MainWindow& w, SplashWindow& splash, const QString& dir)
@@ -195,15 +187,16 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    const bench::Spread click = bench::spread(clicks), key = bench::spread(keys);
     out << QStringLiteral("start-up without its waits (database key included) %1 ms; main window load %2 ms "
                           "(target 300); pocket click to Idle median %3 ms, worst %4 ms (target 20); "
                           "typed pocket (last key) to Idle median %5 ms, worst %6 ms (target 20)")
                .arg(startMs, 0, 'f', 1)
                .arg(loadMs, 0, 'f', 1)
-               .arg(median(clicks), 0, 'f', 2)
-               .arg(*std::max_element(clicks.begin(), clicks.end()), 0, 'f', 2)
-               .arg(median(keys), 0, 'f', 2)
-               .arg(*std::max_element(keys.begin(), keys.end()), 0, 'f', 2)
+               .arg(click.median, 0, 'f', 2)
+               .arg(click.worst, 0, 'f', 2)
+               .arg(key.median, 0, 'f', 2)
+               .arg(key.worst, 0, 'f', 2)
         << Qt::endl;
     if (p.isSet("grab"))
         grab(first, app.splash(), p.value("grab"));

@@ -159,7 +159,6 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
     const Wheel& w = *r.wheel;
     Figures f;
     f.wheel = w.letter();
-    f.settingId = r.settingId;
     f.casino = r.casino;
     f.zeroZero = r.zeroZero;
     f.pockets = Odds::pocketsInPlay(w, r.zeroZero);

@@ -17,11 +17,6 @@ double normalQuantile(double probability)
     return bm::quantile(bm::normal(), probability);
 }
 
-double normalAbove(double z)
-{
-    return bm::cdf(bm::complement(bm::normal(), z));
-}
-
 Interval wilson(qint64 hits, qint64 trials, double confidence)
 {
     if (trials <= 0)

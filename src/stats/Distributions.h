@@ -19,8 +19,6 @@ namespace Distributions {
 
 // Quantile of the standard normal distribution.
 double normalQuantile(double probability);
-// P(Z >= z) of the standard normal distribution.
-double normalAbove(double z);
 
 // Wilson score interval of a share of k hits in n trials; {0, 1} for n = 0.
 Interval wilson(qint64 hits, qint64 trials, double confidence = 0.95);

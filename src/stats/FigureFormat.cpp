@@ -137,24 +137,12 @@ QStringList moneyCells(QChar wheel, const MoneyRow& m, const QLocale& l)
             count(m.longestLosingRun, l)};
 }
 
-QString limitName(Limit limit)
-{
-    switch (limit) {
-    case Limit::None:
-        return {};
-    case Limit::TableMax:
-        return QStringLiteral("table maximum");
-    case Limit::Bankroll:
-        return QStringLiteral("bankroll");
-    }
-    return {};
-}
-
 QStringList limitCells(const MoneyRow& m, const QLocale& l)
 {
     if (m.stop.by == Limit::None)
         return {QString(), QString()};
-    const QString by = m.stop.by == Limit::TableMax ? QStringLiteral("table max") : limitName(m.stop.by);
+    const QString by =
+        m.stop.by == Limit::TableMax ? QStringLiteral("table max") : QStringLiteral("bankroll");
     return {QStringLiteral("%1 (%2)").arg(count(m.stop.spin, l), by), amount(m.stop.result, l)};
 }
 

@@ -42,7 +42,6 @@ QStringList moneyCells(QChar wheel, const MoneyRow& row, const QLocale& locale);
 // that refused it ("1,234 (table max)"), and the result before it; both
 // empty when no bet was refused.
 QStringList limitCells(const MoneyRow& row, const QLocale& locale);
-QString limitName(Limit limit); // "table maximum", "bankroll"
 // category, bets, bust chance (1 in n), a bust loses, per series, one bust or
 // more in N series, longest losing run, stake it needed.
 QStringList doublingCells(QChar wheel, const DoublingRow& row, const QLocale& locale);

@@ -142,7 +142,6 @@ struct DoublingRow
 struct Figures
 {
     QChar wheel;
-    qint64 settingId = 0;
     qint64 casino = 0;  // 0: a history of no casino of the database (a backtest)
     QString casinoName; // left to the caller, which knows the casino list
     bool zeroZero = false;

@@ -3,7 +3,6 @@
 #include "stats/FigureFormat.h"
 #include "statsview/TableText.h"
 
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>

@@ -7,8 +7,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>

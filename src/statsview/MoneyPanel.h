@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class QChartView;
-class QLabel;
 class QTableWidget;
 
 namespace spinledger {
