@@ -1,6 +1,7 @@
 #include "board/CellPictures.h"
 
 #include "board/BoardGeometry.h"
+#include "ui/PocketColours.h"
 #include "wheel/Wheel.h"
 
 #include <QLinearGradient>
@@ -13,9 +14,6 @@ namespace spinledger {
 namespace {
 
 const QColor Felt(10, 98, 52);
-const QColor PocketRed(200, 24, 36);
-const QColor PocketBlack(22, 22, 22);
-const QColor PocketGreen(0, 150, 70);
 const QColor Line(236, 236, 220);
 const QColor GoldLight(255, 226, 110);
 const QColor GoldDark(232, 168, 0);
@@ -31,10 +29,21 @@ struct OutsideLook
 };
 
 const OutsideLook OutsideLooks[] = {
-    {"BLACK", "", PocketBlack}, {"RED", "", PocketRed},    {"EVEN", "EVEN", {}},     {"ODD", "ODD", {}},
-    {"1_18", "1 to 18", {}},    {"19_36", "19 to 36", {}}, {"1ST12", "1st 12", {}},  {"2ND12", "2nd 12", {}},
-    {"3RD12", "3rd 12", {}},    {"2TO1R1", "2 to 1", {}},  {"2TO1R2", "2 to 1", {}}, {"2TO1R3", "2 to 1", {}},
-    {"1_6", "1-6", {}},         {"4_9", "4-9", {}},        {"7_12", "7-12", {}},
+    {"BLACK", "", PocketColours::black()},
+    {"RED", "", PocketColours::red()},
+    {"EVEN", "EVEN", {}},
+    {"ODD", "ODD", {}},
+    {"1_18", "1 to 18", {}},
+    {"19_36", "19 to 36", {}},
+    {"1ST12", "1st 12", {}},
+    {"2ND12", "2nd 12", {}},
+    {"3RD12", "3rd 12", {}},
+    {"2TO1R1", "2 to 1", {}},
+    {"2TO1R2", "2 to 1", {}},
+    {"2TO1R3", "2 to 1", {}},
+    {"1_6", "1-6", {}},
+    {"4_9", "4-9", {}},
+    {"7_12", "7-12", {}},
 };
 
 const OutsideLook* outsideLook(const QString& suffix)
@@ -49,12 +58,7 @@ const OutsideLook* outsideLook(const QString& suffix)
 // The table colour of a pocket, from its colour field.
 QColor pocketColour(const Wheel& wheel, const QString& label)
 {
-    const QString colour = wheel.field(wheel.pocketIndex(label), 1);
-    if (colour == u"R")
-        return PocketRed;
-    if (colour == u"B")
-        return PocketBlack;
-    return PocketGreen;
+    return PocketColours::of(wheel.field(wheel.pocketIndex(label), 1));
 }
 
 QFont captionFont(int pixelSize)
@@ -178,7 +182,7 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QS
     const int textSize = outside ? 11 : 14;
 
     if (state == u"GREEN") {
-        p.fillRect(r, PocketGreen.darker(130));
+        p.fillRect(r, PocketColours::green().darker(130));
         drawFrame(p, r, Line, 1);
         return pm;
     }
@@ -198,10 +202,10 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QS
     if (outside && outside->diamond.isValid())
         drawDiamond(p, r, outside->diamond);
     // A lit cell shows its caption in the pocket's colour, dark enough to read.
-    const QColor text = !lit                   ? QColor(Qt::white)
-                        : outside              ? Ink
-                        : table == PocketGreen ? table.darker(140)
-                                               : table;
+    const QColor text = !lit                              ? QColor(Qt::white)
+                        : outside                         ? Ink
+                        : table == PocketColours::green() ? table.darker(140)
+                                                          : table;
     drawCaption(p, r, caption, text, textSize);
     drawFrame(p, r, lit ? Ink : Line, 1);
     return pm;

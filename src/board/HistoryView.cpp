@@ -2,6 +2,7 @@
 
 #include "board/BadgeLabel.h"
 #include "board/BoardGeometry.h"
+#include "ui/PocketColours.h"
 #include "wheel/Wheel.h"
 
 namespace spinledger {
@@ -16,9 +17,9 @@ struct ColumnLook
 };
 
 const ColumnLook Columns[] = {
-    {"B", "BLACK", QColor(22, 22, 22)},
-    {"G", "GREEN", QColor(0, 150, 70)},
-    {"R", "RED", QColor(200, 24, 36)},
+    {"B", "BLACK", PocketColours::black()},
+    {"G", "GREEN", PocketColours::green()},
+    {"R", "RED", PocketColours::red()},
 };
 
 int columnOf(const QString& colour)

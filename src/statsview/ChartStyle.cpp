@@ -9,15 +9,6 @@
 
 namespace spinledger::ChartStyle {
 
-QColor pocketColour(const QString& colour)
-{
-    if (colour == u"R")
-        return {200, 24, 36};
-    if (colour == u"B")
-        return {22, 22, 22};
-    return {0, 150, 70};
-}
-
 QColor categoryColour(CategoryId category)
 {
     // Okabe and Ito's colours; Numbers has no line of its own.

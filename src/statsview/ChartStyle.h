@@ -18,8 +18,6 @@ namespace spinledger {
 // boards have them, numbers in the user's locale.
 namespace ChartStyle {
 
-// The boards' pocket colours.
-QColor pocketColour(const QString& colour); // "R", "B", "G"
 // One colour per bet category, told apart also by colour-blind eyes and
 // readable on light and dark backgrounds.
 QColor categoryColour(CategoryId category);

@@ -2,6 +2,7 @@
 
 #include "stats/FigureFormat.h"
 #include "statsview/ChartStyle.h"
+#include "ui/PocketColours.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -100,12 +101,12 @@ void PocketPanel::showFigures(const stats::Figures& f)
     bars->setBarWidth(0.8);
     QStringList labels;
     qint64 highest = 0;
-    for (const char* colour : {"R", "B", "G"}) {
+    for (const char16_t* colour : {u"R", u"B", u"G"}) {
         auto* set = new QBarSet(QString());
-        set->setColor(ChartStyle::pocketColour(QString::fromLatin1(colour)));
+        set->setColor(PocketColours::of(colour));
         set->setBorderColor(palette().color(QPalette::Text));
         for (const stats::PocketCount& c : b.counts)
-            *set << (c.colour == QLatin1String(colour) ? double(c.count) : 0.0);
+            *set << (c.colour == QStringView(colour) ? double(c.count) : 0.0);
         bars->append(set);
     }
     for (const stats::PocketCount& c : b.counts) {
