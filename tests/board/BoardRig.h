@@ -1,12 +1,12 @@
 #pragma once
 
+#include "FakeStatus.h"
 #include "TestDb.h"
 #include "board/BadgeLabel.h"
 #include "board/BoardCell.h"
 #include "board/BoardWidget.h"
 #include "board/WinRatioLabel.h"
 #include "engine/SpinEngine.h"
-#include "ui/StatusSink.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -14,22 +14,6 @@
 namespace spinledger::test {
 
 using namespace Qt::StringLiterals;
-
-// Records every status text, and whether the watched window took input then.
-class FakeStatus : public StatusSink
-{
-public:
-    void setStatus(const QString& text, bool busy) override
-    {
-        texts << (busy ? text + u", please Wait ...."_s : text);
-        if (watched)
-            enabled << watched->window()->isEnabled();
-    }
-    QString last() const { return texts.value(texts.size() - 1); }
-    QStringList texts;
-    QWidget* watched = nullptr;
-    QList<bool> enabled;
-};
 
 // A board of one wheel on a fresh database, loaded the way the main window
 // loads it: cells, stored settings, casino combo, selection.

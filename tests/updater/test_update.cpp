@@ -1,6 +1,7 @@
 // The update from the check to the installer's start, against a server of the
 // test's own: what the service answers (hostile answers included), the offer
 // window, the download into the installation folder and the installer's start.
+#include "FakeStatus.h"
 #include "LocalHttpServer.h"
 
 #include "store/ErrorCodes.h"
@@ -22,17 +23,6 @@ using namespace spinledger;
 using namespace spinledger::test;
 
 namespace {
-
-class RecordingStatus : public StatusSink
-{
-public:
-    void setStatus(const QString& text, bool busy = false) override
-    {
-        texts << (busy ? text + QStringLiteral(", please Wait ....") : text);
-    }
-    QString last() const { return texts.value(texts.size() - 1); }
-    QStringList texts;
-};
 
 // Answers the question, notes the installer it is to start and the end of the program.
 class FakePlatform : public UpdatePlatform
@@ -105,7 +95,7 @@ class TestUpdate : public QObject
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<QWidget> m_main;
     std::unique_ptr<QTemporaryDir> m_folder;
-    RecordingStatus m_status;
+    FakeStatus m_status;
     FakePlatform m_platform;
     std::unique_ptr<UpdateChecker> m_checker;
     QPointer<UpdateWindow> m_window;
