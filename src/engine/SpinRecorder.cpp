@@ -26,11 +26,7 @@ SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSetti
     const auto spins = HistoryRows::newestSpins(db, m_wheel, m_app.settingId, m_settings.casino, 1);
     if (!spins.empty()) {
         m_previousSpin = Previous{spins.front().id, spins.front().now, spins.front().values};
-        if (m_tallies.isEmpty()) {
-            if (beforeRecount)
-                beforeRecount();
-            m_tallies.rebuild();
-        }
+        m_tallies.rebuildIfMissing(beforeRecount);
     }
     const auto advice = HistoryRows::newestAdvice(db, m_wheel, m_app.settingId, m_settings.casino, 1);
     if (!advice.empty())
