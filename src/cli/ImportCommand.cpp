@@ -40,19 +40,11 @@ int importSpins(Session& s)
     if (!s.open(Database::Mode::ReadWrite))
         return Refused;
 
-    const QString wanted = s.args().value(QStringLiteral("casino"));
     Casino casino;
-    Session::Lookup found = Session::Lookup::Missing;
-    try {
-        found = s.findCasino(wanted, casino);
-    } catch (const DbError& e) {
-        return s.refuse(QStringLiteral("cannot read %1: %2")
-                            .arg(QDir::toNativeSeparators(s.databasePath()), QString::fromUtf8(e.what())));
-    }
-    if (found == Session::Lookup::Ambiguous)
-        return s.refuse(QStringLiteral("several casinos are named '%1': name it by its id "
-                                       "(spinledger-cli casinos lists them)")
-                            .arg(wanted));
+    const Session::Lookup found = s.findCasino(casino);
+    if (found == Session::Lookup::Refused)
+        return Refused;
+    const QString wanted = s.args().value(QStringLiteral("casino"));
     const QString newName = CasinoStore::cleanName(wanted);
     if (found == Session::Lookup::Missing) {
         // Digits name a casino by its id; a new casino needs a name.
