@@ -25,11 +25,6 @@ namespace spinledger {
 
 namespace {
 
-QString wheelName(const Wheel& wheel)
-{
-    return wheel.letter() == u'R' ? QStringLiteral("Roulette") : QStringLiteral("Miniroulette");
-}
-
 QString count(qint64 n)
 {
     return QLocale().toString(n);
@@ -81,7 +76,7 @@ QString SpinTransfer::suggestedName(const QString& casino, const Wheel& wheel)
         name.remove(0, 1);
     if (name.isEmpty())
         name = QStringLiteral("Casino");
-    return name + QStringLiteral(" - ") + wheelName(wheel) + QStringLiteral(".csv");
+    return name + QStringLiteral(" - ") + wheel.boardName() + QStringLiteral(".csv");
 }
 
 void SpinTransfer::exportSpins()
@@ -117,7 +112,7 @@ void SpinTransfer::exportSpins()
         return;
     }
     m_status.setStatus(QStringLiteral("Exported %1 spins of %2 (%3) to %4.")
-                           .arg(count(*written), casino, wheelName(wheel), QDir::toNativeSeparators(path)));
+                           .arg(count(*written), casino, wheel.boardName(), QDir::toNativeSeparators(path)));
 }
 
 void SpinTransfer::importSpins()
@@ -144,7 +139,7 @@ void SpinTransfer::importSpins()
                                      QStringLiteral("&Cancel"), 0, 0, m_window);
     m_progress->setObjectName(QStringLiteral("dlgImport"));
     m_progress->setWindowTitle(
-        QStringLiteral("Import spins into %1 (%2)").arg(m_importCasino, wheelName(wheel)));
+        QStringLiteral("Import spins into %1 (%2)").arg(m_importCasino, wheel.boardName()));
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);

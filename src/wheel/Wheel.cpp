@@ -139,6 +139,7 @@ Wheel Wheel::makeR()
 {
     Wheel w;
     w.m_letter = u'R';
+    w.m_boardName = QStringLiteral("Roulette");
     for (const char* e : kRLayout)
         w.m_layout << QString::fromLatin1(e);
     w.m_cells = {"pbRBLACK", "pbRRED",   "pbREVEN",   "pbRODD",    "pbR1_18",   "pbR19_36", "pbR1ST12",
@@ -156,6 +157,7 @@ Wheel Wheel::makeM()
 {
     Wheel w;
     w.m_letter = u'M';
+    w.m_boardName = QStringLiteral("Miniroulette");
     for (const char* e : kMLayout)
         w.m_layout << QString::fromLatin1(e);
     w.m_cells = {"pbMBLACK", "pbMRED",    "pbMEVEN",   "pbMODD",    "pbM1_6", "pbM4_9",
