@@ -150,13 +150,7 @@ private:
     std::vector<CategoryId> m_generationOrder;
     std::vector<Counter> m_counters;
     std::vector<QStringList> m_splitLayout;
-    struct ValueCounter
-    {
-        CategoryId category;
-        QString value;
-        int counter;
-    };
-    std::vector<ValueCounter> m_valueCounters;
+    // Per category, the counters a stored value adds to.
     PerCategory<QHash<QString, std::vector<int>>> m_countersByValue;
 };
 
