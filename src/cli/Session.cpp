@@ -41,6 +41,17 @@ int Session::refuse(const QString& line)
     return Refused;
 }
 
+int Session::fail(const QString& line)
+{
+    refuse(line);
+    return Failed;
+}
+
+int Session::notImported(const SpinImport::Report& report)
+{
+    return report.outcome == SpinImport::Outcome::Refused ? refuse(report.message) : fail(report.message);
+}
+
 int Session::cannotRead(const DbError& e)
 {
     return refuse(QStringLiteral("cannot read %1: %2")

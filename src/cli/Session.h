@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Cli.h"
+#include "io/SpinImport.h"
 #include "store/AppContext.h"
 #include "store/CasinoStore.h"
 #include "store/Clock.h"
@@ -43,6 +44,11 @@ public:
 
     // Writes "spinledger-cli: " + line to err; returns Refused.
     int refuse(const QString& line);
+    // The same for a failure that is no refusal; returns Failed.
+    int fail(const QString& line);
+    // The end of an import that imported nothing: a refused file is refused,
+    // a cancelled or failed import failed.
+    int notImported(const SpinImport::Report& report);
     // Refuses with the database and what failed while reading it.
     int cannotRead(const DbError& e);
 
