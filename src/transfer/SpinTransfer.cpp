@@ -11,7 +11,6 @@
 #include "wheel/Wheel.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
