@@ -73,16 +73,8 @@ int backtest(Session& s)
         TerminalProgress progress(s);
         result = Backtest::run(setup, progress.callback());
     }
-    switch (result.report.outcome) {
-    case SpinImport::Outcome::Imported:
-        break;
-    case SpinImport::Outcome::Refused:
-        return s.refuse(result.report.message);
-    case SpinImport::Outcome::Cancelled:
-    case SpinImport::Outcome::Failed:
-        s.err() << "spinledger-cli: " << result.report.message << Qt::endl;
-        return Failed;
-    }
+    if (result.report.outcome != SpinImport::Outcome::Imported)
+        return s.notImported(result.report);
     stats::Figures& f = result.figures;
     const QString file = QFileInfo(setup.path).fileName();
     if (s.args().isSet(QStringLiteral("json"))) {

@@ -51,8 +51,7 @@ int listCasinos(Session& s)
         s.out().flush();
         return Done;
     } catch (const DbError& e) {
-        return s.refuse(
-            QStringLiteral("cannot read %1: %2").arg(s.databasePath(), QString::fromUtf8(e.what())));
+        return s.cannotRead(e);
     }
 }
 

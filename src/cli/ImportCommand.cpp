@@ -40,19 +40,11 @@ int importSpins(Session& s)
     if (!s.open(Database::Mode::ReadWrite))
         return Refused;
 
-    const QString wanted = s.args().value(QStringLiteral("casino"));
     Casino casino;
-    Session::Lookup found = Session::Lookup::Missing;
-    try {
-        found = s.findCasino(wanted, casino);
-    } catch (const DbError& e) {
-        return s.refuse(QStringLiteral("cannot read %1: %2")
-                            .arg(QDir::toNativeSeparators(s.databasePath()), QString::fromUtf8(e.what())));
-    }
-    if (found == Session::Lookup::Ambiguous)
-        return s.refuse(QStringLiteral("several casinos are named '%1': name it by its id "
-                                       "(spinledger-cli casinos lists them)")
-                            .arg(wanted));
+    const Session::Lookup found = s.findCasino(casino);
+    if (found == Session::Lookup::Refused)
+        return Refused;
+    const QString wanted = s.args().value(QStringLiteral("casino"));
     const QString newName = CasinoStore::cleanName(wanted);
     if (found == Session::Lookup::Missing) {
         // Digits name a casino by its id; a new casino needs a name.
@@ -69,34 +61,25 @@ int importSpins(Session& s)
     const SpinImport::Progress report = progress.callback();
     SpinImport import(s.app(), *wheel);
     SpinImport::Report result = import.check(path, found == Session::Lookup::Found ? casino.id : 0, report);
-    if (result.outcome == SpinImport::Outcome::Refused)
-        return s.refuse(result.message);
-    if (result.outcome != SpinImport::Outcome::Imported) {
-        s.err() << "spinledger-cli: " << result.message << Qt::endl;
-        return Failed;
-    }
+    if (result.outcome != SpinImport::Outcome::Imported)
+        return s.notImported(result);
     try {
         // The new casino and its spins commit together, or neither does.
         Transaction all(s.db());
         if (found == Session::Lookup::Missing) {
             const Result<Casinos> after = CasinoStore(s.app()).add(newName);
-            if (!after) {
-                s.err() << "spinledger-cli: " << after.status() << Qt::endl;
-                return Failed;
-            }
+            if (!after)
+                return s.fail(after.status());
             // Keys only grow: the new casino has the highest id.
             casino = *std::max_element(after->begin(), after->end(),
                                        [](const Casino& a, const Casino& b) { return a.id < b.id; });
         }
         result = import.write(casino.id, report);
-        if (result.outcome != SpinImport::Outcome::Imported) {
-            s.err() << "spinledger-cli: " << result.message << Qt::endl;
-            return result.outcome == SpinImport::Outcome::Refused ? Refused : Failed;
-        }
+        if (result.outcome != SpinImport::Outcome::Imported)
+            return s.notImported(result);
         all.commit();
     } catch (const DbError& e) {
-        s.err() << "spinledger-cli: " << QString::fromUtf8(e.what()) << Qt::endl;
-        return Failed;
+        return s.fail(QString::fromUtf8(e.what()));
     }
     if (found == Session::Lookup::Missing)
         s.out() << QStringLiteral("Created casino '%1' (id %2)\n").arg(casino.name).arg(casino.id);

@@ -41,6 +41,23 @@ int Session::refuse(const QString& line)
     return Refused;
 }
 
+int Session::fail(const QString& line)
+{
+    refuse(line);
+    return Failed;
+}
+
+int Session::notImported(const SpinImport::Report& report)
+{
+    return report.outcome == SpinImport::Outcome::Refused ? refuse(report.message) : fail(report.message);
+}
+
+int Session::cannotRead(const DbError& e)
+{
+    return refuse(QStringLiteral("cannot read %1: %2")
+                      .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
+}
+
 QString Session::databasePath() const
 {
     if (m_args.isSet(QStringLiteral("db")))
@@ -48,7 +65,7 @@ QString Session::databasePath() const
     return QDir(m_env.programFolder).filePath(AppContext::DatabaseFile);
 }
 
-bool Session::open(Database::Mode mode)
+bool Session::openFile(Database::Mode mode)
 {
     const QString path = databasePath();
     m_app.appFolder = QFileInfo(path).absolutePath();
@@ -57,7 +74,12 @@ bool Session::open(Database::Mode mode)
         refuse(QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), m_db.lastError()));
         return false;
     }
-    return findInstallation();
+    return true;
+}
+
+bool Session::open(Database::Mode mode)
+{
+    return openFile(mode) && findInstallation();
 }
 
 bool Session::findInstallation()
@@ -87,8 +109,7 @@ bool Session::findInstallation()
                            : QStringLiteral("%1 holds several installations and none of this machine")
                                  .arg(QDir::toNativeSeparators(databasePath())));
     } catch (const DbError& e) {
-        refuse(QStringLiteral("cannot read %1: %2")
-                   .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
+        cannotRead(e);
     }
     return false;
 }
@@ -116,12 +137,19 @@ std::vector<Casino> Session::casinos()
     return rows.value();
 }
 
-Session::Lookup Session::findCasino(const QString& nameOrId, Casino& found)
+Session::Lookup Session::findCasino(Casino& found)
 {
-    const QString wanted = nameOrId.trimmed();
+    const QString given = m_args.value(QStringLiteral("casino"));
+    const QString wanted = given.trimmed();
     bool isNumber = false;
     const qint64 id = wanted.toLongLong(&isNumber);
-    const std::vector<Casino> all = casinos();
+    std::vector<Casino> all;
+    try {
+        all = casinos();
+    } catch (const DbError& e) {
+        cannotRead(e);
+        return Lookup::Refused;
+    }
     if (isNumber) {
         for (const Casino& c : all) {
             if (c.id == id) {
@@ -137,7 +165,13 @@ Session::Lookup Session::findCasino(const QString& nameOrId, Casino& found)
             ++matches;
         }
     }
-    return matches == 0 ? Lookup::Missing : matches == 1 ? Lookup::Found : Lookup::Ambiguous;
+    if (matches > 1) {
+        refuse(QStringLiteral("several casinos are named '%1': name it by its id "
+                              "(spinledger-cli casinos lists them)")
+                   .arg(given));
+        return Lookup::Refused;
+    }
+    return matches == 0 ? Lookup::Missing : Lookup::Found;
 }
 
 std::optional<Casino> Session::casino()
@@ -146,25 +180,16 @@ std::optional<Casino> Session::casino()
         refuse(QStringLiteral("--casino NAME-or-ID is required"));
         return std::nullopt;
     }
-    const QString wanted = m_args.value(QStringLiteral("casino"));
-    try {
-        Casino found;
-        switch (findCasino(wanted, found)) {
-        case Lookup::Found:
-            return found;
-        case Lookup::Missing:
-            refuse(QStringLiteral("no casino '%1' in %2 (spinledger-cli casinos lists them)")
-                       .arg(wanted, QDir::toNativeSeparators(databasePath())));
-            break;
-        case Lookup::Ambiguous:
-            refuse(QStringLiteral("several casinos are named '%1': name it by its id "
-                                  "(spinledger-cli casinos lists them)")
-                       .arg(wanted));
-            break;
-        }
-    } catch (const DbError& e) {
-        refuse(QStringLiteral("cannot read %1: %2")
-                   .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
+    Casino found;
+    switch (findCasino(found)) {
+    case Lookup::Found:
+        return found;
+    case Lookup::Missing:
+        refuse(QStringLiteral("no casino '%1' in %2 (spinledger-cli casinos lists them)")
+                   .arg(m_args.value(QStringLiteral("casino")), QDir::toNativeSeparators(databasePath())));
+        break;
+    case Lookup::Refused:
+        break;
     }
     return std::nullopt;
 }

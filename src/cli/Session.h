@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Cli.h"
+#include "io/SpinImport.h"
 #include "store/AppContext.h"
 #include "store/CasinoStore.h"
 #include "store/Clock.h"
@@ -43,9 +44,18 @@ public:
 
     // Writes "spinledger-cli: " + line to err; returns Refused.
     int refuse(const QString& line);
+    // The same for a failure that is no refusal; returns Failed.
+    int fail(const QString& line);
+    // The end of an import that imported nothing: a refused file is refused,
+    // a cancelled or failed import failed.
+    int notImported(const SpinImport::Report& report);
+    // Refuses with the database and what failed while reading it.
+    int cannotRead(const DbError& e);
 
     // --db, or Spinledger.mdb in the program's folder.
     QString databasePath() const;
+    // Opens the database file.
+    bool openFile(Database::Mode mode);
     // Opens the database and finds this machine's installation in it.
     bool open(Database::Mode mode);
     // --wheel; nullptr after a refusal.
@@ -55,10 +65,11 @@ public:
     {
         Found,
         Missing,
-        Ambiguous, // the name belongs to several casinos: refused
+        Refused, // the name belongs to several casinos, or the read failed
     };
-    // A casino of the installation by its id (digits) or its exact name.
-    Lookup findCasino(const QString& nameOrId, Casino& found);
+    // The installation's casino that --casino names by its id (digits) or
+    // its exact name.
+    Lookup findCasino(Casino& found);
     // --casino, refused unless exactly one casino answers to it.
     std::optional<Casino> casino();
     // The installation's casinos, ascending by id.

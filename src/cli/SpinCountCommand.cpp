@@ -3,8 +3,6 @@
 #include "cli/Session.h"
 #include "wheel/Wheel.h"
 
-#include <QDir>
-
 namespace spinledger::cli {
 
 namespace {
@@ -13,10 +11,8 @@ int countSpins(Session& s)
 {
     // Any installation's spin counts, so the file is opened without looking
     // for this machine's.
-    const QString path = s.databasePath();
-    if (!s.db().open(path, AppContext::DatabasePassword, Database::Mode::ReadOnly))
-        return s.refuse(
-            QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), s.db().lastError()));
+    if (!s.openFile(Database::Mode::ReadOnly))
+        return Refused;
     try {
         qint64 total = 0;
         for (const Wheel* wheel : {&Wheel::r(), &Wheel::m()}) {
@@ -27,8 +23,7 @@ int countSpins(Session& s)
         s.out() << total << Qt::endl;
         return Done;
     } catch (const DbError& e) {
-        return s.refuse(QStringLiteral("cannot read %1: %2")
-                            .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+        return s.cannotRead(e);
     }
 }
 

@@ -7,7 +7,6 @@
 #include "stats/FiguresText.h"
 #include "stats/StatsSettings.h"
 
-#include <QDir>
 #include <QJsonDocument>
 
 namespace spinledger::cli {
@@ -36,8 +35,7 @@ int showStats(Session& s)
         s.out().flush();
         return Done;
     } catch (const DbError& e) {
-        return s.refuse(QStringLiteral("cannot read %1: %2")
-                            .arg(QDir::toNativeSeparators(s.databasePath()), QString::fromUtf8(e.what())));
+        return s.cannotRead(e);
     }
 }
 

@@ -76,7 +76,7 @@ UndoOutcome SpinEngine::undoSpin(qint64 settingId, qint64 casino)
         }
         const SpinRow& spin = newest.front();
         Tallies tallies(db, m_wheel, settingId, casino);
-        recountIfMissing(tallies);
+        tallies.rebuildIfMissing(m_longWork);
 
         // The judgement this spin made goes with it, and the advice it judged
         // becomes the current, unjudged advice again.
@@ -142,17 +142,6 @@ RestakeOutcome SpinEngine::restakeAdvice()
         out.status = Status::failure(failure);
     }
     return out;
-}
-
-// A file of an earlier version, or one written beside the program, has history
-// without tallies.
-void SpinEngine::recountIfMissing(Tallies& tallies)
-{
-    if (!tallies.isEmpty())
-        return;
-    if (m_longWork)
-        m_longWork();
-    tallies.rebuild();
 }
 
 template <typename T, typename Read> Result<T> SpinEngine::guardedRead(Read&& read)

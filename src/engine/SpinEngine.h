@@ -13,7 +13,6 @@
 namespace spinledger {
 
 class AppContext;
-class Tallies;
 
 // An advice: one value per category and a stake per outside category.
 struct Advice
@@ -97,7 +96,6 @@ public:
 private:
     // Runs a read on the open connection; a failure gives the wheel's code.
     template <typename T, typename Read> Result<T> guardedRead(Read&& read);
-    void recountIfMissing(Tallies& tallies);
 
     AppContext& m_app;
     const Wheel& m_wheel;

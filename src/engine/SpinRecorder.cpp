@@ -23,20 +23,17 @@ SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSetti
       m_tallies(app.db(), wheel, app.settingId, settings.casino)
 {
     Database& db = m_app.db();
+    // Before a recount, so that a batch recounts into memory and writes once.
+    if (tallying == Tallying::InMemory)
+        m_tallies.keepInMemory();
     const auto spins = HistoryRows::newestSpins(db, m_wheel, m_app.settingId, m_settings.casino, 1);
     if (!spins.empty()) {
         m_previousSpin = Previous{spins.front().id, spins.front().now, spins.front().values};
-        if (m_tallies.isEmpty()) {
-            if (beforeRecount)
-                beforeRecount();
-            m_tallies.rebuild();
-        }
+        m_tallies.rebuildIfMissing(beforeRecount);
     }
     const auto advice = HistoryRows::newestAdvice(db, m_wheel, m_app.settingId, m_settings.casino, 1);
     if (!advice.empty())
         m_previousAdvice = StoodAdvice{advice.front().id, advice.front().advice};
-    if (tallying == Tallying::InMemory)
-        m_tallies.keepInMemory();
 }
 
 std::optional<double> SpinRecorder::newestNow() const

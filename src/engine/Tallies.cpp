@@ -106,6 +106,15 @@ bool Tallies::isEmpty()
     return !q.next();
 }
 
+void Tallies::rebuildIfMissing(const std::function<void()>& beforeRecount)
+{
+    if (!isEmpty())
+        return;
+    if (beforeRecount)
+        beforeRecount();
+    rebuild();
+}
+
 void Tallies::add(const QString& kind, const QString& from, const QString& to, qint64 delta)
 {
     if (m_memory) {

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -37,9 +38,12 @@ public:
     PerCategory<std::pair<qint64, qint64>> judgementCounts();
     void addJudgement(const PerCategory<QString>& verdicts, int delta);
 
-    bool isEmpty();
     // Recomputes every tally of the casino from its spin and judgement rows.
     void rebuild();
+    // A history without tallies (a file of an earlier version, or one written
+    // beside the program) is rebuilt, after telling beforeRecount: that may
+    // take long.
+    void rebuildIfMissing(const std::function<void()>& beforeRecount);
 
     // From here on the casino's tallies are read once and kept in memory, for
     // a batch of spins in one transaction; writeBack() stores them again.
@@ -59,6 +63,7 @@ private:
         QHash<QString, KindRows> kinds;
     };
 
+    bool isEmpty();
     void add(const QString& kind, const QString& from, const QString& to, qint64 delta);
     const QString& followKind(const Category& c) const { return m_followKinds[idx(c.id)]; }
     const QString& judgeKind(const Category& c) const { return m_judgeKinds[idx(c.id)]; }

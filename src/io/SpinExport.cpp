@@ -40,16 +40,6 @@ std::string rowsQuery(const Wheel& w)
         .toStdString();
 }
 
-QByteArrayView view(const std::string& s)
-{
-    return QByteArrayView(s.data(), qsizetype(s.size()));
-}
-
-QByteArrayView trimmed(QByteArrayView v)
-{
-    return v.trimmed();
-}
-
 // The stored number's shortest text with up to 15 digits, as decimalText()
 // gives it, without a QString per value.
 std::string shortest(double v)
@@ -113,16 +103,16 @@ Result<qint64> SpinExport::write(qint64 casino, QIODevice& out)
             ++written;
             csv.field(QByteArray::number(written));
             csv.field(IsoStamp::utf8(OleStamp::fromNow(q.real(1)).msecs()));
-            csv.field(trimmed(q.utf8(2)));
+            csv.field(q.utf8(2).trimmed());
             int stake = stakeCol;
             for (size_t i = 0; i < cats.size(); ++i) {
                 const int c = idx(cats[i].id);
                 const bool first = written == 1;
-                csv.field(first ? QByteArrayView() : view(stood[c]));
+                csv.field(first ? QByteArrayView() : QByteArrayView(stood[c]));
                 if (cats[i].hasStake())
-                    csv.field(first ? QByteArrayView() : view(stoodStake[c]));
-                csv.field(first ? QByteArrayView() : trimmed(q.utf8(verdictCol + int(i))));
-                const QByteArrayView advice = trimmed(q.utf8(adviceCol + int(i)));
+                    csv.field(first ? QByteArrayView() : QByteArrayView(stoodStake[c]));
+                csv.field(first ? QByteArrayView() : q.utf8(verdictCol + int(i)).trimmed());
+                const QByteArrayView advice = q.utf8(adviceCol + int(i)).trimmed();
                 stood[c].assign(advice.data(), size_t(advice.size()));
                 if (cats[i].hasStake())
                     stoodStake[c] = q.isNull(stake) ? std::string() : shortest(q.real(stake));

@@ -64,7 +64,6 @@ public:
 
     const FileProblem& problem() const { return m_state.problem; }
     qint64 spins() const { return m_state.spins; }
-    bool hasStamps() const { return m_state.stampColumn >= 0; }
 
 private:
     friend struct CsvCallbacks;

@@ -11,7 +11,6 @@
 #include "wheel/Wheel.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,11 +23,6 @@
 namespace spinledger {
 
 namespace {
-
-QString wheelName(const Wheel& wheel)
-{
-    return wheel.letter() == u'R' ? QStringLiteral("Roulette") : QStringLiteral("Miniroulette");
-}
 
 QString count(qint64 n)
 {
@@ -81,7 +75,7 @@ QString SpinTransfer::suggestedName(const QString& casino, const Wheel& wheel)
         name.remove(0, 1);
     if (name.isEmpty())
         name = QStringLiteral("Casino");
-    return name + QStringLiteral(" - ") + wheelName(wheel) + QStringLiteral(".csv");
+    return name + QStringLiteral(" - ") + wheel.boardName() + QStringLiteral(".csv");
 }
 
 void SpinTransfer::exportSpins()
@@ -117,7 +111,7 @@ void SpinTransfer::exportSpins()
         return;
     }
     m_status.setStatus(QStringLiteral("Exported %1 spins of %2 (%3) to %4.")
-                           .arg(count(*written), casino, wheelName(wheel), QDir::toNativeSeparators(path)));
+                           .arg(count(*written), casino, wheel.boardName(), QDir::toNativeSeparators(path)));
 }
 
 void SpinTransfer::importSpins()
@@ -144,7 +138,7 @@ void SpinTransfer::importSpins()
                                      QStringLiteral("&Cancel"), 0, 0, m_window);
     m_progress->setObjectName(QStringLiteral("dlgImport"));
     m_progress->setWindowTitle(
-        QStringLiteral("Import spins into %1 (%2)").arg(m_importCasino, wheelName(wheel)));
+        QStringLiteral("Import spins into %1 (%2)").arg(m_importCasino, wheel.boardName()));
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);

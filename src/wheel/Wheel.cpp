@@ -139,6 +139,7 @@ Wheel Wheel::makeR()
 {
     Wheel w;
     w.m_letter = u'R';
+    w.m_boardName = QStringLiteral("Roulette");
     for (const char* e : kRLayout)
         w.m_layout << QString::fromLatin1(e);
     w.m_cells = {"pbRBLACK", "pbRRED",   "pbREVEN",   "pbRODD",    "pbR1_18",   "pbR19_36", "pbR1ST12",
@@ -156,6 +157,7 @@ Wheel Wheel::makeM()
 {
     Wheel w;
     w.m_letter = u'M';
+    w.m_boardName = QStringLiteral("Miniroulette");
     for (const char* e : kMLayout)
         w.m_layout << QString::fromLatin1(e);
     w.m_cells = {"pbMBLACK", "pbMRED",    "pbMEVEN",   "pbMODD",    "pbM1_6", "pbM4_9",
@@ -193,7 +195,7 @@ void Wheel::finish()
         if (id == CategoryId::Numbers) {
             for (const QString& l : labels) {
                 m_counters.push_back({id, QString(m_letter) + l});
-                m_valueCounters.push_back({id, l, int(m_counters.size()) - 1});
+                m_countersByValue[idx(id)][l].push_back(int(m_counters.size()) - 1);
             }
             continue;
         }
@@ -204,12 +206,10 @@ void Wheel::finish()
                 const QString column = QString(m_letter) + QString::fromLatin1(cs.column);
                 if (counterIndex(column) < 0)
                     m_counters.push_back({id, column});
-                m_valueCounters.push_back({id, QString::fromLatin1(cs.value), counterIndex(column)});
+                m_countersByValue[idx(id)][QString::fromLatin1(cs.value)].push_back(counterIndex(column));
             }
         }
     }
-    for (const ValueCounter& vc : m_valueCounters)
-        m_countersByValue[idx(vc.category)][vc.value].push_back(vc.counter);
 }
 
 const Wheel& Wheel::r()

@@ -73,6 +73,8 @@ public:
 
     QChar letter() const { return m_letter; }            // 'R' / 'M'
     QString lower() const { return m_letter.toLower(); } // "r" / "m"
+    // The title of the wheel's board: "Roulette" / "Miniroulette".
+    const QString& boardName() const { return m_boardName; }
 
     // The layout table (RLayout / MLayout): one attribute string per pocket.
     const QStringList& layout() const { return m_layout; }
@@ -140,6 +142,7 @@ private:
     void finish();
 
     QChar m_letter;
+    QString m_boardName;
     QStringList m_layout;
     QStringList m_cells;
     std::vector<Category> m_categories;
@@ -147,13 +150,7 @@ private:
     std::vector<CategoryId> m_generationOrder;
     std::vector<Counter> m_counters;
     std::vector<QStringList> m_splitLayout;
-    struct ValueCounter
-    {
-        CategoryId category;
-        QString value;
-        int counter;
-    };
-    std::vector<ValueCounter> m_valueCounters;
+    // Per category, the counters a stored value adds to.
     PerCategory<QHash<QString, std::vector<int>>> m_countersByValue;
 };
 

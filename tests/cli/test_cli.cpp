@@ -105,6 +105,8 @@ private slots:
             << QStringList{"stats", "--casino", "1"} << "--wheel R|M is required";
         QTest::newRow("stats: missing casino")
             << QStringList{"stats", "--wheel", "R", "--casino", "Nowhere"} << "no casino 'Nowhere'";
+        QTest::newRow("stats: a name two casinos share")
+            << QStringList{"stats", "--wheel", "R", "--casino", "Twin"} << "several casinos are named 'Twin'";
         QTest::newRow("stats: table maximum")
             << QStringList{"stats", "--wheel", "M", "--casino", "1", "--table-max", "-5"}
             << "--table-max needs a positive amount";
@@ -122,6 +124,8 @@ private slots:
         QTest::newRow("import: an id that names no casino")
             << import + QStringList{"9", "FILE"}
             << "no casino with the id 9 (spinledger-cli casinos lists them)";
+        QTest::newRow("import: a name two casinos share")
+            << import + QStringList{"Twin", "FILE"} << "several casinos are named 'Twin'";
         QTest::newRow("import: no such file")
             << import + QStringList{"1", "nope.csv"} << "nope.csv cannot be read: No such file or directory";
         QTest::newRow("import: no file") << import + QStringList{"1"} << "import needs FILE";
@@ -144,6 +148,9 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, message);
         TestDb t;
+        // Two casinos share a name.
+        t.addCasino(QStringLiteral("Twin"));
+        t.addCasino(QStringLiteral("Twin"));
         args.replaceInStrings(QStringLiteral("FILE"),
                               writeFile(t.dir.path(), QStringLiteral("spins.csv"), "17\n00\n37\n"));
         // WINDOW: the window holds its lock.

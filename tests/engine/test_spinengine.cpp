@@ -392,6 +392,11 @@ private slots:
                 // A batch in one transaction, its tallies kept in memory, as a
                 // file import records it.
                 const Result<WheelSettings> ws = settings.wheelSettings(w);
+                // Now and then one from a file whose tallies are missing.
+                if (roll(3) == 0)
+                    t.db.exec(u"DELETE FROM %1 WHERE %2 = %3"_s.arg(w.tallyTable(), w.casinoSetting())
+                                  .arg(ws->casino)
+                                  .toStdString());
                 Transaction tx(t.db);
                 SpinRecorder batch(app, w, *ws, SpinRecorder::Tallying::InMemory);
                 for (int n = 1 + roll(40); n > 0; --n) {
