@@ -108,8 +108,8 @@ void MainWindow::buildTabs()
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_boardR = new BoardWidget(m_app, m_engines.r, m_engines.r.wheel(), *this);
     m_boardM = new BoardWidget(m_app, m_engines.m, m_engines.m.wheel(), *this);
-    m_tabs->addTab(m_boardR, QStringLiteral("Roulette"));
-    m_tabs->addTab(m_boardM, QStringLiteral("Miniroulette"));
+    m_tabs->addTab(m_boardR, m_engines.r.wheel().boardName());
+    m_tabs->addTab(m_boardM, m_engines.m.wheel().boardName());
 
     auto* settings = new QWidget;
     settings->setObjectName(QStringLiteral("tabSettings"));

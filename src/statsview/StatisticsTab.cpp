@@ -41,11 +41,6 @@ QString pockets(const stats::Figures& f)
         .arg(f.zeroZero ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
-QString boardName(const Wheel& w)
-{
-    return w.letter() == u'M' ? QStringLiteral("Miniroulette") : QStringLiteral("Roulette");
-}
-
 } // namespace
 
 StatisticsTab::StatisticsTab(AppContext& app, StatusSink& status, QWidget* parent)
@@ -213,7 +208,7 @@ void StatisticsTab::refresh()
     if (m_casino->currentIndex() < 0) {
         m_fetcher->cancel();
         showEmpty(QStringLiteral("Choose a casino for the %1 on the %2 tab.")
-                      .arg(F::wheelName(w.letter()), boardName(w)));
+                      .arg(F::wheelName(w.letter()), w.boardName()));
         return;
     }
     StatsFetcher::Query q;
@@ -240,7 +235,7 @@ void StatisticsTab::showFigures(const stats::Figures& f)
                            "judged advice on, this page shows whether the advice beats chance, whether the "
                            "wheel looks biased, what following the advice would have won or lost, and what "
                            "doubling risks.")
-                .arg(f.casinoName, F::wheelName(f.wheel), boardName(*Wheel::byLetter(f.wheel))));
+                .arg(f.casinoName, F::wheelName(f.wheel), Wheel::byLetter(f.wheel)->boardName()));
         return;
     }
     m_summary->setText(QStringLiteral("%1 spins · %2 judged · %3")
