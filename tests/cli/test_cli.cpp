@@ -2,6 +2,7 @@
 // lookup every command shares, run in-process on a prepared database, plus the
 // real program's exit codes.
 #include "TestDb.h"
+#include "TestFiles.h"
 #include "cli/Cli.h"
 #include "engine/SpinEngine.h"
 #include "store/InstanceLock.h"
@@ -56,14 +57,6 @@ class TestCli : public QObject
         r.out = QString::fromUtf8(r.bytes);
         r.err = QString::fromUtf8(errBytes.data());
         return r;
-    }
-
-    QString writeFile(const QString& folder, const QString& name, const QByteArray& bytes)
-    {
-        QFile f(QDir(folder).filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return f.fileName();
     }
 
     // Every "path=value" (steps by key or index, split by '/') against the
@@ -152,7 +145,7 @@ private slots:
         t.addCasino(QStringLiteral("Twin"));
         t.addCasino(QStringLiteral("Twin"));
         args.replaceInStrings(QStringLiteral("FILE"),
-                              writeFile(t.dir.path(), QStringLiteral("spins.csv"), "17\n00\n37\n"));
+                              writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n00\n37\n"));
         // WINDOW: the window holds its lock.
         QLockFile window(InstanceLock::pathFor(t.dir.path()));
         QVERIFY(args.removeAll(QStringLiteral("WINDOW")) == 0 || window.tryLock(0));
@@ -260,7 +253,7 @@ private slots:
         QFETCH(QString, text);
         // A folder without a database: nothing but the spin file is opened, nothing appears.
         QTemporaryDir dir;
-        args << "--file" << writeFile(dir.path(), QStringLiteral("spins.csv"), file);
+        args << "--file" << writeFile(dir.filePath(QStringLiteral("spins.csv")), file);
         const Run r = run(dir.path(), QStringList{"backtest", "--json"} + args);
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.isEmpty());
@@ -276,7 +269,8 @@ private slots:
     {
         // Ties are drawn from the seed: the same seed gives the same figures, another one others.
         QTemporaryDir dir;
-        const QString mixed = writeFile(dir.path(), QStringLiteral("mixed.csv"), "5\n17\n5\n17\n32\n0\n5\n");
+        const QString mixed =
+            writeFile(dir.filePath(QStringLiteral("mixed.csv")), "5\n17\n5\n17\n32\n0\n5\n");
         auto money = [&](const QStringList& seed) {
             const Run r =
                 run(dir.path(), QStringList{"backtest", "--wheel", "R", "--file", mixed, "--json"} + seed);
@@ -332,7 +326,7 @@ private slots:
         QFETCH(QString, err);
         TestDb t;
         args.replaceInStrings(QStringLiteral("FILE"),
-                              writeFile(t.dir.path(), QStringLiteral("spins.csv"), file));
+                              writeFile(t.dir.filePath(QStringLiteral("spins.csv")), file));
         const Run r = run(t, args, terminal);
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, out);

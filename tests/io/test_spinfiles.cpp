@@ -4,6 +4,7 @@
 // a scratch database). A refused import must leave the database file as it was:
 // after a full checkpoint (which empties the log into the file) its bytes are compared.
 #include "TestDb.h"
+#include "TestFiles.h"
 #include "engine/SpinEngine.h"
 #include "io/CsvWriter.h"
 #include "io/IsoStamp.h"
@@ -29,11 +30,7 @@ QByteArray fingerprint(TestDb& t)
 
 QString writeFile(TestDb& t, const QByteArray& bytes, const QString& name = QStringLiteral("spins.csv"))
 {
-    const QString path = t.dir.filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes);
-    return path;
+    return test::writeFile(t.dir.filePath(name), bytes);
 }
 
 QByteArray exported(TestDb& t, const Wheel& w, qint64 casino)

@@ -5,6 +5,7 @@
 #include "ShellFixture.h"
 
 #include "TestDb.h"
+#include "TestFiles.h"
 #include "board/BoardCell.h"
 #include "casinos/CasinoPanel.h"
 #include "shell/SidePanelAnimation.h"
@@ -175,10 +176,7 @@ private:
     }
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
-        QFile f(m_f->dir.filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return f.fileName();
+        return test::writeFile(m_f->dir.filePath(name), bytes);
     }
     QByteArray fingerprint() { return test::fingerprint(app().db(), app().connString); }
 

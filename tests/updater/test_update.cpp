@@ -3,6 +3,7 @@
 // window, the download into the installation folder and the installer's start.
 #include "FakeStatus.h"
 #include "LocalHttpServer.h"
+#include "TestFiles.h"
 
 #include "store/ErrorCodes.h"
 #include "updater/InstallerName.h"
@@ -77,13 +78,6 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
