@@ -1,14 +1,13 @@
 #include "io/IsoStamp.h"
 
+#include "store/OleDate.h"
+
 #include <QDateTime>
 #include <QTimeZone>
 
 namespace spinledger::IsoStamp {
 
 namespace {
-
-const QDate Epoch(1899, 12, 30);
-constexpr qint64 MsecsPerDay = 86400000;
 
 // Reads exactly `count` digits at `pos`; -1 when they are not there.
 int digits(QStringView s, qsizetype& pos, int count)
@@ -79,11 +78,9 @@ bool zone(QStringView s, qsizetype& pos, std::optional<int>& offset)
 QByteArray utf8(qint64 oleMsecs)
 {
     // Written by hand: an export formats a stamp for every one of its rows.
-    const qint64 days =
-        oleMsecs >= 0 ? oleMsecs / MsecsPerDay : -((-oleMsecs + MsecsPerDay - 1) / MsecsPerDay);
-    qint64 ms = oleMsecs - days * MsecsPerDay;
+    qint64 ms = 0;
     int year = 0, month = 0, day = 0;
-    Epoch.addDays(days).getDate(&year, &month, &day);
+    OleStamp::dateOf(oleMsecs, ms).getDate(&year, &month, &day);
     if (year < 0 || year > 9999)
         return QByteArray();
     char text[] = "0000-00-00T00:00:00.000";
@@ -149,7 +146,7 @@ std::optional<qint64> parse(QStringView text)
         wallDate = local.date();
         wallMs = local.time().msecsSinceStartOfDay();
     }
-    return Epoch.daysTo(wallDate) * MsecsPerDay + wallMs;
+    return OleStamp::msecsOf(wallDate, wallMs);
 }
 
 } // namespace spinledger::IsoStamp

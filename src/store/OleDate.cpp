@@ -17,18 +17,43 @@ double round15(double v)
 }
 
 namespace {
+
 constexpr qint64 MsecsPerDay = 86400000;
+
+QDate epoch()
+{
+    static const QDate day(1899, 12, 30);
+    return day;
+}
+
+// Whole days before the stamp, rounded down also before the epoch.
+qint64 floorDays(qint64 msecs)
+{
+    return msecs >= 0 ? msecs / MsecsPerDay : -((-msecs + MsecsPerDay - 1) / MsecsPerDay);
+}
+
+} // namespace
+
+qint64 OleStamp::msecsOf(QDate date, qint64 msecsOfDay)
+{
+    return epoch().daysTo(date) * MsecsPerDay + msecsOfDay;
+}
+
+QDate OleStamp::dateOf(qint64 msecs, qint64& msecsOfDay)
+{
+    const qint64 days = floorDays(msecs);
+    msecsOfDay = msecs - days * MsecsPerDay;
+    return epoch().addDays(days);
 }
 
 OleStamp OleStamp::fromDateTime(const QDateTime& local)
 {
-    static const QDate epoch(1899, 12, 30);
-    return fromMsecs(epoch.daysTo(local.date()) * MsecsPerDay + local.time().msecsSinceStartOfDay());
+    return fromMsecs(msecsOf(local.date(), local.time().msecsSinceStartOfDay()));
 }
 
 OleStamp OleStamp::fromMsecs(qint64 msecs)
 {
-    const qint64 days = msecs >= 0 ? msecs / MsecsPerDay : -((-msecs + MsecsPerDay - 1) / MsecsPerDay);
+    const qint64 days = floorDays(msecs);
     OleStamp s;
     s.date = double(days);
     s.time = round15(double(msecs - days * MsecsPerDay) / double(MsecsPerDay));

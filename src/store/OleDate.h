@@ -18,6 +18,10 @@ struct OleStamp
     // exact whole numbers for stepping stamps and comparing them.
     static OleStamp fromMsecs(qint64 msecs);
     qint64 msecs() const;
+
+    // Those milliseconds of a wall-clock date and time of day, and back.
+    static qint64 msecsOf(QDate date, qint64 msecsOfDay);
+    static QDate dateOf(qint64 msecs, qint64& msecsOfDay);
 };
 
 // Rounds to 15 significant digits, the precision the stamps are kept with.
