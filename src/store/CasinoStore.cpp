@@ -37,11 +37,18 @@ QString CasinoStore::failureLine(const QString& description)
     return QStringLiteral("Unable to continue! Error Code:") + description;
 }
 
+QString CasinoStore::failureLine(const DbError& e)
+{
+    // The engine's number, and what it means; its own message may quote a statement.
+    const QString number = QString::number(e.code());
+    return failureLine(e.reason().isEmpty() ? number : number + QStringLiteral(": ") + e.reason());
+}
+
 bool CasinoStore::open(QString& failure)
 {
     if (m_app.ensureOpen())
         return true;
-    failure = failureLine(QStringLiteral("(Load ldb)"));
+    failure = m_app.failureLine(QStringLiteral("Load ldb"));
     return false;
 }
 
@@ -53,7 +60,7 @@ Result<Casinos> CasinoStore::list()
     try {
         return readList();
     } catch (const DbError& e) {
-        return Result<Casinos>::failure(failureLine(QString::fromUtf8(e.what())));
+        return Result<Casinos>::failure(failureLine(e));
     }
 }
 
@@ -123,7 +130,7 @@ Result<Casinos> CasinoStore::change(const std::function<void(Database&)>& write)
         // Nothing was written, so the wheels still show what they showed.
         m_app.currentCmbR = keptR;
         m_app.currentCmbM = keptM;
-        return Result<Casinos>::failure(failureLine(QString::fromUtf8(e.what())));
+        return Result<Casinos>::failure(failureLine(e));
     }
 }
 

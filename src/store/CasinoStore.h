@@ -11,6 +11,7 @@ namespace spinledger {
 
 class AppContext;
 class Database;
+class DbError;
 class Wheel;
 
 struct Casino
@@ -52,6 +53,7 @@ public:
     Result<Casinos> settle();
 
     static QString failureLine(const QString& description);
+    static QString failureLine(const DbError& e);
 
 private:
     Result<Casinos> change(const std::function<void(Database&)>& write);

@@ -17,7 +17,14 @@ namespace spinledger {
 class DbError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit DbError(const std::string& what, int code = 0) : std::runtime_error(what), m_code(code) {}
+    // The engine's result code, 0 when the failure did not come from it.
+    int code() const { return m_code; }
+    // What went wrong in plain words; empty when the code has no sentence.
+    QString reason() const;
+
+private:
+    int m_code;
 };
 
 class Database;
@@ -90,11 +97,26 @@ public:
     // the password does not fit. An empty password opens a plain database:
     // a scratch one in memory (":memory:") has no need of encryption, nor of
     // the slow derivation of its key.
+    //
+    // A reading open never leaves a log behind that a later run could not
+    // open: beside a running writer it joins that writer's log, otherwise
+    // it reads through a connection that may write nothing (whose log goes
+    // with it), or, where it could not write anyway, the file alone.
     bool open(const QString& path, const QString& password, Mode mode = Mode::ReadWrite);
     bool isOpen() const { return m_db != nullptr; }
     void close();
     QString lastError() const { return m_lastError; }
+    // The engine's code of the last failure (of an open or a statement), and
+    // what it means in plain words.
+    int lastCode() const { return m_lastCode; }
+    QString lastReason() const { return m_lastReason; }
     QString path() const { return m_path; }
+    // The password the file was opened with: a copy of it gets the same.
+    QString password() const { return m_password; }
+
+    // A consistent copy of the whole database into an open target, through
+    // the engine's online backup, while this connection stays usable.
+    void copyInto(Database& target);
 
     Statement prepare(const std::string& sql);
     Statement prepare(const char* sql) { return prepare(std::string(sql)); }
@@ -107,9 +129,18 @@ public:
     [[noreturn]] void fail(const QString& what) const;
 
 private:
+    friend class Transaction;
+    void rollback(const char* sql);
+    bool openHandle(const QString& path, int flags);
+    void remember(int code, const QString& message) const;
+
     sqlite3* m_db = nullptr;
     QString m_path;
-    QString m_lastError;
+    QString m_password;
+    // The last failure, of an open or a statement.
+    mutable QString m_lastError;
+    mutable QString m_lastReason;
+    mutable int m_lastCode = 0;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;
 };
 

@@ -1,7 +1,9 @@
 #include "store/Installation.h"
 
 #include "store/AppContext.h"
+#include "store/DbReason.h"
 #include "store/ErrorCodes.h"
+#include "store/IntegrityCheck.h"
 #include "store/Schema.h"
 #include "wheel/Wheel.h"
 
@@ -24,8 +26,14 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
     }
     status(QStringLiteral("Loading (ldb).."));
     if (!m_app.ensureOpen()) {
-        status(errorLine(codes::LoadDb));
+        status(m_app.failureLine(codes::LoadDb));
         return Outcome::NoDatabase;
+    }
+    m_app.installationId = identifier;
+    if (!IntegrityCheck::quick(m_app.db()).sound) {
+        m_app.db().close();
+        status(errorLine(codes::LoadDb, DbReason::damaged()));
+        return Outcome::Damaged;
     }
 
     Database& db = m_app.db();
