@@ -111,7 +111,7 @@ Status BackupFolder::copyTo(Database& source, const QString& target)
     return Status::failure(failure);
 }
 
-Result<QString> BackupFolder::take(Database& source, Kind kind)
+Result<QString> BackupFolder::take(Database& source, Kind kind) const
 {
     if (!QDir().mkpath(folder()))
         return Result<QString>::failure(
@@ -132,7 +132,7 @@ Result<QString> BackupFolder::take(Database& source, Kind kind)
     return path;
 }
 
-Result<QString> BackupFolder::takeDailyIfDue(Database& source)
+Result<QString> BackupFolder::takeDailyIfDue(Database& source) const
 {
     const QDate today = m_clock.now().date();
     for (const Entry& e : entries()) {
@@ -193,7 +193,7 @@ std::vector<BackupFolder::Entry> BackupFolder::list(const QString& password) con
     return all;
 }
 
-void BackupFolder::prune()
+void BackupFolder::prune() const
 {
     int ofTheDay = 0;
     int events = 0;
@@ -207,7 +207,7 @@ void BackupFolder::prune()
     }
 }
 
-Result<QString> BackupFolder::restore(const QString& backup, const QString& password)
+Result<QString> BackupFolder::restore(const QString& backup, const QString& password) const
 {
     const QString incoming = m_database + QStringLiteral(".restoring");
     removeWithLogs(incoming);

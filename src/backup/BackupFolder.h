@@ -55,9 +55,9 @@ public:
 
     // A checked copy of the open database in the folder, then the folder is
     // pruned. The path of the copy, or why there is none.
-    Result<QString> take(Database& source, Kind kind);
+    Result<QString> take(Database& source, Kind kind) const;
     // The day's copy when the day has none yet; an empty path when it has.
-    Result<QString> takeDailyIfDue(Database& source);
+    Result<QString> takeDailyIfDue(Database& source) const;
     // A checked copy into any file (which must not exist yet).
     static Status copyTo(Database& source, const QString& target);
 
@@ -73,13 +73,13 @@ public:
     // "Spinledger.replaced-<stamp>.mdb"; the copy comes in by one rename, so
     // the database file is at every moment either the old or the new one.
     // The kept file's path, or why nothing was changed.
-    Result<QString> restore(const QString& backup, const QString& password);
+    Result<QString> restore(const QString& backup, const QString& password) const;
 
     static QString kindName(Kind kind);
 
 private:
     QString newName(Kind kind) const;
-    void prune();
+    void prune() const;
 
     QString m_database;
     const Clock& m_clock;

@@ -35,10 +35,14 @@ public:
     // connection's last failure after it.
     QString failureLine(const QString& code) const;
 
-    QString appFolder;      // folder of the program, without a trailing separator
-    QString connString;     // path of the database file
-    QString appVersion;     // "1.1.0"
-    QString installationId; // as the start-up found it
+    QString appFolder;         // folder of the program, without a trailing separator
+    QString connString;        // path of the database file
+    QString appVersion;        // "1.1.0"
+    QString installationId;    // as the start-up found it
+    bool checkPending = false; // the file's check runs beside the window; writes wait for it
+    // Files up to this size are checked before the window shows (the check
+    // reads some 170 MB a second); larger ones beside the running window.
+    qint64 checkInlineBytes = 16 * 1024 * 1024;
     qint64 settingId = 0;
     qint64 currentCmbR = 0;
     qint64 currentCmbM = 0;

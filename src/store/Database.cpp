@@ -5,7 +5,10 @@
 #include "store/DbReason.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QUrl>
+
+Q_LOGGING_CATEGORY(lcStore, "spinledger.store")
 
 namespace spinledger {
 
@@ -128,7 +131,10 @@ void Database::remember(int code, const QString& message) const
 {
     m_lastCode = code;
     m_lastError = message;
-    m_lastReason = DbReason::of(code);
+    m_lastReason =
+        (code & 0xff) == SQLITE_READONLY && !m_heldReason.isEmpty() ? m_heldReason : DbReason::of(code);
+    // The engine's own words stay in the log; the player reads the reason.
+    qCWarning(lcStore).noquote() << "code" << code << message;
 }
 
 bool Database::open(const QString& path, const QString& password, Mode mode)
@@ -211,6 +217,20 @@ bool Database::openHandle(const QString& path, int flags)
     return true;
 }
 
+void Database::holdWrites(const QString& reason)
+{
+    m_heldReason = reason;
+    if (m_db)
+        sqlite3_exec(m_db, "PRAGMA query_only=ON", nullptr, nullptr, nullptr);
+}
+
+void Database::releaseWrites()
+{
+    m_heldReason.clear();
+    if (m_db)
+        sqlite3_exec(m_db, "PRAGMA query_only=OFF", nullptr, nullptr, nullptr);
+}
+
 void Database::copyInto(Database& target)
 {
     if (!m_db || !target.m_db)
@@ -238,6 +258,7 @@ void Database::close()
     if (m_db)
         sqlite3_close(m_db);
     m_db = nullptr;
+    m_heldReason.clear();
 }
 
 Statement Database::prepare(const std::string& sql)
@@ -289,6 +310,11 @@ int Database::changes() const
     return m_db ? sqlite3_changes(m_db) : 0;
 }
 
+qint64 Database::totalChanges() const
+{
+    return m_db ? sqlite3_total_changes(m_db) : 0;
+}
+
 bool Database::inTransaction() const
 {
     return m_db && !sqlite3_get_autocommit(m_db);
@@ -304,9 +330,9 @@ void Database::fail(const QString& what) const
 
 // ---- Transaction -----------------------------------------------------------
 
-Transaction::Transaction(Database& db) : m_db(db), m_nested(db.inTransaction())
+Transaction::Transaction(Database& db, Start start) : m_db(db), m_nested(db.inTransaction())
 {
-    m_db.exec(m_nested ? "SAVEPOINT nested" : "BEGIN IMMEDIATE");
+    m_db.exec(m_nested ? "SAVEPOINT nested" : start == Start::Immediate ? "BEGIN IMMEDIATE" : "BEGIN");
 }
 
 Transaction::~Transaction()

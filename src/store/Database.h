@@ -114,6 +114,12 @@ public:
     // The password the file was opened with: a copy of it gets the same.
     QString password() const { return m_password; }
 
+    // Refuses every write until releaseWrites(); a refused write's reason is
+    // the one given here ("the database file is still being checked").
+    void holdWrites(const QString& reason);
+    void releaseWrites();
+    bool writesHeld() const { return !m_heldReason.isEmpty(); }
+
     // A consistent copy of the whole database into an open target, through
     // the engine's online backup, while this connection stays usable.
     void copyInto(Database& target);
@@ -124,6 +130,8 @@ public:
     void exec(const std::string& sql) { exec(sql.c_str()); }
     qint64 lastInsertId() const;
     int changes() const;
+    // Rows written through this connection since it was opened.
+    qint64 totalChanges() const;
     bool inTransaction() const;
 
     [[noreturn]] void fail(const QString& what) const;
@@ -141,6 +149,7 @@ private:
     mutable QString m_lastError;
     mutable QString m_lastReason;
     mutable int m_lastCode = 0;
+    QString m_heldReason;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;
 };
 
@@ -150,7 +159,12 @@ private:
 class Transaction
 {
 public:
-    explicit Transaction(Database& db);
+    enum class Start
+    {
+        Immediate, // takes the write lock at once
+        Deferred,  // takes it at the first write: for work that may write nothing
+    };
+    explicit Transaction(Database& db, Start start = Start::Immediate);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

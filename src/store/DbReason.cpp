@@ -65,9 +65,22 @@ QString DbReason::emptyFile()
 
 namespace spinledger {
 
+namespace {
+QString translatedText(const char* text)
+{
+    return QCoreApplication::translate("DbReason", text);
+}
+} // namespace
+
 QString DbReason::damaged()
 {
     return of(SQLITE_CORRUPT);
+}
+
+QString DbReason::beingChecked()
+{
+    return translatedText(
+        QT_TRANSLATE_NOOP("DbReason", "the database file is still being checked; try again in a moment"));
 }
 
 } // namespace spinledger

@@ -15,6 +15,7 @@ QString of(int resultCode);
 QString missingFile();
 QString emptyFile();
 QString damaged();
+QString beingChecked();
 } // namespace DbReason
 
 } // namespace spinledger

@@ -44,6 +44,7 @@ private:
         qint64 casino = 0;
     };
 
+    void prepareRows(const QString& identifier);
     qint64 findOrCreateInstallation(const QString& identifier);
     WheelRow readWheelRow(const Wheel& wheel, qint64 settingId);
     void insertWheelRow(const Wheel& wheel, qint64 settingId, qint64 casino);
