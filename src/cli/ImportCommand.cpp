@@ -63,6 +63,7 @@ int importSpins(Session& s)
     SpinImport::Report result = import.check(path, found == Session::Lookup::Found ? casino.id : 0, report);
     if (result.outcome != SpinImport::Outcome::Imported)
         return s.notImported(result);
+    s.safeguard(BackupFolder::Kind::BeforeImport);
     try {
         // The new casino and its spins commit together, or neither does.
         Transaction all(s.db());
