@@ -145,6 +145,7 @@ void CasinoPanel::deleteClicked()
         m_status.setStatus(SelectFromList);
         return;
     }
+    m_beforeDeletion();
     if (!show(m_store.remove(item->data(Qt::UserRole).toLongLong())))
         return;
     m_name->clear();

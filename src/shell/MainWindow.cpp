@@ -4,15 +4,22 @@
 #include "casinos/CasinoPanel.h"
 #include "engine/SpinEngine.h"
 #include "shell/AppInfo.h"
+#include "shell/BackgroundJob.h"
+#include "shell/BackupGuard.h"
 #include "shell/Favicon.h"
 #include "shell/FolderImages.h"
+#include "shell/RestoreDialog.h"
 #include "shell/SidePanelAnimation.h"
 #include "shell/StatusLine.h"
 #include "shell/VendorLinks.h"
 #include "statsview/StatisticsTab.h"
 #include "store/AppContext.h"
+#include "store/DbReason.h"
 #include "store/ErrorCodes.h"
+#include "store/Installation.h"
+#include "store/IntegrityCheck.h"
 #include "transfer/SpinTransfer.h"
+#include "ui/WindowLock.h"
 
 #ifdef SPINLEDGER_HAVE_UPDATER
 #include "updater/SystemUpdatePlatform.h"
@@ -21,9 +28,13 @@
 #endif
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -32,6 +43,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+Q_LOGGING_CATEGORY(lcWindow, "spinledger.window")
 
 namespace spinledger {
 
@@ -72,6 +85,14 @@ MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     bar->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(bar);
     m_status = std::make_unique<StatusLine>(bar);
+    auto* backupField = new QLabel(bar);
+    bar->addPermanentWidget(backupField);
+    m_backups = new BackupGuard(m_app, backupField, this);
+    m_fileCheck = new BackgroundJob(this);
+    m_chooseBackup = [](QWidget* parent, const std::vector<BackupFolder::Entry>& entries) {
+        RestoreDialog dialog(entries, parent);
+        return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QString();
+    };
     buildMenu();
     buildTabs();
     buildSidePanel();
@@ -87,6 +108,8 @@ void MainWindow::buildMenu()
     m_transfer = new SpinTransfer(
         m_app, *this, [this] { return qobject_cast<BoardWidget*>(m_tabs->currentWidget()); }, this);
     m_transfer->addTo(file);
+    connect(menuItem(file, "mnuRestore", tr("&Restore from backup…")), &QAction::triggered, this,
+            &MainWindow::restoreFromBackup);
     menuSeparator(file, "mnuFileBar3");
     connect(menuItem(file, "mnuCheckUpdate", QStringLiteral("&Check for update")), &QAction::triggered, this,
             &MainWindow::checkForUpdate);
@@ -124,6 +147,13 @@ void MainWindow::buildTabs()
         connect(b, &BoardWidget::historyChanged, m_statistics, &StatisticsTab::refresh);
     }
     connect(m_transfer, &SpinTransfer::imported, m_statistics, &StatisticsTab::refresh);
+    // The day's first change gets a copy; risky changes get one before them.
+    for (BoardWidget* b : {m_boardR, m_boardM})
+        connect(b, &BoardWidget::historyChanged, m_backups, &BackupGuard::afterChange);
+    connect(m_transfer, &SpinTransfer::imported, m_backups, &BackupGuard::afterChange);
+    connect(m_transfer, &SpinTransfer::aboutToImport, m_backups,
+            [this] { m_backups->before(BackupFolder::Kind::BeforeImport); });
+    m_casinos->setBeforeDeletion([this] { m_backups->before(BackupFolder::Kind::BeforeDeletion); });
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
             [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->chooseCasino(casino); });
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
@@ -193,6 +223,101 @@ void MainWindow::load()
     m_boardM->loadSettings();
     m_casinos->load();
     m_boardR->drawAll();
+    m_backups->watchChanges();
+}
+
+void MainWindow::checkFileInBackground()
+{
+    if (!m_app.checkPending)
+        return;
+    const QString path = m_app.connString;
+    const QString password = m_app.password();
+    const int check = ++m_checks;
+    m_fileCheck->start([this, path, password, check]() -> BackgroundJob::Then {
+        Database db;
+        IntegrityCheck::Finding found;
+        if (db.open(path, password, Database::Mode::ReadOnly))
+            found = IntegrityCheck::quick(db);
+        else
+            found.problems << db.lastReason();
+        return [this, found, check] {
+            // A restore in between replaced the file this check was about.
+            if (check == m_checks)
+                showCheck(found.sound, found.problems.value(0));
+        };
+    });
+}
+
+void MainWindow::showCheck(bool sound, const QString& problem)
+{
+    m_app.checkPending = false;
+    if (sound) {
+        m_app.db().releaseWrites();
+        emit fileChecked(true);
+        return;
+    }
+    qCWarning(lcWindow) << "the database file failed its check:" << problem;
+    // Nothing is ever written into a damaged file; a backup can replace it.
+    m_app.db().holdWrites(DbReason::damaged());
+    const std::vector<BackupFolder::Entry> all = m_backups->folder().entries();
+    const QString newest =
+        all.empty()
+            ? tr(" There is no backup of it; \"spinledger-cli export --salvage\" writes out the spins "
+                 "that can still be read.")
+            : tr(" The newest backup is of %1: File → \"Restore from backup…\" puts it in its place.")
+                  .arg(QLocale().toString(all.front().taken, QLocale::ShortFormat));
+    setStatus(errorLine(codes::LoadDb, DbReason::damaged()) + u'.' + newest);
+    emit fileChecked(false);
+}
+
+void MainWindow::restoreFromBackup()
+{
+    const BackupFolder folder = m_backups->folder();
+    const std::vector<BackupFolder::Entry> entries = folder.list(m_app.password());
+    if (entries.empty()) {
+        setStatus(tr("There is no backup in %1.").arg(QDir::toNativeSeparators(folder.folder())));
+        return;
+    }
+    const QString chosen = m_chooseBackup(this, entries);
+    if (chosen.isEmpty())
+        return;
+    const WindowLock busy(this);
+    setStatus(tr("Restoring the backup.."), true);
+    ++m_checks;
+    m_backups->before(BackupFolder::Kind::BeforeRestore);
+    // The file is replaced under no open connection.
+    m_app.db().close();
+    const Result<QString> kept = folder.restore(chosen, m_app.password());
+    reloadFromStore();
+    if (!kept) {
+        setStatus(tr("Nothing was restored: %1.").arg(kept.status()));
+        return;
+    }
+    setStatus(tr("Restored the backup %1; the file that was in use is kept as %2.")
+                  .arg(QFileInfo(chosen).fileName(), QFileInfo(kept.value()).fileName()));
+}
+
+void MainWindow::reloadFromStore()
+{
+    try {
+        const Installation::Outcome prepared =
+            Installation(m_app).prepare(m_app.installationId, [](const QString&) {});
+        if (prepared != Installation::Outcome::Prepared) {
+            setStatus(m_app.failureLine(codes::LoadDb));
+            return;
+        }
+    } catch (const DbError&) {
+        setStatus(m_app.failureLine(codes::LoadDb));
+        return;
+    }
+    m_boardR->loadSettings();
+    m_boardM->loadSettings();
+    m_casinos->load();
+    m_boardR->drawAll();
+    m_boardM->drawAll();
+    m_statistics->refresh();
+    m_backups->watchChanges();
+    checkFileInBackground();
 }
 
 void MainWindow::placeAndSize()

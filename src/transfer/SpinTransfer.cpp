@@ -146,6 +146,7 @@ void SpinTransfer::importSpins()
     m_progress->setMinimumWidth(420);
     m_status.setStatus(QStringLiteral("Importing spins into %1..").arg(m_importCasino));
 
+    emit aboutToImport();
     m_job = new ImportJob(m_app, wheel, casino, path);
     connect(m_job, &ImportJob::progressed, this, &SpinTransfer::showProgress);
     connect(m_job, &ImportJob::finished, this, &SpinTransfer::importFinished);

@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 #include "board/BoardCell.h"
 #include "casinos/CasinoPanel.h"
+#include "shell/BackupGuard.h"
 #include "shell/SidePanelAnimation.h"
 #include "statsview/ScorecardTable.h"
 #include "statsview/StatisticsTab.h"
@@ -213,6 +214,12 @@ private:
         press(u"btnCasinoAdd"_s);
         return list()->item(list()->count() - 1)->data(Qt::UserRole).toLongLong();
     }
+
+    QStringList backupFiles(const QString& pattern)
+    {
+        return QDir(m_f->dir.filePath(u"backups"_s)).entryList({pattern}, QDir::Files);
+    }
+    qint64 spins() { return m_f->rows("ka_app_r"); }
 
     // The Statistics tab.
     StatisticsTab* statistics() { return find<StatisticsTab>(u"tabStatistics"_s); }
@@ -464,9 +471,12 @@ private slots:
                          "casino will be deleted.\r\n\r\nContinue?"_s,
                          u"enabled"_s}));
         QCOMPARE(list()->count(), 2);
+        QVERIFY(backupFiles(u"*-deletion.mdb"_s).isEmpty());
         m_answer = true;
         press(u"btnCasinoDelete"_s);
         QCOMPARE(status(), u"Idle"_s);
+        // The deleted casino's history is in the copy taken just before.
+        QCOMPARE(backupFiles(u"*-deletion.mdb"_s).size(), 1);
         expectEverywhere({u"Second"_s});
         QCOMPARE(shown(), (QList<qint64>{second, second, second, second}));
         clickEntry(0);
@@ -508,6 +518,60 @@ private slots:
         QVERIFY2(status().startsWith(u"Unable to continue! Error Code:"_s), qPrintable(status()));
         QCOMPARE(state(), before);
         expectEverywhere({u"Demo Casino"_s, u"Second"_s});
+    }
+
+    // The day's first spin is copied; the copy is restored through the
+    // menu, and the window shows what the restored file holds.
+    void restoreThroughTheMenuShowsWhatIsStored()
+    {
+        QSignalSpy copied(w()->backups(), &BackupGuard::finished);
+        play(u"pbR17"_s);
+        QVERIFY(copied.wait(10000));
+        QCOMPARE(backupFiles(u"*-daily.mdb"_s).size(), 1);
+        play(u"pbR5"_s);
+        QVERIFY(copied.wait(10000));
+        play(u"pbR0"_s);
+        QVERIFY(copied.wait(10000));
+        QCOMPARE(backupFiles(u"*.mdb"_s).size(), 1); // once a day
+        QCOMPARE(spins(), 3);
+        std::vector<BackupFolder::Entry> offered;
+        w()->setBackupChooser([&](QWidget*, const std::vector<BackupFolder::Entry>& entries) {
+            offered = entries;
+            return entries.front().path;
+        });
+        action("mnuRestore")->trigger();
+        QCOMPARE(offered.size(), size_t(1));
+        QCOMPARE(offered[0].spinsR, 1);
+        QVERIFY2(status().startsWith(u"Restored the backup Spinledger-"_s) &&
+                     status().contains(u"; the file that was in use is kept as Spinledger.replaced-"_s),
+                 qPrintable(status()));
+        QCOMPARE(spins(), 1);
+        QCOMPARE(backupFiles(u"*-restore.mdb"_s).size(), 1);
+        QCOMPARE(QDir(m_f->dir.path()).entryList({u"Spinledger.replaced-*.mdb"_s}).size(), 1);
+        // The window works on the restored file.
+        QCOMPARE(find<QComboBox>(u"cmbR"_s)->currentText(), u"Demo Casino"_s);
+        play(u"pbR8"_s);
+        QCOMPARE(status(), u"Idle"_s);
+        QCOMPARE(spins(), 2);
+    }
+
+    void aFailedBackupIsShownAndBlocksNothing()
+    {
+        QVERIFY(!QFileInfo::exists(m_f->dir.filePath(u"backups"_s))); // a start changes nothing to copy
+        test::writeFile(m_f->dir.filePath(u"backups"_s), "in the way");
+        QSignalSpy copied(w()->backups(), &BackupGuard::finished);
+        play(u"pbR17"_s);
+        QCOMPARE(status(), u"Idle"_s);
+        QVERIFY(copied.wait(10000));
+        QCOMPARE(spins(), 1);
+        const auto* field = find<QLabel>(u"lblBackup"_s);
+        QVERIFY(!field->isHidden());
+        QVERIFY2(field->text().startsWith(u"Backup failed: the folder "_s), qPrintable(field->text()));
+        QFile::remove(m_f->dir.filePath(u"backups"_s));
+        play(u"pbR5"_s);
+        QVERIFY(copied.wait(10000));
+        QVERIFY(field->isHidden());
+        QCOMPARE(backupFiles(u"*-daily.mdb"_s).size(), 1);
     }
 
     // The figures come from the statistics' own tests; here the tab shows them and follows the board.
