@@ -263,13 +263,19 @@ private slots:
                 q.add(f);
             q.add(casino).run();
         }
-        // Black/Red judgements: casino 5 won, won, lost; casino 9 won twice.
-        for (const auto& [casino, verdict] : {std::pair{5, "Y"}, {5, "Y"}, {5, "N"}, {9, "Y"}, {9, "Y"}})
-            t.db.prepare("INSERT INTO ka_app_r_win (ka_app_setting_id, ka_app_r_win_blackred, cmbR) "
-                         "VALUES (3, ?1, ?2)")
-                .bind(1, verdict)
-                .bind(2, casino)
+        // Black/Red judgements of black advice: casino 5 won, won, lost; casino 9 won twice.
+        for (const auto& [casino, verdict] : {std::pair{5, "Y"}, {5, "Y"}, {5, "N"}, {9, "Y"}, {9, "Y"}}) {
+            t.db.prepare("INSERT INTO ka_app_r_advise (ka_app_setting_id, ka_app_r_advise_blackred, cmbR) "
+                         "VALUES (3, 'B', ?1)")
+                .bind(1, casino)
                 .run();
+            t.db.prepare("INSERT INTO ka_app_r_win (ka_app_setting_id, ka_app_r_advise_id, "
+                         "ka_app_r_win_blackred, cmbR) VALUES (3, ?1, ?2, ?3)")
+                .bind(1, t.db.lastInsertId())
+                .bind(2, verdict)
+                .bind(3, casino)
+                .run();
+        }
 
         QCOMPARE(prepare(t, u"machine-1"_s), Installation::Outcome::Prepared);
         // The twelve, the two tallies and the statistics' settings.
@@ -289,8 +295,8 @@ private slots:
         QCOMPARE((QList<int>{count("RGreen"), count("R0"), count("R00"),
                              std::accumulate(out.counts.begin(), out.counts.end(), 0)}),
                  (QList<int>{3, 1, 2, 6}));
-        // No advice before it, so Black/Red lost: two won, two lost.
-        QCOMPARE(out.winPct[idx(CategoryId::BlackRed)], 50.0);
+        // The newest advice, black, won: three of four.
+        QCOMPARE(out.winPct[idx(CategoryId::BlackRed)], 75.0);
         // 0 and 00 are one earlier spin when matched, two values when followed.
         QCOMPARE(
             t.text("SELECT group_concat(tally_from || '>' || tally_to || ':' || tally_count, ' ') FROM "
