@@ -198,13 +198,16 @@ private slots:
     void ratiosCountTheJudgedAdviceOnly_data()
     {
         QTest::addColumn<bool>("earlierTallies");
-        QTest::newRow("tallies of this version") << false;
-        QTest::newRow("tallies counted with the first spin") << true;
+        QTest::addColumn<bool>("batch"); // the third spin recorded as an import records it
+        QTest::newRow("tallies of this version") << false << false;
+        QTest::newRow("tallies counted with the first spin") << true << false;
+        QTest::newRow("tallies counted with the first spin, batch") << true << true;
     }
 
     void ratiosCountTheJudgedAdviceOnly()
     {
         QFETCH(bool, earlierTallies);
+        QFETCH(bool, batch);
         TestDb t;
         SpinEngine e(*t.app, Wheel::r());
         t.random.script = {0.75, 0.1, 0.6, 0.999}; // advice "36 B O H 1 1", as above
@@ -234,7 +237,16 @@ private slots:
             }
         }
         // Ties now take the first value: advice "8 B E L 1 1"; 4 is black, even, low, 1, 1.
-        out = e.play(u"4"_s);
+        if (batch) {
+            Transaction tx(t.db);
+            SpinRecorder recorder(*t.app, Wheel::r(), *SettingsStore(*t.app).wheelSettings(Wheel::r()),
+                                  SpinRecorder::Tallying::InMemory);
+            out = recorder.record(Wheel::r().pocketIndex(u"4"_s), OleStamp::fromDateTime(t.clock.now()));
+            recorder.finish();
+            tx.commit();
+        } else {
+            out = e.play(u"4"_s);
+        }
         QCOMPARE(out.winPct, (PerCategory<double>{0, 100, 50, 50, 100, 50}));
         QCOMPARE(t.rows("ka_app_r_tally WHERE tally_kind LIKE 'judge:%'"), 0);
         const stats::Figures f =
