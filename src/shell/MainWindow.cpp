@@ -320,6 +320,15 @@ void MainWindow::reloadFromStore()
     checkFileInBackground();
 }
 
+void MainWindow::showStored()
+{
+    m_casinos->load();
+    // Also a board whose stored casino the list does not hold: it shows
+    // that casino's (empty) history rather than what it showed before.
+    for (BoardWidget* b : {m_boardR, m_boardM})
+        b->showStored();
+}
+
 void MainWindow::placeAndSize()
 {
     setWindowIcon(Favicon::icon());
