@@ -176,8 +176,8 @@ bool SplashWindow::prepareDatabase(AppContext& app, const StartupServices& servi
     if (outcome != Installation::Outcome::Prepared) {
         // A reason in words ends as a sentence; a bare code stays as the Parts give it.
         const QString line = statusText();
-        setStatus(line + (line.endsWith(u')') || line.endsWith(u'.') ? QString() : QStringLiteral(".")) +
-                  tr(" Press 'Esc' to Exit."));
+        const bool sentence = line.contains(u"): "_s) && !line.endsWith(u'.');
+        setStatus(line + (sentence ? QStringLiteral(".") : QString()) + tr(" Press 'Esc' to Exit."));
         return false;
     }
     return true;
