@@ -461,6 +461,13 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().count("\r\n"), m.captured(1).toInt() + 1);
+        // What was salvaged goes into a sound file as a spin file.
+        TestDb sound;
+        const Run back = run(sound, {"import", "--wheel", "R", "--casino", "1", path});
+        QCOMPARE(back.code, 0);
+        QCOMPARE(
+            back.out,
+            QStringLiteral("Imported %1 spins into casino 'Demo Casino' (R wheel)\n").arg(m.captured(1)));
     }
 
     // A reading command on a file the user may not write leaves nothing that
