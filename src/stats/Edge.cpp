@@ -1,5 +1,7 @@
 #include "stats/Edge.h"
 
+#include <cmath>
+
 namespace spinledger::stats::Edge {
 
 double kelly(double odds, double chance)
@@ -7,7 +9,7 @@ double kelly(double odds, double chance)
     return (odds * chance - (1 - chance)) / odds;
 }
 
-EdgeEstimate of(const QStringList& pockets, qint64 hits, qint64 spins, int payout)
+EdgeEstimate of(const QStringList& pockets, qint64 hits, qint64 spins, int payout, int pickedAmong)
 {
     EdgeEstimate e;
     const double width = double(pockets.size());
@@ -20,7 +22,8 @@ EdgeEstimate of(const QStringList& pockets, qint64 hits, qint64 spins, int payou
     e.odds = (payout + 1 - width) / width;
     e.breakEven = width / (payout + 1);
     e.hitRate = double(hits) / double(spins);
-    const Interval rate = Distributions::wilson(hits, spins);
+    e.pickedAmong = std::max(1, pickedAmong);
+    const Interval rate = Distributions::wilson(hits, spins, std::pow(0.95, 1.0 / e.pickedAmong));
     const auto edgeAt = [&e](double hitRate) { return hitRate * (e.odds + 1) - 1; };
     e.edge = edgeAt(e.hitRate);
     e.interval = {edgeAt(rate.low), edgeAt(rate.high)};

@@ -113,10 +113,11 @@ struct EdgeEstimate
     double odds = 0; // b: net winnings per unit staked on a hit
     double breakEven = 0;
     double hitRate = 0;
-    double edge = 0;    // expected winnings per unit staked: hit rate * (b + 1) - 1
-    Interval interval;  // of the edge, from Wilson's interval of the hit rate
-    bool shown = false; // the lower end of the interval lies above break-even
-    double kelly = 0;   // (b p - q) / b at that lower end, when shown
+    double edge = 0;     // expected winnings per unit staked: hit rate * (b + 1) - 1
+    int pickedAmong = 1; // the pockets or arcs it was picked from as the hottest
+    Interval interval;   // of the edge, from Wilson's interval of the hit rate, 95 % for all of them
+    bool shown = false;  // the lower end of the interval lies above break-even
+    double kelly = 0;    // (b p - q) / b at that lower end, when shown
 };
 
 // The wheel in its own order: sectors, classic sectors, spins a verdict

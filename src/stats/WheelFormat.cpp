@@ -92,11 +92,13 @@ QString kelly(const EdgeEstimate& e, const QLocale& l)
 
 QString edge(const QString& what, const EdgeEstimate& e, const QLocale& l)
 {
-    return tr("%1 %2: %3 hits in %4 spins (%5; break-even %6 at %7): edge %8, 95% interval %9 to %10 — %11")
+    const QString interval =
+        e.pickedAmong > 1 ? tr("95% interval for the hottest of %1").arg(e.pickedAmong) : tr("95% interval");
+    return tr("%1 %2: %3 hits in %4 spins (%5; break-even %6 at %7): edge %8, %9 %10 to %11 — %12")
         .arg(what, e.pockets.join(u' '), F::count(e.hits, l), F::count(e.spins, l),
              F::percent(e.hitRate, l, 2), F::percent(e.breakEven, l, 2), odds(e.odds, l),
-             signedPercent(e.edge, l), signedPercent(e.interval.low, l))
-        .arg(signedPercent(e.interval.high, l), kelly(e, l));
+             signedPercent(e.edge, l), interval)
+        .arg(signedPercent(e.interval.low, l), signedPercent(e.interval.high, l), kelly(e, l));
 }
 
 } // namespace spinledger::stats::WheelFormat

@@ -4,6 +4,7 @@
 #include "stats/Edge.h"
 #include "stats/Odds.h"
 #include "stats/SpinsNeeded.h"
+#include "stats/WheelFormat.h"
 #include "wheel/WheelOrder.h"
 
 #include <QHash>
@@ -36,7 +37,7 @@ std::optional<WheelFigures> of(const Wheel& wheel, bool zeroZeroEnabled, const B
     f.needed = bias.needed;
     f.tested = bias.tested;
     if (f.tested)
-        f.pocketEdge = Edge::of({bias.hottest.label}, bias.hottest.count, bias.spins, payout);
+        f.pocketEdge = Edge::of({bias.hottest.label}, bias.hottest.count, bias.spins, payout, bias.pockets);
     if (f.tested && f.hasOrder()) {
         const std::optional<SectorScan::Result> scan = SectorScan::scan(f.order, f.counts, simulations, stop);
         if (!scan)
@@ -45,7 +46,8 @@ std::optional<WheelFigures> of(const Wheel& wheel, bool zeroZeroEnabled, const B
         f.coldest = scan->coldest;
         f.simulations = scan->simulations;
         f.sectorWidth = f.hottest.width;
-        f.sectorEdge = Edge::of(f.hottest.pockets, f.hottest.count, bias.spins, payout);
+        f.sectorEdge =
+            Edge::of(f.hottest.pockets, f.hottest.count, bias.spins, payout, WheelFormat::arcsScanned(f));
         if (!zeroZeroEnabled)
             f.classic = ClassicSectors::of(f.order, f.counts);
     }

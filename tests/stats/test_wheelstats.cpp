@@ -300,29 +300,39 @@ private slots:
     {
         QTest::addColumn<QStringList>("pockets");
         QTest::addColumn<qint64>("hits");
+        QTest::addColumn<int>("pickedAmong");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<double>("edge");
         QTest::addColumn<double>("low");
         QTest::addColumn<double>("high");
         QTest::addColumn<double>("kelly");
+        const QStringList one{"17"};
         QTest::newRow("pocket above break-even")
-            << QStringList{"17"} << qint64(40) << true << 0.44 << 0.0623951 << 0.9443472 << 0.0017827;
-        QTest::newRow("arc of 5 not shown") << QStringList{"4", "21", "2", "25", "17"} << qint64(160) << false
-                                            << 0.152 << -0.0021861 << 0.3249219 << 0.0;
+            << one << qint64(40) << 1 << true << 0.44 << 0.0623951 << 0.9443472 << 0.0017827;
+        QTest::newRow("arc of 5 not shown") << QStringList{"4", "21", "2", "25", "17"} << qint64(160) << 1
+                                            << false << 0.152 << -0.0021861 << 0.3249219 << 0.0;
         QTest::newRow("pocket at a fair rate")
-            << QStringList{"17"} << qint64(27) << false << -0.028 << -0.3296302 << 0.4039543 << 0.0;
+            << one << qint64(27) << 1 << false << -0.028 << -0.3296302 << 0.4039543 << 0.0;
+        // The hottest of 37: 95 % for all 37 at once is 99.8615 % for one,
+        // z = 3.1977; 40 hits then no longer show an edge, 60 still do: the
+        // lower end 0.0401493 gives (35·0.0401493 − 0.9598507) / 35 = 0.0127250.
+        QTest::newRow("hottest of 37 not shown")
+            << one << qint64(40) << 37 << false << 0.44 << -0.1216416 << 1.3368725 << 0.0;
+        QTest::newRow("hottest of 37 shown")
+            << one << qint64(60) << 37 << true << 1.16 << 0.4453735 << 2.1952822 << 0.0127250;
     }
     void edgeAndKelly()
     {
         QFETCH(QStringList, pockets);
         QFETCH(qint64, hits);
+        QFETCH(int, pickedAmong);
         QFETCH(bool, shown);
         QFETCH(double, edge);
         QFETCH(double, low);
         QFETCH(double, high);
         QFETCH(double, kelly);
         QCOMPARE(Edge::kelly(35, 0.04), 0.44 / 35);
-        const EdgeEstimate e = Edge::of(pockets, hits, 1000, 35);
+        const EdgeEstimate e = Edge::of(pockets, hits, 1000, 35, pickedAmong);
         QCOMPARE(e.shown, shown);
         QVERIFY(std::abs(e.edge - edge) < 1e-9);
         QVERIFY(std::abs(e.interval.low - low) < 1e-6);
