@@ -1,5 +1,7 @@
 #include "stats/SectorScan.h"
 
+#include "stats/Binomial.h"
+
 #include <cmath>
 #include <limits>
 #include <random>
@@ -92,7 +94,7 @@ void sampleFair(qint64 spins, int pockets, std::mt19937_64& rng, qint64* counts)
 {
     qint64 left = spins;
     for (int i = 0; i < pockets - 1; ++i) {
-        counts[i] = left > 0 ? std::binomial_distribution<qint64>(left, 1.0 / (pockets - i))(rng) : 0;
+        counts[i] = Binomial::draw(left, 1.0 / (pockets - i), rng);
         left -= counts[i];
     }
     counts[pockets - 1] = left;

@@ -1,6 +1,7 @@
 // The wheel's own figures: wheel orders, arcs of neighbouring pockets, the
 // scan's simulated p against an exact count, the classic sectors, the spins a
 // verdict needs and Kelly's stake.
+#include "stats/Binomial.h"
 #include "stats/ClassicSectors.h"
 #include "stats/Edge.h"
 #include "stats/PocketBias.h"
@@ -14,6 +15,8 @@
 #include <QtTest>
 
 #include <cmath>
+#include <map>
+#include <random>
 
 using namespace spinledger;
 using namespace spinledger::stats;
@@ -205,6 +208,57 @@ private slots:
         const std::optional<SectorScan::Result> again = SectorScan::scan(order, counts, 10000);
         QCOMPARE(again->hottest.p, r->hottest.p);
         QCOMPARE(again->coldest.p, r->coldest.p);
+    }
+
+    // The fair histories' counts: draws against the binomial probabilities,
+    // summed here from factorials, pooled where fewer than 20 are expected.
+    void binomialDraws_data()
+    {
+        QTest::addColumn<qint64>("trials");
+        QTest::addColumn<double>("p");
+        QTest::newRow("small mean") << qint64(200) << 1.0 / 37;
+        QTest::newRow("mean of 20") << qint64(100) << 0.2;
+        QTest::newRow("large mean") << qint64(100000) << 1.0 / 37;
+        QTest::newRow("even chance") << qint64(5000) << 0.5;
+        QTest::newRow("above one half") << qint64(60) << 0.9;
+    }
+    void binomialDraws()
+    {
+        QFETCH(qint64, trials);
+        QFETCH(double, p);
+        constexpr int Draws = 20000;
+        std::mt19937_64 rng(7);
+        std::map<qint64, int> seen;
+        for (int i = 0; i < Draws; ++i) {
+            const qint64 k = Binomial::draw(trials, p, rng);
+            QVERIFY(k >= 0 && k <= trials);
+            ++seen[k];
+        }
+        // Chi-square over bins of at least 20 expected draws.
+        double chi = 0;
+        int bins = 0;
+        double expected = 0;
+        int observed = 0;
+        for (qint64 k = 0; k <= trials; ++k) {
+            const double logMass = std::lgamma(double(trials) + 1) - std::lgamma(double(k) + 1) -
+                                   std::lgamma(double(trials - k) + 1) + double(k) * std::log(p) +
+                                   double(trials - k) * std::log1p(-p);
+            expected += Draws * std::exp(logMass);
+            observed += seen.count(k) ? seen[k] : 0;
+            if (expected >= 20) {
+                chi += (observed - expected) * (observed - expected) / expected;
+                ++bins;
+                expected = 0;
+                observed = 0;
+            }
+        }
+        chi += expected > 0 ? (observed - expected) * (observed - expected) / expected : 0;
+        ++bins;
+        // The 99.9 % point of chi-square with bins - 1 degrees of freedom,
+        // by Wilson and Hilferty's approximation.
+        const double df = bins - 1;
+        const double limit = df * std::pow(1 - 2 / (9 * df) + 3.0902 * std::sqrt(2 / (9 * df)), 3);
+        QVERIFY2(chi < limit, qPrintable(QStringLiteral("chi-square %1 over %2 bins").arg(chi).arg(bins)));
     }
 
     void classicSectors_data()
