@@ -19,14 +19,13 @@ namespace F = stats::FigureFormat;
 namespace W = stats::WheelFormat;
 
 const TableText::Column kClassicColumns[] = {
-    {"Sector", "The sector's name."},
-    {"Pockets", "Its pockets, clockwise on the single-zero wheel."},
+    {"Sector", "The sector's name; its pockets in the tool tip."},
     {"Spins", "Spins that landed in the sector."},
     {"Expected", "What a fair wheel gives the sector on average."},
     {"z", "Standard deviations from the expected count."},
     {"p (Holm)",
-     "How likely a count this far out, hot or cold, is on a fair wheel, corrected for judging the four "
-     "sectors at once (Holm)."},
+     "How likely a count this far out, hot or cold, is on a fair wheel, corrected for judging the "
+     "four sectors at once (Holm)."},
 };
 
 QString heading(const QString& text)
@@ -50,7 +49,7 @@ WheelPanel::WheelPanel(QWidget* parent) : QWidget(parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);
     m_ring = new WheelRing(this);
-    row->addWidget(m_ring, 5);
+    row->addWidget(m_ring, 4);
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrollWheelFigures"));
@@ -70,7 +69,7 @@ WheelPanel::WheelPanel(QWidget* parent) : QWidget(parent)
     m_edge = addText("lblEdge");
     column->addStretch(1);
     scroll->setWidget(m_column);
-    row->addWidget(scroll, 4);
+    row->addWidget(scroll, 5);
 }
 
 QLabel* WheelPanel::addText(const char* objectName)
@@ -112,13 +111,13 @@ void WheelPanel::showFigures(const stats::Figures& f)
     m_classic->setVisible(classic);
     QList<QStringList> rows;
     for (const stats::ClassicSector& c : w.classic)
-        rows << QStringList{c.name,
-                            c.pockets.join(u' '),
-                            F::count(c.count, l),
-                            F::number(c.expected, l, 1),
-                            F::number(c.z, l, 2),
+        rows << QStringList{c.name, F::count(c.count, l), F::number(c.expected, l, 1), F::number(c.z, l, 2),
                             F::pValue(c.holmP, l)};
     TableText::fill(m_classic, rows);
+    for (int r = 0; r < int(w.classic.size()); ++r)
+        m_classic->item(r, 0)->setToolTip(tr("%1 pockets: %2")
+                                              .arg(w.classic[size_t(r)].pockets.size())
+                                              .arg(w.classic[size_t(r)].pockets.join(u' ')));
 
     QStringList needed{
         tr("A one-sided test at 5%, corrected for the %1 pockets (or arcs of a width) it could "

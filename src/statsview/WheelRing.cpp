@@ -87,7 +87,7 @@ WheelRing::Geometry WheelRing::geometry() const
     g.outer = side / 2 - 6;
     const double thickness = std::max(fontMetrics().height() * 1.7, g.outer * 0.13);
     g.ring = g.outer - thickness;
-    g.hub = g.outer * 0.24;
+    g.hub = g.outer * 0.2;
     g.reach = g.ring - 4;
     return g;
 }
@@ -179,7 +179,7 @@ void WheelRing::paintPockets(QPainter& p, const Geometry& g) const
     const double fair = spokeRadius(g, m_expected);
     QFont label = font();
     label.setBold(true);
-    label.setPixelSize(int(std::max(7.0, std::min((g.outer - g.ring) * 0.5, g.outer * 0.045))));
+    label.setPixelSize(int(std::max(7.0, std::min((g.outer - g.ring) * 0.5, g.outer * 0.058))));
     p.setFont(label);
     for (int i = 0; i < int(m_order.size()); ++i) {
         const QColor colour = PocketColours::of(m_colours[i]);
