@@ -117,8 +117,8 @@ QString wheelOrder(const Figures& f, const QLocale& l)
     } else {
         out += QStringLiteral("  %1:\n").arg(W::orderTitle(f));
         QString cells;
-        for (size_t i = 0; i < w.order.size(); ++i) {
-            cells += QStringLiteral("%1:%2").arg(w.order[qsizetype(i)], 4).arg(F::count(w.counts[i], l), 6);
+        for (qsizetype i = 0; i < w.order.size(); ++i) {
+            cells += QStringLiteral("%1:%2").arg(w.order[i], 4).arg(F::count(w.counts[size_t(i)], l), 6);
             if ((i + 1) % 8 == 0)
                 cells += u'\n';
         }
@@ -152,10 +152,7 @@ QString wheelOrder(const Figures& f, const QLocale& l)
                          rows);
         }
     }
-    out +=
-        QStringLiteral("  spins a verdict needs (one-sided 5% test, Šidák-corrected over %1 pockets or arcs, "
-                       "80% power):\n")
-            .arg(f.pockets);
+    out += QStringLiteral("  spins a verdict needs (%1):\n").arg(W::spinsNeededTest(f));
     for (const SpinsNeededRow& r : w.spinsNeeded)
         out += QStringLiteral("    ") + W::spinsNeeded(r, w.sectorWidth, f.spins, l) + u'\n';
     out += QStringLiteral("  what an edge would be worth (over break-even, one chip on each pocket):\n");

@@ -66,6 +66,15 @@ QString arc(const QString& which, const Arc& a, const WheelFigures& f, const QLo
                       .arg(F::count(f.simulations, l));
 }
 
+QString spinsNeededTest(const Figures& f)
+{
+    const QString over =
+        f.wheelFigures.hasOrder()
+            ? tr("over the %1 pockets (an arc: over the %1 arcs of its width)").arg(f.pockets)
+            : tr("over the %1 pockets").arg(f.pockets);
+    return tr("a one-sided test at 5%, Šidák-corrected %1, with 80% power").arg(over);
+}
+
 QString spinsNeeded(const SpinsNeededRow& row, int sectorWidth, qint64 recorded, const QLocale& l)
 {
     const QString edge = F::percent(row.edge, l, 0);

@@ -20,6 +20,8 @@ int arcsScanned(const WheelFigures& f);
 QString notEnough(const WheelFigures& f, const QLocale& locale);
 // "Hottest arc 4 21 2 (3 pockets): 25 spins, expected 15.8, z = 2.41; p = …"
 QString arc(const QString& which, const Arc& arc, const WheelFigures& f, const QLocale& locale);
+// "a one-sided test at 5%, Šidák-corrected over the 37 pockets (…), with 80% power"
+QString spinsNeededTest(const Figures& f);
 // "to see a 10% edge on one pocket you need about 31,884 spins; this casino has 420"
 QString spinsNeeded(const SpinsNeededRow& row, int sectorWidth, qint64 recorded, const QLocale& locale);
 // The edge of the hottest pocket or arc with its interval, and Kelly's stake

@@ -119,10 +119,7 @@ void WheelPanel::showFigures(const stats::Figures& f)
                                               .arg(w.classic[size_t(r)].pockets.size())
                                               .arg(w.classic[size_t(r)].pockets.join(u' ')));
 
-    QStringList needed{
-        tr("A one-sided test at 5%, corrected for the %1 pockets (or arcs of a width) it could "
-           "pick (Šidák), finding the edge with 80% power:")
-            .arg(f.pockets)};
+    QStringList needed{tr("By %1:").arg(W::spinsNeededTest(f))};
     for (const stats::SpinsNeededRow& r : w.spinsNeeded)
         needed << W::spinsNeeded(r, w.sectorWidth, f.spins, l);
     m_needed->setText(paragraph(tr("How many spins a verdict needs"), needed));
