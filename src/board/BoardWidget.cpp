@@ -4,6 +4,7 @@
 #include "board/AmountValidator.h"
 #include "board/BoardCell.h"
 #include "board/BoardGeometry.h"
+#include "board/BoardScaler.h"
 #include "board/CellGrid.h"
 #include "board/CoinLabels.h"
 #include "board/HistoryView.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -27,9 +29,18 @@
 
 namespace spinledger {
 
+const QString BoardWidget::StakeHint =
+    BoardWidget::tr("Type a base stake in Amount: with an amount of 0 no stake stands.");
+const QString BoardWidget::RecordedNoStake =
+    BoardWidget::tr("Spin recorded, but no stake stands while the amount is 0: type a base stake in Amount.");
+
 namespace {
 
 const QColor Felt(10, 98, 52);
+const QColor AmountNeeded(255, 226, 120);
+const QColor FocusFrame(255, 204, 0);
+// Below the amount and casino frames.
+const QRect StakeHintPlace(102, 384, 406, 20);
 
 // Marks an operation as running for as long as it lives.
 class BusyScope
@@ -65,12 +76,16 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     : QWidget(parent), m_app(app), m_engine(engine), m_wheel(wheel), m_status(status), m_settings(app)
 {
     setObjectName(QStringLiteral("board") + wheel.letter());
-    setMinimumSize(BoardGeometry::pageSize());
+    m_scaler = std::make_unique<BoardScaler>(this, BoardGeometry::pageSize());
+    setMinimumSize(m_scaler->minimumSize());
     resize(BoardGeometry::pageSize());
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Felt);
     p.setColor(QPalette::WindowText, Qt::white);
+    // The style draws the focus frame in the highlight colour; gold shows on
+    // the felt where the desktop's blue would not.
+    p.setColor(QPalette::Highlight, FocusFrame);
     setPalette(p);
 
     m_grid = std::make_unique<CellGrid>(wheel, this, [this] { return zeroZeroOn(); });
@@ -81,7 +96,7 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     buildUndoButton();
     m_history = new HistoryView(wheel, this);
     m_history->setGeometry(BoardGeometry::playedFrame());
-    m_coins = std::make_unique<CoinLabels>(wheel, this);
+    m_coins = std::make_unique<CoinLabels>(wheel, this, *m_scaler);
     m_keys = new PocketEntry(
         wheel, status, [this] { return zeroZeroOn(); },
         [this](const QString& label) { playPocket(m_wheel.cellPrefix() + label); }, this);
@@ -91,6 +106,15 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     connectCells();
     m_engine.setLongWorkNotice(
         [this] { m_status.setStatus(QStringLiteral("Recounting the casino's history"), true); });
+    // Everything placed so far is the design; the played frame places its
+    // chips itself.
+    m_scaler->adopt(this, {m_history});
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_scaler->fit();
 }
 
 BoardWidget::~BoardWidget() = default;
@@ -99,7 +123,8 @@ void BoardWidget::buildCategoryFrames()
 {
     int position = 0;
     for (const Category& c : m_wheel.categories()) {
-        QGroupBox* box = frame(c.caption, BoardGeometry::categoryFrame(position++), this);
+        // Alt and the caption's first letter reach the Play box.
+        QGroupBox* box = frame(u'&' + c.caption, BoardGeometry::categoryFrame(position++), this);
         auto* check = new QCheckBox(QStringLiteral("Play"), box);
         check->setObjectName(m_wheel.checkBox(c.id));
         check->setToolTip(QStringLiteral("Display ") + c.caption);
@@ -116,7 +141,7 @@ void BoardWidget::buildCategoryFrames()
 
 void BoardWidget::buildZeroZeroFrame()
 {
-    QGroupBox* box = frame(QStringLiteral("00"), BoardGeometry::zeroZeroFrame(), this);
+    QGroupBox* box = frame(QStringLiteral("&00"), BoardGeometry::zeroZeroFrame(), this);
     m_zeroZero = new QCheckBox(QStringLiteral("Enable"), box);
     m_zeroZero->setObjectName(m_wheel.zeroSwitch());
     m_zeroZero->setToolTip(m_wheel.letter() == u'R' ? QStringLiteral("Enable 00 Roulette")
@@ -127,12 +152,19 @@ void BoardWidget::buildZeroZeroFrame()
 
 void BoardWidget::buildAmountFrame()
 {
-    QGroupBox* box = frame(QStringLiteral("Amount"), BoardGeometry::amountFrame(), this);
+    QGroupBox* box = frame(QStringLiteral("&Amount"), BoardGeometry::amountFrame(), this);
     m_amount = new QLineEdit(box);
     m_amount->setObjectName(m_wheel.amountSetting());
     m_amount->setToolTip(QStringLiteral("Amount/Coins you bet"));
     m_amount->setGeometry(8, 24, 56, 26);
     m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_stakeHint = new QLabel(StakeHint, this);
+    m_stakeHint->setObjectName(QStringLiteral("lbl") + m_wheel.letter() + QStringLiteral("StakeHint"));
+    m_stakeHint->setGeometry(StakeHintPlace);
+    QFont bold = m_stakeHint->font();
+    bold.setBold(true);
+    m_stakeHint->setFont(bold);
+    m_stakeHint->hide();
     m_restake = new QPushButton(QStringLiteral("&Reset"), box);
     m_restake->setObjectName(QStringLiteral("btnAmountReset") + m_wheel.letter());
     m_restake->setGeometry(72, 23, 70, 28);
@@ -146,7 +178,7 @@ void BoardWidget::buildAmountFrame()
 
 void BoardWidget::buildCasinoFrame()
 {
-    QGroupBox* box = frame(QStringLiteral("Casino"), BoardGeometry::casinoFrame(), this);
+    QGroupBox* box = frame(QStringLiteral("&Casino"), BoardGeometry::casinoFrame(), this);
     m_combo = new QComboBox(box);
     m_combo->setObjectName(m_wheel.casinoSetting());
     m_combo->setGeometry(8, 24, BoardGeometry::casinoFrame().width() - 16, 26);
@@ -341,6 +373,8 @@ void BoardWidget::playPocket(const QString& cellName)
     keepFirst(drawn, showAdvice());
     m_grid->hoverCells(QStringLiteral("none"));
     finish(drawn);
+    if (drawn.ok && amountInForce() <= 0)
+        m_status.setStatus(RecordedNoStake);
     emit historyChanged();
 }
 
@@ -429,6 +463,8 @@ void BoardWidget::zeroZeroToggled(bool on)
     if (!stored.ok)
         m_status.setStatus(stored.text);
     const QString cell = m_wheel.zeroZeroCell();
+    if (m_keys)
+        m_keys->zeroZeroSwitched();
     m_grid->cell(cell)->setEnabled(on);
     m_grid->setCellState(cell, on ? QStringLiteral("OFF") : QStringLiteral("GREEN"));
 }
@@ -452,6 +488,7 @@ void BoardWidget::amountEdited(const QString& text)
         return;
     }
     m_amountShown = text;
+    showStakeNeed();
     if (std::exchange(m_amountRefused, false))
         m_status.setStatus(texts::Idle);
 }
@@ -485,6 +522,22 @@ void BoardWidget::showAmount(const QString& shown)
     if (m_amount->text() != shown)
         m_amount->setText(shown);
     m_amountShown = shown;
+    showStakeNeed();
+}
+
+double BoardWidget::amountInForce() const
+{
+    const Result<QString> stored = AmountText::toStored(m_amountShown);
+    return stored ? stored->toDouble() : 0.0;
+}
+
+void BoardWidget::showStakeNeed()
+{
+    const bool needed = amountInForce() <= 0;
+    m_stakeHint->setVisible(needed);
+    QPalette p = m_amount->palette();
+    p.setColor(QPalette::Base, needed ? AmountNeeded : palette().color(QPalette::Base));
+    m_amount->setPalette(needed ? p : QPalette());
 }
 
 // Read from the store: in force without being a change to confirm.

@@ -13,12 +13,14 @@
 class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace spinledger {
 
 class AppContext;
+class BoardScaler;
 struct CategoryView;
 class CellGrid;
 class CoinLabels;
@@ -35,6 +37,9 @@ class BoardWidget : public QWidget
 {
     Q_OBJECT
 public:
+    static const QString StakeHint;       // asks for a base stake
+    static const QString RecordedNoStake; // a spin recorded with an amount of 0
+
     BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel, StatusSink& status,
                 QWidget* parent = nullptr);
     ~BoardWidget() override;
@@ -73,6 +78,9 @@ public:
     // The cell state list ("pbR17:OFF" ...), in the wheel's cell order.
     QStringList cellStates() const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 signals:
     // A spin, an undo, a re-stake or another casino changed what the
     // wheel's history holds for the player.
@@ -100,6 +108,11 @@ private:
     void amountRefused(const QString& why);
     void showAmount(const QString& shown);
     void showStoredAmount(const QString& stored);
+    // The amount in force as a number; 0 when none can be read.
+    double amountInForce() const;
+    // Until a base stake is typed, the amount box is marked and a hint asks
+    // for it.
+    void showStakeNeed();
 
     // Redraws from the database; each returns the first failure it met.
     Status drawFor(qint64 casino);
@@ -122,6 +135,7 @@ private:
     StatusSink& m_status;
     SettingsStore m_settings;
 
+    std::unique_ptr<BoardScaler> m_scaler;
     std::unique_ptr<CellGrid> m_grid;
     std::unique_ptr<CoinLabels> m_coins;
     HistoryView* m_history = nullptr;
@@ -133,6 +147,7 @@ private:
     QString m_amountConfirmed;    // the amount the status line last confirmed
     bool m_amountRefused = false; // the status line shows why a keystroke was refused
     PocketEntry* m_keys = nullptr;
+    QLabel* m_stakeHint = nullptr;
     QPushButton* m_restake = nullptr;
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;
