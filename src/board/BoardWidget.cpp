@@ -7,6 +7,7 @@
 #include "board/BoardScaler.h"
 #include "board/CellGrid.h"
 #include "board/CoinLabels.h"
+#include "board/FocusRing.h"
 #include "board/HistoryView.h"
 #include "board/PocketEntry.h"
 #include "board/WinRatioLabel.h"
@@ -38,7 +39,6 @@ namespace {
 
 const QColor Felt(10, 98, 52);
 const QColor AmountNeeded(255, 226, 120);
-const QColor FocusFrame(255, 204, 0);
 // Below the amount and casino frames.
 const QRect StakeHintPlace(102, 384, 406, 20);
 
@@ -83,9 +83,6 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     QPalette p = palette();
     p.setColor(QPalette::Window, Felt);
     p.setColor(QPalette::WindowText, Qt::white);
-    // The style draws the focus frame in the highlight colour; gold shows on
-    // the felt where the desktop's blue would not.
-    p.setColor(QPalette::Highlight, FocusFrame);
     setPalette(p);
 
     m_grid = std::make_unique<CellGrid>(wheel, this, [this] { return zeroZeroOn(); });
@@ -109,12 +106,14 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     // Everything placed so far is the design; the played frame places its
     // chips itself.
     m_scaler->adopt(this, {m_history});
+    m_focusRing = new FocusRing(this);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_scaler->fit();
+    m_focusRing->follow();
 }
 
 BoardWidget::~BoardWidget() = default;

@@ -24,6 +24,7 @@ class BoardScaler;
 struct CategoryView;
 class CellGrid;
 class CoinLabels;
+class FocusRing;
 class HistoryView;
 class PocketEntry;
 class SpinEngine;
@@ -148,6 +149,7 @@ private:
     bool m_amountRefused = false; // the status line shows why a keystroke was refused
     PocketEntry* m_keys = nullptr;
     QLabel* m_stakeHint = nullptr;
+    FocusRing* m_focusRing = nullptr;
     QPushButton* m_restake = nullptr;
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;

@@ -3,6 +3,7 @@
 #include "board/BoardGeometry.h"
 #include "board/CellGrid.h"
 #include "board/CellPictures.h"
+#include "board/FocusRing.h"
 #include "engine/SpinRecorder.h"
 #include "store/OleDate.h"
 
@@ -700,8 +701,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&rig.board));
         rig.find<QWidget>(u"btnUndo"_s + wheel)->setFocus();
         QTest::keyClick(&rig.board, Qt::Key(key), Qt::AltModifier);
-        QVERIFY(QApplication::focusWidget());
-        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        QCOMPARE(focused->objectName(), focus);
+        // The gold ring shows where the keys go.
+        const auto* ring = rig.board.findChild<FocusRing*>();
+        QVERIFY(ring->isVisible());
+        QVERIFY(ring->geometry().contains(QRect(focused->mapTo(&rig.board, QPoint(0, 0)), focused->size())));
     }
 
     // Keys and the spins they record: "R+"/"M+" with 00 switched on; the keys go
