@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 
 #include <utility>
 
@@ -113,10 +114,27 @@ void BoardWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_scaler->fit();
+    scaleCheckMarks();
     m_focusRing->follow();
 }
 
 BoardWidget::~BoardWidget() = default;
+
+// The style draws check boxes at a fixed size; they grow with the board as
+// the letters beside them do.
+void BoardWidget::scaleCheckMarks()
+{
+    const int design = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_zeroZero);
+    const int size = qRound(design * m_scaler->scale());
+    if (size == m_checkMarkSize)
+        return;
+    m_checkMarkSize = size;
+    const QString sheet =
+        size == design ? QString()
+                       : QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(size);
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        box->setStyleSheet(sheet);
+}
 
 void BoardWidget::buildCategoryFrames()
 {

@@ -94,6 +94,7 @@ private:
     void buildCasinoFrame();
     void buildUndoButton();
     void connectCells();
+    void scaleCheckMarks();
 
     // User actions; each runs to its end with the window disabled.
     void playPocket(const QString& cellName);
@@ -150,6 +151,7 @@ private:
     PocketEntry* m_keys = nullptr;
     QLabel* m_stakeHint = nullptr;
     FocusRing* m_focusRing = nullptr;
+    int m_checkMarkSize = 0; // pixels; 0 until the board is first laid out
     QPushButton* m_restake = nullptr;
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;

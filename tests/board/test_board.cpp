@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 
@@ -593,6 +594,12 @@ private slots:
         QCOMPARE(rig.find<QLineEdit>("tb", "Amount")->font().pointSizeF(), amountFont.pointSizeF() * scale);
         QCOMPARE(rig.find<BadgeLabel>("lbl", "BLACK")->font().pixelSize(),
                  qRound(plateFont.pixelSize() * scale));
+        // The check marks grow with their letters.
+        auto* play = rig.find<QCheckBox>("cb", "BlackRed");
+        QStyleOptionButton option;
+        option.initFrom(play);
+        QCOMPARE(play->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, play).width(),
+                 qRound(QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth) * scale));
         // The picture is drawn for the cell's size, not stretched.
         QCOMPARE(rig.cell(u"17"_s)->grab().size(), cell17.size());
         for (const QWidget* w : rig.board.findChildren<QWidget*>()) {
