@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "board/BoardGeometry.h"
 #include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
 #include "engine/SpinEngine.h"
@@ -8,6 +9,7 @@
 #include "shell/BackupGuard.h"
 #include "shell/Favicon.h"
 #include "shell/FolderImages.h"
+#include "shell/KeyboardHelp.h"
 #include "shell/RestoreDialog.h"
 #include "shell/SidePanelAnimation.h"
 #include "shell/StatusLine.h"
@@ -40,6 +42,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -60,6 +63,14 @@ constexpr int TabsLeft = 120;
 constexpr int TabsWidth = 10095;
 constexpr int TabsHeight = 6300;
 constexpr int SidePanelLeft = 10440;
+constexpr int TabsRightMargin = MainWindow::FormClosedHeight - TabsLeft - TabsWidth;
+constexpr int SidePanelGap = SidePanelLeft - TabsLeft - TabsWidth;
+// The side panel's card and frame, in pixels from the panel's left edge.
+const QRect CartPlace(8, 8, 200, 100);
+const QRect AppInfoPlace(8, 116, 200, 260);
+// Room for the window manager's title and borders, which the window cannot
+// know before it is shown.
+const QSize FrameAllowance(16, 48);
 
 QAction* menuItem(QMenu* menu, const char* name, const QString& text)
 {
@@ -97,6 +108,7 @@ MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     buildTabs();
     buildSidePanel();
     m_sidePanel = new SidePanelAnimation(this, FormClosedHeight, FormOpenedHeight);
+    centralWidget()->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -120,6 +132,8 @@ void MainWindow::buildMenu()
     help->setObjectName(QStringLiteral("mnuHelp"));
     connect(menuItem(help, "mnuVideos", QStringLiteral("&Videos")), &QAction::triggered, this,
             &MainWindow::openVideos);
+    connect(menuItem(help, "mnuKeys", tr("&Keyboard shortcuts")), &QAction::triggered, this,
+            &MainWindow::showKeys);
     menuSeparator(help, "mnuFileBar1");
     connect(menuItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this,
             &MainWindow::toggleSidePanel);
@@ -165,10 +179,7 @@ void MainWindow::buildTabs()
         }
     });
 
-    // The boards need their whole page; the tab control never gets smaller
-    // than its design size.
-    const QSize design(px(TabsWidth), px(TabsHeight));
-    m_tabs->setGeometry(QRect(QPoint(px(TabsLeft), 0), design.expandedTo(m_tabs->minimumSizeHint())));
+    m_tabs->setGeometry(QRect(QPoint(px(TabsLeft), 0), tabsAround(BoardGeometry::pageSize())));
     m_tabs->tabBar()->installEventFilter(this);
     m_tabs->installEventFilter(this);
     // Ctrl+1 ... Ctrl+4 show the tab of that place, whatever tabs there are.
@@ -186,12 +197,14 @@ void MainWindow::buildSidePanel()
     const int left = px(SidePanelLeft);
     auto* cart = new QLabel(centralWidget());
     cart->setObjectName(QStringLiteral("Gif89a1"));
-    cart->setGeometry(left + 8, 8, 200, 100);
+    cart->setGeometry(CartPlace.translated(left, 0));
     cart->setAlignment(Qt::AlignCenter);
+    m_cart = cart;
 
     auto* frame = new QGroupBox(QStringLiteral("App Info"), centralWidget());
     frame->setObjectName(QStringLiteral("Frame19"));
-    frame->setGeometry(left + 8, 116, 200, 260);
+    frame->setGeometry(AppInfoPlace.translated(left, 0));
+    m_appInfo = frame;
     auto* column = new QVBoxLayout(frame);
     for (const char* name : {"Label17", "Label18", "Label11"}) {
         auto* label = new QLabel(frame);
@@ -329,17 +342,55 @@ void MainWindow::showStored()
         b->showStored();
 }
 
+int MainWindow::tabsFrame() const
+{
+    return 2 * m_tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_tabs);
+}
+
+QSize MainWindow::tabsAround(QSize page) const
+{
+    // The tab bar above the page and the pane's frame around it.
+    return page + QSize(tabsFrame(), m_tabs->tabBar()->sizeHint().height() + tabsFrame());
+}
+
 void MainWindow::placeAndSize()
 {
     setWindowIcon(Favicon::icon());
-    // The window is at least as high as its design, and high enough for the
-    // boards between menu and status bar.
-    const int contentHeight =
-        menuBar()->sizeHint().height() + m_tabs->geometry().bottom() + 1 + statusBar()->sizeHint().height();
-    const QSize size(px(FormClosedHeight), std::max(px(FormHeight), contentHeight));
+    const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    // The margins are the page's, so the pane's frame lies within them.
+    const int sides = px(TabsLeft) + px(TabsRightMargin) - tabsFrame();
+    // The smallest window shows the boards at their smallest readable size
+    // and the side panel whole.
+    const QSize tabsMinimum = tabsAround(m_boardR->minimumSize()).expandedTo(m_tabs->minimumSizeHint());
+    const int panelBottom = AppInfoPlace.bottom() + 1 + CartPlace.top();
+    setMinimumSize(tabsMinimum.width() + sides, std::max(tabsMinimum.height(), panelBottom) + bars);
+    // The first window has the boards at their design size, as far as the
+    // screen has room for it.
+    const QSize tabsDesign = tabsAround(BoardGeometry::pageSize());
+    QSize size(std::max(px(FormClosedHeight), tabsDesign.width() + sides),
+               std::max(px(FormHeight), tabsDesign.height() + bars));
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        size = size.boundedTo(room.size() - FrameAllowance).expandedTo(minimumSize());
+        const QPoint centred = room.center() - QPoint(size.width() / 2, size.height() / 2);
+        move(std::max(room.left(), centred.x()), std::max(room.top(), centred.y()));
+    }
     resize(size);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    layOut();
+}
+
+void MainWindow::layOut()
+{
+    const QSize area = centralWidget()->size();
+    const int panel = m_sidePanel ? m_sidePanel->shownWidth() : 0;
+    const int tabsWidth =
+        std::max(0, area.width() - panel - px(TabsLeft) - px(TabsRightMargin) + tabsFrame());
+    m_tabs->setGeometry(px(TabsLeft), 0, tabsWidth, area.height());
+    const int panelLeft = m_tabs->geometry().right() + 1 + px(SidePanelGap);
+    m_cart->setGeometry(CartPlace.translated(panelLeft, 0));
+    m_appInfo->setGeometry(AppInfoPlace.translated(panelLeft, 0));
+    // A closed panel's buttons and link are no Tab stops beyond the edge.
+    m_appInfo->setVisible(panel > 0);
 }
 
 void MainWindow::showAppInfo()
@@ -371,6 +422,14 @@ BoardWidget* MainWindow::board(const Wheel& wheel) const
 void MainWindow::toggleSidePanel()
 {
     m_sidePanel->toggle();
+}
+
+void MainWindow::showKeys()
+{
+    if (!m_keysHelp)
+        m_keysHelp = new KeyboardHelp(this);
+    m_keysHelp->show();
+    m_keysHelp->raise();
 }
 
 void MainWindow::openVideos()
@@ -414,6 +473,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize && watched == centralWidget())
+        layOut();
     if (event->type() == QEvent::MouseButtonPress && (watched == m_tabs || watched == m_tabs->tabBar())) {
         m_boardR->hoverNone();
         m_boardM->hoverNone();

@@ -98,8 +98,15 @@ private:
     void buildTabs();
     void buildSidePanel();
     void placeAndSize();
+    // The tabs fill the window but for the side panel's share; the panel
+    // stands right of them.
+    void layOut();
+    // Sizes of the tab control around a board page of the given size.
+    QSize tabsAround(QSize page) const;
+    int tabsFrame() const; // both sides
     void showAppInfo();
     void openVideos();
+    void showKeys();
     void openHomePage();
     // Reopens the database and shows everything from it again.
     void reloadFromStore();
@@ -115,6 +122,9 @@ private:
     StatisticsTab* m_statistics = nullptr;
     SpinTransfer* m_transfer = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
+    QWidget* m_cart = nullptr;
+    QWidget* m_appInfo = nullptr;
+    QWidget* m_keysHelp = nullptr;
     UrlOpenFn m_openUrl;
     UpdatePlatform* m_updatePlatform = nullptr;
     std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: the type is optional in a build

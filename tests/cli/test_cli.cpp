@@ -140,6 +140,11 @@ private slots:
         QTest::newRow("import: no such file")
             << import + QStringList{"1", "nope.csv"} << "nope.csv cannot be read: No such file or directory";
         QTest::newRow("import: no file") << import + QStringList{"1"} << "import needs FILE";
+        QTest::newRow("import: an amount of 0")
+            << import + QStringList{"1", "FILE", "AMOUNT0"}
+            << "the wheel's amount is 0, so no stake would stand: give --amount";
+        QTest::newRow("import: --amount 0")
+            << import + QStringList{"1", "FILE", "--amount", "0"} << "--amount needs a positive amount";
         QTest::newRow("import: the window is open")
             << import + QStringList{"1", "FILE", "WINDOW"} << "close its window first";
         const QStringList backtest{"backtest", "--wheel", "R", "--file", "FILE"};
@@ -167,6 +172,9 @@ private slots:
         // WINDOW: the window holds its lock.
         QLockFile window(InstanceLock::pathFor(t.dir.path()));
         QVERIFY(args.removeAll(QStringLiteral("WINDOW")) == 0 || window.tryLock(0));
+        // AMOUNT0: a fresh installation's amount.
+        if (args.removeAll(QStringLiteral("AMOUNT0")) > 0)
+            t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
         const QByteArray before = fingerprint(t.db, t.app->connString);
         const Run r = run(t, args);
         QCOMPARE(r.code, 2);
@@ -357,6 +365,21 @@ private slots:
         QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.endsWith(err), qPrintable(r.err));
         // The command has let go of the window's lock.
         QVERIFY(QLockFile(InstanceLock::pathFor(t.dir.path())).tryLock(0));
+    }
+
+    // A fresh installation's amount of 0 stands aside for the one given.
+    void importAtTheAmountGiven()
+    {
+        TestDb t;
+        t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
+        const QString file = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n0\n32\n");
+        const Run r = run(t, {"import", "--wheel", "R", "--casino", "1", "--amount", "5", file});
+        QCOMPARE(r.code, 0);
+        // Three advice rows; the first stakes the amount, a lost one doubles it.
+        const std::string stake = Wheel::r().coinsColumn(CategoryId::BlackRed).toStdString();
+        const std::string from = " FROM " + Wheel::r().adviseTable().toStdString();
+        QCOMPARE(t.scalar("SELECT COUNT(*)" + from), 3);
+        QCOMPARE(t.scalar("SELECT MIN(" + stake + ")" + from), 5);
     }
 
     void exportCommandBesideTheWindow()
