@@ -2,6 +2,9 @@
 
 #include "wheel/Wheel.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace spinledger {
 
 bool AppContext::ensureOpen()
@@ -10,7 +13,7 @@ bool AppContext::ensureOpen()
         return true;
     if (connString.isEmpty())
         return false;
-    return m_db.open(connString, DatabasePassword);
+    return m_db.open(connString, key);
 }
 
 qint64& AppContext::currentCmb(const Wheel& wheel)
@@ -22,6 +25,23 @@ void AppContext::setAppFolder(const QString& folder)
 {
     appFolder = folder;
     connString = folder + u'/' + DatabaseFile;
+}
+
+} // namespace spinledger
+
+namespace spinledger {
+
+QString AppContext::backupFolder() const
+{
+    return QFileInfo(connString).absoluteDir().filePath(BackupFolder);
+}
+
+bool AppContext::changeKey(const QString& newKey)
+{
+    if (!ensureOpen() || !m_db.rekey(newKey))
+        return false;
+    key = newKey;
+    return true;
 }
 
 } // namespace spinledger

@@ -120,6 +120,7 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
 {
     close();
     m_lastError.clear();
+    m_keyRefused = false;
     if (mode != Mode::Create && !QFileInfo::exists(path)) {
         m_lastError = QStringLiteral("file not found: ") + path;
         return false;
@@ -140,7 +141,9 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
     // The key is only checked on the first read: a wrong password or a file that
     // is not a database fails here.
     char* err = nullptr;
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err) != SQLITE_OK) {
+    if (const int rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err);
+        rc != SQLITE_OK) {
+        m_keyRefused = rc == SQLITE_NOTADB;
         m_lastError = QString::fromUtf8(err ? err : "cannot read database");
         sqlite3_free(err);
         sqlite3_close(db);
@@ -152,6 +155,41 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
     m_db = db;
     m_path = path;
     return true;
+}
+
+bool Database::rekey(const QString& newKey)
+{
+    m_lastError.clear();
+    const QByteArray key = newKey.toUtf8();
+    if (!m_db || key.isEmpty()) {
+        m_lastError = m_db ? QStringLiteral("an empty key") : QStringLiteral("database not open");
+        return false;
+    }
+    // The new key goes over every page in one transaction, which only a
+    // rollback journal keeps whole: the log is emptied into the file and
+    // set aside for it, then taken up again.
+    const auto mode = [this](const char* sql) {
+        Statement q = prepare(sql);
+        return q.next() ? q.text(0) : QString();
+    };
+    try {
+        const QString before = mode("PRAGMA journal_mode");
+        if (before == QLatin1String("wal"))
+            exec("PRAGMA wal_checkpoint(TRUNCATE)");
+        if (mode("PRAGMA journal_mode=DELETE") != QLatin1String("delete")) {
+            m_lastError = QStringLiteral("the database is in use by another program");
+            return false;
+        }
+        const int rc = sqlite3_rekey(m_db, key.constData(), int(key.size()));
+        if (rc != SQLITE_OK)
+            m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+        if (before == QLatin1String("wal"))
+            mode("PRAGMA journal_mode=WAL");
+        return rc == SQLITE_OK;
+    } catch (const DbError& e) {
+        m_lastError = QString::fromUtf8(e.what());
+        return false;
+    }
 }
 
 void Database::close()

@@ -94,6 +94,13 @@ public:
     bool isOpen() const { return m_db != nullptr; }
     void close();
     QString lastError() const { return m_lastError; }
+    // The last open failed on the first read of the file: the key does not
+    // fit, or the file is no database at all (the two look the same).
+    bool keyRefused() const { return m_keyRefused; }
+    // Encrypts the whole file with another key in one transaction: afterwards
+    // it opens with the new key only or, on false (lastError set), still with
+    // the old one. Needs the file to itself: no other connection may be open.
+    bool rekey(const QString& newKey);
     QString path() const { return m_path; }
 
     Statement prepare(const std::string& sql);
@@ -110,6 +117,7 @@ private:
     sqlite3* m_db = nullptr;
     QString m_path;
     QString m_lastError;
+    bool m_keyRefused = false;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;
 };
 
