@@ -5,14 +5,15 @@
 #include "cli/ImportCommand.h"
 #include "cli/SpinCountCommand.h"
 #include "cli/StatsCommand.h"
+#include "cli/WhereCommand.h"
 
 namespace spinledger::cli {
 
 const QList<Command>& commands()
 {
     static const QList<Command> all{
-        casinosCommand(), spinCountCommand(), statsCommand(),
-        exportCommand(),  importCommand(),    backtestCommand(),
+        casinosCommand(), spinCountCommand(), statsCommand(), exportCommand(),
+        importCommand(),  backtestCommand(),  whereCommand(),
     };
     return all;
 }
