@@ -3,6 +3,7 @@
 #include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
 #include "engine/SpinEngine.h"
+#include "passphrase/PassphrasePanel.h"
 #include "shell/AppInfo.h"
 #include "shell/Favicon.h"
 #include "shell/FolderImages.h"
@@ -116,6 +117,8 @@ void MainWindow::buildTabs()
     m_casinos = new CasinoPanel(m_app, *this, settings);
     m_casinos->setGeometry(16, 16, 320, 320);
     m_casinos->setBoards({m_boardR, m_boardM});
+    m_passphrase = new PassphrasePanel(m_app, *this, settings);
+    m_passphrase->setGeometry(352, 16, 320, 200);
     m_tabs->addTab(settings, QStringLiteral("Settings"));
 
     m_statistics = new StatisticsTab(m_app, *this);
@@ -124,6 +127,7 @@ void MainWindow::buildTabs()
         connect(b, &BoardWidget::historyChanged, m_statistics, &StatisticsTab::refresh);
     }
     connect(m_transfer, &SpinTransfer::imported, m_statistics, &StatisticsTab::refresh);
+    m_passphrase->setBeforeRekey([this] { m_statistics->releaseDatabase(); });
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
             [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->chooseCasino(casino); });
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
@@ -192,6 +196,7 @@ void MainWindow::load()
     m_boardR->loadSettings();
     m_boardM->loadSettings();
     m_casinos->load();
+    m_passphrase->refresh();
     m_boardR->drawAll();
 }
 
@@ -263,6 +268,8 @@ void MainWindow::checkForUpdate()
         host.platform = m_updatePlatform;
         host.appTitle = AppInfo::title();
         host.appFolder = m_app.appFolder;
+        host.installed = m_location.isInstalled();
+        host.downloadFolder = m_location.isInstalled() ? m_location.downloadFolder() : m_app.appFolder;
         host.appVersion = m_app.appVersion;
         m_updateChecker = new UpdateChecker(host, {}, this);
     }

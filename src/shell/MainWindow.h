@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location/DataLocation.h"
 #include "ui/StatusSink.h"
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ namespace spinledger {
 class AppContext;
 class BoardWidget;
 class CasinoPanel;
+class PassphrasePanel;
 class SidePanelAnimation;
 class SpinEngines;
 class StatisticsTab;
@@ -55,7 +57,12 @@ public:
     SpinTransfer* spinTransfer() const { return m_transfer; }
     SidePanelAnimation* sidePanel() const { return m_sidePanel; }
 
+    PassphrasePanel* passphrasePanel() const { return m_passphrase; }
+
     void setUrlOpener(UrlOpenFn open) { m_openUrl = std::move(open); }
+    // Where the program keeps its files: an installed one downloads updates
+    // into the user's download folder and never starts them.
+    void setDataLocation(const DataLocation& location) { m_location = location; }
     void setUpdatePlatform(UpdatePlatform* platform) { m_updatePlatform = platform; }
 
     // "&About" and "Close": open or close the side panel.
@@ -87,10 +94,12 @@ private:
     BoardWidget* m_boardR = nullptr;
     BoardWidget* m_boardM = nullptr;
     CasinoPanel* m_casinos = nullptr;
+    PassphrasePanel* m_passphrase = nullptr;
     StatisticsTab* m_statistics = nullptr;
     SpinTransfer* m_transfer = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
     UrlOpenFn m_openUrl;
+    DataLocation m_location{DataLocation::Folders{}};
     UpdatePlatform* m_updatePlatform = nullptr;
     std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: the type is optional in a build
     UpdateChecker* m_updateChecker = nullptr;

@@ -4,8 +4,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace spinledger {
+
+class DataLocation;
 
 // What the start-up needs from the machine. The defaults use the system; tests
 // put fakes in and zero waits.
@@ -19,6 +22,9 @@ struct StartupServices
     std::function<void(int ms)> wait;
     // The information box of the failed permission repair: title, text.
     std::function<void(const QString&, const QString&)> inform;
+    // The passphrase of a protected database (attempt counts from 1 to
+    // tries); nothing when the player gives up.
+    std::function<std::optional<QString>(int attempt, int tries)> askPassphrase;
     QString userName;
     // The lock that keeps a second instance out.
     QString lockPath;
@@ -28,7 +34,7 @@ struct StartupServices
     QString program;
     std::function<QString(qint64 pid)> programOf;
 
-    static StartupServices system(const QString& appFolder);
+    static StartupServices system(const DataLocation& location);
     static QString loginName();
 };
 

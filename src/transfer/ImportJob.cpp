@@ -42,12 +42,13 @@ void ImportJob::run()
     // A connection of this thread's own: SQLite connections are not shared
     // between threads here, and the window's stays idle meanwhile.
     Database db;
-    if (!db.open(m_app.connString, AppContext::DatabasePassword)) {
+    if (!db.open(m_app.connString, m_app.key)) {
         emit finished(int(SpinImport::Outcome::Failed), 0, errorLine(codes::importSpins(m_wheel.letter())));
         return;
     }
     AppContext context(db, m_app.clock(), m_app.random());
     context.connString = m_app.connString;
+    context.key = m_app.key;
     context.settingId = m_app.settingId;
     QElapsedTimer sinceProgress;
     sinceProgress.start();
