@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace spinledger {
@@ -26,12 +27,12 @@ DataLocation::Folders DataLocation::systemFolders(const QString& programFolder)
     // The generic data folder, not the application's: the window and the
     // command line carry different application names and share one database.
     f.userData = userFolderIn(QStandardPaths::GenericDataLocation);
-    // Asked only when they are used: without a runtime folder in its
-    // environment, Qt makes one in the temporary folder.
-    if (modeOf(programFolder) == Mode::Installed) {
-        f.runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        f.downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    }
+    // The session's runtime folder; without one (no desktop session) the
+    // lock goes to the temporary folder, as a portable folder's does.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        f.runtime = runtime;
+    f.downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     return f;
 }
 

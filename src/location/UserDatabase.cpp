@@ -121,8 +121,9 @@ UserDatabase::Report UserDatabase::fromTemplate(const QString& templateFile, con
     const QString staged = target + QStringLiteral(".new");
     QFile::remove(staged);
     QString why;
-    if (!copyWhole(templateFile, staged, why) || !place(staged, target, why)) {
-        QFile::remove(staged);
+    const bool made = copyWhole(templateFile, staged, why) && place(staged, target, why);
+    QFile::remove(staged); // left only when another start placed its own first
+    if (!made) {
         qCWarning(lcLocation) << "no database from" << templateFile << ":" << why;
         return failed(
             tr("Unable to continue! %1 cannot be made from %2 (%3).")
