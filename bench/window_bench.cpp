@@ -85,7 +85,7 @@ void prepareHistory(const QString& folder, int spins)
 
 StartupServices fastServices(const QString& folder)
 {
-    StartupServices s = StartupServices::system(folder);
+    StartupServices s = StartupServices::system(DataLocation::system(folder));
     s.installationId = [] { return QStringLiteral("window-bench"); };
     s.wait = [](int) {};
     s.startElevated = [](const QString&, const QStringList&) { return false; };

@@ -27,8 +27,9 @@ int main(int argc, char** argv)
     // Only the windows of the program end it, never a message box.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString folder = QCoreApplication::applicationDirPath();
-    spinledger::Application app(folder, spinledger::StartupServices::system(folder));
+    const spinledger::DataLocation location =
+        spinledger::DataLocation::system(QCoreApplication::applicationDirPath());
+    spinledger::Application app(location, spinledger::StartupServices::system(location));
     QObject::connect(&app, &spinledger::Application::exitRequested, &qapp, [] { QCoreApplication::exit(0); });
     if (app.start() == spinledger::Application::Outcome::Ended)
         return 0;

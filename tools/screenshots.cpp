@@ -424,7 +424,7 @@ int shootVariant(const Variant& v, const QString& out)
 
     QTemporaryDir scratch;
     const QString folder = prepareInstallation(scratch);
-    StartupServices services = StartupServices::system(folder);
+    StartupServices services = StartupServices::system(DataLocation::system(folder));
     services.installationId = [] { return InstallationId; };
     services.wait = [](int) {};
     services.inform = [](const QString& title, const QString& text) {

@@ -1,6 +1,7 @@
-# The installation folder and the player's database in it. DPKG_ROOT is empty
-# in a normal installation; dpkg sets it for a root of its own (--root with
-# --force-script-chrootless), and so does the test.
+# The installation folder and the one database of all users that earlier
+# versions kept in it. DPKG_ROOT is empty in a normal installation; dpkg sets
+# it for a root of its own (--root with --force-script-chrootless), and so
+# does the test.
 root=${DPKG_ROOT:-}
 folder="$root@CMAKE_INSTALL_PREFIX@"
 database="$folder/@SPINLEDGER_DATABASE_FILE@"

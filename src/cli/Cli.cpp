@@ -2,6 +2,8 @@
 
 #include "cli/Command.h"
 #include "cli/Session.h"
+#include "cli/TerminalPassphrase.h"
+#include "location/DataLocation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -80,7 +82,14 @@ int runCommand(const Command& command, const QStringList& rest, QTextStream& out
 Environment Environment::system()
 {
     Environment env;
-    env.programFolder = QCoreApplication::applicationDirPath();
+    const DataLocation::Folders folders = DataLocation::systemFolders(QCoreApplication::applicationDirPath());
+    env.programFolder = folders.program;
+    env.userDataFolder = folders.userData;
+    env.runtimeFolder = folders.runtime;
+    if (qEnvironmentVariableIsSet("SPINLEDGER_PASSPHRASE"))
+        env.passphrase = qEnvironmentVariable("SPINLEDGER_PASSPHRASE");
+    if (TerminalPassphrase::available())
+        env.askPassphrase = &TerminalPassphrase::ask;
     env.installationId = [] { return QString::fromLatin1(QSysInfo::machineUniqueId()).trimmed(); };
     return env;
 }

@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <optional>
 
 namespace spinledger::cli {
 
@@ -21,9 +22,15 @@ enum ExitCode
 // What the command line takes from the machine; tests put their own in.
 struct Environment
 {
-    QString programFolder;                   // default folder of Spinledger.mdb
+    QString programFolder;                   // the program's folder (a portable one holds Spinledger.mdb)
+    QString userDataFolder;                  // an installed program's: the user's data folder
+    QString runtimeFolder;                   // an installed program's: where the instance lock goes
     std::function<QString()> installationId; // as the window's start-up reads it
     bool errIsTerminal = false;              // progress goes to stderr only then
+    // The passphrase of a protected database: SPINLEDGER_PASSPHRASE when set,
+    // else asked on the terminal (prompt); no terminal, no asking.
+    std::optional<QString> passphrase;
+    std::function<std::optional<QString>(const QString& prompt)> askPassphrase;
 
     static Environment system();
 };

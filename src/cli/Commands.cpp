@@ -6,6 +6,7 @@
 #include "cli/RecoveryCommands.h"
 #include "cli/SpinCountCommand.h"
 #include "cli/StatsCommand.h"
+#include "cli/WhereCommand.h"
 
 namespace spinledger::cli {
 
@@ -14,6 +15,7 @@ const QList<Command>& commands()
     static const QList<Command> all{
         casinosCommand(),  spinCountCommand(), statsCommand(),  exportCommand(),  importCommand(),
         backtestCommand(), checkCommand(),     backupCommand(), backupsCommand(), restoreCommand(),
+        whereCommand(),
     };
     return all;
 }

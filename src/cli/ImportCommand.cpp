@@ -7,7 +7,6 @@
 #include "cli/Session.h"
 #include "cli/TerminalProgress.h"
 #include "io/SpinImport.h"
-#include "store/InstanceLock.h"
 #include "wheel/Wheel.h"
 
 #include <QDir>
@@ -42,7 +41,7 @@ int importSpins(Session& s)
                                 .arg(s.args().value(Amount)));
     }
     const QString folder = QFileInfo(s.databasePath()).absolutePath();
-    QLockFile lock(InstanceLock::pathFor(folder));
+    QLockFile lock(s.lockPath());
     if (!lock.tryLock(0))
         return s.refuse(
             QStringLiteral("Spinledger is open on %1: close its window first, as it would not show "

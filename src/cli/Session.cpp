@@ -1,6 +1,8 @@
 #include "cli/Session.h"
 
 #include "store/IntegrityCheck.h"
+#include "location/UserDatabase.h"
+#include "store/Installation.h"
 #include "wheel/Wheel.h"
 
 #include <QDir>
@@ -22,7 +24,8 @@ QCommandLineOption Options::casino()
 QCommandLineOption Options::db()
 {
     return {QStringLiteral("db"),
-            QStringLiteral("The database file (default: Spinledger.mdb beside the program)."),
+            QStringLiteral(
+                "The database file (default: the one Spinledger uses; spinledger-cli where names it)."),
             QStringLiteral("PATH")};
 }
 
@@ -59,11 +62,21 @@ int Session::cannotRead(const DbError& e)
                       .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
 }
 
+DataLocation Session::location() const
+{
+    return DataLocation({m_env.programFolder, m_env.userDataFolder, m_env.runtimeFolder, {}});
+}
+
 QString Session::databasePath() const
 {
     if (m_args.isSet(QStringLiteral("db")))
         return m_args.value(QStringLiteral("db"));
-    return QDir(m_env.programFolder).filePath(AppContext::DatabaseFile);
+    return location().databasePath();
+}
+
+QString Session::lockPath() const
+{
+    return location().lockPathFor(databasePath());
 }
 
 bool Session::openFile(Database::Mode mode)
@@ -71,12 +84,67 @@ bool Session::openFile(Database::Mode mode)
     const QString path = databasePath();
     m_app.appFolder = QFileInfo(path).absolutePath();
     m_app.connString = path;
-    if (!m_db.open(path, m_app.password(), mode)) {
-        const QString why = m_db.lastReason().isEmpty() ? m_db.lastError() : m_db.lastReason();
-        refuse(QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), why));
+    if (!m_args.isSet(QStringLiteral("db")) && !provideDatabase())
         return false;
+    return openWithKey(path, mode);
+}
+
+bool Session::provideDatabase()
+{
+    const UserDatabase::Report report = UserDatabase::provide(location());
+    switch (report.outcome) {
+    case UserDatabase::Outcome::Failed:
+        refuse(report.message);
+        return false;
+    case UserDatabase::Outcome::MovedOver:
+        m_err << "spinledger-cli: " << report.message << Qt::endl;
+        break;
+    case UserDatabase::Outcome::Existing:
+    case UserDatabase::Outcome::FromTemplate:
+        break;
     }
     return true;
+}
+
+bool Session::openWithKey(const QString& path, Database::Mode mode)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (m_db.open(path, m_app.key, mode))
+        return true;
+    if (!m_db.keyRefused() || m_app.hasPassphrase()) {
+        const QString why = m_db.lastReason().isEmpty() ? m_db.lastError() : m_db.lastReason();
+        refuse(QStringLiteral("cannot open %1: %2").arg(shown, why));
+        return false;
+    }
+    // Protected by a passphrase: the variable's, or up to three typed ones.
+    if (m_env.passphrase) {
+        m_app.key = *m_env.passphrase;
+        if (m_db.open(path, m_app.key, mode))
+            return true;
+        refuse(QStringLiteral("SPINLEDGER_PASSPHRASE does not open %1").arg(shown));
+        return false;
+    }
+    if (!m_env.askPassphrase) {
+        refuse(QStringLiteral("cannot open %1: it is no database, or one protected by a passphrase (type it "
+                              "at a terminal or set SPINLEDGER_PASSPHRASE)")
+                   .arg(shown));
+        return false;
+    }
+    constexpr int Tries = 3;
+    for (int attempt = 1; attempt <= Tries; ++attempt) {
+        const std::optional<QString> given =
+            m_env.askPassphrase(QStringLiteral("Passphrase for %1: ").arg(shown));
+        if (!given)
+            break;
+        m_app.key = *given;
+        if (m_db.open(path, m_app.key, mode))
+            return true;
+        if (attempt < Tries)
+            m_err << "That was not the passphrase." << Qt::endl;
+    }
+    m_app.key = AppContext::DatabasePassword;
+    refuse(QStringLiteral("the passphrase does not open %1").arg(shown));
+    return false;
 }
 
 bool Session::open(Database::Mode mode)
@@ -91,11 +159,33 @@ bool Session::open(Database::Mode mode)
                    .arg(QDir::toNativeSeparators(databasePath())));
         return false;
     }
-    return findInstallation();
+    return findInstallation(mode);
 }
 
-bool Session::findInstallation()
+// As the window's start-up would at its first start on this file.
+bool Session::prepareInstallation(Database::Mode mode)
 {
+    const QString path = databasePath();
+    try {
+        if (mode != Database::Mode::ReadWrite && !openWithKey(path, Database::Mode::ReadWrite))
+            return false;
+        const QString id = m_env.installationId ? m_env.installationId() : QString();
+        if (Installation(m_app).prepare(id, [](const QString&) {}) != Installation::Outcome::Prepared) {
+            refuse(QStringLiteral("%1 holds no installation, and this machine has no identifier to make one")
+                       .arg(QDir::toNativeSeparators(path)));
+            return false;
+        }
+    } catch (const DbError& e) {
+        fail(QStringLiteral("cannot prepare %1: %2")
+                 .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+        return false;
+    }
+    return mode == Database::Mode::ReadWrite || openWithKey(path, mode);
+}
+
+bool Session::findInstallation(Database::Mode mode)
+{
+    std::vector<qint64> ids;
     try {
         // The window files every row under this machine's installation; a file
         // brought from another machine holds just one, which is then the one.
@@ -109,20 +199,21 @@ bool Session::findInstallation()
         }
         Statement all =
             m_db.prepare("SELECT ka_app_setting_id FROM ka_app_setting ORDER BY ka_app_setting_id");
-        std::vector<qint64> ids;
         while (all.next())
             ids.push_back(all.integer(0));
-        if (ids.size() == 1) {
-            m_app.settingId = ids.front();
-            return true;
-        }
-        refuse(ids.empty() ? QStringLiteral("%1 holds no installation: start Spinledger once first")
-                                 .arg(QDir::toNativeSeparators(databasePath()))
-                           : QStringLiteral("%1 holds several installations and none of this machine")
-                                 .arg(QDir::toNativeSeparators(databasePath())));
     } catch (const DbError& e) {
         cannotRead(e);
+        return false;
     }
+    if (ids.size() == 1) {
+        m_app.settingId = ids.front();
+        return true;
+    }
+    // The statements are done with: preparing may open the file again.
+    if (ids.empty())
+        return prepareInstallation(mode);
+    refuse(QStringLiteral("%1 holds several installations and none of this machine")
+               .arg(QDir::toNativeSeparators(databasePath())));
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "backup/BackupFolder.h"
 #include "cli/Cli.h"
 #include "io/SpinImport.h"
+#include "location/DataLocation.h"
 #include "store/AppContext.h"
 #include "store/CasinoStore.h"
 #include "store/Clock.h"
@@ -56,11 +57,18 @@ public:
     // Refuses with the database and what failed while reading it.
     int cannotRead(const DbError& e);
 
-    // --db, or Spinledger.mdb in the program's folder.
+    // Where the window keeps its files, by the same rule and marker.
+    DataLocation location() const;
+    // --db, or the database the window uses: Spinledger.mdb in a portable
+    // program's folder, in the user's data folder for an installed one.
     QString databasePath() const;
-    // Opens the database file.
+    // The window's lock for that database.
+    QString lockPath() const;
+    // Opens the database file; an installed program's user gets theirs first
+    // (as the window makes it), and a passphrase is asked for when it has one.
     bool openFile(Database::Mode mode);
-    // Opens the database and finds this machine's installation in it.
+    // Opens the database and finds this machine's installation in it,
+    // preparing its rows as the window's start-up does when the file has none.
     bool open(Database::Mode mode);
     // The backups folder beside the database file.
     BackupFolder backups() const;
@@ -85,7 +93,10 @@ public:
     std::vector<Casino> casinos();
 
 private:
-    bool findInstallation();
+    bool findInstallation(Database::Mode mode);
+    bool provideDatabase();
+    bool openWithKey(const QString& path, Database::Mode mode);
+    bool prepareInstallation(Database::Mode mode);
 
     const QCommandLineParser& m_args;
     QTextStream& m_out;

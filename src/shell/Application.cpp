@@ -7,10 +7,16 @@
 namespace spinledger {
 
 Application::Application(const QString& appFolder, StartupServices services)
-    : m_app(m_db, m_clock, m_random), m_engines(m_app), m_services(std::move(services)),
+    : Application(DataLocation(DataLocation::Folders{appFolder, {}, {}, {}}), std::move(services))
+{
+}
+
+Application::Application(const DataLocation& location, StartupServices services)
+    : m_location(location), m_app(m_db, m_clock, m_random), m_engines(m_app), m_services(std::move(services)),
       m_splash(std::make_unique<SplashWindow>())
 {
-    m_app.setAppFolder(appFolder);
+    m_app.setAppFolder(location.programFolder());
+    m_app.connString = location.databasePath();
     m_app.appVersion = AppInfo::version();
     connect(m_splash.get(), &SplashWindow::exitRequested, this, &Application::exitRequested);
 }
@@ -24,7 +30,7 @@ Application::~Application()
 
 Application::Outcome Application::start()
 {
-    switch (m_splash->run(m_app, m_services)) {
+    switch (m_splash->run(m_app, m_location, m_services)) {
     case SplashWindow::Outcome::Ended:
         return Outcome::Ended;
     case SplashWindow::Outcome::Stopped:
@@ -45,6 +51,7 @@ Application::Outcome Application::start()
 void Application::showMainWindow()
 {
     m_main = std::make_unique<MainWindow>(m_app, m_engines);
+    m_main->setDataLocation(m_location);
     connect(m_main.get(), &MainWindow::closed, this, &Application::exitRequested);
     m_main->load();
     m_main->show();

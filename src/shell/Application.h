@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/SpinEngine.h"
+#include "location/DataLocation.h"
 #include "shell/StartupServices.h"
 #include "store/AppContext.h"
 #include "store/Clock.h"
@@ -29,12 +30,15 @@ public:
         Ended,   // nothing more to do
     };
 
+    Application(const DataLocation& location, StartupServices services);
+    // A portable folder, as the tests make them.
     Application(const QString& appFolder, StartupServices services);
     ~Application() override;
 
     Outcome start();
 
     AppContext& context() { return m_app; }
+    const DataLocation& location() const { return m_location; }
     SplashWindow& splash() { return *m_splash; }
     MainWindow* mainWindow() { return m_main.get(); }
 
@@ -45,6 +49,7 @@ signals:
 private:
     void showMainWindow();
 
+    DataLocation m_location;
     Database m_db;
     SystemClock m_clock;
     SystemRandom m_random;

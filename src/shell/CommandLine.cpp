@@ -1,7 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include "location/DataLocation.h"
 #include "shell/AppInfo.h"
-#include "store/AppContext.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -27,9 +27,9 @@ QString programFolder()
 
 } // namespace
 
-QString CommandLine::helpText(const QString& programFolder)
+QString CommandLine::helpText(const QString& databasePath)
 {
-    const QString folder = QDir::toNativeSeparators(programFolder);
+    const QString database = QDir::toNativeSeparators(databasePath);
     return QStringLiteral("Usage: %1 [options]\n\n"
                           "%2 records the spins of a roulette table per casino and advises the next bets.\n\n"
                           "Options:\n"
@@ -37,9 +37,9 @@ QString CommandLine::helpText(const QString& programFolder)
                           "  -v, --version  Show the version and exit.\n"
                           "Qt's own options (-platform, -style, ...) are taken as well.\n\n"
                           "Files:\n"
-                          "  %3/%4  every casino, spin and setting\n\n"
-                          "From a terminal: spinledger-cli --help\n")
-        .arg(Program, AppInfo::title(), folder, AppContext::DatabaseFile);
+                          "  %3  every casino, spin and setting\n\n"
+                          "From a terminal: spinledger-cli --help (spinledger-cli where names every file)\n")
+        .arg(Program, AppInfo::title(), database);
 }
 
 std::optional<int> CommandLine::answer(const QStringList& arguments, QTextStream& out)
@@ -54,7 +54,7 @@ std::optional<int> CommandLine::answer(const QStringList& arguments, QTextStream
         return 0;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        out << helpText(programFolder()) << Qt::flush;
+        out << helpText(DataLocation::system(programFolder()).databasePath()) << Qt::flush;
         return 0;
     }
     return std::nullopt;

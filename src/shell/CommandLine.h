@@ -18,7 +18,7 @@ public:
     // The exit code of a refusal when an argument is unknown, else nothing.
     static std::optional<int> refuseUnknown(const QStringList& arguments, QTextStream& err);
 
-    static QString helpText(const QString& programFolder);
+    static QString helpText(const QString& databasePath);
 };
 
 } // namespace spinledger

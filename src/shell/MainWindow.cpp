@@ -4,6 +4,7 @@
 #include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
 #include "engine/SpinEngine.h"
+#include "passphrase/PassphrasePanel.h"
 #include "shell/AppInfo.h"
 #include "shell/BackgroundJob.h"
 #include "shell/BackupGuard.h"
@@ -153,6 +154,8 @@ void MainWindow::buildTabs()
     m_casinos = new CasinoPanel(m_app, *this, settings);
     m_casinos->setGeometry(16, 16, 320, 320);
     m_casinos->setBoards({m_boardR, m_boardM});
+    m_passphrase = new PassphrasePanel(m_app, *this, settings);
+    m_passphrase->setGeometry(352, 16, 320, 200);
     m_tabs->addTab(settings, QStringLiteral("Settings"));
 
     m_statistics = new StatisticsTab(m_app, *this);
@@ -168,6 +171,7 @@ void MainWindow::buildTabs()
     connect(m_transfer, &SpinTransfer::aboutToImport, m_backups,
             [this] { m_backups->before(BackupFolder::Kind::BeforeImport); });
     m_casinos->setBeforeDeletion([this] { m_backups->before(BackupFolder::Kind::BeforeDeletion); });
+    m_passphrase->setBeforeRekey([this] { m_statistics->releaseDatabase(); });
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
             [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->chooseCasino(casino); });
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
@@ -235,6 +239,7 @@ void MainWindow::load()
     m_boardR->loadSettings();
     m_boardM->loadSettings();
     m_casinos->load();
+    m_passphrase->refresh();
     m_boardR->drawAll();
     m_backups->watchChanges();
 }
@@ -299,6 +304,7 @@ void MainWindow::restoreFromBackup()
     ++m_checks;
     m_backups->before(BackupFolder::Kind::BeforeRestore);
     // The file is replaced under no open connection.
+    m_statistics->releaseDatabase();
     m_app.db().close();
     const Result<QString> kept = folder.restore(chosen, m_app.password());
     reloadFromStore();
@@ -326,6 +332,7 @@ void MainWindow::reloadFromStore()
     m_boardR->loadSettings();
     m_boardM->loadSettings();
     m_casinos->load();
+    m_passphrase->refresh();
     m_boardR->drawAll();
     m_boardM->drawAll();
     m_statistics->refresh();
@@ -456,6 +463,8 @@ void MainWindow::checkForUpdate()
         host.platform = m_updatePlatform;
         host.appTitle = AppInfo::title();
         host.appFolder = m_app.appFolder;
+        host.installed = m_location.isInstalled();
+        host.downloadFolder = m_location.isInstalled() ? m_location.downloadFolder() : m_app.appFolder;
         host.appVersion = m_app.appVersion;
         m_updateChecker = new UpdateChecker(host, {}, this);
     }

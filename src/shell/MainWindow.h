@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backup/BackupFolder.h"
+#include "location/DataLocation.h"
 #include "ui/StatusSink.h"
 
 #include <QMainWindow>
@@ -18,6 +19,7 @@ class BackgroundJob;
 class BackupGuard;
 class BoardWidget;
 class CasinoPanel;
+class PassphrasePanel;
 class SidePanelAnimation;
 class SpinEngines;
 class StatisticsTab;
@@ -65,7 +67,12 @@ public:
     SpinTransfer* spinTransfer() const { return m_transfer; }
     SidePanelAnimation* sidePanel() const { return m_sidePanel; }
 
+    PassphrasePanel* passphrasePanel() const { return m_passphrase; }
+
     void setUrlOpener(UrlOpenFn open) { m_openUrl = std::move(open); }
+    // Where the program keeps its files: an installed one downloads updates
+    // into the user's download folder and never starts them.
+    void setDataLocation(const DataLocation& location) { m_location = location; }
     void setUpdatePlatform(UpdatePlatform* platform) { m_updatePlatform = platform; }
     void setBackupChooser(BackupChooser choose) { m_chooseBackup = std::move(choose); }
     BackupGuard* backups() const { return m_backups; }
@@ -119,6 +126,7 @@ private:
     BoardWidget* m_boardR = nullptr;
     BoardWidget* m_boardM = nullptr;
     CasinoPanel* m_casinos = nullptr;
+    PassphrasePanel* m_passphrase = nullptr;
     StatisticsTab* m_statistics = nullptr;
     SpinTransfer* m_transfer = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
@@ -126,6 +134,7 @@ private:
     QWidget* m_appInfo = nullptr;
     QWidget* m_keysHelp = nullptr;
     UrlOpenFn m_openUrl;
+    DataLocation m_location{DataLocation::Folders{}};
     UpdatePlatform* m_updatePlatform = nullptr;
     std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: the type is optional in a build
     UpdateChecker* m_updateChecker = nullptr;

@@ -1,6 +1,8 @@
 #include "shell/SplashWindow.h"
 
 #include "backup/BackupFolder.h"
+#include "location/DataLocation.h"
+#include "location/UserDatabase.h"
 #include "shell/AppInfo.h"
 #include "shell/Favicon.h"
 #include "shell/FolderImages.h"
@@ -61,10 +63,12 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 SplashWindow::~SplashWindow() = default;
 
-QStringList SplashWindow::requiredFiles()
+QStringList SplashWindow::requiredFiles(bool installed)
 {
-    return {QStringLiteral("/images/ka.cart.gif"), QStringLiteral("/images/wheelanim.gif"),
-            u'/' + AppContext::DatabaseFile, PermissionScript};
+    const QStringList images{QStringLiteral("/images/ka.cart.gif"), QStringLiteral("/images/wheelanim.gif")};
+    if (installed)
+        return images + QStringList{u'/' + DataLocation::TemplateFile};
+    return images + QStringList{u'/' + AppContext::DatabaseFile, PermissionScript};
 }
 
 void SplashWindow::buildLayout()
@@ -123,7 +127,8 @@ void SplashWindow::setStatus(const QString& text)
     m_status->setStatus(text);
 }
 
-SplashWindow::Outcome SplashWindow::run(AppContext& app, const StartupServices& services)
+SplashWindow::Outcome SplashWindow::run(AppContext& app, const DataLocation& location,
+                                        const StartupServices& services)
 {
     if (!claimSingleInstance(services)) {
         close();
@@ -138,13 +143,18 @@ SplashWindow::Outcome SplashWindow::run(AppContext& app, const StartupServices& 
     setStatus(QStringLiteral("Loading App.."));
     services.wait(LoadingWaitMs);
     setStatus(QStringLiteral("Loading (R/W sdb).."));
-    if (!requiredFilesPresent(app.appFolder))
+    if (!requiredFilesPresent(app.appFolder, location.isInstalled()))
         return Outcome::Stopped;
-    if (!folderWritable(app.appFolder) && !repairPermissions(app.appFolder, services)) {
+    if (location.isInstalled()) {
+        if (!provideUserDatabase(location, services))
+            return Outcome::Stopped;
+    } else if (!folderWritable(app.appFolder) && !repairPermissions(app.appFolder, services)) {
         setStatus(QStringLiteral("Unable to continue! Please set User Permission manually."));
         services.inform(QStringLiteral("Info"), permissionFailureText(app.appFolder));
         return Outcome::Ended;
     }
+    if (!unlock(app, services))
+        return Outcome::Stopped;
 
     if (!prepareDatabase(app, services))
         return Outcome::Stopped;
@@ -248,9 +258,9 @@ QString SplashWindow::foreignLockText(const StartupServices& services) const
            QStringLiteral(" runs from it, delete the lock file and start again.");
 }
 
-bool SplashWindow::requiredFilesPresent(const QString& appFolder)
+bool SplashWindow::requiredFilesPresent(const QString& appFolder, bool installed)
 {
-    for (const QString& file : requiredFiles()) {
+    for (const QString& file : requiredFiles(installed)) {
         if (!QFileInfo::exists(appFolder + file)) {
             // The database file's line says what it is, the others name their file.
             const QString reason =
@@ -286,6 +296,48 @@ bool SplashWindow::repairPermissions(const QString& appFolder, const StartupServ
                             QStringLiteral("/E")});
     services.wait(PermissionWaitMs);
     return folderWritable(appFolder);
+}
+
+bool SplashWindow::provideUserDatabase(const DataLocation& location, const StartupServices& services)
+{
+    const UserDatabase::Report report = UserDatabase::provide(location);
+    switch (report.outcome) {
+    case UserDatabase::Outcome::Failed:
+        setStatus(report.message);
+        return false;
+    case UserDatabase::Outcome::MovedOver:
+        setStatus(report.message);
+        services.wait(MovedOverWaitMs);
+        break;
+    case UserDatabase::Outcome::Existing:
+    case UserDatabase::Outcome::FromTemplate:
+        break;
+    }
+    return true;
+}
+
+bool SplashWindow::unlock(AppContext& app, const StartupServices& services)
+{
+    // Any other failure to open is the preparation's to report.
+    if (!QFileInfo::exists(app.connString) || app.ensureOpen() || !app.db().keyRefused())
+        return true;
+    for (int attempt = 1; attempt <= PassphraseTries; ++attempt) {
+        const std::optional<QString> given = services.askPassphrase(attempt, PassphraseTries);
+        if (!given) {
+            app.key = AppContext::DatabasePassword;
+            setStatus(
+                tr("Unable to continue! Your history is protected by a passphrase. Press 'Esc' to Exit."));
+            return false;
+        }
+        app.key = *given;
+        if (app.ensureOpen())
+            return true;
+    }
+    app.key = AppContext::DatabasePassword;
+    setStatus(tr("Unable to continue! The passphrase was not right %1 times; start Spinledger again to "
+                 "try once more. Press 'Esc' to Exit.")
+                  .arg(PassphraseTries));
+    return false;
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event)

@@ -10,6 +10,7 @@ class QLockFile;
 namespace spinledger {
 
 class AppContext;
+class DataLocation;
 class StatusLine;
 struct StartupServices;
 
@@ -33,17 +34,22 @@ public:
     static constexpr int LoadingWaitMs = 1000;
     static constexpr int PermissionWaitMs = 6000;
     static constexpr int ReadyWaitMs = 600;
+    // Long enough to read that the spins were copied.
+    static constexpr int MovedOverWaitMs = 3000;
+    static constexpr int PassphraseTries = 3;
 
     explicit SplashWindow(QWidget* parent = nullptr);
     ~SplashWindow() override;
 
-    // Steps 1 to 11 of the start-up; the application folder is already set in
-    // the context.
-    Outcome run(AppContext& app, const StartupServices& services);
+    // Steps 1 to 11 of the start-up; the application folder and the database
+    // are already set in the context. An installed program only reads its
+    // folder: instead of the write test it gives the user a database of their
+    // own when they have none yet.
+    Outcome run(AppContext& app, const DataLocation& location, const StartupServices& services);
     // Ends a start-up with a run-time error.
     void stop(const QString& description);
 
-    static QStringList requiredFiles();
+    static QStringList requiredFiles(bool installed = false);
     QString statusText() const;
 
 signals:
@@ -60,9 +66,13 @@ private:
     bool claimSingleInstance(const StartupServices& services);
     // Why the lock could not be taken, when it was not a second start.
     QString foreignLockText(const StartupServices& services) const;
-    bool requiredFilesPresent(const QString& appFolder);
+    bool requiredFilesPresent(const QString& appFolder, bool installed);
     bool folderWritable(const QString& appFolder);
     bool repairPermissions(const QString& appFolder, const StartupServices& services);
+    bool provideUserDatabase(const DataLocation& location, const StartupServices& services);
+    // Opens a database protected by a passphrase, asking for it; false after
+    // the last wrong try, with nothing written.
+    bool unlock(AppContext& app, const StartupServices& services);
     void setStatus(const QString& text);
     // Step 10: the database's preparation, with the offer of the newest
     // backup when the file is damaged.

@@ -1,6 +1,7 @@
 #include "shell/StartupServices.h"
 
-#include "store/InstanceLock.h"
+#include "location/DataLocation.h"
+#include "passphrase/PassphraseDialog.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -34,7 +35,7 @@ QString StartupServices::loginName()
     return qEnvironmentVariable("USER");
 }
 
-StartupServices StartupServices::system(const QString& appFolder)
+StartupServices StartupServices::system(const DataLocation& location)
 {
     StartupServices s;
     s.installationId = [] { return QString::fromLatin1(QSysInfo::machineUniqueId()).trimmed(); };
@@ -53,8 +54,11 @@ StartupServices StartupServices::system(const QString& appFolder)
     s.confirm = [](const QString& title, const QString& text) {
         return QMessageBox::question(nullptr, title, text) == QMessageBox::Yes;
     };
+    s.askPassphrase = [](int attempt, int tries) {
+        return PassphraseDialog::askToOpen(nullptr, attempt, tries);
+    };
     s.userName = loginName();
-    s.lockPath = InstanceLock::pathFor(appFolder);
+    s.lockPath = location.lockPath();
     s.program = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
     s.programOf = [](qint64 pid) {
         return QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).canonicalFilePath();

@@ -4,8 +4,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace spinledger {
+
+class DataLocation;
 
 // What the start-up needs from the machine. The defaults use the system; tests
 // put fakes in and zero waits.
@@ -21,6 +24,9 @@ struct StartupServices
     std::function<void(const QString&, const QString&)> inform;
     // A yes/no question: title, text; true for yes.
     std::function<bool(const QString&, const QString&)> confirm;
+    // The passphrase of a protected database (attempt counts from 1 to
+    // tries); nothing when the player gives up.
+    std::function<std::optional<QString>(int attempt, int tries)> askPassphrase;
     QString userName;
     // Files larger than this are checked beside the running window.
     qint64 checkInlineBytes = 16 * 1024 * 1024;
@@ -32,7 +38,7 @@ struct StartupServices
     QString program;
     std::function<QString(qint64 pid)> programOf;
 
-    static StartupServices system(const QString& appFolder);
+    static StartupServices system(const DataLocation& location);
     static QString loginName();
 };
 

@@ -1,5 +1,7 @@
 #include "shell/StatusLine.h"
 
+#include "ui/ElidedLabel.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -7,7 +9,10 @@
 
 namespace spinledger {
 
-StatusLine::StatusLine(QStatusBar* bar, Wrap wrap) : m_bar(bar), m_panel(new QLabel(bar))
+// A line that does not wrap is cut short with "…": a long text never widens
+// the window.
+StatusLine::StatusLine(QStatusBar* bar, Wrap wrap)
+    : m_bar(bar), m_panel(wrap == Wrap::Yes ? new QLabel(bar) : new ElidedLabel(bar))
 {
     m_panel->setObjectName(QStringLiteral("Panel1"));
     m_panel->setTextFormat(Qt::PlainText);
@@ -24,6 +29,9 @@ void StatusLine::setStatus(const QString& text, bool busy)
     } else {
         m_panel->setText(busy ? text + BusySuffix : text);
     }
+    // What a cut line leaves out shows when the pointer rests on it.
+    if (!m_panel->wordWrap())
+        m_panel->setToolTip(m_panel->text());
     if (m_panel->wordWrap()) {
         // The bar grows by the lines a long text needs, at once.
         const int lines = m_panel->heightForWidth(m_panel->width());

@@ -216,12 +216,18 @@ void StatisticsTab::refresh()
     }
     StatsFetcher::Query q;
     q.databasePath = m_app.connString;
+    q.key = m_app.key;
     q.settingId = m_app.settingId;
     q.wheel = w.letter();
     q.casino = m_casino->currentData().toLongLong();
     q.casinoName = m_casino->currentText();
     m_fetcher->fetch(q);
     m_busyTimer->start();
+}
+
+void StatisticsTab::releaseDatabase()
+{
+    m_fetcher->release();
 }
 
 void StatisticsTab::showFigures(const stats::Figures& f)

@@ -48,6 +48,8 @@ public:
     // Computes the figures again while the tab is shown; a hidden tab
     // computes them when it is shown.
     void refresh();
+    // Lets go of the database file until the next refresh.
+    void releaseDatabase();
 
     // The figures last shown (none before the first answer).
     const stats::Figures* figures() const;

@@ -13,15 +13,18 @@ namespace {
 class Reader : public QObject
 {
 public:
-    Database* open(const QString& path)
+    Database* open(const QString& path, const QString& key)
     {
-        if (m_db.isOpen() && m_db.path() == path)
+        if (m_db.isOpen() && m_db.path() == path && m_key == key)
             return &m_db;
-        return m_db.open(path, AppContext::DatabasePassword, Database::Mode::ReadOnly) ? &m_db : nullptr;
+        m_key = key;
+        return m_db.open(path, key, Database::Mode::ReadOnly) ? &m_db : nullptr;
     }
+    void close() { m_db.close(); }
 
 private:
     Database m_db;
+    QString m_key;
 };
 
 } // namespace
@@ -58,7 +61,7 @@ void StatsFetcher::fetch(const Query& query)
         };
         std::shared_ptr<const stats::Figures> figures;
         QString error = failureText();
-        if (Database* db = reader->open(query.databasePath)) {
+        if (Database* db = reader->open(query.databasePath, query.key)) {
             try {
                 const stats::StatsRequest request = stats::StatsSettings::request(
                     *db, query.settingId, *Wheel::byLetter(query.wheel), query.casino);
@@ -76,6 +79,14 @@ void StatsFetcher::fetch(const Query& query)
         QMetaObject::invokeMethod(
             this, [this, id, figures, error] { answer(id, figures, error); }, Qt::QueuedConnection);
     });
+}
+
+void StatsFetcher::release()
+{
+    cancel();
+    auto* reader = static_cast<Reader*>(m_worker);
+    QMetaObject::invokeMethod(
+        reader, [reader] { reader->close(); }, Qt::BlockingQueuedConnection);
 }
 
 void StatsFetcher::cancel()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/Figures.h"
+#include "store/AppContext.h"
 
 #include <QObject>
 #include <QThread>
@@ -25,6 +26,7 @@ public:
         QChar wheel;
         qint64 casino = 0;
         QString casinoName;
+        QString key = AppContext::DatabasePassword; // of the file
     };
 
     explicit StatsFetcher(QObject* parent = nullptr);
@@ -33,6 +35,9 @@ public:
     void fetch(const Query& query);
     // No answer is wanted for the requests made so far.
     void cancel();
+    // Cancels and closes the reader's connection, for a change of the key
+    // that needs the file to itself; the next request opens it again.
+    void release();
     // The status line of a statistics read or write that failed.
     static QString failureText();
     // A request is under way.

@@ -3,6 +3,9 @@
 #include "store/ErrorCodes.h"
 #include "wheel/Wheel.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace spinledger {
 
 bool AppContext::ensureOpen()
@@ -28,6 +31,19 @@ void AppContext::setAppFolder(const QString& folder)
 {
     appFolder = folder;
     connString = folder + u'/' + DatabaseFile;
+}
+
+QString AppContext::backupFolder() const
+{
+    return QFileInfo(connString).absoluteDir().filePath(BackupFolderName);
+}
+
+bool AppContext::changeKey(const QString& newKey)
+{
+    if (!ensureOpen() || !m_db.rekey(newKey))
+        return false;
+    key = newKey;
+    return true;
 }
 
 } // namespace spinledger

@@ -16,7 +16,11 @@ class AppContext
 {
 public:
     static inline const QString DatabaseFile = QStringLiteral("Spinledger.mdb");
+    // The key built into the program: it keeps the file from programs that do
+    // not know it, not from anyone who has Spinledger. A player's passphrase
+    // replaces it (key).
     static inline const QString DatabasePassword = QStringLiteral("QMZTKA580417");
+    static inline const QString BackupFolderName = QStringLiteral("backups");
 
     AppContext(Database& db, Clock& clock, RandomSource& random) : m_db(db), m_clock(clock), m_random(random)
     {
@@ -24,7 +28,7 @@ public:
 
     Database& db() { return m_db; }
     // The key of the database file in use (and of its backups).
-    QString password() const { return DatabasePassword; }
+    QString password() const { return key; }
     Clock& clock() { return m_clock; }
     RandomSource& random() { return m_random; }
 
@@ -37,6 +41,9 @@ public:
 
     QString appFolder;         // folder of the program, without a trailing separator
     QString connString;        // path of the database file
+    // The key of the file: the built-in one, or the player's passphrase. Every
+    // connection to the file and every backup of it uses this one.
+    QString key = DatabasePassword;
     QString appVersion;        // "1.1.0"
     QString installationId;    // as the start-up found it
     bool checkPending = false; // the file's check runs beside the window; writes wait for it
@@ -48,6 +55,13 @@ public:
     qint64 currentCmbM = 0;
 
     qint64& currentCmb(const Wheel& wheel);
+    // "backups" beside the database.
+    QString backupFolder() const;
+    bool hasPassphrase() const { return key != DatabasePassword; }
+    // Re-encrypts the open database with newKey (the built-in key to remove a
+    // passphrase); on success it is the key in use. False with the reason in
+    // db().lastError() when the file still has its old key.
+    bool changeKey(const QString& newKey);
     void setAppFolder(const QString& folder);
 
 private:

@@ -143,6 +143,7 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
     m_lastError.clear();
     m_lastReason.clear();
     m_lastCode = 0;
+    m_keyRefused = false;
     const QFileInfo file(path);
     if (mode != Mode::Create && !file.exists()) {
         remember(SQLITE_CANTOPEN, QStringLiteral("file not found: ") + path);
@@ -187,6 +188,7 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
     char* err = nullptr;
     const int rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err);
     if (rc != SQLITE_OK) {
+        m_keyRefused = rc == SQLITE_NOTADB;
         remember(sqlite3_extended_errcode(m_db), QString::fromUtf8(err ? err : "cannot read database"));
         sqlite3_free(err);
         sqlite3_close(m_db);
@@ -247,6 +249,43 @@ void Database::copyInto(Database& target)
         const QString msg = QStringLiteral("backup: ") + QString::fromUtf8(sqlite3_errstr(code));
         remember(code, msg);
         throw DbError(msg.toStdString(), code);
+    }
+}
+
+bool Database::rekey(const QString& newKey)
+{
+    m_lastError.clear();
+    const QByteArray key = newKey.toUtf8();
+    if (!m_db || key.isEmpty()) {
+        m_lastError = m_db ? QStringLiteral("an empty key") : QStringLiteral("database not open");
+        return false;
+    }
+    // The new key goes over every page in one transaction, which only a
+    // rollback journal keeps whole: the log is emptied into the file and
+    // set aside for it, then taken up again.
+    const auto mode = [this](const char* sql) {
+        Statement q = prepare(sql);
+        return q.next() ? q.text(0) : QString();
+    };
+    try {
+        const QString before = mode("PRAGMA journal_mode");
+        if (before == QLatin1String("wal"))
+            exec("PRAGMA wal_checkpoint(TRUNCATE)");
+        if (mode("PRAGMA journal_mode=DELETE") != QLatin1String("delete")) {
+            m_lastError = QStringLiteral("the database is in use by another program");
+            return false;
+        }
+        const int rc = sqlite3_rekey(m_db, key.constData(), int(key.size()));
+        if (rc != SQLITE_OK)
+            m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+        else
+            m_password = newKey; // copies of the file take the key it has now
+        if (before == QLatin1String("wal"))
+            mode("PRAGMA journal_mode=WAL");
+        return rc == SQLITE_OK;
+    } catch (const DbError& e) {
+        m_lastError = QString::fromUtf8(e.what());
+        return false;
     }
 }
 

@@ -110,6 +110,13 @@ public:
     // what it means in plain words.
     int lastCode() const { return m_lastCode; }
     QString lastReason() const { return m_lastReason; }
+    // The last open failed on the first read of the file: the key does not
+    // fit, or the file is no database at all (the two look the same).
+    bool keyRefused() const { return m_keyRefused; }
+    // Encrypts the whole file with another key in one transaction: afterwards
+    // it opens with the new key only or, on false (lastError set), still with
+    // the old one. Needs the file to itself: no other connection may be open.
+    bool rekey(const QString& newKey);
     QString path() const { return m_path; }
     // The password the file was opened with: a copy of it gets the same.
     QString password() const { return m_password; }
@@ -150,6 +157,7 @@ private:
     mutable QString m_lastReason;
     mutable int m_lastCode = 0;
     QString m_heldReason;
+    bool m_keyRefused = false;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;
 };
 

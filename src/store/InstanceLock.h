@@ -11,6 +11,8 @@ namespace spinledger {
 namespace InstanceLock {
 // One lock per installation folder, as one program file is one application.
 QString pathFor(const QString& appFolder);
+// The same, in the given folder instead of the temporary one.
+QString pathFor(const QString& appFolder, const QString& lockFolder);
 } // namespace InstanceLock
 
 } // namespace spinledger

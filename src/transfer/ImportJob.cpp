@@ -49,6 +49,7 @@ void ImportJob::run()
     }
     AppContext context(db, m_app.clock(), m_app.random());
     context.connString = m_app.connString;
+    context.key = m_app.key;
     context.settingId = m_app.settingId;
     QElapsedTimer sinceProgress;
     sinceProgress.start();

@@ -2,6 +2,8 @@
 
 #include "store/AppContext.h"
 
+#include "updater/InstallationFiles.h"
+
 #include <QStringList>
 
 namespace spinledger {
@@ -11,21 +13,21 @@ namespace {
 // Never valid in a Windows file name, besides the control characters.
 const QString WindowsReserved = QStringLiteral("/\\:*?\"<>|");
 
-// Files and folders of the installation beside the program. The database's
-// companions are the ones SQLite writes while a transaction is open.
+// Files and folders beside the program: every one the installation lays
+// (from its install rules), and what the build's folder adds and the program
+// writes there. The database's companions are the ones SQLite writes while a
+// transaction is open.
 QStringList installationFiles(const QString& programName)
 {
     const QString database = AppContext::DatabaseFile;
-    return {programName,
-            QStringLiteral("spinledger-cli"),
-            QStringLiteral("spinledger-cli.exe"),
-            database,
-            database + QStringLiteral("-wal"),
-            database + QStringLiteral("-shm"),
-            database + QStringLiteral("-journal"),
-            QStringLiteral("xcacls.sh"),
-            QStringLiteral("dblog.txt"),
-            QStringLiteral("images")};
+    return installationFolderNames() + QStringList{programName,
+                                                   QStringLiteral("spinledger-cli.exe"),
+                                                   database,
+                                                   database + QStringLiteral("-wal"),
+                                                   database + QStringLiteral("-shm"),
+                                                   database + QStringLiteral("-journal"),
+                                                   QStringLiteral("xcacls.sh"),
+                                                   QStringLiteral("dblog.txt")};
 }
 
 } // namespace

@@ -4,9 +4,10 @@
 
 namespace spinledger {
 
-// The name under which an offered installer may be saved in the application
-// folder: a plain file name that is none of the installation's own files, and
-// that Windows would store under the same name as Linux.
+// The name under which an offered installer may be saved: a plain file name
+// that is none of the installation's own files (so it can never replace the
+// template a new player's database is made from, nor a program), and that
+// Windows would store under the same name as Linux.
 class InstallerName
 {
 public:

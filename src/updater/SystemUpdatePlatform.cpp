@@ -1,9 +1,11 @@
 #include "updater/SystemUpdatePlatform.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QUrl>
 
 namespace spinledger {
 
@@ -21,6 +23,11 @@ bool SystemUpdatePlatform::confirm(QWidget* parent, const QString& title, const 
 bool SystemUpdatePlatform::startProgram(const QString& path)
 {
     return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath());
+}
+
+bool SystemUpdatePlatform::openFolder(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void SystemUpdatePlatform::endApplication()

@@ -18,6 +18,8 @@ public:
     // Starts the program without arguments and without waiting.
     virtual bool startProgram(const QString& path) = 0;
     virtual void endApplication() = 0;
+    // Shows the folder in the desktop's file manager.
+    virtual bool openFolder(const QString& path) = 0;
 };
 
 } // namespace spinledger

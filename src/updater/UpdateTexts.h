@@ -41,6 +41,17 @@ inline const QString DownloadRedirect =
     QStringLiteral("Download failed: the server redirected to an address that is not secure.");
 inline const QString OutsideFolder =
     QStringLiteral("Download failed: the installer can only be saved in the application folder.");
+inline const QString OutsideDownloads =
+    QStringLiteral("Download failed: the package can only be saved in your download folder.");
+inline const QString OpenFolderFailed = QStringLiteral("Unable to open the download folder.");
+// An installed program's download: saved, checked, and left to the package manager.
+inline QString installAdvice(const QString& folder, const QString& command)
+{
+    return QStringLiteral("The package is saved and checked. Spinledger is installed for the whole machine "
+                          "and is updated by the package manager: in a terminal in %1, run\n\n    %2")
+        .arg(folder, command);
+}
+inline const QString Downloaded = QStringLiteral("Downloaded; install it with the package manager.");
 inline const QString DownloadCancelled = QStringLiteral("Download cancelled.");
 inline const QString StartFailed = QStringLiteral("Unable to start the installer.");
 inline const QString ChecksumMismatch = QStringLiteral(

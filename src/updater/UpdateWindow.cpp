@@ -1,7 +1,7 @@
 #include "updater/UpdateWindow.h"
 
 #include "store/ErrorCodes.h"
-#include "updater/ElidedLabel.h"
+#include "ui/ElidedLabel.h"
 #include "updater/InstallerDownload.h"
 #include "updater/InstallerName.h"
 #include "updater/UpdateIcon.h"
@@ -16,9 +16,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -85,8 +87,19 @@ void UpdateWindow::buildControls()
     m_cancel->setObjectName(QStringLiteral("btnCancel"));
     connect(m_update, &QPushButton::clicked, this, &UpdateWindow::onUpdateClicked);
     connect(m_cancel, &QPushButton::clicked, this, &UpdateWindow::onCancelClicked);
+    m_openFolder = new QPushButton(QStringLiteral("&Open folder"), this);
+    m_openFolder->setObjectName(QStringLiteral("btnOpenFolder"));
+    m_openFolder->hide();
+    connect(m_openFolder, &QPushButton::clicked, this, &UpdateWindow::openDownloadFolder);
+    m_advice = new QLabel(this);
+    m_advice->setObjectName(QStringLiteral("lblInstallAdvice"));
+    m_advice->setTextFormat(Qt::PlainText);
+    m_advice->setWordWrap(true);
+    m_advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_advice->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(m_openFolder);
     buttons->addWidget(m_update);
     buttons->addWidget(m_cancel);
 
@@ -104,6 +117,7 @@ void UpdateWindow::buildControls()
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
+    layout->addWidget(m_advice);
     layout->addLayout(buttons);
     layout->addWidget(m_statusBar);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -188,15 +202,19 @@ QString UpdateWindow::installerPath() const
 {
     if (!InstallerName::isAcceptable(m_offer.fileName, m_host.programName))
         return {};
-    return QDir(m_host.appFolder).absoluteFilePath(m_offer.fileName);
+    return QDir(m_host.saveFolder()).absoluteFilePath(m_offer.fileName);
 }
 
 bool UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
 {
     setStatus(updatetexts::Downloading);
     const QFileInfo target(localPath);
-    if (localPath.isEmpty() || target.absolutePath() != QFileInfo(m_host.appFolder).absoluteFilePath()) {
-        setStatus(updatetexts::OutsideFolder);
+    // A user's download folder may not exist yet.
+    if (m_host.installed && !m_host.downloadFolder.isEmpty())
+        QDir().mkpath(m_host.downloadFolder);
+    if (localPath.isEmpty() || m_host.saveFolder().isEmpty() ||
+        target.absolutePath() != QFileInfo(m_host.saveFolder()).absoluteFilePath()) {
+        setStatus(m_host.installed ? updatetexts::OutsideDownloads : updatetexts::OutsideFolder);
         return false;
     }
     InstallerDownload download(*m_network, m_connection, m_offer.fileSizeBytes().value_or(0),
@@ -281,7 +299,35 @@ void UpdateWindow::onUpdateClicked()
     const QString path = installerPath();
     if (!DownloadFile(QUrl(m_offer.downloadUrl, QUrl::StrictMode), path))
         return;
-    InstallUpdate();
+    if (m_host.installed)
+        showInstallAdvice();
+    else
+        InstallUpdate();
+}
+
+QString UpdateWindow::aptCommand(const QString& fileName)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._+~-]+$"));
+    QString quoted = fileName;
+    if (!plain.match(fileName).hasMatch())
+        quoted = u'\'' + QString(fileName).replace(u'\'', QStringLiteral("'\\''")) + u'\'';
+    return QStringLiteral("sudo apt install ./") + quoted;
+}
+
+void UpdateWindow::showInstallAdvice()
+{
+    m_advice->setText(updatetexts::installAdvice(QDir::toNativeSeparators(m_host.saveFolder()),
+                                                 aptCommand(m_offer.fileName)));
+    m_advice->show();
+    m_openFolder->show();
+    m_update->setEnabled(false);
+    setStatus(updatetexts::Downloaded);
+}
+
+void UpdateWindow::openDownloadFolder()
+{
+    if (!m_host.platform->openFolder(m_host.saveFolder()))
+        setStatus(updatetexts::OpenFolderFailed);
 }
 
 void UpdateWindow::onCancelClicked()

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QNetworkAccessManager;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
@@ -21,6 +22,8 @@ class InstallerDownload;
 
 // The update window (objectName "frmUpdate"): shows the offer, downloads the
 // installer into the application folder and starts it once the user agrees.
+// An installed program saves the package in the user's download folder
+// instead, never starts it, and says how the package manager installs it.
 // It ends only through its Update or Cancel button; the main window stays
 // disabled until then.
 class UpdateWindow : public QWidget, public StatusSink
@@ -35,8 +38,9 @@ public:
     void setStatus(const QString& text, bool busy = false) override;
     QString statusText() const;
 
-    // Where the installer is saved: the application folder and the file name
-    // of the offer; empty when that name is not acceptable.
+    // Where the installer is saved: the application folder (the download
+    // folder when installed) and the file name of the offer; empty when that
+    // name is not acceptable.
     QString installerPath() const;
 
     // Downloads url into localPath, which must lie in the application folder;
@@ -47,6 +51,12 @@ public:
     // Without a system menu: the close button hint goes, and close requests
     // that do not come from the buttons are refused.
     void EnableCloseButton(bool enable);
+    // After an installed program's download: how to install the package, and
+    // the button that opens its folder.
+    void showInstallAdvice();
+    void openDownloadFolder();
+    // "sudo apt install ./FILE", the name quoted for the shell where needed.
+    static QString aptCommand(const QString& fileName);
 
 signals:
     void statusChanged(const QString& text);
@@ -77,6 +87,8 @@ private:
     QStatusBar* m_statusBar = nullptr;
     ElidedLabel* m_statusPanel = nullptr;
     QProgressBar* m_progress = nullptr;
+    QLabel* m_advice = nullptr;
+    QPushButton* m_openFolder = nullptr;
     QPointer<InstallerDownload> m_download;
     bool m_closeEnabled = true;
     bool m_closingThroughButton = false;

@@ -2,6 +2,7 @@
 // lookup every command shares, run in-process on a prepared database, plus the
 // real program's exit codes.
 #include "DamagedFile.h"
+#include "InstalledFolder.h"
 #include "TestDb.h"
 #include "TestFiles.h"
 #include "cli/Cli.h"
@@ -60,6 +61,8 @@ class TestCli : public QObject
         env.programFolder = folder;
         env.installationId = [] { return QStringLiteral("test-machine"); };
         env.errIsTerminal = terminal;
+        if (m_adjust)
+            m_adjust(env);
         args.prepend(QStringLiteral("spinledger-cli"));
         r.code = cli::run(args, out, err, env);
         out.flush();
@@ -90,8 +93,12 @@ class TestCli : public QObject
         }
     }
 
+    // Changes the environment of the runs that follow, until the next test.
+    std::function<void(cli::Environment&)> m_adjust;
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { m_adjust = nullptr; }
 
     void refusals_data()
     {
@@ -555,6 +562,108 @@ private slots:
             QCOMPARE(p.exitCode(), code);
             QVERIFY((code == 0 ? p.readAllStandardOutput() : p.readAllStandardError()).contains(start));
         }
+    }
+
+    // The window's rule: beside the program, or in the user's folders when
+    // the marker says installed.
+    void whereNamesTheFilesInUse()
+    {
+        InstalledFolder inst;
+        const DataLocation::Folders folders = inst.folders();
+        m_adjust = [&](cli::Environment& env) {
+            env.userDataFolder = folders.userData;
+            env.runtimeFolder = folders.runtime;
+        };
+        Run r = run(folders.program, {"where"});
+        QCOMPARE(r.code, 0);
+        const QString lock = inst.location().lockPath();
+        QVERIFY(lock.startsWith(folders.runtime + u'/'));
+        QCOMPARE(r.out,
+                 u"mode: installed\ndatabase: %1/Spinledger.mdb\nbackups: %1/backups\nlock: %2\n"_s.arg(
+                     folders.userData, lock));
+        QVERIFY(!QFileInfo::exists(inst.userDatabase())); // telling makes nothing
+        QVERIFY(QFile::remove(inst.programFile(DataLocation::MarkerFile)));
+        r = run(folders.program, {"where"});
+        QCOMPARE(r.out, u"mode: portable\ndatabase: %1/Spinledger.mdb\nbackups: %1/backups\nlock: %2\n"_s.arg(
+                            folders.program, InstanceLock::pathFor(folders.program)));
+    }
+
+    // From the first minute: the user's database is made (or moved over) and
+    // the installation's rows prepared without the window.
+    void installedCommandLineNeedsNoWindow()
+    {
+        InstalledFolder inst;
+        InstalledFolder::makeDatabase(inst.sharedDatabase(), 6);
+        m_adjust = [&](cli::Environment& env) {
+            env.userDataFolder = inst.folders().userData;
+            env.runtimeFolder = inst.folders().runtime;
+        };
+        const Run r = run(inst.folders().program, {"casinos"});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(u"Demo Casino"_s), qPrintable(r.out + r.err));
+        QVERIFY(r.err.contains(u"Your 6 spins were copied from "_s + inst.sharedDatabase()));
+        QCOMPARE(InstalledFolder::spins(inst.userDatabase()), 6);
+        QCOMPARE(run(inst.folders().program, {"spin-count"}).out, u"6\n"_s);
+    }
+
+    void aFileWithoutInstallationIsPrepared()
+    {
+        TestDb t(false);
+        const Run r = run(t, {"casinos"});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(u"Demo Casino"_s), qPrintable(r.err));
+        Statement q = t.db.prepare("SELECT ka_app_sId FROM ka_app_setting");
+        QVERIFY(q.next());
+        QCOMPARE(q.text(0), u"test-machine"_s);
+        QVERIFY(!q.next());
+    }
+
+    // The variable, or up to three tries at the terminal.
+    void protectedDatabase_data()
+    {
+        QTest::addColumn<QVariant>("variable");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QString>("said");
+        const QVariant none;
+        QTest::newRow("variable") << QVariant(u"correct horse"_s) << QStringList{} << 0 << 0 << QString();
+        QTest::newRow("wrong variable") << QVariant(u"correct"_s) << QStringList{"correct horse"} << 2 << 0
+                                        << "SPINLEDGER_PASSPHRASE does not open";
+        QTest::newRow("no terminal") << none << QStringList{} << 2 << 0 << "SPINLEDGER_PASSPHRASE";
+        QTest::newRow("typed at the second")
+            << none << QStringList{"x", "correct horse"} << 0 << 2 << "That was not the passphrase.";
+        QTest::newRow("three wrong") << none << QStringList{"x", "y", "z", "correct horse"} << 2 << 3
+                                     << "the passphrase does not open";
+    }
+
+    void protectedDatabase()
+    {
+        QFETCH(QVariant, variable);
+        QFETCH(QStringList, typed);
+        QFETCH(int, code);
+        QFETCH(int, asked);
+        QFETCH(QString, said);
+        TestDb t;
+        QVERIFY(t.app->changeKey(u"correct horse"_s));
+        int questions = 0;
+        m_adjust = [&](cli::Environment& env) {
+            if (variable.isValid())
+                env.passphrase = variable.toString();
+            if (!typed.isEmpty() || asked > 0) {
+                env.askPassphrase = [&](const QString& prompt) -> std::optional<QString> {
+                    ++questions;
+                    if (!prompt.contains(t.app->connString) || typed.isEmpty())
+                        return std::nullopt;
+                    return typed.takeFirst();
+                };
+            }
+        };
+        const Run r = run(t, {"casinos"});
+        QCOMPARE(r.code, code);
+        QCOMPARE(questions, variable.isValid() ? 0 : asked);
+        QCOMPARE(r.out.contains(u"Demo Casino"_s), code == 0);
+        QVERIFY2(r.err.contains(said), qPrintable(r.err));
     }
 };
 

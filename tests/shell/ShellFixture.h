@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location/DataLocation.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
@@ -42,7 +43,14 @@ public:
                 repair();
             return true;
         };
-        services.wait = [this](int ms) { waits << ms; };
+        services.wait = [this](int ms) {
+            waits << ms;
+            waitTexts << app->splash().statusText();
+        };
+        services.askPassphrase = [this](int attempt, int tries) -> std::optional<QString> {
+            asked << u"%1/%2"_s.arg(attempt).arg(tries);
+            return answers.isEmpty() ? std::nullopt : std::optional<QString>(answers.takeFirst());
+        };
         services.inform = [this](const QString& title, const QString& text) { informed << title << text; };
         services.confirm = [this](const QString& title, const QString& text) {
             asked << title << text;
@@ -66,6 +74,15 @@ public:
         return app->start();
     }
 
+    // An installed program's start, in that location's folders.
+    Application::Outcome start(const DataLocation& location)
+    {
+        QDir().mkpath(location.folders().runtime);
+        services.lockPath = location.lockPath();
+        app = std::make_unique<Application>(location, services);
+        return app->start();
+    }
+
     MainWindow* main() { return app->mainWindow(); }
 
     qint64 rows(const char* table)
@@ -82,6 +99,9 @@ public:
     std::function<void()> repair;
     QList<QStringList> elevations;
     QList<int> waits;
+    QStringList waitTexts; // the splash's status during each wait
+    QStringList answers;   // the passphrases typed, one per question
+    QStringList asked;     // "attempt/tries" of each question
     QStringList informed;
     QStringList asked; // the questions' titles and texts
     bool answer = false;

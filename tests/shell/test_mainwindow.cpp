@@ -10,6 +10,8 @@
 #include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
 #include "shell/BackupGuard.h"
+#include "passphrase/PassphraseDialog.h"
+#include "passphrase/PassphrasePanel.h"
 #include "shell/SidePanelAnimation.h"
 #include "statsview/ScorecardTable.h"
 #include "statsview/StatisticsTab.h"
@@ -21,6 +23,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -850,6 +853,100 @@ private slots:
         faint << faintTexts(w()) << faintTexts(&update);
         QApplication::setPalette(light);
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
+    }
+
+    // A long message cuts the status line short instead of widening the window.
+    void longStatusNeverWidensTheWindow()
+    {
+        ShellFixture f;
+        QCOMPARE(f.start(), Application::Outcome::Running);
+        MainWindow* main = f.main();
+        const int width = main->width();
+        const QString message(1000, u'W');
+        main->setStatus(message);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(main->width(), width);
+        QVERIFY(main->minimumSizeHint().width() <= main->screen()->availableGeometry().width());
+        QCOMPARE(main->statusText(), message);
+        QCOMPARE(main->findChild<QLabel*>(u"Panel1"_s)->toolTip(), message);
+    }
+
+    void passphraseProtectsAndIsRemoved()
+    {
+        ShellFixture f;
+        QCOMPARE(f.start(), Application::Outcome::Running);
+        auto* panel = f.main()->passphrasePanel();
+        std::optional<QString> typed = u"correct horse"_s;
+        bool confirmed = true;
+        panel->setPrompts([&] { return typed; }, [&](const QString&, const QString&) { return confirmed; });
+        const QString path = f.app->context().connString;
+        const auto opensWith = [&](const QString& key) {
+            Database db;
+            return db.open(path, key, Database::Mode::ReadOnly);
+        };
+        auto* protect = panel->findChild<QPushButton*>(u"btnPassphrase"_s);
+        auto* remove = panel->findChild<QPushButton*>(u"btnRemovePassphrase"_s);
+        QVERIFY(!remove->isEnabled());
+
+        // Given up in the dialog: nothing changes.
+        typed.reset();
+        protect->click();
+        QVERIFY(opensWith(AppContext::DatabasePassword) && !f.app->context().hasPassphrase());
+
+        typed = u"correct horse"_s;
+        // The statistics' reader of its own holds the file open too.
+        auto* tabs = f.main()->findChild<QTabWidget*>(u"SSTab1"_s);
+        tabs->setCurrentWidget(f.main()->statistics());
+        auto* fetcher = f.main()->statistics()->findChild<StatsFetcher*>();
+        QVERIFY(fetcher->busy());
+        QTRY_VERIFY(!fetcher->busy());
+        protect->click();
+        QVERIFY2(!opensWith(AppContext::DatabasePassword), qPrintable(f.main()->statusText()));
+        QVERIFY(opensWith(u"correct horse"_s));
+        QVERIFY(remove->isEnabled() && f.main()->isEnabled());
+        // The window goes on with the new key.
+        QCOMPARE(f.rows("ka_app_casino"), 1);
+
+        confirmed = false;
+        remove->click();
+        QVERIFY(opensWith(u"correct horse"_s));
+        confirmed = true;
+        remove->click();
+        QVERIFY(opensWith(AppContext::DatabasePassword) && !opensWith(u"correct horse"_s));
+        QVERIFY(!remove->isEnabled());
+    }
+
+    // The warning stands before a passphrase can be set; OK only for two
+    // equal passphrases of eight characters or more.
+    void passphraseDialogWarnsAndChecks_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("repeat");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("equal") << "correct horse"
+                               << "correct horse" << true;
+        QTest::newRow("different") << "correct horse"
+                                   << "correct horsE" << false;
+        QTest::newRow("short") << "seven77"
+                               << "seven77" << false;
+        QTest::newRow("empty") << ""
+                               << "" << false;
+        QTest::newRow("the built-in key")
+            << AppContext::DatabasePassword << AppContext::DatabasePassword << false;
+    }
+
+    void passphraseDialogWarnsAndChecks()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, repeat);
+        QFETCH(bool, accepted);
+        PassphraseDialog dialog(PassphraseDialog::Purpose::Choose);
+        QVERIFY(dialog.findChild<QLabel*>(u"lblPassphraseText"_s)->text().contains(u"cannot be recovered"_s));
+        dialog.findChild<QLineEdit*>(u"txtPassphrase"_s)->setText(first);
+        dialog.findChild<QLineEdit*>(u"txtPassphraseRepeat"_s)->setText(repeat);
+        QCOMPARE(dialog.problem().isEmpty(), accepted);
+        QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled(), accepted);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "DamagedFile.h"
+#include "InstalledFolder.h"
 #include "ShellFixture.h"
 #include "TestDb.h"
 #include "backup/BackupFolder.h"
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 using namespace spinledger;
+using spinledger::test::InstalledFolder;
 using spinledger::test::ShellFixture;
 using namespace Qt::StringLiterals;
 
@@ -78,7 +80,7 @@ private slots:
         QCOMPARE(f.informed.value(0), told ? u"Info"_s : QString());
         QCOMPARE(f.informed.value(1).contains(f.services.lockPath), told);
         // The system's answer for this very process is this very program.
-        const StartupServices system = StartupServices::system(f.dir.path());
+        const StartupServices system = StartupServices::system(DataLocation::system(f.dir.path()));
         QCOMPARE(system.programOf(QCoreApplication::applicationPid()), system.program);
         QVERIFY(!system.program.isEmpty() && system.programOf(1) != system.program);
     }
@@ -294,6 +296,92 @@ private slots:
                          "Spinledger expects. Press 'Esc' to Exit."_s);
         QVERIFY(!f.main());
         QVERIFY(wholeLineShows(f.app->splash()));
+    }
+
+    // An installed program only reads its folder: no write test, no repair,
+    // no lock there; the player's database is made in their own data folder.
+    void installedStartKeepsToTheUsersFolders()
+    {
+        InstalledFolder inst;
+        const QStringList program = inst.programListing();
+        ShellFixture f;
+        QCOMPARE(f.start(inst.location()), Application::Outcome::Running);
+        QVERIFY(f.elevations.isEmpty());
+        QCOMPARE(f.waits, (QList<int>{1000, 600}));
+        QCOMPARE(f.app->context().connString, inst.userDatabase());
+        QCOMPARE(f.app->context().appFolder, inst.folders().program);
+        QCOMPARE(f.rows("ka_app_casino"), 1);
+        QVERIFY(QFileInfo::exists(inst.location().lockPath()));
+        QCOMPARE(QFileInfo(inst.location().lockPath()).absolutePath(), inst.folders().runtime);
+        QCOMPARE(inst.programListing(), program);
+    }
+
+    void installedStartMovesTheSharedSpinsOver()
+    {
+        InstalledFolder inst;
+        InstalledFolder::makeDatabase(inst.sharedDatabase(), 4);
+        const QByteArray shared = InstalledFolder::digest(inst.sharedDatabase());
+        ShellFixture f;
+        QCOMPARE(f.start(inst.location()), Application::Outcome::Running);
+        QCOMPARE(f.waits, (QList<int>{1000, 3000, 600}));
+        QCOMPARE(f.waitTexts.value(1), u"Your 4 spins were copied from "_s + inst.sharedDatabase() +
+                                           u", which stays where it is."_s);
+        QCOMPARE(InstalledFolder::spins(inst.userDatabase()), 4);
+        QCOMPARE(InstalledFolder::digest(inst.sharedDatabase()), shared);
+    }
+
+    void installedStartStopsWhenTheSpinsCannotMove()
+    {
+        InstalledFolder inst;
+        spinledger::test::writeFile(inst.sharedDatabase(), QByteArray(4096, 'x'));
+        ShellFixture f;
+        QCOMPARE(f.start(inst.location()), Application::Outcome::Stopped);
+        QVERIFY(f.app->splash().statusText().contains(inst.sharedDatabase()));
+        QVERIFY(wholeLineShows(f.app->splash()));
+        QVERIFY(!QFileInfo::exists(inst.userDatabase()) && !f.main());
+    }
+
+    // Three tries; nothing is written before the passphrase is right.
+    void protectedDatabaseAsksForItsPassphrase_data()
+    {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QStringList>("asked");
+        QTest::newRow("right at once") << QStringList{"right passphrase"} << true << QStringList{"1/3"};
+        QTest::newRow("right at the third") << QStringList{"wrong", "Right passphrase", "right passphrase"}
+                                            << true << QStringList{"1/3", "2/3", "3/3"};
+        QTest::newRow("three wrong") << QStringList{"a", "b", "c", "right passphrase"} << false
+                                     << QStringList{"1/3", "2/3", "3/3"};
+        QTest::newRow("given up") << QStringList{} << false << QStringList{"1/3"};
+    }
+
+    void protectedDatabaseAsksForItsPassphrase()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(bool, opens);
+        QFETCH(QStringList, asked);
+        ShellFixture f;
+        const QString path = f.dir.filePath(AppContext::DatabaseFile);
+        {
+            Database db;
+            QVERIFY(db.open(path, AppContext::DatabasePassword));
+            QVERIFY(db.rekey(u"right passphrase"_s));
+        }
+        const QByteArray before = InstalledFolder::digest(path);
+        f.answers = answers;
+        QCOMPARE(f.start(), opens ? Application::Outcome::Running : Application::Outcome::Stopped);
+        QCOMPARE(f.asked, asked);
+        if (opens) {
+            QCOMPARE(f.app->context().key, u"right passphrase"_s);
+            QCOMPARE(f.rows("ka_app_casino"), 1);
+            return;
+        }
+        const QString status = f.app->splash().statusText();
+        QVERIFY2(status.startsWith(u"Unable to continue!"_s) && status.contains(u"passphrase"_s),
+                 qPrintable(status));
+        QVERIFY(!f.main());
+        QCOMPARE(InstalledFolder::digest(path), before);
+        QVERIFY(!QFileInfo::exists(path + u"-wal"_s));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 
 #include "store/ErrorCodes.h"
+#include "updater/InstallationFiles.h"
 #include "updater/InstallerName.h"
 #include "updater/UpdateChecker.h"
 #include "updater/UpdatePlatform.h"
@@ -40,10 +41,16 @@ public:
         return startWorks;
     }
     void endApplication() override { ++ended; }
+    bool openFolder(const QString& path) override
+    {
+        opened << path;
+        return true;
+    }
     bool answerYes = false;
     bool startWorks = true;
     QStringList questions;
     QStringList started;
+    QStringList opened;
     int ended = 0;
 };
 
@@ -317,6 +324,10 @@ private slots:
         rows({"SPINLEDGER", "spinledger.mdb", "Spinledger.mdb-WAL", "Spinledger.mdb-shm",
               "Spinledger.mdb-journal", "Spinledger-CLI", "XCACLS.SH", "dblog.TXT", "Images"},
              false);
+        // The template a new player's database is made from, and the marker of an installation.
+        rows({"Spinledger.template.mdb", "spinledger.TEMPLATE.mdb", "spinledger.mode"}, false);
+        // Whatever else the install rules lay in the folder.
+        rows(installationFolderNames(), false);
         rows({"con", "PRN", "aux.log", "NUL.txt", "nul.tar.gz", "com1", "COM9.exe", "Lpt1", "lpt9.txt"},
              false);
     }
@@ -538,6 +549,70 @@ private slots:
         QVERIFY(!m_window || !m_window->isVisible());
         QVERIFY(QDir(m_folder->path()).entryList(QDir::Files).isEmpty());
         QVERIFY(m_platform.questions.isEmpty());
+    }
+
+    // An installed program is updated by the package manager: the package is
+    // saved in the download folder, checked, never started, and the window
+    // says how to install it.
+    void installedProgramOnlyDownloads_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("plain") << "spinledger_1.2.0_amd64.deb"
+                               << "sudo apt install ./spinledger_1.2.0_amd64.deb";
+        QTest::newRow("blank") << "Spinledger (new).deb"
+                               << "sudo apt install ./'Spinledger (new).deb'";
+        QTest::newRow("quote") << "it's.deb"
+                               << "sudo apt install ./'it'\\''s.deb'";
+    }
+
+    void installedProgramOnlyDownloads()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, command);
+        serve(CannedResponse{.body = QByteArray(2048, 'i')});
+        UpdateHost installed = host();
+        installed.installed = true;
+        installed.downloadFolder = m_folder->filePath("Downloads"); // made when missing
+        const UpdateOffer offer{fileName,     "2048",  m_server->url("/setup.exe").toString(), "2026-11-30",
+                                "Spinledger", "1.2.0", QString::fromLatin1(Sha2048i)};
+        m_window = new UpdateWindow(offer, installed, connection());
+        m_window->show();
+        clickUpdate();
+
+        QCOMPARE(fileBytes(QDir(installed.downloadFolder).filePath(fileName)), QByteArray(2048, 'i'));
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"Downloads"});
+        QVERIFY(m_platform.questions.isEmpty() && m_platform.started.isEmpty() && m_platform.ended == 0);
+        const auto* advice = m_window->findChild<QLabel*>("lblInstallAdvice");
+        QVERIFY(advice->isVisible());
+        QVERIFY2(advice->text().contains(installed.downloadFolder) && advice->text().endsWith(command),
+                 qPrintable(advice->text()));
+        auto* open = m_window->findChild<QPushButton*>("btnOpenFolder");
+        QVERIFY(open->isVisible());
+        open->click();
+        QCOMPARE(m_platform.opened, QStringList{installed.downloadFolder});
+        QVERIFY(m_window->isVisible() && !m_main->isEnabled());
+        m_window->findChild<QPushButton*>("btnCancel")->click();
+        QVERIFY(m_main->isEnabled());
+    }
+
+    void installedDownloadIsCheckedAsToday()
+    {
+        serve(CannedResponse{.body = QByteArray(2048, 'j')});
+        UpdateHost installed = host();
+        installed.installed = true;
+        installed.downloadFolder = m_folder->filePath("Downloads");
+        const UpdateOffer offer{
+            "spinledger.deb", "2048",  m_server->url("/setup.exe").toString(), "2026-11-30",
+            "Spinledger",     "1.2.0", QString::fromLatin1(Sha2048i)};
+        m_window = new UpdateWindow(offer, installed, connection());
+        m_window->show();
+        clickUpdate();
+        QCOMPARE(m_window->statusText(), updatetexts::ChecksumMismatch);
+        QCOMPARE(QDir(installed.downloadFolder).entryList(QDir::Files), QStringList());
+        QVERIFY(!m_window->findChild<QLabel*>("lblInstallAdvice")->isVisible());
+        QVERIFY(m_platform.started.isEmpty());
     }
 };
 

@@ -1,0 +1,156 @@
+// Where the program keeps its files, and an installed program's user getting
+// a database of their own: from the template, or moved over from the shared
+// one of an earlier version.
+#include "InstalledFolder.h"
+#include "location/UserDatabase.h"
+
+#include <QtTest>
+
+using namespace spinledger;
+using namespace spinledger::test;
+
+class TestLocation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The marker's first line decides, wherever the folder is.
+    void markerMakesAnInstallation_data()
+    {
+        QTest::addColumn<QByteArray>("marker");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("as laid") << QByteArray("installed\n") << true;
+        QTest::newRow("no line end") << QByteArray("installed") << true;
+        QTest::newRow("other text") << QByteArray("portable\n") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+
+    void markerMakesAnInstallation()
+    {
+        QFETCH(QByteArray, marker);
+        QFETCH(bool, installed);
+        InstalledFolder f;
+        writeFile(f.programFile(DataLocation::MarkerFile), marker);
+        const DataLocation location = f.location();
+        QCOMPARE(location.isInstalled(), installed);
+        const QString program = f.folders().program;
+        const QString data = f.folders().userData;
+        QCOMPARE(location.databasePath(), (installed ? data : program) + "/Spinledger.mdb");
+        QCOMPARE(DataLocation::backupFolderFor(location.databasePath()),
+                 (installed ? data : program) + "/backups");
+        QCOMPARE(QFileInfo(location.lockPath()).absolutePath(),
+                 installed ? f.folders().runtime : QDir::tempPath());
+        QCOMPARE(location.sharedDatabasePath(), installed ? program + "/Spinledger.mdb" : QString());
+        QCOMPARE(location.downloadFolder(), installed ? f.folders().downloads : program);
+    }
+
+    void noMarkerIsPortable()
+    {
+        InstalledFolder f;
+        QVERIFY(QFile::remove(f.programFile(DataLocation::MarkerFile)));
+        QVERIFY(!f.location().isInstalled());
+        // A portable folder's database is the one beside the program: nothing is made.
+        QCOMPARE(UserDatabase::provide(f.location()).outcome, UserDatabase::Outcome::Existing);
+        QVERIFY(!QFileInfo::exists(f.folders().userData));
+    }
+
+    void firstStartMakesTheDatabaseFromTheTemplate()
+    {
+        InstalledFolder f;
+        const QStringList program = f.programListing();
+        const UserDatabase::Report report = UserDatabase::provide(f.location());
+        QCOMPARE(report.outcome, UserDatabase::Outcome::FromTemplate);
+        QCOMPARE(InstalledFolder::digest(f.userDatabase()),
+                 InstalledFolder::digest(f.programFile(DataLocation::TemplateFile)));
+        // Owner, group and others; Qt's user bits repeat the owner's here.
+        constexpr int Modes = 0x7077;
+        QCOMPARE(QFileInfo(f.userDatabase()).permissions() & Modes, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(QFileInfo(f.folders().userData).permissions() & Modes,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(f.programListing(), program);
+        // The next start finds it and leaves it alone.
+        const QByteArray made = InstalledFolder::digest(f.userDatabase());
+        QCOMPARE(UserDatabase::provide(f.location()).outcome, UserDatabase::Outcome::Existing);
+        QCOMPARE(InstalledFolder::digest(f.userDatabase()), made);
+    }
+
+    // Spins in the shared database move over; an empty shared one does not.
+    void sharedDatabaseMovesOver_data()
+    {
+        QTest::addColumn<int>("shared");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("with spins") << 5 << int(UserDatabase::Outcome::MovedOver);
+        QTest::newRow("without") << 0 << int(UserDatabase::Outcome::FromTemplate);
+    }
+
+    void sharedDatabaseMovesOver()
+    {
+        QFETCH(int, shared);
+        QFETCH(int, outcome);
+        InstalledFolder f;
+        InstalledFolder::makeDatabase(f.sharedDatabase(), shared);
+        const QStringList program = f.programListing();
+        const UserDatabase::Report report = UserDatabase::provide(f.location());
+        QCOMPARE(int(report.outcome), outcome);
+        // Nothing of the copy's making is left beside it.
+        QCOMPARE(QDir(f.folders().userData).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"Spinledger.mdb"});
+        QCOMPARE(InstalledFolder::spins(f.userDatabase()), shared);
+        QCOMPARE(f.programListing(), program);
+        QCOMPARE(report.message.contains(f.sharedDatabase()), shared > 0);
+    }
+
+    // A log that a crash or a running program left holds committed spins too.
+    void spinsStillInTheLogMoveOver()
+    {
+        InstalledFolder f;
+        InstalledFolder::makeDatabase(f.sharedDatabase(), 2);
+        Database writer;
+        QVERIFY(writer.open(f.sharedDatabase(), AppContext::DatabasePassword));
+        writer.exec("INSERT INTO ka_app_r (ka_app_setting_id, cmbR) VALUES (1, 1), (1, 1), (1, 1)");
+        QVERIFY(QFileInfo(f.sharedDatabase() + "-wal").size() > 0);
+        QCOMPARE(UserDatabase::provide(f.location()).outcome, UserDatabase::Outcome::MovedOver);
+        QCOMPARE(InstalledFolder::spins(f.userDatabase()), 5);
+    }
+
+    // Copied whole and checked, or not at all: the player is told, nothing is made.
+    void unreadableSharedDatabaseIsNotMoved()
+    {
+        InstalledFolder f;
+        writeFile(f.sharedDatabase(), QByteArray(8192, 'x'));
+        const QByteArray before = InstalledFolder::digest(f.sharedDatabase());
+        const UserDatabase::Report report = UserDatabase::provide(f.location());
+        QCOMPARE(report.outcome, UserDatabase::Outcome::Failed);
+        QVERIFY2(report.message.startsWith("Unable to continue!") &&
+                     report.message.contains(f.sharedDatabase()),
+                 qPrintable(report.message));
+        QVERIFY(!QFileInfo::exists(f.userDatabase()));
+        QCOMPARE(QDir(f.folders().userData).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        QCOMPARE(InstalledFolder::digest(f.sharedDatabase()), before);
+    }
+
+    void ownDatabaseIsNeverReplaced()
+    {
+        InstalledFolder f;
+        QDir().mkpath(f.folders().userData);
+        InstalledFolder::makeDatabase(f.userDatabase(), 1);
+        InstalledFolder::makeDatabase(f.sharedDatabase(), 9);
+        const QByteArray mine = InstalledFolder::digest(f.userDatabase());
+        QCOMPARE(UserDatabase::provide(f.location()).outcome, UserDatabase::Outcome::Existing);
+        QCOMPARE(InstalledFolder::digest(f.userDatabase()), mine);
+    }
+
+    void missingTemplateIsSaid()
+    {
+        InstalledFolder f;
+        QVERIFY(QFile::remove(f.programFile(DataLocation::TemplateFile)));
+        const UserDatabase::Report report = UserDatabase::provide(f.location());
+        QCOMPARE(report.outcome, UserDatabase::Outcome::Failed);
+        QVERIFY(report.message.contains(DataLocation::TemplateFile));
+        QVERIFY(!QFileInfo::exists(f.userDatabase()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLocation)
+#include "test_location.moc"
