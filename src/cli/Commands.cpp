@@ -13,9 +13,9 @@ namespace spinledger::cli {
 const QList<Command>& commands()
 {
     static const QList<Command> all{
-        casinosCommand(),  spinCountCommand(), statsCommand(),  exportCommand(),  importCommand(),
-        backtestCommand(), checkCommand(),     backupCommand(), backupsCommand(), restoreCommand(),
-        whereCommand(),
+        casinosCommand(), spinCountCommand(), statsCommand(), exportCommand(),
+        importCommand(),  backtestCommand(),  checkCommand(), backupCommand(),
+        backupsCommand(), restoreCommand(),   whereCommand(),
     };
     return all;
 }

@@ -1,8 +1,8 @@
 #include "cli/Session.h"
 
-#include "store/IntegrityCheck.h"
 #include "location/UserDatabase.h"
 #include "store/Installation.h"
+#include "store/IntegrityCheck.h"
 #include "wheel/Wheel.h"
 
 #include <QDir>

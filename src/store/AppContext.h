@@ -39,8 +39,8 @@ public:
     // connection's last failure after it.
     QString failureLine(const QString& code) const;
 
-    QString appFolder;         // folder of the program, without a trailing separator
-    QString connString;        // path of the database file
+    QString appFolder;  // folder of the program, without a trailing separator
+    QString connString; // path of the database file
     // The key of the file: the built-in one, or the player's passphrase. Every
     // connection to the file and every backup of it uses this one.
     QString key = DatabasePassword;
