@@ -48,7 +48,7 @@ public:
             waitTexts << app->splash().statusText();
         };
         services.askPassphrase = [this](int attempt, int tries) -> std::optional<QString> {
-            asked << u"%1/%2"_s.arg(attempt).arg(tries);
+            passphraseAsked << u"%1/%2"_s.arg(attempt).arg(tries);
             return answers.isEmpty() ? std::nullopt : std::optional<QString>(answers.takeFirst());
         };
         services.inform = [this](const QString& title, const QString& text) { informed << title << text; };
@@ -99,9 +99,9 @@ public:
     std::function<void()> repair;
     QList<QStringList> elevations;
     QList<int> waits;
-    QStringList waitTexts; // the splash's status during each wait
-    QStringList answers;   // the passphrases typed, one per question
-    QStringList asked;     // "attempt/tries" of each question
+    QStringList waitTexts;       // the splash's status during each wait
+    QStringList answers;         // the passphrases typed, one per question
+    QStringList passphraseAsked; // "attempt/tries" of each question
     QStringList informed;
     QStringList asked; // the questions' titles and texts
     bool answer = false;

@@ -373,7 +373,7 @@ private slots:
         const QByteArray before = InstalledFolder::digest(path);
         f.answers = answers;
         QCOMPARE(f.start(), opens ? Application::Outcome::Running : Application::Outcome::Stopped);
-        QCOMPARE(f.asked, asked);
+        QCOMPARE(f.passphraseAsked, asked);
         if (opens) {
             QCOMPARE(f.app->context().key, u"right passphrase"_s);
             QCOMPARE(f.rows("ka_app_casino"), 1);
