@@ -17,6 +17,7 @@ struct StatsRequest
     bool zeroZero = false;      // the wheel's 00 switch
     PerCategory<bool> played{}; // the categories ticked "Play"
     DoublingInputs doubling;
+    SpinWindow window; // left to the caller: all spins unless it says otherwise
 };
 
 // The doubling inputs the player types on the statistics tab, kept per
