@@ -162,7 +162,10 @@ QString toText(const Figures& f, const QLocale& locale)
 {
     QString out = heading(f, locale);
     if (f.empty())
-        return out + QStringLiteral("No spins recorded yet: nothing to judge.\n");
+        return out + (f.span.total > 0
+                          ? QStringLiteral("None of the casino's spins is in this window: nothing "
+                                           "to judge.\n")
+                          : QStringLiteral("No spins recorded yet: nothing to judge.\n"));
     return out + scorecard(f, locale) + bias(f, locale) + money(f, locale) + doubling(f, locale);
 }
 

@@ -25,6 +25,7 @@ public:
         QChar wheel;
         qint64 casino = 0;
         QString casinoName;
+        stats::SpinWindow window;
     };
 
     explicit StatsFetcher(QObject* parent = nullptr);
