@@ -223,9 +223,12 @@ private slots:
         QTest::newRow("all") << SpinWindow{} << QString() << "7:36 6:3 5:3|4:12 3:7 2:00|1:7";
         QTest::newRow("last 3") << SpinWindow::newest(3) << QString() << "7:36 6:3 5:3";
         QTest::newRow("first day") << SpinWindow::dates(std::nullopt, 46001.0) << QString() << "3:7 2:00 1:7";
-        QTest::newRow("pocket 7") << SpinWindow{} << "7" << "3:7 1:7";
-        QTest::newRow("pocket 3, first day") << SpinWindow::dates(std::nullopt, 46001.0) << "3" << "";
-        QTest::newRow("pocket 3, second day") << SpinWindow::dates(46001.0, std::nullopt) << "3" << "6:3 5:3";
+        QTest::newRow("pocket 7") << SpinWindow{} << "7"
+                                  << "3:7 1:7";
+        QTest::newRow("pocket 3, first day") << SpinWindow::dates(std::nullopt, 46001.0) << "3"
+                                             << "";
+        QTest::newRow("pocket 3, second day") << SpinWindow::dates(46001.0, std::nullopt) << "3"
+                                              << "6:3 5:3";
     }
     void historyPages()
     {

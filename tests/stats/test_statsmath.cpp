@@ -170,17 +170,28 @@ private slots:
         QTest::addColumn<double>("p");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("tiny") << 7.6e-05 << "C" << "< 0.0001";
-        QTest::newRow("none left") << 0.0 << "C" << "< 0.0001";
-        QTest::newRow("just below") << 0.0000999 << "C" << "< 0.0001";
-        QTest::newRow("the bound") << 0.0001 << "C" << "0.0001";
-        QTest::newRow("two digits") << 0.000123 << "C" << "0.00012";
-        QTest::newRow("small") << 0.0031 << "C" << "0.0031";
-        QTest::newRow("rounds up a decade") << 0.00996 << "C" << "0.01";
-        QTest::newRow("middle") << 0.61234 << "C" << "0.61";
-        QTest::newRow("one") << 1.0 << "C" << "1";
-        QTest::newRow("German small") << 0.0031 << "de_DE" << "0,0031";
-        QTest::newRow("German tiny") << 2e-9 << "de_DE" << "< 0,0001";
+        QTest::newRow("tiny") << 7.6e-05 << "C"
+                              << "< 0.0001";
+        QTest::newRow("none left") << 0.0 << "C"
+                                   << "< 0.0001";
+        QTest::newRow("just below") << 0.0000999 << "C"
+                                    << "< 0.0001";
+        QTest::newRow("the bound") << 0.0001 << "C"
+                                   << "0.0001";
+        QTest::newRow("two digits") << 0.000123 << "C"
+                                    << "0.00012";
+        QTest::newRow("small") << 0.0031 << "C"
+                               << "0.0031";
+        QTest::newRow("rounds up a decade") << 0.00996 << "C"
+                                            << "0.01";
+        QTest::newRow("middle") << 0.61234 << "C"
+                                << "0.61";
+        QTest::newRow("one") << 1.0 << "C"
+                             << "1";
+        QTest::newRow("German small") << 0.0031 << "de_DE"
+                                      << "0,0031";
+        QTest::newRow("German tiny") << 2e-9 << "de_DE"
+                                     << "< 0,0001";
     }
     void pValuesNeverUseExponents()
     {
