@@ -13,8 +13,9 @@ namespace {
 
 struct Queries
 {
-    std::string start; // stamp and key of the ?3rd spin from the newest, from 0
-    std::string page;  // ?5 spins below the stamp ?3 and key ?4, newest first, with their advice
+    std::string start;  // stamp and key of the ?3rd spin from the newest, from 0
+    std::string page;   // ?5 spins below the stamp ?3 and key ?4, newest first, with their advice
+    std::string labels; // the same spins' keys and labels alone
 };
 
 Queries compose(const Wheel& w)
@@ -31,6 +32,11 @@ Queries compose(const Wheel& w)
         verdicts << QStringLiteral("j.") + w.winColumn(c.id);
     }
     Queries q;
+    q.labels = (QStringLiteral("SELECT s.%1_id, s.%1_now, s.%2 FROM %1 s")
+                    .arg(spin, w.spinColumn(CategoryId::Numbers)) +
+                byCasino + QStringLiteral(" AND (s.%1_now, s.%1_id) < (?3, ?4)").arg(spin) + newestFirst +
+                QStringLiteral(" LIMIT ?5"))
+                   .toStdString();
     q.start = (QStringLiteral("SELECT s.%1_now, s.%1_id FROM %1 s").arg(spin) + byCasino + newestFirst +
                QStringLiteral(" LIMIT 1 OFFSET ?3"))
                   .toStdString();
@@ -57,7 +63,7 @@ char verdictOf(QByteArrayView stored)
     return stored.size() == 1 && (stored[0] == 'Y' || stored[0] == 'N') ? stored[0] : 0;
 }
 
-// Pages of a pocket's spins are read in chunks of this many spins.
+// A pocket's spins are looked for among this many spins at a time.
 constexpr int Chunk = 2048;
 
 } // namespace
@@ -88,14 +94,15 @@ std::vector<HistoryRow> SpinHistory::next(Database& db, int rows, int scan)
     if (atEnd() || (!m_below && !findStart(db)))
         return out;
     const Queries& queries = queriesOf(m_wheel);
-    const size_t categories = m_wheel.categories().size();
-    const int wanted = m_pocket.isEmpty() ? rows : Chunk;
+    // A pocket's spins are found by their labels alone; only they are read
+    // with their advice and judgement.
+    const bool onePocket = !m_pocket.isEmpty();
     int scanned = 0;
     while (int(out.size()) < rows && !atEnd() && scanned < std::max(scan, rows)) {
         const qint64 inWindow = m_place - m_span.first + 1;
-        Statement q = db.prepare(queries.page);
+        Statement q = db.prepare(onePocket ? queries.labels : queries.page);
         q.bind(1, m_settingId).bind(2, m_casino).bind(3, m_below->first).bind(4, m_below->second);
-        q.bind(5, std::min<qint64>(wanted, inWindow));
+        q.bind(5, std::min<qint64>(onePocket ? Chunk : rows, inWindow));
         int read = 0;
         while (int(out.size()) < rows && q.next()) {
             ++read;
@@ -105,16 +112,16 @@ std::vector<HistoryRow> SpinHistory::next(Database& db, int rows, int scan)
             row.now = q.real(1);
             m_below = std::pair(row.now, row.id);
             row.pocket = q.text(2).trimmed();
-            if (!m_pocket.isEmpty() && row.pocket != m_pocket)
+            if (!onePocket) {
+                readBets(q, row);
+            } else if (row.pocket == m_pocket) {
+                // The row itself: the first one below a key just above it.
+                Statement one = db.prepare(queries.page);
+                one.bind(1, m_settingId).bind(2, m_casino).bind(3, row.now).bind(4, row.id + 1).bind(5, 1);
+                if (one.next())
+                    readBets(one, row);
+            } else {
                 continue;
-            row.bets.resize(categories);
-            // The first spin of a casino had no advice to judge.
-            const bool judged = q.integer(3) > 0;
-            for (size_t c = 0; judged && c < categories; ++c) {
-                HistoryRow::Bet& bet = row.bets[c];
-                bet.advice = q.text(4 + 2 * int(c)).trimmed();
-                bet.stake = q.real(5 + 2 * int(c));
-                bet.verdict = verdictOf(q.utf8(4 + 2 * int(categories) + int(c)));
             }
             out.push_back(std::move(row));
         }
@@ -123,6 +130,20 @@ std::vector<HistoryRow> SpinHistory::next(Database& db, int rows, int scan)
             m_place = m_span.first - 1; // the history ended before the window did
     }
     return out;
+}
+
+void SpinHistory::readBets(const Statement& q, HistoryRow& row) const
+{
+    const size_t categories = m_wheel.categories().size();
+    row.bets.resize(categories);
+    // The first spin of a casino had no advice to judge.
+    const bool judged = q.integer(3) > 0;
+    for (size_t c = 0; judged && c < categories; ++c) {
+        HistoryRow::Bet& bet = row.bets[c];
+        bet.advice = q.text(4 + 2 * int(c)).trimmed();
+        bet.stake = q.real(5 + 2 * int(c));
+        bet.verdict = verdictOf(q.utf8(4 + 2 * int(categories) + int(c)));
+    }
 }
 
 } // namespace spinledger::stats

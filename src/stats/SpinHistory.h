@@ -10,7 +10,8 @@
 
 namespace spinledger {
 class Database;
-}
+class Statement;
+} // namespace spinledger
 
 namespace spinledger::stats {
 
@@ -49,6 +50,7 @@ public:
 
 private:
     bool findStart(Database& db);
+    void readBets(const Statement& q, HistoryRow& row) const;
 
     const Wheel& m_wheel;
     qint64 m_settingId;

@@ -103,7 +103,9 @@ void StatisticsTab::buildTop()
     m_summary->setObjectName(QStringLiteral("lblStatsSummary"));
     m_summary->setToolTip(
         QStringLiteral("P, the pockets in play, follows the wheel's 00 switch as it is now."));
-    top->addWidget(m_summary, 1);
+    // A line of its own: beside the window's boxes it would be cut short.
+    column->addWidget(m_summary);
+    top->addStretch(1);
     m_busy = new QProgressBar(this);
     m_busy->setObjectName(QStringLiteral("barStatsBusy"));
     m_busy->setRange(0, 0);
