@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/Figures.h"
+#include "stats/SectorScan.h"
 
 namespace spinledger {
 class Database;
@@ -18,6 +19,9 @@ struct StatsRequest
     PerCategory<bool> played{}; // the categories ticked "Play"
     DoublingInputs doubling;
     SpinWindow window; // left to the caller: all spins unless it says otherwise
+    // Fair histories simulated for the sector scan's corrected p; 0 leaves
+    // the simulation out (the benchmark measures it apart).
+    int sectorSimulations = SectorScan::DefaultSimulations;
 };
 
 // The doubling inputs the player types on the statistics tab, kept per
