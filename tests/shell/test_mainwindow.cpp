@@ -92,8 +92,11 @@ QStringList faintTexts(QWidget* window)
         if (best < 4.5)
             faint << u"%1 \"%2\": %3:1"_s.arg(owner->objectName(), text).arg(best, 0, 'f', 1);
     };
-    for (QLabel* l : window->findChildren<QLabel*>())
-        check(l, l->text(), l, l->contentsRect());
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        // Labels shown whole: one a scroll area cuts is scrolled to first.
+        if ((QRegion(l->contentsRect()) - l->visibleRegion()).isEmpty())
+            check(l, l->text(), l, l->contentsRect());
+    }
     for (QCheckBox* c : window->findChildren<QCheckBox*>()) {
         QStyleOptionButton o;
         o.initFrom(c);
