@@ -2,13 +2,17 @@
 // window as the statistics tab and the command line use it, at growing
 // histories, with the sector scan's simulated p and without it. Targets:
 // everything, the simulation included, at most 250 ms at 100k spins; 1.5 s
-// at 1M. Prints its figures and, at the last size, the statistics themselves.
+// at 1M. Then the History's pages of 200 rows: all spins newest first, one
+// pocket's, and a window at the oldest end of the history (its first page
+// includes finding where the window starts). Prints its figures and, at the
+// last size, the statistics themselves.
 //
 //   stats_bench [--sizes 100000,1000000] [--runs 5] [--wheel R|M] [--dir PATH]
 #include "HistoryWriter.h"
 #include "engine/SpinEngine.h"
 #include "stats/CasinoStatistics.h"
 #include "stats/FiguresText.h"
+#include "stats/SpinHistory.h"
 #include "stats/StatsSettings.h"
 #include "store/AppContext.h"
 
@@ -25,6 +29,21 @@ using namespace spinledger;
 namespace {
 
 QTextStream out(stdout);
+
+// Milliseconds of each of up to `pages` pages of the History.
+std::vector<double> historyPages(Database& db, const Wheel& w, qint64 settingId, const stats::SpinSpan& span,
+                                 const QString& pocket, int pages)
+{
+    stats::SpinHistory history(w, settingId, 1, span, pocket);
+    std::vector<double> ms;
+    QElapsedTimer t;
+    for (int i = 0; i < pages && !history.atEnd(); ++i) {
+        t.restart();
+        history.next(db, 200);
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return ms;
+}
 
 } // namespace
 
@@ -109,6 +128,26 @@ int main(int argc, char** argv)
                        .arg(bench::spread(cpu).median, 0, 'f', 1)
                        .arg(simulated ? QStringLiteral("with %1 simulated histories").arg(r.sectorSimulations)
                                       : QStringLiteral("without the simulation"))
+                << Qt::endl;
+        }
+        const stats::SpinSpan all = stats::SpinWindows::resolve(reader, *wheel, app.settingId, 1, {});
+        const stats::SpinSpan oldest{1, 1000, all.total};
+        const std::pair<const char*, std::vector<double>> histories[] = {
+            {"all spins", historyPages(reader, *wheel, app.settingId, all, QString(), 50)},
+            {"one pocket", historyPages(reader, *wheel, app.settingId, all, wheel->label(5), 20)},
+            {"the oldest 1,000 spins", historyPages(reader, *wheel, app.settingId, oldest, QString(), 5)}};
+        for (const auto& [name, ms] : histories) {
+            const bench::Spread spread = bench::spread(ms);
+            out << QStringLiteral(
+                       "%1 wheel %2 spins: History pages of 200 rows, %3: first %4 ms, median %5 ms, "
+                       "worst %6 ms of %7")
+                       .arg(wheel->letter())
+                       .arg(all.total, 8)
+                       .arg(QLatin1String(name))
+                       .arg(ms.front(), 0, 'f', 2)
+                       .arg(spread.median, 0, 'f', 2)
+                       .arg(spread.worst, 0, 'f', 2)
+                       .arg(ms.size())
                 << Qt::endl;
         }
     }

@@ -259,6 +259,9 @@ void shootMainWindow(MainWindow* main, const Camera& camera)
         camera.shoot(main, QString::fromLatin1(name));
         pages->setCurrentIndex(pages->currentIndex() + 1);
     }
+    pages->setCurrentWidget(main->findChild<QWidget*>(QStringLiteral("pageHistory")));
+    camera.shoot(main, QStringLiteral("statistics-history"));
+    pages->setCurrentIndex(0);
     tabs->setCurrentIndex(0);
     const auto slide = [main] {
         main->toggleSidePanel();

@@ -2,6 +2,7 @@
 
 #include "cli/DoublingOptions.h"
 #include "cli/Session.h"
+#include "cli/WindowOptions.h"
 #include "stats/CasinoStatistics.h"
 #include "stats/FiguresJson.h"
 #include "stats/FiguresText.h"
@@ -26,6 +27,10 @@ int showStats(Session& s)
             stats::StatsSettings::request(s.db(), s.app().settingId, *wheel, casino->id);
         if (!DoublingOptions::apply(s, request.doubling))
             return Refused;
+        const std::optional<stats::SpinWindow> window = WindowOptions::window(s);
+        if (!window)
+            return Refused;
+        request.window = *window;
         stats::Figures figures = *stats::CasinoStatistics::compute(s.db(), request);
         figures.casinoName = casino->name;
         if (s.args().isSet(QStringLiteral("json")))
@@ -50,7 +55,8 @@ Command statsCommand()
         QList<QCommandLineOption>{Options::wheel(), Options::casino(), Options::db(), Options::json()} +
             DoublingOptions::options(QStringLiteral("as typed on the Statistics tab"),
                                      QStringLiteral("as typed on the Statistics tab, else no limit"),
-                                     QStringLiteral("as typed on the Statistics tab, else 100")),
+                                     QStringLiteral("as typed on the Statistics tab, else 100")) +
+            WindowOptions::options(),
         &showStats};
 }
 

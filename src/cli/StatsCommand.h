@@ -5,8 +5,9 @@
 namespace spinledger::cli {
 
 // stats --wheel R|M --casino NAME-or-ID [--db PATH] [--json]
-//       [--table-max AMOUNT] [--bankroll AMOUNT] [--series N]:
-// every statistic of one casino on one wheel.
+//       [--table-max AMOUNT] [--bankroll AMOUNT] [--series N]
+//       [--last N | --session | --since DATE --until DATE]:
+// every statistic of one casino on one wheel, of all its spins or a window.
 Command statsCommand();
 
 } // namespace spinledger::cli

@@ -22,10 +22,11 @@ constexpr int StopEvery = 4096;
 // The three reads, each served by an index that holds just its columns.
 struct Queries
 {
-    std::string pockets;  // label, spins
-    std::string judged;   // advice judged, the verdicts in category order
-    std::string stakes;   // advice id, then the stakes of the categories with one, by id
-    std::string stakesOf; // the same for one advice
+    std::string pockets;   // label, spins
+    std::string pocketsIn; // the labels of ?3 spins from the ?4th on, in the order of play
+    std::string judged;    // advice judged, the verdicts in category order
+    std::string stakes;    // advice id, then the stakes of the categories with one, by id
+    std::string stakesOf;  // the same for one advice
 };
 
 Queries compose(const Wheel& w)
@@ -45,6 +46,9 @@ Queries compose(const Wheel& w)
     q.pockets = (QStringLiteral("SELECT %1, count(*) FROM %2").arg(numbers, w.spinTable()) + byCasino +
                  QStringLiteral(" GROUP BY %1").arg(numbers))
                     .toStdString();
+    q.pocketsIn = (QStringLiteral("SELECT %1 FROM %2").arg(numbers, w.spinTable()) + byCasino +
+                   QStringLiteral(" ORDER BY %1_now, %1_id LIMIT ?3 OFFSET ?4").arg(w.spinTable()))
+                      .toStdString();
     q.judged = (QStringLiteral("SELECT %1, %2 FROM %3").arg(adviseId, verdicts.join(u','), w.winTable()) +
                 byCasino + QStringLiteral(" ORDER BY %1_now, %1_id").arg(w.winTable()))
                    .toStdString();
@@ -101,6 +105,24 @@ std::vector<qint64> pocketCounts(Database& db, const StatsRequest& r, qint64& sp
         const int pocket = w.pocketIndex(q.text(0).trimmed());
         if (pocket >= 0)
             counts[size_t(pocket)] += n;
+    }
+    return counts;
+}
+
+// The same for the spins of a part of the history, read one by one.
+std::vector<qint64> pocketCounts(Database& db, const StatsRequest& r, const SpinSpan& span, qint64& spins)
+{
+    if (span.whole())
+        return pocketCounts(db, r, spins);
+    const Wheel& w = *r.wheel;
+    std::vector<qint64> counts(size_t(w.pocketCount()), 0);
+    Statement q = db.prepare(queriesOf(w).pocketsIn);
+    q.bind(1, r.settingId).bind(2, r.casino).bind(3, span.size()).bind(4, span.first - 1);
+    while (q.next()) {
+        ++spins;
+        const int pocket = w.pocketIndex(q.text(0).trimmed());
+        if (pocket >= 0)
+            ++counts[size_t(pocket)];
     }
     return counts;
 }
@@ -164,22 +186,28 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
     f.zeroZero = r.zeroZero;
     f.pockets = Odds::pocketsInPlay(w, r.zeroZero);
     f.doublingInputs = r.doubling;
+    f.window = r.window;
 
     // Per category in the wheel's order: its index, and its money track (-1
-    // for Numbers, which has no stake).
+    // for Numbers, which has no stake); the tracks start where the window does.
     std::vector<int> categories, moneyOf;
+    int tracks = 0;
     std::vector<MoneyTrack> money;
     for (const Category& c : w.categories()) {
         categories.push_back(idx(c.id));
-        moneyOf.push_back(c.hasStake() ? int(money.size()) : -1);
-        if (c.hasStake())
-            money.emplace_back(c.id, Odds::of(w, c.id).payout, r.played[idx(c.id)], r.doubling);
+        moneyOf.push_back(c.hasStake() ? tracks++ : -1);
     }
     PerCategory<std::pair<qint64, qint64>> judgedAndHits{};
 
     {
         Snapshot snapshot(db);
-        const std::vector<qint64> counts = pocketCounts(db, r, f.spins);
+        f.span = SpinWindows::resolve(db, w, r.settingId, r.casino, r.window);
+        for (const Category& c : w.categories()) {
+            if (c.hasStake())
+                money.emplace_back(c.id, Odds::of(w, c.id).payout, r.played[idx(c.id)], r.doubling,
+                                   f.span.first - 1);
+        }
+        const std::vector<qint64> counts = pocketCounts(db, r, f.span, f.spins);
         f.bias = PocketBias::of(w, r.zeroZero, counts);
 
         StakeCursor stakeCursor(db, w, r);
@@ -192,6 +220,10 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
             ++spin;
             if (stop && spin % StopEvery == 0 && stop())
                 return std::nullopt;
+            if (spin < f.span.first)
+                continue;
+            if (spin > f.span.last)
+                break;
             // The first spin of a casino had no advice before it to judge.
             const qint64 advice = q.integer(0);
             if (advice <= 0 || !stakeCursor.find(advice, stakes))

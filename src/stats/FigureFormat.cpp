@@ -1,5 +1,9 @@
 #include "stats/FigureFormat.h"
 
+#include "store/OleDate.h"
+
+#include <QDateTime>
+
 #include <cmath>
 
 namespace spinledger::stats::FigureFormat {
@@ -21,6 +25,61 @@ QString pocketsInPlay(const Figures& f)
     return QStringLiteral("%1 pockets in play (00 %2)")
         .arg(f.pockets)
         .arg(f.zeroZero ? QStringLiteral("enabled") : QStringLiteral("switched off"));
+}
+
+namespace {
+
+QDateTime dateTimeOf(double stamp)
+{
+    qint64 msecsOfDay = 0;
+    const QDate day = OleStamp::dateOf(OleStamp::fromNow(stamp).msecs(), msecsOfDay);
+    return QDateTime(day, QTime::fromMSecsSinceStartOfDay(int(msecsOfDay)));
+}
+
+QString dayOf(double stamp, const QLocale& l)
+{
+    return l.toString(dateTimeOf(stamp).date(), QLocale::ShortFormat);
+}
+
+// The last day before an end stamp, which is the start of the day after it.
+QString dayBefore(double stamp, const QLocale& l)
+{
+    return l.toString(dateTimeOf(stamp).date().addDays(-1), QLocale::ShortFormat);
+}
+
+QString windowName(const SpinWindow& w, const QLocale& l)
+{
+    switch (w.kind) {
+    case SpinWindow::Kind::All:
+        return QStringLiteral("all spins");
+    case SpinWindow::Kind::Last:
+        return QStringLiteral("the last %1 spins").arg(l.toString(w.last));
+    case SpinWindow::Kind::Session:
+        return QStringLiteral("this session (since %1)")
+            .arg(l.toString(dateTimeOf(w.from.value_or(0)), QLocale::ShortFormat));
+    case SpinWindow::Kind::Dates:
+        if (w.from && w.until)
+            return QStringLiteral("from %1 to %2").arg(dayOf(*w.from, l), dayBefore(*w.until, l));
+        if (w.from)
+            return QStringLiteral("since %1").arg(dayOf(*w.from, l));
+        if (w.until)
+            return QStringLiteral("up to %1").arg(dayBefore(*w.until, l));
+        return QStringLiteral("all spins");
+    }
+    return {};
+}
+
+} // namespace
+
+QString windowText(const Figures& f, const QLocale& l)
+{
+    const QString name = windowName(f.window, l);
+    if (f.span.whole())
+        return name;
+    if (f.span.size() == 0)
+        return QStringLiteral("%1 (none of %2 spins)").arg(name, count(f.span.total, l));
+    return QStringLiteral("%1 (spins %2 to %3 of %4)")
+        .arg(name, count(f.span.first, l), count(f.span.last, l), count(f.span.total, l));
 }
 
 QString verdictText(const ScoreRow& row, const QLocale& locale)
@@ -84,12 +143,19 @@ QString amount(double value, const QLocale& locale)
     return number(whole ? std::round(value) : value, locale, whole ? 0 : 2);
 }
 
-// Below this a p-value is past what a double tells apart from 0.
-constexpr double TinyP = 1e-300;
+// Below this a p-value shows as "< 0.0001": more digits tell a player
+// nothing, and fixed notation keeps every p readable without exponents.
+constexpr double SmallestShownP = 1e-4;
 
 QString pValue(double p, const QLocale& locale)
 {
-    return p < TinyP ? QStringLiteral("< ") + locale.toString(TinyP, 'g', 1) : locale.toString(p, 'g', 2);
+    if (p < SmallestShownP)
+        return QStringLiteral("< ") + locale.toString(SmallestShownP, 'f', 4);
+    // Two significant digits, rounded before printing so that 0.00996 reads
+    // 0.01 rather than 0.0100.
+    const int decimals = 1 - int(std::floor(std::log10(p)));
+    const double scale = std::pow(10.0, decimals);
+    return locale.toString(std::round(p * scale) / scale, 'f', QLocale::FloatingPointShortest);
 }
 
 QString pIs(double p, const QLocale& locale)
@@ -101,6 +167,23 @@ QString pIs(double p, const QLocale& locale)
 QString count(qint64 value, const QLocale& locale)
 {
     return locale.toString(value);
+}
+
+QString stamp(double now, const QLocale& l)
+{
+    const QDateTime at = dateTimeOf(now);
+    return l.toString(at.date(), QLocale::ShortFormat) + u' ' + l.toString(at.time(), QLocale::ShortFormat);
+}
+
+QString betCell(const HistoryRow::Bet& bet, const QLocale& l)
+{
+    if (bet.verdict == 0)
+        return {};
+    QStringList parts{bet.advice};
+    if (bet.stake >= 0)
+        parts << amount(bet.stake, l);
+    parts << (bet.verdict == 'Y' ? QStringLiteral("won") : QStringLiteral("lost"));
+    return parts.join(QStringLiteral(" · "));
 }
 
 QString oneIn(double chance, const QLocale& locale)

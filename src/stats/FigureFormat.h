@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/Figures.h"
+#include "stats/SpinHistory.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -14,6 +15,10 @@ namespace FigureFormat {
 QString wheelName(QChar wheel); // "38-pocket wheel", "mini wheel"
 QString caption(QChar wheel, CategoryId category);
 QString pocketsInPlay(const Figures& f); // "37 pockets in play (00 switched off)"
+// Which spins the figures are of: "all spins", "the last 100 spins",
+// "this session (since 06/12/2026 18:05)", "from 01/12/2026 to 06/12/2026",
+// with their places unless they are all: "(spins 901 to 1,000 of 1,000)".
+QString windowText(const Figures& f, const QLocale& locale);
 QString verdictText(const ScoreRow& row, const QLocale& locale);
 QString testNeeds(const Bias& bias); // "needs at least 185 spins"
 QString doublingState(DoublingState state);
@@ -23,12 +28,19 @@ QString percent(double share, const QLocale& locale, int decimals = 1);
 // is not: "> 99.9%" and "< 0.1%" where rounding would say 100% or 0%.
 QString chance(double p, const QLocale& locale, int decimals = 1);
 QString amount(double value, const QLocale& locale);
-// "0.0031", or "< 1e-300" where the number has run out of digits.
+// Two significant digits in fixed notation ("0.0031", "0.00012"), and
+// "< 0.0001" below that: never an exponent. The tab and the command line
+// print every p through this.
 QString pValue(double p, const QLocale& locale);
-// "p = 0.0031", or "p < 1e-300".
+// "p = 0.0031", or "p < 0.0001".
 QString pIs(double p, const QLocale& locale);
 QString number(double value, const QLocale& locale, int decimals);
 QString count(qint64 value, const QLocale& locale);
+// A history stamp as the locale writes a short date and time.
+QString stamp(double now, const QLocale& locale);
+// What the history shows of one category at one spin: the advice, its
+// stake and what it did, "B · 40 · won"; empty when no advice was judged.
+QString betCell(const HistoryRow::Bet& bet, const QLocale& locale);
 // "1 in 106" for a chance of 0.0094; "every time" at 1.
 QString oneIn(double chance, const QLocale& locale);
 

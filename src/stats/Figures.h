@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/Distributions.h"
+#include "stats/SpinWindow.h"
 #include "wheel/Wheel.h"
 
 #include <QString>
@@ -218,7 +219,9 @@ struct Figures
     QString casinoName; // left to the caller, which knows the casino list
     bool zeroZero = false;
     int pockets = 0; // P
-    qint64 spins = 0;
+    SpinWindow window;
+    SpinSpan span;    // the window's places in the casino's history
+    qint64 spins = 0; // in the window
     qint64 judged = 0;
     std::vector<ScoreRow> scorecard; // every category of the wheel
     Bias bias;

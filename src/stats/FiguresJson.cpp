@@ -246,6 +246,26 @@ QJsonObject doubling(const Figures& f)
     };
 }
 
+const char* const kWindowKeys[] = {"all", "last", "session", "dates"};
+
+QJsonValue stampOrNull(const std::optional<double>& stamp)
+{
+    return stamp ? QJsonValue(*stamp) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject window(const Figures& f)
+{
+    return {
+        {QStringLiteral("kind"), QString::fromLatin1(kWindowKeys[int(f.window.kind)])},
+        {QStringLiteral("text"), FigureFormat::windowText(f, QLocale::c())},
+        {QStringLiteral("first"), f.span.first},
+        {QStringLiteral("last"), f.span.last},
+        {QStringLiteral("total"), f.span.total},
+        {QStringLiteral("from"), stampOrNull(f.window.from)},
+        {QStringLiteral("until"), stampOrNull(f.window.until)},
+    };
+}
+
 } // namespace
 
 QJsonObject toJson(const Figures& f)
@@ -258,6 +278,7 @@ QJsonObject toJson(const Figures& f)
                                        : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("pockets"), f.pockets},
         {QStringLiteral("zeroZero"), f.zeroZero},
+        {QStringLiteral("window"), window(f)},
         {QStringLiteral("spins"), f.spins},
         {QStringLiteral("judged"), f.judged},
         {QStringLiteral("scorecard"), scorecard(f)},

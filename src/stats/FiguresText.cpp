@@ -45,8 +45,9 @@ QString heading(const Figures& f, const QLocale& l)
                            : f.casinoName.isEmpty()
                                ? QStringLiteral("Casino %1").arg(f.casino)
                                : QStringLiteral("%1 (id %2)").arg(f.casinoName).arg(f.casino);
-    return QStringLiteral("%1, %2: %3 spins, %4 judged advices, %5\n")
-        .arg(casino, F::wheelName(f.wheel), F::count(f.spins, l), F::count(f.judged, l), F::pocketsInPlay(f));
+    return QStringLiteral("%1, %2, %3: %4 spins, %5 judged advices, %6\n")
+        .arg(casino, F::wheelName(f.wheel), F::windowText(f, l), F::count(f.spins, l), F::count(f.judged, l),
+             F::pocketsInPlay(f));
 }
 
 QString scorecard(const Figures& f, const QLocale& l)
@@ -219,7 +220,10 @@ QString toText(const Figures& f, const QLocale& locale)
 {
     QString out = heading(f, locale);
     if (f.empty())
-        return out + QStringLiteral("No spins recorded yet: nothing to judge.\n");
+        return out + (f.span.total > 0
+                          ? QStringLiteral("None of the casino's spins is in this window: nothing "
+                                           "to judge.\n")
+                          : QStringLiteral("No spins recorded yet: nothing to judge.\n"));
     return out + scorecard(f, locale) + bias(f, locale) + wheelOrder(f, locale) + money(f, locale) +
            doubling(f, locale);
 }

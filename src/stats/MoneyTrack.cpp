@@ -6,13 +6,14 @@
 
 namespace spinledger::stats {
 
-MoneyTrack::MoneyTrack(CategoryId category, int payout, bool played, const DoublingInputs& limits)
+MoneyTrack::MoneyTrack(CategoryId category, int payout, bool played, const DoublingInputs& limits,
+                       qint64 start)
     : m_payout(payout), m_limits(limits)
 {
     m_row.category = category;
     m_row.played = played;
-    // Every line starts at nothing won before the first spin.
-    m_line.add({0, 0});
+    // Every line starts at nothing won before the first spin it counts.
+    m_line.add({start, 0});
 }
 
 void MoneyTrack::add(qint64 spin, bool won, double stake)

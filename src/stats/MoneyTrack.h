@@ -12,7 +12,10 @@ namespace spinledger::stats {
 class MoneyTrack
 {
 public:
-    MoneyTrack(CategoryId category, int payout, bool played, const DoublingInputs& limits = {});
+    // The line starts at nothing won after spin `start`, the spin before the
+    // first one counted.
+    MoneyTrack(CategoryId category, int payout, bool played, const DoublingInputs& limits = {},
+               qint64 start = 0);
 
     void add(qint64 spin, bool won, double stake);
     MoneyRow row() const;

@@ -18,6 +18,7 @@ struct StatsRequest
     bool zeroZero = false;      // the wheel's 00 switch
     PerCategory<bool> played{}; // the categories ticked "Play"
     DoublingInputs doubling;
+    SpinWindow window; // left to the caller: all spins unless it says otherwise
     // Fair histories simulated for the sector scan's corrected p; 0 leaves
     // the simulation out (the benchmark measures it apart).
     int sectorSimulations = SectorScan::DefaultSimulations;

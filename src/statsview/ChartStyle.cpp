@@ -11,10 +11,12 @@ namespace spinledger::ChartStyle {
 
 QColor categoryColour(CategoryId category)
 {
-    // Okabe and Ito's colours; Numbers has no line of its own.
+    // Okabe and Ito's colours, with a deep purple for 2TO1 in place of their
+    // vermilion, which sits too close to Even/Odd's orange; Numbers has no
+    // line of its own.
     static const PerCategory<QColor> colours{QColor(0x99, 0x99, 0x99), QColor(0x00, 0x72, 0xB2),
                                              QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
-                                             QColor(0xCC, 0x79, 0xA7), QColor(0xD5, 0x5E, 0x00)};
+                                             QColor(0xCC, 0x79, 0xA7), QColor(0x6A, 0x3D, 0x9A)};
     return colours[idx(category)];
 }
 

@@ -154,4 +154,9 @@ void DoublingPanel::showFigures(const stats::Figures& f)
             : F::doublingState(f.doublingState));
 }
 
+void DoublingPanel::setTableMaxText(const QString& text)
+{
+    m_tableMax->setText(text);
+}
+
 } // namespace spinledger

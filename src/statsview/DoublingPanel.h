@@ -27,6 +27,8 @@ public:
     // refuses them. Amounts in the user's locale; an empty bankroll sets no
     // limit, an empty table maximum none yet.
     Result<stats::DoublingInputs> typedInputs() const;
+    // The table maximum typed elsewhere (the Money page asks for it too).
+    void setTableMaxText(const QString& text);
 
 signals:
     // The player finished typing in one of the boxes.

@@ -4,6 +4,7 @@
 #include "stats/Scorecard.h"
 #include "stats/StatsSettings.h"
 #include "statsview/DoublingPanel.h"
+#include "statsview/HistoryPanel.h"
 #include "statsview/MoneyPanel.h"
 #include "statsview/PocketPanel.h"
 #include "statsview/ScorecardTable.h"
@@ -11,17 +12,22 @@
 #include "statsview/WheelPanel.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "store/OleDate.h"
 #include "ui/StatusSink.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace spinledger {
 
@@ -40,6 +46,22 @@ QString pockets(const stats::Figures& f)
     return QStringLiteral("%1 pockets (00 %2)")
         .arg(f.pockets)
         .arg(f.zeroZero ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+using Kind = stats::SpinWindow::Kind;
+
+double stampOf(QDate day)
+{
+    return OleStamp::fromDateTime(QDateTime(day, QTime(0, 0))).now;
+}
+
+// "The last 100 spins (spins 901 to 1,000 of 1,000)".
+QString windowHeading(const stats::Figures& f, const QLocale& l)
+{
+    QString text = F::windowText(f, l);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 } // namespace
@@ -77,11 +99,14 @@ void StatisticsTab::buildTop()
                        "board as well."));
     connect(m_casino, &QComboBox::activated, this, &StatisticsTab::casinoPicked);
     top->addWidget(m_casino);
+    buildWindow(top);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblStatsSummary"));
     m_summary->setToolTip(
         QStringLiteral("P, the pockets in play, follows the wheel's 00 switch as it is now."));
-    top->addWidget(m_summary, 1);
+    // A line of its own: beside the window's boxes it would be cut short.
+    column->addWidget(m_summary);
+    top->addStretch(1);
     m_busy = new QProgressBar(this);
     m_busy->setObjectName(QStringLiteral("barStatsBusy"));
     m_busy->setRange(0, 0);
@@ -103,6 +128,77 @@ void StatisticsTab::buildTop()
     m_empty->setWordWrap(true);
     m_empty->setMargin(24);
     m_stack->addWidget(m_empty);
+}
+
+void StatisticsTab::buildWindow(QHBoxLayout* top)
+{
+    // Until a session is handed in, the session is what was played since now.
+    const double start = OleStamp::fromDateTime(m_app.clock().now()).now;
+    m_sessionStart = [start](QChar) { return std::optional<double>(start); };
+
+    m_window = new QComboBox(this);
+    m_window->setObjectName(QStringLiteral("cmbStatsWindow"));
+    const std::pair<const char*, Kind> kinds[] = {{"All spins", Kind::All},
+                                                  {"Last spins", Kind::Last},
+                                                  {"This session", Kind::Session},
+                                                  {"Dates", Kind::Dates}};
+    for (const auto& [text, kind] : kinds)
+        m_window->addItem(QString::fromUtf8(text), int(kind));
+    m_window->setToolTip(QStringLiteral("Which spins every figure, chart and the history are of."));
+    top->addWidget(m_window);
+    m_last = new QSpinBox(this);
+    m_last->setObjectName(QStringLiteral("spnStatsLast"));
+    m_last->setRange(1, 100'000'000);
+    m_last->setValue(100);
+    m_last->setGroupSeparatorShown(true);
+    m_last->setToolTip(QStringLiteral("How many of the newest spins."));
+    top->addWidget(m_last);
+    const QDate today = m_app.clock().now().date();
+    for (auto [edit, name, tip, day] :
+         {std::tuple{&m_from, "dateStatsFrom", "The first day of the spins shown.", today.addDays(-7)},
+          std::tuple{&m_until, "dateStatsUntil", "The last day of the spins shown, the whole day.", today}}) {
+        *edit = new QDateEdit(day, this);
+        (*edit)->setObjectName(QString::fromLatin1(name));
+        (*edit)->setCalendarPopup(true);
+        (*edit)->setToolTip(QString::fromUtf8(tip));
+        top->addWidget(*edit);
+        connect(*edit, &QDateEdit::editingFinished, this, &StatisticsTab::refresh);
+    }
+    connect(m_window, &QComboBox::activated, this, &StatisticsTab::windowChosen);
+    connect(m_last, &QSpinBox::editingFinished, this, &StatisticsTab::refresh);
+    windowChosen();
+}
+
+void StatisticsTab::windowChosen()
+{
+    const auto kind = Kind(m_window->currentData().toInt());
+    m_last->setVisible(kind == Kind::Last);
+    m_from->setVisible(kind == Kind::Dates);
+    m_until->setVisible(kind == Kind::Dates);
+    refresh();
+}
+
+void StatisticsTab::setSessionStart(SessionStart sessionStart)
+{
+    m_sessionStart = std::move(sessionStart);
+    refresh();
+}
+
+stats::SpinWindow StatisticsTab::spinWindow() const
+{
+    switch (Kind(m_window->currentData().toInt())) {
+    case Kind::All:
+        break;
+    case Kind::Last:
+        return stats::SpinWindow::newest(m_last->value());
+    case Kind::Session:
+        // No session under way: none of the spins is of it.
+        return stats::SpinWindow::session(
+            m_sessionStart(wheel().letter()).value_or(std::numeric_limits<double>::max()));
+    case Kind::Dates:
+        return stats::SpinWindow::dates(stampOf(m_from->date()), stampOf(m_until->date().addDays(1)));
+    }
+    return {};
 }
 
 void StatisticsTab::buildPages()
@@ -132,7 +228,15 @@ void StatisticsTab::buildPages()
     m_pages->addTab(m_money, QStringLiteral("Money"));
     m_doubling = new DoublingPanel;
     m_pages->addTab(m_doubling, QStringLiteral("Doubling"));
+    m_history = new HistoryPanel(m_app);
+    m_pages->addTab(m_history, QStringLiteral("History"));
     connect(m_doubling, &DoublingPanel::inputsEdited, this, &StatisticsTab::storeInputs);
+    connect(m_money, &MoneyPanel::tableMaxTyped, this, [this](const QString& text) {
+        m_doubling->setTableMaxText(text);
+        storeInputs();
+    });
+    connect(m_history, &HistoryPanel::failed, this,
+            [this](const QString& text) { m_status.setStatus(text); });
 }
 
 void StatisticsTab::setCasinoModel(const Wheel& wheel, QAbstractItemModel* model)
@@ -221,6 +325,7 @@ void StatisticsTab::refresh()
     q.wheel = w.letter();
     q.casino = m_casino->currentData().toLongLong();
     q.casinoName = m_casino->currentText();
+    q.window = spinWindow();
     m_fetcher->fetch(q);
     m_busyTimer->start();
 }
@@ -236,6 +341,13 @@ void StatisticsTab::showFigures(const stats::Figures& f)
     m_busy->hide();
     m_figures = std::make_unique<stats::Figures>(f);
     const QLocale l;
+    if (f.empty() && f.span.total > 0) {
+        m_summary->setText(windowHeading(f, l) + QStringLiteral(" · ") + pockets(f));
+        m_doubling->showFigures(f);
+        showEmpty(QStringLiteral("None of the %1 spins at %2 is of %3.\n\nChoose another window at the top.")
+                      .arg(F::count(f.span.total, l), f.casinoName, F::windowText(f, l)));
+        return;
+    }
     if (f.empty()) {
         m_summary->setText(pockets(f));
         m_doubling->showFigures(f);
@@ -247,8 +359,9 @@ void StatisticsTab::showFigures(const stats::Figures& f)
                 .arg(f.casinoName, F::wheelName(f.wheel), Wheel::byLetter(f.wheel)->boardName()));
         return;
     }
-    m_summary->setText(QStringLiteral("%1 spins · %2 judged · %3")
-                           .arg(F::count(f.spins, l), F::count(f.judged, l), pockets(f)));
+    m_summary->setText(
+        QStringLiteral("%1 · %2 spins · %3 judged · %4")
+            .arg(windowHeading(f, l), F::count(f.spins, l), F::count(f.judged, l), pockets(f)));
     m_summary->setToolTip(F::pocketsInPlay(f) +
                           QStringLiteral(": P follows the wheel's 00 switch as it is now."));
     m_scorecard->showFigures(f);
@@ -263,6 +376,7 @@ void StatisticsTab::showFigures(const stats::Figures& f)
     m_wheelPage->showFigures(f);
     m_money->showFigures(f);
     m_doubling->showFigures(f);
+    m_history->showWindow(f);
     m_stack->setCurrentWidget(m_pages);
     emit updated();
 }

@@ -4,8 +4,13 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractItemModel;
 class QComboBox;
+class QDateEdit;
+class QHBoxLayout;
+class QSpinBox;
 class QLabel;
 class QProgressBar;
 class QStackedWidget;
@@ -16,6 +21,7 @@ namespace spinledger {
 
 class AppContext;
 class DoublingPanel;
+class HistoryPanel;
 class MoneyPanel;
 class PocketPanel;
 class ScorecardTable;
@@ -54,6 +60,14 @@ public:
     // The figures last shown (none before the first answer).
     const stats::Figures* figures() const;
 
+    // Where the session of a wheel began: the stamp of its first spin, or
+    // none when no session is under way. Until one is given, the session is
+    // the spins recorded since the tab was made (the program's start).
+    using SessionStart = std::function<std::optional<double>(QChar wheel)>;
+    void setSessionStart(SessionStart sessionStart);
+    // The window chosen at the top: all spins, the last N, the session, or dates.
+    stats::SpinWindow spinWindow() const;
+
 signals:
     // The player chose another casino for the wheel here.
     void casinoChosen(QChar wheel, qint64 casino);
@@ -66,6 +80,8 @@ protected:
 
 private:
     void buildTop();
+    void buildWindow(QHBoxLayout* top);
+    void windowChosen();
     void buildPages();
     void wheelChosen();
     void casinoPicked(int index);
@@ -83,6 +99,11 @@ private:
 
     QComboBox* m_wheel = nullptr;
     QComboBox* m_casino = nullptr;
+    QComboBox* m_window = nullptr;
+    QSpinBox* m_last = nullptr;
+    QDateEdit* m_from = nullptr;
+    QDateEdit* m_until = nullptr;
+    SessionStart m_sessionStart;
     QLabel* m_summary = nullptr;
     QProgressBar* m_busy = nullptr;
     QTimer* m_busyTimer = nullptr;
@@ -95,6 +116,7 @@ private:
     WheelPanel* m_wheelPage = nullptr;
     MoneyPanel* m_money = nullptr;
     DoublingPanel* m_doubling = nullptr;
+    HistoryPanel* m_history = nullptr;
 };
 
 } // namespace spinledger

@@ -63,8 +63,9 @@ void StatsFetcher::fetch(const Query& query)
         QString error = failureText();
         if (Database* db = reader->open(query.databasePath, query.key)) {
             try {
-                const stats::StatsRequest request = stats::StatsSettings::request(
+                stats::StatsRequest request = stats::StatsSettings::request(
                     *db, query.settingId, *Wheel::byLetter(query.wheel), query.casino);
+                request.window = query.window;
                 if (std::optional<stats::Figures> f =
                         stats::CasinoStatistics::compute(*db, request, outdated)) {
                     f->casinoName = query.casinoName;

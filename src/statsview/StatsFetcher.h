@@ -27,6 +27,7 @@ public:
         qint64 casino = 0;
         QString casinoName;
         QString key = AppContext::DatabasePassword; // of the file
+        stats::SpinWindow window;
     };
 
     explicit StatsFetcher(QObject* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "statsview/TableText.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace spinledger::TableText {
@@ -48,7 +49,11 @@ void fill(QTableWidget* table, const QList<QStringList>& rows)
     const int height = table->horizontalHeader()->sizeHint().height() +
                        table->verticalHeader()->defaultSectionSize() * int(rows.size()) +
                        2 * table->frameWidth();
-    table->setFixedHeight(height);
+    // Room for a scroll bar where the table may scroll sideways.
+    const int scroll = table->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                           ? 0
+                           : table->horizontalScrollBar()->sizeHint().height();
+    table->setFixedHeight(height + scroll);
 }
 
 } // namespace spinledger::TableText

@@ -124,6 +124,18 @@ private slots:
         QTest::newRow("stats: series")
             << QStringList{"stats", "--wheel", "M", "--casino", "1", "--series", "x"}
             << "--series needs a whole number";
+        const QStringList stats{"stats", "--wheel", "R", "--casino", "1"};
+        QTest::newRow("stats: last 0")
+            << stats + QStringList{"--last", "0"} << "--last needs a whole number of at least 1, not '0'";
+        QTest::newRow("stats: two windows") << stats + QStringList{"--last", "2", "--since", "2026-12-06"}
+                                            << "Choose one window: --last, --session, or --since and --until";
+        QTest::newRow("stats: a date")
+            << stats + QStringList{"--since", "yesterday"} << "--since needs a date such as 2026-12-06";
+        QTest::newRow("stats: dates the wrong way round")
+            << stats + QStringList{"--since", "2026-12-07", "--until", "2026-12-06"}
+            << "--until must come after --since";
+        QTest::newRow("stats: no stored session")
+            << stats + QStringList{"--session"} << "--session needs a stored session, and none is kept yet";
         QTest::newRow("stats: not a database")
             << QStringList{"stats", "--wheel", "R", "--casino", "1", "--db", SPINLEDGER_CLI_PROGRAM}
             << "cannot open";
@@ -230,9 +242,9 @@ private slots:
         const Run text = run(t, {"stats", "--wheel", "r", "--casino", "Demo Casino"});
         QCOMPARE(text.code, 0);
         QVERIFY(text.err.isEmpty());
-        QVERIFY2(text.out.startsWith(
-                     QStringLiteral("Demo Casino (id 1), 38-pocket wheel: 6 spins, 5 judged advices, "
-                                    "37 pockets in play (00 switched off)\n")),
+        QVERIFY2(text.out.startsWith(QStringLiteral(
+                     "Demo Casino (id 1), 38-pocket wheel, all spins: 6 spins, 5 judged advices, "
+                     "37 pockets in play (00 switched off)\n")),
                  qPrintable(text.out));
         for (const char* line : {"Does the advice beat chance?", "  Black/Red ", "not enough judged spins",
                                  "  chi-square: needs at least 185 spins (6 so far)",
@@ -256,6 +268,48 @@ private slots:
         QCOMPARE(fingerprint(t.db, t.app->connString), before);
     }
 
+    void statsWindows_data()
+    {
+        QTest::addColumn<QStringList>("window");
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("heading");
+        // Six spins on 2026-12-06 from 18:00 on; spin 1 judges nothing.
+        QTest::newRow("last 2") << QStringList{"--last", "2"}
+                                << "window/kind=last window/first=5 window/last=6 spins=2 judged=2"
+                                << "the last 2 spins (spins 5 to 6 of 6): 2 spins, 2 judged advices";
+        QTest::newRow("last 10 of 6")
+            << QStringList{"--last", "10"} << "window/first=1 window/last=6 spins=6 judged=5"
+            << "the last 10 spins: 6 spins, 5 judged advices";
+        QTest::newRow("the day") << QStringList{"--since", "2026-12-06", "--until", "2026-12-06"}
+                                 << "window/kind=dates window/first=1 window/last=6 spins=6"
+                                 << "from 6 Dec 2026 to 6 Dec 2026: 6 spins";
+        QTest::newRow("the day before")
+            << QStringList{"--until", "2026-12-05"} << "window/first=1 window/last=0 spins=0 judged=0"
+            << "up to 5 Dec 2026 (none of 6 spins): 0 spins, 0 judged advices, 37 pockets in play (00 "
+               "switched off)\nNone of the casino's spins is in this window";
+        QTest::newRow("the day after")
+            << QStringList{"--since", "2026-12-07"} << "window/first=7 window/last=6 spins=0"
+            << "since 7 Dec 2026 (none of 6 spins): 0 spins";
+    }
+    void statsWindows()
+    {
+        QFETCH(QStringList, window);
+        QFETCH(QString, json);
+        QFETCH(QString, heading);
+        TestDb t;
+        SpinEngine engine(*t.app, Wheel::r());
+        for (const char* pocket : {"17", "5", "0", "32", "17", "8"})
+            QVERIFY(engine.play(QString::fromLatin1(pocket)).status.ok);
+        const QStringList stats{"stats", "--wheel", "R", "--casino", "1"};
+        const Run j = run(t, stats + window + QStringList{"--json"});
+        QCOMPARE(j.code, 0);
+        checkJson(j.bytes, json);
+        const Run text = run(t, stats + window);
+        QCOMPARE(text.code, 0);
+        QVERIFY2(text.out.startsWith(QStringLiteral("Demo Casino (id 1), 38-pocket wheel, ") + heading),
+                 qPrintable(text.out));
+    }
+
     void backtest_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -269,7 +323,7 @@ private slots:
             << "pockets=37 casino=null backtest/seed=1 money/0/result=-7 money/0/largestStake=4 "
                "money/4/stoppedBy=table-max money/4/stoppedAt=4 money/4/refusedStake=4 money/4/resultThen=-3 "
                "money/1/stoppedBy=table-max doubling/categories/0/bets=2"
-            << "^Backtest of spins.csv \\(seed 1\\), 38-pocket wheel: 4 spins, 3 judged advices.*"
+            << "^Backtest of spins.csv \\(seed 1\\), 38-pocket wheel, all spins: 4 spins, 3 judged advices.*"
                "\n  Black/Red .* 4 \\(table max\\) +-3\n";
         // Stakes 2.5, 5.
         QTest::newRow("00 in the file")
@@ -282,7 +336,7 @@ private slots:
             << QStringList{"--wheel", "m", "--zero00", "on", "--bankroll", "2"} << QByteArray("12\n0\n0\n")
             << "pockets=14 backtest/zeroZeroFromFile=false money/3/category=2to1 money/3/stoppedBy=bankroll "
                "wheelOrder=null sectors=null classicSectors=null spinsNeeded/rows/1/pocket=2129"
-            << "mini wheel: 3 spins";
+            << "mini wheel, all spins: 3 spins";
     }
     void backtest()
     {

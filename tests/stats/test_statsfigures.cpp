@@ -2,6 +2,7 @@
 #include "TestDb.h"
 #include "stats/CasinoStatistics.h"
 #include "stats/FiguresJson.h"
+#include "stats/SpinHistory.h"
 #include "stats/StatsSettings.h"
 
 #include <QJsonArray>
@@ -10,6 +11,8 @@
 using namespace spinledger;
 using namespace spinledger::stats;
 using namespace spinledger::test;
+
+Q_DECLARE_METATYPE(spinledger::stats::SpinWindow)
 
 namespace {
 
@@ -31,7 +34,11 @@ const Played kHistory[] = {
     {"36", "NNYNNY", {20, 10, 160, 20, 10}},
 };
 
-void write(TestDb& t, const Played& p, qint64& advice)
+// Spins 1 to 3 on day 46000 (OLE), 4 to 7 on the day after, stamped at
+// .3, .5 and .7 (and .1) of their days.
+const double kStamps[] = {46000.3, 46000.5, 46000.7, 46001.1, 46001.3, 46001.5, 46001.7};
+
+void write(TestDb& t, const Played& p, qint64& advice, double now)
 {
     const Wheel& w = Wheel::r();
     QStringList spinCols{QStringLiteral("ka_app_setting_id"), w.casinoSetting(),
@@ -39,8 +46,6 @@ void write(TestDb& t, const Played& p, qint64& advice)
     for (const Category& c : w.categories())
         spinCols << w.spinColumn(c.id);
     const int pocket = w.pocketIndex(QString::fromLatin1(p.pocket));
-    static double now = 46000;
-    now += 0.001;
     Statement spin =
         t.db.prepare(QStringLiteral("INSERT INTO ka_app_r (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)")
                          .arg(spinCols.join(u','))
@@ -92,8 +97,8 @@ class TestStatsFigures : public QObject
     {
         qint64 advice = 0;
         Transaction tx(t.db);
-        for (const Played& p : kHistory)
-            write(t, p, advice);
+        for (size_t i = 0; i < std::size(kHistory); ++i)
+            write(t, kHistory[i], advice, kStamps[i]);
         tx.commit();
     }
 
@@ -148,6 +153,120 @@ private slots:
         QCOMPARE(m.line.front().spin, qint64(0));
         QCOMPARE(m.line.back().spin, qint64(7));
         QCOMPARE(m.line.back().total, result);
+    }
+
+    void windowsOfTheHistory_data()
+    {
+        QTest::addColumn<SpinWindow>("window");
+        QTest::addColumn<qint64>("first");
+        QTest::addColumn<qint64>("last");
+        QTest::addColumn<qint64>("judged");
+        QTest::addColumn<qint64>("threes"); // spins on pocket 3
+        QTest::addColumn<double>("blackRed");
+        QTest::addColumn<double>("lowHigh");
+        QTest::addColumn<int>("lowHighRun");
+        // Bets per spin 2 to 7, from the table above:
+        // Black/Red -10 +20 -10 -20 +40 -10; Low/High -10 +20 -10 -20 -40 -80.
+        QTest::newRow("all") << SpinWindow{} << qint64(1) << qint64(7) << qint64(6) << qint64(2) << 10.0
+                             << -140.0 << 4;
+        QTest::newRow("last 3") << SpinWindow::newest(3) << qint64(5) << qint64(7) << qint64(3) << qint64(2)
+                                << 10.0 << -140.0 << 3;
+        QTest::newRow("last 100 of 7") << SpinWindow::newest(100) << qint64(1) << qint64(7) << qint64(6)
+                                       << qint64(2) << 10.0 << -140.0 << 4;
+        QTest::newRow("session from spin 6") << SpinWindow::session(46001.5) << qint64(6) << qint64(7)
+                                             << qint64(2) << qint64(1) << 30.0 << -120.0 << 2;
+        // Spin 1 judges nothing: two bets.
+        QTest::newRow("first day") << SpinWindow::dates(std::nullopt, 46001.0) << qint64(1) << qint64(3)
+                                   << qint64(2) << qint64(0) << 10.0 << 10.0 << 1;
+        QTest::newRow("second day") << SpinWindow::dates(46001.0, 46002.0) << qint64(4) << qint64(7)
+                                    << qint64(4) << qint64(2) << 0.0 << -150.0 << 4;
+        QTest::newRow("a day without spins") << SpinWindow::dates(46002.0, std::nullopt) << qint64(8)
+                                             << qint64(7) << qint64(0) << qint64(0) << 0.0 << 0.0 << 0;
+    }
+    void windowsOfTheHistory()
+    {
+        QFETCH(SpinWindow, window);
+        QFETCH(qint64, first);
+        QFETCH(qint64, last);
+        QFETCH(qint64, judged);
+        QFETCH(qint64, threes);
+        QFETCH(double, blackRed);
+        QFETCH(double, lowHigh);
+        QFETCH(int, lowHighRun);
+        TestDb t;
+        writeHistory(t);
+        StatsRequest request = StatsSettings::request(t.db, t.app->settingId, Wheel::r(), t.casino);
+        request.window = window;
+        const Figures f = *CasinoStatistics::compute(t.db, request);
+        QCOMPARE(f.span.first, first);
+        QCOMPARE(f.span.last, last);
+        QCOMPARE(f.span.total, qint64(7));
+        QCOMPARE(f.spins, std::max<qint64>(0, last - first + 1));
+        QCOMPARE(f.judged, judged);
+        QCOMPARE(f.bias.counts[3].count, threes);
+        QCOMPARE(f.scorecard[idx(CategoryId::BlackRed)].judged, judged);
+        const MoneyRow& br = f.money[0];
+        const MoneyRow& lh = f.money[2];
+        QCOMPARE(br.result, blackRed);
+        QCOMPARE(lh.result, lowHigh);
+        QCOMPARE(lh.longestLosingRun, lowHighRun);
+        // The lines start at nothing won before the window's first spin.
+        QCOMPARE(lh.line.front().spin, first - 1);
+        QCOMPARE(lh.line.front().total, 0.0);
+    }
+
+    void historyPages_data()
+    {
+        QTest::addColumn<SpinWindow>("window");
+        QTest::addColumn<QString>("pocket");
+        QTest::addColumn<QString>("rows"); // place:pocket, newest first, pages of 3 apart by '|'
+        QTest::newRow("all") << SpinWindow{} << QString() << "7:36 6:3 5:3|4:12 3:7 2:00|1:7";
+        QTest::newRow("last 3") << SpinWindow::newest(3) << QString() << "7:36 6:3 5:3";
+        QTest::newRow("first day") << SpinWindow::dates(std::nullopt, 46001.0) << QString() << "3:7 2:00 1:7";
+        QTest::newRow("pocket 7") << SpinWindow{} << "7"
+                                  << "3:7 1:7";
+        QTest::newRow("pocket 3, first day") << SpinWindow::dates(std::nullopt, 46001.0) << "3"
+                                             << "";
+        QTest::newRow("pocket 3, second day") << SpinWindow::dates(46001.0, std::nullopt) << "3"
+                                              << "6:3 5:3";
+    }
+    void historyPages()
+    {
+        QFETCH(SpinWindow, window);
+        QFETCH(QString, pocket);
+        QFETCH(QString, rows);
+        TestDb t;
+        writeHistory(t);
+        const SpinSpan span = SpinWindows::resolve(t.db, Wheel::r(), t.app->settingId, t.casino, window);
+        SpinHistory history(Wheel::r(), t.app->settingId, t.casino, span, pocket);
+        QStringList pages;
+        while (!history.atEnd()) {
+            QStringList page;
+            for (const HistoryRow& r : history.next(t.db, 3))
+                page << QStringLiteral("%1:%2").arg(r.place).arg(r.pocket);
+            if (!page.isEmpty())
+                pages << page.join(u' ');
+        }
+        QCOMPARE(pages.join(u'|'), rows);
+    }
+
+    void historyRowsCarryTheirJudgement()
+    {
+        TestDb t;
+        writeHistory(t);
+        const SpinSpan span = SpinWindows::resolve(t.db, Wheel::r(), t.app->settingId, t.casino, {});
+        SpinHistory history(Wheel::r(), t.app->settingId, t.casino, span);
+        const std::vector<HistoryRow> rows = history.next(t.db, 10);
+        QCOMPARE(rows.size(), size_t(7));
+        // Spin 7 judged the advice of spin 6: Low/High at 80 lost, Even/Odd at 80 won.
+        const HistoryRow& newest = rows.front();
+        QCOMPARE(newest.now, 46001.7);
+        QCOMPARE(newest.bets[idx(CategoryId::LowHi)].stake, 80.0);
+        QCOMPARE(newest.bets[idx(CategoryId::LowHi)].verdict, 'N');
+        QCOMPARE(newest.bets[idx(CategoryId::EvenOdd)].verdict, 'Y');
+        QCOMPARE(newest.bets[idx(CategoryId::Numbers)].stake, -1.0);
+        // Spin 1 had nothing to judge.
+        QCOMPARE(rows.back().bets[idx(CategoryId::BlackRed)].verdict, '\0');
     }
 
     void settingsShapeTheFigures()

@@ -151,9 +151,9 @@ private slots:
         QTest::addColumn<QString>("text");
         // Every number advice hit: p = 37^-n, the smallest of six, so Holm
         // multiplies it by 6. n = 30: 10^-(30 * 1.5682017) = 8.995e-48, times 6.
-        QTest::newRow("30 of 30") << qint64(30) << "beats chance (p = 5.4e-47) — and above break-even";
+        QTest::newRow("30 of 30") << qint64(30) << "beats chance (p < 0.0001) — and above break-even";
         // n = 300: 10^-470 is past what a double holds.
-        QTest::newRow("300 of 300") << qint64(300) << "beats chance (p < 1e-300) — and above break-even";
+        QTest::newRow("300 of 300") << qint64(300) << "beats chance (p < 0.0001) — and above break-even";
     }
     void verdictText()
     {
@@ -163,6 +163,42 @@ private slots:
         table[idx(CategoryId::Numbers)] = {hits, hits};
         const ScoreRow row = Scorecard::rows(Wheel::r(), 37, table).front();
         QCOMPARE(FigureFormat::verdictText(row, QLocale::c()), text);
+    }
+
+    void pValuesNeverUseExponents_data()
+    {
+        QTest::addColumn<double>("p");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("tiny") << 7.6e-05 << "C"
+                              << "< 0.0001";
+        QTest::newRow("none left") << 0.0 << "C"
+                                   << "< 0.0001";
+        QTest::newRow("just below") << 0.0000999 << "C"
+                                    << "< 0.0001";
+        QTest::newRow("the bound") << 0.0001 << "C"
+                                   << "0.0001";
+        QTest::newRow("two digits") << 0.000123 << "C"
+                                    << "0.00012";
+        QTest::newRow("small") << 0.0031 << "C"
+                               << "0.0031";
+        QTest::newRow("rounds up a decade") << 0.00996 << "C"
+                                            << "0.01";
+        QTest::newRow("middle") << 0.61234 << "C"
+                                << "0.61";
+        QTest::newRow("one") << 1.0 << "C"
+                             << "1";
+        QTest::newRow("German small") << 0.0031 << "de_DE"
+                                      << "0,0031";
+        QTest::newRow("German tiny") << 2e-9 << "de_DE"
+                                     << "< 0,0001";
+    }
+    void pValuesNeverUseExponents()
+    {
+        QFETCH(double, p);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QCOMPARE(FigureFormat::pValue(p, QLocale(locale)), text);
     }
 
     void chancesNeverReadAsCertain_data()

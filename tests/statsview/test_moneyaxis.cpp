@@ -1,5 +1,6 @@
 // The money chart's vertical axis: linear while the lines swing alike,
 // powers of ten when one swings over twenty times as far as another.
+#include "statsview/ChartStyle.h"
 #include "statsview/MoneyAxis.h"
 
 #include <QCategoryAxis>
@@ -54,6 +55,24 @@ private slots:
         QCOMPARE(axis->endValue("10,000"), std::log10(10001.0));
         QCOMPARE(axis->endValue("-100"), -std::log10(101.0));
         QVERIFY(axis->min() < -std::log10(601.0) && axis->max() > std::log10(24001.0));
+    }
+
+    // The money lines of every two categories differ in hue by 30 degrees
+    // or more (orange and vermilion, 15 apart, read as one colour).
+    void everyCategoryHasItsOwnColour()
+    {
+        const CategoryId money[] = {CategoryId::BlackRed, CategoryId::EvenOdd, CategoryId::LowHi,
+                                    CategoryId::Dozens, CategoryId::Columns};
+        for (CategoryId a : money) {
+            for (CategoryId b : money) {
+                if (a >= b)
+                    continue;
+                const int apart =
+                    std::abs(ChartStyle::categoryColour(a).hue() - ChartStyle::categoryColour(b).hue());
+                QVERIFY2(std::min(apart, 360 - apart) >= 30,
+                         qPrintable(QStringLiteral("categories %1 and %2").arg(idx(a)).arg(idx(b))));
+            }
+        }
     }
 };
 

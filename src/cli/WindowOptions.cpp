@@ -1,0 +1,91 @@
+#include "cli/WindowOptions.h"
+
+#include "cli/Session.h"
+#include "io/IsoStamp.h"
+#include "store/OleDate.h"
+
+namespace spinledger::cli::WindowOptions {
+
+namespace {
+
+const QString Last = QStringLiteral("last");
+const QString SessionOption = QStringLiteral("session");
+const QString Since = QStringLiteral("since");
+const QString Until = QStringLiteral("until");
+
+constexpr qint64 MsecsPerDay = 24 * 60 * 60 * 1000;
+
+// A date alone ("2026-12-06") names the whole day: an end after it is the
+// start of the next day.
+std::optional<double> stampOf(const QString& text, bool isEnd)
+{
+    const std::optional<qint64> msecs = IsoStamp::parse(text.trimmed());
+    if (!msecs)
+        return std::nullopt;
+    const bool dayOnly = text.trimmed().size() == 10;
+    return OleStamp::fromMsecs(*msecs + (isEnd && dayOnly ? MsecsPerDay : 0)).now;
+}
+
+} // namespace
+
+QList<QCommandLineOption> options()
+{
+    return {QCommandLineOption(Last, QStringLiteral("Only the newest N spins of the casino."),
+                               QStringLiteral("N")),
+            QCommandLineOption(SessionOption, QStringLiteral("Only the spins of the current session.")),
+            QCommandLineOption(Since,
+                               QStringLiteral("Only spins from this date on (2026-12-06, or with a time: "
+                                              "2026-12-06T18:00)."),
+                               QStringLiteral("DATE")),
+            QCommandLineOption(Until,
+                               QStringLiteral("Only spins up to this date, the whole day included (or up to "
+                                              "a time: 2026-12-06T18:00)."),
+                               QStringLiteral("DATE"))};
+}
+
+std::optional<stats::SpinWindow> window(Session& s)
+{
+    const QCommandLineParser& a = s.args();
+    const bool dates = a.isSet(Since) || a.isSet(Until);
+    if (int(a.isSet(Last)) + int(a.isSet(SessionOption)) + int(dates) > 1) {
+        s.refuse(QStringLiteral("Choose one window: --last, --session, or --since and --until"));
+        return std::nullopt;
+    }
+    if (a.isSet(Last)) {
+        bool ok = false;
+        const qint64 n = a.value(Last).trimmed().toLongLong(&ok);
+        if (!ok || n < 1) {
+            s.refuse(
+                QStringLiteral("--last needs a whole number of at least 1, not '%1'").arg(a.value(Last)));
+            return std::nullopt;
+        }
+        return stats::SpinWindow::newest(n);
+    }
+    if (a.isSet(SessionOption)) {
+        // The window program keeps no session a second process could read
+        // yet: saying so beats showing another window under its name.
+        s.refuse(QStringLiteral("--session needs a stored session, and none is kept yet: use --last N or "
+                                "--since DATE"));
+        return std::nullopt;
+    }
+    if (!dates)
+        return stats::SpinWindow{};
+    std::optional<double> bounds[2];
+    for (const auto& [name, isEnd] : {std::pair{Since, false}, std::pair{Until, true}}) {
+        if (!a.isSet(name))
+            continue;
+        bounds[isEnd] = stampOf(a.value(name), isEnd);
+        if (!bounds[isEnd]) {
+            s.refuse(QStringLiteral("--%1 needs a date such as 2026-12-06 or 2026-12-06T18:00, not '%2'")
+                         .arg(name, a.value(name)));
+            return std::nullopt;
+        }
+    }
+    if (bounds[0] && bounds[1] && *bounds[1] <= *bounds[0]) {
+        s.refuse(QStringLiteral("--until must come after --since"));
+        return std::nullopt;
+    }
+    return stats::SpinWindow::dates(bounds[0], bounds[1]);
+}
+
+} // namespace spinledger::cli::WindowOptions
