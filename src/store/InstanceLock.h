@@ -10,7 +10,14 @@ namespace spinledger {
 // write at the same time.
 namespace InstanceLock {
 // One lock per installation folder, as one program file is one application.
+// The folder is known by its canonical path, so a symbolic link to it (or to
+// its database) finds the same lock.
 QString pathFor(const QString& appFolder);
+// Held by a command-line import for as long as it runs, beside the folder's
+// lock, so a second import is told apart from an open window.
+QString importPathFor(const QString& appFolder);
+// The canonical folder of a database file, the path itself resolved too.
+QString folderOf(const QString& databasePath);
 } // namespace InstanceLock
 
 } // namespace spinledger
