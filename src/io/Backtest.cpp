@@ -82,8 +82,8 @@ Outcome run(const Setup& s, const SpinImport::Progress& progress)
         return out;
     }
     try {
-        db.exec("PRAGMA synchronous=OFF");
-        db.exec("PRAGMA cache_size=-32768");
+        // The statistics sort millions of rows: in files, not in memory.
+        db.exec("PRAGMA synchronous=OFF; PRAGMA temp_store=FILE; PRAGMA cache_size=-32768");
         prepare(app, *s.wheel, s.amount, s.zeroZero.value_or(true));
         SpinImport import(app, *s.wheel);
         import.setSeed(s.seed);

@@ -21,6 +21,41 @@ namespace {
 constexpr qint64 SecondMs = 1000;
 constexpr qint64 DayMs = 24 * 3600 * SecondMs;
 constexpr qint64 ProgressEvery = 512;
+// Pages kept in memory while an import writes (in KiB, as cache_size takes
+// a negative number): the pages an import keeps touching stay decrypted,
+// well within what an import may use.
+constexpr int ImportCacheKib = 64 * 1024;
+
+// The connection's page cache, larger for the time of an import.
+class LargerCache
+{
+public:
+    explicit LargerCache(Database& db) : m_db(db)
+    {
+        Statement q = db.prepare("PRAGMA cache_size");
+        m_before = q.next() ? q.integer(0) : 0;
+        set(-ImportCacheKib);
+    }
+    ~LargerCache()
+    {
+        try {
+            set(m_before);
+        } catch (const DbError&) {
+            // The size only matters for speed.
+        }
+    }
+    LargerCache(const LargerCache&) = delete;
+    LargerCache& operator=(const LargerCache&) = delete;
+
+private:
+    void set(qint64 size)
+    {
+        m_db.exec(QByteArray("PRAGMA cache_size=" + QByteArray::number(size)).constData());
+    }
+
+    Database& m_db;
+    qint64 m_before = 0;
+};
 
 SpinImport::Report report(SpinImport::Outcome outcome, QString message, qint64 spins = 0)
 {
@@ -93,6 +128,7 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
         m_beforeWrite();
     const QString failure = errorLine(codes::importSpins(m_wheel.letter()));
     try {
+        const LargerCache cache(m_app.db());
         Transaction tx(m_app.db());
         if (casino <= 0 && !m_newCasino.isEmpty()) {
             const Result<Casinos> after = CasinoStore(m_app).add(m_newCasino);
