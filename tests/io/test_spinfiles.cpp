@@ -160,6 +160,23 @@ private slots:
         QCOMPARE(exported(t, w, copy), original);
     }
 
+    // A clock set back while playing leaves equal stamps (each clamped to the
+    // spin before it): the export still comes back in as it is.
+    void roundTripOfEqualStamps()
+    {
+        TestDb t;
+        t.clock.stepMs = -60000;
+        SpinEngine e(*t.app, Wheel::r());
+        for (const char* pocket : {"5", "17", "0", "17"})
+            QVERIFY(e.play(QString::fromLatin1(pocket)).status.ok);
+        const QByteArray original = exported(t, Wheel::r(), t.casino);
+        QCOMPARE(original.count("2026-12-06T18:00:00.000"), 4);
+        const qint64 copy = t.addCasino(u"Copy"_s);
+        const SpinImport::Report r = importFile(t, Wheel::r(), copy, writeFile(t, original));
+        QVERIFY2(r.outcome == SpinImport::Outcome::Imported, qPrintable(r.message));
+        QCOMPARE(exported(t, Wheel::r(), copy), original);
+    }
+
     void acceptedForms_data()
     {
         QTest::addColumn<QChar>("letter");
