@@ -11,15 +11,15 @@ namespace spinledger {
 // The bytes of a spin file, read once and whole: a regular file, a pipe or
 // FIFO, or standard input ("-"). Anything else (a device such as /dev/zero or
 // a terminal, a folder, a socket) is refused before a byte is read, a FIFO
-// that nobody opens for writing within a second is refused as well, and no
-// more than MaxBytes are ever read, so no input can hang the reading or grow
-// it without end.
+// that nobody writes to within WriterWaitMs is refused as well (so every
+// refusal comes within a second), and no more than MaxBytes are ever read, so
+// no input can hang the reading or grow it without end.
 class SpinSource
 {
     Q_DECLARE_TR_FUNCTIONS(SpinSource)
 public:
     static constexpr qint64 MaxBytes = 50LL * 1024 * 1024;
-    static constexpr int WriterWaitMs = 1000;
+    static constexpr int WriterWaitMs = 800;
     static inline const QString StandardInput = QStringLiteral("-");
 
     // Bytes read so far and the size (-1 for a pipe); returns false to cancel.
