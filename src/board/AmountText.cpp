@@ -7,26 +7,44 @@ const QString AmountText::TooLong = QStringLiteral("Invalid Amount. Max 3 chars.
 
 namespace {
 
+// What players type as the decimal separator: '.' and ',' alike, whatever
+// the locale (a stake has no thousands), and the locale's own.
+bool isSeparator(QChar c, const QString& localeSeparator)
+{
+    return c == u'.' || c == u',' || (localeSeparator.size() == 1 && c == localeSeparator.front());
+}
+
 // Digits with at most one separator and at least one digit; no sign, no
 // exponent, no grouping.
-bool isPlainNumber(const QString& text, const QString& separator)
+bool isPlainNumber(const QString& text, const QString& localeSeparator)
 {
     int digits = 0;
     int separators = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isDigit() && text.at(i).unicode() < 128) {
+    for (QChar c : text) {
+        if (c.isDigit() && c.unicode() < 128)
             ++digits;
-        } else if (text.mid(i, separator.size()) == separator) {
+        else if (isSeparator(c, localeSeparator))
             ++separators;
-            i += separator.size() - 1;
-        } else {
+        else
             return false;
-        }
     }
     return digits > 0 && separators <= 1;
 }
 
 } // namespace
+
+QString AmountText::withSeparator(const QString& typed, const QLocale& locale)
+{
+    const QString separator = locale.decimalPoint();
+    if (separator.size() != 1)
+        return typed;
+    QString shown = typed;
+    for (QChar& c : shown) {
+        if (isSeparator(c, separator))
+            c = separator.front();
+    }
+    return shown;
+}
 
 Result<QString> AmountText::toStored(const QString& typed, const QLocale& locale)
 {
@@ -37,7 +55,10 @@ Result<QString> AmountText::toStored(const QString& typed, const QLocale& locale
     if (amount.size() > MaxChars)
         return Result<QString>::failure(TooLong);
     QString stored = amount;
-    stored.replace(separator, QStringLiteral("."));
+    for (QChar& c : stored) {
+        if (isSeparator(c, separator))
+            c = u'.';
+    }
     return stored;
 }
 

@@ -8,8 +8,8 @@
 namespace spinledger {
 
 // The stake amount as typed and as stored: a non-negative number of at most
-// three characters, digits and one decimal separator of the user's locale on
-// screen, with '.' in the database.
+// three characters, digits and one decimal separator, typed as '.' or ','
+// in any locale, shown with the user's locale's, stored with '.'.
 class AmountText
 {
 public:
@@ -19,6 +19,8 @@ public:
 
     // The stored form of a typed amount, or the status text that refuses it.
     static Result<QString> toStored(const QString& typed, const QLocale& locale = QLocale());
+    // The typed text with every decimal separator as the locale writes it.
+    static QString withSeparator(const QString& typed, const QLocale& locale = QLocale());
     // The typed form of a stored amount.
     static QString toShown(const QString& stored, const QLocale& locale = QLocale());
     // A stake in the same form: shortest, the locale's separator, no grouping.

@@ -8,6 +8,8 @@ QValidator::State AmountValidator::validate(QString& input, int&) const
 {
     if (input.trimmed().isEmpty())
         return Intermediate;
+    // "2.5" and "2,5" are the same amount; the box shows it as the locale writes it.
+    input = AmountText::withSeparator(input);
     const Result<QString> amount = AmountText::toStored(input);
     if (amount)
         return Acceptable;

@@ -10,6 +10,7 @@
 #include "board/PocketEntry.h"
 #include "board/WinRatioLabel.h"
 #include "engine/SpinEngine.h"
+#include "stats/Odds.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
 #include "ui/StatusSink.h"
@@ -81,10 +82,10 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     m_history = new HistoryView(wheel, this);
     m_history->setGeometry(BoardGeometry::playedFrame());
     m_coins = std::make_unique<CoinLabels>(wheel, this);
-    auto* keys = new PocketEntry(
+    m_keys = new PocketEntry(
         wheel, status, [this] { return zeroZeroOn(); },
         [this](const QString& label) { playPocket(m_wheel.cellPrefix() + label); }, this);
-    keys->setGeometry(BoardGeometry::keysFrame());
+    m_keys->setGeometry(BoardGeometry::keysFrame());
     // The 00 cell takes clicks only while the 00 pocket is played.
     m_grid->cell(wheel.zeroZeroCell())->setEnabled(false);
     connectCells();
@@ -138,6 +139,8 @@ void BoardWidget::buildAmountFrame()
     m_amount->setValidator(new AmountValidator([this](const QString& why) { amountRefused(why); },
                                                [this] { return m_amountShown; }, m_amount));
     connect(m_amount, &QLineEdit::textEdited, this, &BoardWidget::amountEdited);
+    connect(m_amount, &QLineEdit::returnPressed, this, &BoardWidget::amountEntered);
+    connect(m_amount, &QLineEdit::editingFinished, this, &BoardWidget::confirmAmount);
     connect(m_restake, &QPushButton::clicked, this, &BoardWidget::restakeAdvice);
 }
 
@@ -212,7 +215,7 @@ void BoardWidget::loadSettings()
     m_zeroZero->setChecked(s->zeroZeroEnabled);
     for (const Category& c : m_wheel.categories())
         m_categoryBoxes[idx(c.id)]->setChecked(s->played[idx(c.id)]);
-    showAmount(AmountText::toShown(s->amountText));
+    showStoredAmount(s->amountText);
     m_app.currentCmb(m_wheel) = s->casino;
 }
 
@@ -267,6 +270,22 @@ void BoardWidget::drawAll()
         m_status.setStatus(drawn.text);
 }
 
+void BoardWidget::showStored()
+{
+    if (m_busy)
+        return;
+    loadSettings();
+    const std::optional<qint64> casino = storedCasino();
+    if (!casino)
+        return;
+    m_app.currentCmb(m_wheel) = *casino;
+    {
+        const QSignalBlocker quiet(m_combo);
+        m_combo->setCurrentIndex(indexOf(*casino));
+    }
+    showCasino(*casino);
+}
+
 void BoardWidget::hoverNone()
 {
     m_grid->hoverCells(QStringLiteral("none"));
@@ -305,12 +324,17 @@ void BoardWidget::playPocket(const QString& cellName)
     m_grid->resetCells();
     const SpinOutcome outcome = m_engine.play(label);
     if (!outcome.status.ok) {
+        // Nothing was written: the advice that stood still stands, and the
+        // board shows it again; the status line keeps why the spin failed.
+        if (const std::optional<qint64> casino = storedCasino())
+            drawFor(*casino);
+        m_grid->hoverCells(QStringLiteral("none"));
         m_status.setStatus(outcome.status.text);
         return;
     }
     m_grid->setCellStates(outcome.coinCells, QStringLiteral("COIN"));
     for (const Category& c : m_wheel.categories())
-        m_ratios[idx(c.id)]->showWinRatio(outcome.winPct[idx(c.id)], c.caption);
+        showRatio(c.id, outcome.winPct[idx(c.id)]);
     Status drawn;
     if (const std::optional<qint64> casino = storedCasino())
         keepFirst(drawn, showHistory(*casino));
@@ -432,6 +456,24 @@ void BoardWidget::amountEdited(const QString& text)
         m_status.setStatus(texts::Idle);
 }
 
+// Enter commits the amount (it is stored as it is typed) and gives the keys
+// back to the pocket entry, so the next digits typed are a pocket, not more
+// of the amount.
+void BoardWidget::amountEntered()
+{
+    confirmAmount();
+    m_keys->setFocus(Qt::OtherFocusReason);
+}
+
+void BoardWidget::confirmAmount()
+{
+    if (m_amountShown == m_amountConfirmed)
+        return;
+    m_amountConfirmed = m_amountShown;
+    m_amountRefused = false;
+    m_status.setStatus(tr("Amount set to %1.").arg(m_amountShown.trimmed()));
+}
+
 void BoardWidget::amountRefused(const QString& why)
 {
     m_status.setStatus(why);
@@ -443,6 +485,13 @@ void BoardWidget::showAmount(const QString& shown)
     if (m_amount->text() != shown)
         m_amount->setText(shown);
     m_amountShown = shown;
+}
+
+// Read from the store: in force without being a change to confirm.
+void BoardWidget::showStoredAmount(const QString& stored)
+{
+    showAmount(AmountText::toShown(stored));
+    m_amountConfirmed = m_amountShown;
 }
 
 // --- redraws ----------------------------------------------------------------
@@ -493,7 +542,15 @@ void BoardWidget::showCategory(const CategoryView& view, CategoryId category)
     const QString value = view.hasAdvice ? view.values[i].trimmed() : QString();
     m_grid->setCellState(m_wheel.cellName(category, value),
                          m_categoryBoxes[i]->isChecked() ? QStringLiteral("COIN") : QStringLiteral("OFF"));
-    m_ratios[i]->showWinRatio(view.hasAdvice ? view.winPct[i] : 0.0, m_wheel.category(category)->caption);
+    showRatio(category, view.hasAdvice ? view.winPct[i] : 0.0);
+}
+
+// Green above the break-even the statistics judge the category by, so that
+// the board and the statistics agree.
+void BoardWidget::showRatio(CategoryId category, double percent)
+{
+    const double breakEven = stats::Odds::of(m_wheel, category).breakEven() * 100;
+    m_ratios[idx(category)]->showWinRatio(percent, m_wheel.category(category)->caption, breakEven);
 }
 
 Status BoardWidget::showAdvice()
@@ -501,7 +558,7 @@ Status BoardWidget::showAdvice()
     const Result<WheelSettings> s = m_settings.wheelSettings(m_wheel);
     if (!s)
         return Status::failure(s.status());
-    showAmount(AmountText::toShown(s->amountText));
+    showStoredAmount(s->amountText);
     const Result<CurrentAdvice> current = m_engine.currentAdvice(s->casino);
     if (!current)
         return Status::failure(current.status());

@@ -23,6 +23,7 @@ struct CategoryView;
 class CellGrid;
 class CoinLabels;
 class HistoryView;
+class PocketEntry;
 class SpinEngine;
 class StatusSink;
 class WinRatioLabel;
@@ -61,6 +62,11 @@ public:
     void chooseCasino(qint64 casinoId);
     // History, every category and the advice display.
     void drawAll();
+    // Shows what the store holds, whoever wrote it (an import, a restore, a
+    // change of the wheel's casino made elsewhere): the stored switches and
+    // amount, the stored casino in the combo, and the board drawn anew from
+    // cells all off, so nothing of what it showed before stays lit.
+    void showStored();
     // Ends the hover highlight (the tab control was pressed).
     void hoverNone();
 
@@ -89,8 +95,11 @@ private:
     void categoryToggled(CategoryId category);
     void zeroZeroToggled(bool on);
     void amountEdited(const QString& text);
+    void amountEntered();
+    void confirmAmount();
     void amountRefused(const QString& why);
     void showAmount(const QString& shown);
+    void showStoredAmount(const QString& stored);
 
     // Redraws from the database; each returns the first failure it met.
     Status drawFor(qint64 casino);
@@ -98,6 +107,7 @@ private:
     Status refreshCategory(qint64 casino, CategoryId category);
     Status refreshCategories(qint64 casino);
     void showCategory(const CategoryView& view, CategoryId category);
+    void showRatio(CategoryId category, double percent);
     Status showAdvice();
 
     std::optional<qint64> storedCasino();
@@ -120,7 +130,9 @@ private:
     QCheckBox* m_zeroZero = nullptr;
     QLineEdit* m_amount = nullptr;
     QString m_amountShown;        // the text of the amount in force
+    QString m_amountConfirmed;    // the amount the status line last confirmed
     bool m_amountRefused = false; // the status line shows why a keystroke was refused
+    PocketEntry* m_keys = nullptr;
     QPushButton* m_restake = nullptr;
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;

@@ -35,6 +35,8 @@ PocketEntry::PocketEntry(const Wheel& wheel, StatusSink& status, std::function<b
       m_zeroZeroOn(std::move(zeroZeroOn)), m_record(std::move(record)), m_board(board)
 {
     setObjectName(QStringLiteral("frm") + wheel.letter() + QStringLiteral("Pocket"));
+    // The amount box hands the focus here after Enter; a click gives it too.
+    setFocusPolicy(Qt::ClickFocus);
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("tx") + wheel.letter() + QStringLiteral("Pocket"));
     m_field->setReadOnly(true);

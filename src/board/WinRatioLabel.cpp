@@ -28,10 +28,10 @@ QString WinRatioLabel::percentText(double percent)
     return QLocale().toString(percent, 'f', QLocale::FloatingPointShortest);
 }
 
-void WinRatioLabel::showWinRatio(double percent, const QString& categoryName)
+void WinRatioLabel::showWinRatio(double percent, const QString& categoryName, double breakEvenPercent)
 {
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, percent <= 50 ? Red : Green);
+    p.setColor(QPalette::WindowText, percent <= breakEvenPercent ? Red : Green);
     setPalette(p);
     const QString text = percentText(percent) + u'%';
     setText(text);

@@ -5,7 +5,9 @@
 namespace spinledger {
 
 // The win ratio of one bet category, on a light plate beside its check box:
-// "66.67%" in green above 50, in red otherwise.
+// "66.67%" in green above the category's break-even (the hit rate at which
+// its bet neither wins nor loses: 50% for even money, 1/3 for a dozen), in
+// red otherwise.
 class WinRatioLabel : public QLabel
 {
     Q_OBJECT
@@ -15,7 +17,7 @@ public:
 
     WinRatioLabel(const QString& objectName, const QString& initialToolTip, QWidget* parent);
 
-    void showWinRatio(double percent, const QString& categoryName);
+    void showWinRatio(double percent, const QString& categoryName, double breakEvenPercent);
     QColor textColour() const;
 
     // The percentage as its shortest decimal text in the user's locale.

@@ -85,9 +85,12 @@ UndoOutcome SpinEngine::undoSpin(qint64 settingId, qint64 casino)
         std::vector<std::pair<qint64, PerCategory<QString>>> wins;
         while (judged.next()) {
             PerCategory<QString> verdicts;
-            int col = 1;
-            for (const Category& c : m_wheel.categories())
-                verdicts[idx(c.id)] = judged.text(col++).trimmed();
+            // A row that judged no advice (the casino's first spin) is in no tally.
+            if (judged.integer(1) > 0) {
+                int col = 2;
+                for (const Category& c : m_wheel.categories())
+                    verdicts[idx(c.id)] = judged.text(col++).trimmed();
+            }
             wins.emplace_back(judged.integer(0), verdicts);
         }
 
@@ -183,13 +186,14 @@ Result<CategoryView> SpinEngine::categoryView(qint64 casino)
     return guardedRead<CategoryView>([&](Database& db) {
         const std::vector<AdviceRow> rows = newestAdvice(db, m_wheel, m_app.settingId, casino, 2);
         CategoryView view;
-        // The ratios shown are those of the last judgement, which the advice
-        // before the current one points to.
-        if (rows.size() < 2)
+        // The current advice stands from the first spin on, as the spin
+        // showed it. The ratios shown are those of the last judgement, which
+        // the advice before the current one points to.
+        if (rows.empty())
             return view;
         view.hasAdvice = true;
         view.values = rows.front().advice.values;
-        if (rows[1].winId > 0) {
+        if (rows.size() > 1 && rows[1].winId > 0) {
             Statement q = db.prepare(WheelSql::of(m_wheel).winPercents);
             q.bind(1, rows[1].winId);
             if (q.next()) {

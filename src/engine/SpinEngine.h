@@ -61,8 +61,8 @@ struct CurrentAdvice
     Advice advice;
 };
 
-// What the category refresh shows: the current advice once it has been
-// preceded by a judged one, and the ratios of the last judgement.
+// What the category refresh shows: the current advice, and the ratios of the
+// last judgement (none while only the first spin judged nothing).
 struct CategoryView
 {
     bool hasAdvice = false;

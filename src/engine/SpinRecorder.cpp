@@ -79,7 +79,10 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
 
     AdviceGenerator(m_wheel, m_app.random()).generate(out.counts, m_settings, out.advice, out.coinCells);
 
-    // Judge the advice that stood before this spin.
+    // Judge the advice that stood before this spin. With none standing (the
+    // casino's first spin) the row is still written, as files of earlier
+    // versions hold it, but nothing was advised: no stake doubles and no
+    // ratio counts it, as the statistics do not.
     const bool hadAdvice = m_previousAdvice.has_value();
     PerCategory<std::pair<qint64, qint64>> tally = m_tallies.judgementCounts();
     for (const Category& c : m_wheel.categories()) {
@@ -87,15 +90,18 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
         const QString advised = hadAdvice ? m_previousAdvice->advice.values[i] : QString();
         out.verdicts[i] = Judgement::verdict(m_wheel, c.id, pocket, advised);
         if (c.hasStake()) {
-            const double before = hadAdvice ? m_previousAdvice->advice.stakes[i] : m_settings.amount;
-            out.advice.stakes[i] = Judgement::nextStake(out.verdicts[i], m_settings.amount, before);
+            out.advice.stakes[i] = hadAdvice ? Judgement::nextStake(out.verdicts[i], m_settings.amount,
+                                                                    m_previousAdvice->advice.stakes[i])
+                                             : m_settings.amount;
         }
-        (out.verdicts[i] == u"Y" ? tally[i].first : tally[i].second) += 1;
+        if (hadAdvice)
+            (out.verdicts[i] == u"Y" ? tally[i].first : tally[i].second) += 1;
         const qint64 total = tally[i].first + tally[i].second;
         out.winPct[i] = Judgement::percent(tally[i].first, total);
         out.lossPct[i] = Judgement::percent(tally[i].second, total);
     }
-    m_tallies.addJudgement(out.verdicts, +1);
+    if (hadAdvice)
+        m_tallies.addJudgement(out.verdicts, +1);
 
     Statement win = db.prepare(sql.insertWin);
     addStamp(win, stamp);

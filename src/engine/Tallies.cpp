@@ -20,7 +20,7 @@ Tallies::Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casi
 {
     for (const Category& c : wheel.categories()) {
         m_followKinds[idx(c.id)] = QStringLiteral("follow:") + c.key;
-        m_judgeKinds[idx(c.id)] = QStringLiteral("judge:") + c.key;
+        m_judgeKinds[idx(c.id)] = QStringLiteral("verdict:") + c.key;
     }
 }
 
@@ -106,9 +106,21 @@ bool Tallies::isEmpty()
     return !q.next();
 }
 
+// Earlier versions counted the judgement of a casino's first spin, where no
+// advice stood, under the kinds "judge:...": such tallies are counted again.
+bool Tallies::isOutdated()
+{
+    Statement q = m_db.prepare(WheelSql::of(m_wheel).tallyOfKinds);
+    q.bind(1, m_settingId)
+        .bind(2, m_casino)
+        .bind(3, QStringLiteral("judge:"))
+        .bind(4, QStringLiteral("judge;"));
+    return q.next();
+}
+
 void Tallies::rebuildIfMissing(const std::function<void()>& beforeRecount)
 {
-    if (!isEmpty())
+    if (!isEmpty() && !isOutdated())
         return;
     if (beforeRecount)
         beforeRecount();
@@ -168,6 +180,9 @@ void Tallies::rebuild()
 {
     const WheelSql& sql = WheelSql::of(m_wheel);
     m_db.prepare(sql.tallyClear).bind(1, m_settingId).bind(2, m_casino).run();
+    // A batch counts again from nothing, not on top of the rows it read.
+    if (m_memory)
+        m_memory = Memory{};
 
     struct Key
     {

@@ -21,7 +21,8 @@ using SpinValues = PerCategory<QString>;
 // spin costs the same at any history length:
 //  - follower transitions: per category, how often a spin with value "from"
 //    was followed by a spin with value "to";
-//  - judgement counts: per category, how many judgements were "Y" and "N".
+//  - judgement counts: per category, how many judgements of an advice were
+//    "Y" and "N" (the first spin of a casino judges none).
 // They change in the same transaction as the rows they summarise and can be
 // rebuilt from those rows at any time.
 class Tallies
@@ -41,8 +42,8 @@ public:
     // Recomputes every tally of the casino from its spin and judgement rows.
     void rebuild();
     // A history without tallies (a file of an earlier version, or one written
-    // beside the program) is rebuilt, after telling beforeRecount: that may
-    // take long.
+    // beside the program) or with tallies an earlier version counted is
+    // rebuilt, after telling beforeRecount: that may take long.
     void rebuildIfMissing(const std::function<void()>& beforeRecount);
 
     // From here on the casino's tallies are read once and kept in memory, for
@@ -64,6 +65,7 @@ private:
     };
 
     bool isEmpty();
+    bool isOutdated();
     void add(const QString& kind, const QString& from, const QString& to, qint64 delta);
     const QString& followKind(const Category& c) const { return m_followKinds[idx(c.id)]; }
     const QString& judgeKind(const Category& c) const { return m_judgeKinds[idx(c.id)]; }

@@ -75,11 +75,13 @@ WheelSql compose(const Wheel& w)
     q.insertWin = "INSERT INTO " + win + " (" + win + "_date, " + win + "_time, " + win + "_now, " + spin +
                   "_id, " + adv + "_id, ka_app_setting_id, " + s(verdicts.join(u',')) + ", " + cmb + ", " +
                   s(allPcts.join(u',')) + ") VALUES (" + params(1, 6 + cats + 1 + 2 * cats) + ")";
-    q.winOfSpin =
-        "SELECT " + win + "_id, " + s(verdicts.join(u',')) + " FROM " + win + " WHERE " + spin + "_id = ?1";
+    q.winOfSpin = "SELECT " + win + "_id, " + adv + "_id, " + s(verdicts.join(u',')) + " FROM " + win +
+                  " WHERE " + spin + "_id = ?1";
     q.winPercents = "SELECT " + s(winPcts.join(u',')) + " FROM " + win + " WHERE " + win + "_id = ?1";
     q.deleteWinOfSpin = "DELETE FROM " + win + " WHERE " + spin + "_id = ?1";
-    q.winVerdictsOfCasino = "SELECT " + s(verdicts.join(u',')) + " FROM " + win + byCasino;
+    // As the statistics count them: judgements of an advice the casino holds.
+    q.winVerdictsOfCasino = "SELECT " + s(verdicts.join(u',')) + " FROM " + win + byCasino + " AND " + adv +
+                            "_id IN (SELECT " + adv + "_id FROM " + adv + ")";
 
     const std::string tallyKey = byCasino + " AND tally_kind = ?3 AND tally_from = ?4";
     q.tallyRows = "SELECT tally_to, tally_count FROM " + tally + tallyKey;
@@ -88,6 +90,8 @@ WheelSql compose(const Wheel& w)
     q.tallyAdd = "UPDATE " + tally + " SET tally_count = tally_count + ?6" + tallyKey + " AND tally_to = ?5";
     q.tallyDropEmpty = "DELETE FROM " + tally + tallyKey + " AND tally_to = ?5 AND tally_count <= 0";
     q.tallyAny = "SELECT 1 FROM " + tally + byCasino + " LIMIT 1";
+    q.tallyOfKinds =
+        "SELECT 1 FROM " + tally + byCasino + " AND tally_kind >= ?3 AND tally_kind < ?4 LIMIT 1";
     q.tallyClear = "DELETE FROM " + tally + byCasino;
     q.tallyAll = "SELECT tally_kind, tally_from, tally_to, tally_count FROM " + tally + byCasino;
     q.tallyInsert = "INSERT INTO " + tally + " (ka_app_setting_id, " + cmb +

@@ -30,16 +30,17 @@ struct WheelSql
     std::string restake;
 
     std::string insertWin;
-    std::string winOfSpin;   // id, verdicts (display order)
+    std::string winOfSpin;   // id, advice judged, verdicts (display order)
     std::string winPercents; // win percentage per category (display order)
     std::string deleteWinOfSpin;
-    std::string winVerdictsOfCasino; // verdicts of every win row of a casino
+    std::string winVerdictsOfCasino; // verdicts of every win row of a casino that judged an advice
 
     std::string tallyRows;      // tally_to, tally_count for one kind and from
     std::string tallyCreate;    // INSERT OR IGNORE a zero row
     std::string tallyAdd;       // add a delta to one row
     std::string tallyDropEmpty; // delete rows that reached zero
     std::string tallyAny;       // does the casino have any tally row
+    std::string tallyOfKinds;   // ... any of the kinds from ?3 up to (not including) ?4
     std::string tallyClear;     // all rows of a casino
     std::string tallyAll;       // kind, from, to, count of every row of a casino
     std::string tallyInsert;    // one row with its count

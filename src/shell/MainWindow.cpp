@@ -195,6 +195,15 @@ void MainWindow::load()
     m_boardR->drawAll();
 }
 
+void MainWindow::showStored()
+{
+    m_casinos->load();
+    // Also a board whose stored casino the list does not hold: it shows
+    // that casino's (empty) history rather than what it showed before.
+    for (BoardWidget* b : {m_boardR, m_boardM})
+        b->showStored();
+}
+
 void MainWindow::placeAndSize()
 {
     setWindowIcon(Favicon::icon());

@@ -45,6 +45,11 @@ public:
 
     // Everything the window shows, read from the database in its fixed order.
     void load();
+    // Shows again what the store holds after it changed behind the window's
+    // back (a restore, an import, a casino changed elsewhere): the casino
+    // list, each wheel's casino, switches and amount, both boards drawn anew,
+    // and the statistics.
+    void showStored();
 
     void setStatus(const QString& text, bool busy = false) override;
     QString statusText() const;

@@ -3,6 +3,7 @@
 #include "store/AppContext.h"
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 namespace spinledger {
@@ -71,20 +72,26 @@ Casinos CasinoStore::readList()
 Result<Casinos> CasinoStore::add(const QString& name)
 {
     return change([&](Database& db) {
+        if (QString taken = refuseTaken(name, 0); !taken.isEmpty())
+            return taken;
         db.prepare("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES (?1, ?2)")
             .bind(1, name)
             .bind(2, m_app.settingId)
             .run();
+        return QString();
     });
 }
 
 Result<Casinos> CasinoStore::rename(qint64 id, const QString& name)
 {
     return change([&](Database& db) {
+        if (QString taken = refuseTaken(name, id); !taken.isEmpty())
+            return taken;
         db.prepare("UPDATE ka_app_casino SET ka_app_casino_name = ?1 WHERE ka_app_casino_id = ?2")
             .bind(1, name)
             .bind(2, id)
             .run();
+        return QString();
     });
 }
 
@@ -94,15 +101,30 @@ Result<Casinos> CasinoStore::remove(qint64 id)
         db.prepare("DELETE FROM ka_app_casino WHERE ka_app_casino_id = ?1").bind(1, id).run();
         for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
             removeHistory(*w, id);
+        return QString();
     });
 }
 
 Result<Casinos> CasinoStore::settle()
 {
-    return change([](Database&) {});
+    return change([](Database&) { return QString(); });
 }
 
-Result<Casinos> CasinoStore::change(const std::function<void(Database&)>& write)
+// A casino is named, in the list and on the command line, by its name alone:
+// two that differ only in case or in what cleaning removes would be one name.
+QString CasinoStore::refuseTaken(const QString& name, qint64 renamed)
+{
+    const QString wanted = cleanName(name);
+    for (const Casino& c : readList()) {
+        if (c.id != renamed && cleanName(c.name).compare(wanted, Qt::CaseInsensitive) == 0)
+            return QCoreApplication::translate("CasinoStore",
+                                               "Another casino is already named \"%1\": choose another name.")
+                .arg(c.name);
+    }
+    return {};
+}
+
+Result<Casinos> CasinoStore::change(const std::function<QString(Database&)>& write)
 {
     QString failure;
     if (!open(failure))
@@ -112,7 +134,8 @@ Result<Casinos> CasinoStore::change(const std::function<void(Database&)>& write)
     try {
         Database& db = m_app.db();
         Transaction tx(db);
-        write(db);
+        if (const QString refused = write(db); !refused.isEmpty())
+            return Result<Casinos>::failure(refused); // rolled back: nothing was written
         adoptUnowned();
         for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
             settleCurrent(*w);

@@ -43,6 +43,8 @@ public:
     // The installation's casinos, ascending by id.
     Result<Casinos> list();
 
+    // Both refuse a name another casino already has, compared after
+    // cleaning and without regard to case.
     Result<Casinos> add(const QString& name);
     Result<Casinos> rename(qint64 id, const QString& name);
     // Removes the casino with every history row of both wheels and the
@@ -54,7 +56,11 @@ public:
     static QString failureLine(const QString& description);
 
 private:
-    Result<Casinos> change(const std::function<void(Database&)>& write);
+    // write answers why it refused, or nothing when it wrote.
+    Result<Casinos> change(const std::function<QString(Database&)>& write);
+    // Why the name cannot be given (another casino than the one renamed has
+    // it); empty when it can.
+    QString refuseTaken(const QString& name, qint64 renamed);
     void removeHistory(const Wheel& wheel, qint64 id);
     void adoptUnowned();
     // A wheel keeps its casino while it exists and moves to the one with the

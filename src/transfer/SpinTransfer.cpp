@@ -182,7 +182,7 @@ void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& mess
     switch (SpinImport::Outcome(outcome)) {
     case SpinImport::Outcome::Imported:
         if (m_importBoard) {
-            m_importBoard->drawAll();
+            m_importBoard->showStored();
             emit imported(m_importBoard->wheel(), m_app.currentCmb(m_importBoard->wheel()));
         }
         m_status.setStatus(tr("Imported %1 spins into %2, %3.").arg(count(spins), m_importCasino, message));

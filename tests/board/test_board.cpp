@@ -3,7 +3,10 @@
 #include "board/BoardGeometry.h"
 #include "board/CellGrid.h"
 #include "board/CellPictures.h"
+#include "engine/SpinRecorder.h"
+#include "store/OleDate.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -25,17 +28,24 @@ class TestBoard : public QObject
 private slots:
     void amountText_data()
     {
-        for (const char* c : {"locale", "typed", "stored", "refusal"}) // stored empty: refused
+        // stored empty: refused; shown: the stored amount in the locale
+        for (const char* c : {"locale", "typed", "stored", "refusal", "shown"})
             QTest::addColumn<QString>(c);
         const char* const numbers = "Please enter numbers only.";
         const char* const tooLong = "Invalid Amount. Max 3 chars.";
-        const char* const table[][4] = {
-            {"en_US", "10", "10", ""},        {"en_US", "  25 ", "25", ""},  {"en_US", "999", "999", ""},
-            {"en_US", "1000", "", tooLong},   {"en_US", "2.5", "2.5", ""},   {"en_US", "2.55", "", tooLong},
-            {"en_US", ".5", ".5", ""},        {"en_US", "", "", numbers},    {"en_US", "   ", "", numbers},
-            {"en_US", ".", "", numbers},      {"en_US", "-1", "", numbers},  {"en_US", "+1", "", numbers},
-            {"en_US", "1e2", "", numbers},    {"en_US", "1,0", "", numbers}, {"en_US", "1..", "", numbers},
-            {"en_US", "\u0661", "", numbers}, {"de_DE", "2,5", "2.5", ""},   {"de_DE", "2.5", "", numbers},
+        // '.' and ',' are the decimal separator alike in every locale: a stake has no thousands.
+        const char* const table[][5] = {
+            {"en_US", "10", "10", "", "10"},      {"en_US", "  25 ", "25", "", "25"},
+            {"en_US", "999", "999", "", "999"},   {"en_US", "1000", "", tooLong, ""},
+            {"en_US", "2.5", "2.5", "", "2.5"},   {"en_US", "2.55", "", tooLong, ""},
+            {"en_US", ".5", ".5", "", ".5"},      {"en_US", "", "", numbers, ""},
+            {"en_US", "   ", "", numbers, ""},    {"en_US", ".", "", numbers, ""},
+            {"en_US", "-1", "", numbers, ""},     {"en_US", "+1", "", numbers, ""},
+            {"en_US", "1e2", "", numbers, ""},    {"en_US", "1,5", "1.5", "", "1.5"},
+            {"en_US", "1..", "", numbers, ""},    {"en_US", "1.,", "", numbers, ""},
+            {"en_US", "\u0661", "", numbers, ""}, {"de_DE", "2,5", "2.5", "", "2,5"},
+            {"de_DE", "2.5", "2.5", "", "2,5"},   {"de_DE", "1.000", "", tooLong, ""},
+            {"de_DE", "1,0", "1.0", "", "1,0"},   {"de_DE", ",,", "", numbers, ""},
         };
         for (const auto& row : table) {
             QTestData& data = QTest::addRow("%s '%s'", row[0], row[1]);
@@ -50,10 +60,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, stored);
         QFETCH(QString, refusal);
+        QFETCH(QString, shown);
         const Result<QString> r = AmountText::toStored(typed, QLocale(locale));
         QCOMPARE(r.ok() ? *r : r.status(), stored.isEmpty() ? refusal : stored);
         if (r.ok())
-            QCOMPARE(AmountText::toShown(*r, QLocale(locale)), typed.trimmed());
+            QCOMPARE(AmountText::toShown(*r, QLocale(locale)), shown);
     }
 
     void cellPositions()
@@ -113,20 +124,44 @@ private slots:
             QVERIFY(off != pictures.picture(QLatin1String(other)).toImage());
     }
 
+    // Green above the category's break-even, red up to it: one half for
+    // even money, one third for dozens and columns, 1/36 for a number.
+    void winRatioLabel_data()
+    {
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<double>("breakEven");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("green");
+        const std::tuple<double, double, const char*, bool> rows[] = {
+            {66.67, 50, "66.67%", true},
+            {50, 50, "50%", false},
+            {50.01, 50, "50.01%", true},
+            {0, 50, "0%", false},
+            {100, 50, "100%", true},
+            {37.8, 100.0 / 3, "37.8%", true},
+            {33.33, 100.0 / 3, "33.33%", false},
+            {33.34, 100.0 / 3, "33.34%", true},
+            {2.78, 100.0 / 36, "2.78%", true},
+            {2.77, 100.0 / 36, "2.77%", false},
+            {0, 100.0 / 36, "0%", false},
+        };
+        for (const auto& [pct, breakEven, text, green] : rows)
+            QTest::addRow("%s of %.2f", text, breakEven)
+                << pct << breakEven << QString::fromLatin1(text) << green;
+    }
+
     void winRatioLabel()
     {
+        QFETCH(double, percent);
+        QFETCH(double, breakEven);
+        QFETCH(QString, text);
+        QFETCH(bool, green);
         WinRatioLabel l("lblRBlackRedWin", "Win Ratio (%)", nullptr);
         QCOMPARE(l.text(), u"0 / 0"_s);
-        l.showWinRatio(66.67, "Black/Red");
-        QCOMPARE(l.toolTip(), u"Black/Red Win Ratio is 66.67%"_s);
-        // Green above one half, red up to it.
-        const std::pair<double, const char*> shown[] = {
-            {66.67, "66.67%"}, {50, "50%"}, {50.01, "50.01%"}, {0, "0%"}, {100, "100%"}};
-        for (const auto& [pct, text] : shown) {
-            l.showWinRatio(pct, "2TO1");
-            QCOMPARE(l.text(), QString::fromLatin1(text));
-            QCOMPARE(l.textColour(), pct > 50 ? WinRatioLabel::Green : WinRatioLabel::Red);
-        }
+        l.showWinRatio(percent, "Black/Red", breakEven);
+        QCOMPARE(l.text(), text);
+        QCOMPARE(l.toolTip(), u"Black/Red Win Ratio is "_s + text);
+        QCOMPARE(l.textColour(), green ? WinRatioLabel::Green : WinRatioLabel::Red);
     }
 
     void hoverAndReset()
@@ -169,20 +204,22 @@ private slots:
         QVERIFY(rig.board.isEnabled());
         QCOMPARE(rig.coinCells(), QStringList{"pbRBLACK"});
         QCOMPARE(rig.picture("BLACK"), u"RBLACK_COIN"_s);
-        QCOMPARE(rig.coin("BLACK"), u"20|Bet 20 here|red"_s);
-        QCOMPARE(rig.coin("RED"), u"||red"_s);
+        // No advice stood before the first spin: nothing lost, nothing doubled, nothing judged.
+        QCOMPARE(rig.coin("BLACK"), u"10|Bet 10 here|green"_s);
+        QCOMPARE(rig.coin("RED"), u"||green"_s);
         QCOMPARE(rig.ratio("BlackRed"), u"0%|red"_s);
         rig.play("5");
-        QCOMPARE(rig.coin("BLACK"), u"40|Bet 40 here|red"_s);
+        QCOMPARE(rig.coin("BLACK"), u"20|Bet 20 here|red"_s);
         rig.play("17"); // black won; 17 was followed by red once
         QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
         QCOMPARE(rig.coin("RED"), u"10|Bet 10 here|green"_s);
         // The label that lost the advice advises nothing, not even in its tool tip.
         QCOMPARE(rig.coin("BLACK"), u"||green"_s);
-        QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
+        QCOMPARE(rig.ratio("BlackRed"), u"50%|red"_s); // one of two: even money's break-even
+        QCOMPARE(rig.ratio("Dozens"), u"50%|green"_s); // above a dozen's third
         rig.play("36 26");
-        QCOMPARE(rig.ratio("BlackRed"), u"60%|green"_s);
-        QCOMPARE(rig.find<WinRatioLabel>("lbl", "BlackRedWin")->toolTip(), u"Black/Red Win Ratio is 60%"_s);
+        QCOMPARE(rig.ratio("BlackRed"), u"75%|green"_s);
+        QCOMPARE(rig.find<WinRatioLabel>("lbl", "BlackRedWin")->toolTip(), u"Black/Red Win Ratio is 75%"_s);
         QCOMPARE(rig.picture("RED") + rig.picture("26"), u"RRED_COINR26_OFF"_s);
         QCOMPARE(rig.history("BLACK"), u"17,,17,,26"_s);
         QCOMPARE(rig.history("RED"), u",5,,36"_s);
@@ -231,7 +268,7 @@ private slots:
         // The advice of the third spin is current again, with its ratios.
         QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
         QCOMPARE(rig.coin("RED"), u"10|Bet 10 here|green"_s);
-        QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
+        QCOMPARE(rig.ratio("BlackRed"), u"50%|red"_s);
         for (int i = 0; i < 4; ++i)
             rig.click("btnUndo", "");
         QCOMPARE(rig.spins(), 0);
@@ -288,7 +325,7 @@ private slots:
         rig.status.texts.clear();
         rig.click("cb", "Numbers");
         QCOMPARE(rig.setting("cbRNumbers"), u"1"_s);
-        QCOMPARE(rig.coin("BLACK"), u"40|Bet 40 here|red"_s); // Numbers leaves the labels alone
+        QCOMPARE(rig.coin("BLACK"), u"20|Bet 20 here|red"_s); // Numbers leaves the labels alone
         QCOMPARE(rig.coinCells().size(), 2);                  // ... but marks its number
         QCOMPARE(rig.ratio("Numbers"), u"0%|red"_s);
         rig.click("cb", "EvenOdd");
@@ -314,19 +351,20 @@ private slots:
         const char* const columns[] = {"letter", "locale", "typed", "box", "status", "stake"};
         for (const char* c : columns)
             QTest::addColumn<QString>(c);
-        // status: the last one written, if any; stake: the coin label after a lost first spin
+        // status: the last one written, if any; stake: the coin label after the first spin
         const char* const table[][6] = {
-            {"R", "en_US", "5", "5", "", "10"},
-            {"R", "en_US", "1,5", "15", "Idle", "30"},
-            {"R", "en_US", "1e3", "13", "Idle", "26"},
-            {"R", "en_US", "12345", "123", "Invalid Amount. Max 3 chars.", "246"},
-            {"R", "en_US", "-1", "1", "Idle", "2"},
-            {"R", "en_US", "abc", "10", "Please enter numbers only.", "20"},
-            {"R", "en_US", " 7 ", " 7 ", "", "14"},
-            {"M", "en_US", "0.7", "0.7", "", "1.4"},
+            {"R", "en_US", "5", "5", "", "5"},
+            {"R", "en_US", "1,5", "1.5", "", "1.5"},
+            {"R", "en_US", "1e3", "13", "Idle", "13"},
+            {"R", "en_US", "12345", "123", "Invalid Amount. Max 3 chars.", "123"},
+            {"R", "en_US", "-1", "1", "Idle", "1"},
+            {"R", "en_US", "abc", "10", "Please enter numbers only.", "10"},
+            {"R", "en_US", " 7 ", " 7 ", "", "7"},
+            {"M", "en_US", "0.7", "0.7", "", "0.7"},
             {"M", "en_US", "0", "0", "", "0"},
-            {"R", "de_DE", "0,7", "0,7", "", "1,4"},
-            {"M", "de_DE", "2.5", "25", "Idle", "50"},
+            {"R", "de_DE", "0,7", "0,7", "", "0,7"},
+            {"M", "de_DE", "2.5", "2,5", "", "2,5"},
+            {"R", "de_DE", "1.000", "1,0", "Invalid Amount. Max 3 chars.", "1"},
         };
         for (const auto& row : table) {
             QTestData& data = QTest::addRow("%s %s '%s'", row[0], row[1], row[2]);
@@ -373,7 +411,7 @@ private slots:
         QCOMPARE(amount->placeholderText(), u"10"_s); // shown greyed: still in force
         QCOMPARE(rig.setting("tbRAmount"), u"10"_s);
         rig.play("10");
-        QCOMPARE(rig.coin("BLACK").section(u'|', 0, 0), u"20"_s);
+        QCOMPARE(rig.coin("BLACK").section(u'|', 0, 0), u"10"_s);
         QCOMPARE(amount->text(), u"10"_s); // the spin took the focus: the box shows it again
         amount->setFocus();
         amount->selectAll();
@@ -405,7 +443,7 @@ private slots:
         QTest::keyClick(rig.combo(), Qt::Key_Up);
         QCOMPARE(rig.history("BLACK"), u"17,,17"_s);
         QCOMPARE(rig.coinCells(), QStringList{"pbRRED"});
-        QCOMPARE(rig.ratio("BlackRed"), u"33.33%|red"_s);
+        QCOMPARE(rig.ratio("BlackRed"), u"50%|red"_s);
         // An id the list does not hold selects nothing and changes nothing.
         rig.status.texts.clear();
         rig.board.setCasinos(rig.casinos, 9999);
@@ -414,8 +452,71 @@ private slots:
         QCOMPARE(rig.setting("cmbR").toLongLong(), rig.t.casino);
     }
 
-    // The engine's tests show that nothing is written; here the board draws nothing.
-    void refusedSpinDrawsNothing()
+    // Spins recorded behind the board's back, as an import records them:
+    // the board then shows what is stored, and nothing of what it showed.
+    void showStoredRedrawsFromTheStore()
+    {
+        BoardRig rig(Wheel::r());
+        rig.play("17 5 17"); // advice red
+        {
+            Transaction tx(rig.t.db);
+            const Result<WheelSettings> settings = SettingsStore(*rig.t.app).wheelSettings(Wheel::r());
+            SpinRecorder batch(*rig.t.app, Wheel::r(), *settings, SpinRecorder::Tallying::InMemory);
+            for (const char* pocket : {"2", "4"})
+                batch.record(Wheel::r().pocketIndex(QLatin1String(pocket)),
+                             OleStamp::fromDateTime(rig.t.clock.now()));
+            batch.finish();
+            tx.commit();
+        }
+        // Blacks were followed by red and by black: the tie goes to black.
+        rig.status.texts.clear();
+        rig.board.showStored();
+        QCOMPARE(rig.coinCells(), QStringList{"pbRBLACK"});
+        QCOMPARE(rig.coin("BLACK") + rig.coin("RED"), u"40|Bet 40 here|red||red"_s); // lost twice
+        QCOMPARE(rig.ratio("BlackRed"), u"25%|red"_s);
+        QCOMPARE(rig.history("BLACK") + u'|' + rig.history("RED"), u"17,,17,2,4|,5"_s);
+        QCOMPARE(rig.status.last(), u"Idle"_s);
+
+        // The wheel's casino changed elsewhere: the board follows the store.
+        const qint64 other = rig.t.addCasino(u"Riverside"_s);
+        rig.casinos.push_back({other, u"Riverside"_s});
+        rig.board.setCasinos(rig.casinos, rig.t.casino);
+        QVERIFY(SettingsStore(*rig.t.app).setSetting("ka_app_r_setting", "cmbR", QString::number(other)).ok);
+        rig.board.showStored();
+        QCOMPARE(rig.combo()->currentText(), u"Riverside"_s);
+        QCOMPARE(rig.t.app->currentCmbR, other);
+        QVERIFY(rig.coinCells().isEmpty() && rig.history("BLACK").isEmpty());
+    }
+
+    // Enter commits the amount, says so, and gives the keys back to the
+    // board: the next digits are a pocket, not more of the stake.
+    void enterInTheAmountBoxHandsTheKeysBack()
+    {
+        BoardRig rig(Wheel::r());
+        rig.board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.board));
+        auto* amount = rig.find<QLineEdit>("tb", "Amount");
+        amount->setFocus();
+        amount->selectAll();
+        QTest::keyClicks(amount, u"5"_s);
+        QTest::keyClick(amount, Qt::Key_Return);
+        QCOMPARE(rig.status.last(), u"Amount set to 5."_s);
+        QVERIFY(!amount->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), u"17"_s);
+        QCOMPARE(rig.setting("tbRAmount"), u"5"_s);
+        QCOMPARE(rig.history("BLACK"), u"17"_s);
+        QCOMPARE(rig.coin("BLACK").section(u'|', 0, 0), u"5"_s);
+        // Enter again with nothing changed confirms nothing new.
+        rig.status.texts.clear();
+        amount->setFocus();
+        QTest::keyClick(amount, Qt::Key_Return);
+        QVERIFY(rig.status.texts.isEmpty());
+    }
+
+    // The engine's tests show that nothing is written; here the board draws
+    // nothing new: a refused spin leaves it as it was, a failed one shows again
+    // what is stored, the advice that still stands.
+    void refusedOrFailedSpinShowsWhatIsStored()
     {
         BoardRig rig(Wheel::r());
         rig.play("17");
@@ -430,9 +531,12 @@ private slots:
         rig.t.db.exec(
             "CREATE TRIGGER refuse BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'full'); END");
         rig.play("5");
-        QCOMPARE(rig.status.last(), u"Unable to continue! Error Code: (playR ldb)"_s);
-        QVERIFY(rig.coinCells().isEmpty() && rig.history("RED").isEmpty());
-        QCOMPARE(rig.coin("BLACK"), u"20|Bet 20 here|red"_s); // the labels were not redrawn
+        QVERIFY2(rig.status.last().startsWith(u"Unable to continue! Error Code: (playR ldb)"_s),
+                 qPrintable(rig.status.last()));
+        QCOMPARE(rig.board.cellStates(), before);
+        QCOMPARE(rig.coinCells(), QStringList{"pbRBLACK"});
+        QCOMPARE(rig.history("BLACK") + u'|' + rig.history("RED"), u"17|"_s);
+        QCOMPARE(rig.coin("BLACK"), u"10|Bet 10 here|green"_s);
         QVERIFY(rig.board.isEnabled());
     }
 
@@ -447,9 +551,10 @@ private slots:
         QCOMPARE(rig.coinCells(), QStringList({"pbM1_6", "pbM2TO1R2", "pbMBLACK"}));
         QCOMPARE(rig.picture("1_6"), u"M1_6_COIN"_s);
         QCOMPARE(rig.coin("1_6") + rig.coin("4_9"), u"10|Bet 10 here|green||green"_s);
-        QCOMPARE(rig.coin("2TO1R2"), u"80|Bet 80 here|red"_s); // the columns lost three times
+        QCOMPARE(rig.coin("2TO1R2"), u"40|Bet 40 here|red"_s); // the columns lost both judged advices
         QCOMPARE(rig.history("RED") + u'|' + rig.history("BLACK"), u"5,,5|,2"_s);
-        QCOMPARE(rig.ratio("LowHi"), u"66.67%|green"_s);
+        QCOMPARE(rig.ratio("LowHi"), u"100%|green"_s);
+        QCOMPARE(rig.ratio("2TO1"), u"0%|red"_s);
     }
 
     // Keys and the spins they record: "R+"/"M+" with 00 switched on; the keys go

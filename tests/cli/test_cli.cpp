@@ -236,23 +236,24 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("json"); // path=value ...
         QTest::addColumn<QString>("text"); // a pattern of the text
-        // 17, then 0 three times: every category with a stake loses the stakes 2, 4, 8 (the
-        // first spin has no advice to judge, which counts as lost: the first stake is doubled).
+        // 17, then 0 three times: every category with a stake loses the stakes 1, 2, 4 (the
+        // first spin has no advice to judge: the first advice stakes the amount).
         QTest::newRow("table maximum")
             << QStringList{"--wheel", "R", "--table-max", "3"} << QByteArray("17\n0\n0\n0\n")
-            << "pockets=37 casino=null backtest/seed=1 money/0/result=-14 money/0/largestStake=8 "
-               "money/4/stoppedBy=table-max money/4/stoppedAt=3 money/4/refusedStake=4 money/4/resultThen=-2 "
+            << "pockets=37 casino=null backtest/seed=1 money/0/result=-7 money/0/largestStake=4 "
+               "money/4/stoppedBy=table-max money/4/stoppedAt=4 money/4/refusedStake=4 money/4/resultThen=-3 "
                "money/1/stoppedBy=table-max doubling/categories/0/bets=2"
             << "^Backtest of spins.csv \\(seed 1\\), 38-pocket wheel: 4 spins, 3 judged advices.*"
-               "\n  Black/Red .* 3 \\(table max\\) +-2\n";
-        // Stakes 5, 10.
+               "\n  Black/Red .* 4 \\(table max\\) +-3\n";
+        // Stakes 2.5, 5.
         QTest::newRow("00 in the file")
             << QStringList{"--wheel", "R", "--amount", "2.5"} << QByteArray("17\n00\n0\n")
-            << "pockets=38 zeroZero=true backtest/zeroZeroFromFile=true money/3/result=-15 "
+            << "pockets=38 zeroZero=true backtest/zeroZeroFromFile=true money/3/result=-7.5 "
                "money/3/stoppedBy=null"
             << "^00 switched on: spins.csv holds 00 \\(--zero00 off refuses such a file\\).\n";
+        // Stakes 1, then 2 on top of the 1 lost: more than the bankroll of 2.
         QTest::newRow("mini wheel, 00 switched on")
-            << QStringList{"--wheel", "m", "--zero00", "on", "--bankroll", "5"} << QByteArray("12\n0\n0\n")
+            << QStringList{"--wheel", "m", "--zero00", "on", "--bankroll", "2"} << QByteArray("12\n0\n0\n")
             << "pockets=14 backtest/zeroZeroFromFile=false money/3/category=2to1 money/3/stoppedBy=bankroll"
             << "mini wheel: 3 spins";
     }

@@ -8,6 +8,7 @@
 #include "engine/Judgement.h"
 #include "engine/SpinEngine.h"
 #include "engine/SpinRecorder.h"
+#include "stats/CasinoStatistics.h"
 #include "store/SettingsStore.h"
 
 #include <QtTest>
@@ -177,17 +178,87 @@ private slots:
         QCOMPARE(lastCountRow(t, Wheel::r()), QString());
         // Even/Odd, Black/Red, Low/High tie at random (in that order), then Numbers over all 38.
         QCOMPARE(advised(out), u"36 B O H 1 1"_s);
-        // No previous advice: Numbers and Black/Red lose, the empty fields of 0 win.
+        // No previous advice: the row says Numbers and Black/Red lost and the
+        // empty fields of 0 won, as files of earlier versions hold it ...
         QCOMPARE(out.verdicts, (PerCategory<QString>{"N", "N", "Y", "Y", "Y", "Y"}));
-        QCOMPARE(out.advice.stakes[idx(CategoryId::BlackRed)], 20.0);
-        QCOMPARE(out.advice.stakes[idx(CategoryId::EvenOdd)], 10.0);
-        // A lost first judgement is 0 %, not the 50 % a count starting at one gives.
-        QCOMPARE(out.winPct[idx(CategoryId::Numbers)], 0.0);
-        QCOMPARE(out.lossPct[idx(CategoryId::Numbers)], 100.0);
-        QCOMPARE(out.winPct[idx(CategoryId::EvenOdd)], 100.0);
         QCOMPARE(t.scalar("SELECT ka_app_r_advise_id FROM ka_app_r_win"), qint64(0));
+        // ... but nothing was advised: no stake doubles and no ratio counts it.
+        for (CategoryId c : {CategoryId::BlackRed, CategoryId::EvenOdd, CategoryId::Dozens})
+            QCOMPARE(out.advice.stakes[idx(c)], 10.0);
+        QCOMPARE(out.winPct, (PerCategory<double>{}));
+        QCOMPARE(out.lossPct, (PerCategory<double>{}));
+        QCOMPARE(t.rows("ka_app_r_tally WHERE tally_kind LIKE 'verdict:%'"), 0);
         // Black/Red is never "G": spins of 0 lose it every time.
         QCOMPARE(play(e, "0 0 0 0 0").winPct[idx(CategoryId::BlackRed)], 0.0);
+    }
+
+    // Two spins make one judged advice, on the board as in the statistics;
+    // tallies an earlier version counted with the first spin in them are
+    // counted again before the next spin.
+    void ratiosCountTheJudgedAdviceOnly_data()
+    {
+        QTest::addColumn<bool>("earlierTallies");
+        QTest::addColumn<bool>("batch"); // the third spin recorded as an import records it
+        QTest::newRow("tallies of this version") << false << false;
+        QTest::newRow("tallies counted with the first spin") << true << false;
+        QTest::newRow("tallies counted with the first spin, batch") << true << true;
+    }
+
+    void ratiosCountTheJudgedAdviceOnly()
+    {
+        QFETCH(bool, earlierTallies);
+        QFETCH(bool, batch);
+        TestDb t;
+        SpinEngine e(*t.app, Wheel::r());
+        t.random.script = {0.75, 0.1, 0.6, 0.999}; // advice "36 B O H 1 1", as above
+        e.play(u"0"_s);
+        // 2 is black, even, low, first dozen, second column.
+        SpinOutcome out = e.play(u"2"_s);
+        QCOMPARE(out.verdicts, (PerCategory<QString>{"N", "Y", "N", "N", "Y", "N"}));
+        QCOMPARE(out.winPct, (PerCategory<double>{0, 100, 0, 0, 100, 0}));
+        QCOMPARE(out.lossPct, (PerCategory<double>{100, 0, 100, 100, 0, 100}));
+        QCOMPARE(e.categoryView(t.casino)->winPct, out.winPct);
+        if (earlierTallies) {
+            // As an earlier version left them: other kinds, the first spin's verdicts counted.
+            t.db.exec("UPDATE ka_app_r_tally SET tally_kind = replace(tally_kind, 'verdict:', 'judge:')");
+            for (const char* row :
+                 {"numbers|N", "blackred|N", "evenodd|Y", "lowhi|Y", "dozens|Y", "2to1|Y"}) {
+                const QStringList kv = QString::fromLatin1(row).split(u'|');
+                for (const char* sql : {"INSERT OR IGNORE INTO ka_app_r_tally VALUES (?1, ?2, ?3, '', ?4, 0)",
+                                        "UPDATE ka_app_r_tally SET tally_count = tally_count + 1 WHERE "
+                                        "ka_app_setting_id = ?1 AND cmbR = ?2 AND tally_kind = ?3 AND "
+                                        "tally_to = ?4"})
+                    t.db.prepare(sql)
+                        .bind(1, t.app->settingId)
+                        .bind(2, t.casino)
+                        .bind(3, u"judge:"_s + kv[0])
+                        .bind(4, kv[1])
+                        .run();
+            }
+        }
+        // Ties now take the first value: advice "8 B E L 1 1"; 4 is black, even, low, 1, 1.
+        if (batch) {
+            Transaction tx(t.db);
+            SpinRecorder recorder(*t.app, Wheel::r(), *SettingsStore(*t.app).wheelSettings(Wheel::r()),
+                                  SpinRecorder::Tallying::InMemory);
+            out = recorder.record(Wheel::r().pocketIndex(u"4"_s), OleStamp::fromDateTime(t.clock.now()));
+            recorder.finish();
+            tx.commit();
+        } else {
+            out = e.play(u"4"_s);
+        }
+        QCOMPARE(out.winPct, (PerCategory<double>{0, 100, 50, 50, 100, 50}));
+        QCOMPARE(t.rows("ka_app_r_tally WHERE tally_kind LIKE 'judge:%'"), 0);
+        const stats::Figures f =
+            stats::CasinoStatistics::compute(t.db, Wheel::r(), t.app->settingId, t.casino);
+        for (const stats::ScoreRow& row : f.scorecard) {
+            QCOMPARE(row.judged, qint64(2));
+            QCOMPARE(row.hitRate * 100, out.winPct[idx(row.category)]);
+        }
+        // Undoing back to the first spin leaves no judged advice.
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
+        QCOMPARE(t.rows("ka_app_r_tally WHERE tally_kind LIKE 'verdict:%'"), 0);
     }
 
     void ratiosRoundToTwoPlaces()
@@ -503,15 +574,20 @@ private slots:
                     QVERIFY(adviceFits(w, c, expected, a[2 + 2 * int(n)], at.zeroZero));
                     const QString verdict = judged(w, c, values[1 + n], values[1].toInt(), advisedBefore);
                     QCOMPARE(win[2 + 3 * int(n)], verdict);
-                    tallies << u"judge:"_s + c.key + u"||"_s + verdict;
-                    won[n] += verdict == u"Y";
-                    QCOMPARE(win[3 + 3 * int(n)].toDouble(), Judgement::percent(won[n], qint64(k + 1)));
+                    // The first spin judged no advice: in no tally and no ratio.
+                    if (prev) {
+                        tallies << u"verdict:"_s + c.key + u"||"_s + verdict;
+                        won[n] += verdict == u"Y";
+                    }
+                    const qint64 judgedSoFar = qint64(k);
+                    QCOMPARE(win[3 + 3 * int(n)].toDouble(), Judgement::percent(won[n], judgedSoFar));
                     QCOMPARE(win[4 + 3 * int(n)].toDouble(),
-                             Judgement::percent(qint64(k + 1) - won[n], qint64(k + 1)));
+                             Judgement::percent(judgedSoFar - won[n], judgedSoFar));
                     if (!c.hasStake())
                         continue;
-                    const double before = prev ? prev->at(3 + 2 * int(n)).toDouble() : at.amount;
-                    double stake = verdict == u"Y" ? at.amount : 2 * before;
+                    double stake = !prev             ? at.amount
+                                   : verdict == u"Y" ? at.amount
+                                                     : 2 * prev->at(3 + 2 * int(n)).toDouble();
                     if (restakedTo.count(a[0].toLongLong()))
                         stake = restakedTo.at(a[0].toLongLong());
                     QCOMPARE(a[3 + 2 * int(n)].toDouble(), stake);

@@ -105,17 +105,18 @@ private slots:
         for (const char* pocket : {"17", "0", "17"})
             QVERIFY(e.play(QString::fromLatin1(pocket)).status.ok);
         // Spin 1 is judged against nothing; its advice E B L 1 1 / 8 stakes
-        // 20 everywhere. Spin 0 loses all of it: stakes 40. The second 17
-        // follows a 17 once before (by 0), so its Numbers advice is 0; it wins
-        // Black/Red and Low/High against that advice and loses the rest.
+        // the amount, 10, everywhere. Spin 0 loses all of it: stakes 20. The
+        // second 17 follows a 17 once before (by 0), so its Numbers advice is
+        // 0; it wins Black/Red and Low/High against that advice and loses the
+        // rest.
         const QByteArray expected =
             "\xEF\xBB\xBF"
             "spin_no,date_time,pocket,numbers_advice,numbers_verdict,blackred_advice,blackred_stake,"
             "blackred_verdict,evenodd_advice,evenodd_stake,evenodd_verdict,lowhi_advice,lowhi_stake,"
             "lowhi_verdict,dozens_advice,dozens_stake,dozens_verdict,2to1_advice,2to1_stake,2to1_verdict\r\n"
             "1,2026-12-06T18:00:00.000,17,,,,,,,,,,,,,,,,,\r\n"
-            "2,2026-12-06T18:00:01.000,0,8,N,B,20,N,E,20,N,L,20,N,1,20,N,1,20,N\r\n"
-            "3,2026-12-06T18:00:02.000,17,8,N,B,40,Y,E,40,N,L,40,Y,1,40,N,1,40,N\r\n";
+            "2,2026-12-06T18:00:01.000,0,8,N,B,10,N,E,10,N,L,10,N,1,10,N,1,10,N\r\n"
+            "3,2026-12-06T18:00:02.000,17,8,N,B,20,Y,E,20,N,L,20,Y,1,20,N,1,20,N\r\n";
         QCOMPARE(exported(t, Wheel::r(), t.casino), expected);
         // A casino without spins gives the header alone.
         QCOMPARE(exported(t, Wheel::m(), t.casino).count("\r\n"), 1);

@@ -7,6 +7,7 @@
 #include "TestDb.h"
 #include "TestFiles.h"
 #include "board/BoardCell.h"
+#include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
 #include "shell/SidePanelAnimation.h"
 #include "statsview/ScorecardTable.h"
@@ -385,6 +386,40 @@ private slots:
         QCOMPARE(status(), u"Imported 2 spins into Demo Casino, read as a list of 2 pockets."_s);
     }
 
+    // The advice that stood before the import is not left lit beside the new one.
+    void anImportRedrawsTheBoardFromTheStore()
+    {
+        tabs()->setCurrentIndex(1);
+        play(u"pbM2"_s); // a tie: black advised
+        chooseFiles(QString(), writeFile(u"two.txt"_s, "5\n2\n"));
+        action("mnuImportSpins")->trigger();
+        QTRY_VERIFY(status().startsWith(u"Imported 2 spins"_s));
+        // The earlier 2 was followed by 5, a red: red is advised, and only red.
+        QCOMPARE(w()->board(Wheel::m())->cellStates().filter(u":COIN"_s), QStringList{u"pbMRED:COIN"_s});
+    }
+
+    // A restore or another program changed the file: the window shows it.
+    void showStoredFollowsWhatChangedElsewhere()
+    {
+        playAll(u"pbR"_s, {"17", "5"});
+        app()
+            .db()
+            .prepare(
+                "INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Elsewhere', ?1)")
+            .bind(1, app().settingId)
+            .run();
+        const qint64 elsewhere = app().db().lastInsertId();
+        app().db().prepare("UPDATE ka_app_r_setting SET cmbR = ?1, cbREvenOdd = 1").bind(1, elsewhere).run();
+        w()->showStored();
+        expectEverywhere({u"Demo Casino"_s, u"Elsewhere"_s});
+        QCOMPARE(find<QComboBox>(u"cmbR"_s)->currentText(), u"Elsewhere"_s);
+        QCOMPARE(app().currentCmbR, elsewhere);
+        QVERIFY(find<QCheckBox>(u"cbREvenOdd"_s)->isChecked());
+        QVERIFY(w()->board(Wheel::r())->cellStates().filter(u":COIN"_s).isEmpty());
+        QCOMPARE(text(u"txRBLACK_0"_s) + text(u"txRRED_0"_s), QString());
+        QCOMPARE(status(), u"Idle"_s);
+    }
+
     void cancelInTheMiddleOfAnImport()
     {
         QByteArray spins;
@@ -413,6 +448,8 @@ private slots:
         QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
         expectEverywhere({u"Demo Casino"_s, u"OHaras"_s});
         QCOMPARE(shown(), (QList<qint64>{demo, demo, demo, demo}));
+        addCasino(u"ohara's"_s);
+        QCOMPARE(status(), u"Another casino is already named \"OHaras\": choose another name."_s);
         addCasino(u" ' '' "_s);
         QCOMPARE(status(), u"Casino name required."_s);
         QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
@@ -437,6 +474,11 @@ private slots:
         QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
         expectEverywhere({u"Demo Casino"_s, u"Bellagio"_s});
         QCOMPARE(find<QComboBox>(u"cmbM"_s)->itemData(1).toLongLong(), second);
+        clickEntry(1);
+        type(u"txCasino"_s, u"DEMO CASINO"_s);
+        press(u"btnCasinoUpdate"_s);
+        QCOMPARE(status(), u"Another casino is already named \"Demo Casino\": choose another name."_s);
+        expectEverywhere({u"Demo Casino"_s, u"Bellagio"_s});
         clickEntry(1);
         type(u"txCasino"_s, u"''"_s);
         press(u"btnCasinoUpdate"_s);

@@ -11,6 +11,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <numeric>
 
 using namespace spinledger;
@@ -263,13 +264,19 @@ private slots:
                 q.add(f);
             q.add(casino).run();
         }
-        // Black/Red judgements: casino 5 won, won, lost; casino 9 won twice.
-        for (const auto& [casino, verdict] : {std::pair{5, "Y"}, {5, "Y"}, {5, "N"}, {9, "Y"}, {9, "Y"}})
-            t.db.prepare("INSERT INTO ka_app_r_win (ka_app_setting_id, ka_app_r_win_blackred, cmbR) "
-                         "VALUES (3, ?1, ?2)")
-                .bind(1, verdict)
-                .bind(2, casino)
+        // Black/Red judgements of black advice: casino 5 won, won, lost; casino 9 won twice.
+        for (const auto& [casino, verdict] : {std::pair{5, "Y"}, {5, "Y"}, {5, "N"}, {9, "Y"}, {9, "Y"}}) {
+            t.db.prepare("INSERT INTO ka_app_r_advise (ka_app_setting_id, ka_app_r_advise_blackred, cmbR) "
+                         "VALUES (3, 'B', ?1)")
+                .bind(1, casino)
                 .run();
+            t.db.prepare("INSERT INTO ka_app_r_win (ka_app_setting_id, ka_app_r_advise_id, "
+                         "ka_app_r_win_blackred, cmbR) VALUES (3, ?1, ?2, ?3)")
+                .bind(1, t.db.lastInsertId())
+                .bind(2, verdict)
+                .bind(3, casino)
+                .run();
+        }
 
         QCOMPARE(prepare(t, u"machine-1"_s), Installation::Outcome::Prepared);
         // The twelve, the two tallies and the statistics' settings.
@@ -289,8 +296,8 @@ private slots:
         QCOMPARE((QList<int>{count("RGreen"), count("R0"), count("R00"),
                              std::accumulate(out.counts.begin(), out.counts.end(), 0)}),
                  (QList<int>{3, 1, 2, 6}));
-        // No advice before it, so Black/Red lost: two won, two lost.
-        QCOMPARE(out.winPct[idx(CategoryId::BlackRed)], 50.0);
+        // The newest advice, black, won: three of four.
+        QCOMPARE(out.winPct[idx(CategoryId::BlackRed)], 75.0);
         // 0 and 00 are one earlier spin when matched, two values when followed.
         QCOMPARE(
             t.text("SELECT group_concat(tally_from || '>' || tally_to || ':' || tally_count, ' ') FROM "
@@ -350,6 +357,59 @@ private slots:
         QCOMPARE(names(store.rename(alpha, u"Aleph"_s)), (QStringList{"Demo Casino", "Aleph", sqlText}));
         QCOMPARE(store.list()->at(1).id, alpha);
         QCOMPARE(current(t), (QList<qint64>{t.casino, t.casino, t.casino, t.casino}));
+    }
+
+    // Beside "Demo Casino" and "Alpha", and "O'Hara" as a file of an earlier
+    // version may hold it: a name another casino has, after cleaning and in
+    // any case, is refused and nothing changes; renaming a casino to its own
+    // name in another case is no clash.
+    void namesAnotherCasinoHasAreRefused_data()
+    {
+        QTest::addColumn<QString>("renamed"); // empty: added
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("holder"); // the casino refused as holding it; empty: accepted
+        const char* const table[][3] = {
+            {"", "Alpha", "Alpha"},
+            {"", "alpha", "Alpha"},
+            {"", "  ALPHA ", "Alpha"},
+            {"", "Al'pha", "Alpha"},
+            {"", "demo casino", "Demo Casino"},
+            {"", "OHARA", "O'Hara"},
+            {"", "Alphas", ""},
+            {"Alpha", "alpha", ""},
+            {"Alpha", "DEMO casino", "Demo Casino"},
+            {"Demo Casino", "ohara", "O'Hara"},
+        };
+        for (const auto& row : table)
+            QTest::addRow("%s%s%s", row[0], *row[0] ? " renamed " : "added ", row[1])
+                << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
+    }
+
+    void namesAnotherCasinoHasAreRefused()
+    {
+        QFETCH(QString, renamed);
+        QFETCH(QString, name);
+        QFETCH(QString, holder);
+        TestDb t;
+        CasinoStore store(*t.app);
+        store.add(u"Alpha"_s);
+        t.db.prepare(
+                "INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('O''Hara', ?1)")
+            .bind(1, t.app->settingId)
+            .run();
+        const Casinos before = *store.list();
+        const auto id = [&](const QString& n) {
+            return std::find_if(before.begin(), before.end(), [&](const Casino& c) { return c.name == n; })
+                ->id;
+        };
+        const Result<Casinos> after = renamed.isEmpty() ? store.add(name) : store.rename(id(renamed), name);
+        if (holder.isEmpty()) {
+            QVERIFY2(after.ok(), qPrintable(after.status()));
+            return;
+        }
+        QCOMPARE(after.status(),
+                 u"Another casino is already named \"%1\": choose another name."_s.arg(holder));
+        QCOMPARE(names(store.list()), (QStringList{"Demo Casino", "Alpha", "O'Hara"}));
     }
 
     void addedInsideAnOuterTransactionGoesWithIt()
