@@ -53,7 +53,8 @@ public:
 
     // Reads the wheel's settings and checks the file ("-": standard input)
     // against them and against the casino's newest spin (casino 0: one that
-    // does not exist yet).
+    // does not exist yet). An amount of 0 is refused before the file is
+    // read: every stake would be 0.
     Report check(const QString& path, qint64 casino, const Progress& progress = {});
     // For write(0): the casino is added under this name in the transaction of
     // its spins, so both go in or neither does.
@@ -70,6 +71,11 @@ public:
     void setZeroZero(bool on) { m_settings.zeroZeroEnabled = on; }
     // The seed of the tie-breaks; without one the moment of the write seeds them.
     void setSeed(quint64 seed) { m_seed = seed; }
+    // The base stake of this import instead of the wheel's stored amount.
+    void setAmount(double amount) { m_amount = amount; }
+
+    // Why an import is refused while the amount is 0.
+    static const QString NoStake;
 
 private:
     Report record(qint64 casino, const Progress& progress);
@@ -83,6 +89,7 @@ private:
     QString m_newCasino;
     std::function<void()> m_beforeWrite;
     std::optional<quint64> m_seed;
+    std::optional<double> m_amount;
 };
 
 } // namespace spinledger

@@ -19,7 +19,11 @@ struct StartupServices
     std::function<void(int ms)> wait;
     // The information box of the failed permission repair: title, text.
     std::function<void(const QString&, const QString&)> inform;
+    // A yes/no question: title, text; true for yes.
+    std::function<bool(const QString&, const QString&)> confirm;
     QString userName;
+    // Files larger than this are checked beside the running window.
+    qint64 checkInlineBytes = 16 * 1024 * 1024;
     // The lock that keeps a second instance out.
     QString lockPath;
     // This installation's program file, and the program file a process runs
