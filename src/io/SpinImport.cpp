@@ -133,8 +133,6 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
 {
     if (!m_checked)
         return report(Outcome::Refused, tr("The file has not been checked."));
-    if (m_beforeWrite)
-        m_beforeWrite();
     const QString failure = errorLine(codes::importSpins(m_wheel.letter()));
     try {
         const LargerCache cache(m_app.db());

@@ -59,9 +59,6 @@ public:
     // For write(0): the casino is added under this name in the transaction of
     // its spins, so both go in or neither does.
     void createCasino(const QString& name) { m_newCasino = name; }
-    // Work that comes before the spins of every import are written (a copy
-    // of the database, say) runs here, between the check and the write.
-    void setBeforeWrite(std::function<void()> work) { m_beforeWrite = std::move(work); }
     // Records the file that check() accepted into the casino.
     Report write(qint64 casino, const Progress& progress = {});
 
@@ -87,7 +84,6 @@ private:
     QDateTime m_moment; // of the check, which is the moment of the import
     bool m_checked = false;
     QString m_newCasino;
-    std::function<void()> m_beforeWrite;
     std::optional<quint64> m_seed;
     std::optional<double> m_amount;
 };
