@@ -40,6 +40,15 @@ inline void addInstallation(AppContext& app)
     app.settingId = app.db().lastInsertId();
 }
 
+// Starts the peak resident memory afresh, so the next figure is that of the
+// steps after this one (Linux resets it on a "5" in clear_refs).
+inline void resetPeakMemory()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
 // The process's peak resident memory so far.
 inline double peakMemoryMb()
 {
@@ -136,8 +145,8 @@ inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64
     const QString spinId = w.spinTable() + QStringLiteral("_id");
     QStringList adviceCols{w.adviseTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
                            spinId};
-    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb, spinId,
-                        w.adviseTable() + QStringLiteral("_id")};
+    QStringList winCols{w.winTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
+                        spinId, w.adviseTable() + QStringLiteral("_id")};
     QStringList countCols{w.countTable() + QStringLiteral("_now"), QStringLiteral("ka_app_setting_id"), cmb,
                           spinId};
     for (const Category& c : w.categories()) {
@@ -157,9 +166,10 @@ inline void appendHistory(AppContext& app, const Wheel& w, qint64 casino, qint64
     // and fall back to the base after a win, as the engine stakes them.
     qint64 previousAdvice = 0;
     {
-        Statement last = db.prepare((QStringLiteral("SELECT max(") + w.adviseTable() + QStringLiteral("_id) FROM ") +
-                                     w.adviseTable() + QStringLiteral(" WHERE ") + cmb + QStringLiteral(" = ?1"))
-                                        .toStdString());
+        Statement last =
+            db.prepare((QStringLiteral("SELECT max(") + w.adviseTable() + QStringLiteral("_id) FROM ") +
+                        w.adviseTable() + QStringLiteral(" WHERE ") + cmb + QStringLiteral(" = ?1"))
+                           .toStdString());
         last.bind(1, casino);
         if (last.next())
             previousAdvice = last.integer(0);

@@ -4,10 +4,10 @@
 #include "cli/Session.h"
 #include "cli/TerminalProgress.h"
 #include "io/Backtest.h"
+#include "io/SpinSource.h"
 #include "stats/FiguresJson.h"
 #include "stats/FiguresText.h"
 
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -76,12 +76,13 @@ int backtest(Session& s)
     if (result.report.outcome != SpinImport::Outcome::Imported)
         return s.notImported(result.report);
     stats::Figures& f = result.figures;
-    const QString file = QFileInfo(setup.path).fileName();
+    const QString file = SpinSource::nameOf(setup.path);
     if (s.args().isSet(QStringLiteral("json"))) {
         QJsonObject o = stats::FiguresJson::toJson(f);
         o.insert(QStringLiteral("backtest"),
                  QJsonObject{{QStringLiteral("file"), file},
                              {QStringLiteral("seed"), double(setup.seed)},
+                             {QStringLiteral("readAs"), result.report.readAs},
                              {QStringLiteral("zeroZeroFromFile"), result.zeroZeroFromFile}});
         s.out() << QJsonDocument(o).toJson(QJsonDocument::Indented);
     } else {
@@ -90,6 +91,7 @@ int backtest(Session& s)
             s.out() << QStringLiteral("00 switched on: %1 holds 00 (--zero00 off refuses such a file).\n")
                            .arg(file);
         s.out() << stats::FiguresText::toText(f);
+        s.out() << QStringLiteral("%1: %2.\n").arg(file, result.report.readAs);
     }
     s.out().flush();
     return Done;
@@ -101,11 +103,14 @@ Command backtestCommand()
 {
     const QString none = QStringLiteral("none");
     return {QStringLiteral("backtest"),
-            QStringLiteral("Statistics of a spin file played in memory; no database is opened."), QString(),
+            QStringLiteral("Statistics of a spin file played into a scratch database in the temporary "
+                           "folder; no database of yours is opened."),
+            QString(),
             QList<QCommandLineOption>{
                 Options::wheel(),
-                QCommandLineOption(File, QStringLiteral("The spin file, as import takes it."),
-                                   QStringLiteral("FILE")),
+                QCommandLineOption(
+                    File, QStringLiteral("The spin file, as import takes it (- for standard input)."),
+                    QStringLiteral("FILE")),
                 QCommandLineOption(Amount,
                                    QStringLiteral("Base stake: the stake after a win (default: %1, so "
                                                   "results read in base stakes).")

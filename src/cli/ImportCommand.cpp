@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLockFile>
 
 namespace spinledger::cli {
@@ -40,7 +41,11 @@ int importSpins(Session& s)
             return s.refuse(QStringLiteral("--amount needs a positive amount such as 10 or 2.5, not '%1'")
                                 .arg(s.args().value(Amount)));
     }
-    const QString folder = QFileInfo(s.databasePath()).absolutePath();
+    const QString folder = InstanceLock::folderOf(s.databasePath());
+    QLockFile importing(InstanceLock::importPathBeside(s.lockPath()));
+    if (!importing.tryLock(0))
+        return s.refuse(QStringLiteral("another import into %1 is running: wait until it has ended")
+                            .arg(QDir::toNativeSeparators(folder)));
     QLockFile lock(s.lockPath());
     if (!lock.tryLock(0))
         return s.refuse(
@@ -79,29 +84,19 @@ int importSpins(Session& s)
     if (result.outcome != SpinImport::Outcome::Imported)
         return s.notImported(result);
     s.safeguard(BackupFolder::Kind::BeforeImport);
-    try {
-        // The new casino and its spins commit together, or neither does.
-        Transaction all(s.db());
-        if (found == Session::Lookup::Missing) {
-            const Result<Casinos> after = CasinoStore(s.app()).add(newName);
-            if (!after)
-                return s.fail(after.status());
-            // Keys only grow: the new casino has the highest id.
-            casino = *std::max_element(after->begin(), after->end(),
-                                       [](const Casino& a, const Casino& b) { return a.id < b.id; });
-        }
-        result = import.write(casino.id, report);
-        if (result.outcome != SpinImport::Outcome::Imported)
-            return s.notImported(result);
-        all.commit();
-    } catch (const DbError& e) {
-        return s.fail(QString::fromUtf8(e.what()));
-    }
+    // The new casino and its spins commit together, or neither does.
     if (found == Session::Lookup::Missing)
+        import.createCasino(newName);
+    result = import.write(found == Session::Lookup::Found ? casino.id : 0, report);
+    if (result.outcome != SpinImport::Outcome::Imported)
+        return s.notImported(result);
+    if (found == Session::Lookup::Missing) {
+        casino = {result.casino, newName};
         s.out() << QStringLiteral("Created casino '%1' (id %2)\n").arg(casino.name).arg(casino.id);
-    s.out() << QStringLiteral("Imported %1 spins into casino '%2' (%3 wheel)\n")
-                   .arg(result.spins)
-                   .arg(casino.name, QString(wheel->letter()));
+    }
+    s.out() << QStringLiteral("Imported %1 spins into casino '%2' (%3 wheel), %4\n")
+                   .arg(QLocale().toString(result.spins), casino.name, QString(wheel->letter()),
+                        result.readAs);
     s.out().flush();
     return Done;
 }

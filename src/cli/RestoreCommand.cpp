@@ -16,7 +16,7 @@ int restore(Session& s)
 {
     const QString folder = QFileInfo(s.databasePath()).absolutePath();
     // The window keeps its connection open; the file must not change under it.
-    QLockFile lock(InstanceLock::pathFor(folder));
+    QLockFile lock(s.lockPath());
     if (!lock.tryLock(0))
         return s.refuse(Session::tr("Spinledger is open on %1: close its window first")
                             .arg(QDir::toNativeSeparators(folder)));

@@ -1,34 +1,25 @@
 #include "io/Backtest.h"
 
-#include "io/SpinFileReader.h"
+#include "io/SpinSource.h"
 #include "stats/CasinoStatistics.h"
 #include "stats/StatsSettings.h"
 #include "store/AppContext.h"
 #include "store/Schema.h"
 #include "wheel/Wheel.h"
 
-#include <QFileInfo>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLoggingCategory>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace spinledger::Backtest {
+
+Q_LOGGING_CATEGORY(lcBacktest, "spinledger.io.backtest")
 
 namespace {
 
 constexpr qint64 Casino = 1;
-
-// Whether the file holds a 00; a file refused before one shows is read
-// without it, and check() then names the refusal.
-bool holdsZeroZero(const Setup& s)
-{
-    const int zeroZero = s.wheel->pocketIndex(QStringLiteral("00"));
-    bool found = false;
-    SpinFileReader reader(*s.wheel, true);
-    reader.read(s.path, [&](const FileSpin& spin) {
-        found = spin.pocket == zeroZero;
-        return !found;
-    });
-    return found;
-}
 
 // The one installation of the scratch database and the wheel's settings the
 // engine plays with: every category ticked, the amount, the 00 switch.
@@ -54,30 +45,53 @@ void prepare(AppContext& app, const Wheel& w, double amount, bool zeroZero)
     q.add(zeroZero ? 1 : 0).add(amount).add(Casino).run();
 }
 
+// 00 is in play as given, else exactly when the checked file holds one.
+void chooseZeroZero(AppContext& app, const Setup& s, SpinImport& import, Outcome& out)
+{
+    const Wheel& w = *s.wheel;
+    out.zeroZeroFromFile = !s.zeroZero && import.spins().holds(w.pocketIndex(QStringLiteral("00")));
+    out.zeroZero = s.zeroZero.value_or(out.zeroZeroFromFile);
+    import.setZeroZero(out.zeroZero);
+    Statement q = app.db().prepare(
+        QStringLiteral("UPDATE %1 SET %2 = ?1").arg(w.settingsTable(), w.zeroSwitch()).toStdString());
+    q.add(out.zeroZero ? 1 : 0).run();
+}
+
 } // namespace
 
 Outcome run(const Setup& s, const SpinImport::Progress& progress)
 {
     Outcome out;
-    out.zeroZeroFromFile = !s.zeroZero && holdsZeroZero(s);
-    out.zeroZero = s.zeroZero.value_or(out.zeroZeroFromFile);
-
-    // Nobody else sees this database, so it is neither keyed nor encrypted.
+    // A history of millions of spins outgrows memory: it lives in a file of
+    // the temporary folder, removed with the folder when the run ends.
+    const QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("spinledger-backtest-XXXXXX")));
     Database db;
     SystemClock clock;
     SystemRandom random;
     AppContext app(db, clock, random);
-    if (!db.open(QStringLiteral(":memory:"), QString(), Database::Mode::Create)) {
-        out.report = {SpinImport::Outcome::Failed, 0, db.lastError()};
+    // Nobody else sees this database, so it is neither keyed nor encrypted,
+    // and nothing of it needs to survive a crash.
+    if (!folder.isValid() ||
+        !db.open(folder.filePath(QStringLiteral("backtest.db")), QString(), Database::Mode::Create)) {
+        const QString why = folder.isValid() ? db.lastError() : folder.errorString();
+        qCWarning(lcBacktest) << "no scratch database in" << QDir::tempPath() << ":" << why;
+        out.report = {SpinImport::Outcome::Failed, 0,
+                      QCoreApplication::translate("Backtest", "No scratch database in %1: %2")
+                          .arg(QDir::toNativeSeparators(QDir::tempPath()), why),
+                      QString(), 0};
         return out;
     }
     try {
-        prepare(app, *s.wheel, s.amount, out.zeroZero);
+        // The statistics sort millions of rows: in files, not in memory.
+        db.exec("PRAGMA synchronous=OFF; PRAGMA temp_store=FILE; PRAGMA cache_size=-32768");
+        prepare(app, *s.wheel, s.amount, s.zeroZero.value_or(true));
         SpinImport import(app, *s.wheel);
         import.setSeed(s.seed);
         out.report = import.check(s.path, 0, progress);
-        if (out.report.outcome == SpinImport::Outcome::Imported)
-            out.report = import.write(Casino, progress);
+        if (out.report.outcome != SpinImport::Outcome::Imported)
+            return out;
+        chooseZeroZero(app, s, import, out);
+        out.report = import.write(Casino, progress);
         if (out.report.outcome != SpinImport::Outcome::Imported)
             return out;
         stats::StatsRequest request = stats::StatsSettings::request(db, app.settingId, *s.wheel, Casino);
@@ -86,9 +100,10 @@ Outcome run(const Setup& s, const SpinImport::Progress& progress)
         request.doubling.series = s.limits.series;
         out.figures = *stats::CasinoStatistics::compute(db, request);
         out.figures.casino = 0;
-        out.figures.casinoName = QFileInfo(s.path).fileName();
+        out.figures.casinoName = SpinSource::nameOf(s.path);
     } catch (const DbError& e) {
-        out.report = {SpinImport::Outcome::Failed, 0, QString::fromUtf8(e.what())};
+        qCWarning(lcBacktest) << "the backtest failed:" << e.what();
+        out.report = {SpinImport::Outcome::Failed, 0, QString::fromUtf8(e.what()), QString(), 0};
     }
     return out;
 }

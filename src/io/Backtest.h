@@ -8,8 +8,9 @@
 namespace spinledger {
 
 // What the advice would have done on a spin file: every spin played through
-// the engine, as an import does, into a scratch database in memory, and the
-// statistics of that history. No file but the spin file is opened.
+// the engine, as an import does, into a scratch database in a folder of its
+// own in the temporary folder (removed afterwards), and the statistics of
+// that history. No database of the player's is opened.
 namespace Backtest {
 
 // One unit: the results read as multiples of the base stake.

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "io/SpinList.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -11,97 +15,123 @@ namespace spinledger {
 
 class Wheel;
 
-// Why a spin file is refused: the line (0 for the file as a whole), what the
-// line holds and the reason.
+// Why a spin file is refused: the line (0 for the file as a whole), the cell
+// of a row of several pockets (0 for the row), what it holds and the reason.
 struct FileProblem
 {
     qint64 line = 0;
+    qint64 cell = 0;
     QString content;
     QString reason;
 
-    // "line 7 ("37;2026-01-02 10:00"): 37 is no pocket of this wheel (0, 00, 1-36)"
+    // "line 7 ("37;2026-01-02 10:00"): "37" is no pocket of this wheel (0, 00, 1-36)"
+    // or "line 1, cell 4: ..."
     QString text() const;
 };
 
-// One spin of a file: its line, its pocket and, when the file has a date and
-// time column, its stamp (OleStamp::msecs()).
-struct FileSpin
-{
-    qint64 line = 0;
-    int pocket = -1;
-    std::optional<qint64> stamp;
-};
-
-// Reads a spin file a line at a time, so its size does not matter to memory.
-// Accepted: CSV or plain text in UTF-8 (optionally with a byte-order mark) or
-// UTF-16 with one; separators comma, semicolon, tab or one pocket per line,
-// told from the first line; an optional header row; the pocket in the column
-// named pocket, number, spin or result (any case, in this order of
-// preference), else the first column; an optional stamp column (date_time,
-// datetime, timestamp or stamp; or date with an optional time column; in a
-// file without header, the first other column holding an ISO 8601 date) whose
-// stamps never go backwards; blank lines skipped. Quoting is libcsv's.
+// Checks the bytes of a spin file and turns them into a SpinList. Accepted:
+// CSV or plain text in UTF-8 (optionally with a byte-order mark) or UTF-16
+// with one; separators comma, semicolon or tab, told from the first line, or
+// else spaces; quoting is libcsv's; blank lines and rows of empty cells are
+// skipped. Two layouts:
+//  - a list: no header row and a first row of numbers only (one or many):
+//    every cell of every row is a pocket, row by row, left to right;
+//  - a table: a header row, or a first row that holds more than numbers. The
+//    pocket is in the column the header names pocket, number, spin or result
+//    (any case, in this order of preference), else in the one column of
+//    numbers (several of them are refused as ambiguous); an optional stamp
+//    column (date_time, datetime, timestamp or stamp; or date with an
+//    optional time column; without a header, the first column holding an
+//    ISO 8601 date) whose stamps never go backwards.
+// Stamps lie between 1900-01-01 and a day after the moment of the import.
 class SpinFileReader
 {
+    Q_DECLARE_TR_FUNCTIONS(SpinFileReader)
 public:
-    static constexpr qint64 MaxBytes = 50LL * 1024 * 1024;
+    // Pockets are those of the wheel; 00 only while it is switched on.
+    // Stamps before notBefore (the casino's newest spin) or after notAfter
+    // are refused as well.
+    SpinFileReader(const Wheel& wheel, bool zeroZeroOn, std::optional<qint64> notBefore, qint64 notAfter);
 
-    // Pockets are those of the wheel; 00 only while it is switched on. Stamps
-    // before notBefore (the casino's newest spin) are refused as well.
-    SpinFileReader(const Wheel& wheel, bool zeroZeroOn, std::optional<qint64> notBefore = std::nullopt);
-
-    // Hands every spin to `each`, in file order, after checking it; `each`
-    // returns false to stop. Progress gets the bytes read and the file size
-    // and returns false to stop as well.
     enum class End
     {
         Done,
         Stopped,
         Refused, // problem() says why
     };
-    End read(const QString& path, const std::function<bool(const FileSpin&)>& each,
-             const std::function<bool(qint64, qint64)>& progress = {});
+    // Reads the whole file; `name` names it in refusals. Progress gets the
+    // bytes read and their number and returns false to stop.
+    End read(QByteArray bytes, const QString& name, const std::function<bool(qint64, qint64)>& progress = {});
 
     const FileProblem& problem() const { return m_state.problem; }
-    qint64 spins() const { return m_state.spins; }
+    SpinList take() { return std::move(m_state.list); }
+    const SpinList& spins() const { return m_state.list; }
+
+    // 1900-01-01T00:00, the earliest stamp taken, in OleStamp::msecs().
+    static qint64 earliestStamp();
 
 private:
     friend struct CsvCallbacks;
 
-    enum class LineUse
+    enum class Phase
     {
-        Parse,
-        Skip, // blank
-        Stop, // refused
+        FirstRow, // the cells of a row are kept until the layout is known
+        List,
+        Table,
     };
-    LineUse line(qint64 number, QByteArray& text);
-    bool record(QList<QByteArray>& fields);
-    void chooseSeparator(const QByteArray& firstLine);
-    bool isHeader(const QStringList& cells) const;
-    void readHeader(const QStringList& cells);
-    void findStampColumn(const QStringList& cells);
-    bool spin(const QList<QByteArray>& fields);
-    bool refuse(const QString& reason, bool withLine = true);
+    // Columns count from 1; 0 is none.
+    struct Columns
+    {
+        int pocket = 0;
+        int stamp = 0;
+        int time = 0;  // a separate time of the date column
+        int width = 0; // cells a row may hold; 0 while not known
+    };
+
+    bool line(qint64 number, const char* begin, const char* end);
+    void chooseSeparator(QByteArrayView firstLine);
+    void cell(QByteArrayView text);
+    void endRow();
+    void decide();
+    bool isHeader(const QList<std::pair<int, QByteArray>>& cells) const;
+    void readHeader(const QList<std::pair<int, QByteArray>>& cells);
+    bool chooseColumns(const QList<std::pair<int, QByteArray>>& cells);
+    QString columnName(int column) const;
+    void listCell(QByteArrayView text);
+    void tableCell(QByteArrayView text);
+    void tableRow();
+    int checkedPocket(QByteArrayView label, qint64 cell);
+    bool stampOf(QByteArrayView date, QByteArrayView time, qint64& stamp);
+    bool refuse(const QString& reason, qint64 cell = 0);
 
     const Wheel& m_wheel;
     bool m_zeroZeroOn;
     std::optional<qint64> m_notBefore;
-    std::function<bool(const FileSpin&)> m_each;
+    qint64 m_notAfter;
+    std::array<qint8, 1 << 16> m_pocketOfKey{}; // pocket index + 1 by the label's up to two bytes
 
     // What one reading has found out so far.
     struct State
     {
-        char separator = 0; // 0: one pocket per line
-        bool columnsKnown = false;
-        int pocketColumn = 0;
-        int stampColumn = -1;
-        int timeColumn = -1; // a separate time of the date column
+        char separator = 0;
+        Phase phase = Phase::FirstRow;
+        Columns columns;
+        QStringList headerNames;
+        QList<std::pair<int, QByteArray>> firstCells; // column and text of the cells not blank
+        bool headerSeen = false;
+        bool skipRow = false; // the rest of the header row
+        int column = 0;       // cells of the current row so far
+        bool rowBlank = true;
+        bool rowTooWide = false;
+        bool severalCells = false; // the record's first line holds a separator
+        QByteArray pocketCell, stampCell, timeCell;
+        const char* recordBegin = nullptr; // the record's first line in the bytes
+        const char* lineEnd = nullptr;
         bool inRecord = false;
-        bool stopped = false;
+        bool stop = false;
         qint64 recordLine = 0;
-        QByteArray recordText;
         std::optional<qint64> lastStamp;
-        qint64 spins = 0;
+        SpinList list;
         FileProblem problem;
     };
     State m_state;

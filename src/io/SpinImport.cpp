@@ -3,27 +3,68 @@
 #include "engine/HistoryRows.h"
 #include "engine/SpinRecorder.h"
 #include "io/SpinFileReader.h"
+#include "io/SpinSource.h"
 #include "store/AppContext.h"
+#include "store/CasinoStore.h"
 #include "store/ErrorCodes.h"
 
-#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <algorithm>
 
 namespace spinledger {
+
+Q_LOGGING_CATEGORY(lcImport, "spinledger.io.import")
 
 namespace {
 
 constexpr qint64 SecondMs = 1000;
+constexpr qint64 DayMs = 24 * 3600 * SecondMs;
 constexpr qint64 ProgressEvery = 512;
+// Pages kept in memory while an import writes (in KiB, as cache_size takes
+// a negative number): the pages an import keeps touching stay decrypted,
+// well within what an import may use.
+constexpr int ImportCacheKib = 64 * 1024;
+
+// The connection's page cache, larger for the time of an import.
+class LargerCache
+{
+public:
+    explicit LargerCache(Database& db) : m_db(db)
+    {
+        Statement q = db.prepare("PRAGMA cache_size");
+        m_before = q.next() ? q.integer(0) : 0;
+        set(-ImportCacheKib);
+    }
+    ~LargerCache()
+    {
+        try {
+            set(m_before);
+        } catch (const DbError&) {
+            // The size only matters for speed.
+        }
+    }
+    LargerCache(const LargerCache&) = delete;
+    LargerCache& operator=(const LargerCache&) = delete;
+
+private:
+    void set(qint64 size)
+    {
+        m_db.exec(QByteArray("PRAGMA cache_size=" + QByteArray::number(size)).constData());
+    }
+
+    Database& m_db;
+    qint64 m_before = 0;
+};
 
 SpinImport::Report report(SpinImport::Outcome outcome, QString message, qint64 spins = 0)
 {
-    return {outcome, spins, std::move(message)};
+    return {outcome, spins, std::move(message), QString(), 0};
 }
 
-QString refusal(const QString& path, const FileProblem& problem)
+QString refusal(const QString& name, const FileProblem& problem)
 {
-    return problem.line > 0 ? QFileInfo(path).fileName() + QStringLiteral(": ") + problem.text()
-                            : problem.text();
+    return problem.line > 0 ? name + QStringLiteral(": ") + problem.text() : problem.text();
 }
 
 } // namespace
@@ -34,7 +75,7 @@ const QString SpinImport::NoStake =
 SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const Progress& progress)
 {
     m_checked = false;
-    m_path = path;
+    m_list = SpinList{};
     const QString failure = errorLine(codes::importSpins(m_wheel.letter()));
     const Result<WheelSettings> settings = SettingsStore(m_app).wheelSettings(m_wheel);
     if (!settings)
@@ -53,78 +94,96 @@ SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const P
             if (!spins.empty())
                 newest = OleStamp::fromNow(spins.front().now).msecs();
         }
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcImport) << "reading the casino's newest spin failed:" << e.what();
         return report(Outcome::Failed, failure);
     }
-    SpinFileReader reader(m_wheel, m_settings.zeroZeroEnabled, newest);
     const auto bytes = [&](qint64 done, qint64 total) {
         return !progress || progress(Step::Checking, done, total);
     };
-    switch (reader.read(path, {}, bytes)) {
+    const QString name = SpinSource::nameOf(path);
+    SpinSource source;
+    switch (source.read(path, bytes)) {
+    case SpinSource::End::Refused:
+        return report(Outcome::Refused, source.problem());
+    case SpinSource::End::Cancelled:
+        return report(Outcome::Cancelled, QString());
+    case SpinSource::End::Read:
+        break;
+    }
+    m_moment = m_app.clock().now();
+    const qint64 notAfter = OleStamp::fromDateTime(m_moment).msecs() + DayMs;
+    SpinFileReader reader(m_wheel, m_settings.zeroZeroEnabled, newest, notAfter);
+    switch (reader.read(source.take(), name, bytes)) {
     case SpinFileReader::End::Refused:
-        return report(Outcome::Refused, refusal(path, reader.problem()));
+        return report(Outcome::Refused, refusal(name, reader.problem()));
     case SpinFileReader::End::Stopped:
         return report(Outcome::Cancelled, QString());
     case SpinFileReader::End::Done:
         break;
     }
-    m_spins = reader.spins();
+    m_list = reader.take();
     m_checked = true;
-    return report(Outcome::Imported, QString(), m_spins);
+    Report r = report(Outcome::Imported, QString(), m_list.size());
+    r.readAs = m_list.description();
+    return r;
 }
 
 SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
 {
-    const QString failure = errorLine(codes::importSpins(m_wheel.letter()));
     if (!m_checked)
-        return report(Outcome::Refused, QStringLiteral("The file has not been checked."));
-    QString dbError;
+        return report(Outcome::Refused, tr("The file has not been checked."));
+    const QString failure = errorLine(codes::importSpins(m_wheel.letter()));
     try {
-        Database& db = m_app.db();
-        Transaction tx(db);
-        WheelSettings settings = m_settings;
-        settings.casino = casino;
-        SpinRecorder recorder(m_app, m_wheel, settings, SpinRecorder::Tallying::InMemory);
-        const QDateTime now = m_app.clock().now();
-        // One seed for the whole file: its tie-breaks are one random sequence.
-        m_app.random().reseed(m_seed.value_or(quint64(now.toMSecsSinceEpoch())));
-        const std::optional<qint64> newest =
-            recorder.newestNow() ? std::optional(OleStamp::fromNow(*recorder.newestNow()).msecs())
-                                 : std::nullopt;
-        qint64 next =
-            newest ? *newest + SecondMs : OleStamp::fromDateTime(now).msecs() - (m_spins - 1) * SecondMs;
-
-        qint64 done = 0;
-        bool cancelled = false;
-        SpinFileReader reader(m_wheel, m_settings.zeroZeroEnabled, newest);
-        const SpinFileReader::End end = reader.read(m_path, [&](const FileSpin& spin) {
-            try {
-                recorder.record(spin.pocket, OleStamp::fromMsecs(spin.stamp ? *spin.stamp : next));
-            } catch (const DbError& e) {
-                // Thrown no further than here: libcsv, a C library, called us.
-                dbError = QString::fromUtf8(e.what());
-                return false;
-            }
-            next += SecondMs;
-            ++done;
-            if (done % ProgressEvery == 0 && progress && !progress(Step::Recording, done, m_spins))
-                cancelled = true;
-            return !cancelled;
-        });
-        if (!dbError.isEmpty())
-            return report(Outcome::Failed, failure);
-        if (cancelled)
-            return report(Outcome::Cancelled, QString());
-        if (end == SpinFileReader::End::Refused)
-            return report(Outcome::Refused, refusal(m_path, reader.problem()));
-        recorder.finish();
-        tx.commit();
-        if (progress)
-            progress(Step::Recording, done, done);
-        return report(Outcome::Imported, QString(), done);
-    } catch (const DbError&) {
+        const LargerCache cache(m_app.db());
+        Transaction tx(m_app.db());
+        if (casino <= 0 && !m_newCasino.isEmpty()) {
+            const Result<Casinos> after = CasinoStore(m_app).add(m_newCasino);
+            if (!after)
+                return report(Outcome::Failed, after.status());
+            // Keys only grow: the new casino has the highest id.
+            casino = std::max_element(after->begin(), after->end(), [](const Casino& a, const Casino& b) {
+                         return a.id < b.id;
+                     })->id;
+        }
+        Report r = record(casino, progress);
+        if (r.outcome == Outcome::Imported)
+            tx.commit();
+        return r;
+    } catch (const DbError& e) {
+        qCWarning(lcImport) << "the import into casino" << casino << "failed:" << e.what();
         return report(Outcome::Failed, failure);
     }
+}
+
+// Plays the checked spins into the casino inside the caller's transaction.
+SpinImport::Report SpinImport::record(qint64 casino, const Progress& progress)
+{
+    WheelSettings settings = m_settings;
+    settings.casino = casino;
+    SpinRecorder recorder(m_app, m_wheel, settings, SpinRecorder::Tallying::InMemory);
+    const QDateTime& now = m_moment;
+    // One seed for the whole file: its tie-breaks are one random sequence.
+    m_app.random().reseed(m_seed.value_or(quint64(now.toMSecsSinceEpoch())));
+    const std::optional<qint64> newest =
+        recorder.newestNow() ? std::optional(OleStamp::fromNow(*recorder.newestNow()).msecs()) : std::nullopt;
+    const qint64 total = m_list.size();
+    qint64 next = newest ? *newest + SecondMs : OleStamp::fromDateTime(now).msecs() - (total - 1) * SecondMs;
+    const bool stamped = !m_list.stamps.empty();
+    for (qint64 i = 0; i < total; ++i) {
+        recorder.record(m_list.pockets[size_t(i)],
+                        OleStamp::fromMsecs(stamped ? m_list.stamps[size_t(i)] : next));
+        next += SecondMs;
+        if ((i + 1) % ProgressEvery == 0 && progress && !progress(Step::Recording, i + 1, total))
+            return report(Outcome::Cancelled, QString());
+    }
+    recorder.finish();
+    if (progress)
+        progress(Step::Recording, total, total);
+    Report r = report(Outcome::Imported, QString(), total);
+    r.readAs = m_list.description();
+    r.casino = casino;
+    return r;
 }
 
 } // namespace spinledger

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "io/SpinList.h"
 #include "store/SettingsStore.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -12,15 +15,16 @@ namespace spinledger {
 class AppContext;
 class Wheel;
 
-// Brings a spin file into a casino: the whole file is checked first, then
-// every spin is played through the engine as a click would, all in one
-// transaction, so the import is all or nothing. Without stamps in the file
-// the spins follow the casino's newest spin a second apart; a casino without
-// spins gets them so that the last one is stamped with the moment of the
-// import. Works on any context: the application's database, a second
+// Brings a spin file into a casino: the file is read once and checked whole
+// first, then every spin is played through the engine as a click would, all
+// in one transaction, so the import is all or nothing. Without stamps in the
+// file the spins follow the casino's newest spin a second apart; a casino
+// without spins gets them so that the last one is stamped with the moment of
+// the import. Works on any context: the application's database, a second
 // connection to it, or a scratch database.
 class SpinImport
 {
+    Q_DECLARE_TR_FUNCTIONS(SpinImport)
 public:
     enum class Outcome
     {
@@ -34,10 +38,12 @@ public:
         Outcome outcome = Outcome::Refused;
         qint64 spins = 0;
         QString message; // why, when not imported
+        QString readAs;  // how the file was read: "read as a list of 5,000 pockets"
+        qint64 casino = 0;
     };
     enum class Step
     {
-        Checking,  // done and total are bytes of the file
+        Checking,  // done and total are bytes of the file (total -1 for a pipe)
         Recording, // done and total are spins
     };
     // Returns false to cancel.
@@ -45,14 +51,21 @@ public:
 
     SpinImport(AppContext& app, const Wheel& wheel) : m_app(app), m_wheel(wheel) {}
 
-    // Reads the wheel's settings and checks the file against them and against
-    // the casino's newest spin (casino 0: one that does not exist yet). An
-    // amount of 0 is refused before the file is read: every stake would be 0.
+    // Reads the wheel's settings and checks the file ("-": standard input)
+    // against them and against the casino's newest spin (casino 0: one that
+    // does not exist yet). An amount of 0 is refused before the file is
+    // read: every stake would be 0.
     Report check(const QString& path, qint64 casino, const Progress& progress = {});
+    // For write(0): the casino is added under this name in the transaction of
+    // its spins, so both go in or neither does.
+    void createCasino(const QString& name) { m_newCasino = name; }
     // Records the file that check() accepted into the casino.
     Report write(qint64 casino, const Progress& progress = {});
 
-    qint64 spins() const { return m_spins; }
+    const SpinList& spins() const { return m_list; }
+    // Plays the checked spins with the 00 switch set so (the backtest's
+    // choice from the file); the settings read by check() hold otherwise.
+    void setZeroZero(bool on) { m_settings.zeroZeroEnabled = on; }
     // The seed of the tie-breaks; without one the moment of the write seeds them.
     void setSeed(quint64 seed) { m_seed = seed; }
     // The base stake of this import instead of the wheel's stored amount.
@@ -62,12 +75,15 @@ public:
     static const QString NoStake;
 
 private:
+    Report record(qint64 casino, const Progress& progress);
+
     AppContext& m_app;
     const Wheel& m_wheel;
-    QString m_path;
     WheelSettings m_settings;
-    qint64 m_spins = 0;
+    SpinList m_list;
+    QDateTime m_moment; // of the check, which is the moment of the import
     bool m_checked = false;
+    QString m_newCasino;
     std::optional<quint64> m_seed;
     std::optional<double> m_amount;
 };

@@ -65,7 +65,7 @@ QString DataLocation::backupFolderFor(const QString& databasePath)
 
 QString DataLocation::lockPathFor(const QString& databasePath) const
 {
-    const QString folder = QFileInfo(databasePath).absolutePath();
+    const QString folder = InstanceLock::folderOf(databasePath);
     if (isInstalled() && !m_folders.runtime.isEmpty())
         return InstanceLock::pathFor(folder, m_folders.runtime);
     return InstanceLock::pathFor(folder);

@@ -196,8 +196,13 @@ void Schema::createScratch(Database& db)
     Transaction tx(db);
     for (const std::string& sql : deliveredTables())
         db.exec(sql);
+    // Two of the statistics' indexes too: without them counting the pockets
+    // and reading the judgements in the order of play would sort a history of
+    // millions of spins, in memory-mapped files the size of the history. The
+    // stakes are read in key order, which needs no index.
     for (const std::string& sql : ownStatements()) {
-        if (sql.starts_with("CREATE TABLE"))
+        if (sql.starts_with("CREATE TABLE") || sql.find("_stats_pocket ") != std::string::npos ||
+            sql.find("_stats_judged ") != std::string::npos)
             db.exec(sql);
     }
     tx.commit();

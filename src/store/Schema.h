@@ -21,8 +21,9 @@ const std::vector<std::string>& ownStatements();
 std::string statisticsSettingsTable();
 // A new file with both, as the build's database tool and the tests make it.
 void create(Database& db);
-// The tables alone, without an index: for a database in memory that is
-// written once and read once, where an index costs memory and saves nothing.
+// The tables, with only the indexes that spare the statistics a sort: for a
+// scratch database written once and read once, where any other index costs
+// time and saves nothing.
 void createScratch(Database& db);
 } // namespace Schema
 

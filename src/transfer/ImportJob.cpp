@@ -64,7 +64,8 @@ void ImportJob::run()
     SpinImport::Report report = import.check(m_path, m_casino, progress);
     if (report.outcome == SpinImport::Outcome::Imported)
         report = import.write(m_casino, progress);
-    emit finished(int(report.outcome), report.spins, report.message);
+    emit finished(int(report.outcome), report.spins,
+                  report.outcome == SpinImport::Outcome::Imported ? report.readAs : report.message);
 }
 
 } // namespace spinledger

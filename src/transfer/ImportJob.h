@@ -35,6 +35,7 @@ public:
 
 signals:
     void progressed(int step, qint64 done, qint64 total);
+    // message: why, when nothing was imported; how the file was read when it was.
     void finished(int outcome, qint64 spins, const QString& message);
 
 private:

@@ -20,6 +20,7 @@
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace spinledger {
 
@@ -171,7 +172,9 @@ void SpinTransfer::showProgress(int step, qint64 done, qint64 total)
 {
     if (!m_progress || m_progress->wasCanceled())
         return;
-    // The bar counts to at most a million steps, which an int holds.
+    // The bar counts to at most a million steps, which an int holds; a pipe
+    // of unknown length shows a busy bar.
+    total = std::max<qint64>(total, 0);
     const int scale = total > 1000000 ? int(total / 1000000 + 1) : 1;
     m_progress->setMaximum(int(total / scale));
     m_progress->setValue(int(done / scale));
@@ -191,7 +194,7 @@ void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& mess
             m_importBoard->showStored();
             emit imported(m_importBoard->wheel(), m_app.currentCmb(m_importBoard->wheel()));
         }
-        m_status.setStatus(QStringLiteral("Imported %1 spins into %2.").arg(count(spins), m_importCasino));
+        m_status.setStatus(tr("Imported %1 spins into %2, %3.").arg(count(spins), m_importCasino, message));
         break;
     case SpinImport::Outcome::Refused:
         m_status.setStatus(QStringLiteral("Nothing imported: %1.").arg(message));

@@ -166,6 +166,10 @@ private slots:
             << import + QStringList{"1", "FILE", "--amount", "0"} << "--amount needs a positive amount";
         QTest::newRow("import: the window is open")
             << import + QStringList{"1", "FILE", "WINDOW"} << "close its window first";
+        QTest::newRow("import: the window is open, its folder reached through a link")
+            << import + QStringList{"1", "FILE", "WINDOW", "--db", "LINKED"} << "close its window first";
+        QTest::newRow("import: another import is running")
+            << import + QStringList{"1", "FILE", "IMPORTING"} << "another import into";
         const QStringList backtest{"backtest", "--wheel", "R", "--file", "FILE"};
         QTest::newRow("backtest: no file")
             << QStringList{"backtest", "--wheel", "R"} << "--file FILE is required";
@@ -188,9 +192,16 @@ private slots:
         t.addCasino(QStringLiteral("Twin"));
         args.replaceInStrings(QStringLiteral("FILE"),
                               writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n00\n37\n"));
-        // WINDOW: the window holds its lock.
+        // WINDOW: the window holds its lock; IMPORTING: an import runs; LINKED:
+        // the database through a symbolic link to its folder.
         QLockFile window(InstanceLock::pathFor(t.dir.path()));
         QVERIFY(args.removeAll(QStringLiteral("WINDOW")) == 0 || window.tryLock(0));
+        QLockFile importing(InstanceLock::importPathFor(t.dir.path()));
+        QVERIFY(args.removeAll(QStringLiteral("IMPORTING")) == 0 || importing.tryLock(0));
+        const QString link = t.dir.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(t.dir.path(), link));
+        args.replaceInStrings(QStringLiteral("LINKED"),
+                              QDir(link).filePath(QFileInfo(t.app->connString).fileName()));
         // AMOUNT0: a fresh installation's amount.
         if (args.removeAll(QStringLiteral("AMOUNT0")) > 0)
             t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
@@ -402,11 +413,13 @@ private slots:
             << QStringList{"import", "--wheel", "R", "--casino", "Ζάρια \"Nord\"", "FILE"}
             << QByteArray("17\n0\n32\n") << false
             << "Created casino 'Ζάρια \"Nord\"' (id 2)\nImported 3 spins into casino 'Ζάρια \"Nord\"' (R "
-               "wheel)\n"
+               "wheel), read as a list of 3 pockets\n"
             << "";
         QTest::newRow("a casino by its id, progress on a terminal")
             << QStringList{"import", "--wheel", "m", "--casino", "1", "FILE"} << QByteArray("pocket\n12\n7\n")
-            << true << "Imported 2 spins into casino 'Demo Casino' (M wheel)\n"
+            << true
+            << "Imported 2 spins into casino 'Demo Casino' (M wheel), read as a table, pockets from column "
+               "\"pocket\"\n"
             << "\rImporting spin 2 of 2... 100%\n";
     }
 
@@ -464,6 +477,51 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), toOut.bytes);
+    }
+
+    // Through the real program, as a shell runs it: standard input as "-" (a
+    // pipe, or a device, which is refused), and a device named as the file.
+    void standardInputAndDevices_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("input"); // bytes for the pipe, or a file for standard input
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("output"); // in standard output, or error for a refusal
+        QTest::newRow("backtest from a pipe")
+            << QStringList{"backtest", "--wheel", "R", "--file", "-"} << "12,5,0,32,17\n"
+            << 0 << "standard input: read as a list of 5 pockets.";
+        QTest::newRow("import from a pipe")
+            << QStringList{"import", "--wheel", "R", "--casino", "1", "--db", "DB", "-"} << "12 5 0\n"
+            << 0 << "Imported 3 spins into casino 'Demo Casino' (R wheel), read as a list of 3 pockets";
+        QTest::newRow("standard input from a device")
+            << QStringList{"backtest", "--wheel", "R", "--file", "-"} << "/dev/zero" << 2
+            << "standard input is a device or special file";
+        QTest::newRow("a device as the file")
+            << QStringList{"import", "--wheel", "R", "--casino", "1", "--db", "DB", "/dev/zero"} << "" << 2
+            << "zero is a device or special file";
+    }
+    void standardInputAndDevices()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, input);
+        QFETCH(int, code);
+        QFETCH(QString, output);
+        TestDb t;
+        args.replaceInStrings(QStringLiteral("DB"), t.app->connString);
+        QProcess p;
+        if (input.startsWith(u'/'))
+            p.setStandardInputFile(input);
+        p.start(QStringLiteral(SPINLEDGER_CLI_PROGRAM), args);
+        QVERIFY(p.waitForStarted());
+        if (!input.startsWith(u'/')) {
+            p.write(input.toUtf8());
+            p.closeWriteChannel();
+        }
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), code);
+        const QString shown =
+            QString::fromUtf8(code == 0 ? p.readAllStandardOutput() : p.readAllStandardError());
+        QVERIFY2(shown.contains(output), qPrintable(shown));
     }
 
     void checkTellsSoundFromDamaged()
@@ -556,7 +614,9 @@ private slots:
         QCOMPARE(back.code, 0);
         QCOMPARE(
             back.out,
-            QStringLiteral("Imported %1 spins into casino 'Demo Casino' (R wheel)\n").arg(m.captured(1)));
+            QStringLiteral("Imported %1 spins into casino 'Demo Casino' (R wheel), read as a table, pockets "
+                           "from column \"pocket\", stamps from column \"date_time\"\n")
+                .arg(m.captured(1)));
     }
 
     // A reading command on a file the user may not write leaves nothing that

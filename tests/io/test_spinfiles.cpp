@@ -14,12 +14,18 @@
 #include "store/SettingsStore.h"
 
 #include <QBuffer>
+#include <QThread>
 #include <QtTest>
 
+#include <csignal>
 #include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace spinledger;
 using namespace spinledger::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -155,6 +161,23 @@ private slots:
         QCOMPARE(exported(t, w, copy), original);
     }
 
+    // A clock set back while playing leaves equal stamps (each clamped to the
+    // spin before it): the export still comes back in as it is.
+    void roundTripOfEqualStamps()
+    {
+        TestDb t;
+        t.clock.stepMs = -60000;
+        SpinEngine e(*t.app, Wheel::r());
+        for (const char* pocket : {"5", "17", "0", "17"})
+            QVERIFY(e.play(QString::fromLatin1(pocket)).status.ok);
+        const QByteArray original = exported(t, Wheel::r(), t.casino);
+        QCOMPARE(original.count("2026-12-06T18:00:00.000"), 4);
+        const qint64 copy = t.addCasino(u"Copy"_s);
+        const SpinImport::Report r = importFile(t, Wheel::r(), copy, writeFile(t, original));
+        QVERIFY2(r.outcome == SpinImport::Outcome::Imported, qPrintable(r.message));
+        QCOMPARE(exported(t, Wheel::r(), copy), original);
+    }
+
     void acceptedForms_data()
     {
         QTest::addColumn<QChar>("letter");
@@ -162,38 +185,87 @@ private slots:
         QTest::addColumn<QStringList>("before"); // played on the casino first, at 18:00:00, 18:00:01 ...
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("spins");
+        QTest::addColumn<QString>("readAs");
         const QStringList none;
         QTest::addRow("one per line, byte-order mark, CRLF, blank lines; the last spin stamped now")
             << QChar(u'R') << false << none
             << QByteArray("\xEF\xBB\xBF"
                           "17\r\n\r\n0\r\n  \r\n36\r\n")
             << QStringList{"17@2026-12-06T17:59:58.000", "0@2026-12-06T17:59:59.000",
-                           "36@2026-12-06T18:00:00.000"};
+                           "36@2026-12-06T18:00:00.000"}
+            << "read as a list of 3 pockets";
         QTest::addRow("no stamps: a second after the casino's newest spin")
             << QChar(u'M') << false << QStringList{"3", "4"} << QByteArray("12\n0\n")
             << QStringList{"3@2026-12-06T18:00:00.000", "4@2026-12-06T18:00:01.000",
-                           "12@2026-12-06T18:00:02.000", "0@2026-12-06T18:00:03.000"};
+                           "12@2026-12-06T18:00:02.000", "0@2026-12-06T18:00:03.000"}
+            << "read as a list of 2 pockets";
         QTest::addRow("semicolons, header Result, date column with blank and T, 00 on")
             << QChar(u'R') << true << none
             << QByteArray("Nr;Result;Date\n1;5;2026-01-02 10:00\n2;00;2026-01-02T10:00:30.5\n")
-            << QStringList{"5@2026-01-02T10:00:00.000", "00@2026-01-02T10:00:30.500"};
+            << QStringList{"5@2026-01-02T10:00:00.000", "00@2026-01-02T10:00:30.500"}
+            << "read as a table, pockets from column \"Result\", stamps from column \"Date\"";
         QTest::addRow("tabs, date and time columns, pocket column last")
             << QChar(u'M') << false << none << QByteArray("date\ttime\tPOCKET\n2026-01-02\t10:00:05\t12\n")
-            << QStringList{"12@2026-01-02T10:00:05.000"};
+            << QStringList{"12@2026-01-02T10:00:05.000"}
+            << "read as a table, pockets from column \"POCKET\", stamps from column \"date\" and column "
+               "\"time\"";
         QTest::addRow("pocket is preferred to number; quoted cells")
             << QChar(u'R') << false << none
             << QByteArray("number,\"pocket\",note\n1,\"17\",\"a, b\"\n2,18,\"say \"\"hi\"\"\"\n")
-            << QStringList{"17@2026-12-06T17:59:59.000", "18@2026-12-06T18:00:00.000"};
+            << QStringList{"17@2026-12-06T17:59:59.000", "18@2026-12-06T18:00:00.000"}
+            << "read as a table, pockets from column \"pocket\"";
         QTest::addRow("no header, stamps with zones found by their form")
             << QChar(u'R') << false << none
             << QByteArray("3,2026-01-02T10:00:00+01:00\n4,2026-01-02T09:30:00Z\n")
-            << QStringList{"3@2026-01-02T09:00:00.000", "4@2026-01-02T09:30:00.000"};
+            << QStringList{"3@2026-01-02T09:00:00.000", "4@2026-01-02T09:30:00.000"}
+            << "read as a table, pockets from column 1, stamps from column 2";
         QTest::addRow("header of other names: the first column; a row of empty cells")
             << QChar(u'M') << false << none << QByteArray("Zahl;Farbe\n7;rot\n;\n8;schwarz\n")
-            << QStringList{"7@2026-12-06T17:59:59.000", "8@2026-12-06T18:00:00.000"};
+            << QStringList{"7@2026-12-06T17:59:59.000", "8@2026-12-06T18:00:00.000"}
+            << "read as a table, pockets from column \"Zahl\"";
         QTest::addRow("UTF-16 with its mark")
             << QChar(u'R') << false << none << utf16le(QStringLiteral("pocket\r\n3\r\n"))
-            << QStringList{"3@2026-12-06T18:00:00.000"};
+            << QStringList{"3@2026-12-06T18:00:00.000"} << "read as a table, pockets from column \"pocket\"";
+
+        // Lists: every cell of every row, left to right, whatever parts them.
+        const QStringList fiveUpToNow{"12@2026-12-06T17:59:56.000", "5@2026-12-06T17:59:57.000",
+                                      "0@2026-12-06T17:59:58.000", "32@2026-12-06T17:59:59.000",
+                                      "17@2026-12-06T18:00:00.000"};
+        const QString five = u"read as a list of 5 pockets"_s;
+        QTest::addRow("a list on one line, commas")
+            << QChar(u'R') << false << none << QByteArray("12,5,0,32,17\n") << fiveUpToNow << five;
+        QTest::addRow("semicolons over two rows, a blank cell")
+            << QChar(u'R') << false << none << QByteArray("12;5;;0\r\n32;17;\r\n") << fiveUpToNow << five;
+        QTest::addRow("tabs") << QChar(u'R') << false << none << QByteArray("12\t5\t0\t32\t17") << fiveUpToNow
+                              << five;
+        QTest::addRow("spaces, runs of them, rows of one and of several")
+            << QChar(u'R') << false << none << QByteArray("12  5\n0\n 32 17 \n") << fiveUpToNow << five;
+        QTest::addRow("a list with 00 on the mini wheel")
+            << QChar(u'M') << true << none << QByteArray("00,12\n")
+            << QStringList{"00@2026-12-06T17:59:59.000", "12@2026-12-06T18:00:00.000"}
+            << "read as a list of 2 pockets";
+        QTest::addRow("no header: the one column of numbers beside words")
+            << QChar(u'R') << false << none << QByteArray("red,17\nblack,8\n")
+            << QStringList{"17@2026-12-06T17:59:59.000", "8@2026-12-06T18:00:00.000"}
+            << "read as a table, pockets from column 2";
+
+        // Equal stamps, also equal to the casino's newest spin (18:00:00).
+        QTest::addRow("equal stamps")
+            << QChar(u'R') << false << QStringList{"3"}
+            << QByteArray("pocket,date\n4,2026-12-06T18:00\n5,2026-12-06T18:00\n6,2026-12-06T18:00:00.001\n")
+            << QStringList{"3@2026-12-06T18:00:00.000", "4@2026-12-06T18:00:00.000",
+                           "5@2026-12-06T18:00:00.000", "6@2026-12-06T18:00:00.001"}
+            << "read as a table, pockets from column \"pocket\", stamps from column \"date\"";
+        QTest::addRow("a date column with several spins a day")
+            << QChar(u'M') << false << none << QByteArray("date;pocket\n2026-01-02;7\n2026-01-02;8\n")
+            << QStringList{"7@2026-01-02T00:00:00.000", "8@2026-01-02T00:00:00.000"}
+            << "read as a table, pockets from column \"pocket\", stamps from column \"date\"";
+        // The clock reads 18:00:00 for the import: a day after it still goes in, as does 1900.
+        QTest::addRow("the first and the last stamp taken")
+            << QChar(u'R') << false << none
+            << QByteArray("pocket,date_time\n1,1900-01-01T00:00\n2,2026-12-07T18:00:00\n")
+            << QStringList{"1@1900-01-01T00:00:00.000", "2@2026-12-07T18:00:00.000"}
+            << "read as a table, pockets from column \"pocket\", stamps from column \"date_time\"";
     }
 
     void acceptedForms()
@@ -203,6 +275,7 @@ private slots:
         QFETCH(QStringList, before);
         QFETCH(QByteArray, file);
         QFETCH(QStringList, spins);
+        QFETCH(QString, readAs);
         const Wheel& w = *Wheel::byLetter(letter);
         TestDb t;
         set(t, w, w.zeroSwitch(), zeroZero ? "1" : "0");
@@ -213,6 +286,7 @@ private slots:
         const SpinImport::Report r = importFile(t, w, t.casino, writeFile(t, file));
         QVERIFY2(r.outcome == SpinImport::Outcome::Imported, qPrintable(r.message));
         QCOMPARE(r.spins, spins.size() - before.size());
+        QCOMPARE(r.readAs, readAs);
         QCOMPARE(storedSpins(t, w, t.casino), spins);
     }
 
@@ -237,12 +311,12 @@ private slots:
         QTest::addRow("malformed date") << QChar(u'R') << QByteArray("pocket,date\n17,2026-02-30\n")
                                         << "spins.csv: line 2 (\"17,2026-02-30\"): \"2026-02-30\" is no ISO "
                                            "8601 date and time (such as 2026-12-06T18:00:00)";
-        QTest::addRow("missing date") << QChar(u'R') << QByteArray("pocket,date_time\n17,2027-01-02\n18,\n")
+        QTest::addRow("missing date") << QChar(u'R') << QByteArray("pocket,date_time\n17,2026-12-07\n18,\n")
                                       << "spins.csv: line 3 (\"18,\"): the date and time are missing";
         QTest::addRow("stamps going backwards")
-            << QChar(u'R') << QByteArray("pocket;date\n1;2027-01-02 10:00\n2;2027-01-02 09:59\n")
-            << "spins.csv: line 3 (\"2;2027-01-02 09:59\"): 2027-01-02T09:59:00.000 is earlier than the spin "
-               "before it (2027-01-02T10:00:00.000)";
+            << QChar(u'R') << QByteArray("pocket;date\n1;2026-12-07 10:00\n2;2026-12-07 09:59\n")
+            << "spins.csv: line 3 (\"2;2026-12-07 09:59\"): 2026-12-07T09:59:00.000 is earlier than the spin "
+               "before it (2026-12-07T10:00:00.000)";
         QTest::addRow("before the casino's newest spin")
             << QChar(u'R') << QByteArray("pocket,date\n4,2026-12-06T17:00\n")
             << "spins.csv: line 2 (\"4,2026-12-06T17:00\"): 2026-12-06T17:00:00.000 is earlier than the "
@@ -253,6 +327,50 @@ private slots:
         QTest::addRow("binary") << QChar(u'R') << QByteArray("17\n\x89PNG\x00\x01\n", 10)
                                 << "spins.csv: line 2: binary data, so this is no spin file";
         QTest::addRow("over 50 MB") << QChar(u'R') << QByteArray("huge") << "spins.csv is larger than 50 MB";
+
+        // Several columns of numbers and no header that names the pocket's.
+        QTest::addRow("ambiguous columns") << QChar(u'R') << QByteArray("1,17,red\n2,5,red\n")
+                                           << "spins.csv: line 1 (\"1,17,red\"): column 1 and column 2 hold "
+                                              "numbers, and no header row names "
+                                              "the pocket column (pocket, number, spin or result)";
+        QTest::addRow("ambiguous columns under a header")
+            << QChar(u'M') << QByteArray("Nr;Zahl;Farbe;Satz\n1;7;rot;5\n")
+            << "spins.csv: line 2 (\"1;7;rot;5\"): column \"Nr\", column \"Zahl\" and column \"Satz\" hold "
+               "numbers, and no header row names the pocket column (pocket, number, spin or result)";
+        QTest::addRow("a word in a list")
+            << QChar(u'R') << QByteArray("12,5\n0,red,3\n")
+            << "spins.csv: line 2, cell 2: \"red\" is no pocket of this wheel (0, 1-36)";
+        QTest::addRow("a list's 37 far along its line")
+            << QChar(u'R') << QByteArray("12 5 0 37 17")
+            << "spins.csv: line 1, cell 4: \"37\" is no pocket of this wheel (0, 1-36)";
+        QTest::addRow("a table parted by spaces")
+            << QChar(u'R') << QByteArray("17 red\n")
+            << "spins.csv: line 1 (\"17 red\"): cells parted by spaces are read as a list of pockets; the "
+               "columns of a table are parted by commas, semicolons or tabs";
+        QTest::addRow("a row wider than the header")
+            << QChar(u'R') << QByteArray("pocket,date\n12,2026-01-02,5\n")
+            << "spins.csv: line 2 (\"12,2026-01-02,5\"): the row holds more cells than the 2 columns of the "
+               "header row";
+        // A line of a megabyte is quoted by its first 79 characters and an ellipsis.
+        const QByteArray longLine = "pocket\n7" + QByteArray(1 << 20, 'x') + '\n';
+        const QString shown = u'7' + QString(78, u'x') + QChar(0x2026);
+        QTest::addRow("a long line")
+            << QChar(u'R') << longLine
+            << u"spins.csv: line 2 (\"%1\"): \"%1\" is no pocket of this wheel (0, 1-36)"_s.arg(shown);
+        // The import reads the clock at 18:00:01 (after the spin played first).
+        QTest::addRow("a stamp in the year 9999")
+            << QChar(u'R') << QByteArray("pocket,date_time\n4,9999-12-31T23:59:59.9999\n")
+            << "spins.csv: line 2 (\"4,9999-12-31T23:59:59.9999\"): \"9999-12-31T23:59:59.9999\" is more "
+               "than "
+               "a day after the moment of the import";
+        QTest::addRow("a second more than a day ahead")
+            << QChar(u'R') << QByteArray("pocket,date_time\n4,2026-12-07T18:00:02\n")
+            << "spins.csv: line 2 (\"4,2026-12-07T18:00:02\"): \"2026-12-07T18:00:02\" is more than a day "
+               "after "
+               "the moment of the import";
+        QTest::addRow("before 1900")
+            << QChar(u'R') << QByteArray("pocket,date\n4,1899-12-31\n")
+            << "spins.csv: line 2 (\"4,1899-12-31\"): \"1899-12-31\" is before 1900-01-01";
     }
 
     void refusedForms()
@@ -271,6 +389,55 @@ private slots:
         QCOMPARE(int(r.outcome), int(SpinImport::Outcome::Refused));
         QCOMPARE(r.message, message);
         QCOMPARE(fingerprint(t), before);
+    }
+
+    // Checked and written from one reading: a FIFO cannot be read twice.
+    void importFromAFifo()
+    {
+        std::signal(SIGPIPE, SIG_IGN);
+        TestDb t;
+        const QString path = t.dir.filePath(u"spins.fifo"_s);
+        QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+        std::unique_ptr<QThread> writer(QThread::create([path] {
+            const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY);
+            if (fd >= 0) {
+                ::write(fd, "12,5,0\n", 7);
+                ::close(fd);
+            }
+        }));
+        writer->start();
+        const SpinImport::Report r = importFile(t, Wheel::r(), t.casino, path);
+        QVERIFY2(r.outcome == SpinImport::Outcome::Imported, qPrintable(r.message));
+        QCOMPARE(r.spins, 3);
+        QCOMPARE(r.readAs, u"read as a list of 3 pockets"_s);
+        QVERIFY(writer->wait(5000));
+    }
+
+    // The number of pockets in the user's locale.
+    void readAsInTheUserLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("readAs");
+        QTest::addRow("English") << "en_US"
+                                 << "read as a list of 5,000 pockets";
+        QTest::addRow("German") << "de_DE"
+                                << "read as a list of 5.000 pockets";
+    }
+    void readAsInTheUserLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, readAs);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        TestDb t;
+        QByteArray list;
+        for (int i = 0; i < 5000; ++i)
+            list += QByteArray::number(i % 37) + (i % 10 == 9 ? '\n' : ',');
+        SpinImport import(*t.app, Wheel::r());
+        const SpinImport::Report r = import.check(writeFile(t, list), t.casino);
+        QLocale::setDefault(before);
+        QCOMPARE(r.spins, 5000);
+        QCOMPARE(r.readAs, readAs);
     }
 };
 

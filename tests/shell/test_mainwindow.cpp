@@ -461,7 +461,8 @@ private slots:
     {
         const QString exported = m_f->dir.filePath(u"out.csv"_s);
         playAll(u"pbR"_s, {"17", "0", "32"});
-        chooseFiles(exported, writeFile(u"mini.txt"_s, "12\n7\n"));
+        // The mini file is a list on one line, as players paste them.
+        chooseFiles(exported, writeFile(u"mini.txt"_s, "12,7\n"));
         action("mnuExportSpins")->trigger();
         QCOMPARE(status(), u"Exported 3 spins of Demo Casino (Roulette) to %1."_s.arg(
                                QDir::toNativeSeparators(exported)));
@@ -484,14 +485,14 @@ private slots:
         QTRY_VERIFY(status().startsWith(u"Nothing imported: out.csv: line 2"_s));
         chooseFiles(QString(), m_f->dir.filePath(u"mini.txt"_s));
         action("mnuImportSpins")->trigger();
-        QTRY_COMPARE(status(), u"Imported 2 spins into Demo Casino."_s);
+        QTRY_COMPARE(status(), u"Imported 2 spins into Demo Casino, read as a list of 2 pockets."_s);
         QVERIFY(!w()->findChild<QProgressDialog*>());
         // The board shows them: 12 black, then 7 red.
         QCOMPARE(text(u"txMBLACK_0"_s) + text(u"txMRED_1"_s), u"127"_s);
         // A file dialog cancelled: nothing happens.
         chooseFiles(QString(), QString());
         action("mnuImportSpins")->trigger();
-        QCOMPARE(status(), u"Imported 2 spins into Demo Casino."_s);
+        QCOMPARE(status(), u"Imported 2 spins into Demo Casino, read as a list of 2 pockets."_s);
     }
 
     // The advice that stood before the import is not left lit beside the new one.

@@ -9,12 +9,13 @@
 namespace spinledger::test {
 
 // Spins written straight into the R spin table, oldest first, a minute apart
-// from 6 December 2026 on, pocket i % 37 for the i-th (from 0): a history
-// whose every row a test can tell by its position.
+// from 1 January 2026 on, pocket i % 37 for the i-th (from 0): a history
+// whose every row a test can tell by its position, and whose stamps lie in
+// the past, as an import of it wants them.
 inline void writeSpins(Database& db, int count, qint64 settingId, qint64 casino)
 {
     Transaction tx(db);
-    const double first = 46362.0; // 2026-12-06
+    const double first = 46023.0; // 2026-01-01
     for (int i = 0; i < count; ++i) {
         const double now = first + i / 1440.0;
         db.prepare("INSERT INTO ka_app_r (ka_app_r_date, ka_app_r_time, ka_app_r_now, ka_app_setting_id, "
