@@ -4,6 +4,7 @@
 
 #include "cli/Session.h"
 #include "cli/TerminalProgress.h"
+#include "io/ImportLog.h"
 #include "io/SpinImport.h"
 #include "store/InstanceLock.h"
 #include "wheel/Wheel.h"
@@ -23,6 +24,30 @@ bool isNumber(const QString& text)
     return number;
 }
 
+const QString UndoLast = QStringLiteral("undo-last");
+
+// Takes back the casino's last import, as File → "Undo last import" does.
+int undoLastImport(Session& s, const Wheel& wheel)
+{
+    if (!s.args().positionalArguments().isEmpty())
+        return s.refuse(QStringLiteral("--undo-last takes no FILE"));
+    const std::optional<Casino> casino = s.casino();
+    if (!casino)
+        return Refused;
+    const Result<qint64> removed = ImportLog::undoLast(s.app(), wheel, casino->id);
+    if (!removed)
+        return s.fail(removed.status());
+    if (*removed == 0)
+        return s.refuse(QStringLiteral("casino '%1' (%2 wheel) has no import to undo: none was made, or a "
+                                       "spin was recorded after it")
+                            .arg(casino->name, QString(wheel.letter())));
+    s.out() << QStringLiteral("Removed the %1 spins of the last import from casino '%2' (%3 wheel)\n")
+                   .arg(*removed)
+                   .arg(casino->name, QString(wheel.letter()));
+    s.out().flush();
+    return Done;
+}
+
 int importSpins(Session& s)
 {
     const Wheel* wheel = s.wheel();
@@ -39,6 +64,8 @@ int importSpins(Session& s)
                 .arg(QDir::toNativeSeparators(folder)));
     if (!s.open(Database::Mode::ReadWrite))
         return Refused;
+    if (s.args().isSet(UndoLast))
+        return undoLastImport(s, *wheel);
 
     Casino casino;
     const Session::Lookup found = s.findCasino(casino);
@@ -94,11 +121,15 @@ int importSpins(Session& s)
 
 Command importCommand()
 {
-    return {QStringLiteral("import"),
-            QStringLiteral("Play the spins of a file into a casino (created when missing)."),
-            QStringLiteral("FILE"),
-            {Options::wheel(), Options::casino(), Options::db()},
-            &importSpins};
+    return {
+        QStringLiteral("import"),
+        QStringLiteral("Play the spins of a file into a casino (created when missing)."),
+        QStringLiteral("FILE"),
+        {Options::wheel(), Options::casino(), Options::db(),
+         QCommandLineOption(UndoLast, QStringLiteral("Take back the casino's last import instead, while no "
+                                                     "spin was recorded there after it."))},
+        &importSpins,
+        UndoLast};
 }
 
 } // namespace spinledger::cli

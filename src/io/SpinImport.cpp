@@ -2,6 +2,7 @@
 
 #include "engine/HistoryRows.h"
 #include "engine/SpinRecorder.h"
+#include "io/ImportLog.h"
 #include "io/SpinFileReader.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
@@ -73,6 +74,7 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
     try {
         Database& db = m_app.db();
         Transaction tx(db);
+        const qint64 keysBefore = ImportLog::newestSpinKey(db, m_wheel);
         WheelSettings settings = m_settings;
         settings.casino = casino;
         SpinRecorder recorder(m_app, m_wheel, settings, SpinRecorder::Tallying::InMemory);
@@ -109,6 +111,7 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
         if (end == SpinFileReader::End::Refused)
             return report(Outcome::Refused, refusal(m_path, reader.problem()));
         recorder.finish();
+        ImportLog::record(db, m_app.settingId, m_wheel, casino, keysBefore);
         tx.commit();
         if (progress)
             progress(Step::Recording, done, done);
