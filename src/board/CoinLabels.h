@@ -5,6 +5,7 @@
 
 #include <QColor>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -25,8 +26,16 @@ public:
     CoinLabels(const Wheel& wheel, QWidget* page);
 
     // Shows the advice (none: every stake is the amount and no value is
-    // advised) for the played categories.
-    void showAdvice(const CurrentAdvice& current, double amount, const PerCategory<bool>& played);
+    // advised) for the played categories. A plate whose stake is above the
+    // table maximum is marked (property "aboveTableMax") and says so; the
+    // largest such stake is answered, so that the player hears of it before
+    // betting it.
+    std::optional<double> showAdvice(const CurrentAdvice& current, double amount,
+                                     const PerCategory<bool>& played,
+                                     std::optional<double> tableMax = std::nullopt);
+
+    // "Stake 640 is above the table maximum 500"
+    static QString aboveTableMax(double stake, double tableMax);
 
     BadgeLabel* label(const QString& objectName) const;
 
@@ -38,6 +47,7 @@ private:
         BadgeLabel* label;
     };
     void place(Entry& e, const QString& cellName);
+    void mark(BadgeLabel* label, bool above);
 
     const Wheel& m_wheel;
     std::vector<Entry> m_entries;
