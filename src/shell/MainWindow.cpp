@@ -2,7 +2,9 @@
 
 #include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
+#include "casinos/LimitsPanel.h"
 #include "engine/SpinEngine.h"
+#include "session/SessionStore.h"
 #include "shell/AppInfo.h"
 #include "shell/Favicon.h"
 #include "shell/FolderImages.h"
@@ -20,11 +22,13 @@
 #include "updater/UpdateWindow.h"
 #endif
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -64,7 +68,12 @@ void menuSeparator(QMenu* menu, const char* name)
 
 MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_engines(engines),
-      m_openUrl([this](const QUrl& url) { return VendorLinks::openInBrowser(url, this); })
+      m_openUrl([this](const QUrl& url) { return VendorLinks::openInBrowser(url, this); }),
+      m_askContinue([this](const QString& time) {
+          return QMessageBox::question(this, tr("Session"), tr("Continue the session of %1?").arg(time),
+                                       QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::Yes) == QMessageBox::Yes;
+      })
 {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(new QWidget(this));
@@ -87,11 +96,20 @@ void MainWindow::buildMenu()
     m_transfer = new SpinTransfer(
         m_app, *this, [this] { return qobject_cast<BoardWidget*>(m_tabs->currentWidget()); }, this);
     m_transfer->addTo(file);
+    QAction* newSession = menuItem(file, "mnuNewSession", tr("New session"));
+    connect(newSession, &QAction::triggered, this, [this] {
+        if (BoardWidget* b = currentBoard())
+            b->newSession();
+    });
+    connect(file, &QMenu::aboutToShow, newSession,
+            [this, newSession] { newSession->setEnabled(currentBoard()); });
     menuSeparator(file, "mnuFileBar3");
     connect(menuItem(file, "mnuCheckUpdate", QStringLiteral("&Check for update")), &QAction::triggered, this,
             &MainWindow::checkForUpdate);
     menuSeparator(file, "mnuFileBar2");
     connect(menuItem(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+
+    buildViewMenu();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -100,6 +118,75 @@ void MainWindow::buildMenu()
     menuSeparator(help, "mnuFileBar1");
     connect(menuItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this,
             &MainWindow::toggleSidePanel);
+}
+
+void MainWindow::buildViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QAction* sleepers = menuItem(view, "mnuSleepers", tr("Spins since last hit"));
+    sleepers->setCheckable(true);
+    sleepers->setShortcut(QKeySequence(Qt::Key_F7));
+    connect(sleepers, &QAction::toggled, this, [this](bool on) {
+        for (BoardWidget* b : {m_boardR, m_boardM})
+            b->showSleepers(on);
+    });
+    // The stretch of spins the hottest and coldest pockets are picked from.
+    QMenu* over = view->addMenu(tr("Hot and cold over"));
+    over->setObjectName(QStringLiteral("mnuSleeperWindow"));
+    auto* group = new QActionGroup(this);
+    const struct
+    {
+        const char* name;
+        QString text;
+        qint64 window;
+    } windows[] = {{"mnuSleepers100", tr("The last 100 spins"), 100},
+                   {"mnuSleepers500", tr("The last 500 spins"), 500},
+                   {"mnuSleepersAll", tr("All spins"), 0}};
+    for (const auto& w : windows) {
+        QAction* a = menuItem(over, w.name, w.text);
+        a->setCheckable(true);
+        a->setChecked(w.window == 500);
+        group->addAction(a);
+        const qint64 window = w.window;
+        connect(a, &QAction::triggered, this, [this, window] {
+            for (BoardWidget* b : {m_boardR, m_boardM})
+                b->setSleeperWindow(window);
+        });
+    }
+}
+
+BoardWidget* MainWindow::currentBoard() const
+{
+    return qobject_cast<BoardWidget*>(m_tabs->currentWidget());
+}
+
+void MainWindow::startSessions()
+{
+    if (!m_app.ensureOpen())
+        return;
+    try {
+        const QDateTime now = m_app.clock().now();
+        std::vector<const Wheel*> continuable;
+        std::optional<double> earliest;
+        for (BoardWidget* b : {m_boardR, m_boardM}) {
+            const std::optional<double> start = SessionStore::start(m_app.db(), m_app.settingId, b->wheel());
+            if (start && SessionStore::continuable(*start, now)) {
+                continuable.push_back(&b->wheel());
+                earliest = std::min(earliest.value_or(*start), *start);
+            }
+        }
+        const bool goOn = earliest && m_askContinue(QLocale().toString(
+                                          SessionStore::startTime(*earliest).time(), QLocale::ShortFormat));
+        for (BoardWidget* b : {m_boardR, m_boardM}) {
+            const bool kept =
+                goOn && std::find(continuable.begin(), continuable.end(), &b->wheel()) != continuable.end();
+            if (!kept)
+                SessionStore::begin(m_app.db(), m_app.settingId, b->wheel(), now);
+        }
+    } catch (const DbError&) {
+        setStatus(errorLine(codes::LoadDb));
+    }
 }
 
 void MainWindow::buildTabs()
@@ -116,6 +203,8 @@ void MainWindow::buildTabs()
     m_casinos = new CasinoPanel(m_app, *this, settings);
     m_casinos->setGeometry(16, 16, 320, 320);
     m_casinos->setBoards({m_boardR, m_boardM});
+    m_limits = new LimitsPanel(m_app, *this, settings);
+    m_limits->setGeometry(352, 16, 320, 130);
     m_tabs->addTab(settings, QStringLiteral("Settings"));
 
     m_statistics = new StatisticsTab(m_app, *this);
@@ -124,6 +213,10 @@ void MainWindow::buildTabs()
         connect(b, &BoardWidget::historyChanged, m_statistics, &StatisticsTab::refresh);
     }
     connect(m_transfer, &SpinTransfer::imported, m_statistics, &StatisticsTab::refresh);
+    connect(m_limits, &LimitsPanel::limitsChanged, this, [this](const Wheel& wheel) {
+        board(wheel)->drawAll();
+        m_statistics->refresh();
+    });
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
             [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->chooseCasino(casino); });
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
@@ -191,6 +284,8 @@ void MainWindow::load()
     showAppInfo();
     m_boardR->loadSettings();
     m_boardM->loadSettings();
+    startSessions();
+    m_limits->load();
     m_casinos->load();
     m_boardR->drawAll();
 }

@@ -61,6 +61,10 @@ public:
     SidePanelAnimation* sidePanel() const { return m_sidePanel; }
 
     void setUrlOpener(UrlOpenFn open) { m_openUrl = std::move(open); }
+    // Asks whether to go on with the session of the given time ("18:05");
+    // true for Yes. Tests put in their own instead of a message box.
+    using SessionQuestionFn = std::function<bool(const QString&)>;
+    void setSessionQuestion(SessionQuestionFn ask) { m_askContinue = std::move(ask); }
     void setUpdatePlatform(UpdatePlatform* platform) { m_updatePlatform = platform; }
 
     // "&About" and "Close": open or close the side panel.
@@ -78,6 +82,10 @@ protected:
 
 private:
     void buildMenu();
+    void buildViewMenu();
+    // Continues today's sessions when the player wants, or begins new ones.
+    void startSessions();
+    BoardWidget* currentBoard() const;
     void buildTabs();
     void buildSidePanel();
     void placeAndSize();
@@ -96,6 +104,8 @@ private:
     SpinTransfer* m_transfer = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
     UrlOpenFn m_openUrl;
+    SessionQuestionFn m_askContinue;
+    class LimitsPanel* m_limits = nullptr;
     UpdatePlatform* m_updatePlatform = nullptr;
     std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: the type is optional in a build
     UpdateChecker* m_updateChecker = nullptr;
