@@ -222,6 +222,9 @@ void MainWindow::buildTabs()
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
     // The statistics open on the wheel last played.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        // The Doubling page may have changed the table maximum meanwhile.
+        if (m_tabs->widget(index)->isAncestorOf(m_limits))
+            m_limits->load();
         for (BoardWidget* b : {m_boardR, m_boardM}) {
             if (m_tabs->widget(index) == b)
                 m_statistics->setWheel(b->wheel());

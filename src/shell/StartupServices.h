@@ -19,6 +19,9 @@ struct StartupServices
     std::function<void(int ms)> wait;
     // The information box of the failed permission repair: title, text.
     std::function<void(const QString&, const QString&)> inform;
+    // "Continue the session of 18:05?" with the time; true for Yes. Unset,
+    // the main window asks with a message box of its own.
+    std::function<bool(const QString& time)> askContinueSession;
     QString userName;
     // The lock that keeps a second instance out.
     QString lockPath;

@@ -44,6 +44,10 @@ public:
         };
         services.wait = [this](int ms) { waits << ms; };
         services.inform = [this](const QString& title, const QString& text) { informed << title << text; };
+        services.askContinueSession = [this](const QString& time) {
+            sessionQuestions << time;
+            return continueSession;
+        };
         services.userName = u"player1"_s;
         services.lockPath = dir.filePath(u"instance.lock"_s);
         services.program = u"/installed/spinledger"_s;
@@ -79,6 +83,8 @@ public:
     QList<QStringList> elevations;
     QList<int> waits;
     QStringList informed;
+    QStringList sessionQuestions; // the times "Continue the session of …?" named
+    bool continueSession = true;
     std::unique_ptr<Application> app;
 };
 
