@@ -233,6 +233,16 @@ void shootMainWindow(MainWindow* main, const Camera& camera)
     slide();
 }
 
+// The board with every cell's gap and the hot and cold pockets marked.
+void shootSleepers(MainWindow* main, const Camera& camera)
+{
+    main->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+    auto* sleepers = main->findChild<QAction*>(QStringLiteral("mnuSleepers"));
+    sleepers->setChecked(true);
+    camera.shoot(main, QStringLiteral("board-sleepers"));
+    sleepers->setChecked(false);
+}
+
 // The statistics of a casino without spins: the second one on the mini wheel.
 void shootEmptyStatistics(MainWindow* main, const Camera& camera)
 {
@@ -353,6 +363,7 @@ int shootVariant(const Variant& v, const QString& out)
     services.inform = [](const QString& title, const QString& text) {
         fail(title + QStringLiteral(": ") + text);
     };
+    services.askContinueSession = [](const QString&) { return true; };
     Application app(folder, services);
     if (app.start() != Application::Outcome::Running)
         fail(QStringLiteral("the start stopped: ") + app.splash().statusText());
@@ -360,6 +371,7 @@ int shootVariant(const Variant& v, const QString& out)
     const Camera camera(out, QString::fromLatin1(v.suffix));
     camera.shoot(&app.splash(), QStringLiteral("splash"));
     shootMainWindow(app.mainWindow(), camera);
+    shootSleepers(app.mainWindow(), camera);
     shootImport(app.mainWindow(), folder, camera);
     shootUpdate(app.mainWindow(), folder, camera);
     shootEmptyStatistics(app.mainWindow(), camera);

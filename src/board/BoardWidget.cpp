@@ -18,7 +18,6 @@
 #include "stats/Odds.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
-#include "store/OleDate.h"
 #include "ui/StatusSink.h"
 #include "ui/WindowLock.h"
 
@@ -440,10 +439,14 @@ void BoardWidget::categoryToggled(CategoryId category)
         // The coin labels belong to the outside bets only.
         if (category != CategoryId::Numbers)
             keepFirst(outcome, showAdvice());
+        // The session's money is that of the bets played.
+        keepFirst(outcome, showSession(*casino));
     }
     m_grid->hoverCells(QStringLiteral("none"));
     if (!outcome.ok)
         m_status.setStatus(outcome.text);
+    else if (!m_limitNotice.isEmpty())
+        m_status.setStatus(m_limitNotice);
 }
 
 void BoardWidget::zeroZeroToggled(bool on)
@@ -455,6 +458,9 @@ void BoardWidget::zeroZeroToggled(bool on)
     const QString cell = m_wheel.zeroZeroCell();
     m_grid->cell(cell)->setEnabled(on);
     m_grid->setCellState(cell, on ? QStringLiteral("OFF") : QStringLiteral("GREEN"));
+    // Whether 00 is in play changes every chance the sleepers give.
+    if (sleepersShown())
+        showSleepers(true);
 }
 
 void BoardWidget::amountEdited(const QString& text)
@@ -629,15 +635,14 @@ Status BoardWidget::showSession(qint64 casino)
         return Status::failure(failure);
     try {
         Database& db = m_app.db();
-        std::optional<double> start = SessionStore::start(db, m_app.settingId, m_wheel);
+        std::optional<SessionStore::Start> start = SessionStore::start(db, m_app.settingId, m_wheel);
         // A board always plays in a session: the first draw begins one.
         if (!start) {
-            const QDateTime now = m_app.clock().now();
-            SessionStore::begin(db, m_app.settingId, m_wheel, now);
-            start = OleStamp::fromDateTime(now).now;
+            SessionStore::begin(db, m_app.settingId, m_wheel, m_app.clock().now());
+            start = SessionStore::start(db, m_app.settingId, m_wheel);
         }
         const SessionFigures figures =
-            SessionFigures::read(db, m_wheel, m_app.settingId, casino, *start, played());
+            SessionFigures::read(db, m_wheel, m_app.settingId, casino, start->afterKey, played());
         m_session->showFigures(figures);
         const TableLimits limits = TableLimits::load(db, m_app.settingId, m_wheel);
         m_limitNotice.clear();

@@ -14,14 +14,33 @@ std::string s(const QString& q)
     return q.toStdString();
 }
 
+bool importsKept(Database& db)
+{
+    Statement q = db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ka_app_import'");
+    return q.next();
+}
+
+// The spins of the session among the rows "p" of the spin table.
+std::string sessionSpins(const Wheel& w, bool withImports)
+{
+    const std::string spin = s(w.spinTable());
+    const std::string cmb = s(w.casinoSetting());
+    std::string where = " WHERE p.ka_app_setting_id = ?1 AND p." + cmb + " = ?2 AND p." + spin + "_id > ?3";
+    if (withImports)
+        where +=
+            " AND NOT EXISTS (SELECT 1 FROM ka_app_import i WHERE i.ka_app_setting_id = p.ka_app_setting_id "
+            "AND i.ka_app_import_wheel = ?4 AND i.ka_app_import_casino = p." +
+            cmb + " AND p." + spin + "_id BETWEEN i.ka_app_import_first AND i.ka_app_import_last)";
+    return where;
+}
+
 // Every judgement of an advice made by a spin of the session, with the
 // stakes that advice stood at: verdicts, then stakes, both in display order.
-std::string judgementsSql(const Wheel& w)
+std::string judgementsSql(const Wheel& w, bool withImports)
 {
     const std::string spin = s(w.spinTable());
     const std::string win = s(w.winTable());
     const std::string adv = s(w.adviseTable());
-    const std::string cmb = s(w.casinoSetting());
     std::string columns;
     for (const Category& c : w.categories())
         columns += "w." + s(w.winColumn(c.id)) + ", ";
@@ -29,15 +48,20 @@ std::string judgementsSql(const Wheel& w)
         columns += c.hasStake() ? "a." + s(w.coinsColumn(c.id)) + ", " : std::string("0, ");
     columns.resize(columns.size() - 2);
     return "SELECT " + columns + " FROM " + spin + " p JOIN " + win + " w ON w." + spin + "_id = p." + spin +
-           "_id JOIN " + adv + " a ON a." + adv + "_id = w." + adv +
-           "_id WHERE p.ka_app_setting_id = ?1 AND p." + cmb + " = ?2 AND p." + spin + "_now >= ?3";
+           "_id JOIN " + adv + " a ON a." + adv + "_id = w." + adv + "_id" + sessionSpins(w, withImports);
 }
 
-std::string spinsSql(const Wheel& w)
+std::string spinsSql(const Wheel& w, bool withImports)
 {
-    const std::string spin = s(w.spinTable());
-    return "SELECT COUNT(*) FROM " + spin + " WHERE ka_app_setting_id = ?1 AND " + s(w.casinoSetting()) +
-           " = ?2 AND " + spin + "_now >= ?3";
+    return "SELECT COUNT(*) FROM " + s(w.spinTable()) + " p" + sessionSpins(w, withImports);
+}
+
+void bindSession(Statement& q, const Wheel& w, qint64 settingId, qint64 casino, qint64 afterKey,
+                 bool withImports)
+{
+    q.bind(1, settingId).bind(2, casino).bind(3, afterKey);
+    if (withImports)
+        q.bind(4, QString(w.letter()));
 }
 
 } // namespace
@@ -61,17 +85,18 @@ void SessionFigures::addJudgement(const Wheel& wheel, const PerCategory<QString>
 }
 
 SessionFigures SessionFigures::read(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino,
-                                    double start, const PerCategory<bool>& played)
+                                    qint64 afterKey, const PerCategory<bool>& played)
 {
     SessionFigures figures;
-    Statement count = db.prepare(spinsSql(wheel));
-    count.bind(1, settingId).bind(2, casino).bind(3, start);
+    const bool withImports = importsKept(db);
+    Statement count = db.prepare(spinsSql(wheel, withImports));
+    bindSession(count, wheel, settingId, casino, afterKey, withImports);
     if (count.next())
         figures.spins = count.integer(0);
 
     const int categories = int(wheel.categories().size());
-    Statement q = db.prepare(judgementsSql(wheel));
-    q.bind(1, settingId).bind(2, casino).bind(3, start);
+    Statement q = db.prepare(judgementsSql(wheel, withImports));
+    bindSession(q, wheel, settingId, casino, afterKey, withImports);
     while (q.next()) {
         PerCategory<QString> verdicts;
         PerCategory<double> stakes{};

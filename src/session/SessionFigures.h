@@ -23,10 +23,11 @@ struct SessionFigures
     void addJudgement(const Wheel& wheel, const PerCategory<QString>& verdicts,
                       const PerCategory<double>& stakes, const PerCategory<bool>& played);
 
-    // The figures of the casino's spins stamped at or after `start` (a day
-    // number with the time as its fraction). Throws DbError.
+    // The figures of the casino's spins recorded since the session began:
+    // keys above `afterKey`, an import's spins apart (they were played
+    // elsewhere, whatever their stamps). Throws DbError.
     static SessionFigures read(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino,
-                               double start, const PerCategory<bool>& played);
+                               qint64 afterKey, const PerCategory<bool>& played);
 };
 
 } // namespace spinledger

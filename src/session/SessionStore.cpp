@@ -1,5 +1,6 @@
 #include "session/SessionStore.h"
 
+#include "io/ImportLog.h"
 #include "store/Database.h"
 #include "store/OleDate.h"
 #include "store/Schema.h"
@@ -17,17 +18,17 @@ bool tableExists(Database& db)
 
 } // namespace
 
-std::optional<double> start(Database& db, qint64 settingId, const Wheel& wheel)
+std::optional<Start> start(Database& db, qint64 settingId, const Wheel& wheel)
 {
     // A file the start-up has not brought up to date yet has had no session.
     if (!tableExists(db))
         return std::nullopt;
-    Statement q = db.prepare("SELECT ka_app_session_start FROM ka_app_session WHERE ka_app_setting_id = ?1 "
-                             "AND ka_app_session_wheel = ?2");
+    Statement q = db.prepare("SELECT ka_app_session_start, ka_app_session_key FROM ka_app_session WHERE "
+                             "ka_app_setting_id = ?1 AND ka_app_session_wheel = ?2");
     q.bind(1, settingId).bind(2, QString(wheel.letter()));
     if (!q.next())
         return std::nullopt;
-    return q.real(0);
+    return Start{q.real(0), q.integer(1)};
 }
 
 void begin(Database& db, qint64 settingId, const Wheel& wheel, const QDateTime& at)
@@ -35,10 +36,11 @@ void begin(Database& db, qint64 settingId, const Wheel& wheel, const QDateTime& 
     Transaction tx(db);
     db.exec(Schema::sessionTable());
     db.prepare("INSERT OR REPLACE INTO ka_app_session (ka_app_setting_id, ka_app_session_wheel, "
-               "ka_app_session_start) VALUES (?1, ?2, ?3)")
+               "ka_app_session_start, ka_app_session_key) VALUES (?1, ?2, ?3, ?4)")
         .bind(1, settingId)
         .bind(2, QString(wheel.letter()))
         .bind(3, OleStamp::fromDateTime(at).now)
+        .bind(4, ImportLog::newestSpinKey(db, wheel))
         .run();
     tx.commit();
 }

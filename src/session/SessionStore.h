@@ -15,10 +15,15 @@ class Wheel;
 // same day may go on with it.
 namespace SessionStore {
 
-// The moment the wheel's session began, as a day number with the time as its
-// fraction (the stamps of the spins); nothing before the first session.
+struct Start
+{
+    double stamp = 0;    // a day number with the time as its fraction, as the spins' stamps
+    qint64 afterKey = 0; // the session's spins are those with a higher key, an import's apart
+};
+
+// Where the wheel's session began; nothing before the first session.
 // Throws DbError.
-std::optional<double> start(Database& db, qint64 settingId, const Wheel& wheel);
+std::optional<Start> start(Database& db, qint64 settingId, const Wheel& wheel);
 // A new session from the given moment on; one transaction. Throws DbError.
 void begin(Database& db, qint64 settingId, const Wheel& wheel, const QDateTime& at);
 // The start as the player's clock shows it.

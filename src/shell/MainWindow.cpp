@@ -170,10 +170,10 @@ void MainWindow::startSessions()
         std::vector<const Wheel*> continuable;
         std::optional<double> earliest;
         for (BoardWidget* b : {m_boardR, m_boardM}) {
-            const std::optional<double> start = SessionStore::start(m_app.db(), m_app.settingId, b->wheel());
-            if (start && SessionStore::continuable(*start, now)) {
+            const auto start = SessionStore::start(m_app.db(), m_app.settingId, b->wheel());
+            if (start && SessionStore::continuable(start->stamp, now)) {
                 continuable.push_back(&b->wheel());
-                earliest = std::min(earliest.value_or(*start), *start);
+                earliest = std::min(earliest.value_or(start->stamp), start->stamp);
             }
         }
         const bool goOn = earliest && m_askContinue(QLocale().toString(

@@ -173,10 +173,11 @@ std::string Schema::statisticsSettingsTable()
 
 std::string Schema::sessionTable()
 {
-    // The stamp is a day number with the time as its fraction, as the spins'.
+    // The stamp is a day number with the time as its fraction, as the spins';
+    // the key is the wheel's newest spin key when the session began.
     return "CREATE TABLE IF NOT EXISTS ka_app_session (ka_app_setting_id INTEGER NOT NULL, "
            "ka_app_session_wheel TEXT NOT NULL, ka_app_session_start REAL NOT NULL, "
-           "PRIMARY KEY (ka_app_setting_id, ka_app_session_wheel))";
+           "ka_app_session_key INTEGER NOT NULL, PRIMARY KEY (ka_app_setting_id, ka_app_session_wheel))";
 }
 
 std::string Schema::tableLimitTable()

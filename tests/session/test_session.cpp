@@ -4,6 +4,7 @@
 #include "io/ImportLog.h"
 #include "io/SpinImport.h"
 #include "session/SessionFigures.h"
+#include "session/SessionStore.h"
 #include "session/Sleepers.h"
 #include "session/TableLimits.h"
 
@@ -60,6 +61,7 @@ private slots:
     void limitsReached();
     void undoLastImport();
     void importNoLongerUndoneAfterASpin();
+    void sessionLeavesImportsOut();
 };
 
 // History, oldest first: 5 17 5 20 0 on the 38-pocket wheel with 00 in play.
@@ -223,6 +225,25 @@ void SessionTest::importNoLongerUndoneAfterASpin()
     QVERIFY(removed);
     QCOMPARE(*removed, qint64(0));
     QCOMPARE(t.rows("ka_app_r"), qint64(4));
+}
+
+// Spins played before the session and those an import brought (played
+// elsewhere, whatever their stamps) are no spins of the session.
+void SessionTest::sessionLeavesImportsOut()
+{
+    TestDb t;
+    SpinEngine engine(*t.app, Wheel::r());
+    QVERIFY(engine.play(u"5"_s).status.ok);
+    SessionStore::begin(t.db, t.app->settingId, Wheel::r(), t.clock.now());
+    QVERIFY(engine.play(u"17"_s).status.ok);
+    QCOMPARE(int(importSpins(t, "pocket\n20\n5\n").outcome), int(SpinImport::Outcome::Imported));
+    QVERIFY(engine.play(u"8"_s).status.ok);
+    const std::optional<SessionStore::Start> start = SessionStore::start(t.db, t.app->settingId, Wheel::r());
+    QVERIFY(start);
+    PerCategory<bool> played{};
+    const SessionFigures f =
+        SessionFigures::read(t.db, Wheel::r(), t.app->settingId, t.casino, start->afterKey, played);
+    QCOMPARE(f.spins, qint64(2));
 }
 
 QTEST_GUILESS_MAIN(SessionTest)

@@ -432,7 +432,8 @@ private slots:
         QCOMPARE(m_f->start(), Application::Outcome::Running);
         QCOMPARE(m_f->sessionQuestions.size(), 1);
         const QString line = text(u"lblSessionR"_s);
-        QVERIFY2(line.startsWith(goOn ? u"This session: 1 spins"_s : u"This session: 0 spins"_s), qPrintable(line));
+        QVERIFY2(line.startsWith(goOn ? u"This session: 1 spins"_s : u"This session: 0 spins"_s),
+                 qPrintable(line));
     }
 
     // The advice that stood before the import is not left lit beside the new one.
