@@ -285,9 +285,10 @@ void MainWindow::load()
     m_boardR->initCells();
     m_boardM->initCells();
     showAppInfo();
+    // Before anything is drawn: a board that draws begins a session of its own.
+    startSessions();
     m_boardR->loadSettings();
     m_boardM->loadSettings();
-    startSessions();
     m_limits->load();
     m_casinos->load();
     m_boardR->drawAll();
