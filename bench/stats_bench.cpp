@@ -1,7 +1,8 @@
 // Time to compute every statistic of one casino, on a reader beside the
 // window as the statistics tab and the command line use it, at growing
-// histories. Targets: at most 150 ms at 100k spins and 1.5 s at 1M. Prints
-// its figures and, at the last size, the statistics themselves.
+// histories, with the sector scan's simulated p and without it. Targets:
+// everything, the simulation included, at most 250 ms at 100k spins; 1.5 s
+// at 1M. Prints its figures and, at the last size, the statistics themselves.
 //
 //   stats_bench [--sizes 100000,1000000] [--runs 5] [--wheel R|M] [--dir PATH]
 #include "HistoryWriter.h"
@@ -77,30 +78,39 @@ int main(int argc, char** argv)
         const double openMs = t.nsecsElapsed() / 1e6;
         // Processor time beside the wall clock: on a busy machine the wall
         // clock also counts the time other processes held the processor.
-        std::vector<double> ms, cpu;
-        for (int i = 0; i < runs; ++i) {
-            engine.play(wheel->label(int(rng() % unsigned(wheel->pocketCount()))));
-            ++have;
-            const double c = bench::cpuSeconds();
-            t.restart();
-            last = stats::CasinoStatistics::compute(reader, *wheel, app.settingId, 1);
-            ms.push_back(t.nsecsElapsed() / 1e6);
-            cpu.push_back((bench::cpuSeconds() - c) * 1000);
+        const stats::StatsRequest request = stats::StatsSettings::request(reader, app.settingId, *wheel, 1);
+        for (const bool simulated : {false, true}) {
+            stats::StatsRequest r = request;
+            if (!simulated)
+                r.sectorSimulations = 0;
+            std::vector<double> ms, cpu;
+            for (int i = 0; i < runs; ++i) {
+                engine.play(wheel->label(int(rng() % unsigned(wheel->pocketCount()))));
+                ++have;
+                const double c = bench::cpuSeconds();
+                t.restart();
+                last = *stats::CasinoStatistics::compute(reader, r);
+                ms.push_back(t.nsecsElapsed() / 1e6);
+                cpu.push_back((bench::cpuSeconds() - c) * 1000);
+            }
+            const bench::Spread wall = bench::spread(ms);
+            out << QStringLiteral(
+                       "%1 wheel %2 spins: all figures after a spin, %10: first %3 ms, median %4 ms, "
+                       "worst %5 ms of %6, median processor time %9 ms (reader opened in %7 ms; "
+                       "history written in %8 s)")
+                       .arg(wheel->letter())
+                       .arg(last.spins, 8)
+                       .arg(ms.front(), 0, 'f', 1)
+                       .arg(wall.median, 0, 'f', 1)
+                       .arg(wall.worst, 0, 'f', 1)
+                       .arg(runs)
+                       .arg(openMs, 0, 'f', 0)
+                       .arg(genSec, 0, 'f', 1)
+                       .arg(bench::spread(cpu).median, 0, 'f', 1)
+                       .arg(simulated ? QStringLiteral("with %1 simulated histories").arg(r.sectorSimulations)
+                                      : QStringLiteral("without the simulation"))
+                << Qt::endl;
         }
-        const bench::Spread wall = bench::spread(ms);
-        out << QStringLiteral("%1 wheel %2 spins: all figures after a spin: first %3 ms, median %4 ms, worst "
-                              "%5 ms of %6, "
-                              "median processor time %9 ms (reader opened in %7 ms; history written in %8 s)")
-                   .arg(wheel->letter())
-                   .arg(last.spins, 8)
-                   .arg(ms.front(), 0, 'f', 1)
-                   .arg(wall.median, 0, 'f', 1)
-                   .arg(wall.worst, 0, 'f', 1)
-                   .arg(runs)
-                   .arg(openMs, 0, 'f', 0)
-                   .arg(genSec, 0, 'f', 1)
-                   .arg(bench::spread(cpu).median, 0, 'f', 1)
-            << Qt::endl;
     }
     last.casinoName = QStringLiteral("Bench");
     // The written history is no play: every verdict is a coin flip, so these

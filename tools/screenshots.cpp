@@ -47,6 +47,10 @@ namespace {
 
 const QString InstallationId = QStringLiteral("screenshots");
 const QString RiversideCasino = QStringLiteral("Riverside Casino");
+const QString TiltedCasino = QStringLiteral("Tilted Wheel Casino");
+// The planted bias of the tilted wheel: these neighbours come half as often
+// again as the other pockets.
+const char* const TiltedArc[] = {"4", "21", "2", "25", "17"};
 
 struct Variant
 {
@@ -124,6 +128,30 @@ void play(AppContext& app, SpinEngine& engine, qint64 casino, int spins, std::mt
     }
 }
 
+// A single-zero wheel whose arc TiltedArc comes more often than a fair one.
+void playTilted(AppContext& app, SpinEngine& engine, qint64 casino, int spins, std::mt19937& rng)
+{
+    const Wheel& w = engine.wheel();
+    SettingsStore(app).setSetting(w.settingsTable(), w.casinoSetting(), QString::number(casino));
+    QStringList pockets;
+    std::vector<double> weights;
+    for (int i = 0; i < w.pocketCount(); ++i) {
+        if (w.label(i) == u"00")
+            continue;
+        pockets << w.label(i);
+        weights.push_back(std::find(std::begin(TiltedArc), std::end(TiltedArc), w.label(i).toStdString()) !=
+                                  std::end(TiltedArc)
+                              ? 1.5
+                              : 1.0);
+    }
+    std::discrete_distribution<int> pick(weights.begin(), weights.end());
+    for (int i = 0; i < spins; ++i) {
+        const SpinOutcome out = engine.play(pockets[pick(rng)]);
+        if (!out.status.ok)
+            fail(out.status.text);
+    }
+}
+
 // Base stake 5, every category played, a table maximum for the doubling page.
 void setUpWheel(AppContext& app, const Wheel& w)
 {
@@ -161,12 +189,20 @@ void playDemoHistory(const QString& folder)
         fail(casinos.status());
     const auto riverside = std::find_if(casinos->begin(), casinos->end(),
                                         [](const Casino& c) { return c.name == RiversideCasino; });
+    const Result<Casinos> withTilted = CasinoStore(app).add(TiltedCasino);
+    if (!withTilted)
+        fail(withTilted.status());
+    const auto tilted = std::find_if(withTilted->begin(), withTilted->end(),
+                                     [](const Casino& c) { return c.name == TiltedCasino; });
 
     SpinEngines engines(app);
     std::mt19937 rng(2);
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
         setUpWheel(app, *w);
     play(app, engines.r, riverside->id, 120, rng);
+    // A generator of its own, so the other histories stay as they were.
+    std::mt19937 tiltedRng(3);
+    playTilted(app, engines.r, tilted->id, 1500, tiltedRng);
     play(app, engines.m, demo, 260, rng);
     play(app, engines.r, demo, 420, rng);
 }
@@ -218,7 +254,8 @@ void shootMainWindow(MainWindow* main, const Camera& camera)
     if (!awaitUntil([&shown] { return shown; }))
         fail(QStringLiteral("the statistics did not show"));
     auto* pages = main->findChild<QTabWidget*>(QStringLiteral("tabsStats"));
-    for (const char* name : {"statistics", "statistics-pockets", "statistics-money", "statistics-doubling"}) {
+    for (const char* name : {"statistics", "statistics-pockets", "statistics-wheel", "statistics-money",
+                             "statistics-doubling"}) {
         camera.shoot(main, QString::fromLatin1(name));
         pages->setCurrentIndex(pages->currentIndex() + 1);
     }
@@ -257,6 +294,25 @@ void shootEmptyStatistics(MainWindow* main, const Camera& camera)
     if (!awaitUntil([empty] { return empty->isVisible(); }))
         fail(QStringLiteral("the statistics of an empty casino did not show"));
     camera.shoot(main, QStringLiteral("statistics-empty"));
+}
+
+// The Wheel page of the casino whose wheel favours an arc.
+void shootTiltedWheel(MainWindow* main, const Camera& camera)
+{
+    auto* statistics = main->findChild<StatisticsTab*>(QStringLiteral("tabStatistics"));
+    main->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentWidget(statistics);
+    statistics->setWheel(Wheel::r());
+    auto* casinos = main->findChild<QComboBox*>(QStringLiteral("cmbStatsCasino"));
+    const int tilted = casinos->findText(TiltedCasino);
+    casinos->setCurrentIndex(tilted);
+    emit casinos->activated(tilted);
+    if (!awaitUntil([statistics] {
+            return statistics->figures() && statistics->figures()->casinoName == TiltedCasino;
+        }))
+        fail(QStringLiteral("the statistics of the tilted wheel did not show"));
+    auto* pages = main->findChild<QTabWidget*>(QStringLiteral("tabsStats"));
+    pages->setCurrentWidget(main->findChild<QWidget*>(QStringLiteral("pageWheel")));
+    camera.shoot(main, QStringLiteral("statistics-wheel-biased"));
 }
 
 // A long spin file on its way in, cancelled once the window has been taken.
@@ -375,6 +431,7 @@ int shootVariant(const Variant& v, const QString& out)
     shootImport(app.mainWindow(), folder, camera);
     shootUpdate(app.mainWindow(), folder, camera);
     shootEmptyStatistics(app.mainWindow(), camera);
+    shootTiltedWheel(app.mainWindow(), camera);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "stats/Odds.h"
 #include "stats/PocketBias.h"
 #include "stats/Scorecard.h"
+#include "stats/WheelStats.h"
 #include "store/Database.h"
 
 #include <QStringList>
@@ -209,6 +210,12 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
         }
     }
 
+    // The sector scan's simulation is the longest step: it asks stop() as well.
+    std::optional<WheelFigures> wheelFigures =
+        WheelStats::of(w, r.zeroZero, f.bias, r.sectorSimulations, stop);
+    if (!wheelFigures)
+        return std::nullopt;
+    f.wheelFigures = std::move(*wheelFigures);
     f.scorecard = Scorecard::rows(w, f.pockets, judgedAndHits);
     f.doublingState = Doubling::state(r.doubling);
     for (const MoneyTrack& t : money) {

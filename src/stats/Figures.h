@@ -4,6 +4,7 @@
 #include "wheel/Wheel.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -67,6 +68,77 @@ struct Bias
     double pValue = 1;
     PocketExtreme hottest;
     PocketExtreme coldest;
+};
+
+// An arc of neighbouring pockets in wheel order.
+struct Arc
+{
+    int width = 0;       // w pockets
+    int start = 0;       // place of its first pocket in wheel order (0: the 0 pocket)
+    QStringList pockets; // clockwise
+    qint64 count = 0;
+    double expected = 0; // w * n / P
+    double z = 0;
+    double p = 1;      // chance that a fair wheel shows an arc this far out anywhere, any width
+    double pError = 0; // standard error of p, from the simulation
+};
+
+// Voisins du zéro, Tiers du cylindre, Orphelins, Jeu zéro.
+struct ClassicSector
+{
+    QString name;
+    QStringList pockets; // clockwise
+    qint64 count = 0;
+    double expected = 0;
+    double z = 0;
+    double p = 1;     // two-sided, for this sector alone
+    double holmP = 1; // Holm over the four
+};
+
+// Spins a test needs to see an edge, beside those recorded.
+struct SpinsNeededRow
+{
+    double edge = 0;   // over break-even: 0.10 for 10 %
+    qint64 pocket = 0; // on one straight number
+    qint64 sector = 0; // on an arc of the hottest sector's width (0 without one)
+};
+
+// What betting a pocket or an arc would be worth, from its hit rate.
+struct EdgeEstimate
+{
+    bool present = false; // false: no hottest pocket or sector yet
+    QStringList pockets;
+    qint64 hits = 0;
+    qint64 spins = 0;
+    double odds = 0; // b: net winnings per unit staked on a hit
+    double breakEven = 0;
+    double hitRate = 0;
+    double edge = 0;     // expected winnings per unit staked: hit rate * (b + 1) - 1
+    int pickedAmong = 1; // the pockets or arcs it was picked from as the hottest
+    Interval interval;   // of the edge, from Wilson's interval of the hit rate, 95 % for all of them
+    bool shown = false;  // the lower end of the interval lies above break-even
+    double kelly = 0;    // (b p - q) / b at that lower end, when shown
+};
+
+// The wheel in its own order: sectors, classic sectors, spins a verdict
+// needs, and what an edge would be worth.
+struct WheelFigures
+{
+    QStringList order;          // clockwise from 0; empty where there is no standard order
+    std::vector<qint64> counts; // spins per pocket in that order
+    qint64 spins = 0;
+    qint64 needed = 0;   // 5 * P
+    bool tested = false; // spins >= needed: the sector figures exist
+    int simulations = 0; // fair histories simulated for the scan's p; 0: not run
+    Arc hottest;
+    Arc coldest;
+    std::vector<ClassicSector> classic; // on the single-zero wheel only
+    std::vector<SpinsNeededRow> spinsNeeded;
+    int sectorWidth = 0; // of the hottest arc, 0 without one
+    EdgeEstimate pocketEdge;
+    EdgeEstimate sectorEdge;
+
+    bool hasOrder() const { return !order.isEmpty(); }
 };
 
 struct MoneyPoint
@@ -150,6 +222,7 @@ struct Figures
     qint64 judged = 0;
     std::vector<ScoreRow> scorecard; // every category of the wheel
     Bias bias;
+    WheelFigures wheelFigures;
     std::vector<MoneyRow> money; // every category with a stake
     DoublingInputs doublingInputs;
     DoublingState doublingState = DoublingState::NoTableMax;

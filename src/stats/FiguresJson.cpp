@@ -1,6 +1,9 @@
 #include "stats/FiguresJson.h"
 
+#include "stats/ClassicSectors.h"
 #include "stats/FigureFormat.h"
+#include "stats/SectorScan.h"
+#include "stats/WheelFormat.h"
 
 #include <QJsonArray>
 
@@ -88,6 +91,112 @@ QJsonObject bias(const Bias& b)
     };
 }
 
+QJsonArray labels(const QStringList& pockets)
+{
+    return QJsonArray::fromStringList(pockets);
+}
+
+QJsonValue wheelOrder(const WheelFigures& w)
+{
+    if (!w.hasOrder())
+        return QJsonValue::Null;
+    QJsonArray pockets;
+    for (qsizetype i = 0; i < w.order.size(); ++i)
+        pockets.append(QJsonObject{{QStringLiteral("pocket"), w.order[i]},
+                                   {QStringLiteral("count"), w.counts[size_t(i)]}});
+    return pockets;
+}
+
+QJsonObject arc(const Arc& a, bool simulated)
+{
+    return {{QStringLiteral("width"), a.width},
+            {QStringLiteral("start"), a.start},
+            {QStringLiteral("pockets"), labels(a.pockets)},
+            {QStringLiteral("count"), a.count},
+            {QStringLiteral("expected"), a.expected},
+            {QStringLiteral("z"), a.z},
+            {QStringLiteral("pCorrected"), orNull(simulated, a.p)},
+            {QStringLiteral("pStandardError"), orNull(simulated, a.pError)}};
+}
+
+QJsonValue sectors(const WheelFigures& w)
+{
+    if (!w.hasOrder())
+        return QJsonValue::Null;
+    QJsonArray widths;
+    for (int width : SectorScan::Widths)
+        widths.append(width);
+    const bool simulated = w.simulations > 0;
+    const QJsonValue none(QJsonValue::Null);
+    return QJsonObject{
+        {QStringLiteral("widths"), widths},
+        {QStringLiteral("arcsScanned"), WheelFormat::arcsScanned(w)},
+        {QStringLiteral("needed"), w.needed},
+        {QStringLiteral("tested"), w.tested},
+        {QStringLiteral("simulations"), w.simulations},
+        {QStringLiteral("seed"), QString::number(SectorScan::Seed)},
+        {QStringLiteral("hottest"), w.tested ? QJsonValue(arc(w.hottest, simulated)) : none},
+        {QStringLiteral("coldest"), w.tested ? QJsonValue(arc(w.coldest, simulated)) : none},
+    };
+}
+
+QJsonValue classicSectors(const WheelFigures& w)
+{
+    if (w.classic.empty())
+        return QJsonValue::Null;
+    QJsonArray rows;
+    for (size_t i = 0; i < w.classic.size(); ++i) {
+        const ClassicSector& c = w.classic[i];
+        rows.append(
+            QJsonObject{{QStringLiteral("sector"), QString::fromLatin1(ClassicSectors::sectors()[i].key)},
+                        {QStringLiteral("name"), c.name},
+                        {QStringLiteral("pockets"), labels(c.pockets)},
+                        {QStringLiteral("count"), c.count},
+                        {QStringLiteral("expected"), c.expected},
+                        {QStringLiteral("z"), c.z},
+                        {QStringLiteral("p"), c.p},
+                        {QStringLiteral("holmP"), c.holmP}});
+    }
+    return rows;
+}
+
+QJsonObject spinsNeeded(const Figures& f)
+{
+    const WheelFigures& w = f.wheelFigures;
+    QJsonArray rows;
+    for (const SpinsNeededRow& r : w.spinsNeeded)
+        rows.append(QJsonObject{{QStringLiteral("edge"), r.edge},
+                                {QStringLiteral("pocket"), r.pocket},
+                                {QStringLiteral("sector"), orNull(w.sectorWidth > 0, double(r.sector))}});
+    return {{QStringLiteral("recorded"), f.spins},
+            {QStringLiteral("sectorWidth"), orNull(w.sectorWidth > 0, w.sectorWidth)},
+            {QStringLiteral("rows"), rows}};
+}
+
+QJsonValue edgeOf(const EdgeEstimate& e)
+{
+    if (!e.present)
+        return QJsonValue::Null;
+    return QJsonObject{{QStringLiteral("pockets"), labels(e.pockets)},
+                       {QStringLiteral("hits"), e.hits},
+                       {QStringLiteral("spins"), e.spins},
+                       {QStringLiteral("odds"), e.odds},
+                       {QStringLiteral("breakEven"), e.breakEven},
+                       {QStringLiteral("hitRate"), e.hitRate},
+                       {QStringLiteral("edge"), e.edge},
+                       {QStringLiteral("edgeLow"), e.interval.low},
+                       {QStringLiteral("edgeHigh"), e.interval.high},
+                       {QStringLiteral("edgeShown"), e.shown},
+                       {QStringLiteral("kelly"), orNull(e.shown, e.kelly)},
+                       {QStringLiteral("kellyText"), WheelFormat::kelly(e, QLocale::c())}};
+}
+
+QJsonObject edge(const WheelFigures& w)
+{
+    return {{QStringLiteral("pocket"), edgeOf(w.pocketEdge)},
+            {QStringLiteral("sector"), edgeOf(w.sectorEdge)}};
+}
+
 QJsonArray money(const Figures& f)
 {
     QJsonArray rows;
@@ -153,6 +262,11 @@ QJsonObject toJson(const Figures& f)
         {QStringLiteral("judged"), f.judged},
         {QStringLiteral("scorecard"), scorecard(f)},
         {QStringLiteral("bias"), bias(f.bias)},
+        {QStringLiteral("wheelOrder"), wheelOrder(f.wheelFigures)},
+        {QStringLiteral("sectors"), sectors(f.wheelFigures)},
+        {QStringLiteral("classicSectors"), classicSectors(f.wheelFigures)},
+        {QStringLiteral("spinsNeeded"), spinsNeeded(f)},
+        {QStringLiteral("edge"), edge(f.wheelFigures)},
         {QStringLiteral("money"), money(f)},
         {QStringLiteral("doubling"), doubling(f)},
     };

@@ -2,6 +2,7 @@
 
 #include "stats/FigureFormat.h"
 #include "stats/Scorecard.h"
+#include "stats/WheelFormat.h"
 
 #include <QStringList>
 
@@ -106,6 +107,63 @@ QString bias(const Figures& f, const QLocale& l)
     return out + extreme("hottest", b.hottest, b, l) + extreme("coldest", b.coldest, b, l);
 }
 
+QString wheelOrder(const Figures& f, const QLocale& l)
+{
+    namespace W = WheelFormat;
+    const WheelFigures& w = f.wheelFigures;
+    QString out = QStringLiteral("\nThe wheel's own figures\n");
+    if (!w.hasOrder()) {
+        out += QStringLiteral("  ") + W::orderTitle(f) + u'\n';
+    } else {
+        out += QStringLiteral("  %1:\n").arg(W::orderTitle(f));
+        QString cells;
+        for (qsizetype i = 0; i < w.order.size(); ++i) {
+            cells += QStringLiteral("%1:%2").arg(w.order[i], 4).arg(F::count(w.counts[size_t(i)], l), 6);
+            if ((i + 1) % 8 == 0)
+                cells += u'\n';
+        }
+        if (!cells.endsWith(u'\n'))
+            cells += u'\n';
+        out += cells;
+        out += QStringLiteral("  sectors: every arc of %1 neighbouring pockets at every start\n")
+                   .arg(W::widths());
+        if (!w.tested) {
+            out += QStringLiteral("  ") + W::notEnough(w, l) + u'\n';
+        } else {
+            out += QStringLiteral("  ") + W::arc(QStringLiteral("hottest"), w.hottest, w, l) + u'\n';
+            out += QStringLiteral("  ") + W::arc(QStringLiteral("coldest"), w.coldest, w, l) + u'\n';
+        }
+        if (f.zeroZero) {
+            out +=
+                QStringLiteral("  classic sectors: they belong to the single-zero wheel (00 is enabled)\n");
+        } else if (w.tested) {
+            QList<QStringList> rows;
+            for (const ClassicSector& c : w.classic)
+                rows << QStringList{c.name,
+                                    c.pockets.join(u' '),
+                                    F::count(c.count, l),
+                                    F::number(c.expected, l, 1),
+                                    F::number(c.z, l, 2),
+                                    F::pValue(c.holmP, l)};
+            out += QStringLiteral(
+                       "  classic sectors (p two-sided, corrected with Holm's method over the four):\n") +
+                   table({QStringLiteral("sector"), QStringLiteral("pockets"), QStringLiteral("spins"),
+                          QStringLiteral("expected"), QStringLiteral("z"), QStringLiteral("p (Holm)")},
+                         rows);
+        }
+    }
+    out += QStringLiteral("  spins a verdict needs (%1):\n").arg(W::spinsNeededTest(f));
+    for (const SpinsNeededRow& r : w.spinsNeeded)
+        out += QStringLiteral("    ") + W::spinsNeeded(r, w.sectorWidth, f.spins, l) + u'\n';
+    out += QStringLiteral("  what an edge would be worth (over break-even, one chip on each pocket):\n");
+    if (!w.tested)
+        return out + QStringLiteral("    ") + W::notEnough(w, l) + u'\n';
+    out += QStringLiteral("    ") + W::edge(QStringLiteral("hottest pocket"), w.pocketEdge, l) + u'\n';
+    if (w.sectorEdge.present)
+        out += QStringLiteral("    ") + W::edge(QStringLiteral("hottest arc"), w.sectorEdge, l) + u'\n';
+    return out;
+}
+
 QString money(const Figures& f, const QLocale& l)
 {
     const DoublingInputs& in = f.doublingInputs;
@@ -162,7 +220,8 @@ QString toText(const Figures& f, const QLocale& locale)
     QString out = heading(f, locale);
     if (f.empty())
         return out + QStringLiteral("No spins recorded yet: nothing to judge.\n");
-    return out + scorecard(f, locale) + bias(f, locale) + money(f, locale) + doubling(f, locale);
+    return out + scorecard(f, locale) + bias(f, locale) + wheelOrder(f, locale) + money(f, locale) +
+           doubling(f, locale);
 }
 
 } // namespace spinledger::stats::FiguresText

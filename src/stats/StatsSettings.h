@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stats/Figures.h"
+#include "stats/SectorScan.h"
 
 namespace spinledger {
 class Database;
@@ -17,6 +18,9 @@ struct StatsRequest
     bool zeroZero = false;      // the wheel's 00 switch
     PerCategory<bool> played{}; // the categories ticked "Play"
     DoublingInputs doubling;
+    // Fair histories simulated for the sector scan's corrected p; 0 leaves
+    // the simulation out (the benchmark measures it apart).
+    int sectorSimulations = SectorScan::DefaultSimulations;
 };
 
 // The doubling inputs the player types on the statistics tab, kept per

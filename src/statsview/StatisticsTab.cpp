@@ -8,6 +8,7 @@
 #include "statsview/PocketPanel.h"
 #include "statsview/ScorecardTable.h"
 #include "statsview/StatsFetcher.h"
+#include "statsview/WheelPanel.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
 #include "ui/StatusSink.h"
@@ -125,6 +126,8 @@ void StatisticsTab::buildPages()
 
     m_pockets = new PocketPanel;
     m_pages->addTab(m_pockets, QStringLiteral("Pockets"));
+    m_wheelPage = new WheelPanel;
+    m_pages->addTab(m_wheelPage, tr("Wheel"));
     m_money = new MoneyPanel;
     m_pages->addTab(m_money, QStringLiteral("Money"));
     m_doubling = new DoublingPanel;
@@ -251,6 +254,7 @@ void StatisticsTab::showFigures(const stats::Figures& f)
             .arg(f.scorecard.size())
             .arg(stats::Scorecard::MinJudged));
     m_pockets->showFigures(f);
+    m_wheelPage->showFigures(f);
     m_money->showFigures(f);
     m_doubling->showFigures(f);
     m_stack->setCurrentWidget(m_pages);

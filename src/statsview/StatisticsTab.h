@@ -21,6 +21,7 @@ class PocketPanel;
 class ScorecardTable;
 class StatsFetcher;
 class StatusSink;
+class WheelPanel;
 class Wheel;
 
 // The Statistics tab: for the wheel and its current casino chosen at the top,
@@ -89,6 +90,7 @@ private:
     ScorecardTable* m_scorecard = nullptr;
     QLabel* m_scorecardNote = nullptr;
     PocketPanel* m_pockets = nullptr;
+    WheelPanel* m_wheelPage = nullptr;
     MoneyPanel* m_money = nullptr;
     DoublingPanel* m_doubling = nullptr;
 };

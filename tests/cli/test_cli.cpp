@@ -203,7 +203,9 @@ private slots:
                  qPrintable(text.out));
         for (const char* line : {"Does the advice beat chance?", "  Black/Red ", "not enough judged spins",
                                  "  chi-square: needs at least 185 spins (6 so far)",
-                                 "Type the table maximum to see what doubling risks."})
+                                 "Type the table maximum to see what doubling risks.",
+                                 "  not enough spins: the sector tests need at least 185 (6 so far)",
+                                 "    to see a 10% edge on one pocket you need about "})
             QVERIFY2(text.out.contains(QString::fromUtf8(line)), line);
 
         // Base 10, maximum 500: 10 to 320 fit, 6 bets; a bust loses 630.
@@ -214,7 +216,9 @@ private slots:
                   "scorecard/1/judged=5 scorecard/1/verdict=not-enough bias/needed=185 "
                   "bias/chiSquare=null doubling/state=ready doubling/tableMax=500 doubling/bankroll=null "
                   "doubling/categories/0/bets=6 doubling/categories/0/bustLoss=630 "
-                  "money/0/stoppedBy=null");
+                  "money/0/stoppedBy=null wheelOrder/1/pocket=32 sectors/tested=false sectors/hottest=null "
+                  "classicSectors=null spinsNeeded/rows/1/pocket=31884 spinsNeeded/sectorWidth=null "
+                  "edge/pocket=null");
         // Nothing was written.
         QCOMPARE(fingerprint(t.db, t.app->connString), before);
     }
@@ -243,7 +247,8 @@ private slots:
         // Stakes 1, then 2 on top of the 1 lost: more than the bankroll of 2.
         QTest::newRow("mini wheel, 00 switched on")
             << QStringList{"--wheel", "m", "--zero00", "on", "--bankroll", "2"} << QByteArray("12\n0\n0\n")
-            << "pockets=14 backtest/zeroZeroFromFile=false money/3/category=2to1 money/3/stoppedBy=bankroll"
+            << "pockets=14 backtest/zeroZeroFromFile=false money/3/category=2to1 money/3/stoppedBy=bankroll "
+               "wheelOrder=null sectors=null classicSectors=null spinsNeeded/rows/1/pocket=2129"
             << "mini wheel: 3 spins";
     }
     void backtest()

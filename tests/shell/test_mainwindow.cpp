@@ -744,7 +744,7 @@ private slots:
         QApplication::setPalette(test::darkPalette());
         updated.wait(3000); // the statistics draw themselves anew
         QStringList faint;
-        for (int page = 0; page < 4; ++page) {
+        for (int page = 0; page < find<QTabWidget>(u"tabsStats"_s)->count(); ++page) {
             find<QTabWidget>(u"tabsStats"_s)->setCurrentIndex(page);
             faint << faintTexts(w());
         }

@@ -1,0 +1,433 @@
+// The wheel's own figures: wheel orders, arcs of neighbouring pockets, the
+// scan's simulated p against an exact count, the classic sectors, the spins a
+// verdict needs and Kelly's stake.
+#include "stats/Binomial.h"
+#include "stats/ClassicSectors.h"
+#include "stats/Edge.h"
+#include "stats/PocketBias.h"
+#include "stats/SectorScan.h"
+#include "stats/SpinsNeeded.h"
+#include "stats/WheelFormat.h"
+#include "stats/WheelStats.h"
+#include "wheel/WheelOrder.h"
+
+#include <QSet>
+#include <QtTest>
+
+#include <cmath>
+#include <map>
+#include <random>
+
+using namespace spinledger;
+using namespace spinledger::stats;
+
+namespace {
+
+const QString SingleZero =
+    QStringLiteral("0 32 15 19 4 21 2 25 17 34 6 27 13 36 11 30 8 23 10 5 24 16 33 1 20 "
+                   "14 31 9 22 18 29 7 28 12 35 3 26");
+const QString DoubleZero =
+    QStringLiteral("0 28 9 26 30 11 7 20 32 17 5 22 34 15 3 24 36 13 1 00 27 10 25 29 12 "
+                   "8 19 31 18 6 21 33 16 4 23 35 14 2");
+
+// Counts in single-zero wheel order: `each` on every pocket, `extra` more on
+// the pockets named.
+std::vector<qint64> history(qint64 each, const QStringList& hot, qint64 extra)
+{
+    const QStringList order = SingleZero.split(u' ');
+    std::vector<qint64> counts(size_t(order.size()), each);
+    for (const QString& label : hot)
+        counts[size_t(order.indexOf(label))] += extra;
+    return counts;
+}
+
+// The most extreme z of all arcs, summed pocket by pocket, no prefix sums.
+std::pair<double, double> extremeZ(const std::vector<int>& counts)
+{
+    const int pockets = int(counts.size());
+    int n = 0;
+    for (int c : counts)
+        n += c;
+    double hot = -1e9;
+    double cold = 1e9;
+    for (int w : {3, 5, 7, 9, 12, 18}) {
+        const double share = double(w) / pockets;
+        for (int s = 0; s < pockets; ++s) {
+            int sum = 0;
+            for (int i = 0; i < w; ++i)
+                sum += counts[size_t((s + i) % pockets)];
+            const double z = (sum - n * share) / std::sqrt(n * share * (1 - share));
+            hot = std::max(hot, z);
+            cold = std::min(cold, z);
+        }
+    }
+    return {hot, cold};
+}
+
+} // namespace
+
+class TestWheelStats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wheelOrders_data()
+    {
+        QTest::addColumn<bool>("zeroZero");
+        QTest::addColumn<QString>("pocket");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("single: 0") << false << "0"
+                                   << "26"
+                                   << "32";
+        QTest::newRow("single: 26 closes the ring") << false << "26"
+                                                    << "3"
+                                                    << "0";
+        QTest::newRow("single: 17") << false << "17"
+                                    << "25"
+                                    << "34";
+        QTest::newRow("double: 0") << true << "0"
+                                   << "2"
+                                   << "28";
+        QTest::newRow("double: 00 opposite 0") << true << "00"
+                                               << "1"
+                                               << "27";
+        QTest::newRow("double: 2 closes the ring") << true << "2"
+                                                   << "14"
+                                                   << "0";
+    }
+    void wheelOrders()
+    {
+        QFETCH(bool, zeroZero);
+        QFETCH(QString, pocket);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const QStringList order = WheelOrder::labels(Wheel::r(), zeroZero);
+        QCOMPARE(order, (zeroZero ? DoubleZero : SingleZero).split(u' '));
+        // Every pocket in play once.
+        QSet<QString> inPlay;
+        for (int i = 0; i < Wheel::r().pocketCount(); ++i)
+            inPlay << Wheel::r().label(i);
+        if (!zeroZero)
+            inPlay.remove(QStringLiteral("00"));
+        QCOMPARE(QSet<QString>(order.begin(), order.end()), inPlay);
+        QCOMPARE(order.size(), inPlay.size());
+        const qsizetype at = order.indexOf(pocket);
+        QCOMPARE(order[(at + order.size() - 1) % order.size()], before);
+        QCOMPARE(order[(at + 1) % order.size()], after);
+        QVERIFY(WheelOrder::labels(Wheel::m(), zeroZero).isEmpty());
+    }
+
+    void hottestAndColdestArcs_data()
+    {
+        QTest::addColumn<QStringList>("hot");
+        QTest::addColumn<QStringList>("hottest");
+        QTest::addColumn<int>("hottestStart");
+        QTest::addColumn<QStringList>("coldestFirst");
+        QTest::addColumn<int>("coldestStart");
+        // 5 on every pocket, 10 more on three neighbours: the hottest arc is
+        // those three; the coldest the first 18 that miss them.
+        QTest::newRow("three neighbours") << QStringList{"4", "21", "2"} << QStringList{"4", "21", "2"} << 4
+                                          << QStringList{"25", "17"} << 7;
+        QTest::newRow("round past 0") << QStringList{"26", "0", "32"} << QStringList{"26", "0", "32"} << 36
+                                      << QStringList{"15", "19"} << 2;
+    }
+    void hottestAndColdestArcs()
+    {
+        QFETCH(QStringList, hot);
+        QFETCH(QStringList, hottest);
+        QFETCH(int, hottestStart);
+        QFETCH(QStringList, coldestFirst);
+        QFETCH(int, coldestStart);
+        const std::optional<SectorScan::Result> r =
+            SectorScan::scan(SingleZero.split(u' '), history(5, hot, 10), 0);
+        QVERIFY(r);
+        const double n = 37 * 5 + 30;
+        QCOMPARE(r->hottest.pockets, hottest);
+        QCOMPARE(r->hottest.start, hottestStart);
+        QCOMPARE(r->hottest.count, 45);
+        QCOMPARE(r->hottest.expected, 3 * n / 37);
+        QCOMPARE(r->hottest.z, (45 - 3 * n / 37) / std::sqrt(n * 3 / 37 * 34 / 37));
+        QCOMPARE(r->coldest.width, 18);
+        QCOMPARE(r->coldest.start, coldestStart);
+        QCOMPARE(r->coldest.pockets.mid(0, 2), coldestFirst);
+        QCOMPARE(r->coldest.count, 90);
+        QCOMPARE(r->coldest.expected, 18 * n / 37);
+        QCOMPARE(r->simulations, 0);
+        QCOMPARE(r->hottest.p, 1.0);
+    }
+
+    // Three spins: every history a fair wheel can give, weighed by its
+    // chance, against the simulated p of the scan.
+    void scanPAgainstEveryHistory_data()
+    {
+        QTest::addColumn<QList<int>>("places"); // where the three spins fell, in wheel order
+        QTest::newRow("three neighbours") << QList<int>{0, 1, 2};
+        QTest::newRow("two neighbours and one apart") << QList<int>{0, 1, 20};
+        QTest::newRow("one pocket three times") << QList<int>{5, 5, 5};
+    }
+    void scanPAgainstEveryHistory()
+    {
+        QFETCH(QList<int>, places);
+        const QStringList order = SingleZero.split(u' ');
+        std::vector<int> seen(37, 0);
+        for (int p : places)
+            ++seen[size_t(p)];
+        const auto [seenHot, seenCold] = extremeZ(seen);
+        double hotter = 0;
+        double colder = 0;
+        std::vector<int> c(37, 0);
+        for (int a = 0; a < 37; ++a) {
+            for (int b = a; b < 37; ++b) {
+                for (int d = b; d < 37; ++d) {
+                    c[size_t(a)]++, c[size_t(b)]++, c[size_t(d)]++;
+                    const double orders = (a == b && b == d) ? 1 : (a == b || b == d) ? 3 : 6;
+                    const auto [hot, cold] = extremeZ(c);
+                    hotter += hot >= seenHot - 1e-9 ? orders : 0;
+                    colder += cold <= seenCold + 1e-9 ? orders : 0;
+                    c[size_t(a)]--, c[size_t(b)]--, c[size_t(d)]--;
+                }
+            }
+        }
+        const double exactHot = hotter / (37.0 * 37 * 37);
+        const double exactCold = colder / (37.0 * 37 * 37);
+
+        std::vector<qint64> counts(seen.begin(), seen.end());
+        const std::optional<SectorScan::Result> r = SectorScan::scan(order, counts, 10000);
+        QVERIFY(r);
+        QCOMPARE(r->simulations, 10000);
+        QVERIFY(std::abs(r->hottest.z - seenHot) < 1e-9);
+        const double seHot = std::sqrt(exactHot * (1 - exactHot) / 10000);
+        const double seCold = std::sqrt(exactCold * (1 - exactCold) / 10000);
+        QVERIFY2(std::abs(r->hottest.p - exactHot) <= 4 * seHot + 1e-4,
+                 qPrintable(QStringLiteral("simulated %1, exact %2").arg(r->hottest.p).arg(exactHot)));
+        QVERIFY2(std::abs(r->coldest.p - exactCold) <= 4 * seCold + 1e-4,
+                 qPrintable(QStringLiteral("simulated %1, exact %2").arg(r->coldest.p).arg(exactCold)));
+        QVERIFY(std::abs(r->hottest.pError - seHot) <= 0.2 * seHot + 1e-4);
+        // The same history gives the same p.
+        const std::optional<SectorScan::Result> again = SectorScan::scan(order, counts, 10000);
+        QCOMPARE(again->hottest.p, r->hottest.p);
+        QCOMPARE(again->coldest.p, r->coldest.p);
+    }
+
+    // The fair histories' counts: draws against the binomial probabilities,
+    // summed here from factorials, pooled where fewer than 20 are expected.
+    void binomialDraws_data()
+    {
+        QTest::addColumn<qint64>("trials");
+        QTest::addColumn<double>("p");
+        QTest::newRow("small mean") << qint64(200) << 1.0 / 37;
+        QTest::newRow("mean of 20") << qint64(100) << 0.2;
+        QTest::newRow("large mean") << qint64(100000) << 1.0 / 37;
+        QTest::newRow("even chance") << qint64(5000) << 0.5;
+        QTest::newRow("above one half") << qint64(60) << 0.9;
+    }
+    void binomialDraws()
+    {
+        QFETCH(qint64, trials);
+        QFETCH(double, p);
+        constexpr int Draws = 20000;
+        std::mt19937_64 rng(7);
+        std::map<qint64, int> seen;
+        for (int i = 0; i < Draws; ++i) {
+            const qint64 k = Binomial::draw(trials, p, rng);
+            QVERIFY(k >= 0 && k <= trials);
+            ++seen[k];
+        }
+        // Chi-square over bins of at least 20 expected draws.
+        double chi = 0;
+        int bins = 0;
+        double expected = 0;
+        int observed = 0;
+        for (qint64 k = 0; k <= trials; ++k) {
+            const double logMass = std::lgamma(double(trials) + 1) - std::lgamma(double(k) + 1) -
+                                   std::lgamma(double(trials - k) + 1) + double(k) * std::log(p) +
+                                   double(trials - k) * std::log1p(-p);
+            expected += Draws * std::exp(logMass);
+            observed += seen.count(k) ? seen[k] : 0;
+            if (expected >= 20) {
+                chi += (observed - expected) * (observed - expected) / expected;
+                ++bins;
+                expected = 0;
+                observed = 0;
+            }
+        }
+        chi += expected > 0 ? (observed - expected) * (observed - expected) / expected : 0;
+        ++bins;
+        // The 99.9 % point of chi-square with bins - 1 degrees of freedom,
+        // by Wilson and Hilferty's approximation.
+        const double df = bins - 1;
+        const double limit = df * std::pow(1 - 2 / (9 * df) + 3.0902 * std::sqrt(2 / (9 * df)), 3);
+        QVERIFY2(chi < limit, qPrintable(QStringLiteral("chi-square %1 over %2 bins").arg(chi).arg(bins)));
+    }
+
+    void classicSectors_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pockets");
+        QTest::addColumn<int>("runs"); // stretches of neighbours on the wheel
+        QTest::addColumn<qint64>("count");
+        QTest::newRow("Voisins") << "Voisins du zéro"
+                                 << "22 18 29 7 28 12 35 3 26 0 32 15 19 4 21 2 25" << 1
+                                 << qint64(17 * 5 + 10);
+        QTest::newRow("Tiers") << "Tiers du cylindre"
+                               << "27 13 36 11 30 8 23 10 5 24 16 33" << 1 << qint64(12 * 5);
+        QTest::newRow("Orphelins") << "Orphelins"
+                                   << "17 34 6 1 20 14 31 9" << 2 << qint64(8 * 5);
+        QTest::newRow("Jeu zéro") << "Jeu zéro"
+                                  << "12 35 3 26 0 32 15" << 1 << qint64(7 * 5 + 10);
+    }
+    void classicSectors()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pockets);
+        QFETCH(int, runs);
+        QFETCH(qint64, count);
+        const QStringList order = SingleZero.split(u' ');
+        const QStringList members = pockets.split(u' ');
+        // The pockets of a run follow each other clockwise.
+        int breaks = 0;
+        for (qsizetype i = 1; i < members.size(); ++i)
+            breaks += (order.indexOf(members[i - 1]) + 1) % 37 != order.indexOf(members[i]);
+        QCOMPARE(breaks + 1, runs);
+
+        // 5 on every pocket and 10 more on 0.
+        const std::vector<ClassicSector> rows = ClassicSectors::of(order, history(5, {"0"}, 10));
+        const auto row =
+            std::find_if(rows.begin(), rows.end(), [&](const ClassicSector& s) { return s.name == name; });
+        QVERIFY(row != rows.end());
+        QCOMPARE(row->pockets, members);
+        QCOMPARE(row->count, count);
+        const double share = members.size() / 37.0;
+        QCOMPARE(row->expected, 195 * share);
+        QCOMPARE(row->z, (count - 195 * share) / std::sqrt(195 * share * (1 - share)));
+        QVERIFY(row->holmP >= row->p);
+        // Voisins, Tiers and Orphelins share the wheel between them.
+        QSet<QString> shared;
+        qsizetype members3 = 0;
+        for (size_t i = 0; i < 3; ++i) {
+            shared += QSet<QString>(rows[i].pockets.begin(), rows[i].pockets.end());
+            members3 += rows[i].pockets.size();
+        }
+        QCOMPARE(shared.size(), 37);
+        QCOMPARE(members3, 37);
+    }
+
+    // Worked by hand: P = 37, 10% edge: fair 1/37 = 0.027027, edged 1.1/36 =
+    // 0.030556; Šidák level 1 - 0.95^(1/37) = 0.0013853, z = 2.99210; power
+    // z 0.84162; n = ((2.99210·√(0.027027·0.972973) + 0.84162·√(0.030556·
+    // 0.969444)) / 0.003529)² = 31883.9, so 31,884 spins.
+    void spinsNeeded_data()
+    {
+        QTest::addColumn<int>("pockets");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("payout");
+        QTest::addColumn<double>("edge");
+        QTest::addColumn<qint64>("spins");
+        QTest::newRow("37, one pocket, 5%") << 37 << 1 << 35 << 0.05 << qint64(85826);
+        QTest::newRow("37, one pocket, 10%") << 37 << 1 << 35 << 0.10 << qint64(31884);
+        QTest::newRow("37, one pocket, 20%") << 37 << 1 << 35 << 0.20 << qint64(10180);
+        QTest::newRow("37, one pocket, 30%") << 37 << 1 << 35 << 0.30 << qint64(4999);
+        QTest::newRow("38, one pocket, 5%") << 38 << 1 << 35 << 0.05 << qint64(47583);
+        QTest::newRow("38, one pocket, 10%") << 38 << 1 << 35 << 0.10 << qint64(21739);
+        QTest::newRow("38, one pocket, 20%") << 38 << 1 << 35 << 0.20 << qint64(8094);
+        QTest::newRow("38, one pocket, 30%") << 38 << 1 << 35 << 0.30 << qint64(4233);
+        QTest::newRow("37, arc of 5, 10%") << 37 << 5 << 35 << 0.10 << qint64(5647);
+        QTest::newRow("mini 13, one pocket, 10%") << 13 << 1 << 11 << 0.10 << qint64(4161);
+    }
+    void spinsNeeded()
+    {
+        QFETCH(int, pockets);
+        QFETCH(int, width);
+        QFETCH(int, payout);
+        QFETCH(double, edge);
+        QFETCH(qint64, spins);
+        QCOMPARE(SpinsNeeded::spins(pockets, width, payout, edge, pockets), spins);
+    }
+
+    // Kelly: b = 35, p = 0.04: (35·0.04 − 0.96) / 35 = 0.44 / 35.
+    // 40 hits in 1000 spins: Wilson's lower end 0.0295110 is above 1/36, so
+    // Kelly at it is (35·0.0295110 − 0.9704890) / 35 = 0.0017827; the edge
+    // 0.04·36 − 1 = 0.44, its interval 0.0623951 to 0.9443472. 160 hits of an
+    // arc of 5 in 1000: lower end 0.1385853 is below 5/36: no stake.
+    void edgeAndKelly_data()
+    {
+        QTest::addColumn<QStringList>("pockets");
+        QTest::addColumn<qint64>("hits");
+        QTest::addColumn<int>("pickedAmong");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<double>("edge");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("kelly");
+        const QStringList one{"17"};
+        QTest::newRow("pocket above break-even")
+            << one << qint64(40) << 1 << true << 0.44 << 0.0623951 << 0.9443472 << 0.0017827;
+        QTest::newRow("arc of 5 not shown") << QStringList{"4", "21", "2", "25", "17"} << qint64(160) << 1
+                                            << false << 0.152 << -0.0021861 << 0.3249219 << 0.0;
+        QTest::newRow("pocket at a fair rate")
+            << one << qint64(27) << 1 << false << -0.028 << -0.3296302 << 0.4039543 << 0.0;
+        // The hottest of 37: 95 % for all 37 at once is 99.8615 % for one,
+        // z = 3.1977; 40 hits then no longer show an edge, 60 still do: the
+        // lower end 0.0401493 gives (35·0.0401493 − 0.9598507) / 35 = 0.0127250.
+        QTest::newRow("hottest of 37 not shown")
+            << one << qint64(40) << 37 << false << 0.44 << -0.1216416 << 1.3368725 << 0.0;
+        QTest::newRow("hottest of 37 shown")
+            << one << qint64(60) << 37 << true << 1.16 << 0.4453735 << 2.1952822 << 0.0127250;
+    }
+    void edgeAndKelly()
+    {
+        QFETCH(QStringList, pockets);
+        QFETCH(qint64, hits);
+        QFETCH(int, pickedAmong);
+        QFETCH(bool, shown);
+        QFETCH(double, edge);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(double, kelly);
+        QCOMPARE(Edge::kelly(35, 0.04), 0.44 / 35);
+        const EdgeEstimate e = Edge::of(pockets, hits, 1000, 35, pickedAmong);
+        QCOMPARE(e.shown, shown);
+        QVERIFY(std::abs(e.edge - edge) < 1e-9);
+        QVERIFY(std::abs(e.interval.low - low) < 1e-6);
+        QVERIFY(std::abs(e.interval.high - high) < 1e-6);
+        QVERIFY(std::abs(e.kelly - kelly) < 1e-6);
+        QCOMPARE(WheelFormat::kelly(e, QLocale::c())
+                     .startsWith(QStringLiteral("no edge shown: Kelly says bet nothing")),
+                 !shown);
+    }
+
+    void sectorFiguresWaitForFiveSpinsAPocket_data()
+    {
+        QTest::addColumn<QChar>("wheel");
+        QTest::addColumn<qint64>("each");
+        QTest::addColumn<bool>("tested");
+        QTest::addColumn<bool>("arcs");
+        QTest::newRow("37 pockets, 4 each") << QChar(u'R') << qint64(4) << false << false;
+        QTest::newRow("37 pockets, 5 each") << QChar(u'R') << qint64(5) << true << true;
+        QTest::newRow("mini, 5 each") << QChar(u'M') << qint64(5) << true << false;
+    }
+    void sectorFiguresWaitForFiveSpinsAPocket()
+    {
+        QFETCH(QChar, wheel);
+        QFETCH(qint64, each);
+        QFETCH(bool, tested);
+        QFETCH(bool, arcs);
+        const Wheel& w = *Wheel::byLetter(wheel);
+        std::vector<qint64> counts(size_t(w.pocketCount()), each);
+        counts[0] = 0; // 00, switched off
+        const Bias bias = PocketBias::of(w, false, counts);
+        const std::optional<WheelFigures> f = WheelStats::of(w, false, bias, 100);
+        QVERIFY(f);
+        QCOMPARE(f->tested, tested);
+        QCOMPARE(f->hottest.width > 0, arcs);
+        QCOMPARE(f->simulations, arcs ? 100 : 0);
+        QCOMPARE(f->classic.size(), size_t(arcs ? 4 : 0));
+        QCOMPARE(f->pocketEdge.present, tested);
+        QCOMPARE(f->spinsNeeded.size(), size_t(4));
+        QCOMPARE(f->spinsNeeded[0].sector > 0, arcs);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWheelStats)
+#include "test_wheelstats.moc"
