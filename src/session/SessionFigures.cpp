@@ -25,7 +25,9 @@ std::string sessionSpins(const Wheel& w, bool withImports)
 {
     const std::string spin = s(w.spinTable());
     const std::string cmb = s(w.casinoSetting());
-    std::string where = " WHERE p.ka_app_setting_id = ?1 AND p." + cmb + " = ?2 AND p." + spin + "_id > ?3";
+    // The unary "+" keeps the casino's indexes out: the range of keys since
+    // the session began is the short way to its spins in a long history.
+    std::string where = " WHERE +p.ka_app_setting_id = ?1 AND +p." + cmb + " = ?2 AND p." + spin + "_id > ?3";
     if (withImports)
         where +=
             " AND NOT EXISTS (SELECT 1 FROM ka_app_import i WHERE i.ka_app_setting_id = p.ka_app_setting_id "

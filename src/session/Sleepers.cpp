@@ -58,33 +58,33 @@ void Sleepers::buildTargets()
 
 void Sleepers::take(const std::vector<int>& pockets)
 {
-    m_spins = qint64(pockets.size());
-    const qint64 windowStart = m_window > 0 ? std::max<qint64>(0, m_spins - m_window) : 0;
-    m_inWindow = m_spins - windowStart;
-
-    // Per pocket, when it last came and how often in the window.
-    std::vector<std::optional<qint64>> last(size_t(m_wheel.pocketCount()));
-    std::vector<qint64> counts(size_t(m_wheel.pocketCount()), 0);
-    for (qint64 t = 0; t < m_spins; ++t) {
+    const qint64 spins = qint64(pockets.size());
+    const qint64 windowStart = m_window > 0 ? std::max<qint64>(0, spins - m_window) : 0;
+    Seen seen(size_t(m_wheel.pocketCount()));
+    for (qint64 t = 0; t < spins; ++t) {
         const int p = pockets[size_t(t)];
         if (p < 0 || p >= m_wheel.pocketCount())
             continue;
-        last[size_t(p)] = t;
+        seen.gaps[size_t(p)] = spins - 1 - t;
         if (t >= windowStart)
-            ++counts[size_t(p)];
+            ++seen.counts[size_t(p)];
     }
+    finish(seen, spins, spins - windowStart);
+}
 
+void Sleepers::finish(const Seen& seen, qint64 spins, qint64 inWindow)
+{
+    m_spins = spins;
+    m_inWindow = inWindow;
     m_figures.clear();
     for (const Target& target : m_targets) {
         Figure f{target.cell, std::nullopt, 0, target.probability * double(m_inWindow), 0};
-        std::optional<qint64> newest;
         for (int p : target.pockets) {
-            f.count += counts[size_t(p)];
-            if (last[size_t(p)] && (!newest || *last[size_t(p)] > *newest))
-                newest = last[size_t(p)];
+            f.count += seen.counts[size_t(p)];
+            const std::optional<qint64>& gap = seen.gaps[size_t(p)];
+            if (gap && (!f.gap || *gap < *f.gap))
+                f.gap = gap;
         }
-        if (newest)
-            f.gap = m_spins - 1 - *newest;
         // A gap of g spins without it comes with (1 - p)^g; never having come
         // is a gap as long as the history.
         f.chance = std::pow(1.0 - target.probability, double(f.gap ? *f.gap : m_spins));
@@ -135,16 +135,46 @@ const Sleepers::Figure* Sleepers::figure(const QString& cell) const
 void Sleepers::read(Database& db, qint64 settingId, qint64 casino)
 {
     const std::string spin = m_wheel.spinTable().toStdString();
-    const std::string sql = "SELECT " + m_wheel.spinColumn(CategoryId::Numbers).toStdString() + " FROM " +
-                            spin + " WHERE ka_app_setting_id = ?1 AND " +
-                            m_wheel.casinoSetting().toStdString() + " = ?2 ORDER BY " + spin + "_now, " +
-                            spin + "_id";
-    Statement q = db.prepare(sql);
+    const std::string numbers = m_wheel.spinColumn(CategoryId::Numbers).toStdString();
+    const std::string byCasino = " FROM " + spin + " WHERE ka_app_setting_id = ?1 AND " +
+                                 m_wheel.casinoSetting().toStdString() + " = ?2";
+    Statement total = db.prepare("SELECT COUNT(*)" + byCasino);
+    total.bind(1, settingId).bind(2, casino);
+    const qint64 spins = total.next() ? total.integer(0) : 0;
+    const qint64 inWindow = m_window > 0 ? std::min(m_window, spins) : spins;
+
+    Seen seen(size_t(m_wheel.pocketCount()));
+    if (m_window == 0) {
+        // The counts of the whole history come from the index alone.
+        Statement counts = db.prepare("SELECT " + numbers + ", COUNT(*)" + byCasino + " GROUP BY " + numbers);
+        counts.bind(1, settingId).bind(2, casino);
+        while (counts.next()) {
+            const int p = m_wheel.pocketIndex(counts.text(0).trimmed());
+            if (p >= 0)
+                seen.counts[size_t(p)] += counts.integer(1);
+        }
+    }
+    // Newest first, only as far back as the window and the pocket that has
+    // slept longest: in a long history a few hundred spins.
+    int unseen = stats::Odds::pocketsInPlay(m_wheel, m_zeroZero);
+    Statement q =
+        db.prepare("SELECT " + numbers + byCasino + " ORDER BY " + spin + "_now DESC, " + spin + "_id DESC");
     q.bind(1, settingId).bind(2, casino);
-    std::vector<int> pockets;
-    while (q.next())
-        pockets.push_back(m_wheel.pocketIndex(q.text(0).trimmed()));
-    take(pockets);
+    for (qint64 t = 0; q.next(); ++t) {
+        if (unseen == 0 && t >= (m_window > 0 ? inWindow : 0))
+            break;
+        const int p = m_wheel.pocketIndex(q.text(0).trimmed());
+        if (p < 0)
+            continue;
+        if (!seen.gaps[size_t(p)]) {
+            seen.gaps[size_t(p)] = t;
+            if (stats::Odds::inPlay(m_wheel, p, m_zeroZero))
+                --unseen;
+        }
+        if (m_window > 0 && t < inWindow)
+            ++seen.counts[size_t(p)];
+    }
+    finish(seen, spins, inWindow);
 }
 
 } // namespace spinledger

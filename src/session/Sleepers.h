@@ -55,7 +55,16 @@ private:
         std::vector<int> pockets; // the layout indexes it wins with
         double probability = 0;   // of one spin, on a fair wheel
     };
+    // Per pocket (layout index): spins since it last came, and its count in
+    // the window.
+    struct Seen
+    {
+        explicit Seen(size_t pockets) : gaps(pockets), counts(pockets, 0) {}
+        std::vector<std::optional<qint64>> gaps;
+        std::vector<qint64> counts;
+    };
     void buildTargets();
+    void finish(const Seen& seen, qint64 spins, qint64 inWindow);
     void rankPockets();
 
     const Wheel& m_wheel;
