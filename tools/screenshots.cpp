@@ -270,6 +270,27 @@ void shootMainWindow(MainWindow* main, const Camera& camera)
     slide();
 }
 
+// The board on screens of common sizes, given in device pixels: the window
+// fills the screen and the board scales with it; a screen smaller than the
+// window's minimum at this scale is left out.
+void shootSizes(MainWindow* main, const Camera& camera, qreal scale)
+{
+    const QSize before = main->size();
+    main->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+    for (const QSize screen : {QSize(800, 600), QSize(1280, 1024), QSize(1920, 1080)}) {
+        const QSize size = (QSizeF(screen) / scale).toSize();
+        if (size.width() < main->minimumWidth() || size.height() < main->minimumHeight())
+            continue;
+        main->resize(size);
+        camera.shoot(main, QStringLiteral("board-%1x%2").arg(screen.width()).arg(screen.height()));
+    }
+    main->resize(before);
+    // Tab shows where the keys go, also on the felt.
+    main->activateWindow();
+    main->findChild<QWidget*>(QStringLiteral("cbRBlackRed"))->setFocus(Qt::TabFocusReason);
+    camera.shoot(main, QStringLiteral("board-focus"));
+}
+
 // The board with every cell's gap and the hot and cold pockets marked.
 void shootSleepers(MainWindow* main, const Camera& camera)
 {
@@ -427,6 +448,7 @@ int shootVariant(const Variant& v, const QString& out)
     const Camera camera(out, QString::fromLatin1(v.suffix));
     camera.shoot(&app.splash(), QStringLiteral("splash"));
     shootMainWindow(app.mainWindow(), camera);
+    shootSizes(app.mainWindow(), camera, QString::fromLatin1(v.scale).toDouble());
     shootSleepers(app.mainWindow(), camera);
     shootImport(app.mainWindow(), folder, camera);
     shootUpdate(app.mainWindow(), folder, camera);

@@ -71,9 +71,9 @@ QString AmountText::toShown(const QString& stored, const QLocale& locale)
 
 QString AmountText::toShown(double stake, const QLocale& locale)
 {
-    QLocale plain(locale);
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(stake, 'f', QLocale::FloatingPointShortest);
+    QLocale grouped(locale);
+    grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return grouped.toString(stake, 'f', QLocale::FloatingPointShortest);
 }
 
 } // namespace spinledger

@@ -23,7 +23,8 @@ public:
     static QString withSeparator(const QString& typed, const QLocale& locale = QLocale());
     // The typed form of a stored amount.
     static QString toShown(const QString& stored, const QLocale& locale = QLocale());
-    // A stake in the same form: shortest, the locale's separator, no grouping.
+    // A stake as the player reads it: shortest, the locale's separator and
+    // digit grouping (a doubled stake soon has more than three digits).
     static QString toShown(double stake, const QLocale& locale = QLocale());
 };
 

@@ -29,7 +29,7 @@ void BoardCell::showPicture(const QString& resourceName)
 void BoardCell::paintEvent(QPaintEvent* event)
 {
     if (!m_picture.isEmpty()) {
-        QPixmap picture = m_pictures.picture(m_picture, devicePixelRatioF());
+        QPixmap picture = m_pictures.picture(m_picture, devicePixelRatioF(), size());
         if (!isEnabled()) {
             // Greyed as the style greys any label's picture.
             QStyleOption option;

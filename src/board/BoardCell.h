@@ -8,7 +8,8 @@ class CellPictures;
 
 // One picture cell of a board. Pocket cells report the pointer entering
 // them, a press and a click; outside-bet cells only show pictures. The picture
-// is drawn at the screen's device pixel ratio whenever the cell paints.
+// is drawn at the cell's size and the screen's device pixel ratio whenever the
+// cell paints.
 class BoardCell : public QLabel
 {
     Q_OBJECT

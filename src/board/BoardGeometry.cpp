@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace spinledger {
 
@@ -135,12 +136,12 @@ QRect BoardGeometry::keysFrame()
     return {586, 318, 82, 62};
 }
 
-QRect BoardGeometry::historyLabel(int column, int row, int rows, const QRect& inside)
+QRect BoardGeometry::historyLabel(int column, int row, int rows, const QRect& inside, double scale)
 {
     static constexpr int ColumnLeft[] = {120, 480, 840};
-    const QRect label = toPixels({ColumnLeft[column], 0, 255, 255});
-    const int pitch =
-        std::min(240 / TwipsPerPixel, (inside.height() - label.height()) / std::max(1, rows - 1));
+    const auto at = [scale](int twips) { return int(std::lround(twips * scale / TwipsPerPixel)); };
+    const QRect label(at(ColumnLeft[column]), 0, at(255), at(255));
+    const int pitch = std::min(at(240), (inside.height() - label.height()) / std::max(1, rows - 1));
     return label.translated(0, inside.top() + row * pitch);
 }
 

@@ -36,8 +36,9 @@ public:
 
     // History labels of the "Played" frame, in pixels relative to it: column
     // 0 black, 1 green, 2 red; the rows run down from the top of the frame's
-    // inside (below its title and border), closer together when it is short.
-    static QRect historyLabel(int column, int row, int rows, const QRect& inside);
+    // inside (below its title and border), closer together when it is short;
+    // their size follows the board's scale.
+    static QRect historyLabel(int column, int row, int rows, const QRect& inside, double scale = 1.0);
 };
 
 } // namespace spinledger

@@ -4,8 +4,10 @@
 #include "board/AmountValidator.h"
 #include "board/BoardCell.h"
 #include "board/BoardGeometry.h"
+#include "board/BoardScaler.h"
 #include "board/CellGrid.h"
 #include "board/CoinLabels.h"
+#include "board/FocusRing.h"
 #include "board/HistoryView.h"
 #include "board/PocketEntry.h"
 #include "board/SessionLine.h"
@@ -24,17 +26,27 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 
 #include <utility>
 
 namespace spinledger {
 
+const QString BoardWidget::StakeHint =
+    BoardWidget::tr("Type a base stake in Amount: with an amount of 0 no stake stands.");
+const QString BoardWidget::RecordedNoStake =
+    BoardWidget::tr("Spin recorded, but no stake stands while the amount is 0: type a base stake in Amount.");
+
 namespace {
 
 const QColor Felt(10, 98, 52);
+const QColor AmountNeeded(255, 226, 120);
+// Below the amount and casino frames.
+const QRect StakeHintPlace(102, 384, 406, 20);
 
 // Marks an operation as running for as long as it lives.
 class BusyScope
@@ -70,7 +82,8 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     : QWidget(parent), m_app(app), m_engine(engine), m_wheel(wheel), m_status(status), m_settings(app)
 {
     setObjectName(QStringLiteral("board") + wheel.letter());
-    setMinimumSize(BoardGeometry::pageSize());
+    m_scaler = std::make_unique<BoardScaler>(this, BoardGeometry::pageSize());
+    setMinimumSize(m_scaler->minimumSize());
     resize(BoardGeometry::pageSize());
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -86,7 +99,7 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     buildUndoButton();
     m_history = new HistoryView(wheel, this);
     m_history->setGeometry(BoardGeometry::playedFrame());
-    m_coins = std::make_unique<CoinLabels>(wheel, this);
+    m_coins = std::make_unique<CoinLabels>(wheel, this, *m_scaler);
     m_keys = new PocketEntry(
         wheel, status, [this] { return zeroZeroOn(); },
         [this](const QString& label) { playPocket(m_wheel.cellPrefix() + label); }, this);
@@ -99,15 +112,44 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     connectCells();
     m_engine.setLongWorkNotice(
         [this] { m_status.setStatus(QStringLiteral("Recounting the casino's history"), true); });
+    // Everything placed so far is the design; the played frame places its
+    // chips itself.
+    m_scaler->adopt(this, {m_history});
+    m_focusRing = new FocusRing(this);
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_scaler->fit();
+    scaleCheckMarks();
+    m_focusRing->follow();
 }
 
 BoardWidget::~BoardWidget() = default;
+
+// The style draws check boxes at a fixed size; they grow with the board as
+// the letters beside them do.
+void BoardWidget::scaleCheckMarks()
+{
+    const int design = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_zeroZero);
+    const int size = qRound(design * m_scaler->scale());
+    if (size == m_checkMarkSize)
+        return;
+    m_checkMarkSize = size;
+    const QString sheet =
+        size == design ? QString()
+                       : QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(size);
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        box->setStyleSheet(sheet);
+}
 
 void BoardWidget::buildCategoryFrames()
 {
     int position = 0;
     for (const Category& c : m_wheel.categories()) {
-        QGroupBox* box = frame(c.caption, BoardGeometry::categoryFrame(position++), this);
+        // Alt and the caption's first letter reach the Play box.
+        QGroupBox* box = frame(u'&' + c.caption, BoardGeometry::categoryFrame(position++), this);
         auto* check = new QCheckBox(QStringLiteral("Play"), box);
         check->setObjectName(m_wheel.checkBox(c.id));
         check->setToolTip(QStringLiteral("Display ") + c.caption);
@@ -124,7 +166,7 @@ void BoardWidget::buildCategoryFrames()
 
 void BoardWidget::buildZeroZeroFrame()
 {
-    QGroupBox* box = frame(QStringLiteral("00"), BoardGeometry::zeroZeroFrame(), this);
+    QGroupBox* box = frame(QStringLiteral("&00"), BoardGeometry::zeroZeroFrame(), this);
     m_zeroZero = new QCheckBox(QStringLiteral("Enable"), box);
     m_zeroZero->setObjectName(m_wheel.zeroSwitch());
     m_zeroZero->setToolTip(m_wheel.letter() == u'R' ? QStringLiteral("Enable 00 Roulette")
@@ -135,12 +177,19 @@ void BoardWidget::buildZeroZeroFrame()
 
 void BoardWidget::buildAmountFrame()
 {
-    QGroupBox* box = frame(QStringLiteral("Amount"), BoardGeometry::amountFrame(), this);
+    QGroupBox* box = frame(QStringLiteral("&Amount"), BoardGeometry::amountFrame(), this);
     m_amount = new QLineEdit(box);
     m_amount->setObjectName(m_wheel.amountSetting());
     m_amount->setToolTip(QStringLiteral("Amount/Coins you bet"));
     m_amount->setGeometry(8, 24, 56, 26);
     m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_stakeHint = new QLabel(StakeHint, this);
+    m_stakeHint->setObjectName(QStringLiteral("lbl") + m_wheel.letter() + QStringLiteral("StakeHint"));
+    m_stakeHint->setGeometry(StakeHintPlace);
+    QFont bold = m_stakeHint->font();
+    bold.setBold(true);
+    m_stakeHint->setFont(bold);
+    m_stakeHint->hide();
     m_restake = new QPushButton(QStringLiteral("&Reset"), box);
     m_restake->setObjectName(QStringLiteral("btnAmountReset") + m_wheel.letter());
     m_restake->setGeometry(72, 23, 70, 28);
@@ -154,7 +203,7 @@ void BoardWidget::buildAmountFrame()
 
 void BoardWidget::buildCasinoFrame()
 {
-    QGroupBox* box = frame(QStringLiteral("Casino"), BoardGeometry::casinoFrame(), this);
+    QGroupBox* box = frame(QStringLiteral("&Casino"), BoardGeometry::casinoFrame(), this);
     m_combo = new QComboBox(box);
     m_combo->setObjectName(m_wheel.casinoSetting());
     m_combo->setGeometry(8, 24, BoardGeometry::casinoFrame().width() - 16, 26);
@@ -364,6 +413,8 @@ void BoardWidget::playPocket(const QString& cellName)
         keepFirst(drawn, drawExtras(*casino));
     m_grid->hoverCells(QStringLiteral("none"));
     finish(drawn);
+    if (drawn.ok && amountInForce() <= 0)
+        m_status.setStatus(RecordedNoStake);
     emit historyChanged();
 }
 
@@ -456,6 +507,8 @@ void BoardWidget::zeroZeroToggled(bool on)
     if (!stored.ok)
         m_status.setStatus(stored.text);
     const QString cell = m_wheel.zeroZeroCell();
+    if (m_keys)
+        m_keys->zeroZeroSwitched();
     m_grid->cell(cell)->setEnabled(on);
     m_grid->setCellState(cell, on ? QStringLiteral("OFF") : QStringLiteral("GREEN"));
     // Whether 00 is in play changes every chance the sleepers give.
@@ -482,6 +535,7 @@ void BoardWidget::amountEdited(const QString& text)
         return;
     }
     m_amountShown = text;
+    showStakeNeed();
     if (std::exchange(m_amountRefused, false))
         m_status.setStatus(texts::Idle);
 }
@@ -515,6 +569,22 @@ void BoardWidget::showAmount(const QString& shown)
     if (m_amount->text() != shown)
         m_amount->setText(shown);
     m_amountShown = shown;
+    showStakeNeed();
+}
+
+double BoardWidget::amountInForce() const
+{
+    const Result<QString> stored = AmountText::toStored(m_amountShown);
+    return stored ? stored->toDouble() : 0.0;
+}
+
+void BoardWidget::showStakeNeed()
+{
+    const bool needed = amountInForce() <= 0;
+    m_stakeHint->setVisible(needed);
+    QPalette p = m_amount->palette();
+    p.setColor(QPalette::Base, needed ? AmountNeeded : palette().color(QPalette::Base));
+    m_amount->setPalette(needed ? p : QPalette());
 }
 
 // Read from the store: in force without being a change to confirm.

@@ -13,15 +13,18 @@
 class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace spinledger {
 
 class AppContext;
+class BoardScaler;
 struct CategoryView;
 class CellGrid;
 class CoinLabels;
+class FocusRing;
 class HistoryView;
 class PocketEntry;
 class SessionLine;
@@ -37,6 +40,9 @@ class BoardWidget : public QWidget
 {
     Q_OBJECT
 public:
+    static const QString StakeHint;       // asks for a base stake
+    static const QString RecordedNoStake; // a spin recorded with an amount of 0
+
     BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel, StatusSink& status,
                 QWidget* parent = nullptr);
     ~BoardWidget() override;
@@ -84,6 +90,9 @@ public:
     bool sleepersShown() const;
     void setSleeperWindow(qint64 window);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 signals:
     // A spin, an undo, a re-stake or another casino changed what the
     // wheel's history holds for the player.
@@ -96,6 +105,7 @@ private:
     void buildCasinoFrame();
     void buildUndoButton();
     void connectCells();
+    void scaleCheckMarks();
 
     // User actions; each runs to its end with the window disabled.
     void playPocket(const QString& cellName);
@@ -111,6 +121,11 @@ private:
     void amountRefused(const QString& why);
     void showAmount(const QString& shown);
     void showStoredAmount(const QString& stored);
+    // The amount in force as a number; 0 when none can be read.
+    double amountInForce() const;
+    // Until a base stake is typed, the amount box is marked and a hint asks
+    // for it.
+    void showStakeNeed();
 
     // Redraws from the database; each returns the first failure it met.
     Status drawFor(qint64 casino);
@@ -140,6 +155,7 @@ private:
     StatusSink& m_status;
     SettingsStore m_settings;
 
+    std::unique_ptr<BoardScaler> m_scaler;
     std::unique_ptr<CellGrid> m_grid;
     std::unique_ptr<CoinLabels> m_coins;
     HistoryView* m_history = nullptr;
@@ -151,6 +167,9 @@ private:
     QString m_amountConfirmed;    // the amount the status line last confirmed
     bool m_amountRefused = false; // the status line shows why a keystroke was refused
     PocketEntry* m_keys = nullptr;
+    QLabel* m_stakeHint = nullptr;
+    FocusRing* m_focusRing = nullptr;
+    int m_checkMarkSize = 0; // pixels; 0 until the board is first laid out
     QPushButton* m_restake = nullptr;
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;

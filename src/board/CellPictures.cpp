@@ -146,9 +146,10 @@ bool CellPictures::hasState(const Wheel& wheel, const QString& cellName, const Q
     return state == u"GREEN" && cellName == wheel.zeroZeroCell();
 }
 
-QPixmap CellPictures::picture(const QString& resourceName, qreal devicePixelRatio)
+QPixmap CellPictures::picture(const QString& resourceName, qreal devicePixelRatio, QSize size)
 {
-    const QString key = resourceName + u'@' + QString::number(devicePixelRatio);
+    const QString key = resourceName + u'@' + QString::number(devicePixelRatio) + u'/' +
+                        QString::number(size.width()) + u'x' + QString::number(size.height());
     if (auto it = m_cache.constFind(key); it != m_cache.constEnd())
         return *it;
     const int split = int(resourceName.lastIndexOf(u'_'));
@@ -159,21 +160,26 @@ QPixmap CellPictures::picture(const QString& resourceName, qreal devicePixelRati
     const QString state = resourceName.mid(split + 1);
     if (!hasState(*wheel, cell, state))
         return {};
-    QPixmap pm = draw(*wheel, cell, state, devicePixelRatio);
+    QPixmap pm = draw(*wheel, cell, state, devicePixelRatio, size);
+    // A board resized by dragging asks for many sizes it never shows again.
+    if (m_cache.size() >= MaxCached)
+        m_cache.clear();
     m_cache.insert(key, pm);
     return pm;
 }
 
-QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QString& state,
-                           qreal ratio) const
+QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QString& state, qreal ratio,
+                           QSize size) const
 {
-    // Drawn in the cell's own pixels on a canvas of device pixels: the painter
-    // scales every line and letter, nothing is enlarged afterwards.
+    // Drawn in the cell's design pixels on a canvas of device pixels: the
+    // painter scales every line and letter, nothing is enlarged afterwards.
     const QRect r(QPoint(0, 0), BoardGeometry::cellPixels(wheel, cellName).size());
-    QPixmap pm(qCeil(r.width() * ratio), qCeil(r.height() * ratio));
+    const QSize shown = size.isEmpty() ? r.size() : size;
+    QPixmap pm(qCeil(shown.width() * ratio), qCeil(shown.height() * ratio));
     pm.setDevicePixelRatio(ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(qreal(shown.width()) / r.width(), qreal(shown.height()) / r.height());
 
     const QString suffix = cellName.mid(wheel.cellPrefix().size());
     const OutsideLook* outside = outsideLook(suffix);

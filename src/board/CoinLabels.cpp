@@ -3,6 +3,9 @@
 #include "board/AmountText.h"
 #include "board/BadgeLabel.h"
 #include "board/BoardGeometry.h"
+#include "board/BoardScaler.h"
+
+#include <QFontMetrics>
 
 #include <QCoreApplication>
 
@@ -13,11 +16,11 @@ namespace spinledger {
 const QColor CoinLabels::Green(0, 128, 0);
 const QColor CoinLabels::Red(255, 0, 0);
 
-CoinLabels::CoinLabels(const Wheel& wheel, QWidget* page) : m_wheel(wheel)
+CoinLabels::CoinLabels(const Wheel& wheel, QWidget* page, BoardScaler& scaler)
+    : m_wheel(wheel), m_scaler(scaler), m_font(page->font())
 {
-    QFont f = page->font();
-    f.setPixelSize(10);
-    f.setBold(true);
+    m_font.setPixelSize(10);
+    m_font.setBold(true);
     for (const Category& c : wheel.categories()) {
         if (!c.hasStake())
             continue;
@@ -25,7 +28,7 @@ CoinLabels::CoinLabels(const Wheel& wheel, QWidget* page) : m_wheel(wheel)
             const QString cell = wheel.cellName(c.id, v.value);
             auto* l = new BadgeLabel(page);
             l->setObjectName(QStringLiteral("lbl") + cell.mid(2));
-            l->setFont(f);
+            l->setFont(m_font);
             l->setPlate(QColor(255, 255, 250), QColor());
             l->setTextColour(Green);
             m_entries.push_back({c.id, v.value, l});
@@ -35,13 +38,14 @@ CoinLabels::CoinLabels(const Wheel& wheel, QWidget* page) : m_wheel(wheel)
 }
 
 // The label sits in the gap right above its cell, flush with its right
-// edge, so it covers no caption.
+// edge, so it covers no caption. Measured in the board's design pixels, which
+// the scaler turns into the pixels of its size.
 void CoinLabels::place(Entry& e, const QString& cellName)
 {
     const QRect cell = BoardGeometry::cellPixels(m_wheel, cellName);
-    const int width = qMax(34, e.label->fontMetrics().horizontalAdvance(e.label->text()) + 8);
+    const int width = qMax(34, QFontMetrics(m_font).horizontalAdvance(e.label->text()) + 8);
     const int height = 14;
-    e.label->setGeometry(cell.right() + 1 - width, cell.top() - height - 1, width, height);
+    m_scaler.place(e.label, QRect(cell.right() + 1 - width, cell.top() - height - 1, width, height));
     e.label->raise();
 }
 

@@ -4,6 +4,7 @@
 #include "wheel/Wheel.h"
 
 #include <QColor>
+#include <QFont>
 
 #include <optional>
 #include <vector>
@@ -13,6 +14,7 @@ class QWidget;
 namespace spinledger {
 
 class BadgeLabel;
+class BoardScaler;
 
 // The coin labels over the outside-bet cells (`lblRBLACK`, `lblR2TO1R1` ...):
 // how much to stake on the advised cell of every played category, green at
@@ -23,7 +25,7 @@ public:
     static const QColor Green;
     static const QColor Red;
 
-    CoinLabels(const Wheel& wheel, QWidget* page);
+    CoinLabels(const Wheel& wheel, QWidget* page, BoardScaler& scaler);
 
     // Shows the advice (none: every stake is the amount and no value is
     // advised) for the played categories. A plate whose stake is above the
@@ -50,6 +52,8 @@ private:
     void mark(BadgeLabel* label, bool above);
 
     const Wheel& m_wheel;
+    BoardScaler& m_scaler;
+    QFont m_font; // at the board's design size
     std::vector<Entry> m_entries;
 };
 

@@ -2,6 +2,7 @@
 
 #include "board/BadgeLabel.h"
 #include "board/BoardGeometry.h"
+#include "board/BoardScaler.h"
 #include "ui/PocketColours.h"
 #include "wheel/Wheel.h"
 
@@ -36,9 +37,9 @@ int columnOf(const QString& colour)
 HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(QStringLiteral("Played"), parent)
 {
     setObjectName(QStringLiteral("frame%1Played").arg(wheel.letter()));
-    QFont chipFont = font();
-    chipFont.setPixelSize(10);
-    chipFont.setBold(true);
+    m_chipFont = font();
+    m_chipFont.setPixelSize(10);
+    m_chipFont.setBold(true);
     for (int c = 0; c < 3; ++c) {
         for (int row = 0; row < Rows; ++row) {
             auto* l = new BadgeLabel(this);
@@ -46,7 +47,7 @@ HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(QStrin
                 QStringLiteral("tx%1%2_%3").arg(wheel.letter()).arg(QLatin1String(Columns[c].name)).arg(row));
             l->setPlate(Columns[c].fill, QColor(236, 236, 220));
             l->setTextColour(Qt::white);
-            l->setFont(chipFont);
+            l->setFont(m_chipFont);
             m_labels[c][row] = l;
         }
     }
@@ -55,10 +56,15 @@ HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(QStrin
 void HistoryView::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
-    // The inside depends on the style's title and border.
+    // The inside depends on the style's title and border; the chips grow and
+    // shrink with the frame, which the board scales.
+    const double scale = double(width()) / BoardGeometry::playedFrame().width();
+    const QFont font = BoardScaler::scaled(m_chipFont, scale);
     for (int c = 0; c < 3; ++c) {
-        for (int row = 0; row < Rows; ++row)
-            m_labels[c][row]->setGeometry(BoardGeometry::historyLabel(c, row, Rows, contentsRect()));
+        for (int row = 0; row < Rows; ++row) {
+            m_labels[c][row]->setGeometry(BoardGeometry::historyLabel(c, row, Rows, contentsRect(), scale));
+            m_labels[c][row]->setFont(font);
+        }
     }
 }
 

@@ -31,6 +31,7 @@ protected:
 
 private:
     std::array<std::array<BadgeLabel*, Rows>, 3> m_labels{};
+    QFont m_chipFont; // at the board's design size
 };
 
 } // namespace spinledger

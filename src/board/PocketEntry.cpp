@@ -13,6 +13,8 @@
 
 namespace spinledger {
 
+const QString PocketEntry::ZeroZeroOff = QStringLiteral("00 is switched off for this wheel.");
+
 namespace {
 
 // Widgets that take typed digits themselves.
@@ -43,8 +45,14 @@ PocketEntry::PocketEntry(const Wheel& wheel, StatusSink& status, std::function<b
     m_field->setFocusPolicy(Qt::NoFocus);
     m_field->setAlignment(Qt::AlignCenter);
     m_field->setMaxLength(2);
-    m_field->setPlaceholderText(QStringLiteral("0-%1").arg(wheel.pocketCount() - 2));
+    // Dark on light whatever the desktop's colours, as the win ratios are.
+    QPalette field = m_field->palette();
+    field.setColor(QPalette::Base, QColor(250, 248, 236));
+    field.setColor(QPalette::Text, QColor(25, 25, 25));
+    field.setColor(QPalette::PlaceholderText, QColor(90, 90, 90));
+    m_field->setPalette(field);
     m_field->setGeometry(8, 24, 66, 26);
+    zeroZeroSwitched();
     const QString tip = QStringLiteral("Type the pocket: a number no other pocket begins with is recorded at "
                                        "once, else press Enter. Backspace edits, Esc clears, Ctrl+Z undoes.");
     setToolTip(tip);
@@ -94,13 +102,21 @@ bool PocketEntry::key(int key)
     }
 }
 
+void PocketEntry::zeroZeroSwitched()
+{
+    const QString numbers = QStringLiteral("0-%1").arg(m_wheel.pocketCount() - 2);
+    m_field->setPlaceholderText(m_zeroZeroOn() ? QStringLiteral("00, ") + numbers : numbers);
+}
+
 void PocketEntry::typeDigit(QChar digit)
 {
     const QString typed = m_typed + digit;
+    // Every pocket of the wheel counts, 00 also while it is switched off, so
+    // that a typed 00 is refused rather than taken for two zeros.
     QStringList continuing;
-    for (const QString& label : enterable()) {
-        if (label.startsWith(typed))
-            continuing << label;
+    for (int p = 0; p < m_wheel.pocketCount(); ++p) {
+        if (m_wheel.label(p).startsWith(typed))
+            continuing << m_wheel.label(p);
     }
     setTyped(typed);
     // Nothing can follow: it is a pocket of its own, or none at all, which
@@ -114,7 +130,7 @@ void PocketEntry::commit()
     const QString label = m_typed;
     setTyped(QString());
     if (label == u"00" && !m_zeroZeroOn()) {
-        m_status.setStatus(QStringLiteral("00 is switched off for this wheel."));
+        m_status.setStatus(ZeroZeroOff);
         return;
     }
     if (!enterable().contains(label)) {

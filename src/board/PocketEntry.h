@@ -15,8 +15,8 @@ class Wheel;
 // shown collect in the field of this frame, wherever the focus is, except in
 // a text box or a combo box (the amount, the casino). A number that no other
 // pocket begins with is recorded at once ("4"; on the mini wheel "2" to "9"
-// and "12"; "0" while 00 is switched off), any other with Enter; Backspace
-// edits, Esc clears. A number that is no pocket shows a message and records
+// and "12"), any other with Enter; Backspace edits, Esc clears. A number that
+// is no pocket, or 00 while it is switched off, shows a message and records
 // nothing. Recording goes the way of a click on the pocket's cell.
 // objectName "frmRPocket" / "frmMPocket", its field "txRPocket" / "txMPocket".
 class PocketEntry : public QGroupBox
@@ -24,9 +24,13 @@ class PocketEntry : public QGroupBox
     Q_OBJECT
 public:
     using RecordFn = std::function<void(const QString& label)>;
+    static const QString ZeroZeroOff; // "00 is switched off for this wheel."
 
     PocketEntry(const Wheel& wheel, StatusSink& status, std::function<bool()> zeroZeroOn, RecordFn record,
                 QWidget* board);
+
+    // The field's hint names 00 only while it is switched on.
+    void zeroZeroSwitched();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

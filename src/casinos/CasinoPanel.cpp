@@ -7,6 +7,7 @@
 #include "ui/WindowLock.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -51,9 +52,15 @@ CasinoPanel::CasinoPanel(AppContext& app, StatusSink& status, QWidget* parent)
     m_delete = new QPushButton(QStringLiteral("&Delete"), this);
     m_delete->setObjectName(QStringLiteral("btnCasinoDelete"));
 
+    // The field names, renames and adds; its label says so and Alt+N reaches it.
+    auto* nameLabel = new QLabel(QStringLiteral("Casino &name:"), this);
+    nameLabel->setObjectName(QStringLiteral("lblCasinoName"));
+    nameLabel->setBuddy(m_name);
+
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_list, 0, 0, 1, 3);
-    grid->addWidget(m_name, 1, 0, 1, 3);
+    grid->addWidget(nameLabel, 1, 0);
+    grid->addWidget(m_name, 1, 1, 1, 2);
     grid->addWidget(m_add, 2, 0);
     grid->addWidget(m_update, 2, 1);
     grid->addWidget(m_delete, 2, 2);
@@ -160,6 +167,7 @@ void CasinoPanel::deleteClicked()
         m_status.setStatus(SelectFromList);
         return;
     }
+    m_beforeDeletion();
     if (!show(m_store.remove(item->data(Qt::UserRole).toLongLong())))
         return;
     m_name->clear();

@@ -32,6 +32,8 @@ public:
 
     void setBoards(std::vector<BoardWidget*> boards) { m_boards = std::move(boards); }
     void setConfirm(ConfirmFn confirm) { m_confirm = std::move(confirm); }
+    // Runs after a deletion is confirmed, before anything is deleted.
+    void setBeforeDeletion(std::function<void()> run) { m_beforeDeletion = std::move(run); }
 
     // Adopts unowned casinos, settles each wheel's current casino and shows
     // the list on this panel and every board, which draws its casino.
@@ -57,6 +59,7 @@ private:
     StatusSink& m_status;
     CasinoStore m_store;
     ConfirmFn m_confirm;
+    std::function<void()> m_beforeDeletion = [] {};
     std::vector<BoardWidget*> m_boards;
 
     QListWidget* m_list = nullptr;

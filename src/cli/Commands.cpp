@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
+#include "cli/RecoveryCommands.h"
 #include "cli/SpinCountCommand.h"
 #include "cli/StatsCommand.h"
 
@@ -11,8 +12,8 @@ namespace spinledger::cli {
 const QList<Command>& commands()
 {
     static const QList<Command> all{
-        casinosCommand(), spinCountCommand(), statsCommand(),
-        exportCommand(),  importCommand(),    backtestCommand(),
+        casinosCommand(),  spinCountCommand(), statsCommand(),  exportCommand(),  importCommand(),
+        backtestCommand(), checkCommand(),     backupCommand(), backupsCommand(), restoreCommand(),
     };
     return all;
 }

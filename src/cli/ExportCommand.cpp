@@ -1,5 +1,6 @@
 #include "cli/ExportCommand.h"
 
+#include "backup/Salvage.h"
 #include "cli/Session.h"
 #include "io/SpinExport.h"
 #include "wheel/Wheel.h"
@@ -32,9 +33,63 @@ Result<qint64> toStandardOutput(Session& s, SpinExport& exporter, qint64 casino)
     return written;
 }
 
+QCommandLineOption salvageOption()
+{
+    return {QStringLiteral("salvage"),
+            Session::tr("From a damaged database: every spin row that can still be read, in order "
+                        "(--casino optional, by its id).")};
+}
+
+// Writes to --out or standard output; the number of rows that could not be read
+// goes to err, so the file holds the spins alone.
+int salvage(Session& s, const Wheel& wheel)
+{
+    if (!s.openFile(Database::Mode::ReadOnly))
+        return Refused;
+    std::optional<qint64> casino;
+    if (s.args().isSet(QStringLiteral("casino"))) {
+        bool number = false;
+        casino = s.args().value(QStringLiteral("casino")).trimmed().toLongLong(&number);
+        if (!number)
+            return s.refuse(Session::tr("--casino takes the casino's id with --salvage"));
+    }
+    Salvage salvager(s.db(), wheel);
+    Salvage::Report report;
+    const bool toFile = s.args().isSet(QStringLiteral("out"));
+    const QString path = s.args().value(QStringLiteral("out"));
+    if (toFile) {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return s.refuse(QStringLiteral("cannot write %1: %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        report = salvager.write(file, casino);
+        if (report.failure.isEmpty() && !file.commit())
+            report.failure = file.errorString();
+    } else {
+        s.out().flush();
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QIODevice* device = s.out().device() ? s.out().device() : &buffer;
+        report = salvager.write(*device, casino);
+        s.out() << QString::fromUtf8(buffer.data());
+        s.out().flush();
+    }
+    if (!report.failure.isEmpty())
+        return s.fail(report.failure);
+    s.err() << Session::tr("Salvaged %1 spins of the %2 wheel%3; %4 rows could not be read")
+                   .arg(report.written)
+                   .arg(QString(wheel.letter()),
+                        toFile ? Session::tr(" to %1").arg(QDir::toNativeSeparators(path)) : QString())
+                   .arg(report.unreadable)
+            << Qt::endl;
+    return Done;
+}
+
 int exportSpins(Session& s)
 {
     const Wheel* wheel = s.wheel();
+    if (wheel && s.args().isSet(QStringLiteral("salvage")))
+        return salvage(s, *wheel);
     if (!wheel || !s.open(Database::Mode::ReadOnly))
         return Refused;
     const std::optional<Casino> casino = s.casino();
@@ -72,7 +127,7 @@ Command exportCommand()
     return {QStringLiteral("export"),
             QStringLiteral("Write a casino's spins of one wheel as a CSV file."),
             QString(),
-            {Options::wheel(), Options::casino(), outOption(), Options::db()},
+            {Options::wheel(), Options::casino(), outOption(), Options::db(), salvageOption()},
             &exportSpins};
 }
 

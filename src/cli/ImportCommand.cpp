@@ -1,7 +1,9 @@
 #include "cli/ImportCommand.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "cli/DoublingOptions.h"
 #include "cli/Session.h"
 #include "cli/TerminalProgress.h"
 #include "io/ImportLog.h"
@@ -16,6 +18,8 @@
 namespace spinledger::cli {
 
 namespace {
+
+const QString Amount = QStringLiteral("amount");
 
 bool isNumber(const QString& text)
 {
@@ -55,6 +59,13 @@ int importSpins(Session& s)
         return Refused;
     if (!s.args().isSet(QStringLiteral("casino")))
         return s.refuse(QStringLiteral("--casino NAME-or-ID is required"));
+    std::optional<double> amount;
+    if (s.args().isSet(Amount)) {
+        amount = DoublingOptions::positiveAmount(s.args().value(Amount));
+        if (!amount)
+            return s.refuse(QStringLiteral("--amount needs a positive amount such as 10 or 2.5, not '%1'")
+                                .arg(s.args().value(Amount)));
+    }
     const QString folder = QFileInfo(s.databasePath()).absolutePath();
     QLockFile lock(InstanceLock::pathFor(folder));
     if (!lock.tryLock(0))
@@ -87,9 +98,15 @@ int importSpins(Session& s)
     TerminalProgress progress(s);
     const SpinImport::Progress report = progress.callback();
     SpinImport import(s.app(), *wheel);
+    if (amount)
+        import.setAmount(*amount);
     SpinImport::Report result = import.check(path, found == Session::Lookup::Found ? casino.id : 0, report);
+    if (result.message == SpinImport::NoStake)
+        return s.refuse(QStringLiteral("the wheel's amount is 0, so no stake would stand: give --amount "
+                                       "(such as --amount 10) or type a base stake on the board"));
     if (result.outcome != SpinImport::Outcome::Imported)
         return s.notImported(result);
+    s.safeguard(BackupFolder::Kind::BeforeImport);
     try {
         // The new casino and its spins commit together, or neither does.
         Transaction all(s.db());
@@ -121,15 +138,18 @@ int importSpins(Session& s)
 
 Command importCommand()
 {
-    return {
-        QStringLiteral("import"),
-        QStringLiteral("Play the spins of a file into a casino (created when missing)."),
-        QStringLiteral("FILE"),
-        {Options::wheel(), Options::casino(), Options::db(),
-         QCommandLineOption(UndoLast, QStringLiteral("Take back the casino's last import instead, while no "
-                                                     "spin was recorded there after it."))},
-        &importSpins,
-        UndoLast};
+    return {QStringLiteral("import"),
+            QStringLiteral("Play the spins of a file into a casino (created when missing)."),
+            QStringLiteral("FILE"),
+            {Options::wheel(), Options::casino(), Options::db(),
+             QCommandLineOption(Amount,
+                                QStringLiteral("Base stake of the imported spins instead of the wheel's "
+                                               "amount, which a fresh installation leaves at 0."),
+                                QStringLiteral("AMOUNT")),
+             QCommandLineOption(UndoLast, QStringLiteral("Take back the casino's last import instead, while no "
+                                                         "spin was recorded there after it."))},
+            &importSpins,
+            UndoLast};
 }
 
 } // namespace spinledger::cli

@@ -1,5 +1,6 @@
 #include "cli/Session.h"
 
+#include "store/IntegrityCheck.h"
 #include "wheel/Wheel.h"
 
 #include <QDir>
@@ -70,8 +71,9 @@ bool Session::openFile(Database::Mode mode)
     const QString path = databasePath();
     m_app.appFolder = QFileInfo(path).absolutePath();
     m_app.connString = path;
-    if (!m_db.open(path, AppContext::DatabasePassword, mode)) {
-        refuse(QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), m_db.lastError()));
+    if (!m_db.open(path, m_app.password(), mode)) {
+        const QString why = m_db.lastReason().isEmpty() ? m_db.lastError() : m_db.lastReason();
+        refuse(QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), why));
         return false;
     }
     return true;
@@ -79,7 +81,17 @@ bool Session::openFile(Database::Mode mode)
 
 bool Session::open(Database::Mode mode)
 {
-    return openFile(mode) && findInstallation();
+    if (!openFile(mode))
+        return false;
+    // A damaged file is never written into.
+    if (mode != Database::Mode::ReadOnly && !IntegrityCheck::quick(m_db).sound) {
+        m_db.close();
+        refuse(tr("%1: the database file is damaged; nothing was written (spinledger-cli check tells "
+                  "what, spinledger-cli backups lists the copies to restore)")
+                   .arg(QDir::toNativeSeparators(databasePath())));
+        return false;
+    }
+    return findInstallation();
 }
 
 bool Session::findInstallation()
@@ -112,6 +124,18 @@ bool Session::findInstallation()
         cannotRead(e);
     }
     return false;
+}
+
+BackupFolder Session::backups() const
+{
+    return BackupFolder(databasePath(), m_clock);
+}
+
+void Session::safeguard(BackupFolder::Kind kind)
+{
+    const Result<QString> taken = backups().take(m_db, kind);
+    if (!taken)
+        m_err << "spinledger-cli: " << tr("no backup was taken: %1").arg(taken.status()) << Qt::endl;
 }
 
 const Wheel* Session::wheel()

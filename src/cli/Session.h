@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/BackupFolder.h"
 #include "cli/Cli.h"
 #include "io/SpinImport.h"
 #include "store/AppContext.h"
@@ -9,6 +10,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <optional>
 #include <vector>
@@ -32,6 +34,8 @@ QCommandLineOption json();   // --json
 // one line of the refusal and tells the command to stop.
 class Session
 {
+    Q_DECLARE_TR_FUNCTIONS(Session)
+
 public:
     Session(const QCommandLineParser& args, QTextStream& out, QTextStream& err, const Environment& env);
 
@@ -58,6 +62,11 @@ public:
     bool openFile(Database::Mode mode);
     // Opens the database and finds this machine's installation in it.
     bool open(Database::Mode mode);
+    // The backups folder beside the database file.
+    BackupFolder backups() const;
+    // A backup of the open database before a risky change; one that fails is
+    // said on err and stops nothing.
+    void safeguard(BackupFolder::Kind kind);
     // --wheel; nullptr after a refusal.
     const Wheel* wheel();
 

@@ -23,7 +23,7 @@ using HistoryRows::SpinRow;
 SpinOutcome SpinEngine::play(const QString& label)
 {
     SpinOutcome out;
-    const QString failure = errorLine(codes::play(m_wheel.letter()));
+    const auto failure = [this] { return m_app.failureLine(codes::play(m_wheel.letter())); };
     const QDateTime now = m_app.clock().now();
     m_app.random().reseed(quint64(now.toMSecsSinceEpoch()));
 
@@ -33,12 +33,12 @@ SpinOutcome SpinEngine::play(const QString& label)
         return out;
     }
     if (!m_app.ensureOpen()) {
-        out.status = Status::failure(failure);
+        out.status = Status::failure(failure());
         return out;
     }
     const Result<WheelSettings> settings = SettingsStore(m_app).wheelSettings(m_wheel);
     if (!settings) {
-        out.status = Status::failure(failure);
+        out.status = Status::failure(failure());
         return out;
     }
     if (settings->casino <= 0) {
@@ -52,7 +52,7 @@ SpinOutcome SpinEngine::play(const QString& label)
         tx.commit();
     } catch (const DbError&) {
         out = SpinOutcome{};
-        out.status = Status::failure(failure);
+        out.status = Status::failure(failure());
     }
     return out;
 }
@@ -60,9 +60,9 @@ SpinOutcome SpinEngine::play(const QString& label)
 UndoOutcome SpinEngine::undoSpin(qint64 settingId, qint64 casino)
 {
     UndoOutcome out;
-    const QString failure = errorLine(codes::undo(m_wheel.letter()));
+    const auto failure = [this] { return m_app.failureLine(codes::undo(m_wheel.letter())); };
     if (!m_app.ensureOpen()) {
-        out.status = Status::failure(failure);
+        out.status = Status::failure(failure());
         return out;
     }
     const WheelSql& sql = WheelSql::of(m_wheel);
@@ -109,7 +109,7 @@ UndoOutcome SpinEngine::undoSpin(qint64 settingId, qint64 casino)
         out.removedSpinId = spin.id;
     } catch (const DbError&) {
         out = UndoOutcome{};
-        out.status = Status::failure(failure);
+        out.status = Status::failure(failure());
     }
     return out;
 }
@@ -117,14 +117,14 @@ UndoOutcome SpinEngine::undoSpin(qint64 settingId, qint64 casino)
 RestakeOutcome SpinEngine::restakeAdvice()
 {
     RestakeOutcome out;
-    const QString failure = errorLine(codes::restake(m_wheel.letter()));
+    const auto failure = [this] { return m_app.failureLine(codes::restake(m_wheel.letter())); };
     if (!m_app.ensureOpen()) {
-        out.status = Status::failure(failure);
+        out.status = Status::failure(failure());
         return out;
     }
     const Result<WheelSettings> settings = SettingsStore(m_app).wheelSettings(m_wheel);
     if (!settings) {
-        out.status = Status::failure(failure);
+        out.status = Status::failure(failure());
         return out;
     }
     try {
@@ -142,20 +142,20 @@ RestakeOutcome SpinEngine::restakeAdvice()
         tx.commit();
     } catch (const DbError&) {
         out = RestakeOutcome{};
-        out.status = Status::failure(failure);
+        out.status = Status::failure(failure());
     }
     return out;
 }
 
 template <typename T, typename Read> Result<T> SpinEngine::guardedRead(Read&& read)
 {
-    const QString failure = errorLine(codes::show(m_wheel.letter()));
+    const auto failure = [this] { return m_app.failureLine(codes::show(m_wheel.letter())); };
     if (!m_app.ensureOpen())
-        return Result<T>::failure(failure);
+        return Result<T>::failure(failure());
     try {
         return read(m_app.db());
     } catch (const DbError&) {
-        return Result<T>::failure(failure);
+        return Result<T>::failure(failure());
     }
 }
 

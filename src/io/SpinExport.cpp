@@ -70,9 +70,9 @@ QStringList SpinExport::header(const Wheel& wheel)
 
 Result<qint64> SpinExport::write(qint64 casino, QIODevice& out)
 {
-    const QString failure = errorLine(codes::exportSpins(m_wheel.letter()));
+    const auto failure = [this] { return m_app.failureLine(codes::exportSpins(m_wheel.letter())); };
     if (!m_app.ensureOpen())
-        return Result<qint64>::failure(failure);
+        return Result<qint64>::failure(failure());
     const auto& cats = m_wheel.categories();
     int stakes = 0;
     for (const Category& c : cats)
@@ -121,7 +121,7 @@ Result<qint64> SpinExport::write(qint64 casino, QIODevice& out)
             csv.endRow();
         }
     } catch (const DbError&) {
-        return Result<qint64>::failure(failure);
+        return Result<qint64>::failure(failure());
     }
     if (!csv.flush())
         return Result<qint64>::failure(

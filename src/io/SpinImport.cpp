@@ -29,6 +29,9 @@ QString refusal(const QString& path, const FileProblem& problem)
 
 } // namespace
 
+const QString SpinImport::NoStake =
+    QStringLiteral("the amount is 0, so no stake would stand: set a base stake first");
+
 SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const Progress& progress)
 {
     m_checked = false;
@@ -38,6 +41,12 @@ SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const P
     if (!settings)
         return report(Outcome::Failed, settings.status());
     m_settings = *settings;
+    if (m_amount) {
+        m_settings.amount = *m_amount;
+        m_settings.amountText = QString::number(*m_amount, 'g', 15);
+    }
+    if (m_settings.amount <= 0)
+        return report(Outcome::Refused, NoStake);
     std::optional<qint64> newest;
     try {
         if (casino > 0) {

@@ -46,7 +46,8 @@ public:
     SpinImport(AppContext& app, const Wheel& wheel) : m_app(app), m_wheel(wheel) {}
 
     // Reads the wheel's settings and checks the file against them and against
-    // the casino's newest spin (casino 0: one that does not exist yet).
+    // the casino's newest spin (casino 0: one that does not exist yet). An
+    // amount of 0 is refused before the file is read: every stake would be 0.
     Report check(const QString& path, qint64 casino, const Progress& progress = {});
     // Records the file that check() accepted into the casino.
     Report write(qint64 casino, const Progress& progress = {});
@@ -54,6 +55,11 @@ public:
     qint64 spins() const { return m_spins; }
     // The seed of the tie-breaks; without one the moment of the write seeds them.
     void setSeed(quint64 seed) { m_seed = seed; }
+    // The base stake of this import instead of the wheel's stored amount.
+    void setAmount(double amount) { m_amount = amount; }
+
+    // Why an import is refused while the amount is 0.
+    static const QString NoStake;
 
 private:
     AppContext& m_app;
@@ -63,6 +69,7 @@ private:
     qint64 m_spins = 0;
     bool m_checked = false;
     std::optional<quint64> m_seed;
+    std::optional<double> m_amount;
 };
 
 } // namespace spinledger

@@ -51,6 +51,7 @@ void Application::showMainWindow()
     m_main->load();
     m_main->show();
     m_splash->hide();
+    m_main->checkFileInBackground();
 }
 
 } // namespace spinledger

@@ -1,20 +1,29 @@
 #include "shell/MainWindow.h"
 
+#include "board/BoardGeometry.h"
 #include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
 #include "casinos/LimitsPanel.h"
 #include "engine/SpinEngine.h"
 #include "session/SessionStore.h"
 #include "shell/AppInfo.h"
+#include "shell/BackgroundJob.h"
+#include "shell/BackupGuard.h"
 #include "shell/Favicon.h"
 #include "shell/FolderImages.h"
+#include "shell/KeyboardHelp.h"
+#include "shell/RestoreDialog.h"
 #include "shell/SidePanelAnimation.h"
 #include "shell/StatusLine.h"
 #include "shell/VendorLinks.h"
 #include "statsview/StatisticsTab.h"
 #include "store/AppContext.h"
+#include "store/DbReason.h"
 #include "store/ErrorCodes.h"
+#include "store/Installation.h"
+#include "store/IntegrityCheck.h"
 #include "transfer/SpinTransfer.h"
+#include "ui/WindowLock.h"
 
 #ifdef SPINLEDGER_HAVE_UPDATER
 #include "updater/SystemUpdatePlatform.h"
@@ -24,18 +33,25 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+Q_LOGGING_CATEGORY(lcWindow, "spinledger.window")
 
 namespace spinledger {
 
@@ -51,6 +67,14 @@ constexpr int TabsLeft = 120;
 constexpr int TabsWidth = 10095;
 constexpr int TabsHeight = 6300;
 constexpr int SidePanelLeft = 10440;
+constexpr int TabsRightMargin = MainWindow::FormClosedHeight - TabsLeft - TabsWidth;
+constexpr int SidePanelGap = SidePanelLeft - TabsLeft - TabsWidth;
+// The side panel's card and frame, in pixels from the panel's left edge.
+const QRect CartPlace(8, 8, 200, 100);
+const QRect AppInfoPlace(8, 116, 200, 260);
+// Room for the window manager's title and borders, which the window cannot
+// know before it is shown.
+const QSize FrameAllowance(16, 48);
 
 QAction* menuItem(QMenu* menu, const char* name, const QString& text)
 {
@@ -81,10 +105,19 @@ MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     bar->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(bar);
     m_status = std::make_unique<StatusLine>(bar);
+    auto* backupField = new QLabel(bar);
+    bar->addPermanentWidget(backupField);
+    m_backups = new BackupGuard(m_app, backupField, this);
+    m_fileCheck = new BackgroundJob(this);
+    m_chooseBackup = [](QWidget* parent, const std::vector<BackupFolder::Entry>& entries) {
+        RestoreDialog dialog(entries, parent);
+        return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QString();
+    };
     buildMenu();
     buildTabs();
     buildSidePanel();
     m_sidePanel = new SidePanelAnimation(this, FormClosedHeight, FormOpenedHeight);
+    centralWidget()->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -96,6 +129,8 @@ void MainWindow::buildMenu()
     m_transfer = new SpinTransfer(
         m_app, *this, [this] { return qobject_cast<BoardWidget*>(m_tabs->currentWidget()); }, this);
     m_transfer->addTo(file);
+    connect(menuItem(file, "mnuRestore", tr("&Restore from backup…")), &QAction::triggered, this,
+            &MainWindow::restoreFromBackup);
     QAction* newSession = menuItem(file, "mnuNewSession", tr("New session"));
     connect(newSession, &QAction::triggered, this, [this] {
         if (BoardWidget* b = currentBoard())
@@ -115,6 +150,8 @@ void MainWindow::buildMenu()
     help->setObjectName(QStringLiteral("mnuHelp"));
     connect(menuItem(help, "mnuVideos", QStringLiteral("&Videos")), &QAction::triggered, this,
             &MainWindow::openVideos);
+    connect(menuItem(help, "mnuKeys", tr("&Keyboard shortcuts")), &QAction::triggered, this,
+            &MainWindow::showKeys);
     menuSeparator(help, "mnuFileBar1");
     connect(menuItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this,
             &MainWindow::toggleSidePanel);
@@ -213,6 +250,13 @@ void MainWindow::buildTabs()
         connect(b, &BoardWidget::historyChanged, m_statistics, &StatisticsTab::refresh);
     }
     connect(m_transfer, &SpinTransfer::imported, m_statistics, &StatisticsTab::refresh);
+    // The day's first change gets a copy; risky changes get one before them.
+    for (BoardWidget* b : {m_boardR, m_boardM})
+        connect(b, &BoardWidget::historyChanged, m_backups, &BackupGuard::afterChange);
+    connect(m_transfer, &SpinTransfer::imported, m_backups, &BackupGuard::afterChange);
+    connect(m_transfer, &SpinTransfer::aboutToImport, m_backups,
+            [this] { m_backups->before(BackupFolder::Kind::BeforeImport); });
+    m_casinos->setBeforeDeletion([this] { m_backups->before(BackupFolder::Kind::BeforeDeletion); });
     connect(m_limits, &LimitsPanel::limitsChanged, this, [this](const Wheel& wheel) {
         board(wheel)->drawAll();
         m_statistics->refresh();
@@ -231,10 +275,7 @@ void MainWindow::buildTabs()
         }
     });
 
-    // The boards need their whole page; the tab control never gets smaller
-    // than its design size.
-    const QSize design(px(TabsWidth), px(TabsHeight));
-    m_tabs->setGeometry(QRect(QPoint(px(TabsLeft), 0), design.expandedTo(m_tabs->minimumSizeHint())));
+    m_tabs->setGeometry(QRect(QPoint(px(TabsLeft), 0), tabsAround(BoardGeometry::pageSize())));
     m_tabs->tabBar()->installEventFilter(this);
     m_tabs->installEventFilter(this);
     // Ctrl+1 ... Ctrl+4 show the tab of that place, whatever tabs there are.
@@ -252,12 +293,14 @@ void MainWindow::buildSidePanel()
     const int left = px(SidePanelLeft);
     auto* cart = new QLabel(centralWidget());
     cart->setObjectName(QStringLiteral("Gif89a1"));
-    cart->setGeometry(left + 8, 8, 200, 100);
+    cart->setGeometry(CartPlace.translated(left, 0));
     cart->setAlignment(Qt::AlignCenter);
+    m_cart = cart;
 
     auto* frame = new QGroupBox(QStringLiteral("App Info"), centralWidget());
     frame->setObjectName(QStringLiteral("Frame19"));
-    frame->setGeometry(left + 8, 116, 200, 260);
+    frame->setGeometry(AppInfoPlace.translated(left, 0));
+    m_appInfo = frame;
     auto* column = new QVBoxLayout(frame);
     for (const char* name : {"Label17", "Label18", "Label11"}) {
         auto* label = new QLabel(frame);
@@ -292,6 +335,101 @@ void MainWindow::load()
     m_limits->load();
     m_casinos->load();
     m_boardR->drawAll();
+    m_backups->watchChanges();
+}
+
+void MainWindow::checkFileInBackground()
+{
+    if (!m_app.checkPending)
+        return;
+    const QString path = m_app.connString;
+    const QString password = m_app.password();
+    const int check = ++m_checks;
+    m_fileCheck->start([this, path, password, check]() -> BackgroundJob::Then {
+        Database db;
+        IntegrityCheck::Finding found;
+        if (db.open(path, password, Database::Mode::ReadOnly))
+            found = IntegrityCheck::quick(db);
+        else
+            found.problems << db.lastReason();
+        return [this, found, check] {
+            // A restore in between replaced the file this check was about.
+            if (check == m_checks)
+                showCheck(found.sound, found.problems.value(0));
+        };
+    });
+}
+
+void MainWindow::showCheck(bool sound, const QString& problem)
+{
+    m_app.checkPending = false;
+    if (sound) {
+        m_app.db().releaseWrites();
+        emit fileChecked(true);
+        return;
+    }
+    qCWarning(lcWindow) << "the database file failed its check:" << problem;
+    // Nothing is ever written into a damaged file; a backup can replace it.
+    m_app.db().holdWrites(DbReason::damaged());
+    const std::vector<BackupFolder::Entry> all = m_backups->folder().entries();
+    const QString newest =
+        all.empty()
+            ? tr(" There is no backup of it; \"spinledger-cli export --salvage\" writes out the spins "
+                 "that can still be read.")
+            : tr(" The newest backup is of %1: File → \"Restore from backup…\" puts it in its place.")
+                  .arg(QLocale().toString(all.front().taken, QLocale::ShortFormat));
+    setStatus(errorLine(codes::LoadDb, DbReason::damaged()) + u'.' + newest);
+    emit fileChecked(false);
+}
+
+void MainWindow::restoreFromBackup()
+{
+    const BackupFolder folder = m_backups->folder();
+    const std::vector<BackupFolder::Entry> entries = folder.list(m_app.password());
+    if (entries.empty()) {
+        setStatus(tr("There is no backup in %1.").arg(QDir::toNativeSeparators(folder.folder())));
+        return;
+    }
+    const QString chosen = m_chooseBackup(this, entries);
+    if (chosen.isEmpty())
+        return;
+    const WindowLock busy(this);
+    setStatus(tr("Restoring the backup.."), true);
+    ++m_checks;
+    m_backups->before(BackupFolder::Kind::BeforeRestore);
+    // The file is replaced under no open connection.
+    m_app.db().close();
+    const Result<QString> kept = folder.restore(chosen, m_app.password());
+    reloadFromStore();
+    if (!kept) {
+        setStatus(tr("Nothing was restored: %1.").arg(kept.status()));
+        return;
+    }
+    setStatus(tr("Restored the backup %1; the file that was in use is kept as %2.")
+                  .arg(QFileInfo(chosen).fileName(), QFileInfo(kept.value()).fileName()));
+}
+
+void MainWindow::reloadFromStore()
+{
+    try {
+        const Installation::Outcome prepared =
+            Installation(m_app).prepare(m_app.installationId, [](const QString&) {});
+        if (prepared != Installation::Outcome::Prepared) {
+            setStatus(m_app.failureLine(codes::LoadDb));
+            return;
+        }
+    } catch (const DbError&) {
+        setStatus(m_app.failureLine(codes::LoadDb));
+        return;
+    }
+    m_boardR->loadSettings();
+    m_boardM->loadSettings();
+    m_casinos->load();
+    m_boardR->drawAll();
+    m_boardM->drawAll();
+    m_statistics->refresh();
+    m_backups->watchChanges();
+    checkFileInBackground();
 }
 
 void MainWindow::showStored()
@@ -303,17 +441,55 @@ void MainWindow::showStored()
         b->showStored();
 }
 
+int MainWindow::tabsFrame() const
+{
+    return 2 * m_tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_tabs);
+}
+
+QSize MainWindow::tabsAround(QSize page) const
+{
+    // The tab bar above the page and the pane's frame around it.
+    return page + QSize(tabsFrame(), m_tabs->tabBar()->sizeHint().height() + tabsFrame());
+}
+
 void MainWindow::placeAndSize()
 {
     setWindowIcon(Favicon::icon());
-    // The window is at least as high as its design, and high enough for the
-    // boards between menu and status bar.
-    const int contentHeight =
-        menuBar()->sizeHint().height() + m_tabs->geometry().bottom() + 1 + statusBar()->sizeHint().height();
-    const QSize size(px(FormClosedHeight), std::max(px(FormHeight), contentHeight));
+    const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    // The margins are the page's, so the pane's frame lies within them.
+    const int sides = px(TabsLeft) + px(TabsRightMargin) - tabsFrame();
+    // The smallest window shows the boards at their smallest readable size
+    // and the side panel whole.
+    const QSize tabsMinimum = tabsAround(m_boardR->minimumSize()).expandedTo(m_tabs->minimumSizeHint());
+    const int panelBottom = AppInfoPlace.bottom() + 1 + CartPlace.top();
+    setMinimumSize(tabsMinimum.width() + sides, std::max(tabsMinimum.height(), panelBottom) + bars);
+    // The first window has the boards at their design size, as far as the
+    // screen has room for it.
+    const QSize tabsDesign = tabsAround(BoardGeometry::pageSize());
+    QSize size(std::max(px(FormClosedHeight), tabsDesign.width() + sides),
+               std::max(px(FormHeight), tabsDesign.height() + bars));
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        size = size.boundedTo(room.size() - FrameAllowance).expandedTo(minimumSize());
+        const QPoint centred = room.center() - QPoint(size.width() / 2, size.height() / 2);
+        move(std::max(room.left(), centred.x()), std::max(room.top(), centred.y()));
+    }
     resize(size);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    layOut();
+}
+
+void MainWindow::layOut()
+{
+    const QSize area = centralWidget()->size();
+    const int panel = m_sidePanel ? m_sidePanel->shownWidth() : 0;
+    const int tabsWidth =
+        std::max(0, area.width() - panel - px(TabsLeft) - px(TabsRightMargin) + tabsFrame());
+    m_tabs->setGeometry(px(TabsLeft), 0, tabsWidth, area.height());
+    const int panelLeft = m_tabs->geometry().right() + 1 + px(SidePanelGap);
+    m_cart->setGeometry(CartPlace.translated(panelLeft, 0));
+    m_appInfo->setGeometry(AppInfoPlace.translated(panelLeft, 0));
+    // A closed panel's buttons and link are no Tab stops beyond the edge.
+    m_appInfo->setVisible(panel > 0);
 }
 
 void MainWindow::showAppInfo()
@@ -345,6 +521,14 @@ BoardWidget* MainWindow::board(const Wheel& wheel) const
 void MainWindow::toggleSidePanel()
 {
     m_sidePanel->toggle();
+}
+
+void MainWindow::showKeys()
+{
+    if (!m_keysHelp)
+        m_keysHelp = new KeyboardHelp(this);
+    m_keysHelp->show();
+    m_keysHelp->raise();
 }
 
 void MainWindow::openVideos()
@@ -388,6 +572,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize && watched == centralWidget())
+        layOut();
     if (event->type() == QEvent::MouseButtonPress && (watched == m_tabs || watched == m_tabs->tabBar())) {
         m_boardR->hoverNone();
         m_boardM->hoverNone();

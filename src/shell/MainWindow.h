@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup/BackupFolder.h"
 #include "ui/StatusSink.h"
 
 #include <QMainWindow>
@@ -13,6 +14,8 @@ class QUrl;
 namespace spinledger {
 
 class AppContext;
+class BackgroundJob;
+class BackupGuard;
 class BoardWidget;
 class CasinoPanel;
 class SidePanelAnimation;
@@ -39,6 +42,8 @@ public:
     static constexpr int TwipsPerPixel = 15;
 
     using UrlOpenFn = std::function<bool(const QUrl&)>;
+    // Asks which backup to restore; empty when the player cancels.
+    using BackupChooser = std::function<QString(QWidget*, const std::vector<BackupFolder::Entry>&)>;
 
     MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -66,6 +71,16 @@ public:
     using SessionQuestionFn = std::function<bool(const QString&)>;
     void setSessionQuestion(SessionQuestionFn ask) { m_askContinue = std::move(ask); }
     void setUpdatePlatform(UpdatePlatform* platform) { m_updatePlatform = platform; }
+    void setBackupChooser(BackupChooser choose) { m_chooseBackup = std::move(choose); }
+    BackupGuard* backups() const { return m_backups; }
+
+    // The check of a file too large to check before the window showed, on
+    // a connection and thread of its own; writes are refused until it passed.
+    void checkFileInBackground();
+
+    // "Restore from backup…": the chosen backup replaces the database file,
+    // and the window shows what it holds.
+    void restoreFromBackup();
 
     // "&About" and "Close": open or close the side panel.
     void toggleSidePanel();
@@ -75,6 +90,8 @@ public:
 signals:
     // The window was closed; the program ends with it.
     void closed();
+    // The check beside the window is done: writes are allowed when sound.
+    void fileChecked(bool sound);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,9 +106,19 @@ private:
     void buildTabs();
     void buildSidePanel();
     void placeAndSize();
+    // The tabs fill the window but for the side panel's share; the panel
+    // stands right of them.
+    void layOut();
+    // Sizes of the tab control around a board page of the given size.
+    QSize tabsAround(QSize page) const;
+    int tabsFrame() const; // both sides
     void showAppInfo();
     void openVideos();
+    void showKeys();
     void openHomePage();
+    // Reopens the database and shows everything from it again.
+    void reloadFromStore();
+    void showCheck(bool sound, const QString& problem);
 
     AppContext& m_app;
     SpinEngines& m_engines;
@@ -103,12 +130,19 @@ private:
     StatisticsTab* m_statistics = nullptr;
     SpinTransfer* m_transfer = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
+    QWidget* m_cart = nullptr;
+    QWidget* m_appInfo = nullptr;
+    QWidget* m_keysHelp = nullptr;
     UrlOpenFn m_openUrl;
     SessionQuestionFn m_askContinue;
     class LimitsPanel* m_limits = nullptr;
     UpdatePlatform* m_updatePlatform = nullptr;
     std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: the type is optional in a build
     UpdateChecker* m_updateChecker = nullptr;
+    BackupGuard* m_backups = nullptr;
+    BackgroundJob* m_fileCheck = nullptr;
+    int m_checks = 0; // the latest check of the file; a result of an earlier one is dropped
+    BackupChooser m_chooseBackup;
 };
 
 } // namespace spinledger

@@ -3,11 +3,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace spinledger {
 
 SidePanelAnimation::SidePanelAnimation(QWidget* window, int closedTwips, int openedTwips)
     : QObject(window), m_window(window), m_timer(new QTimer(window)), m_closedTwips(closedTwips),
-      m_openedTwips(openedTwips)
+      m_panelTwips(openedTwips - closedTwips)
 {
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(1);
@@ -19,12 +21,23 @@ bool SidePanelAnimation::isRunning() const
     return m_timer->isActive();
 }
 
+int SidePanelAnimation::shownWidth() const
+{
+    if (!m_window || (!m_open && !isRunning()))
+        return 0;
+    const int closed = (m_closedTwips + TwipsPerPixel / 2) / TwipsPerPixel;
+    const int panel = (m_panelTwips + TwipsPerPixel / 2) / TwipsPerPixel;
+    return std::clamp(m_window->width() - closed, 0, panel);
+}
+
 void SidePanelAnimation::toggle()
 {
-    // The width in whole pixels, so a window that is not exactly closed counts
-    // as open.
     m_widthTwips = m_window->width() * TwipsPerPixel;
-    m_toggleDo = m_widthTwips != m_closedTwips ? ToggleDo::Close : ToggleDo::Open;
+    // Opening from rest starts from the width the player left the window at.
+    if (!m_open && !isRunning())
+        m_closedTwips = m_widthTwips;
+    m_open = !m_open;
+    m_toggleDo = m_open ? ToggleDo::Open : ToggleDo::Close;
     m_timer->start();
 }
 
@@ -32,7 +45,7 @@ void SidePanelAnimation::tick()
 {
     if (m_toggleDo == ToggleDo::Open) {
         m_widthTwips += StepTwips;
-        if (m_widthTwips >= m_openedTwips)
+        if (m_widthTwips >= m_closedTwips + m_panelTwips)
             m_timer->stop();
     } else {
         m_widthTwips -= StepTwips;

@@ -9,8 +9,9 @@ class QWidget;
 namespace spinledger {
 
 // Opens and closes the main window's side panel by widening or narrowing the
-// window 100 twips per tick of Timer1. A toggle during a run decides by the
-// width reached so far.
+// window 100 twips per tick of Timer1. The panel opens beside whatever width
+// the player gave the window, and closing gives that width back. A toggle
+// during a run turns it round.
 class SidePanelAnimation : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,9 @@ public:
     void toggle();
     bool isRunning() const;
     bool isOpening() const { return m_toggleDo == ToggleDo::Open; }
+    // How many pixels of the window's width the panel takes now: none while
+    // it is closed.
+    int shownWidth() const;
     QTimer* timer() const { return m_timer; }
 
 private:
@@ -38,7 +42,8 @@ private:
     QPointer<QWidget> m_window;
     QTimer* m_timer;
     int m_closedTwips;
-    int m_openedTwips;
+    int m_panelTwips;
+    bool m_open = false;
     int m_widthTwips = 0;
     ToggleDo m_toggleDo = ToggleDo::Open;
 };

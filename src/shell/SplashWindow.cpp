@@ -1,5 +1,6 @@
 #include "shell/SplashWindow.h"
 
+#include "backup/BackupFolder.h"
 #include "shell/AppInfo.h"
 #include "shell/Favicon.h"
 #include "shell/FolderImages.h"
@@ -8,6 +9,7 @@
 #include "shell/VendorLinks.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
+#include "store/DbReason.h"
 #include "store/ErrorCodes.h"
 #include "store/Installation.h"
 
@@ -18,10 +20,16 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QVBoxLayout>
+
+Q_LOGGING_CATEGORY(lcStartup, "spinledger.startup")
+
+using namespace Qt::StringLiterals;
 
 namespace spinledger {
 
@@ -138,16 +146,70 @@ SplashWindow::Outcome SplashWindow::run(AppContext& app, const StartupServices& 
         return Outcome::Ended;
     }
 
-    try {
-        Installation(app).prepare(services.installationId(), [this](const QString& s) { setStatus(s); });
-    } catch (const std::exception& e) {
-        stop(QString::fromUtf8(e.what()));
+    if (!prepareDatabase(app, services))
         return Outcome::Stopped;
-    }
 
     setStatus(AppInfo::title() + QStringLiteral(" v") + AppInfo::version() + QStringLiteral(" Ready"));
     services.wait(ReadyWaitMs);
     return Outcome::Ready;
+}
+
+bool SplashWindow::prepareDatabase(AppContext& app, const StartupServices& services, bool offerBackup)
+{
+    Installation::Outcome outcome = Installation::Outcome::NoDatabase;
+    app.checkInlineBytes = services.checkInlineBytes;
+    try {
+        outcome =
+            Installation(app).prepare(services.installationId(), [this](const QString& s) { setStatus(s); });
+    } catch (const DbError& e) {
+        qCWarning(lcStartup) << "preparation failed:" << e.what();
+        stop(QStringLiteral(" (Load ldb): ") +
+             (e.reason().isEmpty() ? tr("the database file cannot be prepared") : e.reason()) + u'.');
+        return false;
+    } catch (const std::exception& e) {
+        stop(QString::fromUtf8(e.what()));
+        return false;
+    }
+    if (outcome == Installation::Outcome::Damaged && offerBackup && offerRestore(app, services))
+        return prepareDatabase(app, services, false);
+    // A preparation that failed leaves nothing for the main window to show.
+    if (outcome != Installation::Outcome::Prepared) {
+        // A reason in words ends as a sentence; a bare code stays as the Parts give it.
+        const QString line = statusText();
+        const bool sentence = line.contains(u"): "_s) && !line.endsWith(u'.');
+        setStatus(line + (sentence ? QStringLiteral(".") : QString()) + tr(" Press 'Esc' to Exit."));
+        return false;
+    }
+    return true;
+}
+
+bool SplashWindow::offerRestore(AppContext& app, const StartupServices& services)
+{
+    BackupFolder backups(app.connString, app.clock());
+    const std::vector<BackupFolder::Entry> all = backups.entries();
+    const QString damaged = statusText() + u'.';
+    if (all.empty()) {
+        setStatus(damaged + tr(" There is no backup of it; \"spinledger-cli export --salvage\" writes out "
+                               "the spins that can still be read."));
+        return false;
+    }
+    const QString when = QLocale().toString(all.front().taken, QLocale::ShortFormat);
+    setStatus(damaged + tr(" The newest backup is of %1.").arg(when));
+    const bool yes =
+        services.confirm &&
+        services.confirm(tr("Damaged database"),
+                         tr("The database file is damaged; nothing will be written into it.\n\n"
+                            "Restore the newest backup, of %1? The damaged file stays beside it.")
+                             .arg(when));
+    if (!yes)
+        return false;
+    const Result<QString> kept = backups.restore(all.front().path, app.password());
+    if (!kept) {
+        setStatus(damaged + tr(" The backup of %1 could not be restored: %2.").arg(when, kept.status()));
+        return false;
+    }
+    qCInfo(lcStartup) << "restored" << all.front().path << "; kept" << kept.value();
+    return true;
 }
 
 void SplashWindow::stop(const QString& description)
@@ -190,8 +252,11 @@ bool SplashWindow::requiredFilesPresent(const QString& appFolder)
 {
     for (const QString& file : requiredFiles()) {
         if (!QFileInfo::exists(appFolder + file)) {
-            setStatus(QStringLiteral("Unable to continue! Error Code: (") + file +
-                      QStringLiteral("). Press 'Esc' to Exit."));
+            // The database file's line says what it is, the others name their file.
+            const QString reason =
+                file == u'/' + AppContext::DatabaseFile ? u": "_s + DbReason::missingFile() : QString();
+            setStatus(QStringLiteral("Unable to continue! Error Code: (") + file + u')' + reason +
+                      QStringLiteral(". Press 'Esc' to Exit."));
             return false;
         }
     }

@@ -64,6 +64,10 @@ private:
     bool folderWritable(const QString& appFolder);
     bool repairPermissions(const QString& appFolder, const StartupServices& services);
     void setStatus(const QString& text);
+    // Step 10: the database's preparation, with the offer of the newest
+    // backup when the file is damaged.
+    bool prepareDatabase(AppContext& app, const StartupServices& services, bool offerBackup = true);
+    bool offerRestore(AppContext& app, const StartupServices& services);
 
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<StatusLine> m_status;

@@ -50,6 +50,9 @@ StartupServices StartupServices::system(const QString& appFolder)
     s.inform = [](const QString& title, const QString& text) {
         QMessageBox::information(nullptr, title, text);
     };
+    s.confirm = [](const QString& title, const QString& text) {
+        return QMessageBox::question(nullptr, title, text) == QMessageBox::Yes;
+    };
     s.userName = loginName();
     s.lockPath = InstanceLock::pathFor(appFolder);
     s.program = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();

@@ -22,7 +22,11 @@ struct StartupServices
     // "Continue the session of 18:05?" with the time; true for Yes. Unset,
     // the main window asks with a message box of its own.
     std::function<bool(const QString& time)> askContinueSession;
+    // A yes/no question: title, text; true for yes.
+    std::function<bool(const QString&, const QString&)> confirm;
     QString userName;
+    // Files larger than this are checked beside the running window.
+    qint64 checkInlineBytes = 16 * 1024 * 1024;
     // The lock that keeps a second instance out.
     QString lockPath;
     // This installation's program file, and the program file a process runs

@@ -1,5 +1,6 @@
 #include "store/AppContext.h"
 
+#include "store/ErrorCodes.h"
 #include "wheel/Wheel.h"
 
 namespace spinledger {
@@ -10,7 +11,12 @@ bool AppContext::ensureOpen()
         return true;
     if (connString.isEmpty())
         return false;
-    return m_db.open(connString, DatabasePassword);
+    return m_db.open(connString, password());
+}
+
+QString AppContext::failureLine(const QString& code) const
+{
+    return errorLine(code, m_db.lastReason());
 }
 
 qint64& AppContext::currentCmb(const Wheel& wheel)

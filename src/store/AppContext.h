@@ -23,16 +23,26 @@ public:
     }
 
     Database& db() { return m_db; }
+    // The key of the database file in use (and of its backups).
+    QString password() const { return DatabasePassword; }
     Clock& clock() { return m_clock; }
     RandomSource& random() { return m_random; }
 
     // Opens the shared connection when it is not open yet; false when the
     // file cannot be opened.
     bool ensureOpen();
+    // The failure line of an operation's code with the reason of the
+    // connection's last failure after it.
+    QString failureLine(const QString& code) const;
 
-    QString appFolder;  // folder of the program, without a trailing separator
-    QString connString; // path of the database file
-    QString appVersion; // "1.1.0"
+    QString appFolder;         // folder of the program, without a trailing separator
+    QString connString;        // path of the database file
+    QString appVersion;        // "1.1.0"
+    QString installationId;    // as the start-up found it
+    bool checkPending = false; // the file's check runs beside the window; writes wait for it
+    // Files up to this size are checked before the window shows (the check
+    // reads some 170 MB a second); larger ones beside the running window.
+    qint64 checkInlineBytes = 16 * 1024 * 1024;
     qint64 settingId = 0;
     qint64 currentCmbR = 0;
     qint64 currentCmbM = 0;

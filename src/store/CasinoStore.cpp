@@ -38,11 +38,18 @@ QString CasinoStore::failureLine(const QString& description)
     return QStringLiteral("Unable to continue! Error Code:") + description;
 }
 
+QString CasinoStore::failureLine(const DbError& e)
+{
+    // The engine's number, and what it means; its own message may quote a statement.
+    const QString number = QString::number(e.code());
+    return failureLine(e.reason().isEmpty() ? number : number + QStringLiteral(": ") + e.reason());
+}
+
 bool CasinoStore::open(QString& failure)
 {
     if (m_app.ensureOpen())
         return true;
-    failure = failureLine(QStringLiteral("(Load ldb)"));
+    failure = m_app.failureLine(QStringLiteral("Load ldb"));
     return false;
 }
 
@@ -54,7 +61,7 @@ Result<Casinos> CasinoStore::list()
     try {
         return readList();
     } catch (const DbError& e) {
-        return Result<Casinos>::failure(failureLine(QString::fromUtf8(e.what())));
+        return Result<Casinos>::failure(failureLine(e));
     }
 }
 
@@ -122,6 +129,10 @@ Result<Casinos> CasinoStore::remove(qint64 id)
 
 Result<Casinos> CasinoStore::settle()
 {
+    // While the file's check runs nothing is written; the start has made
+    // sure each wheel's casino exists, and adoption waits for the next start.
+    if (m_app.db().writesHeld())
+        return list();
     return change([](Database&) { return QString(); });
 }
 
@@ -161,7 +172,7 @@ Result<Casinos> CasinoStore::change(const std::function<QString(Database&)>& wri
         // Nothing was written, so the wheels still show what they showed.
         m_app.currentCmbR = keptR;
         m_app.currentCmbM = keptM;
-        return Result<Casinos>::failure(failureLine(QString::fromUtf8(e.what())));
+        return Result<Casinos>::failure(failureLine(e));
     }
 }
 

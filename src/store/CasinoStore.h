@@ -11,6 +11,7 @@ namespace spinledger {
 
 class AppContext;
 class Database;
+class DbError;
 class Wheel;
 
 struct Casino
@@ -56,6 +57,7 @@ public:
     Result<Casinos> settle();
 
     static QString failureLine(const QString& description);
+    static QString failureLine(const DbError& e);
 
 private:
     // write answers why it refused, or nothing when it wrote.

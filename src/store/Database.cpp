@@ -2,7 +2,13 @@
 
 #include <sqlite3.h>
 
+#include "store/DbReason.h"
+
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QUrl>
+
+Q_LOGGING_CATEGORY(lcStore, "spinledger.store")
 
 namespace spinledger {
 
@@ -13,6 +19,11 @@ QString shortestNumber(double v)
     return QString::number(v, 'g', 15);
 }
 } // namespace
+
+QString DbError::reason() const
+{
+    return DbReason::of(m_code);
+}
 
 // ---- Statement -------------------------------------------------------------
 
@@ -116,42 +127,127 @@ Database::~Database()
     close();
 }
 
+void Database::remember(int code, const QString& message) const
+{
+    m_lastCode = code;
+    m_lastError = message;
+    m_lastReason =
+        (code & 0xff) == SQLITE_READONLY && !m_heldReason.isEmpty() ? m_heldReason : DbReason::of(code);
+    // The engine's own words stay in the log; the player reads the reason.
+    qCWarning(lcStore).noquote() << "code" << code << message;
+}
+
 bool Database::open(const QString& path, const QString& password, Mode mode)
 {
     close();
     m_lastError.clear();
-    if (mode != Mode::Create && !QFileInfo::exists(path)) {
-        m_lastError = QStringLiteral("file not found: ") + path;
+    m_lastReason.clear();
+    m_lastCode = 0;
+    const QFileInfo file(path);
+    if (mode != Mode::Create && !file.exists()) {
+        remember(SQLITE_CANTOPEN, QStringLiteral("file not found: ") + path);
+        m_lastReason = DbReason::missingFile();
         return false;
     }
-    const int access = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
-                       : mode == Mode::Create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
-                                              : SQLITE_OPEN_READWRITE;
-    const int flags = access | SQLITE_OPEN_FULLMUTEX;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
-        m_lastError = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
-        sqlite3_close(db);
+    // The engine would take an empty file for a new database and answer
+    // every later query with a missing table.
+    if (mode != Mode::Create && file.isFile() && file.size() == 0) {
+        remember(SQLITE_NOTADB, QStringLiteral("file is empty: ") + path);
+        m_lastReason = DbReason::emptyFile();
         return false;
     }
+    bool readOnlyConnection = false;
+    int access = SQLITE_OPEN_READWRITE;
+    bool immutable = false;
+    if (mode == Mode::Create) {
+        access = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    } else if (mode == Mode::ReadOnly) {
+        if (QFileInfo::exists(path + QStringLiteral("-wal"))) {
+            access = SQLITE_OPEN_READONLY; // a writer's log is there to join
+        } else if (file.isWritable() && QFileInfo(file.absolutePath()).isWritable()) {
+            readOnlyConnection = true; // a log made here is removed on close
+        } else {
+            // Nobody writes the file now (a writer would keep its log), and a
+            // log made here would be as unwritable as the file for the next run.
+            access = SQLITE_OPEN_READONLY;
+            immutable = true;
+        }
+    }
+    const QString target = immutable
+                               ? QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                                     QStringLiteral("?immutable=1")
+                               : path;
+    if (!openHandle(target, access | SQLITE_OPEN_FULLMUTEX | (immutable ? SQLITE_OPEN_URI : 0)))
+        return false;
     const QByteArray key = password.toUtf8();
     if (!key.isEmpty())
-        sqlite3_key(db, key.constData(), int(key.size()));
+        sqlite3_key(m_db, key.constData(), int(key.size()));
     // The key is only checked on the first read: a wrong password or a file that
     // is not a database fails here.
     char* err = nullptr;
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err) != SQLITE_OK) {
-        m_lastError = QString::fromUtf8(err ? err : "cannot read database");
+    const int rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        remember(sqlite3_extended_errcode(m_db), QString::fromUtf8(err ? err : "cannot read database"));
         sqlite3_free(err);
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        return false;
+    }
+    sqlite3_busy_timeout(m_db, 2000);
+    // A committed spin must survive a power cut: sync the log on every commit.
+    sqlite3_exec(m_db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    if (readOnlyConnection)
+        sqlite3_exec(m_db, "PRAGMA query_only=ON", nullptr, nullptr, nullptr);
+    m_path = path;
+    m_password = password;
+    return true;
+}
+
+bool Database::openHandle(const QString& path, int flags)
+{
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        remember(db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM,
+                 db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"));
         sqlite3_close(db);
         return false;
     }
-    sqlite3_busy_timeout(db, 2000);
-    // A committed spin must survive a power cut: sync the log on every commit.
-    sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     m_db = db;
-    m_path = path;
     return true;
+}
+
+void Database::holdWrites(const QString& reason)
+{
+    m_heldReason = reason;
+    if (m_db)
+        sqlite3_exec(m_db, "PRAGMA query_only=ON", nullptr, nullptr, nullptr);
+}
+
+void Database::releaseWrites()
+{
+    m_heldReason.clear();
+    if (m_db)
+        sqlite3_exec(m_db, "PRAGMA query_only=OFF", nullptr, nullptr, nullptr);
+}
+
+void Database::copyInto(Database& target)
+{
+    if (!m_db || !target.m_db)
+        throw DbError("database not open");
+    sqlite3_backup* backup = sqlite3_backup_init(target.m_db, "main", m_db, "main");
+    if (!backup)
+        target.fail(QStringLiteral("backup"));
+    // All pages in one step: the copy is of one moment, and a writer of this
+    // process cannot come in between.
+    const int stepped = sqlite3_backup_step(backup, -1);
+    const int finished = sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE || finished != SQLITE_OK) {
+        const int code = stepped != SQLITE_DONE ? stepped : finished;
+        const QString msg = QStringLiteral("backup: ") + QString::fromUtf8(sqlite3_errstr(code));
+        remember(code, msg);
+        throw DbError(msg.toStdString(), code);
+    }
 }
 
 void Database::close()
@@ -162,6 +258,7 @@ void Database::close()
     if (m_db)
         sqlite3_close(m_db);
     m_db = nullptr;
+    m_heldReason.clear();
 }
 
 Statement Database::prepare(const std::string& sql)
@@ -191,8 +288,16 @@ void Database::exec(const char* sql)
     if (sqlite3_exec(m_db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
         const QString msg = QString::fromUtf8(err ? err : "exec failed");
         sqlite3_free(err);
-        throw DbError(msg.toStdString());
+        remember(sqlite3_extended_errcode(m_db), msg);
+        throw DbError(msg.toStdString(), m_lastCode);
     }
+}
+
+void Database::rollback(const char* sql)
+{
+    // When it fails, the engine has already rolled back.
+    if (m_db)
+        sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
 }
 
 qint64 Database::lastInsertId() const
@@ -205,6 +310,11 @@ int Database::changes() const
     return m_db ? sqlite3_changes(m_db) : 0;
 }
 
+qint64 Database::totalChanges() const
+{
+    return m_db ? sqlite3_total_changes(m_db) : 0;
+}
+
 bool Database::inTransaction() const
 {
     return m_db && !sqlite3_get_autocommit(m_db);
@@ -214,25 +324,22 @@ void Database::fail(const QString& what) const
 {
     const QString msg =
         what + QStringLiteral(": ") + QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : "closed");
-    throw DbError(msg.toStdString());
+    remember(m_db ? sqlite3_extended_errcode(m_db) : 0, msg);
+    throw DbError(msg.toStdString(), m_lastCode);
 }
 
 // ---- Transaction -----------------------------------------------------------
 
-Transaction::Transaction(Database& db) : m_db(db), m_nested(db.inTransaction())
+Transaction::Transaction(Database& db, Start start) : m_db(db), m_nested(db.inTransaction())
 {
-    m_db.exec(m_nested ? "SAVEPOINT nested" : "BEGIN IMMEDIATE");
+    m_db.exec(m_nested ? "SAVEPOINT nested" : start == Start::Immediate ? "BEGIN IMMEDIATE" : "BEGIN");
 }
 
 Transaction::~Transaction()
 {
-    if (!m_done) {
-        try {
-            m_db.exec(m_nested ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK");
-        } catch (const DbError&) {
-            // Nothing more can be done; the engine has already rolled back.
-        }
-    }
+    // Quietly: the failure that ended the transaction keeps its reason.
+    if (!m_done)
+        m_db.rollback(m_nested ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK");
 }
 
 void Transaction::commit()

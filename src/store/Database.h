@@ -17,7 +17,14 @@ namespace spinledger {
 class DbError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit DbError(const std::string& what, int code = 0) : std::runtime_error(what), m_code(code) {}
+    // The engine's result code, 0 when the failure did not come from it.
+    int code() const { return m_code; }
+    // What went wrong in plain words; empty when the code has no sentence.
+    QString reason() const;
+
+private:
+    int m_code;
 };
 
 class Database;
@@ -90,11 +97,32 @@ public:
     // the password does not fit. An empty password opens a plain database:
     // a scratch one in memory (":memory:") has no need of encryption, nor of
     // the slow derivation of its key.
+    //
+    // A reading open never leaves a log behind that a later run could not
+    // open: beside a running writer it joins that writer's log, otherwise
+    // it reads through a connection that may write nothing (whose log goes
+    // with it), or, where it could not write anyway, the file alone.
     bool open(const QString& path, const QString& password, Mode mode = Mode::ReadWrite);
     bool isOpen() const { return m_db != nullptr; }
     void close();
     QString lastError() const { return m_lastError; }
+    // The engine's code of the last failure (of an open or a statement), and
+    // what it means in plain words.
+    int lastCode() const { return m_lastCode; }
+    QString lastReason() const { return m_lastReason; }
     QString path() const { return m_path; }
+    // The password the file was opened with: a copy of it gets the same.
+    QString password() const { return m_password; }
+
+    // Refuses every write until releaseWrites(); a refused write's reason is
+    // the one given here ("the database file is still being checked").
+    void holdWrites(const QString& reason);
+    void releaseWrites();
+    bool writesHeld() const { return !m_heldReason.isEmpty(); }
+
+    // A consistent copy of the whole database into an open target, through
+    // the engine's online backup, while this connection stays usable.
+    void copyInto(Database& target);
 
     Statement prepare(const std::string& sql);
     Statement prepare(const char* sql) { return prepare(std::string(sql)); }
@@ -102,14 +130,26 @@ public:
     void exec(const std::string& sql) { exec(sql.c_str()); }
     qint64 lastInsertId() const;
     int changes() const;
+    // Rows written through this connection since it was opened.
+    qint64 totalChanges() const;
     bool inTransaction() const;
 
     [[noreturn]] void fail(const QString& what) const;
 
 private:
+    friend class Transaction;
+    void rollback(const char* sql);
+    bool openHandle(const QString& path, int flags);
+    void remember(int code, const QString& message) const;
+
     sqlite3* m_db = nullptr;
     QString m_path;
-    QString m_lastError;
+    QString m_password;
+    // The last failure, of an open or a statement.
+    mutable QString m_lastError;
+    mutable QString m_lastReason;
+    mutable int m_lastCode = 0;
+    QString m_heldReason;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;
 };
 
@@ -119,7 +159,12 @@ private:
 class Transaction
 {
 public:
-    explicit Transaction(Database& db);
+    enum class Start
+    {
+        Immediate, // takes the write lock at once
+        Deferred,  // takes it at the first write: for work that may write nothing
+    };
+    explicit Transaction(Database& db, Start start = Start::Immediate);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

@@ -10,6 +10,13 @@ inline QString errorLine(const QString& code)
     return QStringLiteral("Unable to continue! Error Code: (") + code + u')';
 }
 
+// The same line with why, in plain words, after it ("… (playR ldb): the disk
+// is full"); the line alone when there is no reason to give.
+inline QString errorLine(const QString& code, const QString& reason)
+{
+    return reason.isEmpty() ? errorLine(code) : errorLine(code) + QStringLiteral(": ") + reason;
+}
+
 namespace codes {
 inline const QString LoadDb = QStringLiteral("Load ldb");
 inline const QString InstallationId = QStringLiteral("sId");

@@ -1,9 +1,15 @@
 #include "store/Installation.h"
 
 #include "store/AppContext.h"
+#include "store/DbReason.h"
 #include "store/ErrorCodes.h"
+#include "store/IntegrityCheck.h"
 #include "store/Schema.h"
 #include "wheel/Wheel.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
 
 namespace spinledger {
 
@@ -24,21 +30,51 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
     }
     status(QStringLiteral("Loading (ldb).."));
     if (!m_app.ensureOpen()) {
-        status(errorLine(codes::LoadDb));
+        status(m_app.failureLine(codes::LoadDb));
         return Outcome::NoDatabase;
     }
-
+    m_app.installationId = identifier;
+    m_app.checkPending = false;
     Database& db = m_app.db();
-    Transaction tx(db);
+    // A long history takes longer to check than a start may wait: such a file
+    // is checked beside the running window, and until then nothing is
+    // written. A start that needs to write anything waits for the check.
+    if (QFileInfo(db.path()).size() > m_app.checkInlineBytes) {
+        db.holdWrites(DbReason::beingChecked());
+        try {
+            prepareRows(identifier);
+            m_app.checkPending = true;
+            return Outcome::Prepared;
+        } catch (const DbError& e) {
+            db.releaseWrites();
+            if ((e.code() & 0xff) != SQLITE_READONLY)
+                throw;
+        }
+    }
+    if (!IntegrityCheck::quick(db).sound) {
+        db.close();
+        status(errorLine(codes::LoadDb, DbReason::damaged()));
+        return Outcome::Damaged;
+    }
+    prepareRows(identifier);
+    return Outcome::Prepared;
+}
+
+void Installation::prepareRows(const QString& identifier)
+{
+    Database& db = m_app.db();
+    // Deferred: on a file that has everything, nothing is written at all.
+    Transaction tx(db, Transaction::Start::Deferred);
     // A file of an earlier version holds only the twelve tables.
     for (const std::string& statement : Schema::ownStatements())
         db.exec(statement);
     const qint64 settingId = findOrCreateInstallation(identifier);
     const Wheel* wheels[] = {&Wheel::r(), &Wheel::m()};
     qint64 current[2] = {0, 0};
+    qint64 stored[2] = {0, 0};
     for (int i = 0; i < 2; ++i) {
         const WheelRow row = readWheelRow(*wheels[i], settingId);
-        current[i] = row.casino;
+        current[i] = stored[i] = row.casino;
         if (!row.exists)
             insertWheelRow(*wheels[i], settingId, row.casino);
     }
@@ -47,14 +83,14 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
     for (int i = 0; i < 2; ++i) {
         if (created || !casinoExists(current[i]))
             current[i] = fallback;
-        storeCurrentCasino(*wheels[i], settingId, current[i]);
+        if (current[i] != stored[i])
+            storeCurrentCasino(*wheels[i], settingId, current[i]);
     }
     tx.commit();
 
     m_app.settingId = settingId;
     m_app.currentCmbR = current[0];
     m_app.currentCmbM = current[1];
-    return Outcome::Prepared;
 }
 
 qint64 Installation::findOrCreateInstallation(const QString& identifier)

@@ -22,6 +22,7 @@ public:
         Prepared,
         NoIdentifier, // the identifier was empty; settingId stays 0
         NoDatabase,   // the file could not be opened
+        Damaged,      // the file failed its check; nothing was written, the connection is closed
     };
 
     using StatusFn = std::function<void(const QString&)>;
@@ -31,7 +32,8 @@ public:
     explicit Installation(AppContext& app) : m_app(app) {}
 
     // Reports each step through status; sets settingId and the current casino
-    // of both wheels in the context. A failing statement throws DbError after
+    // of both wheels in the context. A file is checked before anything is
+    // written into it, and a damaged one is left as it is. A failing statement throws DbError after
     // everything was rolled back.
     Outcome prepare(const QString& identifier, const StatusFn& status);
 
@@ -42,6 +44,7 @@ private:
         qint64 casino = 0;
     };
 
+    void prepareRows(const QString& identifier);
     qint64 findOrCreateInstallation(const QString& identifier);
     WheelRow readWheelRow(const Wheel& wheel, qint64 settingId);
     void insertWheelRow(const Wheel& wheel, qint64 settingId, qint64 casino);

@@ -50,7 +50,7 @@ Result<QString> SettingsStore::getSetting(const QString& table, const QString& c
     if (!isSettingsColumn(table, column))
         return Result<QString>::failure(refusal(table, column));
     if (!m_app.ensureOpen())
-        return Result<QString>::failure(errorLine(codes::Setting));
+        return Result<QString>::failure(m_app.failureLine(codes::Setting));
     try {
         Statement q = m_app.db().prepare(selectSql(table, column));
         q.bind(1, m_app.settingId);
@@ -58,7 +58,7 @@ Result<QString> SettingsStore::getSetting(const QString& table, const QString& c
             return QStringLiteral("0");
         return q.text(0).trimmed();
     } catch (const DbError&) {
-        return Result<QString>::failure(errorLine(codes::Setting));
+        return Result<QString>::failure(m_app.failureLine(codes::Setting));
     }
 }
 
@@ -67,7 +67,7 @@ Status SettingsStore::setSetting(const QString& table, const QString& column, co
     if (!isSettingsColumn(table, column))
         return Status::failure(refusal(table, column));
     if (!m_app.ensureOpen())
-        return Status::failure(errorLine(codes::Setting));
+        return Status::failure(m_app.failureLine(codes::Setting));
     try {
         Database& db = m_app.db();
         Transaction tx(db);
@@ -88,14 +88,14 @@ Status SettingsStore::setSetting(const QString& table, const QString& column, co
         tx.commit();
         return Status::success();
     } catch (const DbError&) {
-        return Status::failure(errorLine(codes::Setting));
+        return Status::failure(m_app.failureLine(codes::Setting));
     }
 }
 
 Result<WheelSettings> SettingsStore::wheelSettings(const Wheel& wheel)
 {
     if (!m_app.ensureOpen())
-        return Result<WheelSettings>::failure(errorLine(codes::Setting));
+        return Result<WheelSettings>::failure(m_app.failureLine(codes::Setting));
     try {
         const QStringList cols = wheel.settingsColumns();
         Statement q =
@@ -117,7 +117,7 @@ Result<WheelSettings> SettingsStore::wheelSettings(const Wheel& wheel)
         s.casino = textOf(wheel.casinoSetting()).toLongLong();
         return s;
     } catch (const DbError&) {
-        return Result<WheelSettings>::failure(errorLine(codes::Setting));
+        return Result<WheelSettings>::failure(m_app.failureLine(codes::Setting));
     }
 }
 

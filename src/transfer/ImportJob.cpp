@@ -42,8 +42,9 @@ void ImportJob::run()
     // A connection of this thread's own: SQLite connections are not shared
     // between threads here, and the window's stays idle meanwhile.
     Database db;
-    if (!db.open(m_app.connString, AppContext::DatabasePassword)) {
-        emit finished(int(SpinImport::Outcome::Failed), 0, errorLine(codes::importSpins(m_wheel.letter())));
+    if (!db.open(m_app.connString, m_app.password())) {
+        emit finished(int(SpinImport::Outcome::Failed), 0,
+                      errorLine(codes::importSpins(m_wheel.letter()), db.lastReason()));
         return;
     }
     AppContext context(db, m_app.clock(), m_app.random());

@@ -6,6 +6,7 @@
 #include "io/SpinImport.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "store/SettingsStore.h"
 #include "transfer/ImportJob.h"
 #include "ui/StatusSink.h"
 #include "ui/WindowLock.h"
@@ -139,6 +140,13 @@ void SpinTransfer::importSpins()
         m_status.setStatus(texts::SelectCasino);
         return;
     }
+    // Every imported stake would be 0: said before a file is chosen.
+    const Result<WheelSettings> settings = SettingsStore(m_app).wheelSettings(wheel);
+    if (settings && settings->amount <= 0) {
+        m_status.setStatus(tr("Nothing imported: the amount is 0, so no stake would stand. Type a base stake "
+                              "in Amount first."));
+        return;
+    }
     const QString path = m_chooseOpen(
         m_window, tr("Import spins into %1 (%2)").arg(board->casinoName(), wheel.boardName()), m_folder);
     if (path.isEmpty())
@@ -159,8 +167,9 @@ void SpinTransfer::importSpins()
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
     m_progress->setMinimumWidth(420);
-    m_status.setStatus(QStringLiteral("Importing spins into %1..").arg(m_importCasino));
+    m_status.setStatus(QStringLiteral("Importing spins into %1…").arg(m_importCasino));
 
+    emit aboutToImport();
     m_job = new ImportJob(m_app, wheel, casino, path);
     connect(m_job, &ImportJob::progressed, this, &SpinTransfer::showProgress);
     connect(m_job, &ImportJob::finished, this, &SpinTransfer::importFinished);

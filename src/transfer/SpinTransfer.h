@@ -55,6 +55,8 @@ public:
 signals:
     // An import changed the casino's history on this wheel.
     void imported(const Wheel& wheel, qint64 casino);
+    // An import of a chosen file is about to write.
+    void aboutToImport();
 
 private:
     void importFinished(int outcome, qint64 spins, const QString& message);

@@ -3,15 +3,18 @@
 #include "board/BoardGeometry.h"
 #include "board/CellGrid.h"
 #include "board/CellPictures.h"
+#include "board/FocusRing.h"
 #include "engine/SpinRecorder.h"
 #include "store/OleDate.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 
@@ -557,6 +560,163 @@ private slots:
         QCOMPARE(rig.ratio("2TO1"), u"0%|red"_s);
     }
 
+    // The board at a page size: its scale, where the content starts and the
+    // 17 cell, worked out from the design (673 x 420; the 17 cell at 256, 126,
+    // 41 x 33) by hand.
+    void scalesWithItsPage_data()
+    {
+        QTest::addColumn<QSize>("page");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QRect>("cell17");
+        QTest::newRow("design") << QSize(673, 420) << QSize(673, 420) << 1.0 << QRect(256, 126, 41, 33);
+        QTest::newRow("twice") << QSize(1346, 840) << QSize(1346, 840) << 2.0 << QRect(512, 252, 82, 66);
+        // 600 / 420: 961 wide, centred 192 from the left.
+        QTest::newRow("wide") << QSize(1346, 600) << QSize(1346, 600) << 600.0 / 420
+                              << QRect(558, 180, 58, 47);
+        QTest::newRow("too small: the minimum")
+            << QSize(400, 300) << QSize(539, 336) << 0.8 << QRect(205, 101, 33, 26);
+    }
+
+    void scalesWithItsPage()
+    {
+        QFETCH(QSize, page);
+        QFETCH(QSize, size);
+        QFETCH(double, scale);
+        QFETCH(QRect, cell17);
+        BoardRig rig(Wheel::r());
+        rig.play("17 4");
+        const QFont amountFont = rig.find<QLineEdit>("tb", "Amount")->font();
+        const QFont plateFont = rig.find<BadgeLabel>("lbl", "BLACK")->font();
+        rig.board.resize(page);
+        QCOMPARE(rig.board.size(), size);
+        QCOMPARE(rig.cell(u"17"_s)->geometry(), cell17);
+        QCOMPARE(rig.find<QLineEdit>("tb", "Amount")->font().pointSizeF(), amountFont.pointSizeF() * scale);
+        QCOMPARE(rig.find<BadgeLabel>("lbl", "BLACK")->font().pixelSize(),
+                 qRound(plateFont.pixelSize() * scale));
+        // The check marks grow with their letters.
+        auto* play = rig.find<QCheckBox>("cb", "BlackRed");
+        QStyleOptionButton option;
+        option.initFrom(play);
+        QCOMPARE(play->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, play).width(),
+                 qRound(QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth) * scale));
+        // The picture is drawn for the cell's size, not stretched.
+        QCOMPARE(rig.cell(u"17"_s)->grab().size(), cell17.size());
+        for (const QWidget* w : rig.board.findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(&rig.board))
+                continue;
+            const QRect onBoard(w->mapTo(&rig.board, QPoint(0, 0)), w->size());
+            QVERIFY2(rig.board.rect().contains(onBoard), qPrintable(w->objectName()));
+        }
+    }
+
+    void stakesAreGrouped_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("stake");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("en 7 digits") << u"en_US"_s << 2045952.0 << u"2,045,952"_s;
+        QTest::newRow("de 7 digits") << u"de_DE"_s << 2045952.0 << u"2.045.952"_s;
+        QTest::newRow("de halves") << u"de_DE"_s << 1280.5 << u"1.280,5"_s;
+        QTest::newRow("en 3 digits") << u"en_US"_s << 640.0 << u"640"_s;
+    }
+
+    void stakesAreGrouped()
+    {
+        QFETCH(QString, locale);
+        QFETCH(double, stake);
+        QFETCH(QString, shown);
+        QCOMPARE(AmountText::toShown(stake, QLocale(locale)), shown);
+    }
+
+    void amountZeroAsksForABaseStake()
+    {
+        BoardRig rig(Wheel::r());
+        rig.t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
+        rig.board.showStored();
+        auto* hint = rig.find<QLabel>("lbl", "StakeHint");
+        auto* amount = rig.find<QLineEdit>("tb", "Amount");
+        QVERIFY(hint->isVisibleTo(&rig.board));
+        QCOMPARE(hint->text(), BoardWidget::StakeHint);
+        QCOMPARE_NE(amount->palette().color(QPalette::Base),
+                    amount->parentWidget()->palette().color(QPalette::Base));
+        rig.play("4");
+        QCOMPARE(rig.spins(), 1);
+        QCOMPARE(rig.status.last(), BoardWidget::RecordedNoStake);
+
+        amount->selectAll();
+        QTest::keyClicks(amount, "5");
+        QVERIFY(!hint->isVisibleTo(&rig.board));
+        QCOMPARE(amount->palette().color(QPalette::Base),
+                 amount->parentWidget()->palette().color(QPalette::Base));
+        rig.play("9");
+        QCOMPARE(rig.status.last(), u"Idle"_s);
+    }
+
+    void keysPlaceholderFollowsTheZeroZeroSwitch_data()
+    {
+        QTest::addColumn<QString>("wheel");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("placeholder");
+        QTest::newRow("R off") << u"R"_s << false << u"0-36"_s;
+        QTest::newRow("R on") << u"R"_s << true << u"00, 0-36"_s;
+        QTest::newRow("M off") << u"M"_s << false << u"0-12"_s;
+        QTest::newRow("M on") << u"M"_s << true << u"00, 0-12"_s;
+    }
+
+    void keysPlaceholderFollowsTheZeroZeroSwitch()
+    {
+        QFETCH(QString, wheel);
+        QFETCH(bool, on);
+        QFETCH(QString, placeholder);
+        BoardRig rig(*Wheel::byLetter(wheel.front()));
+        rig.find<QCheckBox>("cb", "00")->setChecked(!on);
+        rig.find<QCheckBox>("cb", "00")->setChecked(on);
+        auto* field = rig.find<QLineEdit>("tx", "Pocket");
+        QCOMPARE(field->placeholderText(), placeholder);
+        // Dark on light, whatever the desktop's colours.
+        QVERIFY(field->palette().color(QPalette::Base).lightness() > 200);
+        QVERIFY(field->palette().color(QPalette::PlaceholderText).lightness() < 120);
+    }
+
+    // Alt and a letter reach a control of the board.
+    void altKeys_data()
+    {
+        QTest::addColumn<QString>("wheel");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("R Alt+A") << u"R"_s << int(Qt::Key_A) << u"tbRAmount"_s;
+        QTest::newRow("R Alt+C") << u"R"_s << int(Qt::Key_C) << u"cmbR"_s;
+        QTest::newRow("R Alt+0") << u"R"_s << int(Qt::Key_0) << u"cbR00"_s;
+        QTest::newRow("R Alt+N") << u"R"_s << int(Qt::Key_N) << u"cbRNumbers"_s;
+        QTest::newRow("R Alt+B") << u"R"_s << int(Qt::Key_B) << u"cbRBlackRed"_s;
+        QTest::newRow("R Alt+E") << u"R"_s << int(Qt::Key_E) << u"cbREvenOdd"_s;
+        QTest::newRow("R Alt+L") << u"R"_s << int(Qt::Key_L) << u"cbRLowHi"_s;
+        QTest::newRow("R Alt+D") << u"R"_s << int(Qt::Key_D) << u"cbRDozens"_s;
+        QTest::newRow("R Alt+2") << u"R"_s << int(Qt::Key_2) << u"cbR2TO1"_s;
+        QTest::newRow("M Alt+L") << u"M"_s << int(Qt::Key_L) << u"cbMLowHi"_s;
+        QTest::newRow("M Alt+2") << u"M"_s << int(Qt::Key_2) << u"cbM2TO1"_s;
+    }
+
+    void altKeys()
+    {
+        QFETCH(QString, wheel);
+        QFETCH(int, key);
+        QFETCH(QString, focus);
+        BoardRig rig(*Wheel::byLetter(wheel.front()));
+        rig.board.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.board));
+        rig.find<QWidget>(u"btnUndo"_s + wheel)->setFocus();
+        QTest::keyClick(&rig.board, Qt::Key(key), Qt::AltModifier);
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        QCOMPARE(focused->objectName(), focus);
+        // The gold ring shows where the keys go.
+        const auto* ring = rig.board.findChild<FocusRing*>();
+        QVERIFY(ring->isVisible());
+        QVERIFY(ring->geometry().contains(QRect(focused->mapTo(&rig.board, QPoint(0, 0)), focused->size())));
+    }
+
     // Keys and the spins they record: "R+"/"M+" with 00 switched on; the keys go
     // to the board unless a control is named; "k2" is the keypad's 2, "^Z"
     // Ctrl+Z, "00off" switches 00 off; the status only where it matters.
@@ -570,7 +730,13 @@ private slots:
             {"R: 1 and 7 make 17", "R", "", "1 7", "17", "", ""},
             {"R: 1 and Enter", "R", "", "1 Enter", "1", "", ""},
             {"R: 37 is no pocket", "R", "", "3 7", "", "", "\"37\" is no pocket of this wheel (0, 1-36)."},
-            {"R: 0 at once while 00 is off", "R", "", "0", "0", "", ""},
+            {"R: 0 waits while 00 is off too", "R", "", "0", "", "0", ""},
+            {"R: 0 and Enter while 00 is off", "R", "", "0 Enter", "0", "", ""},
+            {"R: 00 while 00 is off is refused", "R", "", "0 0", "", "",
+             "00 is switched off for this wheel."},
+            {"M: 00 while 00 is off is refused", "M", "", "0 0", "", "",
+             "00 is switched off for this wheel."},
+            {"R: a refusal gives way to Idle after a spin", "R", "", "3 7 4", "4", "", "Idle"},
             {"R: 0 waits while 00 is on", "R+", "", "0", "", "0", ""},
             {"R: 0 and Enter", "R+", "", "0 Enter", "0", "", ""},
             {"R: 00", "R+", "", "0 0", "00", "", ""},

@@ -1,6 +1,7 @@
 // The command line's frame: dispatch, help, version, refusals and the casino
 // lookup every command shares, run in-process on a prepared database, plus the
 // real program's exit codes.
+#include "DamagedFile.h"
 #include "TestDb.h"
 #include "TestFiles.h"
 #include "cli/Cli.h"
@@ -15,10 +16,20 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace spinledger;
 using namespace spinledger::test;
 
 namespace {
+
+QByteArray fingerprintOf(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
 
 struct Run
 {
@@ -117,11 +128,23 @@ private slots:
         QTest::newRow("import: an id that names no casino")
             << import + QStringList{"9", "FILE"}
             << "no casino with the id 9 (spinledger-cli casinos lists them)";
+        QTest::newRow("restore while the window is open")
+            << QStringList{"restore", "FILE", "WINDOW"} << "Spinledger is open on";
+        QTest::newRow("check: missing file")
+            << QStringList{"check", "--db", "/nonexistent/x.mdb"} << "the database file is missing";
+        QTest::newRow("salvage: a casino by name")
+            << QStringList{"export", "--salvage", "--wheel", "R", "--casino", "Twin"}
+            << "--casino takes the casino's id";
         QTest::newRow("import: a name two casinos share")
             << import + QStringList{"Twin", "FILE"} << "several casinos are named 'Twin'";
         QTest::newRow("import: no such file")
             << import + QStringList{"1", "nope.csv"} << "nope.csv cannot be read: No such file or directory";
         QTest::newRow("import: no file") << import + QStringList{"1"} << "import needs FILE";
+        QTest::newRow("import: an amount of 0")
+            << import + QStringList{"1", "FILE", "AMOUNT0"}
+            << "the wheel's amount is 0, so no stake would stand: give --amount";
+        QTest::newRow("import: --amount 0")
+            << import + QStringList{"1", "FILE", "--amount", "0"} << "--amount needs a positive amount";
         QTest::newRow("import: the window is open")
             << import + QStringList{"1", "FILE", "WINDOW"} << "close its window first";
         const QStringList backtest{"backtest", "--wheel", "R", "--file", "FILE"};
@@ -149,6 +172,9 @@ private slots:
         // WINDOW: the window holds its lock.
         QLockFile window(InstanceLock::pathFor(t.dir.path()));
         QVERIFY(args.removeAll(QStringLiteral("WINDOW")) == 0 || window.tryLock(0));
+        // AMOUNT0: a fresh installation's amount.
+        if (args.removeAll(QStringLiteral("AMOUNT0")) > 0)
+            t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
         const QByteArray before = fingerprint(t.db, t.app->connString);
         const Run r = run(t, args);
         QCOMPARE(r.code, 2);
@@ -361,6 +387,21 @@ private slots:
         QCOMPARE(t.rows("ka_app_r"), qint64(1));
     }
 
+    // A fresh installation's amount of 0 stands aside for the one given.
+    void importAtTheAmountGiven()
+    {
+        TestDb t;
+        t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
+        const QString file = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n0\n32\n");
+        const Run r = run(t, {"import", "--wheel", "R", "--casino", "1", "--amount", "5", file});
+        QCOMPARE(r.code, 0);
+        // Three advice rows; the first stakes the amount, a lost one doubles it.
+        const std::string stake = Wheel::r().coinsColumn(CategoryId::BlackRed).toStdString();
+        const std::string from = " FROM " + Wheel::r().adviseTable().toStdString();
+        QCOMPARE(t.scalar("SELECT COUNT(*)" + from), 3);
+        QCOMPARE(t.scalar("SELECT MIN(" + stake + ")" + from), 5);
+    }
+
     void exportCommandBesideTheWindow()
     {
         TestDb t;
@@ -382,6 +423,136 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), toOut.bytes);
+    }
+
+    void checkTellsSoundFromDamaged()
+    {
+        TestDb t;
+        writeSpins(t.db, 3000, t.app->settingId, t.casino);
+        t.db.close();
+        const Run sound = run(t, {"check"});
+        QCOMPARE(sound.code, 0);
+        QCOMPARE(sound.out, QDir::toNativeSeparators(t.app->connString) + QStringLiteral(" is sound\n"));
+        flipByte(t.app->connString, int(pages(t.app->connString) / 2));
+        const Run damaged = run(t, {"check"});
+        QCOMPARE(damaged.code, 1);
+        QVERIFY2(damaged.out.startsWith(QDir::toNativeSeparators(t.app->connString) +
+                                        QStringLiteral(" is damaged:\n  ")),
+                 qPrintable(damaged.out));
+        flipByte(t.app->connString, 1);
+        const Run start = run(t, {"check"});
+        QCOMPARE(start.code, 1);
+        QVERIFY2(start.err.contains(QStringLiteral("is damaged: the file is no Spinledger database")),
+                 qPrintable(start.err));
+    }
+
+    void backupsAreTakenListedAndRestored()
+    {
+        TestDb t;
+        writeSpins(t.db, 12, t.app->settingId, t.casino);
+        const Run taken = run(t, {"backup"});
+        QCOMPARE(taken.code, 0);
+        const QStringList files = QDir(t.dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QVERIFY2(files[0].endsWith(QStringLiteral("-manual.mdb")), qPrintable(files[0]));
+        const QString copy = t.dir.filePath(QStringLiteral("copy.mdb"));
+        QCOMPARE(run(t, {"backup", "--out", copy}).code, 0);
+        QCOMPARE(run(t, {"backup", "--out", copy}).code, 1); // never over a file that is there
+
+        const Run listed = run(t, {"backups"});
+        QCOMPARE(listed.code, 0);
+        const QStringList lines = listed.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[1].split(u' ', Qt::SkipEmptyParts).mid(2, 3), (QStringList{"manual", "12", "0"}));
+
+        writeSpins(t.db, 5, t.app->settingId, t.casino);
+        t.db.close();
+        const Run restored = run(t, {"restore", copy});
+        QCOMPARE(restored.code, 0);
+        QVERIFY(t.app->ensureOpen());
+        QCOMPARE(t.rows("ka_app_r"), 12);
+        // The file it replaced is beside it, and so is its own backup.
+        QCOMPARE(QDir(t.dir.path()).entryList({QStringLiteral("Spinledger.replaced-*.mdb")}).size(), 1);
+        QCOMPARE(QDir(t.dir.filePath(QStringLiteral("backups")))
+                     .entryList({QStringLiteral("*-restore.mdb")})
+                     .size(),
+                 1);
+    }
+
+    void salvageExportsWhatADamagedFileStillHolds()
+    {
+        TestDb t(true, TestDb::Tables::DeliveredOnly);
+        t.db.exec("DROP INDEX ix_r_history; DROP INDEX ix_r_casino");
+        writeSpins(t.db, 3000, t.app->settingId, t.casino);
+        t.db.close();
+        flipByte(t.app->connString, int(pages(t.app->connString) / 2));
+        const Run refused = run(t, {"export", "--wheel", "R", "--casino", "1"});
+        QCOMPARE(refused.code, 2);
+        const QByteArray damaged = fingerprintOf(t.app->connString);
+        const QString spins = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n");
+        const Run notWritten = run(t, {"import", "--wheel", "R", "--casino", "1", spins});
+        QCOMPARE(notWritten.code, 2);
+        QVERIFY2(notWritten.err.contains(QStringLiteral("the database file is damaged; nothing was written")),
+                 qPrintable(notWritten.err));
+        QCOMPARE(fingerprintOf(t.app->connString), damaged);
+        const QString path = t.dir.filePath(QStringLiteral("salvaged.csv"));
+        const Run r = run(t, {"export", "--salvage", "--wheel", "R", "--out", path});
+        QCOMPARE(r.code, 0);
+        const QRegularExpressionMatch m =
+            QRegularExpression(
+                QStringLiteral(
+                    "^Salvaged (\\d+) spins of the R wheel to .*; (\\d+) rows could not be read\n$"))
+                .match(r.err);
+        QVERIFY2(m.hasMatch(), qPrintable(r.err));
+        QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 3000);
+        QVERIFY(m.captured(2).toInt() > 0);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().count("\r\n"), m.captured(1).toInt() + 1);
+        // What was salvaged goes into a sound file as a spin file.
+        TestDb sound;
+        const Run back = run(sound, {"import", "--wheel", "R", "--casino", "1", path});
+        QCOMPARE(back.code, 0);
+        QCOMPARE(
+            back.out,
+            QStringLiteral("Imported %1 spins into casino 'Demo Casino' (R wheel)\n").arg(m.captured(1)));
+    }
+
+    // A reading command on a file the user may not write leaves nothing that
+    // stops a later run from writing, once the file may be written again.
+    // Run as an unprivileged user: for the superuser every file is writable.
+    void readingAReadOnlyFileLeavesNoLog()
+    {
+        QTemporaryDir dir;
+        const QString db = dir.filePath(AppContext::DatabaseFile);
+        {
+            TestDb t;
+            t.db.close();
+            QVERIFY(QFile::copy(t.app->connString, db));
+        }
+        const QString spins = writeFile(dir.filePath(QStringLiteral("spins.csv")), "17\n5\n");
+        const bool root = geteuid() == 0;
+        auto asUser = [&](const QStringList& args) {
+            QProcess p;
+            const QStringList all = QStringList{QStringLiteral(SPINLEDGER_CLI_PROGRAM)} + args;
+            if (root)
+                p.start(QStringLiteral("setpriv"),
+                        QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"} + all);
+            else
+                p.start(all.first(), all.mid(1));
+            p.waitForFinished(20000);
+            return p.exitCode();
+        };
+        if (root) {
+            for (const QString& file : {dir.path(), db, spins})
+                QVERIFY(::chown(QFile::encodeName(file).constData(), 65534, 65534) == 0);
+        }
+        QVERIFY(::chmod(QFile::encodeName(db).constData(), 0444) == 0);
+        QCOMPARE(asUser({"casinos", "--db", db}), 0);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*-wal"), QStringLiteral("*-shm")}),
+                 QStringList());
+        QVERIFY(::chmod(QFile::encodeName(db).constData(), 0644) == 0);
+        QCOMPARE(asUser({"import", "--db", db, "--wheel", "R", "--casino", "1", spins}), 0);
     }
 
     void realProgramExitCodes()

@@ -422,12 +422,13 @@ private slots:
         QVERIFY(!e.play(u"37"_s).status.ok);
         QCOMPARE(t.rows("ka_app_r"), 0);
 
-        // A database that cannot be opened is reported with the wheel's code.
+        // A database that cannot be opened is reported with the wheel's code and why.
         Database none;
         AppContext broken(none, t.clock, t.random);
         broken.setAppFolder(u"/nonexistent/folder"_s);
         SpinEngines b(broken);
-        QCOMPARE(b.m.play(u"5"_s).status.text, u"Unable to continue! Error Code: (playM ldb)"_s);
+        QCOMPARE(b.m.play(u"5"_s).status.text,
+                 u"Unable to continue! Error Code: (playM ldb): the database file is missing"_s);
         QVERIFY(!b.r.undoSpin(1, 1).status.ok);
         QVERIFY(!b.r.restakeAdvice().status.ok);
     }

@@ -44,6 +44,10 @@ public:
         };
         services.wait = [this](int ms) { waits << ms; };
         services.inform = [this](const QString& title, const QString& text) { informed << title << text; };
+        services.confirm = [this](const QString& title, const QString& text) {
+            asked << title << text;
+            return answer;
+        };
         services.askContinueSession = [this](const QString& time) {
             sessionQuestions << time;
             return continueSession;
@@ -83,6 +87,8 @@ public:
     QList<QStringList> elevations;
     QList<int> waits;
     QStringList informed;
+    QStringList asked; // the questions' titles and texts
+    bool answer = false;
     QStringList sessionQuestions; // the times "Continue the session of …?" named
     bool continueSession = true;
     std::unique_ptr<Application> app;

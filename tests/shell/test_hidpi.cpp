@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMovie>
+#include <QStatusBar>
 #include <QStyle>
 #include <QtTest>
 
@@ -33,17 +34,57 @@ class TestHiDpi : public QObject
 private slots:
     void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
 
+    // At the design size and on a board grown by half: drawn for the size
+    // shown, not enlarged.
+    void boardCellsPaintTheirDevicePixels_data()
+    {
+        QTest::addColumn<QSize>("page");
+        QTest::addColumn<QSize>("cell17");
+        QTest::newRow("design") << QSize(673, 420) << QSize(41, 33);
+        // Edges 384 and 445.5, 189 and 238.5, rounded.
+        QTest::newRow("half as large again") << QSize(1010, 630) << QSize(62, 50);
+    }
+
     void boardCellsPaintTheirDevicePixels()
     {
+        QFETCH(QSize, page);
+        QFETCH(QSize, cell17);
         BoardRig rig(Wheel::r());
+        rig.board.resize(page);
         rig.play("17");
+        QCOMPARE(rig.cell(u"17"_s)->size(), cell17);
         CellPictures pictures;
         for (const char* suffix : {"17", "BLACK", "1ST12"}) {
             BoardCell* cell = rig.cell(QString::fromLatin1(suffix));
             const QImage shown = cell->grab().toImage();
             QCOMPARE(shown.size(), cell->size() * 2);
-            QVERIFY2(pixels(shown) == pixels(pictures.picture(cell->picture(), 2).toImage()), suffix);
+            QVERIFY2(pixels(shown) == pixels(pictures.picture(cell->picture(), 2, cell->size()).toImage()),
+                     suffix);
         }
+    }
+
+    // A 1280 x 1024 screen at scale 2 leaves 640 x 512 pixels: the window
+    // fits it, the board shrinks with it and keeps every control inside.
+    void windowOnAHalvedScreen()
+    {
+        ShellFixture f;
+        QCOMPARE(f.start(), Application::Outcome::Running);
+        MainWindow* w = f.main();
+        QVERIFY(w->minimumWidth() <= 640 && w->minimumHeight() <= 512);
+        w->resize(640, 512);
+        QTRY_COMPARE(w->size(), QSize(640, 512));
+        BoardWidget* board = w->board(Wheel::r());
+        const int bottom = w->statusBar()->mapTo(w, QPoint(0, 0)).y();
+        for (const QWidget* c : board->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(board))
+                continue;
+            const QRect onWindow(c->mapTo(w, QPoint(0, 0)), c->size());
+            QVERIFY2(onWindow.left() >= 0 && onWindow.right() < 640 && onWindow.bottom() < bottom,
+                     qPrintable(c->objectName()));
+        }
+        const double scale = std::min(board->width() / 673.0, board->height() / 420.0);
+        QVERIFY(scale < 1);
+        QVERIFY(std::abs(board->findChild<QWidget*>(u"pbR17"_s)->width() - 41 * scale) <= 1);
     }
 
     void folderPicturesShowTheirDevicePixels_data()

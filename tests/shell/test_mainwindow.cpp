@@ -9,10 +9,12 @@
 #include "board/BoardCell.h"
 #include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
+#include "shell/BackupGuard.h"
 #include "shell/SidePanelAnimation.h"
 #include "statsview/ScorecardTable.h"
 #include "statsview/StatisticsTab.h"
 #include "statsview/StatsFetcher.h"
+#include "store/SettingsStore.h"
 #include "transfer/SpinTransfer.h"
 #include "updater/UpdateWindow.h"
 
@@ -27,7 +29,9 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -180,6 +184,11 @@ private:
         return test::writeFile(m_f->dir.filePath(name), bytes);
     }
     QByteArray fingerprint() { return test::fingerprint(app().db(), app().connString); }
+    // A first start leaves the amount at 0, which an import refuses.
+    void stakeTen(const Wheel& wheel)
+    {
+        QVERIFY(SettingsStore(app()).setSetting(wheel.settingsTable(), wheel.amountSetting(), u"10"_s).ok);
+    }
 
     // The casino panel.
     QListWidget* list() { return find<QListWidget>(u"lstCasino"_s); }
@@ -214,6 +223,12 @@ private:
         press(u"btnCasinoAdd"_s);
         return list()->item(list()->count() - 1)->data(Qt::UserRole).toLongLong();
     }
+
+    QStringList backupFiles(const QString& pattern)
+    {
+        return QDir(m_f->dir.filePath(u"backups"_s)).entryList({pattern}, QDir::Files);
+    }
+    qint64 spins() { return m_f->rows("ka_app_r"); }
 
     // The Statistics tab.
     StatisticsTab* statistics() { return find<StatisticsTab>(u"tabStatistics"_s); }
@@ -285,6 +300,72 @@ private slots:
         QCOMPARE(cell->picture(), u"R17_ON"_s);
         QTest::mousePress(tabs()->tabBar(), Qt::LeftButton, {}, tabs()->tabBar()->tabRect(1).center());
         QCOMPARE(cell->picture(), u"R17_OFF"_s);
+    }
+
+    // The tabs fill the window and the board its page, every control inside
+    // and none under the status bar; the closed side panel takes no Tab stop.
+    void boardFillsTheWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("800x600") << QSize(800, 600);
+        QTest::newRow("1280x1024") << QSize(1280, 1024);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
+
+    void boardFillsTheWindow()
+    {
+        QFETCH(QSize, size);
+        const QSize cellDesign(41, 33); // 615 x 495 twips
+        w()->resize(size);
+        QTRY_COMPARE(w()->size(), size);
+        BoardWidget* board = w()->board(Wheel::r());
+        const QRect page = board->rect();
+        const int bottom = w()->statusBar()->mapTo(w(), QPoint(0, 0)).y();
+        QVERIFY(tabs()->geometry().right() < size.width());
+        QVERIFY(w()->width() - (board->mapTo(w(), QPoint(0, 0)).x() + board->width()) < 40);
+        for (const QWidget* c : board->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(board))
+                continue;
+            const QRect onWindow(c->mapTo(w(), QPoint(0, 0)), c->size());
+            QVERIFY2(onWindow.bottom() < bottom && onWindow.right() < size.width(),
+                     qPrintable(c->objectName()));
+        }
+        // As large as the page allows, width or height; the cells keep their shape.
+        const double scale = std::min(page.width() / 673.0, page.height() / 420.0);
+        const QSize cell = find(u"pbR17"_s)->size();
+        QVERIFY(std::abs(cell.width() - cellDesign.width() * scale) <= 1);
+        QVERIFY(std::abs(cell.height() - cellDesign.height() * scale) <= 1);
+        QVERIFY(!find(u"Frame19"_s)->isVisibleTo(w()));
+    }
+
+    void firstWindowFitsTheScreen()
+    {
+        const QRect room = w()->screen()->availableGeometry();
+        QVERIFY(room.contains(w()->geometry()));
+        QVERIFY(w()->width() <= room.width() && w()->height() <= room.height());
+    }
+
+    void keyboardShortcutsAreListed()
+    {
+        action("mnuKeys")->trigger();
+        auto* keys = find<QLabel>(u"lblKeys"_s);
+        QVERIFY(keys->window()->isVisible());
+        // Every Alt key of the board's frames and buttons is in the list.
+        QString listed = keys->text();
+        for (const QString& title : [this] {
+                 QStringList t;
+                 for (const QGroupBox* g : w()->board(Wheel::r())->findChildren<QGroupBox*>())
+                     t << g->title();
+                 for (const QPushButton* b : w()->board(Wheel::r())->findChildren<QPushButton*>())
+                     t << b->text();
+                 return t;
+             }()) {
+            const int amp = int(title.indexOf(u'&'));
+            if (amp < 0)
+                continue;
+            const QChar key = title.at(amp + 1).toUpper();
+            QVERIFY2(listed.contains(u"Alt+"_s + key) || listed.contains(u", "_s + key), qPrintable(title));
+        }
     }
 
     void menuOpensTheVideosAndTheSidePanelAndEnds()
@@ -368,9 +449,17 @@ private slots:
         QVERIFY(out.open(QIODevice::ReadOnly));
         QCOMPARE(out.readAll().count("\r\n"), 4); // header, three spins
 
-        // The Roulette file does not fit the mini wheel; the mini file does.
+        // The Roulette file does not fit the mini wheel; the mini file does,
+        // once there is a base stake.
         tabs()->setCurrentIndex(1);
         chooseFiles(QString(), exported);
+        const QByteArray before = fingerprint();
+        action("mnuImportSpins")->trigger();
+        QCOMPARE(status(),
+                 u"Nothing imported: the amount is 0, so no stake would stand. Type a base stake in "
+                 "Amount first."_s);
+        QCOMPARE(fingerprint(), before);
+        stakeTen(Wheel::m());
         action("mnuImportSpins")->trigger();
         QTRY_VERIFY(status().startsWith(u"Nothing imported: out.csv: line 2"_s));
         chooseFiles(QString(), m_f->dir.filePath(u"mini.txt"_s));
@@ -441,6 +530,7 @@ private slots:
     {
         tabs()->setCurrentIndex(1);
         play(u"pbM2"_s); // a tie: black advised
+        stakeTen(Wheel::m());
         chooseFiles(QString(), writeFile(u"two.txt"_s, "5\n2\n"));
         action("mnuImportSpins")->trigger();
         QTRY_VERIFY(status().startsWith(u"Imported 2 spins"_s));
@@ -477,6 +567,7 @@ private slots:
             spins += QByteArray::number(i % 37) + '\n';
         chooseFiles(QString(), writeFile(u"long.txt"_s, spins));
         play(u"pbR5"_s);
+        stakeTen(Wheel::r());
         const QByteArray before = fingerprint();
         action("mnuImportSpins")->trigger();
         auto* dialog = find<QProgressDialog>(u"dlgImport"_s);
@@ -559,9 +650,12 @@ private slots:
                          "spins.\r\n\r\nContinue?"_s,
                          u"enabled"_s}));
         QCOMPARE(list()->count(), 2);
+        QVERIFY(backupFiles(u"*-deletion.mdb"_s).isEmpty());
         m_answer = true;
         press(u"btnCasinoDelete"_s);
         QCOMPARE(status(), u"Idle"_s);
+        // The deleted casino's history is in the copy taken just before.
+        QCOMPARE(backupFiles(u"*-deletion.mdb"_s).size(), 1);
         expectEverywhere({u"Second"_s});
         QCOMPARE(shown(), (QList<qint64>{second, second, second, second}));
         clickEntry(0);
@@ -603,6 +697,60 @@ private slots:
         QVERIFY2(status().startsWith(u"Unable to continue! Error Code:"_s), qPrintable(status()));
         QCOMPARE(state(), before);
         expectEverywhere({u"Demo Casino"_s, u"Second"_s});
+    }
+
+    // The day's first spin is copied; the copy is restored through the
+    // menu, and the window shows what the restored file holds.
+    void restoreThroughTheMenuShowsWhatIsStored()
+    {
+        QSignalSpy copied(w()->backups(), &BackupGuard::finished);
+        play(u"pbR17"_s);
+        QVERIFY(copied.wait(10000));
+        QCOMPARE(backupFiles(u"*-daily.mdb"_s).size(), 1);
+        play(u"pbR5"_s);
+        QVERIFY(copied.wait(10000));
+        play(u"pbR0"_s);
+        QVERIFY(copied.wait(10000));
+        QCOMPARE(backupFiles(u"*.mdb"_s).size(), 1); // once a day
+        QCOMPARE(spins(), 3);
+        std::vector<BackupFolder::Entry> offered;
+        w()->setBackupChooser([&](QWidget*, const std::vector<BackupFolder::Entry>& entries) {
+            offered = entries;
+            return entries.front().path;
+        });
+        action("mnuRestore")->trigger();
+        QCOMPARE(offered.size(), size_t(1));
+        QCOMPARE(offered[0].spinsR, 1);
+        QVERIFY2(status().startsWith(u"Restored the backup Spinledger-"_s) &&
+                     status().contains(u"; the file that was in use is kept as Spinledger.replaced-"_s),
+                 qPrintable(status()));
+        QCOMPARE(spins(), 1);
+        QCOMPARE(backupFiles(u"*-restore.mdb"_s).size(), 1);
+        QCOMPARE(QDir(m_f->dir.path()).entryList({u"Spinledger.replaced-*.mdb"_s}).size(), 1);
+        // The window works on the restored file.
+        QCOMPARE(find<QComboBox>(u"cmbR"_s)->currentText(), u"Demo Casino"_s);
+        play(u"pbR8"_s);
+        QCOMPARE(status(), u"Idle"_s);
+        QCOMPARE(spins(), 2);
+    }
+
+    void aFailedBackupIsShownAndBlocksNothing()
+    {
+        QVERIFY(!QFileInfo::exists(m_f->dir.filePath(u"backups"_s))); // a start changes nothing to copy
+        test::writeFile(m_f->dir.filePath(u"backups"_s), "in the way");
+        QSignalSpy copied(w()->backups(), &BackupGuard::finished);
+        play(u"pbR17"_s);
+        QCOMPARE(status(), u"Idle"_s);
+        QVERIFY(copied.wait(10000));
+        QCOMPARE(spins(), 1);
+        const auto* field = find<QLabel>(u"lblBackup"_s);
+        QVERIFY(!field->isHidden());
+        QVERIFY2(field->text().startsWith(u"Backup failed: the folder "_s), qPrintable(field->text()));
+        QFile::remove(m_f->dir.filePath(u"backups"_s));
+        play(u"pbR5"_s);
+        QVERIFY(copied.wait(10000));
+        QVERIFY(field->isHidden());
+        QCOMPARE(backupFiles(u"*-daily.mdb"_s).size(), 1);
     }
 
     // The figures come from the statistics' own tests; here the tab shows them and follows the board.

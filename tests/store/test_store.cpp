@@ -133,9 +133,9 @@ private slots:
         app.setAppFolder(u"/nonexistent"_s);
         SettingsStore s(app);
         QCOMPARE(s.getSetting("ka_app_r_setting", "cmbR").status(),
-                 u"Unable to continue! Error Code: (Setting ldb)"_s);
+                 u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s);
         QCOMPARE(s.setSetting("ka_app_r_setting", "cmbR", "1").text,
-                 u"Unable to continue! Error Code: (Setting ldb)"_s);
+                 u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s);
     }
 
     void theFileIsEncryptedWithItsPassword()
@@ -236,7 +236,8 @@ private slots:
         t.db.close();
         t.app->connString = t.dir.filePath(u"missing.mdb"_s);
         QCOMPARE(prepare(t, u"machine-1"_s), Installation::Outcome::NoDatabase);
-        QCOMPARE(m_status.last(), u"Unable to continue! Error Code: (Load ldb)"_s);
+        QCOMPARE(m_status.last(),
+                 u"Unable to continue! Error Code: (Load ldb): the database file is missing"_s);
     }
 
     // A file of an earlier version holds the twelve tables and their history,

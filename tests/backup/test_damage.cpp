@@ -1,0 +1,353 @@
+// A damaged, full, empty, missing or read-only database file: the reasons
+// the player reads, the check that finds the damage, the backups that keep
+// the spins and the salvage that gets them out of a damaged file.
+#include "DamagedFile.h"
+#include "TestDb.h"
+#include "TestFiles.h"
+#include "backup/BackupFolder.h"
+#include "backup/Salvage.h"
+#include "engine/SpinEngine.h"
+#include "store/DbReason.h"
+#include "store/IntegrityCheck.h"
+
+#include <QBuffer>
+#include <QtTest>
+
+using namespace spinledger;
+using namespace spinledger::test;
+
+namespace {
+
+QString path(const TestDb& t)
+{
+    return t.app->connString;
+}
+
+QStringList fileNames(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+qint64 spinsIn(const QString& file)
+{
+    Database db;
+    if (!db.open(file, AppContext::DatabasePassword, Database::Mode::ReadOnly))
+        return -1;
+    Statement q = db.prepare("SELECT count(*) FROM ka_app_r");
+    return q.next() ? q.integer(0) : -1;
+}
+
+QByteArray bytesOf(const QString& file)
+{
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+// A history of 3000 spins in a closed file, and a page in its middle, where
+// only spin rows are stored.
+struct LongHistory
+{
+    LongHistory() : t(true, TestDb::Tables::DeliveredOnly)
+    {
+        // Without the indexes on the spins, their table fills the file.
+        t.db.exec("DROP INDEX ix_r_history; DROP INDEX ix_r_casino");
+        writeSpins(t.db, Spins, t.app->settingId, t.casino);
+        t.db.close();
+    }
+    static constexpr int Spins = 3000;
+    TestDb t;
+};
+
+} // namespace
+
+class TestDamage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // What the player reads when the file cannot be opened.
+    void openingFailuresSayWhy_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "missing" for no file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray("missing") << "the database file is missing";
+        QTest::newRow("zero length") << QByteArray() << "the database file is empty (0 bytes)";
+        QTest::newRow("no database") << QByteArray(8192, 'x')
+                                     << "the file is no Spinledger database, or it is damaged at its start";
+    }
+
+    void openingFailuresSayWhy()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(AppContext::DatabaseFile);
+        if (content != "missing")
+            writeFile(file, content);
+        Database db;
+        QVERIFY(!db.open(file, AppContext::DatabasePassword));
+        QCOMPARE(db.lastReason(), reason);
+        // Nothing was made or changed.
+        QCOMPARE(QFileInfo::exists(file), content != "missing");
+        if (content != "missing")
+            QCOMPARE(bytesOf(file), content);
+    }
+
+    void aFullDiskIsNamedInTheSpinsLine()
+    {
+        TestDb t;
+        SpinEngine engine(*t.app, Wheel::r());
+        QVERIFY(engine.play(QStringLiteral("5")).status.ok);
+        // No page more than the file has: the next spin's rows do not fit.
+        const qint64 pageCount = t.scalar("PRAGMA page_count");
+        t.db.exec("PRAGMA max_page_count = " + std::to_string(pageCount));
+        QString line;
+        for (int i = 0; i < 200 && line.isEmpty(); ++i)
+            line = engine.play(QStringLiteral("17")).status.text;
+        QCOMPARE(line, QStringLiteral("Unable to continue! Error Code: (playR ldb): the disk is full"));
+    }
+
+    void aWriteOnAReadingConnectionIsNamed()
+    {
+        TestDb t;
+        Database reader;
+        QVERIFY(reader.open(path(t), AppContext::DatabasePassword, Database::Mode::ReadOnly));
+        try {
+            reader.exec("DELETE FROM ka_app_casino");
+            QFAIL("a reading connection wrote");
+        } catch (const DbError& e) {
+            QCOMPARE(e.reason(), QStringLiteral("the database file is read-only"));
+        }
+        QCOMPARE(t.rows("ka_app_casino"), 1);
+    }
+
+    // A reading open alone leaves no log behind, and one beside a writer
+    // sees what the writer committed.
+    void readingLeavesNoLogAndSeesTheWriter()
+    {
+        TestDb t;
+        t.db.close();
+        {
+            Database reader;
+            QVERIFY(reader.open(path(t), AppContext::DatabasePassword, Database::Mode::ReadOnly));
+            QCOMPARE(reader.prepare("SELECT count(*) FROM ka_app_casino").next(), true);
+        }
+        QCOMPARE(fileNames(t.dir.path()), QStringList{AppContext::DatabaseFile});
+        QVERIFY(t.app->ensureOpen());
+        t.addCasino(QStringLiteral("Second"));
+        Database reader;
+        QVERIFY(reader.open(path(t), AppContext::DatabasePassword, Database::Mode::ReadOnly));
+        Statement q = reader.prepare("SELECT count(*) FROM ka_app_casino");
+        QVERIFY(q.next());
+        QCOMPARE(q.integer(0), 2);
+    }
+
+    void theQuickCheckFindsADamagedPage()
+    {
+        LongHistory h;
+        Database db;
+        QVERIFY(db.open(path(h.t), AppContext::DatabasePassword));
+        QVERIFY(IntegrityCheck::quick(db).sound);
+        db.close();
+        flipByte(path(h.t), int(pages(path(h.t)) / 2));
+        QVERIFY(db.open(path(h.t), AppContext::DatabasePassword));
+        const IntegrityCheck::Finding found = IntegrityCheck::quick(db);
+        QVERIFY(!found.sound);
+        QVERIFY(!found.problems.isEmpty());
+    }
+
+    void aBackupIsACheckedCopyWithTheSameKey()
+    {
+        TestDb t;
+        writeSpins(t.db, 25, t.app->settingId, t.casino);
+        t.clock.current = QDateTime(QDate(2026, 12, 6), QTime(18, 30, 5));
+        BackupFolder folder(path(t), t.clock);
+        const Result<QString> taken = folder.take(t.db, BackupFolder::Kind::Daily);
+        QVERIFY2(taken.ok(), qPrintable(taken.status()));
+        QCOMPARE(taken.value(),
+                 t.dir.filePath(QStringLiteral("backups/Spinledger-2026-12-06_183005-daily.mdb")));
+        QCOMPARE(spinsIn(taken.value()), 25);
+        Database plain;
+        QVERIFY(!plain.open(taken.value(), QString(), Database::Mode::ReadOnly));
+        // The copy is whole: the folder holds it alone, nothing half-written.
+        QCOMPARE(fileNames(folder.folder()), QStringList{QFileInfo(taken.value()).fileName()});
+        QVERIFY(t.app->db().isOpen());
+    }
+
+    void theDaysCopyIsTakenOncePerDay()
+    {
+        TestDb t;
+        t.clock.stepMs = 0;
+        BackupFolder folder(path(t), t.clock);
+        t.clock.current = QDateTime(QDate(2026, 12, 6), QTime(9, 0));
+        QVERIFY(!folder.takeDailyIfDue(t.db).value().isEmpty());
+        t.clock.current = QDateTime(QDate(2026, 12, 6), QTime(23, 59));
+        QCOMPARE(folder.takeDailyIfDue(t.db).value(), QString());
+        t.clock.current = QDateTime(QDate(2026, 12, 7), QTime(0, 1));
+        QVERIFY(!folder.takeDailyIfDue(t.db).value().isEmpty());
+        QCOMPARE(folder.entries().size(), size_t(2));
+    }
+
+    // Nine days of daily copies and five before risky changes: the newest
+    // seven of the days and the newest three of the others stay.
+    void theFolderKeepsSevenDaysAndThreeEvents()
+    {
+        TestDb t;
+        t.clock.stepMs = 0;
+        BackupFolder folder(path(t), t.clock);
+        const BackupFolder::Kind events[] = {
+            BackupFolder::Kind::BeforeImport, BackupFolder::Kind::BeforeDeletion,
+            BackupFolder::Kind::BeforeImport, BackupFolder::Kind::BeforeRestore,
+            BackupFolder::Kind::BeforeImport};
+        for (int day = 1; day <= 9; ++day) {
+            t.clock.current = QDateTime(QDate(2026, 11, day), QTime(10, 0));
+            QVERIFY(folder.take(t.db, BackupFolder::Kind::Daily).ok());
+            if (day <= 5) {
+                t.clock.current = QDateTime(QDate(2026, 11, day), QTime(11, 0));
+                QVERIFY(folder.take(t.db, events[day - 1]).ok());
+            }
+        }
+        QCOMPARE(fileNames(folder.folder()),
+                 (QStringList{
+                     "Spinledger-2026-11-03_100000-daily.mdb", "Spinledger-2026-11-03_110000-import.mdb",
+                     "Spinledger-2026-11-04_100000-daily.mdb", "Spinledger-2026-11-04_110000-restore.mdb",
+                     "Spinledger-2026-11-05_100000-daily.mdb", "Spinledger-2026-11-05_110000-import.mdb",
+                     "Spinledger-2026-11-06_100000-daily.mdb", "Spinledger-2026-11-07_100000-daily.mdb",
+                     "Spinledger-2026-11-08_100000-daily.mdb", "Spinledger-2026-11-09_100000-daily.mdb"}));
+    }
+
+    void aFailedBackupSaysWhyAndChangesNothing()
+    {
+        TestDb t;
+        writeFile(t.dir.filePath(QStringLiteral("backups")), "in the way");
+        const QByteArray before = fingerprint(t.db, path(t));
+        const Result<QString> taken = BackupFolder(path(t), t.clock).take(t.db, BackupFolder::Kind::Daily);
+        QVERIFY(!taken.ok());
+        QVERIFY2(taken.status().contains(QStringLiteral("cannot be made")), qPrintable(taken.status()));
+        QCOMPARE(fingerprint(t.db, path(t)), before);
+    }
+
+    void restoringSwapsTheFileAndKeepsTheOneInUse()
+    {
+        TestDb t;
+        t.clock.stepMs = 0;
+        writeSpins(t.db, 10, t.app->settingId, t.casino);
+        BackupFolder folder(path(t), t.clock);
+        const QString backup = folder.take(t.db, BackupFolder::Kind::Daily).value();
+        writeSpins(t.db, 5, t.app->settingId, t.casino);
+        t.db.close();
+        t.clock.current = QDateTime(QDate(2026, 12, 7), QTime(8, 15));
+        const Result<QString> kept = folder.restore(backup, AppContext::DatabasePassword);
+        QVERIFY2(kept.ok(), qPrintable(kept.status()));
+        QCOMPARE(kept.value(), t.dir.filePath(QStringLiteral("Spinledger.replaced-2026-12-07_081500.mdb")));
+        QCOMPARE(spinsIn(path(t)), 10);
+        QCOMPARE(spinsIn(kept.value()), 15);
+        QVERIFY(!QFileInfo::exists(path(t) + QStringLiteral(".restoring")));
+    }
+
+    // The damaged file is never written: it stays beside, byte for byte.
+    void aDamagedFileIsKeptAsItWas()
+    {
+        LongHistory h;
+        TestDb& t = h.t;
+        t.clock.stepMs = 0;
+        QVERIFY(t.app->ensureOpen());
+        BackupFolder folder(path(t), t.clock);
+        const QString backup = folder.take(t.db, BackupFolder::Kind::Daily).value();
+        t.db.close();
+        flipByte(path(t), int(pages(path(t)) / 2));
+        const QByteArray damaged = bytesOf(path(t));
+        const QString kept = folder.restore(backup, AppContext::DatabasePassword).value();
+        QCOMPARE(kept, t.dir.filePath(QStringLiteral("Spinledger.damaged-2026-12-06_180000.mdb")));
+        QCOMPARE(bytesOf(kept), damaged);
+        QCOMPARE(spinsIn(path(t)), LongHistory::Spins);
+    }
+
+    void aDamagedBackupIsNotRestored()
+    {
+        LongHistory h;
+        TestDb& t = h.t;
+        QVERIFY(t.app->ensureOpen());
+        BackupFolder folder(path(t), t.clock);
+        const QString backup = folder.take(t.db, BackupFolder::Kind::Daily).value();
+        t.db.close();
+        flipByte(backup, int(pages(backup) / 2));
+        const QByteArray before = bytesOf(path(t));
+        const Result<QString> kept = folder.restore(backup, AppContext::DatabasePassword);
+        QCOMPARE(kept.status(), QStringLiteral("the backup is damaged"));
+        QCOMPARE(bytesOf(path(t)), before);
+        QCOMPARE(fileNames(t.dir.path()), (QStringList{AppContext::DatabaseFile}));
+    }
+
+    void theListGivesDatesAndSpins()
+    {
+        TestDb t;
+        t.clock.stepMs = 0;
+        BackupFolder folder(path(t), t.clock);
+        writeSpins(t.db, 3, t.app->settingId, t.casino);
+        t.clock.current = QDateTime(QDate(2026, 12, 1), QTime(7, 0));
+        folder.take(t.db, BackupFolder::Kind::Daily);
+        writeSpins(t.db, 4, t.app->settingId, t.casino);
+        t.clock.current = QDateTime(QDate(2026, 12, 2), QTime(7, 0));
+        const QString newest = folder.take(t.db, BackupFolder::Kind::BeforeImport).value();
+        flipByte(newest, 1); // its start: it cannot even be opened
+        const std::vector<BackupFolder::Entry> all = folder.list(AppContext::DatabasePassword);
+        QCOMPARE(all.size(), size_t(2));
+        QCOMPARE(all[0].taken, QDateTime(QDate(2026, 12, 2), QTime(7, 0)));
+        QCOMPARE(all[0].kind, BackupFolder::Kind::BeforeImport);
+        QVERIFY(!all[0].readable);
+        QCOMPARE(all[1].taken, QDateTime(QDate(2026, 12, 1), QTime(7, 0)));
+        QVERIFY(all[1].readable);
+        QCOMPARE(all[1].spinsR, 3);
+    }
+
+    // Every row off the damaged page, in order; the rest counted.
+    void salvageReadsPastADamagedPage()
+    {
+        LongHistory h;
+        flipByte(path(h.t), int(pages(path(h.t)) / 2));
+        QVERIFY(h.t.app->ensureOpen());
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        const Salvage::Report report = Salvage(h.t.db, Wheel::r()).write(out);
+        QVERIFY(report.failure.isEmpty());
+        QVERIFY2(report.unreadable > 0 && report.written < LongHistory::Spins,
+                 qPrintable(QString::number(report.written)));
+        QCOMPARE(report.written + report.unreadable, qint64(LongHistory::Spins));
+        const QList<QByteArray> lines = out.data().split('\n');
+        QCOMPARE(lines.value(0), QByteArray("\xEF\xBB\xBFspin_no,date_time,pocket,casino_id\r"));
+        // The i-th spin was pocket i % 37 a minute after the one before: the
+        // minutes of the stamps tell which spins came out, and in what order.
+        int lastMinute = -1;
+        for (qsizetype i = 1; i <= report.written; ++i) {
+            const QList<QByteArray> cells = lines[i].trimmed().split(',');
+            QCOMPARE(cells.value(0).toLongLong(), i);
+            const QDateTime stamp =
+                QDateTime::fromString(QString::fromLatin1(cells.value(1)), Qt::ISODateWithMs);
+            const int minute = int(QDateTime(QDate(2026, 12, 6), QTime(0, 0)).secsTo(stamp) / 60);
+            QVERIFY(minute > lastMinute);
+            QCOMPARE(cells.value(2).toInt(), minute % 37);
+            lastMinute = minute;
+        }
+    }
+
+    void salvageOfASoundFileIsTheWholeHistory()
+    {
+        LongHistory h;
+        QVERIFY(h.t.app->ensureOpen());
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        const Salvage::Report report = Salvage(h.t.db, Wheel::r()).write(out, h.t.casino);
+        QCOMPARE(report.written, qint64(LongHistory::Spins));
+        QCOMPARE(report.unreadable, 0);
+        QBuffer none;
+        none.open(QIODevice::WriteOnly);
+        QCOMPARE(Salvage(h.t.db, Wheel::r()).write(none, h.t.casino + 1).written, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDamage)
+#include "test_damage.moc"
