@@ -113,8 +113,8 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     m_engine.setLongWorkNotice(
         [this] { m_status.setStatus(QStringLiteral("Recounting the casino's history"), true); });
     // Everything placed so far is the design; the played frame places its
-    // chips itself.
-    m_scaler->adopt(this, {m_history});
+    // chips itself, the session line its label and button.
+    m_scaler->adopt(this, {m_history, m_session});
     m_focusRing = new FocusRing(this);
 }
 

@@ -478,6 +478,7 @@ private slots:
     void undoLastImportThroughTheMenu()
     {
         auto* file = find<QMenu>(u"mnuFile"_s);
+        stakeTen(Wheel::r());
         play(u"pbR17"_s);
         emit file->aboutToShow();
         QVERIFY(!action("mnuUndoImport")->isEnabled());
