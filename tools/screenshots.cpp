@@ -294,6 +294,16 @@ void shootSizes(MainWindow* main, const Camera& camera, qreal scale)
     camera.shoot(main, QStringLiteral("board-focus"));
 }
 
+// The board with every cell's gap and the hot and cold pockets marked.
+void shootSleepers(MainWindow* main, const Camera& camera)
+{
+    main->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+    auto* sleepers = main->findChild<QAction*>(QStringLiteral("mnuSleepers"));
+    sleepers->setChecked(true);
+    camera.shoot(main, QStringLiteral("board-sleepers"));
+    sleepers->setChecked(false);
+}
+
 // The statistics of a casino without spins: the second one on the mini wheel.
 void shootEmptyStatistics(MainWindow* main, const Camera& camera)
 {
@@ -433,6 +443,7 @@ int shootVariant(const Variant& v, const QString& out)
     services.inform = [](const QString& title, const QString& text) {
         fail(title + QStringLiteral(": ") + text);
     };
+    services.askContinueSession = [](const QString&) { return true; };
     Application app(folder, services);
     if (app.start() != Application::Outcome::Running)
         fail(QStringLiteral("the start stopped: ") + app.splash().statusText());
@@ -441,6 +452,7 @@ int shootVariant(const Variant& v, const QString& out)
     camera.shoot(&app.splash(), QStringLiteral("splash"));
     shootMainWindow(app.mainWindow(), camera);
     shootSizes(app.mainWindow(), camera, QString::fromLatin1(v.scale).toDouble());
+    shootSleepers(app.mainWindow(), camera);
     shootImport(app.mainWindow(), folder, camera);
     shootUpdate(app.mainWindow(), folder, camera);
     shootEmptyStatistics(app.mainWindow(), camera);

@@ -10,8 +10,13 @@
 #include "board/FocusRing.h"
 #include "board/HistoryView.h"
 #include "board/PocketEntry.h"
+#include "board/SessionLine.h"
+#include "board/SleeperMarks.h"
 #include "board/WinRatioLabel.h"
 #include "engine/SpinEngine.h"
+#include "session/SessionFigures.h"
+#include "session/SessionStore.h"
+#include "session/TableLimits.h"
 #include "stats/Odds.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
@@ -99,14 +104,17 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
         wheel, status, [this] { return zeroZeroOn(); },
         [this](const QString& label) { playPocket(m_wheel.cellPrefix() + label); }, this);
     m_keys->setGeometry(BoardGeometry::keysFrame());
+    m_session = new SessionLine(wheel, this);
+    connect(m_session, &SessionLine::newSessionAsked, this, &BoardWidget::newSession);
+    m_sleepers = std::make_unique<SleeperMarks>(wheel, *m_grid);
     // The 00 cell takes clicks only while the 00 pocket is played.
     m_grid->cell(wheel.zeroZeroCell())->setEnabled(false);
     connectCells();
     m_engine.setLongWorkNotice(
         [this] { m_status.setStatus(QStringLiteral("Recounting the casino's history"), true); });
     // Everything placed so far is the design; the played frame places its
-    // chips itself.
-    m_scaler->adopt(this, {m_history});
+    // chips itself, the session line its label and button.
+    m_scaler->adopt(this, {m_history, m_session});
     m_focusRing = new FocusRing(this);
 }
 
@@ -317,6 +325,8 @@ void BoardWidget::drawAll()
     const Status drawn = drawFor(*casino);
     if (!drawn.ok)
         m_status.setStatus(drawn.text);
+    else if (!notices().isEmpty())
+        m_status.setStatus(notices());
 }
 
 void BoardWidget::showStored()
@@ -342,7 +352,18 @@ void BoardWidget::hoverNone()
 
 void BoardWidget::finish(const Status& outcome)
 {
-    m_status.setStatus(outcome.ok ? texts::Idle : outcome.text);
+    const QString notice = notices();
+    m_status.setStatus(!outcome.ok ? outcome.text : notice.isEmpty() ? texts::Idle : notice);
+}
+
+QString BoardWidget::notices() const
+{
+    QStringList said;
+    for (const QString& n : {m_stakeNotice, m_limitNotice}) {
+        if (!n.isEmpty())
+            said << n;
+    }
+    return said.join(QStringLiteral(" – "));
 }
 
 std::optional<qint64> BoardWidget::storedCasino()
@@ -388,6 +409,8 @@ void BoardWidget::playPocket(const QString& cellName)
     if (const std::optional<qint64> casino = storedCasino())
         keepFirst(drawn, showHistory(*casino));
     keepFirst(drawn, showAdvice());
+    if (const std::optional<qint64> casino = storedCasino())
+        keepFirst(drawn, drawExtras(*casino));
     m_grid->hoverCells(QStringLiteral("none"));
     finish(drawn);
     if (drawn.ok && amountInForce() <= 0)
@@ -467,10 +490,14 @@ void BoardWidget::categoryToggled(CategoryId category)
         // The coin labels belong to the outside bets only.
         if (category != CategoryId::Numbers)
             keepFirst(outcome, showAdvice());
+        // The session's money is that of the bets played.
+        keepFirst(outcome, showSession(*casino));
     }
     m_grid->hoverCells(QStringLiteral("none"));
     if (!outcome.ok)
         m_status.setStatus(outcome.text);
+    else if (!m_limitNotice.isEmpty())
+        m_status.setStatus(m_limitNotice);
 }
 
 void BoardWidget::zeroZeroToggled(bool on)
@@ -484,6 +511,9 @@ void BoardWidget::zeroZeroToggled(bool on)
         m_keys->zeroZeroSwitched();
     m_grid->cell(cell)->setEnabled(on);
     m_grid->setCellState(cell, on ? QStringLiteral("OFF") : QStringLiteral("GREEN"));
+    // Whether 00 is in play changes every chance the sleepers give.
+    if (sleepersShown())
+        showSleepers(true);
 }
 
 void BoardWidget::amountEdited(const QString& text)
@@ -571,6 +601,7 @@ Status BoardWidget::drawFor(qint64 casino)
     Status first = showHistory(casino);
     keepFirst(first, refreshCategories(casino));
     keepFirst(first, showAdvice());
+    keepFirst(first, drawExtras(casino));
     return first;
 }
 
@@ -632,8 +663,122 @@ Status BoardWidget::showAdvice()
     const Result<CurrentAdvice> current = m_engine.currentAdvice(s->casino);
     if (!current)
         return Status::failure(current.status());
-    m_coins->showAdvice(*current, s->amount, played());
+    std::optional<double> tableMax;
+    try {
+        tableMax = TableLimits::load(m_app.db(), m_app.settingId, m_wheel).tableMax;
+    } catch (const DbError&) {
+        return Status::failure(errorLine(codes::show(m_wheel.letter())));
+    }
+    const std::optional<double> above = m_coins->showAdvice(*current, s->amount, played(), tableMax);
+    m_stakeNotice = above ? CoinLabels::aboveTableMax(*above, *tableMax) : QString();
     return Status::success();
+}
+
+// --- session and sleepers ---------------------------------------------------
+
+void BoardWidget::newSession()
+{
+    if (!m_app.ensureOpen())
+        return m_status.setStatus(errorLine(codes::show(m_wheel.letter())));
+    try {
+        SessionStore::begin(m_app.db(), m_app.settingId, m_wheel, m_app.clock().now());
+    } catch (const DbError&) {
+        return m_status.setStatus(errorLine(codes::show(m_wheel.letter())));
+    }
+    m_saidStopLoss = m_saidTarget = false;
+    m_limitNotice.clear();
+    if (const std::optional<qint64> casino = storedCasino())
+        finish(showSession(*casino));
+}
+
+Status BoardWidget::drawExtras(qint64 casino)
+{
+    Status first = showSession(casino);
+    keepFirst(first, showSleeperMarks(casino));
+    return first;
+}
+
+Status BoardWidget::showSession(qint64 casino)
+{
+    const QString failure = errorLine(codes::show(m_wheel.letter()));
+    if (!m_app.ensureOpen())
+        return Status::failure(failure);
+    try {
+        Database& db = m_app.db();
+        std::optional<SessionStore::Start> start = SessionStore::start(db, m_app.settingId, m_wheel);
+        // A board always plays in a session: the first draw begins one.
+        if (!start) {
+            SessionStore::begin(db, m_app.settingId, m_wheel, m_app.clock().now());
+            start = SessionStore::start(db, m_app.settingId, m_wheel);
+        }
+        const SessionFigures figures =
+            SessionFigures::read(db, m_wheel, m_app.settingId, casino, start->afterKey, played());
+        m_session->showFigures(figures);
+        const TableLimits limits = TableLimits::load(db, m_app.settingId, m_wheel);
+        m_limitNotice.clear();
+        switch (limits.reached(figures.result)) {
+        case TableLimits::Reached::StopLoss:
+            if (!std::exchange(m_saidStopLoss, true))
+                m_limitNotice = tr("Stop-loss %1 reached: this session is at %2.")
+                                    .arg(AmountText::toShown(*limits.stopLoss),
+                                         SessionLine::signedAmount(figures.result));
+            break;
+        case TableLimits::Reached::Target:
+            if (!std::exchange(m_saidTarget, true))
+                m_limitNotice =
+                    tr("Target %1 reached: this session is at %2.")
+                        .arg(AmountText::toShown(*limits.target), SessionLine::signedAmount(figures.result));
+            break;
+        case TableLimits::Reached::None:
+            break;
+        }
+    } catch (const DbError&) {
+        return Status::failure(failure);
+    }
+    return Status::success();
+}
+
+Status BoardWidget::showSleeperMarks(qint64 casino)
+{
+    if (!m_sleepers->isShown())
+        return Status::success();
+    if (!m_app.ensureOpen())
+        return Status::failure(errorLine(codes::show(m_wheel.letter())));
+    try {
+        Sleepers sleepers(m_wheel, zeroZeroOn(), m_sleeperWindow);
+        sleepers.read(m_app.db(), m_app.settingId, casino);
+        m_sleepers->show(sleepers, m_sleeperWindow);
+    } catch (const DbError&) {
+        return Status::failure(errorLine(codes::show(m_wheel.letter())));
+    }
+    return Status::success();
+}
+
+void BoardWidget::showSleepers(bool shown)
+{
+    if (!shown) {
+        m_sleepers->hide();
+        return;
+    }
+    // Shown from the next draw on, and drawn now.
+    m_sleepers->show(Sleepers(m_wheel, zeroZeroOn(), m_sleeperWindow), m_sleeperWindow);
+    if (const std::optional<qint64> casino = storedCasino()) {
+        const Status drawn = showSleeperMarks(*casino);
+        if (!drawn.ok)
+            m_status.setStatus(drawn.text);
+    }
+}
+
+bool BoardWidget::sleepersShown() const
+{
+    return m_sleepers->isShown();
+}
+
+void BoardWidget::setSleeperWindow(qint64 window)
+{
+    m_sleeperWindow = window;
+    if (sleepersShown())
+        showSleepers(true);
 }
 
 } // namespace spinledger

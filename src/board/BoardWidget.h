@@ -27,6 +27,8 @@ class CoinLabels;
 class FocusRing;
 class HistoryView;
 class PocketEntry;
+class SessionLine;
+class SleeperMarks;
 class SpinEngine;
 class StatusSink;
 class WinRatioLabel;
@@ -79,6 +81,15 @@ public:
     // The cell state list ("pbR17:OFF" ...), in the wheel's cell order.
     QStringList cellStates() const;
 
+    // A new session of this wheel from now on (also the board's "New
+    // session" button); the session line starts again from nothing.
+    void newSession();
+    // "Spins since last hit" on the cells, hottest and coldest pockets of
+    // the newest `window` spins (0: all) marked.
+    void showSleepers(bool shown);
+    bool sleepersShown() const;
+    void setSleeperWindow(qint64 window);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -124,6 +135,13 @@ private:
     void showCategory(const CategoryView& view, CategoryId category);
     void showRatio(CategoryId category, double percent);
     Status showAdvice();
+    // The session line, the limits it reaches and the sleepers, which
+    // follow every redraw.
+    Status showSession(qint64 casino);
+    Status showSleeperMarks(qint64 casino);
+    Status drawExtras(qint64 casino);
+    // What the status line says after an operation instead of "Idle".
+    QString notices() const;
 
     std::optional<qint64> storedCasino();
     int indexOf(qint64 casinoId) const; // combo entry of the casino, -1 when none
@@ -156,6 +174,14 @@ private:
     QPushButton* m_undo = nullptr;
     QComboBox* m_combo = nullptr;
     bool m_busy = false;
+
+    SessionLine* m_session = nullptr;
+    std::unique_ptr<SleeperMarks> m_sleepers;
+    qint64 m_sleeperWindow = 500;
+    QString m_stakeNotice; // a plate above the table maximum
+    QString m_limitNotice; // stop-loss or target reached, said once
+    bool m_saidStopLoss = false;
+    bool m_saidTarget = false;
 };
 
 } // namespace spinledger

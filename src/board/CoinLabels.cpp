@@ -7,6 +7,10 @@
 
 #include <QFontMetrics>
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 namespace spinledger {
 
 const QColor CoinLabels::Green(0, 128, 0);
@@ -54,8 +58,24 @@ BadgeLabel* CoinLabels::label(const QString& objectName) const
     return nullptr;
 }
 
-void CoinLabels::showAdvice(const CurrentAdvice& current, double amount, const PerCategory<bool>& played)
+QString CoinLabels::aboveTableMax(double stake, double tableMax)
 {
+    return QCoreApplication::translate("CoinLabels", "Stake %1 is above the table maximum %2")
+        .arg(AmountText::toShown(stake), AmountText::toShown(tableMax));
+}
+
+// A red rim tells the plate from the others at a glance, also where the
+// text is already red for a doubled stake.
+void CoinLabels::mark(BadgeLabel* label, bool above)
+{
+    label->setProperty("aboveTableMax", above);
+    label->setPlate(above ? QColor(255, 236, 236) : QColor(255, 255, 250), above ? Red : QColor());
+}
+
+std::optional<double> CoinLabels::showAdvice(const CurrentAdvice& current, double amount,
+                                             const PerCategory<bool>& played, std::optional<double> tableMax)
+{
+    std::optional<double> largestAbove;
     for (Entry& e : m_entries) {
         const int i = idx(e.category);
         const double stake = current.exists ? current.advice.stakes[i] : amount;
@@ -65,16 +85,24 @@ void CoinLabels::showAdvice(const CurrentAdvice& current, double amount, const P
             // Written as the amount box writes the amount, on both boards.
             const QString shown = AmountText::toShown(stake);
             e.label->setText(shown);
-            e.label->setToolTip(stake > 0 ? QStringLiteral("Bet ") + shown + QStringLiteral(" here")
-                                          : QString());
+            const bool above = tableMax && stake > *tableMax;
+            QString tip = stake > 0 ? QStringLiteral("Bet ") + shown + QStringLiteral(" here") : QString();
+            if (above) {
+                tip += u'\n' + aboveTableMax(stake, *tableMax);
+                largestAbove = std::max(largestAbove.value_or(stake), stake);
+            }
+            e.label->setToolTip(tip);
+            mark(e.label, above);
         } else {
             // An emptied label advises nothing, in its tool tip neither.
             e.label->clear();
             e.label->setToolTip(QString());
+            mark(e.label, false);
         }
         place(e, m_wheel.cellName(e.category, e.value));
         e.label->repaint();
     }
+    return largestAbove;
 }
 
 } // namespace spinledger

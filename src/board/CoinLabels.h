@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -27,8 +28,16 @@ public:
     CoinLabels(const Wheel& wheel, QWidget* page, BoardScaler& scaler);
 
     // Shows the advice (none: every stake is the amount and no value is
-    // advised) for the played categories.
-    void showAdvice(const CurrentAdvice& current, double amount, const PerCategory<bool>& played);
+    // advised) for the played categories. A plate whose stake is above the
+    // table maximum is marked (property "aboveTableMax") and says so; the
+    // largest such stake is answered, so that the player hears of it before
+    // betting it.
+    std::optional<double> showAdvice(const CurrentAdvice& current, double amount,
+                                     const PerCategory<bool>& played,
+                                     std::optional<double> tableMax = std::nullopt);
+
+    // "Stake 640 is above the table maximum 500"
+    static QString aboveTableMax(double stake, double tableMax);
 
     BadgeLabel* label(const QString& objectName) const;
 
@@ -40,6 +49,7 @@ private:
         BadgeLabel* label;
     };
     void place(Entry& e, const QString& cellName);
+    void mark(BadgeLabel* label, bool above);
 
     const Wheel& m_wheel;
     BoardScaler& m_scaler;

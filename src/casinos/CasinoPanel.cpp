@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -70,10 +71,15 @@ CasinoPanel::CasinoPanel(AppContext& app, StatusSink& status, QWidget* parent)
     connect(m_list, &QListWidget::itemClicked, this, &CasinoPanel::entryClicked);
 }
 
-QString CasinoPanel::deleteQuestion(const QString& name)
+QString CasinoPanel::deleteQuestion(const QString& name, qint64 spinsR, qint64 spinsM)
 {
+    const QLocale locale;
+    const QString spins = tr("With it go %1 %2 spins and %3 %4 spins.")
+                              .arg(locale.toString(spinsR), Wheel::r().boardName(), locale.toString(spinsM),
+                                   Wheel::m().boardName());
     return QStringLiteral("Are you sure you want to delete \"") + name +
-           QStringLiteral("\"? All data associated with this casino will be deleted.\r\n\r\nContinue?");
+           QStringLiteral("\"? All data associated with this casino will be deleted.\r\n\r\n") + spins +
+           QStringLiteral("\r\n\r\nContinue?");
 }
 
 void CasinoPanel::load()
@@ -143,7 +149,16 @@ void CasinoPanel::updateClicked()
 void CasinoPanel::deleteClicked()
 {
     QListWidgetItem* item = m_list->selectedItems().value(0);
-    if (!m_confirm(QStringLiteral("Confirm Delete"), deleteQuestion(item ? item->text() : QString())))
+    const qint64 id = item ? item->data(Qt::UserRole).toLongLong() : 0;
+    const Result<qint64> spinsR = m_store.spinCount(Wheel::r(), id);
+    const Result<qint64> spinsM = m_store.spinCount(Wheel::m(), id);
+    if (!spinsR || !spinsM) {
+        // Without the counts the player would answer blind.
+        m_status.setStatus(!spinsR ? spinsR.status() : spinsM.status());
+        return;
+    }
+    if (!m_confirm(QStringLiteral("Confirm Delete"),
+                   deleteQuestion(item ? item->text() : QString(), *spinsR, *spinsM)))
         return;
     // Only after the question, whose box must stay answerable.
     const WindowLock busy(this);

@@ -39,7 +39,8 @@ public:
     // the list on this panel and every board, which draws its casino.
     void load();
 
-    static QString deleteQuestion(const QString& name);
+    // The question names how many spins of each wheel go with the casino.
+    static QString deleteQuestion(const QString& name, qint64 spinsR = 0, qint64 spinsM = 0);
 
 private:
     void addClicked();

@@ -68,7 +68,8 @@ int runCommand(const Command& command, const QStringList& rest, QTextStream& out
         out << parser.helpText();
         return Done;
     }
-    const int allowed = command.positional.isEmpty() ? 0 : 1;
+    const bool standIn = !command.insteadOfPositional.isEmpty() && parser.isSet(command.insteadOfPositional);
+    const int allowed = command.positional.isEmpty() || standIn ? 0 : 1;
     if (parser.positionalArguments().size() > allowed)
         return session.refuse(
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().last()));

@@ -17,6 +17,8 @@ struct Command
     QString positional; // name of a positional argument, empty when none
     QList<QCommandLineOption> options;
     int (*run)(Session& session);
+    // An option that stands in for the positional argument ("undo-last").
+    QString insteadOfPositional = {};
 };
 
 // Every command, in the order the overview lists them.

@@ -6,6 +6,7 @@
 #include "cli/DoublingOptions.h"
 #include "cli/Session.h"
 #include "cli/TerminalProgress.h"
+#include "io/ImportLog.h"
 #include "io/SpinImport.h"
 #include "wheel/Wheel.h"
 
@@ -25,6 +26,30 @@ bool isNumber(const QString& text)
     bool number = false;
     text.trimmed().toLongLong(&number);
     return number;
+}
+
+const QString UndoLast = QStringLiteral("undo-last");
+
+// Takes back the casino's last import, as File → "Undo last import" does.
+int undoLastImport(Session& s, const Wheel& wheel)
+{
+    if (!s.args().positionalArguments().isEmpty())
+        return s.refuse(QStringLiteral("--undo-last takes no FILE"));
+    const std::optional<Casino> casino = s.casino();
+    if (!casino)
+        return Refused;
+    const Result<qint64> removed = ImportLog::undoLast(s.app(), wheel, casino->id);
+    if (!removed)
+        return s.fail(removed.status());
+    if (*removed == 0)
+        return s.refuse(QStringLiteral("casino '%1' (%2 wheel) has no import to undo: none was made, or a "
+                                       "spin was recorded after it")
+                            .arg(casino->name, QString(wheel.letter())));
+    s.out() << QStringLiteral("Removed the %1 spins of the last import from casino '%2' (%3 wheel)\n")
+                   .arg(*removed)
+                   .arg(casino->name, QString(wheel.letter()));
+    s.out().flush();
+    return Done;
 }
 
 int importSpins(Session& s)
@@ -54,6 +79,8 @@ int importSpins(Session& s)
                 .arg(QDir::toNativeSeparators(folder)));
     if (!s.open(Database::Mode::ReadWrite))
         return Refused;
+    if (s.args().isSet(UndoLast))
+        return undoLastImport(s, *wheel);
 
     Casino casino;
     const Session::Lookup found = s.findCasino(casino);
@@ -112,8 +139,11 @@ Command importCommand()
              QCommandLineOption(Amount,
                                 QStringLiteral("Base stake of the imported spins instead of the wheel's "
                                                "amount, which a fresh installation leaves at 0."),
-                                QStringLiteral("AMOUNT"))},
-            &importSpins};
+                                QStringLiteral("AMOUNT")),
+             QCommandLineOption(UndoLast, QStringLiteral("Take back the casino's last import instead, while no "
+                                                         "spin was recorded there after it."))},
+            &importSpins,
+            UndoLast};
 }
 
 } // namespace spinledger::cli

@@ -2,6 +2,7 @@
 
 #include "engine/HistoryRows.h"
 #include "engine/SpinRecorder.h"
+#include "io/ImportLog.h"
 #include "io/SpinFileReader.h"
 #include "io/SpinSource.h"
 #include "store/AppContext.h"
@@ -146,9 +147,13 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
                          return a.id < b.id;
                      })->id;
         }
+        const qint64 keysBefore = ImportLog::newestSpinKey(m_app.db(), m_wheel);
         Report r = record(casino, progress);
-        if (r.outcome == Outcome::Imported)
+        if (r.outcome == Outcome::Imported) {
+            // What "Undo last import" takes back: the keys written after keysBefore.
+            ImportLog::record(m_app.db(), m_app.settingId, m_wheel, casino, keysBefore);
             tx.commit();
+        }
         return r;
     } catch (const DbError& e) {
         qCWarning(lcImport) << "the import into casino" << casino << "failed:" << e.what();

@@ -53,6 +53,8 @@ void Application::showMainWindow()
     m_main = std::make_unique<MainWindow>(m_app, m_engines);
     m_main->setDataLocation(m_location);
     connect(m_main.get(), &MainWindow::closed, this, &Application::exitRequested);
+    if (m_services.askContinueSession)
+        m_main->setSessionQuestion(m_services.askContinueSession);
     m_main->load();
     m_main->show();
     m_splash->hide();

@@ -3,8 +3,10 @@
 #include "board/BoardGeometry.h"
 #include "board/BoardWidget.h"
 #include "casinos/CasinoPanel.h"
+#include "casinos/LimitsPanel.h"
 #include "engine/SpinEngine.h"
 #include "passphrase/PassphrasePanel.h"
+#include "session/SessionStore.h"
 #include "shell/AppInfo.h"
 #include "shell/BackgroundJob.h"
 #include "shell/BackupGuard.h"
@@ -30,6 +32,7 @@
 #include "updater/UpdateWindow.h"
 #endif
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -39,6 +42,7 @@
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -89,7 +93,12 @@ void menuSeparator(QMenu* menu, const char* name)
 
 MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_engines(engines),
-      m_openUrl([this](const QUrl& url) { return VendorLinks::openInBrowser(url, this); })
+      m_openUrl([this](const QUrl& url) { return VendorLinks::openInBrowser(url, this); }),
+      m_askContinue([this](const QString& time) {
+          return QMessageBox::question(this, tr("Session"), tr("Continue the session of %1?").arg(time),
+                                       QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::Yes) == QMessageBox::Yes;
+      })
 {
     setObjectName(QStringLiteral("Form1"));
     setCentralWidget(new QWidget(this));
@@ -123,11 +132,20 @@ void MainWindow::buildMenu()
     m_transfer->addTo(file);
     connect(menuItem(file, "mnuRestore", tr("&Restore from backup…")), &QAction::triggered, this,
             &MainWindow::restoreFromBackup);
+    QAction* newSession = menuItem(file, "mnuNewSession", tr("New session"));
+    connect(newSession, &QAction::triggered, this, [this] {
+        if (BoardWidget* b = currentBoard())
+            b->newSession();
+    });
+    connect(file, &QMenu::aboutToShow, newSession,
+            [this, newSession] { newSession->setEnabled(currentBoard()); });
     menuSeparator(file, "mnuFileBar3");
     connect(menuItem(file, "mnuCheckUpdate", QStringLiteral("&Check for update")), &QAction::triggered, this,
             &MainWindow::checkForUpdate);
     menuSeparator(file, "mnuFileBar2");
     connect(menuItem(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+
+    buildViewMenu();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -138,6 +156,75 @@ void MainWindow::buildMenu()
     menuSeparator(help, "mnuFileBar1");
     connect(menuItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this,
             &MainWindow::toggleSidePanel);
+}
+
+void MainWindow::buildViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QAction* sleepers = menuItem(view, "mnuSleepers", tr("Spins since last hit"));
+    sleepers->setCheckable(true);
+    sleepers->setShortcut(QKeySequence(Qt::Key_F7));
+    connect(sleepers, &QAction::toggled, this, [this](bool on) {
+        for (BoardWidget* b : {m_boardR, m_boardM})
+            b->showSleepers(on);
+    });
+    // The stretch of spins the hottest and coldest pockets are picked from.
+    QMenu* over = view->addMenu(tr("Hot and cold over"));
+    over->setObjectName(QStringLiteral("mnuSleeperWindow"));
+    auto* group = new QActionGroup(this);
+    const struct
+    {
+        const char* name;
+        QString text;
+        qint64 window;
+    } windows[] = {{"mnuSleepers100", tr("The last 100 spins"), 100},
+                   {"mnuSleepers500", tr("The last 500 spins"), 500},
+                   {"mnuSleepersAll", tr("All spins"), 0}};
+    for (const auto& w : windows) {
+        QAction* a = menuItem(over, w.name, w.text);
+        a->setCheckable(true);
+        a->setChecked(w.window == 500);
+        group->addAction(a);
+        const qint64 window = w.window;
+        connect(a, &QAction::triggered, this, [this, window] {
+            for (BoardWidget* b : {m_boardR, m_boardM})
+                b->setSleeperWindow(window);
+        });
+    }
+}
+
+BoardWidget* MainWindow::currentBoard() const
+{
+    return qobject_cast<BoardWidget*>(m_tabs->currentWidget());
+}
+
+void MainWindow::startSessions()
+{
+    if (!m_app.ensureOpen())
+        return;
+    try {
+        const QDateTime now = m_app.clock().now();
+        std::vector<const Wheel*> continuable;
+        std::optional<double> earliest;
+        for (BoardWidget* b : {m_boardR, m_boardM}) {
+            const auto start = SessionStore::start(m_app.db(), m_app.settingId, b->wheel());
+            if (start && SessionStore::continuable(start->stamp, now)) {
+                continuable.push_back(&b->wheel());
+                earliest = std::min(earliest.value_or(start->stamp), start->stamp);
+            }
+        }
+        const bool goOn = earliest && m_askContinue(QLocale().toString(
+                                          SessionStore::startTime(*earliest).time(), QLocale::ShortFormat));
+        for (BoardWidget* b : {m_boardR, m_boardM}) {
+            const bool kept =
+                goOn && std::find(continuable.begin(), continuable.end(), &b->wheel()) != continuable.end();
+            if (!kept)
+                SessionStore::begin(m_app.db(), m_app.settingId, b->wheel(), now);
+        }
+    } catch (const DbError&) {
+        setStatus(errorLine(codes::LoadDb));
+    }
 }
 
 void MainWindow::buildTabs()
@@ -156,9 +243,22 @@ void MainWindow::buildTabs()
     m_casinos->setBoards({m_boardR, m_boardM});
     m_passphrase = new PassphrasePanel(m_app, *this, settings);
     m_passphrase->setGeometry(352, 16, 320, 200);
+    m_limits = new LimitsPanel(m_app, *this, settings);
+    m_limits->setGeometry(352, 232, 320, 130);
     m_tabs->addTab(settings, QStringLiteral("Settings"));
 
     m_statistics = new StatisticsTab(m_app, *this);
+    // "This session" on the tab is the board's session of that wheel.
+    m_statistics->setSessionStart([this](QChar letter) -> std::optional<double> {
+        try {
+            const std::optional<SessionStore::Start> start =
+                SessionStore::start(m_app.db(), m_app.settingId, *Wheel::byLetter(letter));
+            return start ? std::optional<double>(start->stamp) : std::nullopt;
+        } catch (const DbError& e) {
+            qCWarning(lcWindow) << "the session's start could not be read:" << e.what();
+            return std::nullopt;
+        }
+    });
     for (BoardWidget* b : {m_boardR, m_boardM}) {
         m_statistics->setCasinoModel(b->wheel(), b->casinoModel());
         connect(b, &BoardWidget::historyChanged, m_statistics, &StatisticsTab::refresh);
@@ -172,11 +272,18 @@ void MainWindow::buildTabs()
             [this] { m_backups->before(BackupFolder::Kind::BeforeImport); });
     m_casinos->setBeforeDeletion([this] { m_backups->before(BackupFolder::Kind::BeforeDeletion); });
     m_passphrase->setBeforeRekey([this] { m_statistics->releaseDatabase(); });
+    connect(m_limits, &LimitsPanel::limitsChanged, this, [this](const Wheel& wheel) {
+        board(wheel)->drawAll();
+        m_statistics->refresh();
+    });
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
             [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->chooseCasino(casino); });
     m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
     // The statistics open on the wheel last played.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        // The Doubling page may have changed the table maximum meanwhile.
+        if (m_tabs->widget(index)->isAncestorOf(m_limits))
+            m_limits->load();
         for (BoardWidget* b : {m_boardR, m_boardM}) {
             if (m_tabs->widget(index) == b)
                 m_statistics->setWheel(b->wheel());
@@ -236,8 +343,11 @@ void MainWindow::load()
     m_boardR->initCells();
     m_boardM->initCells();
     showAppInfo();
+    // Before anything is drawn: a board that draws begins a session of its own.
+    startSessions();
     m_boardR->loadSettings();
     m_boardM->loadSettings();
+    m_limits->load();
     m_casinos->load();
     m_passphrase->refresh();
     m_boardR->drawAll();

@@ -73,6 +73,10 @@ public:
     // Where the program keeps its files: an installed one downloads updates
     // into the user's download folder and never starts them.
     void setDataLocation(const DataLocation& location) { m_location = location; }
+    // Asks whether to go on with the session of the given time ("18:05");
+    // true for Yes. Tests put in their own instead of a message box.
+    using SessionQuestionFn = std::function<bool(const QString&)>;
+    void setSessionQuestion(SessionQuestionFn ask) { m_askContinue = std::move(ask); }
     void setUpdatePlatform(UpdatePlatform* platform) { m_updatePlatform = platform; }
     void setBackupChooser(BackupChooser choose) { m_chooseBackup = std::move(choose); }
     BackupGuard* backups() const { return m_backups; }
@@ -102,6 +106,10 @@ protected:
 
 private:
     void buildMenu();
+    void buildViewMenu();
+    // Continues today's sessions when the player wants, or begins new ones.
+    void startSessions();
+    BoardWidget* currentBoard() const;
     void buildTabs();
     void buildSidePanel();
     void placeAndSize();
@@ -135,6 +143,8 @@ private:
     QWidget* m_keysHelp = nullptr;
     UrlOpenFn m_openUrl;
     DataLocation m_location{DataLocation::Folders{}};
+    SessionQuestionFn m_askContinue;
+    class LimitsPanel* m_limits = nullptr;
     UpdatePlatform* m_updatePlatform = nullptr;
     std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: the type is optional in a build
     UpdateChecker* m_updateChecker = nullptr;

@@ -22,6 +22,9 @@ struct StartupServices
     std::function<void(int ms)> wait;
     // The information box of the failed permission repair: title, text.
     std::function<void(const QString&, const QString&)> inform;
+    // "Continue the session of 18:05?" with the time; true for Yes. Unset,
+    // the main window asks with a message box of its own.
+    std::function<bool(const QString& time)> askContinueSession;
     // A yes/no question: title, text; true for yes.
     std::function<bool(const QString&, const QString&)> confirm;
     // The passphrase of a protected database (attempt counts from 1 to

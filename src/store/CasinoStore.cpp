@@ -65,6 +65,21 @@ Result<Casinos> CasinoStore::list()
     }
 }
 
+Result<qint64> CasinoStore::spinCount(const Wheel& wheel, qint64 id)
+{
+    QString failure;
+    if (!open(failure))
+        return Result<qint64>::failure(failure);
+    try {
+        Statement q = m_app.db().prepare(sql(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?1")
+                                                 .arg(wheel.spinTable(), wheel.casinoSetting())));
+        q.bind(1, id);
+        return q.next() ? q.integer(0) : qint64(0);
+    } catch (const DbError& e) {
+        return Result<qint64>::failure(failureLine(QString::fromUtf8(e.what())));
+    }
+}
+
 Casinos CasinoStore::readList()
 {
     Statement q = m_app.db().prepare("SELECT ka_app_casino_id, ka_app_casino_name FROM ka_app_casino "

@@ -51,6 +51,8 @@ public:
     // Removes the casino with every history row of both wheels and the
     // engine's tallies of it.
     Result<Casinos> remove(qint64 id);
+    // How many spins of the wheel belong to the casino.
+    Result<qint64> spinCount(const Wheel& wheel, qint64 id);
     // Only the adoption and the wheels' current casinos, as a start needs them.
     Result<Casinos> settle();
 

@@ -148,6 +148,9 @@ Statements compose()
     wheelTables(Wheel::r(), out);
     wheelTables(Wheel::m(), out);
     statisticsStatements(out.own);
+    for (const std::string& table :
+         {Schema::sessionTable(), Schema::tableLimitTable(), Schema::importTable()})
+        out.own.push_back(table);
     return out;
 }
 
@@ -166,6 +169,33 @@ std::string Schema::statisticsSettingsTable()
     return "CREATE TABLE IF NOT EXISTS ka_app_stats_setting (ka_app_setting_id INTEGER NOT NULL, "
            "ka_app_stats_wheel TEXT NOT NULL, ka_app_stats_table_max REAL, ka_app_stats_bankroll REAL, "
            "ka_app_stats_series INTEGER, PRIMARY KEY (ka_app_setting_id, ka_app_stats_wheel))";
+}
+
+std::string Schema::sessionTable()
+{
+    // The stamp is a day number with the time as its fraction, as the spins';
+    // the key is the wheel's newest spin key when the session began.
+    return "CREATE TABLE IF NOT EXISTS ka_app_session (ka_app_setting_id INTEGER NOT NULL, "
+           "ka_app_session_wheel TEXT NOT NULL, ka_app_session_start REAL NOT NULL, "
+           "ka_app_session_key INTEGER NOT NULL, PRIMARY KEY (ka_app_setting_id, ka_app_session_wheel))";
+}
+
+std::string Schema::tableLimitTable()
+{
+    // NULL: not typed. The table maximum stays with the statistics' settings.
+    return "CREATE TABLE IF NOT EXISTS ka_app_table_limit (ka_app_setting_id INTEGER NOT NULL, "
+           "ka_app_limit_wheel TEXT NOT NULL, ka_app_limit_stop_loss REAL, ka_app_limit_target REAL, "
+           "PRIMARY KEY (ka_app_setting_id, ka_app_limit_wheel))";
+}
+
+std::string Schema::importTable()
+{
+    // Keys only grow, so an import's spins are the casino's keys from first
+    // to last.
+    return "CREATE TABLE IF NOT EXISTS ka_app_import (ka_app_import_id INTEGER PRIMARY KEY AUTOINCREMENT, "
+           "ka_app_setting_id INTEGER NOT NULL, ka_app_import_wheel TEXT NOT NULL, "
+           "ka_app_import_casino INTEGER NOT NULL, ka_app_import_first INTEGER NOT NULL, "
+           "ka_app_import_last INTEGER NOT NULL)";
 }
 
 const std::vector<std::string>& Schema::deliveredTables()

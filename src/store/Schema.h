@@ -19,6 +19,11 @@ const std::vector<std::string>& ownStatements();
 // The statistics' own settings table alone (also among ownStatements()), for
 // a reader that finds it missing.
 std::string statisticsSettingsTable();
+// The start of each wheel's session, its stop-loss and target, and the spans
+// of the imports that can be undone (also among ownStatements()).
+std::string sessionTable();
+std::string tableLimitTable();
+std::string importTable();
 // A new file with both, as the build's database tool and the tests make it.
 void create(Database& db);
 // The tables, with only the indexes that spare the statistics a sort: for a

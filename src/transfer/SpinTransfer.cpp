@@ -1,6 +1,7 @@
 #include "transfer/SpinTransfer.h"
 
 #include "board/BoardWidget.h"
+#include "io/ImportLog.h"
 #include "io/SpinExport.h"
 #include "io/SpinImport.h"
 #include "store/AppContext.h"
@@ -31,6 +32,14 @@ QString count(qint64 n)
     return QLocale().toString(n);
 }
 
+// Where the file dialogs open before the player has chosen a folder: the
+// documents folder where there is one, the home folder otherwise.
+QString firstFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 } // namespace
 
 SpinTransfer::SpinTransfer(AppContext& app, StatusSink& status, BoardFn currentBoard, QWidget* window)
@@ -43,7 +52,7 @@ SpinTransfer::SpinTransfer(AppContext& app, StatusSink& status, BoardFn currentB
           return QFileDialog::getOpenFileName(parent, caption, suggested,
                                               QStringLiteral("Spin files (*.csv *.txt);;All files (*)"));
       }),
-      m_folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+      m_folder(firstFolder())
 {
 }
 
@@ -61,10 +70,14 @@ void SpinTransfer::addTo(QMenu* menu)
     m_export->setObjectName(QStringLiteral("mnuExportSpins"));
     connect(m_import, &QAction::triggered, this, &SpinTransfer::importSpins);
     connect(m_export, &QAction::triggered, this, &SpinTransfer::exportSpins);
+    m_undoImport = menu->addAction(tr("Undo last import"));
+    m_undoImport->setObjectName(QStringLiteral("mnuUndoImport"));
+    connect(m_undoImport, &QAction::triggered, this, &SpinTransfer::undoLastImport);
     connect(menu, &QMenu::aboutToShow, this, [this] {
         const bool onBoard = m_currentBoard() != nullptr;
         m_import->setEnabled(onBoard);
         m_export->setEnabled(onBoard);
+        m_undoImport->setEnabled(canUndoImport());
     });
 }
 
@@ -91,8 +104,9 @@ void SpinTransfer::exportSpins()
         return;
     }
     const QString casino = board->casinoName();
-    const QString path = m_chooseSave(m_window, QStringLiteral("Export spins"),
-                                      QDir(m_folder).filePath(suggestedName(casino, wheel)));
+    const QString path =
+        m_chooseSave(m_window, tr("Export the spins of %1 (%2)").arg(casino, wheel.boardName()),
+                     QDir(m_folder).filePath(suggestedName(casino, wheel)));
     if (path.isEmpty())
         return;
     m_folder = QFileInfo(path).absolutePath();
@@ -134,7 +148,8 @@ void SpinTransfer::importSpins()
                               "in Amount first."));
         return;
     }
-    const QString path = m_chooseOpen(m_window, QStringLiteral("Import spins"), m_folder);
+    const QString path = m_chooseOpen(
+        m_window, tr("Import spins into %1 (%2)").arg(board->casinoName(), wheel.boardName()), m_folder);
     if (path.isEmpty())
         return;
     m_folder = QFileInfo(path).absolutePath();
@@ -166,6 +181,44 @@ void SpinTransfer::importSpins()
     });
     m_progress->show();
     m_job->start();
+}
+
+bool SpinTransfer::canUndoImport()
+{
+    BoardWidget* board = m_currentBoard();
+    if (!board || m_job || !m_app.ensureOpen())
+        return false;
+    try {
+        const Wheel& wheel = board->wheel();
+        return ImportLog::undoable(m_app.db(), m_app.settingId, wheel, m_app.currentCmb(wheel)).has_value();
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
+void SpinTransfer::undoLastImport()
+{
+    BoardWidget* board = m_currentBoard();
+    if (!board || m_job)
+        return;
+    const Wheel& wheel = board->wheel();
+    const qint64 casino = m_app.currentCmb(wheel);
+    WindowLock lock(m_window);
+    m_status.setStatus(texts::PleaseWait);
+    const Result<qint64> removed = ImportLog::undoLast(m_app, wheel, casino);
+    if (!removed) {
+        m_status.setStatus(removed.status());
+        return;
+    }
+    if (*removed == 0) {
+        m_status.setStatus(
+            tr("There is no import of %1 to undo: a spin was recorded after it.").arg(board->casinoName()));
+        return;
+    }
+    board->showStored();
+    emit imported(wheel, casino);
+    m_status.setStatus(
+        tr("Removed the %1 spins of the last import from %2.").arg(count(*removed), board->casinoName()));
 }
 
 void SpinTransfer::showProgress(int step, qint64 done, qint64 total)

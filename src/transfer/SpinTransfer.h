@@ -44,6 +44,10 @@ public:
 
     void exportSpins();
     void importSpins();
+    // Takes back the last import of the board's casino, offered until a spin
+    // is recorded there.
+    void undoLastImport();
+    bool canUndoImport();
 
     // "Demo Casino - Roulette.csv", with what a file name cannot hold replaced.
     static QString suggestedName(const QString& casino, const Wheel& wheel);
@@ -66,6 +70,7 @@ private:
     FileChooser m_chooseOpen;
     QAction* m_import = nullptr;
     QAction* m_export = nullptr;
+    QAction* m_undoImport = nullptr;
     QString m_folder; // where the last file was
     ImportJob* m_job = nullptr;
     QPointer<QProgressDialog> m_progress;

@@ -441,6 +441,26 @@ private slots:
         QVERIFY(QLockFile(InstanceLock::pathFor(t.dir.path())).tryLock(0));
     }
 
+    void importUndoLast()
+    {
+        TestDb t;
+        SpinEngine engine(*t.app, Wheel::r());
+        QVERIFY(engine.play(QStringLiteral("5")).status.ok);
+        const QString file = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n0\n32\n");
+        QCOMPARE(run(t, {"import", "--wheel", "R", "--casino", "1", file}).code, 0);
+        const QStringList undo{"import", "--wheel", "R", "--casino", "1", "--undo-last"};
+        Run r = run(t, undo);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral(
+                            "Removed the 3 spins of the last import from casino 'Demo Casino' (R wheel)\n"));
+        QCOMPARE(t.rows("ka_app_r"), qint64(1));
+        // Once undone there is nothing left to undo; nothing changes.
+        r = run(t, undo);
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("has no import to undo")), qPrintable(r.err));
+        QCOMPARE(t.rows("ka_app_r"), qint64(1));
+    }
+
     // A fresh installation's amount of 0 stands aside for the one given.
     void importAtTheAmountGiven()
     {

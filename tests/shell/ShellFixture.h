@@ -56,6 +56,10 @@ public:
             asked << title << text;
             return answer;
         };
+        services.askContinueSession = [this](const QString& time) {
+            sessionQuestions << time;
+            return continueSession;
+        };
         services.userName = u"player1"_s;
         services.lockPath = dir.filePath(u"instance.lock"_s);
         services.program = u"/installed/spinledger"_s;
@@ -105,6 +109,8 @@ public:
     QStringList informed;
     QStringList asked; // the questions' titles and texts
     bool answer = false;
+    QStringList sessionQuestions; // the times "Continue the session of …?" named
+    bool continueSession = true;
     std::unique_ptr<Application> app;
 };
 

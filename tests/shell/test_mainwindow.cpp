@@ -495,6 +495,58 @@ private slots:
         QCOMPARE(status(), u"Imported 2 spins into Demo Casino, read as a list of 2 pockets."_s);
     }
 
+    // Undo takes back exactly the import, offered until a spin is recorded.
+    void undoLastImportThroughTheMenu()
+    {
+        auto* file = find<QMenu>(u"mnuFile"_s);
+        stakeTen(Wheel::r());
+        play(u"pbR17"_s);
+        emit file->aboutToShow();
+        QVERIFY(!action("mnuUndoImport")->isEnabled());
+        QString caption;
+        w()->spinTransfer()->setOpenChooser([this, &caption](QWidget*, const QString& title, const QString&) {
+            caption = title;
+            return writeFile(u"three.txt"_s, "5\n2\n9\n");
+        });
+        action("mnuImportSpins")->trigger();
+        QTRY_COMPARE(status(), u"Imported 3 spins into Demo Casino."_s);
+        QCOMPARE(caption, u"Import spins into Demo Casino (Roulette)"_s);
+        emit file->aboutToShow();
+        QVERIFY(action("mnuUndoImport")->isEnabled());
+        action("mnuUndoImport")->trigger();
+        QCOMPARE(status(), u"Removed the 3 spins of the last import from Demo Casino."_s);
+        QCOMPARE(m_f->rows("ka_app_r"), 1);
+        QCOMPARE(text(u"txRBLACK_0"_s), u"17"_s);
+
+        action("mnuImportSpins")->trigger();
+        QTRY_COMPARE(status(), u"Imported 3 spins into Demo Casino."_s);
+        play(u"pbR8"_s);
+        emit file->aboutToShow();
+        QVERIFY(!action("mnuUndoImport")->isEnabled());
+        QCOMPARE(m_f->rows("ka_app_r"), 5);
+    }
+
+    // A start on the day of the last session asks whether to go on with it.
+    void continueTodaysSession_data()
+    {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("continued") << true;
+        QTest::newRow("a new one") << false;
+    }
+    void continueTodaysSession()
+    {
+        QFETCH(bool, goOn);
+        QCOMPARE(m_f->sessionQuestions.size(), 0); // the first start has no session to go on with
+        play(u"pbR17"_s);
+        m_f->app.reset();
+        m_f->continueSession = goOn;
+        QCOMPARE(m_f->start(), Application::Outcome::Running);
+        QCOMPARE(m_f->sessionQuestions.size(), 1);
+        const QString line = text(u"lblSessionR"_s);
+        QVERIFY2(line.startsWith(goOn ? u"This session: 1 spins"_s : u"This session: 0 spins"_s),
+                 qPrintable(line));
+    }
+
     // The advice that stood before the import is not left lit beside the new one.
     void anImportRedrawsTheBoardFromTheStore()
     {
@@ -601,6 +653,7 @@ private slots:
     // The store's test names every table the history leaves.
     void casinoDeleteMovesTheWheels()
     {
+        playAll(u"pbR"_s, {"17", "5"});
         tabs()->setCurrentIndex(2);
         const qint64 second = addCasino(u"Second"_s);
         // Nothing selected: asked about no name, then refused.
@@ -615,7 +668,8 @@ private slots:
             m_asked,
             (QStringList{u"Confirm Delete"_s,
                          u"Are you sure you want to delete \"Demo Casino\"? All data associated with this "
-                         "casino will be deleted.\r\n\r\nContinue?"_s,
+                         "casino will be deleted.\r\n\r\nWith it go 2 Roulette spins and 0 Miniroulette "
+                         "spins.\r\n\r\nContinue?"_s,
                          u"enabled"_s}));
         QCOMPARE(list()->count(), 2);
         QVERIFY(backupFiles(u"*-deletion.mdb"_s).isEmpty());
