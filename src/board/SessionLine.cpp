@@ -29,7 +29,8 @@ SessionLine::SessionLine(const Wheel& wheel, QWidget* page) : QWidget(page)
     m_line->setToolTip(
         tr("Spins since the session began, what the bets ticked \"Play\" brought at the stakes "
            "shown, and the largest of those stakes"));
-    m_button = new QPushButton(tr("&New session"), this);
+    // Alt+N is the Numbers box's.
+    m_button = new QPushButton(tr("Ne&w session"), this);
     m_button->setObjectName(QStringLiteral("btnNewSession") + wheel.letter());
     row->addWidget(m_line, 1);
     row->addWidget(m_button);

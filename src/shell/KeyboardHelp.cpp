@@ -20,10 +20,12 @@ QList<std::pair<QString, QString>> KeyboardHelp::keys()
         {tr("Alt+0"), tr("00: switch the 00 pocket on or off (then Space)")},
         {tr("Alt+N, B, E, L, D, 2"),
          tr("Play box of Numbers, Black/Red, Even/Odd, Low/High, Dozens, 2TO1 (then Space)")},
+        {tr("Alt+W"), tr("New session: count spins and money from here on")},
+        {tr("F7"), tr("Spins since last hit: show or hide the gaps on the cells")},
         {tr("Tab / Shift+Tab"), tr("Next / previous control")},
         {tr("Space"), tr("Tick the check box or press the button that has the focus")},
         {tr("Ctrl+1 – Ctrl+4"), tr("Show the Roulette, Miniroulette, Settings or Statistics tab")},
-        {tr("Alt+F, Alt+H"), tr("File and Help menus")},
+        {tr("Alt+F, Alt+V, Alt+H"), tr("File, View and Help menus")},
     };
 }
 
