@@ -8,6 +8,7 @@
 #include "cli/TerminalProgress.h"
 #include "io/ImportLog.h"
 #include "io/SpinImport.h"
+#include "store/InstanceLock.h"
 #include "wheel/Wheel.h"
 
 #include <QDir>
