@@ -23,8 +23,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -509,7 +509,7 @@ private slots:
             return writeFile(u"three.txt"_s, "5\n2\n9\n");
         });
         action("mnuImportSpins")->trigger();
-        QTRY_COMPARE(status(), u"Imported 3 spins into Demo Casino."_s);
+        QTRY_COMPARE(status(), u"Imported 3 spins into Demo Casino, read as a list of 3 pockets."_s);
         QCOMPARE(caption, u"Import spins into Demo Casino (Roulette)"_s);
         emit file->aboutToShow();
         QVERIFY(action("mnuUndoImport")->isEnabled());
@@ -519,7 +519,7 @@ private slots:
         QCOMPARE(text(u"txRBLACK_0"_s), u"17"_s);
 
         action("mnuImportSpins")->trigger();
-        QTRY_COMPARE(status(), u"Imported 3 spins into Demo Casino."_s);
+        QTRY_COMPARE(status(), u"Imported 3 spins into Demo Casino, read as a list of 3 pockets."_s);
         play(u"pbR8"_s);
         emit file->aboutToShow();
         QVERIFY(!action("mnuUndoImport")->isEnabled());
@@ -954,8 +954,8 @@ private slots:
         QList<qint64> answered;
         connect(&fetcher, &StatsFetcher::fetched, this,
                 [&](const stats::Figures& f) { answered << f.casino * 100 + f.spins; });
-        StatsFetcher::Query q{app().connString,  app().settingId,  u'R',
-                              app().currentCmbR, u"Demo Casino"_s, {}};
+        StatsFetcher::Query q{app().connString, app().settingId,  u'R', app().currentCmbR,
+                              u"Demo Casino"_s, app().password(), {}};
         fetcher.fetch(q);
         // Its answer waits in the queue while two more requests come.
         QThread::msleep(300);
