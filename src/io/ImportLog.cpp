@@ -20,12 +20,6 @@ std::string s(const QString& q)
     return q.toStdString();
 }
 
-bool tableExists(Database& db)
-{
-    Statement q = db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ka_app_import'");
-    return q.next();
-}
-
 // The spins of a casino with keys from ?3 to ?4: "<table> WHERE ...".
 std::string spanOf(const QString& table, const Wheel& w)
 {
@@ -75,7 +69,7 @@ void record(Database& db, qint64 settingId, const Wheel& wheel, qint64 casino, q
 
 std::optional<Span> undoable(Database& db, qint64 settingId, const Wheel& wheel, qint64 casino)
 {
-    if (!tableExists(db))
+    if (!db.hasTable("ka_app_import"))
         return std::nullopt;
     Statement q = db.prepare("SELECT ka_app_import_first, ka_app_import_last FROM ka_app_import "
                              "WHERE ka_app_setting_id = ?1 AND ka_app_import_wheel = ?2 AND "

@@ -14,12 +14,6 @@ std::string s(const QString& q)
     return q.toStdString();
 }
 
-bool importsKept(Database& db)
-{
-    Statement q = db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ka_app_import'");
-    return q.next();
-}
-
 // The spins of the session among the rows "p" of the spin table.
 std::string sessionSpins(const Wheel& w, bool withImports)
 {
@@ -90,7 +84,7 @@ SessionFigures SessionFigures::read(Database& db, const Wheel& wheel, qint64 set
                                     qint64 afterKey, const PerCategory<bool>& played)
 {
     SessionFigures figures;
-    const bool withImports = importsKept(db);
+    const bool withImports = db.hasTable("ka_app_import");
     Statement count = db.prepare(spinsSql(wheel, withImports));
     bindSession(count, wheel, settingId, casino, afterKey, withImports);
     if (count.next())

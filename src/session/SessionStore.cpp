@@ -8,20 +8,10 @@
 
 namespace spinledger::SessionStore {
 
-namespace {
-
-bool tableExists(Database& db)
-{
-    Statement q = db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ka_app_session'");
-    return q.next();
-}
-
-} // namespace
-
 std::optional<Start> start(Database& db, qint64 settingId, const Wheel& wheel)
 {
     // A file the start-up has not brought up to date yet has had no session.
-    if (!tableExists(db))
+    if (!db.hasTable("ka_app_session"))
         return std::nullopt;
     Statement q = db.prepare("SELECT ka_app_session_start, ka_app_session_key FROM ka_app_session WHERE "
                              "ka_app_setting_id = ?1 AND ka_app_session_wheel = ?2");

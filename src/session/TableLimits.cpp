@@ -7,27 +7,6 @@
 
 namespace spinledger {
 
-namespace {
-
-bool tableExists(Database& db)
-{
-    Statement q =
-        db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ka_app_table_limit'");
-    return q.next();
-}
-
-std::optional<double> amountOf(const Statement& q, int col)
-{
-    return q.isNull(col) ? std::nullopt : std::optional<double>(q.real(col));
-}
-
-void bindAmount(Statement& q, int index, const std::optional<double>& amount)
-{
-    amount ? q.bind(index, *amount) : q.bindNull(index);
-}
-
-} // namespace
-
 TableLimits::Reached TableLimits::reached(double result) const
 {
     if (stopLoss && *stopLoss > 0 && result <= -*stopLoss)
@@ -41,14 +20,14 @@ TableLimits TableLimits::load(Database& db, qint64 settingId, const Wheel& wheel
 {
     TableLimits limits;
     limits.tableMax = stats::StatsSettings::load(db, settingId, wheel).tableMax;
-    if (!tableExists(db))
+    if (!db.hasTable("ka_app_table_limit"))
         return limits;
     Statement q = db.prepare("SELECT ka_app_limit_stop_loss, ka_app_limit_target FROM ka_app_table_limit "
                              "WHERE ka_app_setting_id = ?1 AND ka_app_limit_wheel = ?2");
     q.bind(1, settingId).bind(2, QString(wheel.letter()));
     if (q.next()) {
-        limits.stopLoss = amountOf(q, 0);
-        limits.target = amountOf(q, 1);
+        limits.stopLoss = q.optionalReal(0);
+        limits.target = q.optionalReal(1);
     }
     return limits;
 }
@@ -64,8 +43,8 @@ void TableLimits::save(Database& db, qint64 settingId, const Wheel& wheel, const
                              "ka_app_limit_wheel, ka_app_limit_stop_loss, ka_app_limit_target) "
                              "VALUES (?1, ?2, ?3, ?4)");
     q.bind(1, settingId).bind(2, QString(wheel.letter()));
-    bindAmount(q, 3, limits.stopLoss);
-    bindAmount(q, 4, limits.target);
+    q.bind(3, limits.stopLoss);
+    q.bind(4, limits.target);
     q.run();
     tx.commit();
 }

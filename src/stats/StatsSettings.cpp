@@ -7,35 +7,19 @@
 
 namespace spinledger::stats::StatsSettings {
 
-namespace {
-
-bool tableExists(Database& db)
-{
-    Statement q =
-        db.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'ka_app_stats_setting'");
-    return q.next();
-}
-
-std::optional<double> amountOf(const Statement& q, int col)
-{
-    return q.isNull(col) ? std::nullopt : std::optional<double>(q.real(col));
-}
-
-} // namespace
-
 DoublingInputs load(Database& db, qint64 settingId, const Wheel& wheel)
 {
     DoublingInputs in;
     // A file from before the statistics has no such table: nothing typed yet.
-    if (!tableExists(db))
+    if (!db.hasTable("ka_app_stats_setting"))
         return in;
     Statement q =
         db.prepare("SELECT ka_app_stats_table_max, ka_app_stats_bankroll, ka_app_stats_series "
                    "FROM ka_app_stats_setting WHERE ka_app_setting_id = ?1 AND ka_app_stats_wheel = ?2");
     q.bind(1, settingId).bind(2, QString(wheel.letter()));
     if (q.next()) {
-        in.tableMax = amountOf(q, 0);
-        in.bankroll = amountOf(q, 1);
+        in.tableMax = q.optionalReal(0);
+        in.bankroll = q.optionalReal(1);
         if (!q.isNull(2))
             in.series = int(q.integer(2));
     }
@@ -51,8 +35,8 @@ void save(Database& db, qint64 settingId, const Wheel& wheel, const DoublingInpu
                    "ka_app_stats_table_max, ka_app_stats_bankroll, ka_app_stats_series) "
                    "VALUES (?1, ?2, ?3, ?4, ?5)");
     q.bind(1, settingId).bind(2, QString(wheel.letter()));
-    in.tableMax ? q.bind(3, *in.tableMax) : q.bindNull(3);
-    in.bankroll ? q.bind(4, *in.bankroll) : q.bindNull(4);
+    q.bind(3, in.tableMax);
+    q.bind(4, in.bankroll);
     q.bind(5, in.series).run();
     tx.commit();
 }

@@ -300,6 +300,13 @@ void Database::close()
     m_heldReason.clear();
 }
 
+bool Database::hasTable(const char* name)
+{
+    Statement q = prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
+    q.bind(1, name);
+    return q.next();
+}
+
 Statement Database::prepare(const std::string& sql)
 {
     if (!m_db)

@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
+
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -51,6 +53,10 @@ public:
     Statement& bind(int index, double value);
     Statement& bind(int index, const QString& value);
     Statement& bindNull(int index);
+    Statement& bind(int index, const std::optional<double>& value)
+    {
+        return value ? bind(index, *value) : bindNull(index);
+    }
     Statement& bind(int index, const char* value) { return bind(index, QString::fromUtf8(value)); }
     // Binds the next parameter, starting at the first: for long value lists.
     template <typename T> Statement& add(const T& value) { return bind(m_next++, value); }
@@ -63,6 +69,11 @@ public:
     bool isNull(int col) const;
     qint64 integer(int col) const;
     double real(int col) const;
+    // A column that holds an amount or nothing.
+    std::optional<double> optionalReal(int col) const
+    {
+        return isNull(col) ? std::nullopt : std::optional<double>(real(col));
+    }
     // Text of the column; numbers come back in their shortest decimal form.
     QString text(int col) const;
     // The stored bytes of a text column, valid until the next step; for
@@ -131,6 +142,9 @@ public:
     // the engine's online backup, while this connection stays usable.
     void copyInto(Database& target);
 
+    // Whether the file has the table: one from an earlier version may lack
+    // the program's later additions.
+    bool hasTable(const char* name);
     Statement prepare(const std::string& sql);
     Statement prepare(const char* sql) { return prepare(std::string(sql)); }
     void exec(const char* sql);

@@ -12,8 +12,8 @@ std::string s(const QString& q)
     return q.toStdString();
 }
 
-// Jet's autonumber never hands out a key twice; AUTOINCREMENT keeps that, so a
-// deleted spin's key cannot come back and be mistaken for it.
+// Keys are never handed out twice (AUTOINCREMENT), so a deleted spin's key
+// cannot come back and be mistaken for it.
 const char* const kKey = " INTEGER PRIMARY KEY AUTOINCREMENT";
 
 // The tables of a delivered file, and what the program adds to it.
