@@ -148,7 +148,16 @@ void SplashWindow::start(AppContext& app, const DataLocation& location, const St
 
 void SplashWindow::wait(int ms, std::function<void()> then)
 {
-    m_services->wait(ms, this, std::move(then));
+    // A step that fails stops the start-up here: nothing may escape into the event loop.
+    m_services->wait(ms, this, [this, then = std::move(then)] {
+        try {
+            then();
+        } catch (const std::exception& e) {
+            qCWarning(lcStartup) << "start-up step failed:" << e.what();
+            stop(QString::fromUtf8(e.what()));
+            finish(Outcome::Stopped);
+        }
+    });
 }
 
 void SplashWindow::finish(Outcome outcome)
