@@ -229,6 +229,31 @@ private slots:
         QCOMPARE(rig.history("GREEN"), QString());
     }
 
+    // What one click costs in statements, from the click to the redraw, at a
+    // casino with history. Lower the figure when it falls; it may not rise.
+    void oneSpinsStatementCount_data()
+    {
+        QTest::addColumn<QString>("wheel");
+        QTest::addColumn<int>("statements");
+        QTest::newRow("R") << u"R"_s << 66;
+        QTest::newRow("M") << u"M"_s << 60; // no Dozens: five follower counts fewer
+    }
+    void oneSpinsStatementCount()
+    {
+        QFETCH(QString, wheel);
+        QFETCH(int, statements);
+        BoardRig rig(wheel == u"R" ? Wheel::r() : Wheel::m());
+        rig.play("5 8 5");
+        QStringList ran;
+        rig.t.db.traceStatements([&](const char* sql) { ran << QString::fromUtf8(sql); });
+        rig.play("8");
+        rig.t.db.traceStatements({});
+        QCOMPARE(rig.spins(), 4);
+        if (ran.size() != statements)
+            qInfo().noquote() << ran.join(u'\n');
+        QCOMPARE(ran.size(), statements);
+    }
+
     void historyLabelsSitInsideThePlayedFrame()
     {
         BoardRig rig(Wheel::r());
