@@ -476,7 +476,7 @@ void BoardWidget::showCasino(qint64 casino)
     BusyScope busy(m_busy);
     m_status.setStatus(texts::PleaseWait);
     WindowLock lock(this);
-    m_grid->setCellStates(m_wheel.cellNames(), QStringLiteral("OFF"));
+    m_grid->setCellStates(m_wheel.cellNames(), CellState::Off);
     m_drawnCasino = casino;
     const BoardState state = m_engine.state(casino);
     Status drawn = state.status;
@@ -518,7 +518,7 @@ void BoardWidget::zeroZeroToggled(bool on)
     if (m_keys)
         m_keys->zeroZeroSwitched();
     m_grid->cell(cell)->setEnabled(on);
-    m_grid->setCellState(cell, on ? QStringLiteral("OFF") : QStringLiteral("GREEN"));
+    m_grid->setCellState(cell, on ? CellState::Off : CellState::Green);
     // Whether 00 is in play changes every chance the sleepers give.
     if (sleepersShown())
         showSleepers(true);
@@ -642,8 +642,7 @@ void BoardWidget::showCategory(const BoardState& state, CategoryId category)
     const int i = idx(category);
     const QString value = state.current.exists ? state.current.advice.values[i].trimmed() : QString();
     const QString cell = m_wheel.cellName(category, value);
-    m_grid->setCellState(cell,
-                         state.coinCells.contains(cell) ? QStringLiteral("COIN") : QStringLiteral("OFF"));
+    m_grid->setCellState(cell, state.coinCells.contains(cell) ? CellState::Coin : CellState::Off);
     showRatio(category, state.current.exists ? state.winPct[i] : 0.0);
 }
 

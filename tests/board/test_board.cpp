@@ -174,10 +174,10 @@ private slots:
         CellGrid grid(Wheel::r(), &page, [&] { return zeroZero; });
         grid.resetCells();
         QCOMPARE(grid.state("pbR00"), u"GREEN"_s);
-        grid.setCellState("pbR00", "COIN");
+        grid.setCellState("pbR00", CellState::Coin);
         QCOMPARE(grid.state("pbR00"), u"COIN"_s);
         QCOMPARE(grid.cell("pbR00")->picture(), u"R00_GREEN"_s);
-        grid.setCellState("pbR", "COIN"); // names no cell
+        grid.setCellState("pbR", CellState::Coin); // names no cell
         QCOMPARE(grid.entries().size(), 50);
         QVERIFY(!grid.entries().join(u' ').contains(u"pbR:"_s));
 
