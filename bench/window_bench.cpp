@@ -79,17 +79,17 @@ void prepareHistory(const QString& folder, int spins)
     SettingsStore settings(app);
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
         for (const Category& c : w->categories())
-            settings.setSetting(w->settingsTable(), w->checkBox(c.id), QStringLiteral("1"));
-        settings.setSetting(w->settingsTable(), w->amountSetting(), QStringLiteral("10"));
+            settings.setPlayed(*w, c.id, true);
+        settings.setAmount(*w, QStringLiteral("10"));
         stats::DoublingInputs limits;
         limits.tableMax = 500;
         stats::StatsSettings::save(app.db(), app.settingId, *w, limits);
         std::mt19937 rng(7);
-        bench::appendHistory(app, *w, app.currentCmbR, 0, spins, rng);
-        bench::rebuildTallies(app, *w, app.currentCmbR);
+        bench::appendHistory(app, *w, app.currentCasino(Wheel::r()).id(), 0, spins, rng);
+        bench::rebuildTallies(app, *w, app.currentCasino(Wheel::r()).id());
         SpinEngine engine(app, *w);
         for (int i = 0; i < 5; ++i)
-            engine.play(w->label(3 + i));
+            engine.play(app.currentCasino(*w).id(), w->label(3 + i));
     }
 }
 
@@ -164,9 +164,9 @@ std::pair<std::vector<double>, std::vector<double>> scrollHistory(AppContext& ap
                                                                   int pages)
 {
     HistoryModel model(app);
-    const stats::SpinSpan span =
-        stats::SpinWindows::resolve(app.db(), Wheel::r(), app.settingId, app.currentCmbR, {});
-    model.show(Wheel::r(), app.currentCmbR, span, pocket);
+    const stats::SpinSpan span = stats::SpinWindows::resolve(app.db(), Wheel::r(), app.settingId,
+                                                             app.currentCasino(Wheel::r()).id(), {});
+    model.show(Wheel::r(), app.currentCasino(Wheel::r()).id(), span, pocket);
     QTableView view;
     view.resize(900, 600);
     view.setModel(&model);

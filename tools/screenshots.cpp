@@ -116,14 +116,14 @@ void copyInto(const QString& folder, const QString& from, const QString& name)
 void play(AppContext& app, SpinEngine& engine, qint64 casino, int spins, std::mt19937& rng)
 {
     const Wheel& w = engine.wheel();
-    SettingsStore(app).setSetting(w.settingsTable(), w.casinoSetting(), QString::number(casino));
+    app.currentCasino(w).choose(casino);
     QStringList pockets;
     for (int i = 0; i < w.pocketCount(); ++i)
         pockets << w.label(i);
     pockets.removeAll(QStringLiteral("00")); // switched off
     std::uniform_int_distribution<qsizetype> pick(0, pockets.size() - 1);
     for (int i = 0; i < spins; ++i) {
-        const SpinOutcome out = engine.play(pockets[pick(rng)]);
+        const SpinOutcome out = engine.play(casino, pockets[pick(rng)]);
         if (!out.status.ok)
             fail(out.status.text);
     }
@@ -133,7 +133,7 @@ void play(AppContext& app, SpinEngine& engine, qint64 casino, int spins, std::mt
 void playTilted(AppContext& app, SpinEngine& engine, qint64 casino, int spins, std::mt19937& rng)
 {
     const Wheel& w = engine.wheel();
-    SettingsStore(app).setSetting(w.settingsTable(), w.casinoSetting(), QString::number(casino));
+    app.currentCasino(w).choose(casino);
     QStringList pockets;
     std::vector<double> weights;
     for (int i = 0; i < w.pocketCount(); ++i) {
@@ -147,7 +147,7 @@ void playTilted(AppContext& app, SpinEngine& engine, qint64 casino, int spins, s
     }
     std::discrete_distribution<int> pick(weights.begin(), weights.end());
     for (int i = 0; i < spins; ++i) {
-        const SpinOutcome out = engine.play(pockets[pick(rng)]);
+        const SpinOutcome out = engine.play(casino, pockets[pick(rng)]);
         if (!out.status.ok)
             fail(out.status.text);
     }
@@ -157,9 +157,9 @@ void playTilted(AppContext& app, SpinEngine& engine, qint64 casino, int spins, s
 void setUpWheel(AppContext& app, const Wheel& w)
 {
     SettingsStore settings(app);
-    settings.setSetting(w.settingsTable(), w.amountSetting(), QStringLiteral("5"));
+    settings.setAmount(w, QStringLiteral("5"));
     for (const Category& c : w.categories())
-        settings.setSetting(w.settingsTable(), w.checkBox(c.id), QStringLiteral("1"));
+        settings.setPlayed(w, c.id, true);
     stats::DoublingInputs inputs;
     inputs.tableMax = 500;
     inputs.bankroll = 2000;
@@ -184,7 +184,7 @@ void playDemoHistory(const QString& folder)
     if (!app.ensureOpen())
         fail(QStringLiteral("cannot open the scratch database"));
     Installation(app).prepare(InstallationId, [](const QString&) {});
-    const qint64 demo = app.currentCmbR;
+    const qint64 demo = app.currentCasino(Wheel::r()).id();
     const Result<Casinos> casinos = CasinoStore(app).add(RiversideCasino);
     if (!casinos)
         fail(casinos.status());

@@ -205,10 +205,7 @@ private:
     }
     QByteArray fingerprint() { return test::fingerprint(app().db(), app().connString); }
     // A first start leaves the amount at 0, which an import refuses.
-    void stakeTen(const Wheel& wheel)
-    {
-        QVERIFY(SettingsStore(app()).setSetting(wheel.settingsTable(), wheel.amountSetting(), u"10"_s).ok);
-    }
+    void stakeTen(const Wheel& wheel) { QVERIFY(SettingsStore(app()).setAmount(wheel, u"10"_s).ok); }
 
     // The casino panel.
     QListWidget* list() { return find<QListWidget>(u"lstCasino"_s); }
@@ -235,7 +232,8 @@ private:
     QList<qint64> shown()
     {
         return {find<QComboBox>(u"cmbR"_s)->currentData().toLongLong(),
-                find<QComboBox>(u"cmbM"_s)->currentData().toLongLong(), app().currentCmbR, app().currentCmbM};
+                find<QComboBox>(u"cmbM"_s)->currentData().toLongLong(), app().currentCasino(Wheel::r()).id(),
+                app().currentCasino(Wheel::m()).id()};
     }
     qint64 addCasino(const QString& n)
     {
@@ -575,7 +573,7 @@ private slots:
         w()->showStored();
         expectEverywhere({u"Demo Casino"_s, u"Elsewhere"_s});
         QCOMPARE(find<QComboBox>(u"cmbR"_s)->currentText(), u"Elsewhere"_s);
-        QCOMPARE(app().currentCmbR, elsewhere);
+        QCOMPARE(app().currentCasino(Wheel::r()).id(), elsewhere);
         QVERIFY(find<QCheckBox>(u"cbREvenOdd"_s)->isChecked());
         QVERIFY(w()->board(Wheel::r())->cellStates().filter(u":COIN"_s).isEmpty());
         QCOMPARE(text(u"txRBLACK_0"_s) + text(u"txRRED_0"_s), QString());
@@ -605,7 +603,7 @@ private slots:
     void casinoAddCleansTheNameAndKeepsEachWheelsCasino()
     {
         tabs()->setCurrentIndex(2);
-        const qint64 demo = app().currentCmbR;
+        const qint64 demo = app().currentCasino(Wheel::r()).id();
         addCasino(u"  O'Hara's "_s);
         QCOMPARE(status(), u"Idle"_s);
         QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
@@ -954,14 +952,14 @@ private slots:
         QList<qint64> answered;
         connect(&fetcher, &StatsFetcher::fetched, this,
                 [&](const stats::Figures& f) { answered << f.casino * 100 + f.spins; });
-        StatsFetcher::Query q{app().connString, app().settingId,  u'R', app().currentCmbR,
+        StatsFetcher::Query q{app().connString, app().settingId,  u'R', app().currentCasino(Wheel::r()).id(),
                               u"Demo Casino"_s, app().password(), {}};
         fetcher.fetch(q);
         // Its answer waits in the queue while two more requests come.
         QThread::msleep(300);
-        q.casino = app().currentCmbR + 1; // casinos without spins
+        q.casino = app().currentCasino(Wheel::r()).id() + 1; // casinos without spins
         fetcher.fetch(q);
-        q.casino = app().currentCmbR + 2;
+        q.casino = app().currentCasino(Wheel::r()).id() + 2;
         fetcher.fetch(q);
         QTRY_COMPARE(answered.size(), 1);
         QTest::qWait(300);

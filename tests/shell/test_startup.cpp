@@ -273,7 +273,7 @@ private slots:
         // A first start leaves the rows a later one only reads.
         QCOMPARE(f.start(), Application::Outcome::Running);
         test::writeSpins(f.app->context().db(), 3000, f.app->context().settingId,
-                         f.app->context().currentCmbR);
+                         f.app->context().currentCasino(Wheel::r()).id());
         f.app.reset();
         f.services.checkInlineBytes = 0;
         if (damaged)

@@ -98,7 +98,7 @@ public:
     void install()
     {
         Installation(*app).prepare(u"test-machine"_s, [](const QString&) {});
-        casino = app->currentCmbR;
+        casino = app->currentCasino(Wheel::r()).id();
         db.exec("UPDATE ka_app_r_setting SET tbRAmount = 10");
         db.exec("UPDATE ka_app_m_setting SET tbMAmount = 10");
     }
