@@ -1,8 +1,10 @@
 #include "cli/Session.h"
 
 #include "location/UserDatabase.h"
+#include "store/DbReason.h"
 #include "store/Installation.h"
 #include "store/IntegrityCheck.h"
+#include "store/Schema.h"
 #include "wheel/Wheel.h"
 
 #include <QDir>
@@ -151,6 +153,9 @@ bool Session::open(Database::Mode mode)
 {
     if (!openFile(mode))
         return false;
+    // A newer program's file may hold what this one would misread.
+    if (!knownVersion())
+        return false;
     // A damaged file is never written into.
     if (mode != Database::Mode::ReadOnly && !IntegrityCheck::quick(m_db).sound) {
         m_db.close();
@@ -160,6 +165,21 @@ bool Session::open(Database::Mode mode)
         return false;
     }
     return findInstallation(mode);
+}
+
+bool Session::knownVersion()
+{
+    try {
+        if (Schema::version(m_db) <= Schema::latestVersion())
+            return true;
+    } catch (const DbError& e) {
+        cannotRead(e);
+        return false;
+    }
+    m_db.close();
+    refuse(tr("%1: %2; nothing was read or written")
+               .arg(QDir::toNativeSeparators(databasePath()), DbReason::newerFile()));
+    return false;
 }
 
 // As the window's start-up would at its first start on this file.

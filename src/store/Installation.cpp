@@ -36,6 +36,11 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
     m_app.installationId = identifier;
     m_app.checkPending = false;
     Database& db = m_app.db();
+    if (Schema::version(db) > Schema::latestVersion()) {
+        db.close();
+        status(errorLine(codes::LoadDb, DbReason::newerFile()));
+        return Outcome::Newer;
+    }
     // A long history takes longer to check than a start may wait: such a file
     // is checked beside the running window, and until then nothing is
     // written. A start that needs to write anything waits for the check.
@@ -63,11 +68,11 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
 void Installation::prepareRows(const QString& identifier)
 {
     Database& db = m_app.db();
+    // A file of an earlier version holds only the twelve tables; each step
+    // of its upgrade is a transaction of its own, before the rows'.
+    Schema::upgrade(db);
     // Deferred: on a file that has everything, nothing is written at all.
     Transaction tx(db, Transaction::Start::Deferred);
-    // A file of an earlier version holds only the twelve tables.
-    for (const std::string& statement : Schema::ownStatements())
-        db.exec(statement);
     const qint64 settingId = findOrCreateInstallation(identifier);
     const Wheel* wheels[] = {&Wheel::r(), &Wheel::m()};
     qint64 current[2] = {0, 0};
