@@ -1,5 +1,6 @@
 #include "cli/Session.h"
 
+#include "cli/CliLog.h"
 #include "location/UserDatabase.h"
 #include "store/DbReason.h"
 #include "store/Installation.h"
@@ -60,6 +61,7 @@ int Session::notImported(const SpinImport::Report& report)
 
 int Session::cannotRead(const DbError& e)
 {
+    qCWarning(lcCli) << "reading" << databasePath() << "failed:" << e.what();
     return refuse(QStringLiteral("cannot read %1: %2")
                       .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
 }
@@ -196,6 +198,7 @@ bool Session::prepareInstallation(Database::Mode mode)
             return false;
         }
     } catch (const DbError& e) {
+        qCWarning(lcCli) << "preparing" << path << "failed:" << e.what();
         fail(QStringLiteral("cannot prepare %1: %2")
                  .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
         return false;

@@ -312,6 +312,7 @@ bool Database::rekey(const QString& newKey)
             mode("PRAGMA journal_mode=WAL");
         return rc == SQLITE_OK;
     } catch (const DbError& e) {
+        qCWarning(lcStore) << "the new key could not be set:" << e.what();
         m_lastError = QString::fromUtf8(e.what());
         return false;
     }

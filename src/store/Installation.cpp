@@ -5,6 +5,7 @@
 #include "store/ErrorCodes.h"
 #include "store/IntegrityCheck.h"
 #include "store/Schema.h"
+#include "store/StoreLog.h"
 #include "wheel/Wheel.h"
 
 #include <sqlite3.h>
@@ -51,6 +52,7 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
             m_app.checkPending = true;
             return Outcome::Prepared;
         } catch (const DbError& e) {
+            qCInfo(lcStore) << "the start waits for the file's check:" << e.what();
             db.releaseWrites();
             if ((e.code() & 0xff) != SQLITE_READONLY)
                 throw;
@@ -69,8 +71,11 @@ void Installation::prepareRows(const QString& identifier)
 {
     Database& db = m_app.db();
     // A file of an earlier version holds only the twelve tables; each step
-    // of its upgrade is a transaction of its own, before the rows'.
-    Schema::upgrade(db);
+    // of its upgrade is a transaction of its own, before the rows'. One that
+    // lacks nothing but its version number gets it after the check that
+    // holds the writes (upgradeAfterCheck), instead of waiting for it.
+    if (!db.writesHeld() || !Schema::complete(db))
+        Schema::upgrade(db);
     // Deferred: on a file that has everything, nothing is written at all.
     Transaction tx(db, Transaction::Start::Deferred);
     const qint64 settingId = findOrCreateInstallation(identifier);
@@ -179,6 +184,12 @@ void Installation::storeCurrentCasino(const Wheel& wheel, qint64 settingId, qint
         .bind(1, casino)
         .bind(2, settingId)
         .run();
+}
+
+void Installation::upgradeAfterCheck()
+{
+    if (Schema::version(m_app.db()) < Schema::latestVersion())
+        Schema::upgrade(m_app.db());
 }
 
 } // namespace spinledger

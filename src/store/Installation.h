@@ -39,6 +39,11 @@ public:
     // everything was rolled back.
     Outcome prepare(const QString& identifier, const StatusFn& status);
 
+    // Once the check beside the window has let writes through: records the
+    // version of a file whose start found everything but the number. Throws
+    // DbError when that cannot be written.
+    void upgradeAfterCheck();
+
 private:
     struct WheelRow
     {

@@ -223,7 +223,28 @@ std::string tableStatement(std::string_view table)
     throw DbError("no such table in the schema: " + std::string(table));
 }
 
+// The table or index a statement creates.
+std::string_view createdName(std::string_view sql)
+{
+    constexpr std::string_view marker = "IF NOT EXISTS ";
+    sql.remove_prefix(sql.find(marker) + marker.size());
+    return sql.substr(0, sql.find(' '));
+}
+
 } // namespace
+
+bool Schema::complete(Database& db)
+{
+    for (const Step& step : kSteps) {
+        for (const char* sql : step.statements) {
+            Statement q = db.prepare("SELECT 1 FROM sqlite_master WHERE name = ?1");
+            q.bind(1, QString::fromLatin1(createdName(sql)));
+            if (!q.next())
+                return false;
+        }
+    }
+    return true;
+}
 
 int Schema::latestVersion()
 {

@@ -30,6 +30,11 @@ enum class Upgrade
 // leaves the file at the version before it.
 Upgrade upgrade(Database& db);
 
+// Whether the file holds every table and index of the latest version,
+// whatever version it records: one written before versions were recorded
+// lacks only the number.
+bool complete(Database& db);
+
 // The twelve tables every file has, also one of an earlier version.
 const std::vector<std::string>& deliveredTables();
 // One table of the later steps, for a writer that finds it missing.

@@ -2,6 +2,7 @@
 
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "store/StoreLog.h"
 
 namespace spinledger {
 
@@ -57,7 +58,8 @@ Result<QString> SettingsStore::getSetting(const QString& table, const QString& c
         if (!q.next())
             return QStringLiteral("0");
         return q.text(0).trimmed();
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStore) << "a setting could not be read:" << e.what();
         return Result<QString>::failure(m_app.failureLine(codes::Setting));
     }
 }
@@ -87,7 +89,8 @@ Status SettingsStore::setSetting(const QString& table, const QString& column, co
         }
         tx.commit();
         return Status::success();
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStore) << "a setting could not be written:" << e.what();
         return Status::failure(m_app.failureLine(codes::Setting));
     }
 }
@@ -116,7 +119,8 @@ Result<WheelSettings> SettingsStore::wheelSettings(const Wheel& wheel)
         s.amount = parseStoredNumber(s.amountText).value_or(0.0);
         s.casino = textOf(wheel.casinoSetting()).toLongLong();
         return s;
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStore) << "a wheel's settings could not be read:" << e.what();
         return Result<WheelSettings>::failure(m_app.failureLine(codes::Setting));
     }
 }

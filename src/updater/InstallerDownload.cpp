@@ -3,6 +3,7 @@
 #include "updater/HalfEven.h"
 #include "updater/TransferTimeout.h"
 #include "updater/UpdateTexts.h"
+#include "updater/UpdaterLog.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -50,6 +51,7 @@ QString InstallerDownload::run(const QUrl& url, const QString& localPath)
     reply->deleteLater();
     m_reply.clear();
     if (!result.isEmpty()) {
+        qCWarning(lcUpdater) << "the download failed:" << result << reply->errorString();
         m_file.cancelWriting();
         m_file.commit(); // only closes: the temporary file is dropped
         return result;

@@ -7,6 +7,7 @@
 #include "updater/UpdateAnswer.h"
 #include "updater/UpdateTexts.h"
 #include "updater/UpdateWindow.h"
+#include "updater/UpdaterLog.h"
 
 #include <QDialog>
 #include <QEventLoop>
@@ -109,15 +110,18 @@ UpdateChecker::Response UpdateChecker::receive(QNetworkReply* reply)
 
     response.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const qint64 declared = declaredLength(reply);
+    // A failure already found (a cancel, a refused header) stays the one told.
+    if (response.failure.isEmpty()) {
+        if (timeout->timedOut())
+            response.failure = updatetexts::TimedOut;
+        else if (response.status == 0)
+            response.failure = updatetexts::Unreachable;
+        else if (response.status == 200 && (reply->error() != QNetworkReply::NoError ||
+                                            (declared >= 0 && declared != response.body.size())))
+            response.failure = updatetexts::Incomplete;
+    }
     if (!response.failure.isEmpty())
-        return response;
-    if (timeout->timedOut())
-        response.failure = updatetexts::TimedOut;
-    else if (response.status == 0)
-        response.failure = updatetexts::Unreachable;
-    else if (response.status == 200 && (reply->error() != QNetworkReply::NoError ||
-                                        (declared >= 0 && declared != response.body.size())))
-        response.failure = updatetexts::Incomplete;
+        qCWarning(lcUpdater) << "the update check failed:" << response.failure << reply->errorString();
     return response;
 }
 

@@ -133,6 +133,22 @@ private slots:
         QVERIFY(!t.db.hasTable("ka_app_session"));
     }
 
+    // A large file's start holds the writes until its check: one that lacks
+    // only the number starts at once and gets it when the check passed.
+    void anUnversionedLargeFileGetsItsNumberAfterTheCheck()
+    {
+        TestDb t;
+        t.db.exec("PRAGMA user_version = 0");
+        t.app->checkInlineBytes = 0;
+        QCOMPARE(Installation(*t.app).prepare(u"test-machine"_s, [](const QString&) {}),
+                 Installation::Outcome::Prepared);
+        QVERIFY(t.app->checkPending);
+        QCOMPARE(Schema::version(t.db), 0);
+        t.db.releaseWrites();
+        Installation(*t.app).upgradeAfterCheck();
+        QCOMPARE(Schema::version(t.db), Latest);
+    }
+
     void aNewerProgramsFileIsRefusedAndLeftAsItIs()
     {
         TestDb t(false);
