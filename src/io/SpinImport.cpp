@@ -10,7 +10,6 @@
 #include "store/CasinoStore.h"
 #include "store/ErrorCodes.h"
 
-
 #include <algorithm>
 
 namespace spinledger {
