@@ -151,7 +151,7 @@ void SplashWindow::wait(int ms, std::function<void()> then)
         try {
             then();
         } catch (const std::exception& e) {
-            qCWarning(lcStartup) << "start-up step failed:" << e.what();
+            qCWarning(lcShell) << "start-up step failed:" << e.what();
             stop(QString::fromUtf8(e.what()));
             finish(Outcome::Stopped);
         }
