@@ -3,6 +3,7 @@
 #include "session/TableLimits.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "store/StoreLog.h"
 #include "ui/StatusSink.h"
 #include "wheel/Wheel.h"
 
@@ -95,7 +96,8 @@ void LimitsPanel::load()
             b.tableMax->setText(shown(limits.tableMax));
             b.stopLoss->setText(shown(limits.stopLoss));
             b.target->setText(shown(limits.target));
-        } catch (const DbError&) {
+        } catch (const DbError& e) {
+            qCWarning(lcStore) << "the table limits could not be read:" << e.what();
             m_status.setStatus(errorLine(codes::Setting));
         }
     }
@@ -123,7 +125,8 @@ void LimitsPanel::store(const Wheel& wheel)
             before.target == limits.target)
             return;
         TableLimits::save(m_app.db(), m_app.settingId, wheel, limits);
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStore) << "the table limits could not be saved:" << e.what();
         return m_status.setStatus(errorLine(codes::Setting));
     }
     m_status.setStatus(texts::Idle);

@@ -1,8 +1,11 @@
 #include "cli/Session.h"
 
+#include "cli/CliLog.h"
 #include "location/UserDatabase.h"
+#include "store/DbReason.h"
 #include "store/Installation.h"
 #include "store/IntegrityCheck.h"
+#include "store/Schema.h"
 #include "wheel/Wheel.h"
 
 #include <QDir>
@@ -58,6 +61,7 @@ int Session::notImported(const SpinImport::Report& report)
 
 int Session::cannotRead(const DbError& e)
 {
+    qCWarning(lcCli) << "reading" << databasePath() << "failed:" << e.what();
     return refuse(QStringLiteral("cannot read %1: %2")
                       .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
 }
@@ -151,6 +155,9 @@ bool Session::open(Database::Mode mode)
 {
     if (!openFile(mode))
         return false;
+    // A newer program's file may hold what this one would misread.
+    if (!knownVersion())
+        return false;
     // A damaged file is never written into.
     if (mode != Database::Mode::ReadOnly && !IntegrityCheck::quick(m_db).sound) {
         m_db.close();
@@ -160,6 +167,21 @@ bool Session::open(Database::Mode mode)
         return false;
     }
     return findInstallation(mode);
+}
+
+bool Session::knownVersion()
+{
+    try {
+        if (Schema::version(m_db) <= Schema::latestVersion())
+            return true;
+    } catch (const DbError& e) {
+        cannotRead(e);
+        return false;
+    }
+    m_db.close();
+    refuse(tr("%1: %2; nothing was read or written")
+               .arg(QDir::toNativeSeparators(databasePath()), DbReason::newerFile()));
+    return false;
 }
 
 // As the window's start-up would at its first start on this file.
@@ -176,6 +198,7 @@ bool Session::prepareInstallation(Database::Mode mode)
             return false;
         }
     } catch (const DbError& e) {
+        qCWarning(lcCli) << "preparing" << path << "failed:" << e.what();
         fail(QStringLiteral("cannot prepare %1: %2")
                  .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
         return false;

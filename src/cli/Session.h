@@ -94,6 +94,8 @@ public:
 
 private:
     bool findInstallation(Database::Mode mode);
+    // False, refused, when the file is of a newer program.
+    bool knownVersion();
     bool provideDatabase();
     bool openWithKey(const QString& path, Database::Mode mode);
     bool prepareInstallation(Database::Mode mode);

@@ -1,5 +1,6 @@
 #include "io/Backtest.h"
 
+#include "io/IoLog.h"
 #include "io/SpinSource.h"
 #include "stats/CasinoStatistics.h"
 #include "stats/StatsSettings.h"
@@ -9,13 +10,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLoggingCategory>
 #include <QStringList>
 #include <QTemporaryDir>
 
 namespace spinledger::Backtest {
-
-Q_LOGGING_CATEGORY(lcBacktest, "spinledger.io.backtest")
 
 namespace {
 
@@ -74,7 +72,7 @@ Outcome run(const Setup& s, const SpinImport::Progress& progress)
     if (!folder.isValid() ||
         !db.open(folder.filePath(QStringLiteral("backtest.db")), QString(), Database::Mode::Create)) {
         const QString why = folder.isValid() ? db.lastError() : folder.errorString();
-        qCWarning(lcBacktest) << "no scratch database in" << QDir::tempPath() << ":" << why;
+        qCWarning(lcIo) << "no scratch database in" << QDir::tempPath() << ":" << why;
         out.report = {SpinImport::Outcome::Failed, 0,
                       QCoreApplication::translate("Backtest", "No scratch database in %1: %2")
                           .arg(QDir::toNativeSeparators(QDir::tempPath()), why),
@@ -102,7 +100,7 @@ Outcome run(const Setup& s, const SpinImport::Progress& progress)
         out.figures.casino = 0;
         out.figures.casinoName = SpinSource::nameOf(s.path);
     } catch (const DbError& e) {
-        qCWarning(lcBacktest) << "the backtest failed:" << e.what();
+        qCWarning(lcIo) << "the backtest failed:" << e.what();
         out.report = {SpinImport::Outcome::Failed, 0, QString::fromUtf8(e.what()), QString(), 0};
     }
     return out;

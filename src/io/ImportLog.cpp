@@ -1,19 +1,16 @@
 #include "io/ImportLog.h"
 
 #include "engine/Tallies.h"
+#include "io/IoLog.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
 #include "store/ErrorCodes.h"
 #include "store/Schema.h"
 #include "wheel/Wheel.h"
 
-#include <QLoggingCategory>
-
 namespace spinledger::ImportLog {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcImport, "spinledger.io.import")
 
 std::string s(const QString& q)
 {
@@ -129,7 +126,7 @@ Result<qint64> undoLast(AppContext& app, const Wheel& wheel, qint64 casino)
         tx.commit();
         return span->spins;
     } catch (const DbError& e) {
-        qCWarning(lcImport) << "undoing the last import failed:" << e.what();
+        qCWarning(lcIo) << "undoing the last import failed:" << e.what();
         return Result<qint64>::failure(failure);
     }
 }

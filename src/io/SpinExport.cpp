@@ -1,6 +1,7 @@
 #include "io/SpinExport.h"
 
 #include "io/CsvWriter.h"
+#include "io/IoLog.h"
 #include "io/IsoStamp.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
@@ -120,7 +121,8 @@ Result<qint64> SpinExport::write(qint64 casino, QIODevice& out)
             }
             csv.endRow();
         }
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcIo) << "the export failed:" << e.what();
         return Result<qint64>::failure(failure());
     }
     if (!csv.flush())

@@ -3,19 +3,16 @@
 #include "engine/HistoryRows.h"
 #include "engine/SpinRecorder.h"
 #include "io/ImportLog.h"
+#include "io/IoLog.h"
 #include "io/SpinFileReader.h"
 #include "io/SpinSource.h"
 #include "store/AppContext.h"
 #include "store/CasinoStore.h"
 #include "store/ErrorCodes.h"
 
-#include <QLoggingCategory>
-
 #include <algorithm>
 
 namespace spinledger {
-
-Q_LOGGING_CATEGORY(lcImport, "spinledger.io.import")
 
 namespace {
 
@@ -41,7 +38,8 @@ public:
     {
         try {
             set(m_before);
-        } catch (const DbError&) {
+        } catch (const DbError& e) {
+            qCWarning(lcIo) << "the import's cache size could not be restored:" << e.what();
             // The size only matters for speed.
         }
     }
@@ -96,7 +94,7 @@ SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const P
                 newest = OleStamp::fromNow(spins.front().now).msecs();
         }
     } catch (const DbError& e) {
-        qCWarning(lcImport) << "reading the casino's newest spin failed:" << e.what();
+        qCWarning(lcIo) << "reading the casino's newest spin failed:" << e.what();
         return report(Outcome::Failed, failure);
     }
     const auto bytes = [&](qint64 done, qint64 total) {
@@ -156,7 +154,7 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
         }
         return r;
     } catch (const DbError& e) {
-        qCWarning(lcImport) << "the import into casino" << casino << "failed:" << e.what();
+        qCWarning(lcIo) << "the import into casino" << casino << "failed:" << e.what();
         return report(Outcome::Failed, failure);
     }
 }

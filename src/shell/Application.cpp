@@ -2,6 +2,7 @@
 
 #include "shell/AppInfo.h"
 #include "shell/MainWindow.h"
+#include "shell/ShellLog.h"
 #include "shell/SplashWindow.h"
 
 namespace spinledger {
@@ -43,6 +44,7 @@ void Application::handOver(SplashWindow::Outcome outcome)
     try {
         showMainWindow();
     } catch (const std::exception& e) {
+        qCWarning(lcShell) << "the main window could not be shown:" << e.what();
         m_main.reset();
         m_splash->stop(QString::fromUtf8(e.what()));
         emit started(Outcome::Stopped);

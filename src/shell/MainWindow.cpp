@@ -14,6 +14,7 @@
 #include "shell/FolderImages.h"
 #include "shell/KeyboardHelp.h"
 #include "shell/RestoreDialog.h"
+#include "shell/ShellLog.h"
 #include "shell/SidePanelAnimation.h"
 #include "shell/StatusLine.h"
 #include "shell/VendorLinks.h"
@@ -41,7 +42,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,8 +52,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-Q_LOGGING_CATEGORY(lcWindow, "spinledger.window")
 
 namespace spinledger {
 
@@ -218,7 +216,8 @@ void MainWindow::startSessions()
             if (!kept)
                 SessionStore::begin(m_app.db(), m_app.settingId, b->wheel(), now);
         }
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcShell) << "the sessions could not be begun:" << e.what();
         setStatus(errorLine(codes::LoadDb));
     }
 }
@@ -251,7 +250,7 @@ void MainWindow::buildTabs()
                 SessionStore::start(m_app.db(), m_app.settingId, *Wheel::byLetter(letter));
             return start ? std::optional<double>(start->stamp) : std::nullopt;
         } catch (const DbError& e) {
-            qCWarning(lcWindow) << "the session's start could not be read:" << e.what();
+            qCWarning(lcShell) << "the session's start could not be read:" << e.what();
             return std::nullopt;
         }
     });
@@ -380,10 +379,16 @@ void MainWindow::showCheck(bool sound, const QString& problem)
     m_app.checkPending = false;
     if (sound) {
         m_app.db().releaseWrites();
+        try {
+            Installation(m_app).upgradeAfterCheck();
+        } catch (const DbError& e) {
+            // The file works as it is; the next start tries again.
+            qCWarning(lcShell) << "the schema's version could not be recorded:" << e.what();
+        }
         emit fileChecked(true);
         return;
     }
-    qCWarning(lcWindow) << "the database file failed its check:" << problem;
+    qCWarning(lcShell) << "the database file failed its check:" << problem;
     // Nothing is ever written into a damaged file; a backup can replace it.
     m_app.db().holdWrites(DbReason::damaged());
     const std::vector<BackupFolder::Entry> all = m_backups->folder().entries();
@@ -434,7 +439,8 @@ void MainWindow::reloadFromStore()
             setStatus(m_app.failureLine(codes::LoadDb));
             return;
         }
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcShell) << "the restored file could not be prepared:" << e.what();
         setStatus(m_app.failureLine(codes::LoadDb));
         return;
     }

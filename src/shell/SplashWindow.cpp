@@ -6,6 +6,7 @@
 #include "shell/AppInfo.h"
 #include "shell/Favicon.h"
 #include "shell/FolderImages.h"
+#include "shell/ShellLog.h"
 #include "shell/StartupServices.h"
 #include "shell/StatusLine.h"
 #include "shell/VendorLinks.h"
@@ -24,12 +25,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QLockFile>
-#include <QLoggingCategory>
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QVBoxLayout>
-
-Q_LOGGING_CATEGORY(lcStartup, "spinledger.startup")
 
 using namespace Qt::StringLiterals;
 
@@ -153,7 +151,7 @@ void SplashWindow::wait(int ms, std::function<void()> then)
         try {
             then();
         } catch (const std::exception& e) {
-            qCWarning(lcStartup) << "start-up step failed:" << e.what();
+            qCWarning(lcShell) << "start-up step failed:" << e.what();
             stop(QString::fromUtf8(e.what()));
             finish(Outcome::Stopped);
         }
@@ -194,11 +192,12 @@ bool SplashWindow::prepareDatabase(AppContext& app, const StartupServices& servi
         outcome =
             Installation(app).prepare(services.installationId(), [this](const QString& s) { setStatus(s); });
     } catch (const DbError& e) {
-        qCWarning(lcStartup) << "preparation failed:" << e.what();
+        qCWarning(lcShell) << "preparation failed:" << e.what();
         stop(QStringLiteral(" (Load ldb): ") +
              (e.reason().isEmpty() ? tr("the database file cannot be prepared") : e.reason()) + u'.');
         return false;
     } catch (const std::exception& e) {
+        qCWarning(lcShell) << "preparation failed:" << e.what();
         stop(QString::fromUtf8(e.what()));
         return false;
     }
@@ -240,7 +239,7 @@ bool SplashWindow::offerRestore(AppContext& app, const StartupServices& services
         setStatus(damaged + tr(" The backup of %1 could not be restored: %2.").arg(when, kept.status()));
         return false;
     }
-    qCInfo(lcStartup) << "restored" << all.front().path << "; kept" << kept.value();
+    qCInfo(lcShell) << "restored" << all.front().path << "; kept" << kept.value();
     return true;
 }
 

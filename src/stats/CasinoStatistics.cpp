@@ -5,6 +5,7 @@
 #include "stats/Odds.h"
 #include "stats/PocketBias.h"
 #include "stats/Scorecard.h"
+#include "stats/StatsLog.h"
 #include "stats/WheelStats.h"
 #include "store/Database.h"
 
@@ -81,7 +82,8 @@ public:
             return;
         try {
             m_db.exec("COMMIT");
-        } catch (const DbError&) {
+        } catch (const DbError& e) {
+            qCWarning(lcStats) << "ending the read failed:" << e.what();
             // Nothing was written; ending the read cannot lose anything.
         }
     }

@@ -1,6 +1,7 @@
 #include "statsview/HistoryModel.h"
 
 #include "stats/FigureFormat.h"
+#include "stats/StatsLog.h"
 #include "statsview/StatsFetcher.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
@@ -97,7 +98,8 @@ void HistoryModel::fetchMore(const QModelIndex& parent)
         // A pocket's spins may lie far apart: read on until some are found.
         while (read && page.empty() && !m_history->atEnd())
             page = m_history->next(m_app.db(), PageRows);
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStats) << "a page of the history could not be read:" << e.what();
         read = false;
     }
     if (!read) {

@@ -2,6 +2,7 @@
 
 #include "stats/FigureFormat.h"
 #include "stats/Scorecard.h"
+#include "stats/StatsLog.h"
 #include "stats/StatsSettings.h"
 #include "statsview/DoublingPanel.h"
 #include "statsview/HistoryPanel.h"
@@ -423,7 +424,8 @@ void StatisticsTab::storeInputs()
     }
     try {
         stats::StatsSettings::save(m_app.db(), m_app.settingId, wheel(), *typed);
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStats) << "the statistics' settings could not be saved:" << e.what();
         m_status.setStatus(StatsFetcher::failureText());
         return;
     }

@@ -1,6 +1,7 @@
 #include "statsview/StatsFetcher.h"
 
 #include "stats/CasinoStatistics.h"
+#include "stats/StatsLog.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
 #include "store/ErrorCodes.h"
@@ -71,7 +72,8 @@ void StatsFetcher::fetch(const Query& query)
                     f->casinoName = query.casinoName;
                     figures = std::make_shared<const stats::Figures>(std::move(*f));
                 }
-            } catch (const DbError&) {
+            } catch (const DbError& e) {
+                qCWarning(lcStats) << "the statistics could not be read:" << e.what();
                 // Reported below; the next request tries again.
             }
         }

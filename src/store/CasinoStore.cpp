@@ -1,6 +1,7 @@
 #include "store/CasinoStore.h"
 
 #include "store/AppContext.h"
+#include "store/StoreLog.h"
 #include "wheel/Wheel.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,7 @@ Result<Casinos> CasinoStore::list()
     try {
         return readList();
     } catch (const DbError& e) {
+        qCWarning(lcStore) << "the casinos could not be read:" << e.what();
         return Result<Casinos>::failure(failureLine(e));
     }
 }
@@ -76,6 +78,7 @@ Result<qint64> CasinoStore::spinCount(const Wheel& wheel, qint64 id)
         q.bind(1, id);
         return q.next() ? q.integer(0) : qint64(0);
     } catch (const DbError& e) {
+        qCWarning(lcStore) << "a casino's spins could not be counted:" << e.what();
         return Result<qint64>::failure(failureLine(QString::fromUtf8(e.what())));
     }
 }
@@ -175,6 +178,7 @@ Result<Casinos> CasinoStore::change(const std::function<QString(Database&)>& wri
         }
         return casinos;
     } catch (const DbError& e) {
+        qCWarning(lcStore) << "the casinos could not be changed:" << e.what();
         return Result<Casinos>::failure(failureLine(e));
     }
 }

@@ -3,9 +3,9 @@
 #include <sqlite3.h>
 
 #include "store/DbReason.h"
+#include "store/StoreLog.h"
 
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QUrl>
 
 Q_LOGGING_CATEGORY(lcStore, "spinledger.store")
@@ -181,28 +181,49 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
     if (!openHandle(target, access | SQLITE_OPEN_FULLMUTEX | (immutable ? SQLITE_OPEN_URI : 0)))
         return false;
     const QByteArray key = password.toUtf8();
-    if (!key.isEmpty())
-        sqlite3_key(m_db, key.constData(), int(key.size()));
+    if (!key.isEmpty()) {
+        const int keyed = sqlite3_key(m_db, key.constData(), int(key.size()));
+        if (keyed != SQLITE_OK)
+            return abandonOpen(keyed, QStringLiteral("setting the key: ") +
+                                          QString::fromUtf8(sqlite3_errstr(keyed)));
+    }
     // The key is only checked on the first read: a wrong password or a file that
     // is not a database fails here.
     char* err = nullptr;
     const int rc = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err);
     if (rc != SQLITE_OK) {
         m_keyRefused = rc == SQLITE_NOTADB;
-        remember(sqlite3_extended_errcode(m_db), QString::fromUtf8(err ? err : "cannot read database"));
+        const QString message = QString::fromUtf8(err ? err : "cannot read database");
         sqlite3_free(err);
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        return false;
+        return abandonOpen(sqlite3_extended_errcode(m_db), message);
     }
     sqlite3_busy_timeout(m_db, 2000);
     // A committed spin must survive a power cut: sync the log on every commit.
-    sqlite3_exec(m_db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
-    if (readOnlyConnection)
-        sqlite3_exec(m_db, "PRAGMA query_only=ON", nullptr, nullptr, nullptr);
+    if (!startPragma("PRAGMA synchronous=FULL") ||
+        (readOnlyConnection && !startPragma("PRAGMA query_only=ON")))
+        return false;
     m_path = path;
     m_password = password;
     return true;
+}
+
+bool Database::abandonOpen(int code, const QString& message)
+{
+    remember(code, message);
+    sqlite3_close(m_db);
+    m_db = nullptr;
+    return false;
+}
+
+bool Database::startPragma(const char* sql)
+{
+    char* err = nullptr;
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &err) == SQLITE_OK)
+        return true;
+    const QString message =
+        QString::fromUtf8(sql) + QStringLiteral(": ") + QString::fromUtf8(err ? err : sqlite3_errmsg(m_db));
+    sqlite3_free(err);
+    return abandonOpen(sqlite3_extended_errcode(m_db), message);
 }
 
 bool Database::openHandle(const QString& path, int flags)
@@ -238,15 +259,22 @@ void Database::traceStatements(std::function<void(const char* sql)> onStatement)
 void Database::holdWrites(const QString& reason)
 {
     m_heldReason = reason;
-    if (m_db)
-        sqlite3_exec(m_db, "PRAGMA query_only=ON", nullptr, nullptr, nullptr);
+    setQueryOnly("PRAGMA query_only=ON");
 }
 
 void Database::releaseWrites()
 {
     m_heldReason.clear();
-    if (m_db)
-        sqlite3_exec(m_db, "PRAGMA query_only=OFF", nullptr, nullptr, nullptr);
+    setQueryOnly("PRAGMA query_only=OFF");
+}
+
+void Database::setQueryOnly(const char* sql)
+{
+    // Called where nothing may throw (the end of a check); a failure keeps
+    // its reason as the connection's last one, in the log too.
+    if (m_db && sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        remember(sqlite3_extended_errcode(m_db),
+                 QString::fromUtf8(sql) + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
 
 void Database::copyInto(Database& target)
@@ -300,6 +328,7 @@ bool Database::rekey(const QString& newKey)
             mode("PRAGMA journal_mode=WAL");
         return rc == SQLITE_OK;
     } catch (const DbError& e) {
+        qCWarning(lcStore) << "the new key could not be set:" << e.what();
         m_lastError = QString::fromUtf8(e.what());
         return false;
     }

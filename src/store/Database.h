@@ -167,6 +167,11 @@ private:
     friend class Transaction;
     void rollback(const char* sql);
     bool openHandle(const QString& path, int flags);
+    // Closes the handle of an open that failed, keeping the reason; false.
+    bool abandonOpen(int code, const QString& message);
+    // One pragma of the open; false (the open abandoned) when it fails.
+    bool startPragma(const char* sql);
+    void setQueryOnly(const char* sql);
     void remember(int code, const QString& message) const;
 
     sqlite3* m_db = nullptr;

@@ -83,4 +83,11 @@ QString DbReason::beingChecked()
         QT_TRANSLATE_NOOP("DbReason", "the database file is still being checked; try again in a moment"));
 }
 
+QString DbReason::newerFile()
+{
+    return translatedText(QT_TRANSLATE_NOOP(
+        "DbReason",
+        "the database file was written by a newer version of Spinledger, which this one cannot use"));
+}
+
 } // namespace spinledger

@@ -16,6 +16,7 @@ QString missingFile();
 QString emptyFile();
 QString damaged();
 QString beingChecked();
+QString newerFile();
 } // namespace DbReason
 
 } // namespace spinledger

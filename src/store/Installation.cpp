@@ -5,6 +5,7 @@
 #include "store/ErrorCodes.h"
 #include "store/IntegrityCheck.h"
 #include "store/Schema.h"
+#include "store/StoreLog.h"
 #include "wheel/Wheel.h"
 
 #include <sqlite3.h>
@@ -36,6 +37,11 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
     m_app.installationId = identifier;
     m_app.checkPending = false;
     Database& db = m_app.db();
+    if (Schema::version(db) > Schema::latestVersion()) {
+        db.close();
+        status(errorLine(codes::LoadDb, DbReason::newerFile()));
+        return Outcome::Newer;
+    }
     // A long history takes longer to check than a start may wait: such a file
     // is checked beside the running window, and until then nothing is
     // written. A start that needs to write anything waits for the check.
@@ -46,6 +52,7 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
             m_app.checkPending = true;
             return Outcome::Prepared;
         } catch (const DbError& e) {
+            qCInfo(lcStore) << "the start waits for the file's check:" << e.what();
             db.releaseWrites();
             if ((e.code() & 0xff) != SQLITE_READONLY)
                 throw;
@@ -63,11 +70,14 @@ Installation::Outcome Installation::prepare(const QString& identifier, const Sta
 void Installation::prepareRows(const QString& identifier)
 {
     Database& db = m_app.db();
+    // A file of an earlier version holds only the twelve tables; each step
+    // of its upgrade is a transaction of its own, before the rows'. One that
+    // lacks nothing but its version number gets it after the check that
+    // holds the writes (upgradeAfterCheck), instead of waiting for it.
+    if (!db.writesHeld() || !Schema::complete(db))
+        Schema::upgrade(db);
     // Deferred: on a file that has everything, nothing is written at all.
     Transaction tx(db, Transaction::Start::Deferred);
-    // A file of an earlier version holds only the twelve tables.
-    for (const std::string& statement : Schema::ownStatements())
-        db.exec(statement);
     const qint64 settingId = findOrCreateInstallation(identifier);
     const Wheel* wheels[] = {&Wheel::r(), &Wheel::m()};
     qint64 current[2] = {0, 0};
@@ -174,6 +184,12 @@ void Installation::storeCurrentCasino(const Wheel& wheel, qint64 settingId, qint
         .bind(1, casino)
         .bind(2, settingId)
         .run();
+}
+
+void Installation::upgradeAfterCheck()
+{
+    if (Schema::version(m_app.db()) < Schema::latestVersion())
+        Schema::upgrade(m_app.db());
 }
 
 } // namespace spinledger

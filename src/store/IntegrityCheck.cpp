@@ -1,6 +1,7 @@
 #include "store/IntegrityCheck.h"
 
 #include "store/Database.h"
+#include "store/StoreLog.h"
 
 #include <algorithm>
 
@@ -14,6 +15,7 @@ IntegrityCheck::Finding IntegrityCheck::quick(Database& db, int limit)
         while (q.next())
             finding.problems << q.text(0);
     } catch (const DbError& e) {
+        qCWarning(lcStore) << "the check stopped at a page it could not read:" << e.what();
         // A page the check stumbles over: the file is damaged all the same.
         finding.problems = QStringList{e.reason().isEmpty() ? QString::fromUtf8(e.what()) : e.reason()};
         return finding;

@@ -2,6 +2,7 @@
 
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
+#include "store/StoreLog.h"
 
 namespace spinledger {
 
@@ -66,7 +67,8 @@ Result<QString> SettingsStore::value(const Wheel& wheel, const QString& column)
         if (!q.next())
             return QStringLiteral("0");
         return q.text(0).trimmed();
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStore) << "a setting could not be read:" << e.what();
         return Result<QString>::failure(m_app.failureLine(codes::Setting));
     }
 }
@@ -95,7 +97,8 @@ Status SettingsStore::write(const Wheel& wheel, const QString& column, const QSt
         }
         tx.commit();
         return Status::success();
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStore) << "a setting could not be written:" << e.what();
         return Status::failure(m_app.failureLine(codes::Setting));
     }
 }
@@ -124,7 +127,8 @@ Result<WheelSettings> SettingsStore::wheelSettings(const Wheel& wheel)
         s.amount = parseStoredNumber(s.amountText).value_or(0.0);
         s.casino = textOf(wheel.casinoSetting()).toLongLong();
         return s;
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcStore) << "a wheel's settings could not be read:" << e.what();
         return Result<WheelSettings>::failure(m_app.failureLine(codes::Setting));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "board/BoardWidget.h"
 #include "io/ImportLog.h"
+#include "io/IoLog.h"
 #include "io/SpinExport.h"
 #include "io/SpinImport.h"
 #include "store/AppContext.h"
@@ -192,7 +193,8 @@ bool SpinTransfer::canUndoImport()
         const Wheel& wheel = board->wheel();
         return ImportLog::undoable(m_app.db(), m_app.settingId, wheel, m_app.currentCasino(wheel).id())
             .has_value();
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcIo) << "whether an import can be undone could not be read:" << e.what();
         return false;
     }
 }

@@ -3,6 +3,7 @@
 #include "updater/HalfEven.h"
 #include "updater/TransferTimeout.h"
 #include "updater/UpdateTexts.h"
+#include "updater/UpdaterLog.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -67,6 +68,7 @@ void InstallerDownload::conclude(const QString& failure)
     reply->deleteLater();
     QString result = failure;
     if (!result.isEmpty()) {
+        qCWarning(lcUpdater) << "the download failed:" << result << reply->errorString();
         m_file.cancelWriting();
         m_file.commit(); // only closes: the temporary file is dropped
     } else if (!m_file.commit()) {

@@ -7,6 +7,7 @@
 #include "updater/UpdateAnswer.h"
 #include "updater/UpdateTexts.h"
 #include "updater/UpdateWindow.h"
+#include "updater/UpdaterLog.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -105,6 +106,8 @@ void UpdateChecker::received()
 {
     take();
     const Response answer = response();
+    if (!answer.failure.isEmpty())
+        qCWarning(lcUpdater) << "the update check failed:" << answer.failure << m_reply->errorString();
     m_progress.reset();
     m_reply->deleteLater();
     m_reply = nullptr;

@@ -170,6 +170,11 @@ private slots:
             << import + QStringList{"1", "FILE", "WINDOW", "--db", "LINKED"} << "close its window first";
         QTest::newRow("import: another import is running")
             << import + QStringList{"1", "FILE", "IMPORTING"} << "another import into";
+        // NEWER: a file a newer program wrote, read or written.
+        const QString newer = u"the database file was written by a newer version of Spinledger"_s;
+        QTest::newRow("stats: a newer program's file") << stats + QStringList{"NEWER"} << newer;
+        QTest::newRow("import: a newer program's file")
+            << import + QStringList{"1", "FILE", "NEWER"} << newer;
         const QStringList backtest{"backtest", "--wheel", "R", "--file", "FILE"};
         QTest::newRow("backtest: no file")
             << QStringList{"backtest", "--wheel", "R"} << "--file FILE is required";
@@ -202,6 +207,8 @@ private slots:
         QVERIFY(QFile::link(t.dir.path(), link));
         args.replaceInStrings(QStringLiteral("LINKED"),
                               QDir(link).filePath(QFileInfo(t.app->connString).fileName()));
+        if (args.removeAll(QStringLiteral("NEWER")) > 0)
+            t.db.exec("PRAGMA user_version = 4");
         // AMOUNT0: a fresh installation's amount.
         if (args.removeAll(QStringLiteral("AMOUNT0")) > 0)
             t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");

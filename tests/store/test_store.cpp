@@ -9,6 +9,7 @@
 #include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
@@ -133,6 +134,21 @@ private slots:
                  u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s);
         QCOMPARE(s.setCasino(Wheel::r(), 1).text,
                  u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s);
+    }
+
+    // The player reads the sentence; the log keeps the engine's own words.
+    void aFailedReadKeepsItsReasonInTheLog()
+    {
+        TestDb t;
+        t.db.exec("DROP TABLE ka_app_r_setting");
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(u"^code 1 .*no such table: ka_app_r_setting$"_s));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(u"^a setting could not be read: .*no such table: "
+                                                u"ka_app_r_setting$"_s));
+        QCOMPARE(SettingsStore(*t.app).getSetting("ka_app_r_setting", "cmbR").status(),
+                 u"Unable to continue! Error Code: (Setting ldb): the database file does not hold what "
+                 u"Spinledger expects"_s);
     }
 
     void theFileIsEncryptedWithItsPassword()

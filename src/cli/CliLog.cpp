@@ -1,0 +1,3 @@
+#include "cli/CliLog.h"
+
+Q_LOGGING_CATEGORY(lcCli, "spinledger.cli")

@@ -1,0 +1,3 @@
+#include "io/IoLog.h"
+
+Q_LOGGING_CATEGORY(lcIo, "spinledger.io")

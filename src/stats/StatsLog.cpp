@@ -1,0 +1,3 @@
+#include "stats/StatsLog.h"
+
+Q_LOGGING_CATEGORY(lcStats, "spinledger.stats")

@@ -1,0 +1,3 @@
+#include "updater/UpdaterLog.h"
+
+Q_LOGGING_CATEGORY(lcUpdater, "spinledger.updater")
