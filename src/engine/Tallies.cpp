@@ -21,6 +21,42 @@ Tallies::Tallies(Database& db, const Wheel& wheel, qint64 settingId, qint64 casi
     for (const Category& c : wheel.categories()) {
         m_followKinds[idx(c.id)] = QStringLiteral("follow:") + c.key;
         m_judgeKinds[idx(c.id)] = QStringLiteral("verdict:") + c.key;
+        m_categoryOfKind.insert(m_followKinds[idx(c.id)], &c);
+        m_categoryOfKind.insert(m_judgeKinds[idx(c.id)], &c);
+        for (int p = 0; p < wheel.pocketCount(); ++p)
+            m_pocketsFrom[idx(c.id)][matchKey(c.id, wheel.field(p, c.field))].push_back(p);
+    }
+}
+
+Tallies::Memory Tallies::emptyMemory() const
+{
+    Memory memory;
+    memory.followers.assign(size_t(m_wheel.pocketCount()), std::vector<int>(m_wheel.counters().size(), 0));
+    return memory;
+}
+
+// What a row's change does to the counts a spin reads.
+void Tallies::count(Memory& memory, const QString& kind, const QString& from, const QString& to,
+                    qint64 delta) const
+{
+    const auto category = m_categoryOfKind.constFind(kind);
+    if (category == m_categoryOfKind.cend())
+        return;
+    const Category& c = **category;
+    const int i = idx(c.id);
+    if (kind == followKind(c)) {
+        const auto pockets = m_pocketsFrom[i].constFind(from);
+        if (pockets == m_pocketsFrom[i].cend())
+            return;
+        const std::vector<int>& counters = m_wheel.countersFor(c.id, to);
+        for (int p : *pockets) {
+            for (int counter : counters)
+                memory.followers[size_t(p)][size_t(counter)] += int(delta);
+        }
+    } else if (from.isEmpty() && to == u"Y") {
+        memory.verdicts[i].first += delta;
+    } else if (from.isEmpty() && to == u"N") {
+        memory.verdicts[i].second += delta;
     }
 }
 
@@ -29,16 +65,8 @@ std::vector<int> Tallies::followerCounts(int pocketIndex)
     const WheelSql& sql = WheelSql::of(m_wheel);
     std::vector<int> counts(m_wheel.counters().size(), 0);
     if (m_memory) {
-        for (const Category& c : m_wheel.categories()) {
-            const KindRows& rows = m_memory->kinds[followKind(c)];
-            const auto from = rows.constFind(matchKey(c.id, m_wheel.field(pocketIndex, c.field)));
-            if (from == rows.cend())
-                continue;
-            for (auto to = from->cbegin(); to != from->cend(); ++to) {
-                for (int counter : m_wheel.countersFor(c.id, to.key()))
-                    counts[counter] += int(to.value());
-            }
-        }
+        if (pocketIndex >= 0 && size_t(pocketIndex) < m_memory->followers.size())
+            counts = m_memory->followers[size_t(pocketIndex)];
         return counts;
     }
     for (const Category& c : m_wheel.categories()) {
@@ -69,13 +97,8 @@ PerCategory<std::pair<qint64, qint64>> Tallies::judgementCounts()
 {
     const WheelSql& sql = WheelSql::of(m_wheel);
     PerCategory<std::pair<qint64, qint64>> result{};
-    if (m_memory) {
-        for (const Category& c : m_wheel.categories()) {
-            const Followers verdicts = m_memory->kinds[judgeKind(c)].value(QString());
-            result[idx(c.id)] = {verdicts.value(QStringLiteral("Y")), verdicts.value(QStringLiteral("N"))};
-        }
-        return result;
-    }
+    if (m_memory)
+        return m_memory->verdicts;
     for (const Category& c : m_wheel.categories()) {
         Statement q = m_db.prepare(sql.tallyRows);
         q.bind(1, m_settingId).bind(2, m_casino).bind(3, judgeKind(c)).bind(4, QString());
@@ -130,8 +153,8 @@ void Tallies::rebuildIfMissing(const std::function<void()>& beforeRecount)
 void Tallies::add(const QString& kind, const QString& from, const QString& to, qint64 delta)
 {
     if (m_memory) {
-        qint64& n = m_memory->kinds[kind][from][to];
-        n += delta;
+        m_memory->kinds[kind][from][to] += delta;
+        count(*m_memory, kind, from, to, delta);
         return;
     }
     const WheelSql& sql = WheelSql::of(m_wheel);
@@ -149,11 +172,14 @@ void Tallies::add(const QString& kind, const QString& from, const QString& to, q
 
 void Tallies::keepInMemory()
 {
-    Memory memory;
+    Memory memory = emptyMemory();
     Statement q = m_db.prepare(WheelSql::of(m_wheel).tallyAll);
     q.bind(1, m_settingId).bind(2, m_casino);
-    while (q.next())
-        memory.kinds[q.text(0)][q.text(1)][q.text(2)] = q.integer(3);
+    while (q.next()) {
+        const QString kind = q.text(0), from = q.text(1), to = q.text(2);
+        memory.kinds[kind][from][to] = q.integer(3);
+        count(memory, kind, from, to, q.integer(3));
+    }
     m_memory = std::move(memory);
 }
 
@@ -182,7 +208,7 @@ void Tallies::rebuild()
     m_db.prepare(sql.tallyClear).bind(1, m_settingId).bind(2, m_casino).run();
     // A batch counts again from nothing, not on top of the rows it read.
     if (m_memory)
-        m_memory = Memory{};
+        m_memory = emptyMemory();
 
     struct Key
     {

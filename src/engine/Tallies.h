@@ -62,11 +62,19 @@ private:
     struct Memory
     {
         QHash<QString, KindRows> kinds;
+        // Kept up to date with every change, so a spin reads its counts
+        // instead of summing the rows: per pocket, the follower counts in
+        // counter order; per category, the won and lost judgements.
+        std::vector<std::vector<int>> followers;
+        PerCategory<std::pair<qint64, qint64>> verdicts{};
     };
 
     bool isEmpty();
     bool isOutdated();
     void add(const QString& kind, const QString& from, const QString& to, qint64 delta);
+    Memory emptyMemory() const;
+    void count(Memory& memory, const QString& kind, const QString& from, const QString& to,
+               qint64 delta) const;
     const QString& followKind(const Category& c) const { return m_followKinds[idx(c.id)]; }
     const QString& judgeKind(const Category& c) const { return m_judgeKinds[idx(c.id)]; }
 
@@ -77,6 +85,9 @@ private:
     PerCategory<QString> m_followKinds;
     PerCategory<QString> m_judgeKinds;
     std::optional<Memory> m_memory;
+    // Per category: the pockets whose value matches a tally's "from".
+    PerCategory<QHash<QString, std::vector<int>>> m_pocketsFrom;
+    QHash<QString, const Category*> m_categoryOfKind; // follow and judge kinds alike
 };
 
 } // namespace spinledger

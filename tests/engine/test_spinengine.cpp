@@ -620,6 +620,79 @@ private slots:
         }
         QVERIFY(checkedSpins > 200);
     }
+
+    void batchWritesWhatSpinBySpinWrites_data()
+    {
+        QTest::addColumn<QChar>("letter");
+        QTest::addColumn<int>("oneByOne"); // spins recorded singly before the batch
+        QTest::addRow("R, batch into an empty casino") << QChar(u'R') << 0;
+        QTest::addRow("R, batch on top of a history") << QChar(u'R') << 120;
+        QTest::addRow("M, batch on top of a history") << QChar(u'M') << 120;
+    }
+
+    // The same spins with the same tie-breaks leave the same rows, keys
+    // included, whether recorded one by one or as a batch.
+    void batchWritesWhatSpinBySpinWrites()
+    {
+        QFETCH(QChar, letter);
+        QFETCH(int, oneByOne);
+        const Wheel& w = *Wheel::byLetter(letter);
+        constexpr int Spins = 400;
+        std::mt19937 choose(5);
+        std::vector<int> pockets;
+        for (int k = 0; k < Spins; ++k) {
+            // Runs of a few pockets make ties and repeated followers.
+            const int n = choose() % 3 == 0 ? 4 : w.pocketCount();
+            pockets.push_back(int(choose() % unsigned(n)));
+        }
+        const auto play = [&](int singly) {
+            auto t = std::make_unique<TestDb>();
+            SeededRandom random(9);
+            AppContext app(t->db, t->clock, random);
+            app.settingId = t->app->settingId;
+            const WheelSettings settings = *SettingsStore(app).wheelSettings(w);
+            const auto stamp = [&](int k) {
+                return OleStamp::fromMsecs(OleStamp::msecsOf(QDate(2026, 1, 1), 0) + k * 1000LL);
+            };
+            for (int k = 0; k < singly; ++k) {
+                Transaction tx(t->db);
+                SpinRecorder(app, w, settings, SpinRecorder::Tallying::InRows)
+                    .record(pockets[size_t(k)], stamp(k));
+                tx.commit();
+            }
+            if (singly < Spins) {
+                Transaction tx(t->db);
+                SpinRecorder batch(app, w, settings, SpinRecorder::Tallying::InMemory);
+                for (int k = singly; k < Spins; ++k)
+                    batch.record(pockets[size_t(k)], stamp(k));
+                batch.finish();
+                tx.commit();
+            }
+            return t;
+        };
+        const auto spinBySpin = play(Spins);
+        const auto batch = play(oneByOne);
+        for (const QString& table :
+             {w.spinTable(), w.countTable(), w.adviseTable(), w.winTable(), w.tallyTable()}) {
+            const QStringList expected = wholeTable(*spinBySpin, table);
+            QVERIFY(expected.size() >= Spins || table == w.tallyTable());
+            QCOMPARE(wholeTable(*batch, table), expected);
+        }
+    }
+
+private:
+    // Every column of every row, in the order of the first columns.
+    static QStringList wholeTable(TestDb& t, const QString& table)
+    {
+        QStringList columns;
+        for (Statement q = t.db.prepare(u"PRAGMA table_info(%1)"_s.arg(table).toStdString()); q.next();)
+            columns << u"quote(%1)"_s.arg(q.text(1));
+        return t
+            .text(u"SELECT group_concat(%1, char(10)) FROM (SELECT * FROM %2 ORDER BY 1, 2, 3, 4, 5)"_s
+                      .arg(columns.join(u" || '|' || "), table)
+                      .toStdString())
+            .split(u'\n');
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSpinEngine)
