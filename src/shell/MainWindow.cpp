@@ -26,11 +26,9 @@
 #include "transfer/SpinTransfer.h"
 #include "ui/WindowLock.h"
 
-#ifdef SPINLEDGER_HAVE_UPDATER
 #include "updater/SystemUpdatePlatform.h"
 #include "updater/UpdateChecker.h"
 #include "updater/UpdateWindow.h"
-#endif
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -561,7 +559,6 @@ void MainWindow::openHomePage()
 
 void MainWindow::checkForUpdate()
 {
-#ifdef SPINLEDGER_HAVE_UPDATER
     if (!m_updateChecker) {
         if (!m_updatePlatform) {
             m_systemUpdatePlatform = std::make_shared<SystemUpdatePlatform>();
@@ -579,9 +576,6 @@ void MainWindow::checkForUpdate()
         m_updateChecker = new UpdateChecker(host, {}, this);
     }
     m_updateChecker->CheckForUpdate();
-#else
-    setStatus(QStringLiteral("Update check is not part of this build."));
-#endif
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
