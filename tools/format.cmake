@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.22)
 # clang-format over every C++ file of the checkout: `-DCHECK=ON` only reports
 # what differs from .clang-format and fails on it, otherwise files are
 # rewritten. Run from the top folder: cmake -DCLANG_FORMAT=... [-DCHECK=ON] -P tools/format.cmake
@@ -21,4 +22,5 @@ if(failed)
   message(FATAL_ERROR "clang-format: the files above differ from .clang-format (cmake --build build --target format)")
 endif()
 list(LENGTH files count)
-message(STATUS "clang-format: ${count} files ${mode}")
+string(JOIN " " shown ${mode})
+message(STATUS "clang-format ${shown}: ${count} files")
