@@ -108,8 +108,8 @@ MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     bar->addPermanentWidget(backupField);
     m_backups = new BackupGuard(m_app, backupField, this);
     m_fileCheck = new BackgroundJob(this);
-    m_chooseBackup = [](QWidget* parent, const std::vector<BackupFolder::Entry>& entries) {
-        RestoreDialog dialog(entries, parent);
+    m_chooseBackup = [](QWidget* owner, const std::vector<BackupFolder::Entry>& entries) {
+        RestoreDialog dialog(entries, owner);
         return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QString();
     };
     buildMenu();
