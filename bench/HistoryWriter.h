@@ -109,9 +109,9 @@ struct BenchDatabase
         db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Bench', 1)");
         SettingsStore settings(app);
         for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-            settings.setSetting(w->settingsTable(), w->casinoSetting(), QStringLiteral("1"));
-            settings.setSetting(w->settingsTable(), w->amountSetting(), amount);
-            settings.setSetting(w->settingsTable(), w->checkBox(CategoryId::BlackRed), QStringLiteral("1"));
+            app.currentCasino(*w).choose(1);
+            settings.setAmount(*w, amount);
+            settings.setPlayed(*w, CategoryId::BlackRed, true);
         }
     }
 

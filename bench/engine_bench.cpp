@@ -43,17 +43,17 @@ void benchWheel(AppContext& app, const Wheel& w, const QList<qint64>& sizes, int
         std::vector<double> spin, undo, restake;
         for (int i = 0; i < ops; ++i) {
             t.restart();
-            const SpinOutcome o = engine.play(w.label(int(rng() % unsigned(w.pocketCount()))));
+            const SpinOutcome o = engine.play(casino, w.label(int(rng() % unsigned(w.pocketCount()))));
             spin.push_back(t.nsecsElapsed() / 1e6);
             if (!o.status.ok) {
                 out << "spin failed: " << o.status.text << Qt::endl;
                 return;
             }
             t.restart();
-            engine.restakeAdvice();
+            engine.restake(casino);
             restake.push_back(t.nsecsElapsed() / 1e6);
             t.restart();
-            engine.undoSpin(app.settingId, casino);
+            engine.undo(casino);
             undo.push_back(t.nsecsElapsed() / 1e6);
         }
         const bench::Spread s = bench::spread(spin), u = bench::spread(undo), r = bench::spread(restake);

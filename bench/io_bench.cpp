@@ -152,8 +152,8 @@ int main(int argc, char** argv)
     db.exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Long', 1)");
     const qint64 longHistory = db.lastInsertId();
     SettingsStore settings(app);
-    settings.setSetting(w.settingsTable(), w.casinoSetting(), QString::number(empty));
-    settings.setSetting(w.settingsTable(), w.amountSetting(), QStringLiteral("10"));
+    app.currentCasino(w).choose(empty);
+    settings.setAmount(w, QStringLiteral("10"));
     const auto emptyAgain = [&] {
         db.exec("DELETE FROM ka_app_r; DELETE FROM ka_app_r_count; DELETE FROM ka_app_r_advise; "
                 "DELETE FROM ka_app_r_win; DELETE FROM ka_app_r_tally");

@@ -104,7 +104,7 @@ int main(int argc, char** argv)
                 r.sectorSimulations = 0;
             std::vector<double> ms, cpu;
             for (int i = 0; i < runs; ++i) {
-                engine.play(wheel->label(int(rng() % unsigned(wheel->pocketCount()))));
+                engine.play(1, wheel->label(int(rng() % unsigned(wheel->pocketCount()))));
                 ++have;
                 const double c = bench::cpuSeconds();
                 t.restart();

@@ -39,6 +39,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <optional>
 #include <random>
 
 using namespace spinledger;
@@ -78,17 +79,17 @@ void prepareHistory(const QString& folder, int spins)
     SettingsStore settings(app);
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
         for (const Category& c : w->categories())
-            settings.setSetting(w->settingsTable(), w->checkBox(c.id), QStringLiteral("1"));
-        settings.setSetting(w->settingsTable(), w->amountSetting(), QStringLiteral("10"));
+            settings.setPlayed(*w, c.id, true);
+        settings.setAmount(*w, QStringLiteral("10"));
         stats::DoublingInputs limits;
         limits.tableMax = 500;
         stats::StatsSettings::save(app.db(), app.settingId, *w, limits);
         std::mt19937 rng(7);
-        bench::appendHistory(app, *w, app.currentCmbR, 0, spins, rng);
-        bench::rebuildTallies(app, *w, app.currentCmbR);
+        bench::appendHistory(app, *w, app.currentCasino(Wheel::r()).id(), 0, spins, rng);
+        bench::rebuildTallies(app, *w, app.currentCasino(Wheel::r()).id());
         SpinEngine engine(app, *w);
         for (int i = 0; i < 5; ++i)
-            engine.play(w->label(3 + i));
+            engine.play(app.currentCasino(*w).id(), w->label(3 + i));
     }
 }
 
@@ -96,7 +97,9 @@ StartupServices fastServices(const QString& folder)
 {
     StartupServices s = StartupServices::system(DataLocation::system(folder));
     s.installationId = [] { return QStringLiteral("window-bench"); };
-    s.wait = [](int) {};
+    s.wait = [](int, QObject* context, std::function<void()> then) {
+        QMetaObject::invokeMethod(context, std::move(then), Qt::QueuedConnection);
+    };
     s.startElevated = [](const QString&, const QStringList&) { return false; };
     return s;
 }
@@ -161,9 +164,9 @@ std::pair<std::vector<double>, std::vector<double>> scrollHistory(AppContext& ap
                                                                   int pages)
 {
     HistoryModel model(app);
-    const stats::SpinSpan span =
-        stats::SpinWindows::resolve(app.db(), Wheel::r(), app.settingId, app.currentCmbR, {});
-    model.show(Wheel::r(), app.currentCmbR, span, pocket);
+    const stats::SpinSpan span = stats::SpinWindows::resolve(app.db(), Wheel::r(), app.settingId,
+                                                             app.currentCasino(Wheel::r()).id(), {});
+    model.show(Wheel::r(), app.currentCasino(Wheel::r()).id(), span, pocket);
     QTableView view;
     view.resize(900, 600);
     view.setModel(&model);
@@ -230,7 +233,18 @@ int main(int argc, char** argv)
 
     Application app(tmp.path(), fastServices(tmp.path()));
     t.restart();
-    if (app.start() != Application::Outcome::Running) {
+    std::optional<Application::Outcome> started;
+    {
+        QEventLoop wait;
+        QObject::connect(&app, &Application::started, &wait, [&](Application::Outcome outcome) {
+            started = outcome;
+            wait.quit();
+        });
+        app.start();
+        if (!started)
+            wait.exec();
+    }
+    if (started != Application::Outcome::Running) {
         out << "start-up failed: " << app.splash().statusText() << Qt::endl;
         return 1;
     }

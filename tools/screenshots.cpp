@@ -39,6 +39,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <optional>
 #include <random>
 
 using namespace spinledger;
@@ -115,14 +116,14 @@ void copyInto(const QString& folder, const QString& from, const QString& name)
 void play(AppContext& app, SpinEngine& engine, qint64 casino, int spins, std::mt19937& rng)
 {
     const Wheel& w = engine.wheel();
-    SettingsStore(app).setSetting(w.settingsTable(), w.casinoSetting(), QString::number(casino));
+    app.currentCasino(w).choose(casino);
     QStringList pockets;
     for (int i = 0; i < w.pocketCount(); ++i)
         pockets << w.label(i);
     pockets.removeAll(QStringLiteral("00")); // switched off
     std::uniform_int_distribution<qsizetype> pick(0, pockets.size() - 1);
     for (int i = 0; i < spins; ++i) {
-        const SpinOutcome out = engine.play(pockets[pick(rng)]);
+        const SpinOutcome out = engine.play(casino, pockets[pick(rng)]);
         if (!out.status.ok)
             fail(out.status.text);
     }
@@ -132,7 +133,7 @@ void play(AppContext& app, SpinEngine& engine, qint64 casino, int spins, std::mt
 void playTilted(AppContext& app, SpinEngine& engine, qint64 casino, int spins, std::mt19937& rng)
 {
     const Wheel& w = engine.wheel();
-    SettingsStore(app).setSetting(w.settingsTable(), w.casinoSetting(), QString::number(casino));
+    app.currentCasino(w).choose(casino);
     QStringList pockets;
     std::vector<double> weights;
     for (int i = 0; i < w.pocketCount(); ++i) {
@@ -146,7 +147,7 @@ void playTilted(AppContext& app, SpinEngine& engine, qint64 casino, int spins, s
     }
     std::discrete_distribution<int> pick(weights.begin(), weights.end());
     for (int i = 0; i < spins; ++i) {
-        const SpinOutcome out = engine.play(pockets[pick(rng)]);
+        const SpinOutcome out = engine.play(casino, pockets[pick(rng)]);
         if (!out.status.ok)
             fail(out.status.text);
     }
@@ -156,9 +157,9 @@ void playTilted(AppContext& app, SpinEngine& engine, qint64 casino, int spins, s
 void setUpWheel(AppContext& app, const Wheel& w)
 {
     SettingsStore settings(app);
-    settings.setSetting(w.settingsTable(), w.amountSetting(), QStringLiteral("5"));
+    settings.setAmount(w, QStringLiteral("5"));
     for (const Category& c : w.categories())
-        settings.setSetting(w.settingsTable(), w.checkBox(c.id), QStringLiteral("1"));
+        settings.setPlayed(w, c.id, true);
     stats::DoublingInputs inputs;
     inputs.tableMax = 500;
     inputs.bankroll = 2000;
@@ -183,7 +184,7 @@ void playDemoHistory(const QString& folder)
     if (!app.ensureOpen())
         fail(QStringLiteral("cannot open the scratch database"));
     Installation(app).prepare(InstallationId, [](const QString&) {});
-    const qint64 demo = app.currentCmbR;
+    const qint64 demo = app.currentCasino(Wheel::r()).id();
     const Result<Casinos> casinos = CasinoStore(app).add(RiversideCasino);
     if (!casinos)
         fail(casinos.status());
@@ -401,8 +402,10 @@ void shootUpdate(MainWindow* main, const QString& appFolder, const Camera& camer
                 camera.shoot(w, QStringLiteral("update-checking"));
         }
     });
+    bool over = false;
+    QObject::connect(&checker, &UpdateChecker::finished, &checker, [&over] { over = true; });
     checker.CheckForUpdate();
-    if (!checker.window())
+    if (!awaitUntil([&over] { return over; }) || !checker.window())
         fail(QStringLiteral("no update window: ") + main->statusText());
     camera.shoot(checker.window(), QStringLiteral("update"));
     // Cancel gives the main window back.
@@ -439,13 +442,19 @@ int shootVariant(const Variant& v, const QString& out)
     const QString folder = prepareInstallation(scratch);
     StartupServices services = StartupServices::system(DataLocation::system(folder));
     services.installationId = [] { return InstallationId; };
-    services.wait = [](int) {};
+    services.wait = [](int, QObject* context, std::function<void()> then) {
+        QMetaObject::invokeMethod(context, std::move(then), Qt::QueuedConnection);
+    };
     services.inform = [](const QString& title, const QString& text) {
         fail(title + QStringLiteral(": ") + text);
     };
     services.askContinueSession = [](const QString&) { return true; };
     Application app(folder, services);
-    if (app.start() != Application::Outcome::Running)
+    std::optional<Application::Outcome> started;
+    QObject::connect(&app, &Application::started, &app,
+                     [&](Application::Outcome outcome) { started = outcome; });
+    app.start();
+    if (!awaitUntil([&] { return started.has_value(); }) || *started != Application::Outcome::Running)
         fail(QStringLiteral("the start stopped: ") + app.splash().statusText());
 
     const Camera camera(out, QString::fromLatin1(v.suffix));

@@ -4,6 +4,7 @@
 #include "board/AmountValidator.h"
 #include "board/BoardCell.h"
 #include "board/BoardGeometry.h"
+#include "board/BoardLog.h"
 #include "board/BoardScaler.h"
 #include "board/CellGrid.h"
 #include "board/CoinLabels.h"
@@ -79,7 +80,8 @@ void keepFirst(Status& first, const Status& next)
 
 BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel, StatusSink& status,
                          QWidget* parent)
-    : QWidget(parent), m_app(app), m_engine(engine), m_wheel(wheel), m_status(status), m_settings(app)
+    : QWidget(parent), m_app(app), m_engine(engine), m_wheel(wheel), m_status(status), m_settings(app),
+      m_casino(app.currentCasino(wheel))
 {
     setObjectName(QStringLiteral("board") + wheel.letter());
     m_scaler = std::make_unique<BoardScaler>(this, BoardGeometry::pageSize());
@@ -116,6 +118,7 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     // chips itself, the session line its label and button.
     m_scaler->adopt(this, {m_history, m_session});
     m_focusRing = new FocusRing(this);
+    connect(&m_casino, &CurrentCasino::changed, this, &BoardWidget::followCasino);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event)
@@ -264,16 +267,22 @@ void BoardWidget::initCells()
 
 void BoardWidget::loadSettings()
 {
+    if (const std::optional<qint64> casino = showStoredSettings())
+        m_casino.adopt(*casino);
+}
+
+std::optional<qint64> BoardWidget::showStoredSettings()
+{
     const Result<WheelSettings> s = m_settings.wheelSettings(m_wheel);
     if (!s) {
         m_status.setStatus(s.status());
-        return;
+        return std::nullopt;
     }
     m_zeroZero->setChecked(s->zeroZeroEnabled);
     for (const Category& c : m_wheel.categories())
         m_categoryBoxes[idx(c.id)]->setChecked(s->played[idx(c.id)]);
     showStoredAmount(s->amountText);
-    m_app.currentCmb(m_wheel) = s->casino;
+    return s->casino;
 }
 
 int BoardWidget::indexOf(qint64 casinoId) const
@@ -294,8 +303,19 @@ void BoardWidget::setCasinos(const Casinos& casinos, qint64 selected)
             m_combo->addItem(c.name, QVariant::fromValue<qint64>(c.id));
         m_combo->setCurrentIndex(indexOf(selected));
     }
-    if (m_combo->currentIndex() >= 0 && !m_busy)
+    // A new list of the casino already drawn changes nothing the board shows.
+    if (m_combo->currentIndex() >= 0 && !m_busy && selected != m_drawnCasino)
         showCasino(selected);
+}
+
+void BoardWidget::followCasino(qint64 casino)
+{
+    {
+        const QSignalBlocker quiet(m_combo);
+        m_combo->setCurrentIndex(indexOf(casino));
+    }
+    if (m_combo->currentIndex() >= 0 && !m_busy)
+        showCasino(casino);
 }
 
 QAbstractItemModel* BoardWidget::casinoModel() const
@@ -319,10 +339,9 @@ void BoardWidget::chooseCasino(qint64 casinoId)
 
 void BoardWidget::drawAll()
 {
-    const std::optional<qint64> casino = storedCasino();
-    if (!casino)
-        return;
-    const Status drawn = drawFor(*casino);
+    const BoardState state = m_engine.state(m_casino.id());
+    Status drawn = state.status;
+    keepFirst(drawn, draw(state));
     if (!drawn.ok)
         m_status.setStatus(drawn.text);
     else if (!notices().isEmpty())
@@ -333,11 +352,13 @@ void BoardWidget::showStored()
 {
     if (m_busy)
         return;
-    loadSettings();
-    const std::optional<qint64> casino = storedCasino();
+    const std::optional<qint64> casino = showStoredSettings();
     if (!casino)
         return;
-    m_app.currentCmb(m_wheel) = *casino;
+    // A casino that moved is drawn as the board follows it; the same one,
+    // or one the combo does not list, is drawn here.
+    if (m_casino.adopt(*casino) && indexOf(*casino) >= 0)
+        return;
     {
         const QSignalBlocker quiet(m_combo);
         m_combo->setCurrentIndex(indexOf(*casino));
@@ -366,16 +387,6 @@ QString BoardWidget::notices() const
     return said.join(QStringLiteral(" – "));
 }
 
-std::optional<qint64> BoardWidget::storedCasino()
-{
-    const Result<QString> casino = m_settings.getSetting(m_wheel.settingsTable(), m_wheel.casinoSetting());
-    if (!casino) {
-        m_status.setStatus(casino.status());
-        return std::nullopt;
-    }
-    return casino->toLongLong();
-}
-
 // --- user actions -----------------------------------------------------------
 
 void BoardWidget::playPocket(const QString& cellName)
@@ -392,25 +403,17 @@ void BoardWidget::playPocket(const QString& cellName)
         return;
     }
     m_grid->resetCells();
-    const SpinOutcome outcome = m_engine.play(label);
+    const SpinOutcome outcome = m_engine.play(m_casino.id(), label);
     if (!outcome.status.ok) {
         // Nothing was written: the advice that stood still stands, and the
         // board shows it again; the status line keeps why the spin failed.
-        if (const std::optional<qint64> casino = storedCasino())
-            drawFor(*casino);
+        draw(outcome);
         m_grid->hoverCells(QStringLiteral("none"));
         m_status.setStatus(outcome.status.text);
         return;
     }
-    m_grid->setCellStates(outcome.coinCells, QStringLiteral("COIN"));
-    for (const Category& c : m_wheel.categories())
-        showRatio(c.id, outcome.winPct[idx(c.id)]);
-    Status drawn;
-    if (const std::optional<qint64> casino = storedCasino())
-        keepFirst(drawn, showHistory(*casino));
-    keepFirst(drawn, showAdvice());
-    if (const std::optional<qint64> casino = storedCasino())
-        keepFirst(drawn, drawExtras(*casino));
+    Status drawn = outcome.status;
+    keepFirst(drawn, draw(outcome));
     m_grid->hoverCells(QStringLiteral("none"));
     finish(drawn);
     if (drawn.ok && amountInForce() <= 0)
@@ -424,15 +427,12 @@ void BoardWidget::undoSpin()
         return;
     BusyScope busy(m_busy);
     WindowLock lock(this);
-    const std::optional<qint64> casino = storedCasino();
-    if (!casino)
-        return;
     m_status.setStatus(texts::PleaseWait);
     m_grid->resetCells();
-    const UndoOutcome undone = m_engine.undoSpin(m_app.settingId, *casino);
+    const UndoOutcome undone = m_engine.undo(m_casino.id());
     // Redrawn either way: the board shows what the database holds.
     Status outcome = undone.status;
-    keepFirst(outcome, drawFor(*casino));
+    keepFirst(outcome, draw(undone));
     finish(outcome);
     emit historyChanged();
 }
@@ -444,8 +444,9 @@ void BoardWidget::restakeAdvice()
     BusyScope busy(m_busy);
     WindowLock lock(this);
     m_status.setStatus(texts::PleaseWait);
-    Status outcome = m_engine.restakeAdvice().status;
-    keepFirst(outcome, showAdvice());
+    const RestakeOutcome restaked = m_engine.restake(m_casino.id());
+    Status outcome = restaked.status;
+    keepFirst(outcome, draw(restaked));
     finish(outcome);
     emit historyChanged();
 }
@@ -455,17 +456,19 @@ void BoardWidget::casinoChosen(int index)
     if (m_busy || index < 0)
         return;
     const qint64 id = m_combo->itemData(index).toLongLong();
-    const Status stored =
-        m_settings.setSetting(m_wheel.settingsTable(), m_wheel.casinoSetting(), QString::number(id));
+    const bool moves = id != m_casino.id();
+    const Status stored = m_casino.choose(id);
     if (!stored.ok) {
         // The combo goes back to the casino the board still shows.
         const QSignalBlocker quiet(m_combo);
-        m_combo->setCurrentIndex(indexOf(m_app.currentCmb(m_wheel)));
+        m_combo->setCurrentIndex(indexOf(m_casino.id()));
         m_status.setStatus(stored.text);
         return;
     }
-    m_app.currentCmb(m_wheel) = id;
-    showCasino(id);
+    // A move is drawn as the board follows it; the same casino again is
+    // drawn anew.
+    if (!moves)
+        showCasino(id);
 }
 
 void BoardWidget::showCasino(qint64 casino)
@@ -473,25 +476,31 @@ void BoardWidget::showCasino(qint64 casino)
     BusyScope busy(m_busy);
     m_status.setStatus(texts::PleaseWait);
     WindowLock lock(this);
-    m_grid->setCellStates(m_wheel.cellNames(), QStringLiteral("OFF"));
-    finish(drawFor(casino));
+    m_grid->setCellStates(m_wheel.cellNames(), CellState::Off);
+    m_drawnCasino = casino;
+    const BoardState state = m_engine.state(casino);
+    Status drawn = state.status;
+    keepFirst(drawn, draw(state));
+    finish(drawn);
     emit historyChanged();
 }
 
 void BoardWidget::categoryToggled(CategoryId category)
 {
     WindowLock lock(this);
-    const QString name = m_wheel.checkBox(category);
-    const QString state =
-        m_categoryBoxes[idx(category)]->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    Status outcome = m_settings.setSetting(m_wheel.settingsTable(), name, state);
-    if (const std::optional<qint64> casino = outcome.ok ? storedCasino() : std::nullopt) {
-        keepFirst(outcome, refreshCategory(*casino, category));
+    Status outcome = m_settings.setPlayed(m_wheel, category, m_categoryBoxes[idx(category)]->isChecked());
+    const BoardState state = outcome.ok ? m_engine.state(m_casino.id()) : BoardState{};
+    keepFirst(outcome, state.status);
+    if (state.read) {
+        showCategory(state, category);
+        std::optional<TableLimits> limits;
+        keepFirst(outcome, loadLimits(limits));
         // The coin labels belong to the outside bets only.
-        if (category != CategoryId::Numbers)
-            keepFirst(outcome, showAdvice());
+        if (category != CategoryId::Numbers && limits)
+            showCoins(state, *limits);
         // The session's money is that of the bets played.
-        keepFirst(outcome, showSession(*casino));
+        if (limits)
+            keepFirst(outcome, showSession(state.casino, *limits));
     }
     m_grid->hoverCells(QStringLiteral("none"));
     if (!outcome.ok)
@@ -502,15 +511,14 @@ void BoardWidget::categoryToggled(CategoryId category)
 
 void BoardWidget::zeroZeroToggled(bool on)
 {
-    const Status stored = m_settings.setSetting(m_wheel.settingsTable(), m_wheel.zeroSwitch(),
-                                                on ? QStringLiteral("1") : QStringLiteral("0"));
+    const Status stored = m_settings.setZeroZero(m_wheel, on);
     if (!stored.ok)
         m_status.setStatus(stored.text);
     const QString cell = m_wheel.zeroZeroCell();
     if (m_keys)
         m_keys->zeroZeroSwitched();
     m_grid->cell(cell)->setEnabled(on);
-    m_grid->setCellState(cell, on ? QStringLiteral("OFF") : QStringLiteral("GREEN"));
+    m_grid->setCellState(cell, on ? CellState::Off : CellState::Green);
     // Whether 00 is in play changes every chance the sleepers give.
     if (sleepersShown())
         showSleepers(true);
@@ -525,9 +533,7 @@ void BoardWidget::amountEdited(const QString& text)
         return;
     }
     const Result<QString> amount = AmountText::toStored(text);
-    const Status stored =
-        amount ? m_settings.setSetting(m_wheel.settingsTable(), m_wheel.amountSetting(), *amount)
-               : Status::failure(amount.status());
+    const Status stored = amount ? m_settings.setAmount(m_wheel, *amount) : Status::failure(amount.status());
     if (!stored.ok) {
         // What the box shows is always the amount in force.
         showAmount(m_amountShown);
@@ -596,54 +602,48 @@ void BoardWidget::showStoredAmount(const QString& stored)
 
 // --- redraws ----------------------------------------------------------------
 
-Status BoardWidget::drawFor(qint64 casino)
+Status BoardWidget::loadLimits(std::optional<TableLimits>& limits)
 {
-    Status first = showHistory(casino);
-    keepFirst(first, refreshCategories(casino));
-    keepFirst(first, showAdvice());
-    keepFirst(first, drawExtras(casino));
-    return first;
-}
-
-Status BoardWidget::showHistory(qint64 casino)
-{
-    const Result<std::vector<HistoryEntry>> spins = m_engine.history(casino, HistoryView::Rows);
-    if (!spins) {
-        m_history->clear();
-        return Status::failure(spins.status());
+    if (!m_app.ensureOpen())
+        return Status::failure(errorLine(codes::show(m_wheel.letter())));
+    try {
+        limits = TableLimits::load(m_app.db(), m_app.settingId, m_wheel);
+    } catch (const DbError& e) {
+        qCWarning(lcBoard).noquote() << m_wheel.letter() << "table limits not read:" << e.what();
+        return Status::failure(errorLine(codes::show(m_wheel.letter())));
     }
-    m_history->showHistory(*spins);
     return Status::success();
 }
 
-Status BoardWidget::refreshCategory(qint64 casino, CategoryId category)
+Status BoardWidget::draw(const BoardState& state)
 {
-    const Result<CategoryView> view = m_engine.categoryView(casino);
-    if (!view)
-        return Status::failure(view.status());
-    showCategory(*view, category);
-    return Status::success();
-}
-
-Status BoardWidget::refreshCategories(qint64 casino)
-{
-    const Result<CategoryView> view = m_engine.categoryView(casino);
-    if (!view)
-        return Status::failure(view.status());
+    if (!state.read) {
+        m_history->clear();
+        return Status::success(); // the state's status says why
+    }
     for (const Category& c : m_wheel.categories())
-        showCategory(*view, c.id);
-    return Status::success();
+        showCategory(state, c.id);
+    m_history->showHistory(state.history);
+    showStoredAmount(state.settings.amountText);
+    std::optional<TableLimits> limits;
+    Status first = loadLimits(limits);
+    if (!limits)
+        return first;
+    showCoins(state, *limits);
+    keepFirst(first, showSession(state.casino, *limits));
+    keepFirst(first, showSleeperMarks(state.casino));
+    return first;
 }
 
 // The coin mark of the current advice (none while the category is not
 // played) and the win ratio of the last judgement.
-void BoardWidget::showCategory(const CategoryView& view, CategoryId category)
+void BoardWidget::showCategory(const BoardState& state, CategoryId category)
 {
     const int i = idx(category);
-    const QString value = view.hasAdvice ? view.values[i].trimmed() : QString();
-    m_grid->setCellState(m_wheel.cellName(category, value),
-                         m_categoryBoxes[i]->isChecked() ? QStringLiteral("COIN") : QStringLiteral("OFF"));
-    showRatio(category, view.hasAdvice ? view.winPct[i] : 0.0);
+    const QString value = state.current.exists ? state.current.advice.values[i].trimmed() : QString();
+    const QString cell = m_wheel.cellName(category, value);
+    m_grid->setCellState(cell, state.coinCells.contains(cell) ? CellState::Coin : CellState::Off);
+    showRatio(category, state.current.exists ? state.winPct[i] : 0.0);
 }
 
 // Green above the break-even the statistics judge the category by, so that
@@ -654,24 +654,11 @@ void BoardWidget::showRatio(CategoryId category, double percent)
     m_ratios[idx(category)]->showWinRatio(percent, m_wheel.category(category)->caption, breakEven);
 }
 
-Status BoardWidget::showAdvice()
+void BoardWidget::showCoins(const BoardState& state, const TableLimits& limits)
 {
-    const Result<WheelSettings> s = m_settings.wheelSettings(m_wheel);
-    if (!s)
-        return Status::failure(s.status());
-    showStoredAmount(s->amountText);
-    const Result<CurrentAdvice> current = m_engine.currentAdvice(s->casino);
-    if (!current)
-        return Status::failure(current.status());
-    std::optional<double> tableMax;
-    try {
-        tableMax = TableLimits::load(m_app.db(), m_app.settingId, m_wheel).tableMax;
-    } catch (const DbError&) {
-        return Status::failure(errorLine(codes::show(m_wheel.letter())));
-    }
-    const std::optional<double> above = m_coins->showAdvice(*current, s->amount, played(), tableMax);
-    m_stakeNotice = above ? CoinLabels::aboveTableMax(*above, *tableMax) : QString();
-    return Status::success();
+    const std::optional<double> above =
+        m_coins->showAdvice(state.current, state.settings.amount, played(), limits.tableMax);
+    m_stakeNotice = above ? CoinLabels::aboveTableMax(*above, *limits.tableMax) : QString();
 }
 
 // --- session and sleepers ---------------------------------------------------
@@ -682,23 +669,20 @@ void BoardWidget::newSession()
         return m_status.setStatus(errorLine(codes::show(m_wheel.letter())));
     try {
         SessionStore::begin(m_app.db(), m_app.settingId, m_wheel, m_app.clock().now());
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcBoard).noquote() << m_wheel.letter() << "session not begun:" << e.what();
         return m_status.setStatus(errorLine(codes::show(m_wheel.letter())));
     }
     m_saidStopLoss = m_saidTarget = false;
     m_limitNotice.clear();
-    if (const std::optional<qint64> casino = storedCasino())
-        finish(showSession(*casino));
+    std::optional<TableLimits> limits;
+    Status shown = loadLimits(limits);
+    if (limits)
+        keepFirst(shown, showSession(m_casino.id(), *limits));
+    finish(shown);
 }
 
-Status BoardWidget::drawExtras(qint64 casino)
-{
-    Status first = showSession(casino);
-    keepFirst(first, showSleeperMarks(casino));
-    return first;
-}
-
-Status BoardWidget::showSession(qint64 casino)
+Status BoardWidget::showSession(qint64 casino, const TableLimits& limits)
 {
     const QString failure = errorLine(codes::show(m_wheel.letter()));
     if (!m_app.ensureOpen())
@@ -714,7 +698,6 @@ Status BoardWidget::showSession(qint64 casino)
         const SessionFigures figures =
             SessionFigures::read(db, m_wheel, m_app.settingId, casino, start->afterKey, played());
         m_session->showFigures(figures);
-        const TableLimits limits = TableLimits::load(db, m_app.settingId, m_wheel);
         m_limitNotice.clear();
         switch (limits.reached(figures.result)) {
         case TableLimits::Reached::StopLoss:
@@ -732,7 +715,8 @@ Status BoardWidget::showSession(qint64 casino)
         case TableLimits::Reached::None:
             break;
         }
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcBoard).noquote() << m_wheel.letter() << "session not read:" << e.what();
         return Status::failure(failure);
     }
     return Status::success();
@@ -748,7 +732,8 @@ Status BoardWidget::showSleeperMarks(qint64 casino)
         Sleepers sleepers(m_wheel, zeroZeroOn(), m_sleeperWindow);
         sleepers.read(m_app.db(), m_app.settingId, casino);
         m_sleepers->show(sleepers, m_sleeperWindow);
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcBoard).noquote() << m_wheel.letter() << "sleepers not read:" << e.what();
         return Status::failure(errorLine(codes::show(m_wheel.letter())));
     }
     return Status::success();
@@ -762,11 +747,9 @@ void BoardWidget::showSleepers(bool shown)
     }
     // Shown from the next draw on, and drawn now.
     m_sleepers->show(Sleepers(m_wheel, zeroZeroOn(), m_sleeperWindow), m_sleeperWindow);
-    if (const std::optional<qint64> casino = storedCasino()) {
-        const Status drawn = showSleeperMarks(*casino);
-        if (!drawn.ok)
-            m_status.setStatus(drawn.text);
-    }
+    const Status drawn = showSleeperMarks(m_casino.id());
+    if (!drawn.ok)
+        m_status.setStatus(drawn.text);
 }
 
 bool BoardWidget::sleepersShown() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/TableLimits.h"
 #include "store/CasinoStore.h"
 #include "store/Result.h"
 #include "store/SettingsStore.h"
@@ -21,7 +22,8 @@ namespace spinledger {
 
 class AppContext;
 class BoardScaler;
-struct CategoryView;
+struct BoardState;
+class CurrentCasino;
 class CellGrid;
 class CoinLabels;
 class FocusRing;
@@ -54,7 +56,7 @@ public:
     void initCells();
     // Stored settings into the 00 switch, the category boxes and the amount
     // box (their handlers run); the stored casino becomes the wheel's current
-    // casino in the application context.
+    // casino.
     void loadSettings();
     // Fills the casino combo (`cmbR` / `cmbM`: text = name, item data = id)
     // and shows the selected casino, which the casino list has already made
@@ -112,7 +114,12 @@ private:
     void undoSpin();
     void restakeAdvice();
     void casinoChosen(int index);
+    // The wheel's current casino moved: the combo shows it, the board draws it.
+    void followCasino(qint64 casino);
     void showCasino(qint64 casino);
+    // The stored switches and amount shown; the stored casino, or none when
+    // the settings cannot be read.
+    std::optional<qint64> showStoredSettings();
     void categoryToggled(CategoryId category);
     void zeroZeroToggled(bool on);
     void amountEdited(const QString& text);
@@ -127,23 +134,19 @@ private:
     // for it.
     void showStakeNeed();
 
-    // Redraws from the database; each returns the first failure it met.
-    Status drawFor(qint64 casino);
-    Status showHistory(qint64 casino);
-    Status refreshCategory(qint64 casino, CategoryId category);
-    Status refreshCategories(qint64 casino);
-    void showCategory(const CategoryView& view, CategoryId category);
+    // Draws what an operation left; each returns the first failure it met.
+    Status draw(const BoardState& state);
+    void showCategory(const BoardState& state, CategoryId category);
     void showRatio(CategoryId category, double percent);
-    Status showAdvice();
-    // The session line, the limits it reaches and the sleepers, which
+    void showCoins(const BoardState& state, const TableLimits& limits);
+    Status loadLimits(std::optional<TableLimits>& limits);
+    // The session line and the limits it reaches, and the sleepers, which
     // follow every redraw.
-    Status showSession(qint64 casino);
+    Status showSession(qint64 casino, const TableLimits& limits);
     Status showSleeperMarks(qint64 casino);
-    Status drawExtras(qint64 casino);
     // What the status line says after an operation instead of "Idle".
     QString notices() const;
 
-    std::optional<qint64> storedCasino();
     int indexOf(qint64 casinoId) const; // combo entry of the casino, -1 when none
     PerCategory<bool> played() const;
     bool zeroZeroOn() const;
@@ -154,6 +157,8 @@ private:
     const Wheel& m_wheel;
     StatusSink& m_status;
     SettingsStore m_settings;
+    CurrentCasino& m_casino;
+    qint64 m_drawnCasino = -1; // the casino the board last drew
 
     std::unique_ptr<BoardScaler> m_scaler;
     std::unique_ptr<CellGrid> m_grid;

@@ -7,8 +7,8 @@
 namespace spinledger {
 
 namespace {
-const QString Off = QStringLiteral("OFF");
-const QString Green = QStringLiteral("GREEN");
+const QString Off = cellStateText(CellState::Off);
+const QString Green = cellStateText(CellState::Green);
 } // namespace
 
 CellGrid::CellGrid(const Wheel& wheel, QWidget* page, std::function<bool()> zeroZeroOn)
@@ -47,24 +47,24 @@ void CellGrid::changePic(const QString& cellName, const QString& state)
     c->showPicture(name);
 }
 
-bool CellGrid::storeState(const QString& cellName, const QString& state)
+bool CellGrid::storeState(const QString& cellName, CellState state)
 {
     for (QString& e : m_entries) {
         if (e.section(u':', 0, 0) == cellName) {
-            e = cellName + u':' + state;
+            e = cellName + u':' + cellStateText(state);
             return true;
         }
     }
     return false;
 }
 
-void CellGrid::setCellState(const QString& cellName, const QString& state)
+void CellGrid::setCellState(const QString& cellName, CellState state)
 {
     storeState(cellName, state);
     redraw();
 }
 
-void CellGrid::setCellStates(const QStringList& cellNames, const QString& state)
+void CellGrid::setCellStates(const QStringList& cellNames, CellState state)
 {
     for (const QString& name : cellNames)
         storeState(name, state);
@@ -76,7 +76,7 @@ void CellGrid::resetCells()
     const QString zz = m_wheel.zeroZeroCell();
     for (const QString& e : m_entries) {
         const QString name = e.section(u':', 0, 0);
-        storeState(name, name == zz && !m_zeroZeroOn() ? Green : Off);
+        storeState(name, name == zz && !m_zeroZeroOn() ? CellState::Green : CellState::Off);
     }
     redraw();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/CellPictures.h"
+#include "board/CellState.h"
 
 #include <QHash>
 #include <QStringList>
@@ -30,9 +31,9 @@ public:
     const QList<BoardCell*>& cells() const { return m_order; }
 
     void changePic(const QString& cellName, const QString& state);
-    void setCellState(const QString& cellName, const QString& state);
+    void setCellState(const QString& cellName, CellState state);
     // Several states stored at once, then one redraw.
-    void setCellStates(const QStringList& cellNames, const QString& state);
+    void setCellStates(const QStringList& cellNames, CellState state);
     void resetCells();
     void hoverCells(const QString& cellName);
     void press(const QString& cellName);
@@ -40,7 +41,7 @@ public:
 
 private:
     QString shownState(const QString& cellName, const QString& state) const;
-    bool storeState(const QString& cellName, const QString& state);
+    bool storeState(const QString& cellName, CellState state);
 
     const Wheel& m_wheel;
     std::function<bool()> m_zeroZeroOn;

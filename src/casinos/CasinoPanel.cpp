@@ -100,7 +100,7 @@ bool CasinoPanel::show(const Result<Casinos>& casinos)
         m_list->addItem(listItem(c));
     m_list->repaint();
     for (BoardWidget* board : m_boards)
-        board->setCasinos(*casinos, m_app.currentCmb(board->wheel()));
+        board->setCasinos(*casinos, m_app.currentCasino(board->wheel()).id());
     return true;
 }
 

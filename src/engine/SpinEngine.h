@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Result.h"
+#include "store/SettingsStore.h"
 #include "wheel/Wheel.h"
 
 #include <QString>
@@ -21,33 +22,6 @@ struct Advice
     PerCategory<double> stakes{}; // Numbers has no stake
 };
 
-// What one spin changed; the board draws it. On failure nothing was written
-// and status.text is the line for the status bar.
-struct SpinOutcome
-{
-    Status status;
-    qint64 spinId = 0;
-    int pocketIndex = -1;
-    std::vector<int> counts;       // follower counts in the order of Wheel::counters()
-    Advice advice;                 // the new current advice
-    PerCategory<QString> verdicts; // judgement of the previous advice, "Y" / "N"
-    PerCategory<double> winPct{};  // win ratio of every category after this spin
-    PerCategory<double> lossPct{};
-    QStringList coinCells; // cells that the advice bets on (played categories only)
-};
-
-struct UndoOutcome
-{
-    Status status;
-    qint64 removedSpinId = 0; // 0 when the casino had no spin
-};
-
-struct RestakeOutcome
-{
-    Status status;
-    qint64 adviceId = 0; // 0 when the casino has no advice yet
-};
-
 struct HistoryEntry
 {
     QString label;  // "17", "00"
@@ -61,12 +35,53 @@ struct CurrentAdvice
     Advice advice;
 };
 
+// Everything a board draws of a casino, as one operation left it: the
+// stored settings, the current advice with its stakes and the cells it
+// bets on (played categories only), the ratios of the last judgement and
+// the newest spins. status is the operation's first failure; with
+// read false nothing could be read and the rest is empty.
+struct BoardState
+{
+    Status status;
+    bool read = false;
+    qint64 casino = 0;
+    WheelSettings settings;
+    CurrentAdvice current;
+    QStringList coinCells;
+    PerCategory<double> winPct{};
+    std::vector<HistoryEntry> history; // oldest first
+};
+
+// What one spin changed. On failure nothing was written and status.text is
+// the line for the status bar; the board state is then what is stored.
+struct SpinOutcome : BoardState
+{
+    qint64 spinId = 0;
+    int pocketIndex = -1;
+    std::vector<int> counts;       // follower counts in the order of Wheel::counters()
+    Advice advice;                 // the new current advice
+    PerCategory<QString> verdicts; // judgement of the previous advice, "Y" / "N"
+    PerCategory<double> lossPct{};
+};
+
+struct UndoOutcome : BoardState
+{
+    qint64 removedSpinId = 0; // 0 when the casino had no spin
+};
+
+struct RestakeOutcome : BoardState
+{
+    qint64 adviceId = 0; // 0 when the casino has no advice yet
+};
+
 // What the category refresh shows: the current advice, and the ratios of the
 // last judgement (none while only the first spin judged nothing).
 struct CategoryView
 {
     bool hasAdvice = false;
+    qint64 adviceId = 0;
     PerCategory<QString> values;
+    PerCategory<double> stakes{};
     PerCategory<double> winPct{};
 };
 
@@ -84,18 +99,30 @@ public:
     // whose tallies are missing, so that the caller can say so.
     void setLongWorkNotice(std::function<void()> notice) { m_longWork = std::move(notice); }
 
-    SpinOutcome play(const QString& label);
-    UndoOutcome undoSpin(qint64 settingId, qint64 casino);
-    RestakeOutcome restakeAdvice();
+    // Every operation works on the given casino of the running installation
+    // and answers what the board then draws.
+    SpinOutcome play(qint64 casino, const QString& label);
+    UndoOutcome undo(qint64 casino);
+    // The current advice staked anew at the stored amount.
+    RestakeOutcome restake(qint64 casino);
+    BoardState state(qint64 casino);
 
-    // Reads for the board, for the given casino of the running installation.
-    Result<std::vector<HistoryEntry>> history(qint64 casino, int limit = 14);
+    static constexpr int HistoryRows = 14;
+
+    // Reads, for the given casino of the running installation.
+    Result<std::vector<HistoryEntry>> history(qint64 casino, int limit = HistoryRows);
     Result<CurrentAdvice> currentAdvice(qint64 casino);
     Result<CategoryView> categoryView(qint64 casino);
 
 private:
     // Runs a read on the open connection; a failure gives the wheel's code.
     template <typename T, typename Read> Result<T> guardedRead(Read&& read);
+    // The state read after an operation; its failure, the operation's own
+    // coming first, in status.
+    void readState(BoardState& state, qint64 casino, const WheelSettings* settings = nullptr);
+    QStringList coinCells(const CurrentAdvice& current, const PerCategory<bool>& played) const;
+    // The failure line of an operation's code; the reason goes to the log.
+    QString failed(const QString& code, const char* operation, const char* why = nullptr);
 
     AppContext& m_app;
     const Wheel& m_wheel;

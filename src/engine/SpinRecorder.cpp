@@ -129,6 +129,7 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
 
     m_previousSpin = Previous{out.spinId, stamp.now, values};
     m_previousAdvice = StoodAdvice{db.lastInsertId(), out.advice};
+    out.current = {true, m_previousAdvice->id, out.advice};
     return out;
 }
 

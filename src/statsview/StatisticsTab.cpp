@@ -98,6 +98,14 @@ void StatisticsTab::buildTop()
         QStringLiteral("The wheel's current casino; choosing another one here chooses it on the "
                        "board as well."));
     connect(m_casino, &QComboBox::activated, this, &StatisticsTab::casinoPicked);
+    // The casino picked on a board, or settled by the casino list, is the
+    // one offered here.
+    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
+        connect(&m_app.currentCasino(*w), &CurrentCasino::changed, this, [this, w] {
+            if (&wheel() == w)
+                selectCurrentCasino();
+        });
+    }
     top->addWidget(m_casino);
     buildWindow(top);
     m_summary = new QLabel(this);
@@ -289,14 +297,14 @@ void StatisticsTab::casinoPicked(int index)
     if (index < 0)
         return;
     const qint64 id = m_casino->itemData(index).toLongLong();
-    if (id != m_app.currentCmb(wheel()))
+    if (id != m_app.currentCasino(wheel()).id())
         emit casinoChosen(wheel().letter(), id);
     refresh();
 }
 
 void StatisticsTab::selectCurrentCasino()
 {
-    const qint64 current = m_app.currentCmb(wheel());
+    const qint64 current = m_app.currentCasino(wheel()).id();
     for (int i = 0; i < m_casino->count(); ++i) {
         if (m_casino->itemData(i).toLongLong() == current) {
             m_casino->setCurrentIndex(i);

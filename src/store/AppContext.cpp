@@ -22,9 +22,9 @@ QString AppContext::failureLine(const QString& code) const
     return errorLine(code, m_db.lastReason());
 }
 
-qint64& AppContext::currentCmb(const Wheel& wheel)
+CurrentCasino& AppContext::currentCasino(const Wheel& wheel)
 {
-    return wheel.letter() == u'R' ? currentCmbR : currentCmbM;
+    return wheel.letter() == u'R' ? m_casinoR : m_casinoM;
 }
 
 void AppContext::setAppFolder(const QString& folder)

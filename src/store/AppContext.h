@@ -1,13 +1,13 @@
 #pragma once
 
 #include "store/Clock.h"
+#include "store/CurrentCasino.h"
 #include "store/Database.h"
+#include "wheel/Wheel.h"
 
 #include <QString>
 
 namespace spinledger {
-
-class Wheel;
 
 // The process-wide values of the application, handed to whoever needs them:
 // where the database is, which installation runs, the current casino of each
@@ -51,10 +51,8 @@ public:
     // reads some 170 MB a second); larger ones beside the running window.
     qint64 checkInlineBytes = 16 * 1024 * 1024;
     qint64 settingId = 0;
-    qint64 currentCmbR = 0;
-    qint64 currentCmbM = 0;
 
-    qint64& currentCmb(const Wheel& wheel);
+    CurrentCasino& currentCasino(const Wheel& wheel);
     // "backups" beside the database.
     QString backupFolder() const;
     bool hasPassphrase() const { return key != DatabasePassword; }
@@ -68,6 +66,8 @@ private:
     Database& m_db;
     Clock& m_clock;
     RandomSource& m_random;
+    CurrentCasino m_casinoR{*this, Wheel::r()};
+    CurrentCasino m_casinoM{*this, Wheel::m()};
 };
 
 } // namespace spinledger

@@ -155,23 +155,26 @@ Result<Casinos> CasinoStore::change(const std::function<QString(Database&)>& wri
     QString failure;
     if (!open(failure))
         return Result<Casinos>::failure(failure);
-    const qint64 keptR = m_app.currentCmbR;
-    const qint64 keptM = m_app.currentCmbM;
     try {
         Database& db = m_app.db();
         Transaction tx(db);
         if (const QString refused = write(db); !refused.isEmpty())
             return Result<Casinos>::failure(refused); // rolled back: nothing was written
         adoptUnowned();
-        for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
-            settleCurrent(*w);
+        const Wheel* wheels[] = {&Wheel::r(), &Wheel::m()};
+        std::optional<qint64> settled[2];
+        for (int i = 0; i < 2; ++i)
+            settled[i] = settleCurrent(*wheels[i]);
         Casinos casinos = readList();
         tx.commit();
+        // Only what was written becomes current: on a failure the wheels
+        // still show what they showed.
+        for (int i = 0; i < 2; ++i) {
+            if (settled[i])
+                m_app.currentCasino(*wheels[i]).adopt(*settled[i]);
+        }
         return casinos;
     } catch (const DbError& e) {
-        // Nothing was written, so the wheels still show what they showed.
-        m_app.currentCmbR = keptR;
-        m_app.currentCmbM = keptM;
         return Result<Casinos>::failure(failureLine(e));
     }
 }
@@ -199,7 +202,7 @@ void CasinoStore::adoptUnowned()
         .run();
 }
 
-void CasinoStore::settleCurrent(const Wheel& wheel)
+std::optional<qint64> CasinoStore::settleCurrent(const Wheel& wheel)
 {
     Database& db = m_app.db();
     qint64 current = 0;
@@ -208,7 +211,7 @@ void CasinoStore::settleCurrent(const Wheel& wheel)
                                            .arg(wheel.casinoSetting(), wheel.settingsTable())));
         row.bind(1, m_app.settingId);
         if (!row.next())
-            return;
+            return std::nullopt;
         current = row.integer(0);
     }
     {
@@ -226,7 +229,7 @@ void CasinoStore::settleCurrent(const Wheel& wheel)
         .bind(1, current)
         .bind(2, m_app.settingId)
         .run();
-    m_app.currentCmb(wheel) = current;
+    return current;
 }
 
 } // namespace spinledger

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace spinledger {
@@ -68,8 +69,9 @@ private:
     void removeHistory(const Wheel& wheel, qint64 id);
     void adoptUnowned();
     // A wheel keeps its casino while it exists and moves to the one with the
-    // lowest id otherwise; the setting is written either way.
-    void settleCurrent(const Wheel& wheel);
+    // lowest id otherwise; the setting is written either way. None when the
+    // installation has no settings row for the wheel.
+    std::optional<qint64> settleCurrent(const Wheel& wheel);
     Casinos readList();
     bool open(QString& failure);
 

@@ -216,7 +216,23 @@ bool Database::openHandle(const QString& path, int flags)
         return false;
     }
     m_db = db;
+    if (m_trace)
+        traceStatements(m_trace);
     return true;
+}
+
+void Database::traceStatements(std::function<void(const char* sql)> onStatement)
+{
+    m_trace = std::move(onStatement);
+    if (!m_db)
+        return;
+    const auto report = [](unsigned, void* self, void*, void* sql) -> int {
+        const auto& trace = static_cast<Database*>(self)->m_trace;
+        if (trace)
+            trace(static_cast<const char*>(sql));
+        return 0;
+    };
+    sqlite3_trace_v2(m_db, m_trace ? SQLITE_TRACE_STMT : 0, m_trace ? +report : nullptr, this);
 }
 
 void Database::holdWrites(const QString& reason)

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 #include <stdexcept>
@@ -155,6 +156,11 @@ public:
     qint64 totalChanges() const;
     bool inTransaction() const;
 
+    // Called with the text of every statement the connection starts to run
+    // (its own transaction statements included), for tests and benchmarks
+    // that count what an operation costs; an empty function stops it.
+    void traceStatements(std::function<void(const char* sql)> onStatement);
+
     [[noreturn]] void fail(const QString& what) const;
 
 private:
@@ -173,6 +179,7 @@ private:
     QString m_heldReason;
     bool m_keyRefused = false;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;
+    std::function<void(const char*)> m_trace;
 };
 
 // Begins an immediate transaction; rolls back unless commit() was called.

@@ -89,8 +89,8 @@ void Installation::prepareRows(const QString& identifier)
     tx.commit();
 
     m_app.settingId = settingId;
-    m_app.currentCmbR = current[0];
-    m_app.currentCmbM = current[1];
+    for (int i = 0; i < 2; ++i)
+        m_app.currentCasino(*wheels[i]).adopt(current[i]);
 }
 
 qint64 Installation::findOrCreateInstallation(const QString& identifier)

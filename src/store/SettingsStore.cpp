@@ -7,25 +7,16 @@ namespace spinledger {
 
 namespace {
 
-const Wheel* wheelOfTable(const QString& table)
+std::string selectSql(const Wheel& wheel, const QString& column)
 {
-    for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
-        if (w->settingsTable() == table)
-            return w;
-    }
-    return nullptr;
-}
-
-std::string selectSql(const QString& table, const QString& column)
-{
-    return (QStringLiteral("SELECT ") + column + QStringLiteral(" FROM ") + table +
+    return (QStringLiteral("SELECT ") + column + QStringLiteral(" FROM ") + wheel.settingsTable() +
             QStringLiteral(" WHERE ka_app_setting_id = ?1"))
         .toStdString();
 }
 
-QString refusal(const QString& table, const QString& column)
+QString flag(bool on)
 {
-    return QStringLiteral("Unknown setting: ") + table + u'.' + column;
+    return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 } // namespace
@@ -37,22 +28,40 @@ std::optional<double> parseStoredNumber(const QString& text)
     return ok ? std::optional<double>(v) : std::nullopt;
 }
 
-bool SettingsStore::isSettingsColumn(const QString& table, const QString& column)
+Result<bool> SettingsStore::played(const Wheel& wheel, CategoryId category)
 {
-    const Wheel* w = wheelOfTable(table);
-    return w && w->settingsColumns().contains(column);
+    const Result<QString> stored = value(wheel, wheel.checkBox(category));
+    if (!stored)
+        return Result<bool>::failure(stored.status());
+    return *stored == u"1";
 }
 
-Result<QString> SettingsStore::getSetting(const QString& table, const QString& column)
+Status SettingsStore::setPlayed(const Wheel& wheel, CategoryId category, bool played)
 {
-    // Column and table names become part of the statement, so only the known
-    // ones get that far.
-    if (!isSettingsColumn(table, column))
-        return Result<QString>::failure(refusal(table, column));
+    return write(wheel, wheel.checkBox(category), flag(played));
+}
+
+Status SettingsStore::setZeroZero(const Wheel& wheel, bool enabled)
+{
+    return write(wheel, wheel.zeroSwitch(), flag(enabled));
+}
+
+Status SettingsStore::setAmount(const Wheel& wheel, const QString& stored)
+{
+    return write(wheel, wheel.amountSetting(), stored);
+}
+
+Status SettingsStore::setCasino(const Wheel& wheel, qint64 casino)
+{
+    return write(wheel, wheel.casinoSetting(), QString::number(casino));
+}
+
+Result<QString> SettingsStore::value(const Wheel& wheel, const QString& column)
+{
     if (!m_app.ensureOpen())
         return Result<QString>::failure(m_app.failureLine(codes::Setting));
     try {
-        Statement q = m_app.db().prepare(selectSql(table, column));
+        Statement q = m_app.db().prepare(selectSql(wheel, column));
         q.bind(1, m_app.settingId);
         if (!q.next())
             return QStringLiteral("0");
@@ -62,12 +71,11 @@ Result<QString> SettingsStore::getSetting(const QString& table, const QString& c
     }
 }
 
-Status SettingsStore::setSetting(const QString& table, const QString& column, const QString& value)
+Status SettingsStore::write(const Wheel& wheel, const QString& column, const QString& value)
 {
-    if (!isSettingsColumn(table, column))
-        return Status::failure(refusal(table, column));
     if (!m_app.ensureOpen())
         return Status::failure(m_app.failureLine(codes::Setting));
+    const QString table = wheel.settingsTable();
     try {
         Database& db = m_app.db();
         Transaction tx(db);

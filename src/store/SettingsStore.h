@@ -19,25 +19,32 @@ struct WheelSettings
     qint64 casino = 0;
 };
 
-// Reads and writes one setting of the running installation, addressed by the
-// settings table and the name of the control that shows it.
+// Reads and writes the table settings of the running installation, one
+// wheel at a time. Which column holds what is this class's own business;
+// the stored texts ("1"/"0", amounts with '.') are those of every version.
+// A failure is "(Setting ldb)" with its reason; a write to an installation
+// without a row makes one that holds only the key and the value.
 class SettingsStore
 {
 public:
     explicit SettingsStore(AppContext& app) : m_app(app) {}
 
-    // The stored value, trimmed; "0" when the installation has no row. Fails
-    // with "(Setting ldb)" when the database cannot be used, and refuses any
-    // table or column that is not a settings column.
-    Result<QString> getSetting(const QString& table, const QString& column);
-    Status setSetting(const QString& table, const QString& column, const QString& value);
-
     // The whole settings row of a wheel in one read.
     Result<WheelSettings> wheelSettings(const Wheel& wheel);
+    Result<bool> played(const Wheel& wheel, CategoryId category);
 
-    static bool isSettingsColumn(const QString& table, const QString& column);
+    Status setPlayed(const Wheel& wheel, CategoryId category, bool played);
+    Status setZeroZero(const Wheel& wheel, bool enabled);
+    // The amount as it is stored: digits with '.', as AmountText makes it.
+    Status setAmount(const Wheel& wheel, const QString& stored);
+    // Only CurrentCasino chooses a casino; this writes its choice.
+    Status setCasino(const Wheel& wheel, qint64 casino);
 
 private:
+    // The stored value, trimmed; "0" when the installation has no row.
+    Result<QString> value(const Wheel& wheel, const QString& column);
+    Status write(const Wheel& wheel, const QString& column, const QString& value);
+
     AppContext& m_app;
 };
 

@@ -99,7 +99,7 @@ void SpinTransfer::exportSpins()
     if (!board)
         return;
     const Wheel& wheel = board->wheel();
-    if (m_app.currentCmb(wheel) <= 0 || board->casinoName().isEmpty()) {
+    if (m_app.currentCasino(wheel).id() <= 0 || board->casinoName().isEmpty()) {
         m_status.setStatus(texts::SelectCasino);
         return;
     }
@@ -117,7 +117,7 @@ void SpinTransfer::exportSpins()
         m_status.setStatus(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
         return;
     }
-    const Result<qint64> written = SpinExport(m_app, wheel).write(m_app.currentCmb(wheel), file);
+    const Result<qint64> written = SpinExport(m_app, wheel).write(m_app.currentCasino(wheel).id(), file);
     if (!written) {
         m_status.setStatus(written.status());
         return; // the file that was there stays as it was
@@ -136,7 +136,7 @@ void SpinTransfer::importSpins()
     if (!board || m_job)
         return;
     const Wheel& wheel = board->wheel();
-    const qint64 casino = m_app.currentCmb(wheel);
+    const qint64 casino = m_app.currentCasino(wheel).id();
     if (casino <= 0 || board->casinoName().isEmpty()) {
         m_status.setStatus(texts::SelectCasino);
         return;
@@ -190,7 +190,8 @@ bool SpinTransfer::canUndoImport()
         return false;
     try {
         const Wheel& wheel = board->wheel();
-        return ImportLog::undoable(m_app.db(), m_app.settingId, wheel, m_app.currentCmb(wheel)).has_value();
+        return ImportLog::undoable(m_app.db(), m_app.settingId, wheel, m_app.currentCasino(wheel).id())
+            .has_value();
     } catch (const DbError&) {
         return false;
     }
@@ -202,7 +203,7 @@ void SpinTransfer::undoLastImport()
     if (!board || m_job)
         return;
     const Wheel& wheel = board->wheel();
-    const qint64 casino = m_app.currentCmb(wheel);
+    const qint64 casino = m_app.currentCasino(wheel).id();
     WindowLock lock(m_window);
     m_status.setStatus(texts::PleaseWait);
     const Result<qint64> removed = ImportLog::undoLast(m_app, wheel, casino);
@@ -245,7 +246,7 @@ void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& mess
     case SpinImport::Outcome::Imported:
         if (m_importBoard) {
             m_importBoard->showStored();
-            emit imported(m_importBoard->wheel(), m_app.currentCmb(m_importBoard->wheel()));
+            emit imported(m_importBoard->wheel(), m_app.currentCasino(m_importBoard->wheel()).id());
         }
         m_status.setStatus(tr("Imported %1 spins into %2, %3.").arg(count(spins), m_importCasino, message));
         break;

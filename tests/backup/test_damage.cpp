@@ -100,13 +100,13 @@ private slots:
     {
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
-        QVERIFY(engine.play(QStringLiteral("5")).status.ok);
+        QVERIFY(engine.play(t.casino, QStringLiteral("5")).status.ok);
         // No page more than the file has: the next spin's rows do not fit.
         const qint64 pageCount = t.scalar("PRAGMA page_count");
         t.db.exec("PRAGMA max_page_count = " + std::to_string(pageCount));
         QString line;
         for (int i = 0; i < 200 && line.isEmpty(); ++i)
-            line = engine.play(QStringLiteral("17")).status.text;
+            line = engine.play(t.casino, QStringLiteral("17")).status.text;
         QCOMPARE(line, QStringLiteral("Unable to continue! Error Code: (playR ldb): the disk is full"));
     }
 

@@ -86,7 +86,9 @@ public:
     }
     QString setting(const char* column)
     {
-        return *SettingsStore(*t.app).getSetting(board.wheel().settingsTable(), QString::fromLatin1(column));
+        const Wheel& w = board.wheel();
+        return t.text((u"SELECT "_s + QLatin1String(column) + u" FROM "_s + w.settingsTable()).toStdString())
+            .trimmed();
     }
     qint64 spins() { return t.scalar(("SELECT COUNT(*) FROM " + board.wheel().spinTable()).toStdString()); }
 

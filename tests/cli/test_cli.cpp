@@ -247,7 +247,7 @@ private slots:
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
         for (const char* pocket : {"17", "5", "0", "32", "17", "8"})
-            QVERIFY(engine.play(QString::fromLatin1(pocket)).status.ok);
+            QVERIFY(engine.play(t.casino, QString::fromLatin1(pocket)).status.ok);
         const QByteArray before = fingerprint(t.db, t.app->connString);
 
         const Run text = run(t, {"stats", "--wheel", "r", "--casino", "Demo Casino"});
@@ -310,7 +310,7 @@ private slots:
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
         for (const char* pocket : {"17", "5", "0", "32", "17", "8"})
-            QVERIFY(engine.play(QString::fromLatin1(pocket)).status.ok);
+            QVERIFY(engine.play(t.casino, QString::fromLatin1(pocket)).status.ok);
         const QStringList stats{"stats", "--wheel", "R", "--casino", "1"};
         const Run j = run(t, stats + window + QStringList{"--json"});
         QCOMPARE(j.code, 0);
@@ -445,7 +445,7 @@ private slots:
     {
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
-        QVERIFY(engine.play(QStringLiteral("5")).status.ok);
+        QVERIFY(engine.play(t.casino, QStringLiteral("5")).status.ok);
         const QString file = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n0\n32\n");
         QCOMPARE(run(t, {"import", "--wheel", "R", "--casino", "1", file}).code, 0);
         const QStringList undo{"import", "--wheel", "R", "--casino", "1", "--undo-last"};
@@ -481,7 +481,7 @@ private slots:
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
         for (const char* pocket : {"5", "00", "5"})
-            engine.play(QString::fromLatin1(pocket));
+            engine.play(t.casino, QString::fromLatin1(pocket));
         QLockFile window(InstanceLock::pathFor(t.dir.path()));
         QVERIFY(window.tryLock(0));
         const Run toOut = run(t, {"export", "--wheel", "R", "--casino", "Demo Casino"});

@@ -71,7 +71,9 @@ QStringList storedSpins(TestDb& t, const Wheel& w, qint64 casino)
 
 void set(TestDb& t, const Wheel& w, const QString& column, const char* value)
 {
-    QVERIFY(SettingsStore(*t.app).setSetting(w.settingsTable(), column, QString::fromLatin1(value)).ok);
+    t.db.prepare((u"UPDATE "_s + w.settingsTable() + u" SET "_s + column + u" = ?1"_s).toStdString())
+        .bind(1, QString::fromLatin1(value))
+        .run();
 }
 
 QByteArray utf16le(const QString& s)
@@ -103,7 +105,7 @@ private slots:
         TestDb t;
         SpinEngine e(*t.app, Wheel::r());
         for (const char* pocket : {"17", "0", "17"})
-            QVERIFY(e.play(QString::fromLatin1(pocket)).status.ok);
+            QVERIFY(e.play(t.casino, QString::fromLatin1(pocket)).status.ok);
         // Spin 1 is judged against nothing; its advice E B L 1 1 / 8 stakes
         // the amount, 10, everywhere. Spin 0 loses all of it: stakes 20. The
         // second 17 follows a 17 once before (by 0), so its Numbers advice is
@@ -151,8 +153,8 @@ private slots:
         set(t, w, w.zeroSwitch(), "1");
         SpinEngine e(*t.app, w);
         for (const char* pocket : {"5", "00", "12", "5", "0", "3", "12", "5", "9"})
-            QVERIFY(e.play(QString::fromLatin1(pocket)).status.ok);
-        QVERIFY(e.undoSpin(t.app->settingId, t.casino).status.ok);
+            QVERIFY(e.play(t.casino, QString::fromLatin1(pocket)).status.ok);
+        QVERIFY(e.undo(t.casino).status.ok);
         const QByteArray original = exported(t, w, t.casino);
         const qint64 copy = t.addCasino(QStringLiteral("Ζάρια \"Nord\""));
         const SpinImport::Report same = importFile(t, w, copy, writeFile(t, original));
@@ -169,7 +171,7 @@ private slots:
         t.clock.stepMs = -60000;
         SpinEngine e(*t.app, Wheel::r());
         for (const char* pocket : {"5", "17", "0", "17"})
-            QVERIFY(e.play(QString::fromLatin1(pocket)).status.ok);
+            QVERIFY(e.play(t.casino, QString::fromLatin1(pocket)).status.ok);
         const QByteArray original = exported(t, Wheel::r(), t.casino);
         QCOMPARE(original.count("2026-12-06T18:00:00.000"), 4);
         const qint64 copy = t.addCasino(u"Copy"_s);
@@ -281,7 +283,7 @@ private slots:
         set(t, w, w.zeroSwitch(), zeroZero ? "1" : "0");
         SpinEngine e(*t.app, w);
         for (const QString& p : before)
-            QVERIFY(e.play(p).status.ok);
+            QVERIFY(e.play(t.casino, p).status.ok);
         t.clock.current = QDateTime(QDate(2026, 12, 6), QTime(18, 0));
         const SpinImport::Report r = importFile(t, w, t.casino, writeFile(t, file));
         QVERIFY2(r.outcome == SpinImport::Outcome::Imported, qPrintable(r.message));
@@ -380,7 +382,7 @@ private slots:
         QFETCH(QString, message);
         const Wheel& w = *Wheel::byLetter(letter);
         TestDb t;
-        QVERIFY(SpinEngine(*t.app, w).play(QStringLiteral("4")).status.ok);
+        QVERIFY(SpinEngine(*t.app, w).play(t.casino, QStringLiteral("4")).status.ok);
         const QString path = writeFile(t, file);
         if (file == "huge")
             QFile::resize(path, 50LL * 1024 * 1024 + 1);

@@ -195,7 +195,7 @@ void SessionTest::undoLastImport()
     TestDb t;
     SpinEngine engine(*t.app, Wheel::r());
     for (const char* label : {"5", "17", "8"})
-        QVERIFY(engine.play(QString::fromLatin1(label)).status.ok);
+        QVERIFY(engine.play(t.casino, QString::fromLatin1(label)).status.ok);
     const QString before = snapshot(t);
 
     QCOMPARE(int(importSpins(t, "pocket\n20\n5\n0\n17\n").outcome), int(SpinImport::Outcome::Imported));
@@ -217,9 +217,9 @@ void SessionTest::importNoLongerUndoneAfterASpin()
 {
     TestDb t;
     SpinEngine engine(*t.app, Wheel::r());
-    QVERIFY(engine.play(u"5"_s).status.ok);
+    QVERIFY(engine.play(t.casino, u"5"_s).status.ok);
     QCOMPARE(int(importSpins(t, "pocket\n20\n5\n").outcome), int(SpinImport::Outcome::Imported));
-    QVERIFY(engine.play(u"9"_s).status.ok);
+    QVERIFY(engine.play(t.casino, u"9"_s).status.ok);
     QVERIFY(!ImportLog::undoable(t.db, t.app->settingId, Wheel::r(), t.casino));
     const Result<qint64> removed = ImportLog::undoLast(*t.app, Wheel::r(), t.casino);
     QVERIFY(removed);
@@ -233,11 +233,11 @@ void SessionTest::sessionLeavesImportsOut()
 {
     TestDb t;
     SpinEngine engine(*t.app, Wheel::r());
-    QVERIFY(engine.play(u"5"_s).status.ok);
+    QVERIFY(engine.play(t.casino, u"5"_s).status.ok);
     SessionStore::begin(t.db, t.app->settingId, Wheel::r(), t.clock.now());
-    QVERIFY(engine.play(u"17"_s).status.ok);
+    QVERIFY(engine.play(t.casino, u"17"_s).status.ok);
     QCOMPARE(int(importSpins(t, "pocket\n20\n5\n").outcome), int(SpinImport::Outcome::Imported));
-    QVERIFY(engine.play(u"8"_s).status.ok);
+    QVERIFY(engine.play(t.casino, u"8"_s).status.ok);
     const std::optional<SessionStore::Start> start = SessionStore::start(t.db, t.app->settingId, Wheel::r());
     QVERIFY(start);
     PerCategory<bool> played{};

@@ -169,7 +169,7 @@ private:
     QAction* action(const char* name) { return find<QAction>(QString::fromLatin1(name)); }
     QTabWidget* tabs() { return find<QTabWidget>(u"SSTab1"_s); }
     QString status() { return w()->statusText(); }
-    QTimer* timer1() { return find<QTimer>(u"Timer1"_s); }
+    QTimer* animationTimer() { return find<QTimer>(u"Timer1"_s); }
     void press(const QString& button) { QTest::mouseClick(find(button), Qt::LeftButton); }
     void play(const QString& cell) { emit find<BoardCell>(cell)->clicked(cell); }
     void playAll(const QString& prefix, const QStringList& labels)
@@ -204,10 +204,7 @@ private:
     }
     QByteArray fingerprint() { return test::fingerprint(app().db(), app().connString); }
     // A first start leaves the amount at 0, which an import refuses.
-    void stakeTen(const Wheel& wheel)
-    {
-        QVERIFY(SettingsStore(app()).setSetting(wheel.settingsTable(), wheel.amountSetting(), u"10"_s).ok);
-    }
+    void stakeTen(const Wheel& wheel) { QVERIFY(SettingsStore(app()).setAmount(wheel, u"10"_s).ok); }
 
     // The casino panel.
     QListWidget* list() { return find<QListWidget>(u"lstCasino"_s); }
@@ -234,7 +231,8 @@ private:
     QList<qint64> shown()
     {
         return {find<QComboBox>(u"cmbR"_s)->currentData().toLongLong(),
-                find<QComboBox>(u"cmbM"_s)->currentData().toLongLong(), app().currentCmbR, app().currentCmbM};
+                find<QComboBox>(u"cmbM"_s)->currentData().toLongLong(), app().currentCasino(Wheel::r()).id(),
+                app().currentCasino(Wheel::m()).id()};
     }
     qint64 addCasino(const QString& n)
     {
@@ -401,19 +399,19 @@ private slots:
         QVERIFY(opened.first().path().endsWith(u"/app/~tbl~videos/"_s));
 
         action("mnuAbout")->trigger();
-        QCOMPARE(timer1()->interval(), 1);
-        QTRY_VERIFY(!timer1()->isActive());
+        QCOMPARE(animationTimer()->interval(), 1);
+        QTRY_VERIFY(!animationTimer()->isActive());
         // At least 13775 twips, reached in whole steps of 100 from 10425.
-        QCOMPARE(w()->width(), (13825 + 7) / 15);
+        QCOMPARE(w()->width(), 921); // 13825 twips
         QVERIFY(find(u"Frame19"_s)->geometry().right() < w()->width());
         press(u"btnClose"_s);
-        QTRY_VERIFY(!timer1()->isActive());
+        QTRY_VERIFY(!animationTimer()->isActive());
         QCOMPARE(w()->width(), ClosedWidth);
         w()->toggleSidePanel();
         QTRY_VERIFY(w()->width() > ClosedWidth);
         w()->toggleSidePanel(); // not open yet: it closes all the same
         QVERIFY(!w()->sidePanel()->isOpening());
-        QTRY_VERIFY(!timer1()->isActive());
+        QTRY_VERIFY(!animationTimer()->isActive());
         QCOMPARE(w()->width(), ClosedWidth);
 
         QSignalSpy exit(m_f->app.get(), &Application::exitRequested);
@@ -574,7 +572,7 @@ private slots:
         w()->showStored();
         expectEverywhere({u"Demo Casino"_s, u"Elsewhere"_s});
         QCOMPARE(find<QComboBox>(u"cmbR"_s)->currentText(), u"Elsewhere"_s);
-        QCOMPARE(app().currentCmbR, elsewhere);
+        QCOMPARE(app().currentCasino(Wheel::r()).id(), elsewhere);
         QVERIFY(find<QCheckBox>(u"cbREvenOdd"_s)->isChecked());
         QVERIFY(w()->board(Wheel::r())->cellStates().filter(u":COIN"_s).isEmpty());
         QCOMPARE(text(u"txRBLACK_0"_s) + text(u"txRRED_0"_s), QString());
@@ -604,7 +602,7 @@ private slots:
     void casinoAddCleansTheNameAndKeepsEachWheelsCasino()
     {
         tabs()->setCurrentIndex(2);
-        const qint64 demo = app().currentCmbR;
+        const qint64 demo = app().currentCasino(Wheel::r()).id();
         addCasino(u"  O'Hara's "_s);
         QCOMPARE(status(), u"Idle"_s);
         QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
@@ -953,14 +951,14 @@ private slots:
         QList<qint64> answered;
         connect(&fetcher, &StatsFetcher::fetched, this,
                 [&](const stats::Figures& f) { answered << f.casino * 100 + f.spins; });
-        StatsFetcher::Query q{app().connString, app().settingId,  u'R', app().currentCmbR,
+        StatsFetcher::Query q{app().connString, app().settingId,  u'R', app().currentCasino(Wheel::r()).id(),
                               u"Demo Casino"_s, app().password(), {}};
         fetcher.fetch(q);
         // Its answer waits in the queue while two more requests come.
         fetcher.waitForWorker();
-        q.casino = app().currentCmbR + 1; // casinos without spins
+        q.casino = app().currentCasino(Wheel::r()).id() + 1; // casinos without spins
         fetcher.fetch(q);
-        q.casino = app().currentCmbR + 2;
+        q.casino = app().currentCasino(Wheel::r()).id() + 2;
         fetcher.fetch(q);
         // Answers arrive in the order asked for: none can follow the newest.
         QTRY_VERIFY(!fetcher.busy());
@@ -998,7 +996,7 @@ private slots:
         tabs()->setCurrentWidget(find(u"tabSettings"_s));
         faint << faintTexts(w());
         w()->toggleSidePanel();
-        QTRY_VERIFY(!timer1()->isActive());
+        QTRY_VERIFY(!animationTimer()->isActive());
         faint << faintTexts(w()) << faintTexts(&update);
         QApplication::setPalette(light);
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));

@@ -57,7 +57,7 @@ qint64 historyRows(TestDb& t, qint64 casino)
 QList<qint64> current(TestDb& t)
 {
     return {t.scalar("SELECT cmbR FROM ka_app_r_setting"), t.scalar("SELECT cmbM FROM ka_app_m_setting"),
-            t.app->currentCmbR, t.app->currentCmbM};
+            t.app->currentCasino(Wheel::r()).id(), t.app->currentCasino(Wheel::m()).id()};
 }
 
 QStringList names(const Result<Casinos>& casinos)
@@ -98,29 +98,26 @@ private slots:
         t.db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('other')");
         t.app->settingId = t.db.lastInsertId();
         SettingsStore s(*t.app);
-        QCOMPARE(s.getSetting("ka_app_m_setting", "cbMNumbers").value(), u"0"_s);
+        QCOMPARE(s.played(Wheel::m(), CategoryId::Numbers).value(), false);
         QCOMPARE(t.rows("ka_app_m_setting"), 0);
         // Values come back trimmed and in their shortest form; a second write updates the same row.
         for (const auto& [typed, stored] : {std::pair{"5 ", "5"}, {"12.", "12"}, {"2.5", "2.5"}}) {
-            QVERIFY(s.setSetting("ka_app_m_setting", "tbMAmount", typed).ok);
-            QCOMPARE(s.getSetting("ka_app_m_setting", "tbMAmount").value(), QString::fromLatin1(stored));
+            QVERIFY(s.setAmount(Wheel::m(), QString::fromLatin1(typed)).ok);
+            QCOMPARE(s.wheelSettings(Wheel::m())->amountText, QString::fromLatin1(stored));
         }
         QCOMPARE(t.rows("ka_app_m_setting WHERE cbMNumbers IS NULL AND cmbM IS NULL"), qint64(1));
         QCOMPARE(t.rows("ka_app_m_setting"), 1);
         QCOMPARE(s.wheelSettings(Wheel::m())->amount, 2.5);
+        QVERIFY(s.setPlayed(Wheel::m(), CategoryId::Numbers, true).ok);
+        QVERIFY(s.setZeroZero(Wheel::m(), true).ok);
+        QCOMPARE(t.rows("ka_app_m_setting WHERE cbMNumbers = 1 AND cbM00 = 1 AND cbMBlackRed IS NULL"), 1);
     }
 
-    void unknownNamesAreRefusedBeforeTheyReachTheDatabase()
+    void valuesAreBoundNeverSpliced()
     {
         TestDb t;
         SettingsStore s(*t.app);
-        QVERIFY(!s.getSetting("ka_app_r_setting", "cbMNumbers").ok());
-        QVERIFY(!s.getSetting("ka_app_casino", "ka_app_casino_name").ok());
-        QVERIFY(!s.setSetting("ka_app_r_setting", "cmbR = 0; DROP TABLE ka_app_r; --", "1").ok);
-        QVERIFY(!s.setSetting("ka_app_r_setting", "ka_app_setting_id", "7").ok);
-        QCOMPARE(t.rows("ka_app_r_setting WHERE ka_app_setting_id = 7"), 0);
-        // A value is bound, never spliced.
-        QVERIFY(s.setSetting("ka_app_r_setting", "tbRAmount", "1'; DELETE FROM ka_app_r_setting; --").ok);
+        QVERIFY(s.setAmount(Wheel::r(), u"1'; DELETE FROM ka_app_r_setting; --"_s).ok);
         QCOMPARE(t.rows("ka_app_r_setting"), 1);
     }
 
@@ -132,9 +129,9 @@ private slots:
         AppContext app(db, clock, random);
         app.setAppFolder(u"/nonexistent"_s);
         SettingsStore s(app);
-        QCOMPARE(s.getSetting("ka_app_r_setting", "cmbR").status(),
+        QCOMPARE(s.played(Wheel::r(), CategoryId::BlackRed).status(),
                  u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s);
-        QCOMPARE(s.setSetting("ka_app_r_setting", "cmbR", "1").text,
+        QCOMPARE(s.setCasino(Wheel::r(), 1).text,
                  u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s);
     }
 
@@ -172,7 +169,9 @@ private slots:
         const qint64 demo = t.scalar("SELECT ka_app_casino_id FROM ka_app_casino WHERE "
                                      "ka_app_casino_name = 'Demo Casino' AND ka_app_setting_id = 1");
         QCOMPARE(t.app->settingId, 1);
-        QCOMPARE(QList<qint64>({t.app->currentCmbR, t.app->currentCmbM}), QList<qint64>({demo, demo}));
+        QCOMPARE(
+            QList<qint64>({t.app->currentCasino(Wheel::r()).id(), t.app->currentCasino(Wheel::m()).id()}),
+            QList<qint64>({demo, demo}));
         // Black/Red is the only played category; 00 off, amount 0 (1: true); both wheels on the demo casino.
         QCOMPARE(
             t.text("SELECT cbRNumbers || cbRBlackRed || cbREvenOdd || cbRLowHi || cbRDozens || cbR2TO1 || "
@@ -189,12 +188,13 @@ private slots:
     {
         TestDb t(false);
         prepare(t, u"machine-1"_s);
-        const qint64 casino = t.app->currentCmbR;
+        const qint64 casino = t.app->currentCasino(Wheel::r()).id();
         QCOMPARE(prepare(t, u"machine-1"_s), Installation::Outcome::Prepared);
-        QCOMPARE(QList<qint64>({t.app->settingId, t.app->currentCmbR}), QList<qint64>({1, casino}));
+        QCOMPARE(QList<qint64>({t.app->settingId, t.app->currentCasino(Wheel::r()).id()}),
+                 QList<qint64>({1, casino}));
         QCOMPARE(rowCounts(t), u"1 1 1 1"_s);
         prepare(t, u"machine-2"_s);
-        QVERIFY(t.app->settingId != 1 && t.app->currentCmbR != casino);
+        QVERIFY(t.app->settingId != 1 && t.app->currentCasino(Wheel::r()).id() != casino);
         QCOMPARE(rowCounts(t), u"2 2 2 2"_s);
     }
 
@@ -202,14 +202,14 @@ private slots:
     {
         TestDb t(false);
         prepare(t, u"machine-1"_s);
-        const qint64 demo = t.app->currentCmbR;
+        const qint64 demo = t.app->currentCasino(Wheel::r()).id();
         const qint64 second = t.addCasino(u"Second"_s);
         t.db.prepare("UPDATE ka_app_m_setting SET cmbM = ?1").bind(1, second).run();
         prepare(t, u"machine-1"_s);
-        QCOMPARE(t.app->currentCmbM, second);
+        QCOMPARE(t.app->currentCasino(Wheel::m()).id(), second);
         t.db.prepare("DELETE FROM ka_app_casino WHERE ka_app_casino_id = ?1").bind(1, second).run();
         prepare(t, u"machine-1"_s);
-        QCOMPARE(t.app->currentCmbM, demo);
+        QCOMPARE(t.app->currentCasino(Wheel::m()).id(), demo);
         QCOMPARE(t.scalar("SELECT cmbM FROM ka_app_m_setting"), demo);
         QCOMPARE(t.rows("ka_app_casino"), 1);
     }
@@ -222,7 +222,7 @@ private slots:
                   "VALUES (70000, 'Far', 5000000000)");
         QCOMPARE(prepare(t, u"big"_s), Installation::Outcome::Prepared);
         QCOMPARE(t.app->settingId, Q_INT64_C(5000000000));
-        QCOMPARE(t.app->currentCmbR, Q_INT64_C(70000));
+        QCOMPARE(t.app->currentCasino(Wheel::r()).id(), Q_INT64_C(70000));
         QCOMPARE(t.text("SELECT cmbR FROM ka_app_r_setting"), u"70000"_s);
     }
 
@@ -283,12 +283,12 @@ private slots:
         // The twelve, the two tallies, the statistics' settings, the sessions,
         // the limits and the imports.
         QCOMPARE(t.rows("sqlite_master WHERE type = 'table' AND name LIKE 'ka_app%'"), 18);
-        QCOMPARE(t.app->currentCmbR, 5);
+        QCOMPARE(t.app->currentCasino(Wheel::r()).id(), 5);
         t.db.exec("UPDATE ka_app_r_setting SET cbR00 = 1");
         SpinEngine engine(*t.app, Wheel::r());
         int notices = 0;
         engine.setLongWorkNotice([&] { ++notices; });
-        const SpinOutcome out = engine.play(u"17"_s);
+        const SpinOutcome out = engine.play(t.app->currentCasino(Wheel::r()).id(), u"17"_s);
         QVERIFY2(out.status.ok, qPrintable(out.status.text));
         QCOMPARE(notices, 1);
         // The three earlier 17s were followed by 00, 0 and 00, all green, and nothing else.
@@ -307,7 +307,7 @@ private slots:
                    "FROM ka_app_r_tally WHERE cmbR = 5 AND tally_kind = 'follow:numbers' ORDER BY 3, 4)"),
             u"0>17:3 17>0:1 17>00:2"_s);
         QCOMPARE(t.rows("ka_app_r_tally WHERE cmbR = 9"), 0);
-        QVERIFY(engine.play(u"0"_s).status.ok);
+        QVERIFY(engine.play(t.app->currentCasino(Wheel::r()).id(), u"0"_s).status.ok);
         QCOMPARE(notices, 1);
     }
 

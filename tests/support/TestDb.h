@@ -103,7 +103,7 @@ public:
         setUp(Installation(*app).prepare(u"test-machine"_s, [](const QString&) {}) ==
                   Installation::Outcome::Prepared,
               "the installation's rows cannot be prepared");
-        casino = app->currentCmbR;
+        casino = app->currentCasino(Wheel::r()).id();
         db.exec("UPDATE ka_app_r_setting SET tbRAmount = 10");
         db.exec("UPDATE ka_app_m_setting SET tbMAmount = 10");
     }

@@ -1,0 +1,7 @@
+#include "board/BoardLog.h"
+
+namespace spinledger {
+
+Q_LOGGING_CATEGORY(lcBoard, "spinledger.board")
+
+} // namespace spinledger
