@@ -528,18 +528,18 @@ private slots:
             counterCols << c.column;
 
         int checkedSpins = 0;
-        for (qint64 casino : casinos) {
+        for (qint64 checked : casinos) {
             // Spins oldest first.
             std::vector<std::pair<qint64, Row>> s;
-            for (const auto& [id, r] : rowsOf(t, w, casino, w.spinTable(), spin, spinCols))
+            for (const auto& [id, r] : rowsOf(t, w, checked, w.spinTable(), spin, spinCols))
                 s.emplace_back(id, r);
             std::ranges::sort(s, [&](const auto& a, const auto& b) {
                 return std::pair(a.second[spinNow].toDouble(), a.first) <
                        std::pair(b.second[spinNow].toDouble(), b.first);
             });
-            const auto counts = rowsOf(t, w, casino, w.countTable(), spin, counterCols);
-            const auto advice = rowsOf(t, w, casino, w.adviseTable(), spin, adviceCols);
-            const auto wins = rowsOf(t, w, casino, w.winTable(), spin, winCols);
+            const auto counts = rowsOf(t, w, checked, w.countTable(), spin, counterCols);
+            const auto advice = rowsOf(t, w, checked, w.adviseTable(), spin, adviceCols);
+            const auto wins = rowsOf(t, w, checked, w.winTable(), spin, winCols);
             QCOMPARE(counts.size(), s.size());
             QCOMPARE(advice.size(), s.size());
             QCOMPARE(wins.size(), s.size());
@@ -619,7 +619,7 @@ private slots:
                 t.text(u"SELECT group_concat(tally_kind || '|' || tally_from || '|' || tally_to || "
                        "'=' || tally_count, char(10)) FROM %1 WHERE %2 = %3"_s
                            .arg(w.tallyTable(), w.casinoSetting())
-                           .arg(casino)
+                           .arg(checked)
                            .toStdString())
                     .split(u'\n', Qt::SkipEmptyParts);
             storedRows.sort();
