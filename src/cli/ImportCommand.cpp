@@ -133,18 +133,19 @@ int importSpins(Session& s)
 
 Command importCommand()
 {
-    return {QStringLiteral("import"),
-            QStringLiteral("Play the spins of a file into a casino (created when missing)."),
-            QStringLiteral("FILE"),
-            {Options::wheel(), Options::casino(), Options::db(),
-             QCommandLineOption(Amount,
-                                QStringLiteral("Base stake of the imported spins instead of the wheel's "
-                                               "amount, which a fresh installation leaves at 0."),
-                                QStringLiteral("AMOUNT")),
-             QCommandLineOption(UndoLast, QStringLiteral("Take back the casino's last import instead, while no "
-                                                         "spin was recorded there after it."))},
-            &importSpins,
-            UndoLast};
+    return {
+        QStringLiteral("import"),
+        QStringLiteral("Play the spins of a file into a casino (created when missing)."),
+        QStringLiteral("FILE"),
+        {Options::wheel(), Options::casino(), Options::db(),
+         QCommandLineOption(Amount,
+                            QStringLiteral("Base stake of the imported spins instead of the wheel's "
+                                           "amount, which a fresh installation leaves at 0."),
+                            QStringLiteral("AMOUNT")),
+         QCommandLineOption(UndoLast, QStringLiteral("Take back the casino's last import instead, while no "
+                                                     "spin was recorded there after it."))},
+        &importSpins,
+        UndoLast};
 }
 
 } // namespace spinledger::cli

@@ -28,11 +28,9 @@
 #include "ui/Twips.h"
 #include "ui/WindowLock.h"
 
-#ifdef SPINLEDGER_HAVE_UPDATER
 #include "updater/SystemUpdatePlatform.h"
 #include "updater/UpdateChecker.h"
 #include "updater/UpdateWindow.h"
-#endif
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -104,8 +102,8 @@ MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     bar->addPermanentWidget(backupField);
     m_backups = new BackupGuard(m_app, backupField, this);
     m_fileCheck = new BackgroundJob(this);
-    m_chooseBackup = [](QWidget* parent, const std::vector<BackupFolder::Entry>& entries) {
-        RestoreDialog dialog(entries, parent);
+    m_chooseBackup = [](QWidget* owner, const std::vector<BackupFolder::Entry>& entries) {
+        RestoreDialog dialog(entries, owner);
         return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QString();
     };
     buildMenu();
@@ -565,7 +563,6 @@ void MainWindow::openHomePage()
 
 void MainWindow::checkForUpdate()
 {
-#ifdef SPINLEDGER_HAVE_UPDATER
     if (!m_updateChecker) {
         if (!m_updatePlatform) {
             m_systemUpdatePlatform = std::make_shared<SystemUpdatePlatform>();
@@ -583,9 +580,6 @@ void MainWindow::checkForUpdate()
         m_updateChecker = new UpdateChecker(host, {}, this);
     }
     m_updateChecker->CheckForUpdate();
-#else
-    setStatus(QStringLiteral("Update check is not part of this build."));
-#endif
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -161,6 +161,7 @@ private slots:
         m_main = std::make_unique<QWidget>();
         m_main->show();
         m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
         m_status.texts.clear();
         m_platform = FakePlatform();
         m_statuses.clear();
