@@ -126,7 +126,7 @@ void LimitsPanel::store(const Wheel& wheel)
     } catch (const DbError&) {
         return m_status.setStatus(errorLine(codes::Setting));
     }
-    m_status.setStatus(texts::Idle);
+    m_status.setStatus(texts::Idle());
     emit limitsChanged(wheel);
 }
 

@@ -42,7 +42,7 @@ SpinOutcome SpinEngine::play(const QString& label)
         return out;
     }
     if (settings->casino <= 0) {
-        out.status = Status::failure(texts::SelectCasino);
+        out.status = Status::failure(texts::SelectCasino());
         return out;
     }
     try {

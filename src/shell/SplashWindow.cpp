@@ -46,9 +46,10 @@ QLabel* namedLabel(const char* name, QWidget* parent)
 
 QString permissionFailureText(const QString& appFolder)
 {
-    return QStringLiteral("Unable to continue! Unable to set User Permission!\n\n"
-                          "Please set User Permission (Read/Write) manually for Directory:\n\n") +
-           appFolder + QStringLiteral("\n\nThen restart ") + AppInfo::title() + u'.';
+    return SplashWindow::tr("Unable to continue! Unable to set User Permission!\n\n"
+                            "Please set User Permission (Read/Write) manually for Directory:\n\n"
+                            "%1\n\nThen restart %2.")
+        .arg(appFolder, AppInfo::title());
 }
 
 } // namespace
@@ -135,22 +136,22 @@ SplashWindow::Outcome SplashWindow::run(AppContext& app, const DataLocation& loc
         return Outcome::Ended;
     }
     showIdentification(app.appFolder);
-    setStatus(texts::Idle);
+    setStatus(texts::Idle());
     show();
     activateWindow();
     repaint();
 
-    setStatus(QStringLiteral("Loading App.."));
+    setStatus(tr("Loading App.."));
     services.wait(LoadingWaitMs);
-    setStatus(QStringLiteral("Loading (R/W sdb).."));
+    setStatus(tr("Loading (R/W sdb).."));
     if (!requiredFilesPresent(app.appFolder, location.isInstalled()))
         return Outcome::Stopped;
     if (location.isInstalled()) {
         if (!provideUserDatabase(location, services))
             return Outcome::Stopped;
     } else if (!folderWritable(app.appFolder) && !repairPermissions(app.appFolder, services)) {
-        setStatus(QStringLiteral("Unable to continue! Please set User Permission manually."));
-        services.inform(QStringLiteral("Info"), permissionFailureText(app.appFolder));
+        setStatus(tr("Unable to continue! Please set User Permission manually."));
+        services.inform(tr("Info"), permissionFailureText(app.appFolder));
         return Outcome::Ended;
     }
     if (!unlock(app, services))
@@ -159,7 +160,7 @@ SplashWindow::Outcome SplashWindow::run(AppContext& app, const DataLocation& loc
     if (!prepareDatabase(app, services))
         return Outcome::Stopped;
 
-    setStatus(AppInfo::title() + QStringLiteral(" v") + AppInfo::version() + QStringLiteral(" Ready"));
+    setStatus(tr("%1 v%2 Ready").arg(AppInfo::title(), AppInfo::version()));
     services.wait(ReadyWaitMs);
     return Outcome::Ready;
 }
@@ -224,8 +225,7 @@ bool SplashWindow::offerRestore(AppContext& app, const StartupServices& services
 
 void SplashWindow::stop(const QString& description)
 {
-    setStatus(QStringLiteral("Unable to continue! Error Code:") + description +
-              QStringLiteral(" Press 'Esc' to Exit."));
+    setStatus(tr("Unable to continue! Error Code:%1 Press 'Esc' to Exit.").arg(description));
 }
 
 bool SplashWindow::claimSingleInstance(const StartupServices& services)
@@ -238,7 +238,7 @@ bool SplashWindow::claimSingleInstance(const StartupServices& services)
     // A second start of this folder ends without a word; anything else is said.
     const QString foreign = foreignLockText(services);
     if (!foreign.isEmpty())
-        services.inform(QStringLiteral("Info"), foreign);
+        services.inform(tr("Info"), foreign);
     return false;
 }
 
@@ -252,10 +252,9 @@ QString SplashWindow::foreignLockText(const StartupServices& services) const
     const QString holder = services.programOf(pid);
     if (holder.isEmpty() || holder == services.program)
         return {};
-    return QStringLiteral("Unable to continue! The lock file\n\n") + services.lockPath +
-           QStringLiteral("\n\nis held by process %1 (%2), which is not ").arg(pid).arg(holder) +
-           AppInfo::title() + QStringLiteral(" of this folder. When no ") + AppInfo::title() +
-           QStringLiteral(" runs from it, delete the lock file and start again.");
+    return tr("Unable to continue! The lock file\n\n%1\n\nis held by process %2 (%3), which is not %4 of "
+              "this folder. When no %4 runs from it, delete the lock file and start again.")
+        .arg(services.lockPath, QString::number(pid), holder, AppInfo::title());
 }
 
 bool SplashWindow::requiredFilesPresent(const QString& appFolder, bool installed)
@@ -265,8 +264,7 @@ bool SplashWindow::requiredFilesPresent(const QString& appFolder, bool installed
             // The database file's line says what it is, the others name their file.
             const QString reason =
                 file == u'/' + AppContext::DatabaseFile ? u": "_s + DbReason::missingFile() : QString();
-            setStatus(QStringLiteral("Unable to continue! Error Code: (") + file + u')' + reason +
-                      QStringLiteral(". Press 'Esc' to Exit."));
+            setStatus(tr("Unable to continue! Error Code: (%1)%2. Press 'Esc' to Exit.").arg(file, reason));
             return false;
         }
     }
@@ -288,7 +286,7 @@ bool SplashWindow::folderWritable(const QString& appFolder)
 
 bool SplashWindow::repairPermissions(const QString& appFolder, const StartupServices& services)
 {
-    setStatus(QStringLiteral("Setting User Permission.."));
+    setStatus(tr("Setting User Permission.."));
     // The folder, the grant and the user as the permission script expects them.
     services.startElevated(QStringLiteral("pkexec"),
                            {QStringLiteral("/bin/sh"), appFolder + PermissionScript, appFolder,

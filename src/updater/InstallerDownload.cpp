@@ -22,7 +22,7 @@ InstallerDownload::InstallerDownload(QNetworkAccessManager& network, const Updat
 QString InstallerDownload::run(const QUrl& url, const QString& localPath)
 {
     if (!m_connection.accepts(url))
-        return updatetexts::InsecureUrl;
+        return updatetexts::InsecureUrl();
     m_file.setFileName(localPath);
     if (!m_file.open(QIODevice::WriteOnly))
         return updatetexts::writeFailed(localPath);
@@ -62,7 +62,7 @@ QString InstallerDownload::run(const QUrl& url, const QString& localPath)
 void InstallerDownload::cancel()
 {
     if (m_reply)
-        fail(updatetexts::DownloadCancelled);
+        fail(updatetexts::DownloadCancelled());
 }
 
 void InstallerDownload::checkHeader()
@@ -89,7 +89,7 @@ void InstallerDownload::checkRedirect(const QUrl& target)
     if (m_connection.accepts(target))
         emit m_reply->redirectAllowed();
     else
-        fail(updatetexts::DownloadRedirect);
+        fail(updatetexts::DownloadRedirect());
 }
 
 void InstallerDownload::readChunks()
@@ -121,17 +121,17 @@ QString InstallerDownload::outcome(bool timedOut) const
     if (!m_failure.isEmpty())
         return m_failure;
     if (timedOut)
-        return updatetexts::DownloadTimedOut;
+        return updatetexts::DownloadTimedOut();
     if (m_status == 0)
-        return updatetexts::DownloadUnreachable;
+        return updatetexts::DownloadUnreachable();
     if (!isWholeFile())
         return updatetexts::downloadStatus(m_status);
     if (m_received != m_expectedSize)
         return updatetexts::downloadShort(m_received, m_expectedSize);
     if (m_reply->error() != QNetworkReply::NoError)
-        return updatetexts::DownloadUnreachable;
+        return updatetexts::DownloadUnreachable();
     if (!m_sha256.isEmpty() && m_hash.result() != m_sha256)
-        return updatetexts::ChecksumMismatch;
+        return updatetexts::ChecksumMismatch();
     return {};
 }
 

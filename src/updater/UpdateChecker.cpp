@@ -48,7 +48,7 @@ UpdateChecker::~UpdateChecker()
 void UpdateChecker::CheckForUpdate()
 {
     m_host.mainWindow->setEnabled(false);
-    m_host.status->setStatus(updatetexts::Checking);
+    m_host.status->setStatus(updatetexts::Checking());
     const Response response = fetch();
     if (!response.failure.isEmpty())
         return giveBack(response.failure);
@@ -60,7 +60,7 @@ void UpdateChecker::CheckForUpdate()
 UpdateChecker::Response UpdateChecker::fetch()
 {
     if (!m_connection.accepts(m_connection.service))
-        return {updatetexts::InsecureService, 0, {}};
+        return {updatetexts::InsecureService(), 0, {}};
     if (!m_network)
         m_network = new QNetworkAccessManager(this);
     QNetworkRequest request(m_connection.service);
@@ -90,15 +90,15 @@ UpdateChecker::Response UpdateChecker::receive(QNetworkReply* reply)
             return;
         response.body += reply->read(UpdateAnswer::MaxBytes + 1 - response.body.size());
         if (response.body.size() > UpdateAnswer::MaxBytes)
-            stop(updatetexts::TooLong);
+            stop(updatetexts::TooLong());
     };
     connect(reply, &QNetworkReply::metaDataChanged, &scope, [&] {
         if (declaredLength(reply) > UpdateAnswer::MaxBytes)
-            stop(updatetexts::TooLong);
+            stop(updatetexts::TooLong());
     });
     connect(reply, &QNetworkReply::readyRead, &scope, take);
     const std::unique_ptr<QDialog> progress = showProgress();
-    connect(progress.get(), &QDialog::rejected, &scope, [&] { stop(updatetexts::CheckCancelled); });
+    connect(progress.get(), &QDialog::rejected, &scope, [&] { stop(updatetexts::CheckCancelled()); });
 
     // The main window stays disabled; only the progress window takes input.
     QEventLoop loop;
@@ -112,12 +112,12 @@ UpdateChecker::Response UpdateChecker::receive(QNetworkReply* reply)
     if (!response.failure.isEmpty())
         return response;
     if (timeout->timedOut())
-        response.failure = updatetexts::TimedOut;
+        response.failure = updatetexts::TimedOut();
     else if (response.status == 0)
-        response.failure = updatetexts::Unreachable;
+        response.failure = updatetexts::Unreachable();
     else if (response.status == 200 && (reply->error() != QNetworkReply::NoError ||
                                         (declared >= 0 && declared != response.body.size())))
-        response.failure = updatetexts::Incomplete;
+        response.failure = updatetexts::Incomplete();
     return response;
 }
 
@@ -127,7 +127,7 @@ std::unique_ptr<QDialog> UpdateChecker::showProgress() const
     auto dialog =
         std::make_unique<QDialog>(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setObjectName(QStringLiteral("dlgCheckUpdate"));
-    dialog->setWindowTitle(m_host.appTitle + QStringLiteral(" - Update"));
+    dialog->setWindowTitle(m_host.appTitle + tr(" - Update"));
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setMinimumWidth(280);
     auto* bar = new QProgressBar(dialog.get());
@@ -136,7 +136,7 @@ std::unique_ptr<QDialog> UpdateChecker::showProgress() const
     cancel->setObjectName(QStringLiteral("btnCancelCheck"));
     connect(cancel, &QPushButton::clicked, dialog.get(), &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog.get());
-    layout->addWidget(new QLabel(updatetexts::Checking, dialog.get()));
+    layout->addWidget(new QLabel(updatetexts::Checking(), dialog.get()));
     layout->addWidget(bar);
     layout->addWidget(cancel, 0, Qt::AlignRight);
     m_host.keepAboveMainWindow(dialog.get());
@@ -156,12 +156,12 @@ void UpdateChecker::handleBody(const QByteArray& body)
     if (m_offer.version.isEmpty())
         return giveBack(message.isEmpty() ? errorLine(codes::AppUpdate) : message);
     if (m_offer.version == m_host.appVersion)
-        message = updatetexts::NoUpdate;
+        message = updatetexts::NoUpdate();
     else if (!openOffer())
         return;
 
     if (message.isEmpty())
-        m_host.status->setStatus(texts::Idle);
+        m_host.status->setStatus(texts::Idle());
     else
         giveBack(message);
 }
