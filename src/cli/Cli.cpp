@@ -27,9 +27,9 @@ QCommandLineOption versionOption()
 
 QString overview()
 {
-    QString text = QStringLiteral("Usage: %1 COMMAND [options]\n\n"
-                                  "A Spinledger casino's figures and spin files, from a terminal.\n\n"
-                                  "Commands:\n")
+    QString text = Session::tr("Usage: %1 COMMAND [options]\n\n"
+                               "A Spinledger casino's figures and spin files, from a terminal.\n\n"
+                               "Commands:\n")
                        .arg(Program);
     int width = 0;
     for (const Command& c : commands())

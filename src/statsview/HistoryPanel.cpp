@@ -77,7 +77,7 @@ void HistoryPanel::list()
     const QFontMetrics fm = m_table->fontMetrics();
     const int columns = m_model->columnCount();
     const int widths[] = {fm.horizontalAdvance(QStringLiteral("1,000,000")),
-                          fm.horizontalAdvance(tr("00/00/0000 00:00 PM")),
+                          fm.horizontalAdvance(QStringLiteral("00/00/0000 00:00 PM")),
                           fm.horizontalAdvance(tr("Pocket"))};
     for (int c = 0; c < columns; ++c)
         m_table->setColumnWidth(

@@ -121,7 +121,7 @@ MoneyPanel::MoneyPanel(QWidget* parent) : QWidget(parent)
     column->setContentsMargins(4, 4, 4, 4);
 
     m_ask = new QWidget(this);
-    m_ask->setObjectName(tr("boxMoneyTableMax"));
+    m_ask->setObjectName(QStringLiteral("boxMoneyTableMax"));
     auto* ask = new QHBoxLayout(m_ask);
     ask->setContentsMargins(0, 0, 0, 0);
     auto* question =

@@ -106,7 +106,7 @@ void StatisticsTab::buildTop()
     column->addWidget(m_summary);
     top->addStretch(1);
     m_busy = new QProgressBar(this);
-    m_busy->setObjectName(tr("barStatsBusy"));
+    m_busy->setObjectName(QStringLiteral("barStatsBusy"));
     m_busy->setRange(0, 0);
     m_busy->setMaximumWidth(80);
     m_busy->setTextVisible(false);
@@ -204,7 +204,7 @@ stats::SpinWindow StatisticsTab::spinWindow() const
 void StatisticsTab::buildPages()
 {
     m_pages = new QTabWidget(this);
-    m_pages->setObjectName(tr("tabsStats"));
+    m_pages->setObjectName(QStringLiteral("tabsStats"));
     m_pages->setDocumentMode(true);
     m_stack->addWidget(m_pages);
 

@@ -58,7 +58,7 @@ WheelPanel::WheelPanel(QWidget* parent) : QWidget(parent)
     row->addWidget(m_ring, 4);
 
     auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(tr("scrollWheelFigures"));
+    scroll->setObjectName(QStringLiteral("scrollWheelFigures"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -55,7 +55,7 @@ QPainterPath segment(const QPointF& c, double inner, double outer, double from, 
 
 WheelRing::WheelRing(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(tr("wheelRing"));
+    setObjectName(QStringLiteral("wheelRing"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setToolTip(tr("The pockets in wheel order. A spoke reaching outside the fair circle: a pocket that "
                   "came more often than a fair wheel gives on average; inside it: less often. The shaded "
