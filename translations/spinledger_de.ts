@@ -65,11 +65,11 @@
     <name>CellPictures</name>
     <message>
         <source>EVEN</source>
-        <translation>GERADE</translation>
+        <translation>PAIR</translation>
     </message>
     <message>
         <source>ODD</source>
-        <translation>UNGERADE</translation>
+        <translation>IMPAIR</translation>
     </message>
     <message>
         <source>1 to 18</source>
@@ -243,6 +243,57 @@ Im Terminal: spinledger-cli --help (spinledger-cli where nennt jede Datei)
     <message>
         <source>Analyze &apos;%1&apos;..</source>
         <translation>Analysiere „%1“..</translation>
+    </message>
+</context>
+<context>
+    <name>FigureFormat</name>
+    <message>
+        <source>all spins</source>
+        <translation>alle Coups</translation>
+    </message>
+    <message>
+        <source>the last %1 spins</source>
+        <translation>die letzten %1 Coups</translation>
+    </message>
+    <message>
+        <source>this session (since %1)</source>
+        <translation>diese Sitzung (seit %1)</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>since %1</source>
+        <translation>seit %1</translation>
+    </message>
+    <message>
+        <source>up to %1</source>
+        <translation>bis %1</translation>
+    </message>
+    <message>
+        <source>%1 (none of %2 spins)</source>
+        <translation>%1 (keiner von %2 Coups)</translation>
+    </message>
+    <message>
+        <source>%1 (spins %2 to %3 of %4)</source>
+        <translation>%1 (Coups %2 bis %3 von %4)</translation>
+    </message>
+    <message>
+        <source>not enough judged spins</source>
+        <translation>zu wenige bewertete Coups</translation>
+    </message>
+    <message>
+        <source>no evidence that the advice beats chance</source>
+        <translation>kein Beleg, dass der Rat den Zufall schlägt</translation>
+    </message>
+    <message>
+        <source>beats chance (%1) — still below break-even</source>
+        <translation>schlägt den Zufall (%1) — noch unter der Gewinnschwelle</translation>
+    </message>
+    <message>
+        <source>beats chance (%1) — and above break-even</source>
+        <translation>schlägt den Zufall (%1) — und über der Gewinnschwelle</translation>
     </message>
 </context>
 <context>
@@ -730,7 +781,7 @@ Befehle:
     </message>
     <message>
         <source>the last %1 spins</source>
-        <translation>den letzten %1 Coups</translation>
+        <translation>die letzten %1 Coups</translation>
     </message>
     <message>
         <source>all %1 spins</source>
@@ -1174,7 +1225,7 @@ Befehle:
     </message>
     <message>
         <source>Even/Odd</source>
-        <translation>Gerade/Ungerade</translation>
+        <translation>Pair/Impair</translation>
     </message>
     <message>
         <source>2TO1</source>
@@ -1498,11 +1549,11 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Alt+N, B, E, L, D, 2</source>
-        <translation>Alt+Z, S, G, M, D, K</translation>
+        <translation>Alt+Z, S, P, M, D, K</translation>
     </message>
     <message>
         <source>Play box of Numbers, Black/Red, Even/Odd, Low/High, Dozens, 2TO1 (then Space)</source>
-        <translation>Spielen-Feld von Zahlen, Schwarz/Rot, Gerade/Ungerade, Manque/Passe, Dutzende, Kolonnen (dann Leertaste)</translation>
+        <translation>Spielen-Feld von Zahlen, Schwarz/Rot, Pair/Impair, Manque/Passe, Dutzende, Kolonnen (dann Leertaste)</translation>
     </message>
     <message>
         <source>Alt+W</source>

@@ -143,10 +143,10 @@ void BoardWidget::buildCategoryFrames()
     int position = 0;
     for (const Category& c : m_wheel.categories()) {
         // Alt and the caption's first letter reach the Play box.
-        QGroupBox* box = frame(u'&' + c.caption, BoardGeometry::categoryFrame(position++), this);
+        QGroupBox* box = frame(u'&' + c.shownCaption(), BoardGeometry::categoryFrame(position++), this);
         auto* check = new QCheckBox(tr("Play"), box);
         check->setObjectName(m_wheel.checkBox(c.id));
-        check->setToolTip(tr("Display %1").arg(c.caption));
+        check->setToolTip(tr("Display %1").arg(c.shownCaption()));
         check->setGeometry(8, 17, 76, 18);
         const QString tip = m_wheel.letter() == u'R' ? tr("Win Ratio (%)") : QString();
         auto* ratio = new WinRatioLabel(m_wheel.ratioLabel(c.id), tip, box);

@@ -78,7 +78,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     case 2:
         return tr("Pocket");
     default:
-        return m_wheel->categories()[size_t(section - FixedColumns)].caption;
+        return m_wheel->categories()[size_t(section - FixedColumns)].shownCaption();
     }
 }
 

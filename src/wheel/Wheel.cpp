@@ -183,12 +183,7 @@ void Wheel::finish()
     const std::vector<CategoryDef> definitions = m_letter == u'R' ? rCategories() : mCategories();
 
     for (const CategoryDef& s : definitions) {
-        Category c{s.id,
-                   QString::fromLatin1(s.key),
-                   QCoreApplication::translate("Wheel", s.caption),
-                   s.field,
-                   s.rule,
-                   {}};
+        Category c{s.id, QString::fromLatin1(s.key), QString::fromLatin1(s.caption), s.field, s.rule, {}};
         if (s.id == CategoryId::Numbers) {
             for (const QString& l : labels)
                 c.values.push_back({l, l});
