@@ -39,6 +39,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <optional>
 #include <random>
 
 using namespace spinledger;
@@ -96,7 +97,9 @@ StartupServices fastServices(const QString& folder)
 {
     StartupServices s = StartupServices::system(DataLocation::system(folder));
     s.installationId = [] { return QStringLiteral("window-bench"); };
-    s.wait = [](int) {};
+    s.wait = [](int, QObject* context, std::function<void()> then) {
+        QMetaObject::invokeMethod(context, std::move(then), Qt::QueuedConnection);
+    };
     s.startElevated = [](const QString&, const QStringList&) { return false; };
     return s;
 }
@@ -230,7 +233,18 @@ int main(int argc, char** argv)
 
     Application app(tmp.path(), fastServices(tmp.path()));
     t.restart();
-    if (app.start() != Application::Outcome::Running) {
+    std::optional<Application::Outcome> started;
+    {
+        QEventLoop wait;
+        QObject::connect(&app, &Application::started, &wait, [&](Application::Outcome outcome) {
+            started = outcome;
+            wait.quit();
+        });
+        app.start();
+        if (!started)
+            wait.exec();
+    }
+    if (started != Application::Outcome::Running) {
         out << "start-up failed: " << app.splash().statusText() << Qt::endl;
         return 1;
     }

@@ -36,7 +36,14 @@ int main(int argc, char** argv)
         spinledger::DataLocation::system(QCoreApplication::applicationDirPath());
     spinledger::Application app(location, spinledger::StartupServices::system(location));
     QObject::connect(&app, &spinledger::Application::exitRequested, &qapp, [] { QCoreApplication::exit(0); });
-    if (app.start() == spinledger::Application::Outcome::Ended)
-        return 0;
+    // Queued: a start that ends at once does so before the event loop runs.
+    QObject::connect(
+        &app, &spinledger::Application::started, &qapp,
+        [](spinledger::Application::Outcome outcome) {
+            if (outcome == spinledger::Application::Outcome::Ended)
+                QCoreApplication::exit(0);
+        },
+        Qt::QueuedConnection);
+    app.start();
     return QApplication::exec();
 }

@@ -40,6 +40,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <optional>
 #include <random>
 
 using namespace spinledger;
@@ -402,8 +403,10 @@ void shootUpdate(MainWindow* main, const QString& appFolder, const Camera& camer
                 camera.shoot(w, QStringLiteral("update-checking"));
         }
     });
+    bool over = false;
+    QObject::connect(&checker, &UpdateChecker::finished, &checker, [&over] { over = true; });
     checker.CheckForUpdate();
-    if (!checker.window())
+    if (!awaitUntil([&over] { return over; }) || !checker.window())
         fail(QStringLiteral("no update window: ") + main->statusText());
     camera.shoot(checker.window(), QStringLiteral("update"));
     // Cancel gives the main window back.
@@ -442,13 +445,19 @@ int shootVariant(const Variant& v, const QString& out)
     const QString folder = prepareInstallation(scratch);
     StartupServices services = StartupServices::system(DataLocation::system(folder));
     services.installationId = [] { return InstallationId; };
-    services.wait = [](int) {};
+    services.wait = [](int, QObject* context, std::function<void()> then) {
+        QMetaObject::invokeMethod(context, std::move(then), Qt::QueuedConnection);
+    };
     services.inform = [](const QString& title, const QString& text) {
         fail(title + QStringLiteral(": ") + text);
     };
     services.askContinueSession = [](const QString&) { return true; };
     Application app(folder, services);
-    if (app.start() != Application::Outcome::Running)
+    std::optional<Application::Outcome> started;
+    QObject::connect(&app, &Application::started, &app,
+                     [&](Application::Outcome outcome) { started = outcome; });
+    app.start();
+    if (!awaitUntil([&] { return started.has_value(); }) || *started != Application::Outcome::Running)
         fail(QStringLiteral("the start stopped: ") + app.splash().statusText());
 
     const Camera camera(out, QString::fromLatin1(v.suffix));

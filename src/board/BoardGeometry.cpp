@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace spinledger {
 
@@ -75,15 +74,9 @@ QRect columnCell(const Wheel& wheel, const QString& suffix)
 
 } // namespace
 
-QRect BoardGeometry::toPixels(const QRect& t)
-{
-    return {t.x() / TwipsPerPixel, t.y() / TwipsPerPixel, t.width() / TwipsPerPixel,
-            t.height() / TwipsPerPixel};
-}
-
 QSize BoardGeometry::pageSize()
 {
-    return {10095 / TwipsPerPixel, 6300 / TwipsPerPixel};
+    return Twips::toPixels(QSize(10095, 6300));
 }
 
 QRect BoardGeometry::cellTwips(const Wheel& wheel, const QString& cellName)
@@ -139,7 +132,7 @@ QRect BoardGeometry::keysFrame()
 QRect BoardGeometry::historyLabel(int column, int row, int rows, const QRect& inside, double scale)
 {
     static constexpr int ColumnLeft[] = {120, 480, 840};
-    const auto at = [scale](int twips) { return int(std::lround(twips * scale / TwipsPerPixel)); };
+    const auto at = [scale](int twips) { return Twips::toPixels(twips * scale); };
     const QRect label(at(ColumnLeft[column]), 0, at(255), at(255));
     const int pitch = std::min(at(240), (inside.height() - label.height()) / std::max(1, rows - 1));
     return label.translated(0, inside.top() + row * pitch);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Twips.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -8,13 +10,11 @@ namespace spinledger {
 
 class Wheel;
 
-// Where everything sits on a board's tab page. Positions are designed in twips
-// (1/15 logical pixel); the widgets get pixels.
+// Where everything sits on a board's tab page. Cells are designed in twips;
+// the widgets get pixels (see Twips).
 class BoardGeometry
 {
 public:
-    static constexpr int TwipsPerPixel = 15;
-    static QRect toPixels(const QRect& twips);
     static QSize pageSize(); // 10095 x 6300 twips
 
     // The cell's rectangle in twips; an empty rectangle for a name that is no
@@ -22,7 +22,7 @@ public:
     static QRect cellTwips(const Wheel& wheel, const QString& cellName);
     static QRect cellPixels(const Wheel& wheel, const QString& cellName)
     {
-        return toPixels(cellTwips(wheel, cellName));
+        return Twips::toPixels(cellTwips(wheel, cellName));
     }
 
     // The frames around the grid, in pixels.

@@ -19,6 +19,7 @@ Application::Application(const DataLocation& location, StartupServices services)
     m_app.connString = location.databasePath();
     m_app.appVersion = AppInfo::version();
     connect(m_splash.get(), &SplashWindow::exitRequested, this, &Application::exitRequested);
+    connect(m_splash.get(), &SplashWindow::finished, this, &Application::handOver);
 }
 
 Application::~Application()
@@ -28,24 +29,26 @@ Application::~Application()
     m_splash.reset();
 }
 
-Application::Outcome Application::start()
+void Application::start()
 {
-    switch (m_splash->run(m_app, m_location, m_services)) {
-    case SplashWindow::Outcome::Ended:
-        return Outcome::Ended;
-    case SplashWindow::Outcome::Stopped:
-        return Outcome::Stopped;
-    case SplashWindow::Outcome::Ready:
-        break;
+    m_splash->start(m_app, m_location, m_services);
+}
+
+void Application::handOver(SplashWindow::Outcome outcome)
+{
+    if (outcome != SplashWindow::Outcome::Ready) {
+        emit started(outcome == SplashWindow::Outcome::Ended ? Outcome::Ended : Outcome::Stopped);
+        return;
     }
     try {
         showMainWindow();
     } catch (const std::exception& e) {
         m_main.reset();
         m_splash->stop(QString::fromUtf8(e.what()));
-        return Outcome::Stopped;
+        emit started(Outcome::Stopped);
+        return;
     }
-    return Outcome::Running;
+    emit started(Outcome::Running);
 }
 
 void Application::showMainWindow()

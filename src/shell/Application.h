@@ -2,6 +2,7 @@
 
 #include "engine/SpinEngine.h"
 #include "location/DataLocation.h"
+#include "shell/SplashWindow.h"
 #include "shell/StartupServices.h"
 #include "store/AppContext.h"
 #include "store/Clock.h"
@@ -14,7 +15,6 @@
 namespace spinledger {
 
 class MainWindow;
-class SplashWindow;
 
 // The running program: its connection and process-wide values, the engines of
 // both wheels, the splash window that starts it and the main window it hands
@@ -29,13 +29,15 @@ public:
         Stopped, // the splash shows why; Esc ends the program
         Ended,   // nothing more to do
     };
+    Q_ENUM(Outcome)
 
     Application(const DataLocation& location, StartupServices services);
     // A portable folder, as the tests make them.
     Application(const QString& appFolder, StartupServices services);
     ~Application() override;
 
-    Outcome start();
+    // Runs the start-up; started tells how it ended.
+    void start();
 
     AppContext& context() { return m_app; }
     const DataLocation& location() const { return m_location; }
@@ -43,10 +45,14 @@ public:
     MainWindow* mainWindow() { return m_main.get(); }
 
 signals:
+    // The start-up is over; emitted before start returns when it ends at once
+    // (a second instance).
+    void started(Application::Outcome outcome);
     // Esc on a stopped start-up, or the main window was closed.
     void exitRequested();
 
 private:
+    void handOver(SplashWindow::Outcome outcome);
     void showMainWindow();
 
     DataLocation m_location;

@@ -24,6 +24,7 @@
 #include "store/Installation.h"
 #include "store/IntegrityCheck.h"
 #include "transfer/SpinTransfer.h"
+#include "ui/Twips.h"
 #include "ui/WindowLock.h"
 
 #ifdef SPINLEDGER_HAVE_UPDATER
@@ -58,17 +59,12 @@ namespace spinledger {
 
 namespace {
 
-constexpr int px(int twips)
-{
-    return (twips + MainWindow::TwipsPerPixel / 2) / MainWindow::TwipsPerPixel;
-}
-
 // Where the tab control and the side panel sit, in twips.
 constexpr int TabsLeft = 120;
 constexpr int TabsWidth = 10095;
 constexpr int TabsHeight = 6300;
 constexpr int SidePanelLeft = 10440;
-constexpr int TabsRightMargin = MainWindow::FormClosedHeight - TabsLeft - TabsWidth;
+constexpr int TabsRightMargin = MainWindow::ClosedWidthTwips - TabsLeft - TabsWidth;
 constexpr int SidePanelGap = SidePanelLeft - TabsLeft - TabsWidth;
 // The side panel's card and frame, in pixels from the panel's left edge.
 const QRect CartPlace(8, 8, 200, 100);
@@ -117,7 +113,7 @@ MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     buildMenu();
     buildTabs();
     buildSidePanel();
-    m_sidePanel = new SidePanelAnimation(this, FormClosedHeight, FormOpenedHeight);
+    m_sidePanel = new SidePanelAnimation(this, ClosedWidthTwips, OpenedWidthTwips);
     centralWidget()->installEventFilter(this);
 }
 
@@ -289,7 +285,7 @@ void MainWindow::buildTabs()
         }
     });
 
-    m_tabs->setGeometry(QRect(QPoint(px(TabsLeft), 0), tabsAround(BoardGeometry::pageSize())));
+    m_tabs->setGeometry(QRect(QPoint(Twips::toPixels(TabsLeft), 0), tabsAround(BoardGeometry::pageSize())));
     m_tabs->tabBar()->installEventFilter(this);
     m_tabs->installEventFilter(this);
     // Ctrl+1 ... Ctrl+4 show the tab of that place, whatever tabs there are.
@@ -304,24 +300,27 @@ void MainWindow::buildTabs()
 
 void MainWindow::buildSidePanel()
 {
-    const int left = px(SidePanelLeft);
-    auto* cart = new QLabel(centralWidget());
-    cart->setObjectName(QStringLiteral("Gif89a1"));
-    cart->setGeometry(CartPlace.translated(left, 0));
-    cart->setAlignment(Qt::AlignCenter);
-    m_cart = cart;
+    const int left = Twips::toPixels(SidePanelLeft);
+    m_cart = new QLabel(centralWidget());
+    m_cart->setObjectName(QStringLiteral("Gif89a1"));
+    m_cart->setGeometry(CartPlace.translated(left, 0));
+    m_cart->setAlignment(Qt::AlignCenter);
 
     auto* frame = new QGroupBox(tr("App Info"), centralWidget());
     frame->setObjectName(QStringLiteral("Frame19"));
     frame->setGeometry(AppInfoPlace.translated(left, 0));
     m_appInfo = frame;
     auto* column = new QVBoxLayout(frame);
-    for (const char* name : {"Label17", "Label18", "Label11"}) {
+    const auto infoLine = [frame, column](const char* name) {
         auto* label = new QLabel(frame);
         label->setObjectName(QString::fromLatin1(name));
         label->setWordWrap(true);
         column->addWidget(label);
-    }
+        return label;
+    };
+    m_appTitle = infoLine("Label17");
+    m_appVersion = infoLine("Label18");
+    m_legalNotice = infoLine("Label11");
     column->addWidget(VendorLinks::companyLink(
         AppInfo::companyName(), [this] { openHomePage(); }, frame));
     column->addStretch(1);
@@ -474,7 +473,7 @@ void MainWindow::placeAndSize()
     setWindowIcon(Favicon::icon());
     const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     // The margins are the page's, so the pane's frame lies within them.
-    const int sides = px(TabsLeft) + px(TabsRightMargin) - tabsFrame();
+    const int sides = Twips::toPixels(TabsLeft) + Twips::toPixels(TabsRightMargin) - tabsFrame();
     // The smallest window shows the boards at their smallest readable size
     // and the side panel whole.
     const QSize tabsMinimum = tabsAround(m_boardR->minimumSize()).expandedTo(m_tabs->minimumSizeHint());
@@ -483,8 +482,8 @@ void MainWindow::placeAndSize()
     // The first window has the boards at their design size, as far as the
     // screen has room for it.
     const QSize tabsDesign = tabsAround(BoardGeometry::pageSize());
-    QSize size(std::max(px(FormClosedHeight), tabsDesign.width() + sides),
-               std::max(px(FormHeight), tabsDesign.height() + bars));
+    QSize size(std::max(Twips::toPixels(ClosedWidthTwips), tabsDesign.width() + sides),
+               std::max(Twips::toPixels(HeightTwips), tabsDesign.height() + bars));
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
         size = size.boundedTo(room.size() - FrameAllowance).expandedTo(minimumSize());
@@ -499,10 +498,10 @@ void MainWindow::layOut()
 {
     const QSize area = centralWidget()->size();
     const int panel = m_sidePanel ? m_sidePanel->shownWidth() : 0;
-    const int tabsWidth =
-        std::max(0, area.width() - panel - px(TabsLeft) - px(TabsRightMargin) + tabsFrame());
-    m_tabs->setGeometry(px(TabsLeft), 0, tabsWidth, area.height());
-    const int panelLeft = m_tabs->geometry().right() + 1 + px(SidePanelGap);
+    const int tabsWidth = std::max(0, area.width() - panel - Twips::toPixels(TabsLeft) -
+                                          Twips::toPixels(TabsRightMargin) + tabsFrame());
+    m_tabs->setGeometry(Twips::toPixels(TabsLeft), 0, tabsWidth, area.height());
+    const int panelLeft = m_tabs->geometry().right() + 1 + Twips::toPixels(SidePanelGap);
     m_cart->setGeometry(CartPlace.translated(panelLeft, 0));
     m_appInfo->setGeometry(AppInfoPlace.translated(panelLeft, 0));
     // A closed panel's buttons and link are no Tab stops beyond the edge.
@@ -511,13 +510,12 @@ void MainWindow::layOut()
 
 void MainWindow::showAppInfo()
 {
-    FolderImages::show(findChild<QLabel*>(QStringLiteral("Gif89a1")), m_app.appFolder,
-                       QStringLiteral("ka.cart"));
+    FolderImages::show(m_cart, m_app.appFolder, QStringLiteral("ka.cart"));
     setWindowTitle(AppInfo::productName());
     m_tabs->setCurrentIndex(0);
-    findChild<QLabel*>(QStringLiteral("Label17"))->setText(AppInfo::title());
-    findChild<QLabel*>(QStringLiteral("Label18"))->setText(u'v' + m_app.appVersion);
-    findChild<QLabel*>(QStringLiteral("Label11"))->setText(AppInfo::legalNotice());
+    m_appTitle->setText(AppInfo::title());
+    m_appVersion->setText(u'v' + m_app.appVersion);
+    m_legalNotice->setText(AppInfo::legalNotice());
 }
 
 void MainWindow::setStatus(const QString& text, bool busy)

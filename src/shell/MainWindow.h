@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class QTabWidget;
 class QUrl;
 
@@ -29,19 +30,19 @@ class UpdateChecker;
 class UpdatePlatform;
 class Wheel;
 
-// The main window (Form1): the boards of both wheels, the Settings and the
-// Statistics tab in SSTab1, the menu, the side panel with the application's
-// information and the status bar that every operation reports to.
+// The main window: the boards of both wheels, the Settings and the
+// Statistics tab, the menu, the side panel with the application's
+// information and the status bar that every operation reports to. Its
+// controls keep the object names that tests and stored layouts find them by.
 class MainWindow : public QMainWindow, public StatusSink
 {
     Q_OBJECT
 public:
     // Widths of the window with the side panel hidden and shown, and its
-    // height, in twips (1/15 of a logical pixel).
-    static constexpr int FormClosedHeight = 10425;
-    static constexpr int FormOpenedHeight = 13775;
-    static constexpr int FormHeight = 7460;
-    static constexpr int TwipsPerPixel = 15;
+    // height, in twips.
+    static constexpr int ClosedWidthTwips = 10425;
+    static constexpr int OpenedWidthTwips = 13775;
+    static constexpr int HeightTwips = 7460;
 
     using UrlOpenFn = std::function<bool(const QUrl&)>;
     // Asks which backup to restore; empty when the player cancels.
@@ -138,8 +139,12 @@ private:
     StatisticsTab* m_statistics = nullptr;
     SpinTransfer* m_transfer = nullptr;
     SidePanelAnimation* m_sidePanel = nullptr;
-    QWidget* m_cart = nullptr;
+    // The side panel: the cart picture above the "App Info" frame.
+    QLabel* m_cart = nullptr;
     QWidget* m_appInfo = nullptr;
+    QLabel* m_appTitle = nullptr;
+    QLabel* m_appVersion = nullptr;
+    QLabel* m_legalNotice = nullptr;
     QWidget* m_keysHelp = nullptr;
     UrlOpenFn m_openUrl;
     DataLocation m_location{DataLocation::Folders{}};

@@ -1,5 +1,7 @@
 #include "shell/SidePanelAnimation.h"
 
+#include "ui/Twips.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -25,14 +27,12 @@ int SidePanelAnimation::shownWidth() const
 {
     if (!m_window || (!m_open && !isRunning()))
         return 0;
-    const int closed = (m_closedTwips + TwipsPerPixel / 2) / TwipsPerPixel;
-    const int panel = (m_panelTwips + TwipsPerPixel / 2) / TwipsPerPixel;
-    return std::clamp(m_window->width() - closed, 0, panel);
+    return std::clamp(m_window->width() - Twips::toPixels(m_closedTwips), 0, Twips::toPixels(m_panelTwips));
 }
 
 void SidePanelAnimation::toggle()
 {
-    m_widthTwips = m_window->width() * TwipsPerPixel;
+    m_widthTwips = Twips::fromPixels(m_window->width());
     // Opening from rest starts from the width the player left the window at.
     if (!m_open && !isRunning())
         m_closedTwips = m_widthTwips;
@@ -60,7 +60,7 @@ void SidePanelAnimation::tick()
 void SidePanelAnimation::applyWidth()
 {
     if (m_window)
-        m_window->resize((m_widthTwips + TwipsPerPixel / 2) / TwipsPerPixel, m_window->height());
+        m_window->resize(Twips::toPixels(m_widthTwips), m_window->height());
 }
 
 } // namespace spinledger

@@ -9,14 +9,13 @@ class QWidget;
 namespace spinledger {
 
 // Opens and closes the main window's side panel by widening or narrowing the
-// window 100 twips per tick of Timer1. The panel opens beside whatever width
+// window 100 twips per tick of its timer. The panel opens beside whatever width
 // the player gave the window, and closing gives that width back. A toggle
 // during a run turns it round.
 class SidePanelAnimation : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int TwipsPerPixel = 15;
     static constexpr int StepTwips = 100;
 
     SidePanelAnimation(QWidget* window, int closedTwips, int openedTwips);

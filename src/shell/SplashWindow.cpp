@@ -128,12 +128,14 @@ void SplashWindow::setStatus(const QString& text)
     m_status->setStatus(text);
 }
 
-SplashWindow::Outcome SplashWindow::run(AppContext& app, const DataLocation& location,
-                                        const StartupServices& services)
+void SplashWindow::start(AppContext& app, const DataLocation& location, const StartupServices& services)
 {
+    m_app = &app;
+    m_location = &location;
+    m_services = &services;
     if (!claimSingleInstance(services)) {
         close();
-        return Outcome::Ended;
+        return finish(Outcome::Ended);
     }
     showIdentification(app.appFolder);
     setStatus(texts::Idle());
@@ -142,27 +144,47 @@ SplashWindow::Outcome SplashWindow::run(AppContext& app, const DataLocation& loc
     repaint();
 
     setStatus(tr("Loading App.."));
-    services.wait(LoadingWaitMs);
+    wait(LoadingWaitMs, [this] { checkInstallation(); });
+}
+
+void SplashWindow::wait(int ms, std::function<void()> then)
+{
+    // A step that fails stops the start-up here: nothing may escape into the event loop.
+    m_services->wait(ms, this, [this, then = std::move(then)] {
+        try {
+            then();
+        } catch (const std::exception& e) {
+            qCWarning(lcStartup) << "start-up step failed:" << e.what();
+            stop(QString::fromUtf8(e.what()));
+            finish(Outcome::Stopped);
+        }
+    });
+}
+
+void SplashWindow::finish(Outcome outcome)
+{
+    emit finished(outcome);
+}
+
+void SplashWindow::checkInstallation()
+{
     setStatus(tr("Loading (R/W sdb).."));
-    if (!requiredFilesPresent(app.appFolder, location.isInstalled()))
-        return Outcome::Stopped;
-    if (location.isInstalled()) {
-        if (!provideUserDatabase(location, services))
-            return Outcome::Stopped;
-    } else if (!folderWritable(app.appFolder) && !repairPermissions(app.appFolder, services)) {
-        setStatus(tr("Unable to continue! Please set User Permission manually."));
-        services.inform(tr("Info"), permissionFailureText(app.appFolder));
-        return Outcome::Ended;
-    }
-    if (!unlock(app, services))
-        return Outcome::Stopped;
+    if (!requiredFilesPresent(m_app->appFolder, m_location->isInstalled()))
+        return finish(Outcome::Stopped);
+    if (m_location->isInstalled())
+        provideUserDatabase();
+    else if (folderWritable(m_app->appFolder))
+        openDatabase();
+    else
+        repairPermissions();
+}
 
-    if (!prepareDatabase(app, services))
-        return Outcome::Stopped;
-
+void SplashWindow::openDatabase()
+{
+    if (!unlock(*m_app, *m_services) || !prepareDatabase(*m_app, *m_services))
+        return finish(Outcome::Stopped);
     setStatus(tr("%1 v%2 Ready").arg(AppInfo::title(), AppInfo::version()));
-    services.wait(ReadyWaitMs);
-    return Outcome::Ready;
+    wait(ReadyWaitMs, [this] { finish(Outcome::Ready); });
 }
 
 bool SplashWindow::prepareDatabase(AppContext& app, const StartupServices& services, bool offerBackup)
@@ -284,34 +306,41 @@ bool SplashWindow::folderWritable(const QString& appFolder)
     return written && exists;
 }
 
-bool SplashWindow::repairPermissions(const QString& appFolder, const StartupServices& services)
+void SplashWindow::repairPermissions()
 {
     setStatus(tr("Setting User Permission.."));
+    const QString appFolder = m_app->appFolder;
     // The folder, the grant and the user as the permission script expects them.
-    services.startElevated(QStringLiteral("pkexec"),
-                           {QStringLiteral("/bin/sh"), appFolder + PermissionScript, appFolder,
-                            QStringLiteral("/G"), services.userName + u':', QStringLiteral("RWMX"),
-                            QStringLiteral("/E")});
-    services.wait(PermissionWaitMs);
-    return folderWritable(appFolder);
+    m_services->startElevated(QStringLiteral("pkexec"),
+                              {QStringLiteral("/bin/sh"), appFolder + PermissionScript, appFolder,
+                               QStringLiteral("/G"), m_services->userName + u':', QStringLiteral("RWMX"),
+                               QStringLiteral("/E")});
+    wait(PermissionWaitMs, [this] { afterRepair(); });
 }
 
-bool SplashWindow::provideUserDatabase(const DataLocation& location, const StartupServices& services)
+void SplashWindow::afterRepair()
 {
-    const UserDatabase::Report report = UserDatabase::provide(location);
+    if (folderWritable(m_app->appFolder))
+        return openDatabase();
+    setStatus(tr("Unable to continue! Please set User Permission manually."));
+    m_services->inform(QStringLiteral("Info"), permissionFailureText(m_app->appFolder));
+    finish(Outcome::Ended);
+}
+
+void SplashWindow::provideUserDatabase()
+{
+    const UserDatabase::Report report = UserDatabase::provide(*m_location);
     switch (report.outcome) {
     case UserDatabase::Outcome::Failed:
         setStatus(report.message);
-        return false;
+        return finish(Outcome::Stopped);
     case UserDatabase::Outcome::MovedOver:
         setStatus(report.message);
-        services.wait(MovedOverWaitMs);
-        break;
+        return wait(MovedOverWaitMs, [this] { openDatabase(); });
     case UserDatabase::Outcome::Existing:
     case UserDatabase::Outcome::FromTemplate:
-        break;
+        return openDatabase();
     }
-    return true;
 }
 
 bool SplashWindow::unlock(AppContext& app, const StartupServices& services)

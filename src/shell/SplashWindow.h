@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -28,6 +29,7 @@ public:
         Stopped, // an "Unable to continue!" line is shown; Esc ends the program
         Ended,   // the process ends now (second instance, no permission)
     };
+    Q_ENUM(Outcome)
 
     static inline const QString WriteTestFile = QStringLiteral("dblog.txt");
     static inline const QString PermissionScript = QStringLiteral("/xcacls.sh");
@@ -41,11 +43,12 @@ public:
     explicit SplashWindow(QWidget* parent = nullptr);
     ~SplashWindow() override;
 
-    // Steps 1 to 11 of the start-up; the application folder and the database
-    // are already set in the context. An installed program only reads its
-    // folder: instead of the write test it gives the user a database of their
-    // own when they have none yet.
-    Outcome run(AppContext& app, const DataLocation& location, const StartupServices& services);
+    // Begins steps 1 to 11 of the start-up; finished tells how they ended.
+    // The application folder and the database are already set in the
+    // context; all three must outlive the start-up. An installed program only
+    // reads its folder: instead of the write test it gives the user a
+    // database of their own when they have none yet.
+    void start(AppContext& app, const DataLocation& location, const StartupServices& services);
     // Ends a start-up with a run-time error.
     void stop(const QString& description);
 
@@ -54,6 +57,8 @@ public:
 
 signals:
     void exitRequested();
+    // The start-up is over; emitted at once when a second instance ends it.
+    void finished(SplashWindow::Outcome outcome);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,6 +66,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The steps between the waits; each one hands over to the next or
+    // finishes the start-up.
+    void checkInstallation();
+    void afterRepair();
+    void openDatabase();
+    void finish(Outcome outcome);
+    void wait(int ms, std::function<void()> then);
+
     void buildLayout();
     void showIdentification(const QString& appFolder);
     bool claimSingleInstance(const StartupServices& services);
@@ -68,8 +81,8 @@ private:
     QString foreignLockText(const StartupServices& services) const;
     bool requiredFilesPresent(const QString& appFolder, bool installed);
     bool folderWritable(const QString& appFolder);
-    bool repairPermissions(const QString& appFolder, const StartupServices& services);
-    bool provideUserDatabase(const DataLocation& location, const StartupServices& services);
+    void repairPermissions();
+    void provideUserDatabase();
     // Opens a database protected by a passphrase, asking for it; false after
     // the last wrong try, with nothing written.
     bool unlock(AppContext& app, const StartupServices& services);
@@ -79,6 +92,9 @@ private:
     bool prepareDatabase(AppContext& app, const StartupServices& services, bool offerBackup = true);
     bool offerRestore(AppContext& app, const StartupServices& services);
 
+    AppContext* m_app = nullptr;
+    const DataLocation* m_location = nullptr;
+    const StartupServices* m_services = nullptr;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<StatusLine> m_status;
     QLabel* m_title = nullptr;

@@ -4,7 +4,6 @@
 #include "passphrase/PassphraseDialog.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -15,18 +14,6 @@
 #include <unistd.h>
 
 namespace spinledger {
-
-namespace {
-
-void paintingWait(int ms)
-{
-    // The windows repaint meanwhile; the user's input waits until the end.
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-} // namespace
 
 QString StartupServices::loginName()
 {
@@ -47,7 +34,9 @@ StartupServices StartupServices::system(const DataLocation& location)
         process.setStandardErrorFile(QProcess::nullDevice());
         return process.startDetached();
     };
-    s.wait = paintingWait;
+    s.wait = [](int ms, QObject* context, std::function<void()> then) {
+        QTimer::singleShot(ms, context, std::move(then));
+    };
     s.inform = [](const QString& title, const QString& text) {
         QMessageBox::information(nullptr, title, text);
     };

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+class QObject;
+
 namespace spinledger {
 
 class DataLocation;
@@ -18,8 +20,9 @@ struct StartupServices
     std::function<QString()> installationId;
     // Starts a program with elevated rights, hidden, without waiting for it.
     std::function<bool(const QString& program, const QStringList& arguments)> startElevated;
-    // Blocks for the given time while the windows keep painting.
-    std::function<void(int ms)> wait;
+    // Runs then after the given time, unless context is gone by then; the
+    // windows keep painting and taking input meanwhile.
+    std::function<void(int ms, QObject* context, std::function<void()> then)> wait;
     // The information box of the failed permission repair: title, text.
     std::function<void(const QString&, const QString&)> inform;
     // "Continue the session of 18:05?" with the time; true for Yes. Unset,

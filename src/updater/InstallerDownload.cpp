@@ -4,7 +4,6 @@
 #include "updater/TransferTimeout.h"
 #include "updater/UpdateTexts.h"
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -14,18 +13,30 @@
 namespace spinledger {
 
 InstallerDownload::InstallerDownload(QNetworkAccessManager& network, const UpdateConnection& connection,
-                                     qint64 expectedSize, const QByteArray& sha256)
-    : m_network(network), m_connection(connection), m_expectedSize(expectedSize), m_sha256(sha256)
+                                     qint64 expectedSize, const QByteArray& sha256, QObject* parent)
+    : QObject(parent), m_network(network), m_connection(connection), m_expectedSize(expectedSize),
+      m_sha256(sha256)
 {
 }
 
-QString InstallerDownload::run(const QUrl& url, const QString& localPath)
+InstallerDownload::~InstallerDownload()
 {
-    if (!m_connection.accepts(url))
-        return updatetexts::InsecureUrl();
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->deleteLater();
+    }
+}
+
+void InstallerDownload::start(const QUrl& url, const QString& localPath)
+{
     m_file.setFileName(localPath);
-    if (!m_file.open(QIODevice::WriteOnly))
-        return updatetexts::writeFailed(localPath);
+    const QString refusal = !m_connection.accepts(url)           ? updatetexts::InsecureUrl()
+                            : !m_file.open(QIODevice::WriteOnly) ? updatetexts::writeFailed(localPath)
+                                                                 : QString();
+    if (!refusal.isEmpty()) {
+        emit finished(refusal);
+        return;
+    }
 
     QNetworkRequest request(url);
     // Always the whole file from its first byte.
@@ -33,36 +44,41 @@ QString InstallerDownload::run(const QUrl& url, const QString& localPath)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    QNetworkReply* reply = m_network.get(request);
-    m_reply = reply;
-    const auto* timeout = new TransferTimeout(reply, m_connection.stallLimitMs, 0);
-    connect(reply, &QNetworkReply::metaDataChanged, this, &InstallerDownload::checkHeader);
-    connect(reply, &QNetworkReply::redirected, this, &InstallerDownload::checkRedirect);
-    connect(reply, &QNetworkReply::readyRead, this, &InstallerDownload::readChunks);
+    m_reply = m_network.get(request);
+    m_timeout = new TransferTimeout(m_reply, m_connection.stallLimitMs, 0);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &InstallerDownload::checkHeader);
+    connect(m_reply, &QNetworkReply::redirected, this, &InstallerDownload::checkRedirect);
+    connect(m_reply, &QNetworkReply::readyRead, this, &InstallerDownload::readChunks);
+    connect(m_reply, &QNetworkReply::finished, this, &InstallerDownload::received);
+}
 
-    QEventLoop loop;
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
-        loop.exec();
+void InstallerDownload::received()
+{
     readChunks();
+    conclude(outcome(m_timeout->timedOut()));
+}
 
-    const QString result = outcome(timeout->timedOut());
-    reply->deleteLater();
+void InstallerDownload::conclude(const QString& failure)
+{
+    QNetworkReply* reply = m_reply;
     m_reply.clear();
+    reply->disconnect(this);
+    TransferTimeout::abortLater(reply);
+    reply->deleteLater();
+    QString result = failure;
     if (!result.isEmpty()) {
         m_file.cancelWriting();
         m_file.commit(); // only closes: the temporary file is dropped
-        return result;
+    } else if (!m_file.commit()) {
+        result = updatetexts::writeFailed(m_file.fileName());
     }
-    if (!m_file.commit())
-        return updatetexts::writeFailed(localPath);
-    return {};
+    emit finished(result);
 }
 
 void InstallerDownload::cancel()
 {
     if (m_reply)
-        fail(updatetexts::DownloadCancelled());
+        conclude(m_failure.isEmpty() ? updatetexts::DownloadCancelled() : m_failure);
 }
 
 void InstallerDownload::checkHeader()
@@ -94,9 +110,8 @@ void InstallerDownload::checkRedirect(const QUrl& target)
 
 void InstallerDownload::readChunks()
 {
-    if (!m_reply || !m_failure.isEmpty())
-        return;
-    while (m_reply->bytesAvailable() > 0) {
+    // A progress signal may have ended the download.
+    while (m_reply && m_failure.isEmpty() && m_reply->bytesAvailable() > 0) {
         const QByteArray chunk = m_reply->read(ChunkSize);
         if (m_received + chunk.size() > m_expectedSize)
             return fail(updatetexts::downloadTooLong(m_expectedSize));

@@ -9,7 +9,6 @@
 #include "updater/UpdateWindow.h"
 
 #include <QDialog>
-#include <QEventLoop>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -47,78 +46,93 @@ UpdateChecker::~UpdateChecker()
 
 void UpdateChecker::CheckForUpdate()
 {
+    if (isRunning())
+        return;
     m_host.mainWindow->setEnabled(false);
     m_host.status->setStatus(updatetexts::Checking());
-    const Response response = fetch();
-    if (!response.failure.isEmpty())
-        return giveBack(response.failure);
-    if (response.status != 200)
-        return giveBack(errorLine(codes::AppUpdate));
-    handleBody(response.body);
+    if (!m_connection.accepts(m_connection.service)) {
+        giveBack(updatetexts::InsecureService());
+        emit finished();
+        return;
+    }
+    send();
 }
 
-UpdateChecker::Response UpdateChecker::fetch()
+void UpdateChecker::send()
 {
-    if (!m_connection.accepts(m_connection.service))
-        return {updatetexts::InsecureService(), 0, {}};
     if (!m_network)
         m_network = new QNetworkAccessManager(this);
     QNetworkRequest request(m_connection.service);
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QStringLiteral("application/x-www-form-urlencoded"));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    QNetworkReply* reply = m_network->get(request);
+    m_response = {};
+    m_reply = m_network->get(request);
     // Never more than the largest acceptable answer waits in memory.
-    reply->setReadBufferSize(UpdateAnswer::MaxBytes);
-    Response response = receive(reply);
-    reply->deleteLater();
-    return response;
+    m_reply->setReadBufferSize(UpdateAnswer::MaxBytes);
+    m_timeout = new TransferTimeout(m_reply, 0, m_connection.checkLimitMs);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &UpdateChecker::checkDeclaredLength);
+    connect(m_reply, &QNetworkReply::readyRead, this, &UpdateChecker::take);
+    connect(m_reply, &QNetworkReply::finished, this, &UpdateChecker::received);
+    // The main window stays disabled; only the progress window takes input.
+    m_progress = showProgress();
+    connect(m_progress.get(), &QDialog::rejected, this, [this] { stop(updatetexts::CheckCancelled()); });
 }
 
-UpdateChecker::Response UpdateChecker::receive(QNetworkReply* reply)
+void UpdateChecker::checkDeclaredLength()
 {
-    const auto* timeout = new TransferTimeout(reply, 0, m_connection.checkLimitMs);
-    Response response;
-    QObject scope; // ends the connections below with this function
-    const auto stop = [&](const QString& text) {
-        if (response.failure.isEmpty())
-            response.failure = text;
-        TransferTimeout::abortLater(reply);
-    };
-    const auto take = [&] {
-        if (!reply->isOpen() || !response.failure.isEmpty())
-            return;
-        response.body += reply->read(UpdateAnswer::MaxBytes + 1 - response.body.size());
-        if (response.body.size() > UpdateAnswer::MaxBytes)
-            stop(updatetexts::TooLong());
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, &scope, [&] {
-        if (declaredLength(reply) > UpdateAnswer::MaxBytes)
-            stop(updatetexts::TooLong());
-    });
-    connect(reply, &QNetworkReply::readyRead, &scope, take);
-    const std::unique_ptr<QDialog> progress = showProgress();
-    connect(progress.get(), &QDialog::rejected, &scope, [&] { stop(updatetexts::CheckCancelled()); });
+    if (declaredLength(m_reply) > UpdateAnswer::MaxBytes)
+        stop(updatetexts::TooLong());
+}
 
-    // The main window stays disabled; only the progress window takes input.
-    QEventLoop loop;
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
-        loop.exec();
+void UpdateChecker::take()
+{
+    if (!m_reply->isOpen() || !m_response.failure.isEmpty())
+        return;
+    m_response.body += m_reply->read(UpdateAnswer::MaxBytes + 1 - m_response.body.size());
+    if (m_response.body.size() > UpdateAnswer::MaxBytes)
+        stop(updatetexts::TooLong());
+}
+
+void UpdateChecker::stop(const QString& failure)
+{
+    if (m_response.failure.isEmpty())
+        m_response.failure = failure;
+    TransferTimeout::abortLater(m_reply);
+}
+
+void UpdateChecker::received()
+{
     take();
+    const Response answer = response();
+    m_progress.reset();
+    m_reply->deleteLater();
+    m_reply = nullptr;
+    m_timeout = nullptr;
+    if (!answer.failure.isEmpty())
+        giveBack(answer.failure);
+    else if (answer.status != 200)
+        giveBack(errorLine(codes::AppUpdate));
+    else
+        handleBody(answer.body);
+    emit finished();
+}
 
-    response.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const qint64 declared = declaredLength(reply);
-    if (!response.failure.isEmpty())
-        return response;
-    if (timeout->timedOut())
-        response.failure = updatetexts::TimedOut();
-    else if (response.status == 0)
-        response.failure = updatetexts::Unreachable();
-    else if (response.status == 200 && (reply->error() != QNetworkReply::NoError ||
-                                        (declared >= 0 && declared != response.body.size())))
-        response.failure = updatetexts::Incomplete();
-    return response;
+UpdateChecker::Response UpdateChecker::response() const
+{
+    Response answer = m_response;
+    answer.status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const qint64 declared = declaredLength(m_reply);
+    if (!answer.failure.isEmpty())
+        return answer;
+    if (m_timeout->timedOut())
+        answer.failure = updatetexts::TimedOut();
+    else if (answer.status == 0)
+        answer.failure = updatetexts::Unreachable();
+    else if (answer.status == 200 && (m_reply->error() != QNetworkReply::NoError ||
+                                      (declared >= 0 && declared != answer.body.size())))
+        answer.failure = updatetexts::Incomplete();
+    return answer;
 }
 
 // "Check for updates.." with a running bar and Cancel; Esc cancels as well.

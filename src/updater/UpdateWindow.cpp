@@ -2,6 +2,7 @@
 
 #include "store/ErrorCodes.h"
 #include "ui/ElidedLabel.h"
+#include "ui/Twips.h"
 #include "updater/InstallerDownload.h"
 #include "updater/InstallerName.h"
 #include "updater/UpdateIcon.h"
@@ -34,11 +35,6 @@ constexpr int GridRows = 5;
 constexpr int LabelColumnTwips = 1260;
 constexpr int ValueColumnTwips = 5000;
 
-int twipsToPixels(int twips, const QWidget* widget)
-{
-    return twips * widget->logicalDpiX() / 1440;
-}
-
 } // namespace
 
 UpdateWindow::UpdateWindow(const UpdateOffer& offer, const UpdateHost& host,
@@ -60,8 +56,8 @@ UpdateWindow::UpdateWindow(const UpdateOffer& offer, const UpdateHost& host,
 
 UpdateWindow::~UpdateWindow()
 {
-    if (m_download)
-        m_download->cancel();
+    // Before the network goes: a running download ends without a word and leaves no file.
+    delete m_download;
 }
 
 void UpdateWindow::buildControls()
@@ -128,9 +124,9 @@ void UpdateWindow::buildControls()
 void UpdateWindow::sizeColumns()
 {
     m_grid->resizeColumnsToContents();
-    const int labelWidth = qMax(twipsToPixels(LabelColumnTwips, this), m_grid->columnWidth(0));
+    const int labelWidth = qMax(Twips::toPixels(LabelColumnTwips), m_grid->columnWidth(0));
     const int valueWidth =
-        qMin(qMax(twipsToPixels(ValueColumnTwips, this), m_grid->columnWidth(1)), widestGrid() - labelWidth);
+        qMin(qMax(Twips::toPixels(ValueColumnTwips), m_grid->columnWidth(1)), widestGrid() - labelWidth);
     m_grid->setColumnWidth(0, labelWidth);
     m_grid->setColumnWidth(1, valueWidth);
     const int frameWidth = 2 * m_grid->frameWidth();
@@ -205,7 +201,7 @@ QString UpdateWindow::installerPath() const
     return QDir(m_host.saveFolder()).absoluteFilePath(m_offer.fileName);
 }
 
-bool UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
+void UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
 {
     setStatus(updatetexts::Downloading());
     const QFileInfo target(localPath);
@@ -215,20 +211,25 @@ bool UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
     if (localPath.isEmpty() || m_host.saveFolder().isEmpty() ||
         target.absolutePath() != QFileInfo(m_host.saveFolder()).absoluteFilePath()) {
         setStatus(m_host.installed ? updatetexts::OutsideDownloads() : updatetexts::OutsideFolder());
-        return false;
+        emit downloadFinished(false);
+        return;
     }
-    InstallerDownload download(*m_network, m_connection, m_offer.fileSizeBytes().value_or(0),
-                               m_offer.sha256Digest());
-    m_download = &download;
-    connect(&download, &InstallerDownload::progress, this, &UpdateWindow::showProgress);
+    m_download = new InstallerDownload(*m_network, m_connection, m_offer.fileSizeBytes().value_or(0),
+                                       m_offer.sha256Digest(), this);
+    connect(m_download, &InstallerDownload::progress, this, &UpdateWindow::showProgress);
+    connect(m_download, &InstallerDownload::finished, this, &UpdateWindow::downloadEnded);
     m_progress->setValue(0);
     m_progress->show();
-    const QString failure = download.run(url, localPath);
+    m_download->start(url, localPath);
+}
+
+void UpdateWindow::downloadEnded(const QString& failure)
+{
+    // Not deleted here: the download is still on the stack.
+    m_download->deleteLater();
     m_download.clear();
-    if (m_closed)
-        deleteLater(); // closed while downloading
     setStatus(failure.isEmpty() ? texts::Idle() : failure);
-    return failure.isEmpty();
+    emit downloadFinished(failure.isEmpty());
 }
 
 void UpdateWindow::showProgress(int percent)
@@ -278,10 +279,9 @@ void UpdateWindow::closeEvent(QCloseEvent* event)
     }
     giveMainWindowBack();
     event->accept();
-    m_closed = true;
-    // Not while DownloadFile is still on the stack; it deletes the window when it returns.
-    if (!m_download)
-        deleteLater();
+    if (m_download)
+        m_download->cancel();
+    deleteLater();
 }
 
 void UpdateWindow::changeEvent(QEvent* event)
@@ -296,13 +296,18 @@ void UpdateWindow::onUpdateClicked()
     // A second click while the installer is still arriving changes nothing.
     if (m_download)
         return;
-    const QString path = installerPath();
-    if (!DownloadFile(QUrl(m_offer.downloadUrl, QUrl::StrictMode), path))
-        return;
-    if (m_host.installed)
-        showInstallAdvice();
-    else
-        InstallUpdate();
+    connect(
+        this, &UpdateWindow::downloadFinished, this,
+        [this](bool complete) {
+            if (!complete)
+                return;
+            if (m_host.installed)
+                showInstallAdvice();
+            else
+                InstallUpdate();
+        },
+        Qt::SingleShotConnection);
+    DownloadFile(QUrl(m_offer.downloadUrl, QUrl::StrictMode), installerPath());
 }
 
 QString UpdateWindow::aptCommand(const QString& fileName)

@@ -43,9 +43,11 @@ public:
     // name is not acceptable.
     QString installerPath() const;
 
-    // Downloads url into localPath, which must lie in the application folder;
-    // true when the whole file arrived.
-    bool DownloadFile(const QUrl& url, const QString& localPath);
+    // Begins the download of url into localPath, which must lie in the
+    // application folder; downloadFinished tells whether the whole file
+    // arrived (at once when the download cannot begin).
+    void DownloadFile(const QUrl& url, const QString& localPath);
+    bool isDownloading() const { return !m_download.isNull(); }
     // Asks, then starts the installer and ends the application.
     void InstallUpdate();
     // Without a system menu: the close button hint goes, and close requests
@@ -60,6 +62,7 @@ public:
 
 signals:
     void statusChanged(const QString& text);
+    void downloadFinished(bool complete);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +77,7 @@ private:
     void onUpdateClicked();
     void onCancelClicked();
     void showProgress(int percent);
+    void downloadEnded(const QString& failure);
     void closeThroughButton();
     void giveMainWindowBack();
 
@@ -92,7 +96,6 @@ private:
     QPointer<InstallerDownload> m_download;
     bool m_closeEnabled = true;
     bool m_closingThroughButton = false;
-    bool m_closed = false;
 };
 
 } // namespace spinledger

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -43,9 +44,11 @@ public:
                 repair();
             return true;
         };
-        services.wait = [this](int ms) {
+        // Each wait ends at the event loop's next turn, as a timer would.
+        services.wait = [this](int ms, QObject* context, std::function<void()> then) {
             waits << ms;
             waitTexts << app->splash().statusText();
+            QMetaObject::invokeMethod(context, std::move(then), Qt::QueuedConnection);
         };
         services.askPassphrase = [this](int attempt, int tries) -> std::optional<QString> {
             passphraseAsked << u"%1/%2"_s.arg(attempt).arg(tries);
@@ -72,19 +75,26 @@ public:
         f.open(QIODevice::WriteOnly);
     }
 
-    Application::Outcome start()
-    {
-        app = std::make_unique<Application>(dir.path(), services);
-        return app->start();
-    }
+    Application::Outcome start() { return startUp(std::make_unique<Application>(dir.path(), services)); }
 
     // An installed program's start, in that location's folders.
     Application::Outcome start(const DataLocation& location)
     {
         QDir().mkpath(location.folders().runtime);
         services.lockPath = location.lockPath();
-        app = std::make_unique<Application>(location, services);
-        return app->start();
+        return startUp(std::make_unique<Application>(location, services));
+    }
+
+    // How the start-up ended; NotOver when it did not end in time.
+    static constexpr auto NotOver = Application::Outcome(-1);
+    Application::Outcome startUp(std::unique_ptr<Application> started)
+    {
+        app = std::move(started);
+        QSignalSpy over(app.get(), &Application::started);
+        app->start();
+        if (over.isEmpty() && !over.wait(30000))
+            return NotOver;
+        return over.first().first().value<Application::Outcome>();
     }
 
     MainWindow* main() { return app->mainWindow(); }

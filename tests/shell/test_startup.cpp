@@ -53,6 +53,33 @@ private slots:
         QCOMPARE(f.main()->findChild<QListWidget*>(u"lstCasino"_s)->count(), 1);
     }
 
+    // A wait holds nothing up: the window takes Esc while the start-up
+    // waits, and nothing is prepared before the wait is over.
+    void theSplashTakesEscWhileItWaits()
+    {
+        ShellFixture f;
+        std::function<void()> resume;
+        f.services.wait = [&](int ms, QObject*, std::function<void()> then) {
+            f.waits << ms;
+            resume = std::move(then);
+        };
+        f.app = std::make_unique<Application>(f.dir.path(), f.services);
+        QSignalSpy over(f.app.get(), &Application::started);
+        QSignalSpy exit(f.app.get(), &Application::exitRequested);
+        f.app->start();
+        QCOMPARE(f.waits, QList<int>{1000});
+        QCOMPARE(f.app->splash().statusText(), u"Loading App.."_s);
+        QVERIFY(over.isEmpty() && f.app->splash().isVisible());
+        QTest::keyClick(&f.app->splash(), Qt::Key_Escape);
+        QCOMPARE(exit.count(), 1);
+        QCOMPARE(f.rows("ka_app_setting"), 0);
+        resume();
+        QCOMPARE(f.waits, (QList<int>{1000, 600}));
+        resume();
+        QCOMPARE(over.count(), 1);
+        QCOMPARE(over.first().first().value<Application::Outcome>(), Application::Outcome::Running);
+    }
+
     // A lock held by this folder's program is a second start and ends without
     // a word; one whose process id now runs another program was left behind,
     // and the player is told which file stands in the way.

@@ -110,10 +110,18 @@ class TestUpdate : public QObject
     {
         return {m_server->url(ServiceQuery), 1000, 300, allowLocalHttp};
     }
+    // A check from its start until it is over.
+    static void runCheck(UpdateChecker& checker)
+    {
+        QSignalSpy over(&checker, &UpdateChecker::finished);
+        checker.CheckForUpdate();
+        QVERIFY(!over.isEmpty() || over.wait(10000));
+        QVERIFY(!checker.isRunning());
+    }
     void check(const QByteArray& answer, int status = 200)
     {
         m_server->respond(ServicePath, {.status = status, .body = answer});
-        m_checker->CheckForUpdate();
+        runCheck(*m_checker);
     }
     // The offer window as a check opens it, for an installer of this size at this address.
     void openWindow(qint64 fileSize, const QString& url, const QByteArray& sha = {},
@@ -129,7 +137,22 @@ class TestUpdate : public QObject
         QVERIFY(!m_main->isEnabled());
     }
     void serve(const CannedResponse& response) { m_server->respond("/setup.exe", response); }
-    void clickUpdate() { QTest::mouseClick(m_window->findChild<QPushButton*>("btnUpdate"), Qt::LeftButton); }
+    // Whether the whole file arrived; nothing when the download did not end in time.
+    std::optional<bool> download(const QUrl& url, const QString& path)
+    {
+        QSignalSpy over(m_window.get(), &UpdateWindow::downloadFinished);
+        m_window->DownloadFile(url, path);
+        if (over.isEmpty() && !over.wait(10000))
+            return std::nullopt;
+        return over.first().first().toBool();
+    }
+    // Update, and what follows the download's end.
+    void clickUpdate()
+    {
+        QSignalSpy over(m_window.get(), &UpdateWindow::downloadFinished);
+        QTest::mouseClick(m_window->findChild<QPushButton*>("btnUpdate"), Qt::LeftButton);
+        QVERIFY(!over.isEmpty() || over.wait(10000));
+    }
 
 private slots:
     void init()
@@ -257,13 +280,13 @@ private slots:
         UpdateChecker checker(host(), connection(allowLocalHttp));
         // An earlier answer in the same run does not matter.
         m_server->respond(ServicePath, {.body = body({.version = "1.1.0"})});
-        checker.CheckForUpdate();
+        runCheck(checker);
         m_server->respond(ServicePath, response);
         QList<bool> enabled; // the main window's, while the service is asked
         connect(m_server.get(), &LocalHttpServer::requestReceived, this,
                 [&] { enabled << m_main->isEnabled(); });
         m_status.texts.clear();
-        checker.CheckForUpdate();
+        runCheck(checker);
         QCOMPARE(m_status.texts, QStringList({"Check for updates..", status}));
         QVERIFY(!enabled.contains(true) && enabled.isEmpty() != allowLocalHttp);
         QVERIFY(m_main->isEnabled());
@@ -286,18 +309,20 @@ private slots:
     {
         QFETCH(bool, byEsc);
         m_server->respond(ServicePath, CannedResponse{.silent = true});
-        bool offered = false;
-        connect(m_server.get(), &LocalHttpServer::requestReceived, this, [&] {
-            // The check's progress window takes the keys and clicks; the main window takes none.
-            QWidget* progress = QApplication::activeModalWidget();
-            offered = progress && progress->objectName() == "dlgCheckUpdate" && !m_main->isEnabled();
-            if (progress && byEsc)
-                QTest::keyClick(progress, Qt::Key_Escape);
-            else if (progress)
-                QTest::mouseClick(progress->findChild<QPushButton*>("btnCancelCheck"), Qt::LeftButton);
-        });
+        QSignalSpy over(m_checker.get(), &UpdateChecker::finished);
         m_checker->CheckForUpdate();
-        QVERIFY(offered);
+        // Back before any answer: the check's progress window takes the keys and clicks, the main window
+        // none.
+        QVERIFY(m_checker->isRunning() && !m_main->isEnabled());
+        QCOMPARE(m_status.last(), updatetexts::Checking());
+        QWidget* progress = QApplication::activeModalWidget();
+        QVERIFY(progress && progress->objectName() == "dlgCheckUpdate");
+        QTRY_COMPARE(m_server->requestCount(), 1);
+        if (byEsc)
+            QTest::keyClick(progress, Qt::Key_Escape);
+        else
+            QTest::mouseClick(progress->findChild<QPushButton*>("btnCancelCheck"), Qt::LeftButton);
+        QVERIFY(over.wait(10000));
         QCOMPARE(m_status.last(), updatetexts::CheckCancelled());
         QVERIFY(m_main->isEnabled());
         QVERIFY(!m_checker->window());
@@ -407,7 +432,7 @@ private slots:
         // An older, longer file of the same name is replaced, not written over.
         writeFile(m_window->installerPath(), QByteArray(5000, 'x'));
 
-        QVERIFY(m_window->DownloadFile(m_server->url("/setup.exe"), m_window->installerPath()));
+        QCOMPARE(download(m_server->url("/setup.exe"), m_window->installerPath()), true);
         QCOMPARE(fileBytes(m_window->installerPath()), pattern(size));
         QVERIFY(m_server->lastRequest().contains("\r\nRange: bytes=0-"));
         QCOMPARE(m_statuses.first(), QStringLiteral("Downloading.."));
@@ -480,10 +505,10 @@ private slots:
         openWindow(2048, m_server->url("/setup.exe").toString());
         QTemporaryDir elsewhere;
         const QString outside = elsewhere.filePath("SpinledgerSetup.exe");
-        QVERIFY(!m_window->DownloadFile(m_server->url("/setup.exe"), outside));
+        QCOMPARE(download(m_server->url("/setup.exe"), outside), false);
         QVERIFY(!QFile::exists(outside));
         QCOMPARE(m_window->statusText(), updatetexts::OutsideFolder());
-        QVERIFY(!m_window->DownloadFile(m_server->url("/setup.exe"), m_folder->filePath("sub/../../x.exe")));
+        QCOMPARE(download(m_server->url("/setup.exe"), m_folder->filePath("sub/../../x.exe")), false);
         QCOMPARE(m_server->requestCount(), 0);
     }
 
@@ -537,13 +562,12 @@ private slots:
         // Half the file arrives, then the server holds the connection open.
         serve(CannedResponse{.body = pattern(4096), .sendBytes = 2048, .keepOpen = true});
         openWindow(4096, m_server->url("/setup.exe").toString());
-        connect(m_window, &UpdateWindow::statusChanged, this, [this](const QString& text) {
-            if (text == QStringLiteral("Downloading..50%"))
-                QTest::mouseClick(m_window->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
-        });
-        clickUpdate();
+        QTest::mouseClick(m_window->findChild<QPushButton*>("btnUpdate"), Qt::LeftButton);
+        // The window takes clicks while the installer arrives.
+        QVERIFY(m_window->isDownloading());
+        QTRY_VERIFY(m_statuses.contains(QStringLiteral("Downloading..50%")));
+        QTest::mouseClick(m_window->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
 
-        QVERIFY(m_statuses.contains(QStringLiteral("Downloading..50%")));
         QCOMPARE(m_statuses.last(), updatetexts::DownloadCancelled());
         QVERIFY(m_main->isEnabled());
         QVERIFY(!m_window || !m_window->isVisible());

@@ -43,11 +43,6 @@ Hyperlink::Hyperlink(QWidget* parent) : QWidget(parent), m_label(new QLabel(this
     resize(sizeHint());
 }
 
-qint32 Hyperlink::hwnd() const
-{
-    return static_cast<qint32>(effectiveWinId());
-}
-
 QString Hyperlink::caption() const
 {
     return m_caption.value_or(QString());

@@ -17,11 +17,11 @@ namespace spinledger {
 // Jump into an action. The look follows the label's enter and leave events.
 //
 // A click does not take the keyboard focus (the control takes it by Tab
-// only), so the control that had the focus keeps it.
+// only), so the control that had the focus keeps it. No window handle is
+// offered: asking for one would turn the control into a native window.
 class Hyperlink : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(qint32 hwnd READ hwnd)
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(bool HoverEnabled READ hoverEnabled WRITE setHoverEnabled)
@@ -40,7 +40,6 @@ class Hyperlink : public QWidget
 public:
     explicit Hyperlink(QWidget* parent = nullptr);
 
-    qint32 hwnd() const;
     QString caption() const;
     void setCaption(const QString& caption);
     bool hoverEnabled() const { return m_hoverEnabled; }
