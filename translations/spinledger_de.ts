@@ -214,6 +214,10 @@ Im Terminal: spinledger-cli --help (spinledger-cli where nennt jede Datei)
         <source>the database file is still being checked; try again in a moment</source>
         <translation>die Datenbankdatei wird noch geprüft; versuchen Sie es gleich noch einmal</translation>
     </message>
+    <message>
+        <source>the database file was written by a newer version of Spinledger, which this one cannot use</source>
+        <translation>die Datenbankdatei stammt von einer neueren Spinledger-Version, die diese nicht lesen kann</translation>
+    </message>
 </context>
 <context>
     <name>DesktopUrlOpener</name>
@@ -767,6 +771,10 @@ Die Zahlen und Coup-Dateien eines Spinledger-Casinos, im Terminal.
 
 Befehle:
 </translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was read or written</source>
+        <translation>%1: %2; nichts wurde gelesen oder geschrieben</translation>
     </message>
 </context>
 <context>
@@ -1752,10 +1760,6 @@ Fortfahren?</translation>
     <message>
         <source>C&amp;lose</source>
         <translation>Sch&amp;ließen</translation>
-    </message>
-    <message>
-        <source>Update check is not part of this build.</source>
-        <translation>Die Update-Suche gehört nicht zu diesem Build.</translation>
     </message>
 </context>
 <context>
