@@ -11,11 +11,14 @@ cd "$(dirname "$0")"
 # OpenGL development files, which Debian does not pull in for it); pkexec and
 # acl serve the folder permission repair that start-up runs when the
 # installation is not writable; dpkg-dev, fakeroot, desktop-file-utils and appstream build and
-# check the Debian package.
+# check the Debian package; clang-format checks the sources' layout (.ci/run);
+# the Qt tools compile the translations (lupdate, lrelease), and Qt's own
+# German texts come with qt6-translations-l10n.
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libsqlcipher-dev libboost-math-dev libcsv-dev qt6-charts-dev libqt6opengl6-dev
           imagemagick fonts-dejavu-core xvfb xauth pkexec acl
-          dpkg-dev fakeroot file desktop-file-utils appstream)
+          dpkg-dev fakeroot file desktop-file-utils appstream clang-format
+          qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)
 
 install_missing() {
     local missing=()
@@ -30,8 +33,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# SPINLEDGER_CMAKE_ARGS adds configure options, e.g. -DSPINLEDGER_WERROR=ON (.ci/run).
 build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # shellcheck disable=SC2086 # one word per option
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo ${SPINLEDGER_CMAKE_ARGS:-} >/dev/null
     cmake --build build -j"$(nproc)"
 }
 

@@ -1,5 +1,6 @@
 // Spinledger: the program starts with the splash window, which hands over to
 // the main window; closing that ends the process.
+#include "i18n/Translations.h"
 #include "shell/Application.h"
 #include "shell/CommandLine.h"
 
@@ -12,13 +13,17 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     // --help and --version need no display, no splash and no instance lock.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (const auto code = spinledger::CommandLine::answer(arguments, out))
-        return *code;
+    // Their texts come translated, so a core application carries the
+    // translation for them, and gives way to the window's application after.
+    {
+        QCoreApplication answering(argc, argv);
+        spinledger::i18n::install(answering);
+        if (const auto code = spinledger::CommandLine::answer(QCoreApplication::arguments(), out))
+            return *code;
+    }
 
     QApplication qapp(argc, argv);
+    spinledger::i18n::install(qapp);
     QApplication::setApplicationName(QStringLiteral("Spinledger"));
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("spinledger"));

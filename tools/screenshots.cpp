@@ -8,6 +8,7 @@
 #include "DarkPalette.h"
 
 #include "engine/SpinEngine.h"
+#include "i18n/Translations.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/SidePanelAnimation.h"
@@ -434,6 +435,8 @@ int shootVariant(const Variant& v, const QString& out)
     char name[] = "screenshots";
     char* argv[] = {name, nullptr};
     QApplication qapp(argc, argv);
+    // Under a German locale the pictures show the German window.
+    spinledger::i18n::install(qapp);
     QApplication::setStyle(QStringLiteral("Fusion"));
     if (v.dark)
         QApplication::setPalette(test::darkPalette());

@@ -2,9 +2,6 @@
 
 namespace spinledger {
 
-const QString AmountText::NotNumeric = QStringLiteral("Please enter numbers only.");
-const QString AmountText::TooLong = QStringLiteral("Invalid Amount. Max 3 chars.");
-
 namespace {
 
 // What players type as the decimal separator: '.' and ',' alike, whatever
@@ -51,9 +48,9 @@ Result<QString> AmountText::toStored(const QString& typed, const QLocale& locale
     const QString amount = typed.trimmed();
     const QString separator = locale.decimalPoint();
     if (!isPlainNumber(amount, separator))
-        return Result<QString>::failure(NotNumeric);
+        return Result<QString>::failure(NotNumeric());
     if (amount.size() > MaxChars)
-        return Result<QString>::failure(TooLong);
+        return Result<QString>::failure(TooLong());
     QString stored = amount;
     for (QChar& c : stored) {
         if (isSeparator(c, separator))

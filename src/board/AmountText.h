@@ -2,6 +2,7 @@
 
 #include "store/Result.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -12,9 +13,11 @@ namespace spinledger {
 // in any locale, shown with the user's locale's, stored with '.'.
 class AmountText
 {
+    Q_DECLARE_TR_FUNCTIONS(AmountText)
+
 public:
-    static const QString NotNumeric; // "Please enter numbers only."
-    static const QString TooLong;    // "Invalid Amount. Max 3 chars."
+    static QString NotNumeric() { return tr("Please enter numbers only."); }
+    static QString TooLong() { return tr("Invalid Amount. Max 3 chars."); }
     static constexpr int MaxChars = 3;
 
     // The stored form of a typed amount, or the status text that refuses it.

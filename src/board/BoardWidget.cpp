@@ -37,11 +37,6 @@
 
 namespace spinledger {
 
-const QString BoardWidget::StakeHint =
-    BoardWidget::tr("Type a base stake in Amount: with an amount of 0 no stake stands.");
-const QString BoardWidget::RecordedNoStake =
-    BoardWidget::tr("Spin recorded, but no stake stands while the amount is 0: type a base stake in Amount.");
-
 namespace {
 
 const QColor Felt(10, 98, 52);
@@ -112,8 +107,7 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     // The 00 cell takes clicks only while the 00 pocket is played.
     m_grid->cell(wheel.zeroZeroCell())->setEnabled(false);
     connectCells();
-    m_engine.setLongWorkNotice(
-        [this] { m_status.setStatus(QStringLiteral("Recounting the casino's history"), true); });
+    m_engine.setLongWorkNotice([this] { m_status.setStatus(tr("Recounting the casino's history"), true); });
     // Everything placed so far is the design; the played frame places its
     // chips itself, the session line its label and button.
     m_scaler->adopt(this, {m_history, m_session});
@@ -152,12 +146,12 @@ void BoardWidget::buildCategoryFrames()
     int position = 0;
     for (const Category& c : m_wheel.categories()) {
         // Alt and the caption's first letter reach the Play box.
-        QGroupBox* box = frame(u'&' + c.caption, BoardGeometry::categoryFrame(position++), this);
-        auto* check = new QCheckBox(QStringLiteral("Play"), box);
+        QGroupBox* box = frame(u'&' + c.shownCaption(), BoardGeometry::categoryFrame(position++), this);
+        auto* check = new QCheckBox(tr("Play"), box);
         check->setObjectName(m_wheel.checkBox(c.id));
-        check->setToolTip(QStringLiteral("Display ") + c.caption);
+        check->setToolTip(tr("Display %1").arg(c.shownCaption()));
         check->setGeometry(8, 17, 76, 18);
-        const QString tip = m_wheel.letter() == u'R' ? QStringLiteral("Win Ratio (%)") : QString();
+        const QString tip = m_wheel.letter() == u'R' ? tr("Win Ratio (%)") : QString();
         auto* ratio = new WinRatioLabel(m_wheel.ratioLabel(c.id), tip, box);
         ratio->setGeometry(8, 38, 74, 18);
         m_categoryBoxes[idx(c.id)] = check;
@@ -170,30 +164,30 @@ void BoardWidget::buildCategoryFrames()
 void BoardWidget::buildZeroZeroFrame()
 {
     QGroupBox* box = frame(QStringLiteral("&00"), BoardGeometry::zeroZeroFrame(), this);
-    m_zeroZero = new QCheckBox(QStringLiteral("Enable"), box);
+    m_zeroZero = new QCheckBox(tr("Enable"), box);
     m_zeroZero->setObjectName(m_wheel.zeroSwitch());
-    m_zeroZero->setToolTip(m_wheel.letter() == u'R' ? QStringLiteral("Enable 00 Roulette")
-                                                    : QStringLiteral("Enable 00 Miniroulette"));
+    m_zeroZero->setToolTip(m_wheel.letter() == u'R' ? tr("Enable 00 Roulette")
+                                                    : tr("Enable 00 Miniroulette"));
     m_zeroZero->setGeometry(8, 26, 76, 22);
     connect(m_zeroZero, &QCheckBox::toggled, this, &BoardWidget::zeroZeroToggled);
 }
 
 void BoardWidget::buildAmountFrame()
 {
-    QGroupBox* box = frame(QStringLiteral("&Amount"), BoardGeometry::amountFrame(), this);
+    QGroupBox* box = frame(tr("&Amount"), BoardGeometry::amountFrame(), this);
     m_amount = new QLineEdit(box);
     m_amount->setObjectName(m_wheel.amountSetting());
-    m_amount->setToolTip(QStringLiteral("Amount/Coins you bet"));
+    m_amount->setToolTip(tr("Amount/Coins you bet"));
     m_amount->setGeometry(8, 24, 56, 26);
     m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_stakeHint = new QLabel(StakeHint, this);
+    m_stakeHint = new QLabel(StakeHint(), this);
     m_stakeHint->setObjectName(QStringLiteral("lbl") + m_wheel.letter() + QStringLiteral("StakeHint"));
     m_stakeHint->setGeometry(StakeHintPlace);
     QFont bold = m_stakeHint->font();
     bold.setBold(true);
     m_stakeHint->setFont(bold);
     m_stakeHint->hide();
-    m_restake = new QPushButton(QStringLiteral("&Reset"), box);
+    m_restake = new QPushButton(tr("&Reset"), box);
     m_restake->setObjectName(QStringLiteral("btnAmountReset") + m_wheel.letter());
     m_restake->setGeometry(72, 23, 70, 28);
     m_amount->setValidator(new AmountValidator([this](const QString& why) { amountRefused(why); },
@@ -206,7 +200,7 @@ void BoardWidget::buildAmountFrame()
 
 void BoardWidget::buildCasinoFrame()
 {
-    QGroupBox* box = frame(QStringLiteral("&Casino"), BoardGeometry::casinoFrame(), this);
+    QGroupBox* box = frame(tr("&Casino"), BoardGeometry::casinoFrame(), this);
     m_combo = new QComboBox(box);
     m_combo->setObjectName(m_wheel.casinoSetting());
     m_combo->setGeometry(8, 24, BoardGeometry::casinoFrame().width() - 16, 26);
@@ -215,7 +209,7 @@ void BoardWidget::buildCasinoFrame()
 
 void BoardWidget::buildUndoButton()
 {
-    m_undo = new QPushButton(QStringLiteral("&UNDO"), this);
+    m_undo = new QPushButton(tr("&UNDO"), this);
     m_undo->setObjectName(QStringLiteral("btnUndo") + m_wheel.letter());
     m_undo->setGeometry(BoardGeometry::undoButton());
     QFont f = m_undo->font();
@@ -374,7 +368,7 @@ void BoardWidget::hoverNone()
 void BoardWidget::finish(const Status& outcome)
 {
     const QString notice = notices();
-    m_status.setStatus(!outcome.ok ? outcome.text : notice.isEmpty() ? texts::Idle : notice);
+    m_status.setStatus(!outcome.ok ? outcome.text : notice.isEmpty() ? texts::Idle() : notice);
 }
 
 QString BoardWidget::notices() const
@@ -398,7 +392,7 @@ void BoardWidget::playPocket(const QString& cellName)
     const QString label = cellName.mid(m_wheel.cellPrefix().size());
     m_status.setStatus(texts::analyze(label));
     if (m_combo->currentIndex() < 0) {
-        m_status.setStatus(texts::SelectCasino);
+        m_status.setStatus(texts::SelectCasino());
         m_grid->hoverCells(QStringLiteral("none"));
         return;
     }
@@ -417,7 +411,7 @@ void BoardWidget::playPocket(const QString& cellName)
     m_grid->hoverCells(QStringLiteral("none"));
     finish(drawn);
     if (drawn.ok && amountInForce() <= 0)
-        m_status.setStatus(RecordedNoStake);
+        m_status.setStatus(RecordedNoStake());
     emit historyChanged();
 }
 
@@ -427,7 +421,7 @@ void BoardWidget::undoSpin()
         return;
     BusyScope busy(m_busy);
     WindowLock lock(this);
-    m_status.setStatus(texts::PleaseWait);
+    m_status.setStatus(texts::PleaseWait());
     m_grid->resetCells();
     const UndoOutcome undone = m_engine.undo(m_casino.id());
     // Redrawn either way: the board shows what the database holds.
@@ -443,7 +437,7 @@ void BoardWidget::restakeAdvice()
         return;
     BusyScope busy(m_busy);
     WindowLock lock(this);
-    m_status.setStatus(texts::PleaseWait);
+    m_status.setStatus(texts::PleaseWait());
     const RestakeOutcome restaked = m_engine.restake(m_casino.id());
     Status outcome = restaked.status;
     keepFirst(outcome, draw(restaked));
@@ -474,7 +468,7 @@ void BoardWidget::casinoChosen(int index)
 void BoardWidget::showCasino(qint64 casino)
 {
     BusyScope busy(m_busy);
-    m_status.setStatus(texts::PleaseWait);
+    m_status.setStatus(texts::PleaseWait());
     WindowLock lock(this);
     m_grid->setCellStates(m_wheel.cellNames(), CellState::Off);
     m_drawnCasino = casino;
@@ -543,7 +537,7 @@ void BoardWidget::amountEdited(const QString& text)
     m_amountShown = text;
     showStakeNeed();
     if (std::exchange(m_amountRefused, false))
-        m_status.setStatus(texts::Idle);
+        m_status.setStatus(texts::Idle());
 }
 
 // Enter commits the amount (it is stored as it is typed) and gives the keys

@@ -42,8 +42,16 @@ class BoardWidget : public QWidget
 {
     Q_OBJECT
 public:
-    static const QString StakeHint;       // asks for a base stake
-    static const QString RecordedNoStake; // a spin recorded with an amount of 0
+    // Asks for a base stake.
+    static QString StakeHint()
+    {
+        return tr("Type a base stake in Amount: with an amount of 0 no stake stands.");
+    }
+    // A spin recorded with an amount of 0.
+    static QString RecordedNoStake()
+    {
+        return tr("Spin recorded, but no stake stands while the amount is 0: type a base stake in Amount.");
+    }
 
     BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel, StatusSink& status,
                 QWidget* parent = nullptr);

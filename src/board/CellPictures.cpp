@@ -4,6 +4,7 @@
 #include "ui/PocketColours.h"
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -31,16 +32,16 @@ struct OutsideLook
 const OutsideLook OutsideLooks[] = {
     {"BLACK", "", PocketColours::black()},
     {"RED", "", PocketColours::red()},
-    {"EVEN", "EVEN", {}},
-    {"ODD", "ODD", {}},
-    {"1_18", "1 to 18", {}},
-    {"19_36", "19 to 36", {}},
-    {"1ST12", "1st 12", {}},
-    {"2ND12", "2nd 12", {}},
-    {"3RD12", "3rd 12", {}},
-    {"2TO1R1", "2 to 1", {}},
-    {"2TO1R2", "2 to 1", {}},
-    {"2TO1R3", "2 to 1", {}},
+    {"EVEN", QT_TRANSLATE_NOOP("CellPictures", "EVEN"), {}},
+    {"ODD", QT_TRANSLATE_NOOP("CellPictures", "ODD"), {}},
+    {"1_18", QT_TRANSLATE_NOOP("CellPictures", "1 to 18"), {}},
+    {"19_36", QT_TRANSLATE_NOOP("CellPictures", "19 to 36"), {}},
+    {"1ST12", QT_TRANSLATE_NOOP("CellPictures", "1st 12"), {}},
+    {"2ND12", QT_TRANSLATE_NOOP("CellPictures", "2nd 12"), {}},
+    {"3RD12", QT_TRANSLATE_NOOP("CellPictures", "3rd 12"), {}},
+    {"2TO1R1", QT_TRANSLATE_NOOP("CellPictures", "2 to 1"), {}},
+    {"2TO1R2", QT_TRANSLATE_NOOP("CellPictures", "2 to 1"), {}},
+    {"2TO1R3", QT_TRANSLATE_NOOP("CellPictures", "2 to 1"), {}},
     {"1_6", "1-6", {}},
     {"4_9", "4-9", {}},
     {"7_12", "7-12", {}},
@@ -184,7 +185,7 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QS
     const QString suffix = cellName.mid(wheel.cellPrefix().size());
     const OutsideLook* outside = outsideLook(suffix);
     const QColor table = outside ? Felt : pocketColour(wheel, suffix);
-    const QString caption = outside ? QString::fromLatin1(outside->caption) : suffix;
+    const QString caption = outside ? QCoreApplication::translate("CellPictures", outside->caption) : suffix;
     const int textSize = outside ? 11 : 14;
 
     if (state == u"GREEN") {

@@ -86,7 +86,8 @@ std::optional<double> CoinLabels::showAdvice(const CurrentAdvice& current, doubl
             const QString shown = AmountText::toShown(stake);
             e.label->setText(shown);
             const bool above = tableMax && stake > *tableMax;
-            QString tip = stake > 0 ? QStringLiteral("Bet ") + shown + QStringLiteral(" here") : QString();
+            QString tip =
+                stake > 0 ? QCoreApplication::translate("CoinLabels", "Bet %1 here").arg(shown) : QString();
             if (above) {
                 tip += u'\n' + aboveTableMax(stake, *tableMax);
                 largestAbove = std::max(largestAbove.value_or(stake), stake);

@@ -34,7 +34,7 @@ int columnOf(const QString& colour)
 
 } // namespace
 
-HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(QStringLiteral("Played"), parent)
+HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(tr("Played"), parent)
 {
     setObjectName(QStringLiteral("frame%1Played").arg(wheel.letter()));
     m_chipFont = font();

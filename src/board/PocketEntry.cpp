@@ -13,8 +13,6 @@
 
 namespace spinledger {
 
-const QString PocketEntry::ZeroZeroOff = QStringLiteral("00 is switched off for this wheel.");
-
 namespace {
 
 // Widgets that take typed digits themselves.
@@ -33,8 +31,8 @@ bool isTextInput(const QWidget* w)
 
 PocketEntry::PocketEntry(const Wheel& wheel, StatusSink& status, std::function<bool()> zeroZeroOn,
                          RecordFn record, QWidget* board)
-    : QGroupBox(QStringLiteral("Keys"), board), m_wheel(wheel), m_status(status),
-      m_zeroZeroOn(std::move(zeroZeroOn)), m_record(std::move(record)), m_board(board)
+    : QGroupBox(tr("Keys"), board), m_wheel(wheel), m_status(status), m_zeroZeroOn(std::move(zeroZeroOn)),
+      m_record(std::move(record)), m_board(board)
 {
     setObjectName(QStringLiteral("frm") + wheel.letter() + QStringLiteral("Pocket"));
     // The amount box hands the focus here after Enter; a click gives it too.
@@ -53,8 +51,8 @@ PocketEntry::PocketEntry(const Wheel& wheel, StatusSink& status, std::function<b
     m_field->setPalette(field);
     m_field->setGeometry(8, 24, 66, 26);
     zeroZeroSwitched();
-    const QString tip = QStringLiteral("Type the pocket: a number no other pocket begins with is recorded at "
-                                       "once, else press Enter. Backspace edits, Esc clears, Ctrl+Z undoes.");
+    const QString tip = tr("Type the pocket: a number no other pocket begins with is recorded at "
+                           "once, else press Enter. Backspace edits, Esc clears, Ctrl+Z undoes.");
     setToolTip(tip);
     m_field->setToolTip(tip);
     qApp->installEventFilter(this);
@@ -130,11 +128,11 @@ void PocketEntry::commit()
     const QString label = m_typed;
     setTyped(QString());
     if (label == u"00" && !m_zeroZeroOn()) {
-        m_status.setStatus(ZeroZeroOff);
+        m_status.setStatus(ZeroZeroOff());
         return;
     }
     if (!enterable().contains(label)) {
-        m_status.setStatus(QStringLiteral("\"%1\" is no pocket of this wheel (0, %2%3).")
+        m_status.setStatus(tr("\"%1\" is no pocket of this wheel (0, %2%3).")
                                .arg(label, m_zeroZeroOn() ? QStringLiteral("00, ") : QString(),
                                     QStringLiteral("1-") + QString::number(m_wheel.pocketCount() - 2)));
         return;

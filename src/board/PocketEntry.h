@@ -24,7 +24,7 @@ class PocketEntry : public QGroupBox
     Q_OBJECT
 public:
     using RecordFn = std::function<void(const QString& label)>;
-    static const QString ZeroZeroOff; // "00 is switched off for this wheel."
+    static QString ZeroZeroOff() { return tr("00 is switched off for this wheel."); }
 
     PocketEntry(const Wheel& wheel, StatusSink& status, std::function<bool()> zeroZeroOn, RecordFn record,
                 QWidget* board);

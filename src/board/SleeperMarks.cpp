@@ -17,11 +17,6 @@ const QColor Plain(255, 255, 250, 220);
 const QColor Hot(255, 170, 60);
 const QColor Cold(150, 200, 255);
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SleeperMarks", text);
-}
-
 QString percent(double chance)
 {
     return QLocale().toString(chance * 100, 'f', 1) + u'%';
@@ -79,7 +74,7 @@ QString SleeperMarks::toolTip(const QString& name, const Sleepers::Figure& f, qi
     const qint64 gap = f.gap ? *f.gap : spins;
     lines << tr("A gap of %1 spins or more comes with a chance of %2 on a fair wheel.")
                  .arg(locale.toString(gap), percent(f.chance));
-    lines << tr(NotDue.toUtf8().constData());
+    lines << NotDue();
     return lines.join(u'\n');
 }
 

@@ -2,6 +2,7 @@
 
 #include "session/Sleepers.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -17,6 +18,8 @@ class CellGrid;
 // wheel gives and the chance of a gap this long.
 class SleeperMarks
 {
+    Q_DECLARE_TR_FUNCTIONS(SleeperMarks)
+
 public:
     SleeperMarks(const Wheel& wheel, CellGrid& grid);
 
@@ -26,7 +29,7 @@ public:
 
     static QString toolTip(const QString& name, const Sleepers::Figure& figure, qint64 inWindow,
                            qint64 window, qint64 spins);
-    static inline const QString NotDue = QStringLiteral("a long gap does not make a pocket due");
+    static QString NotDue() { return tr("a long gap does not make a pocket due"); }
 
 private:
     BadgeLabel* plate(const QString& cellName);

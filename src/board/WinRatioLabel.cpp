@@ -35,7 +35,7 @@ void WinRatioLabel::showWinRatio(double percent, const QString& categoryName, do
     setPalette(p);
     const QString text = percentText(percent) + u'%';
     setText(text);
-    setToolTip(categoryName + QStringLiteral(" Win Ratio is ") + text);
+    setToolTip(tr("%1 Win Ratio is %2").arg(categoryName, text));
     repaint();
 }
 

@@ -18,9 +18,18 @@ namespace spinledger {
 
 namespace {
 
-const QString NameRequired = QStringLiteral("Casino name required.");
-const QString NameTooLong = QStringLiteral("Casino name too long. Max 100 chars allowed.");
-const QString SelectFromList = QStringLiteral("Please select a Casino from the list.");
+QString NameRequired()
+{
+    return CasinoPanel::tr("Casino name required.");
+}
+QString NameTooLong()
+{
+    return CasinoPanel::tr("Casino name too long. Max 100 chars allowed.");
+}
+QString SelectFromList()
+{
+    return CasinoPanel::tr("Please select a Casino from the list.");
+}
 
 bool askYesNo(QWidget* parent, const QString& title, const QString& text)
 {
@@ -38,22 +47,22 @@ QListWidgetItem* listItem(const Casino& casino)
 } // namespace
 
 CasinoPanel::CasinoPanel(AppContext& app, StatusSink& status, QWidget* parent)
-    : QGroupBox(QStringLiteral("Casino List"), parent), m_app(app), m_status(status), m_store(app),
+    : QGroupBox(tr("Casino List"), parent), m_app(app), m_status(status), m_store(app),
       m_confirm([this](const QString& title, const QString& text) { return askYesNo(window(), title, text); })
 {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstCasino"));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txCasino"));
-    m_add = new QPushButton(QStringLiteral("&Add"), this);
+    m_add = new QPushButton(tr("&Add"), this);
     m_add->setObjectName(QStringLiteral("btnCasinoAdd"));
-    m_update = new QPushButton(QStringLiteral("U&pdate"), this);
+    m_update = new QPushButton(tr("U&pdate"), this);
     m_update->setObjectName(QStringLiteral("btnCasinoUpdate"));
-    m_delete = new QPushButton(QStringLiteral("&Delete"), this);
+    m_delete = new QPushButton(tr("&Delete"), this);
     m_delete->setObjectName(QStringLiteral("btnCasinoDelete"));
 
     // The field names, renames and adds; its label says so and Alt+N reaches it.
-    auto* nameLabel = new QLabel(QStringLiteral("Casino &name:"), this);
+    auto* nameLabel = new QLabel(tr("Casino &name:"), this);
     nameLabel->setObjectName(QStringLiteral("lblCasinoName"));
     nameLabel->setBuddy(m_name);
 
@@ -77,16 +86,16 @@ QString CasinoPanel::deleteQuestion(const QString& name, qint64 spinsR, qint64 s
     const QString spins = tr("With it go %1 %2 spins and %3 %4 spins.")
                               .arg(locale.toString(spinsR), Wheel::r().boardName(), locale.toString(spinsM),
                                    Wheel::m().boardName());
-    return QStringLiteral("Are you sure you want to delete \"") + name +
-           QStringLiteral("\"? All data associated with this casino will be deleted.\r\n\r\n") + spins +
-           QStringLiteral("\r\n\r\nContinue?");
+    return tr("Are you sure you want to delete \"%1\"? All data associated with this casino will be "
+              "deleted.\r\n\r\n%2\r\n\r\nContinue?")
+        .arg(name, spins);
 }
 
 void CasinoPanel::load()
 {
-    m_status.setStatus(texts::PleaseWait);
+    m_status.setStatus(texts::PleaseWait());
     if (show(m_store.settle()))
-        m_status.setStatus(texts::Idle);
+        m_status.setStatus(texts::Idle());
 }
 
 bool CasinoPanel::show(const Result<Casinos>& casinos)
@@ -113,7 +122,7 @@ QString CasinoPanel::takeName(const QString& emptyText)
         return {};
     }
     if (CasinoStore::tooLong(name)) {
-        m_status.setStatus(NameTooLong);
+        m_status.setStatus(NameTooLong());
         return {};
     }
     return name;
@@ -122,28 +131,28 @@ QString CasinoPanel::takeName(const QString& emptyText)
 void CasinoPanel::addClicked()
 {
     const WindowLock busy(this);
-    m_status.setStatus(texts::PleaseWait);
-    const QString name = takeName(NameRequired);
+    m_status.setStatus(texts::PleaseWait());
+    const QString name = takeName(NameRequired());
     if (name.isEmpty())
         return;
     if (show(m_store.add(name)))
-        m_status.setStatus(texts::Idle);
+        m_status.setStatus(texts::Idle());
 }
 
 void CasinoPanel::updateClicked()
 {
     const WindowLock busy(this);
-    m_status.setStatus(texts::PleaseWait);
+    m_status.setStatus(texts::PleaseWait());
     QListWidgetItem* item = m_list->selectedItems().value(0);
     if (!item) {
-        m_status.setStatus(SelectFromList);
+        m_status.setStatus(SelectFromList());
         return;
     }
-    const QString name = takeName(SelectFromList);
+    const QString name = takeName(SelectFromList());
     if (name.isEmpty())
         return;
     if (show(m_store.rename(item->data(Qt::UserRole).toLongLong(), name)))
-        m_status.setStatus(texts::Idle);
+        m_status.setStatus(texts::Idle());
 }
 
 void CasinoPanel::deleteClicked()
@@ -157,21 +166,20 @@ void CasinoPanel::deleteClicked()
         m_status.setStatus(!spinsR ? spinsR.status() : spinsM.status());
         return;
     }
-    if (!m_confirm(QStringLiteral("Confirm Delete"),
-                   deleteQuestion(item ? item->text() : QString(), *spinsR, *spinsM)))
+    if (!m_confirm(tr("Confirm Delete"), deleteQuestion(item ? item->text() : QString(), *spinsR, *spinsM)))
         return;
     // Only after the question, whose box must stay answerable.
     const WindowLock busy(this);
-    m_status.setStatus(texts::PleaseWait);
+    m_status.setStatus(texts::PleaseWait());
     if (!item) {
-        m_status.setStatus(SelectFromList);
+        m_status.setStatus(SelectFromList());
         return;
     }
     m_beforeDeletion();
     if (!show(m_store.remove(item->data(Qt::UserRole).toLongLong())))
         return;
     m_name->clear();
-    m_status.setStatus(texts::Idle);
+    m_status.setStatus(texts::Idle());
 }
 
 void CasinoPanel::entryClicked(QListWidgetItem* item)

@@ -129,7 +129,7 @@ void LimitsPanel::store(const Wheel& wheel)
         qCWarning(lcStore) << "the table limits could not be saved:" << e.what();
         return m_status.setStatus(errorLine(codes::Setting));
     }
-    m_status.setStatus(texts::Idle);
+    m_status.setStatus(texts::Idle());
     emit limitsChanged(wheel);
 }
 

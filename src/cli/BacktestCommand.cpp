@@ -27,14 +27,14 @@ bool readSetup(Session& s, Backtest::Setup& setup)
 {
     const QCommandLineParser& a = s.args();
     if (!a.isSet(File)) {
-        s.refuse(QStringLiteral("--file FILE is required"));
+        s.refuse(Session::tr("--file FILE is required"));
         return false;
     }
     setup.path = a.value(File);
     if (a.isSet(Amount)) {
         const std::optional<double> v = DoublingOptions::positiveAmount(a.value(Amount));
         if (!v) {
-            s.refuse(QStringLiteral("--amount needs a positive amount such as 10 or 2.5, not '%1'")
+            s.refuse(Session::tr("--amount needs a positive amount such as 10 or 2.5, not '%1'")
                          .arg(a.value(Amount)));
             return false;
         }
@@ -43,7 +43,7 @@ bool readSetup(Session& s, Backtest::Setup& setup)
     if (a.isSet(ZeroZero)) {
         const QString v = a.value(ZeroZero).trimmed().toLower();
         if (v != u"on" && v != u"off") {
-            s.refuse(QStringLiteral("--zero00 needs on or off, not '%1'").arg(a.value(ZeroZero)));
+            s.refuse(Session::tr("--zero00 needs on or off, not '%1'").arg(a.value(ZeroZero)));
             return false;
         }
         setup.zeroZero = v == u"on";
@@ -52,7 +52,7 @@ bool readSetup(Session& s, Backtest::Setup& setup)
         bool ok = false;
         const qulonglong v = a.value(Seed).trimmed().toULongLong(&ok);
         if (!ok || v > std::numeric_limits<quint32>::max()) {
-            s.refuse(QStringLiteral("--seed needs a whole number from 0 to %1, not '%2'")
+            s.refuse(Session::tr("--seed needs a whole number from 0 to %1, not '%2'")
                          .arg(std::numeric_limits<quint32>::max())
                          .arg(a.value(Seed)));
             return false;
@@ -86,10 +86,10 @@ int backtest(Session& s)
                              {QStringLiteral("zeroZeroFromFile"), result.zeroZeroFromFile}});
         s.out() << QJsonDocument(o).toJson(QJsonDocument::Indented);
     } else {
-        f.casinoName = QStringLiteral("Backtest of %1 (seed %2)").arg(file).arg(setup.seed);
+        f.casinoName = Session::tr("Backtest of %1 (seed %2)").arg(file).arg(setup.seed);
         if (result.zeroZeroFromFile)
-            s.out() << QStringLiteral("00 switched on: %1 holds 00 (--zero00 off refuses such a file).\n")
-                           .arg(file);
+            s.out()
+                << Session::tr("00 switched on: %1 holds 00 (--zero00 off refuses such a file).\n").arg(file);
         s.out() << stats::FiguresText::toText(f);
         s.out() << QStringLiteral("%1: %2.\n").arg(file, result.report.readAs);
     }
@@ -102,32 +102,32 @@ int backtest(Session& s)
 Command backtestCommand()
 {
     const QString none = QStringLiteral("none");
-    return {QStringLiteral("backtest"),
-            QStringLiteral("Statistics of a spin file played into a scratch database in the temporary "
-                           "folder; no database of yours is opened."),
-            QString(),
-            QList<QCommandLineOption>{
-                Options::wheel(),
-                QCommandLineOption(
-                    File, QStringLiteral("The spin file, as import takes it (- for standard input)."),
-                    QStringLiteral("FILE")),
-                QCommandLineOption(Amount,
-                                   QStringLiteral("Base stake: the stake after a win (default: %1, so "
-                                                  "results read in base stakes).")
-                                       .arg(Backtest::DefaultAmount),
-                                   QStringLiteral("AMOUNT")),
-                QCommandLineOption(ZeroZero,
-                                   QStringLiteral("The wheel's 00 (default: on when the file holds a 00, "
-                                                  "else off)."),
-                                   QStringLiteral("on|off")),
-                QCommandLineOption(Seed,
-                                   QStringLiteral("Seed of the random tie-breaks of the advice (default: %1; "
-                                                  "the same seed gives the same figures).")
-                                       .arg(Backtest::DefaultSeed),
-                                   QStringLiteral("N")),
-                Options::json()} +
-                DoublingOptions::options(none, none, QStringLiteral("100")),
-            &backtest};
+    return {
+        QStringLiteral("backtest"),
+        Session::tr("Statistics of a spin file played into a scratch database in the temporary "
+                    "folder; no database of yours is opened."),
+        QString(),
+        QList<QCommandLineOption>{
+            Options::wheel(),
+            QCommandLineOption(File, Session::tr("The spin file, as import takes it (- for standard input)."),
+                               QStringLiteral("FILE")),
+            QCommandLineOption(Amount,
+                               Session::tr("Base stake: the stake after a win (default: %1, so "
+                                           "results read in base stakes).")
+                                   .arg(Backtest::DefaultAmount),
+                               QStringLiteral("AMOUNT")),
+            QCommandLineOption(ZeroZero,
+                               Session::tr("The wheel's 00 (default: on when the file holds a 00, "
+                                           "else off)."),
+                               QStringLiteral("on|off")),
+            QCommandLineOption(Seed,
+                               Session::tr("Seed of the random tie-breaks of the advice (default: %1; "
+                                           "the same seed gives the same figures).")
+                                   .arg(Backtest::DefaultSeed),
+                               QStringLiteral("N")),
+            Options::json()} +
+            DoublingOptions::options(none, none, QStringLiteral("100")),
+        &backtest};
 }
 
 } // namespace spinledger::cli

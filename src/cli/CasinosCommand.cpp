@@ -60,7 +60,7 @@ int listCasinos(Session& s)
 Command casinosCommand()
 {
     return {QStringLiteral("casinos"),
-            QStringLiteral("List the casinos with their spins on each wheel."),
+            Session::tr("List the casinos with their spins on each wheel."),
             QString(),
             {Options::db(), Options::json()},
             &listCasinos};

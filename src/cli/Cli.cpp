@@ -17,28 +17,28 @@ const QString Program = QStringLiteral("spinledger-cli");
 
 QCommandLineOption helpOption()
 {
-    return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
+    return {{QStringLiteral("h"), QStringLiteral("help")}, Session::tr("Show this help and exit.")};
 }
 
 QCommandLineOption versionOption()
 {
-    return {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")};
+    return {{QStringLiteral("v"), QStringLiteral("version")}, Session::tr("Show the version and exit.")};
 }
 
 QString overview()
 {
-    QString text = QStringLiteral("Usage: %1 COMMAND [options]\n\n"
-                                  "A Spinledger casino's figures and spin files, from a terminal.\n\n"
-                                  "Commands:\n")
+    QString text = Session::tr("Usage: %1 COMMAND [options]\n\n"
+                               "A Spinledger casino's figures and spin files, from a terminal.\n\n"
+                               "Commands:\n")
                        .arg(Program);
     int width = 0;
     for (const Command& c : commands())
         width = std::max(width, int(c.name.size()));
     for (const Command& c : commands())
         text += QStringLiteral("  %1  %2\n").arg(c.name.leftJustified(width), c.summary);
-    text += QStringLiteral("\nOptions:\n  -h, --help     Show this help and exit.\n"
-                           "  -v, --version  Show the version and exit.\n\n"
-                           "%1 COMMAND --help shows the options of a command.\n")
+    text += Session::tr("\nOptions:\n  -h, --help     Show this help and exit.\n"
+                        "  -v, --version  Show the version and exit.\n\n"
+                        "%1 COMMAND --help shows the options of a command.\n")
                 .arg(Program);
     return text;
 }
@@ -72,9 +72,9 @@ int runCommand(const Command& command, const QStringList& rest, QTextStream& out
     const int allowed = command.positional.isEmpty() || standIn ? 0 : 1;
     if (parser.positionalArguments().size() > allowed)
         return session.refuse(
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().last()));
+            Session::tr("unexpected argument '%1'").arg(parser.positionalArguments().last()));
     if (parser.positionalArguments().size() < allowed)
-        return session.refuse(QStringLiteral("%1 needs %2").arg(command.name, command.positional));
+        return session.refuse(Session::tr("%1 needs %2").arg(command.name, command.positional));
     return command.run(session);
 }
 
@@ -119,12 +119,12 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
             out << overview();
             return Done;
         }
-        return refuse(QStringLiteral("no command given (%1 --help lists them)").arg(Program));
+        return refuse(Session::tr("no command given (%1 --help lists them)").arg(Program));
     }
     const QString name = rest.takeFirst();
     const Command* command = find(name);
     if (!command)
-        return refuse(QStringLiteral("unknown command '%1' (%2 --help lists them)").arg(name, Program));
+        return refuse(Session::tr("unknown command '%1' (%2 --help lists them)").arg(name, Program));
     return runCommand(*command, rest, out, err, env);
 }
 

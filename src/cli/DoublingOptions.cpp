@@ -22,15 +22,15 @@ QList<QCommandLineOption> options(const QString& tableMaxOtherwise, const QStrin
     return {
         QCommandLineOption(
             TableMax,
-            QStringLiteral("Table maximum for the doubling risk and the table limit (default: %1).")
+            Session::tr("Table maximum for the doubling risk and the table limit (default: %1).")
                 .arg(tableMaxOtherwise),
             QStringLiteral("AMOUNT")),
         QCommandLineOption(Bankroll,
-                           QStringLiteral("Bankroll for the doubling risk and the table limit (default: %1).")
+                           Session::tr("Bankroll for the doubling risk and the table limit (default: %1).")
                                .arg(bankrollOtherwise),
                            QStringLiteral("AMOUNT")),
         QCommandLineOption(Series,
-                           QStringLiteral("Number of doubling series N (default: %1).").arg(seriesOtherwise),
+                           Session::tr("Number of doubling series N (default: %1).").arg(seriesOtherwise),
                            QStringLiteral("N"))};
 }
 
@@ -50,7 +50,7 @@ bool apply(Session& s, stats::DoublingInputs& in)
             continue;
         const std::optional<double> v = positiveAmount(a.value(name));
         if (!v) {
-            s.refuse(QStringLiteral("--%1 needs a positive amount such as 500 or 2.5, not '%2'")
+            s.refuse(Session::tr("--%1 needs a positive amount such as 500 or 2.5, not '%2'")
                          .arg(name, a.value(name)));
             return false;
         }
@@ -61,7 +61,7 @@ bool apply(Session& s, stats::DoublingInputs& in)
         const int n = a.value(Series).trimmed().toInt(&ok);
         if (!ok || n < 1) {
             s.refuse(
-                QStringLiteral("--series needs a whole number of at least 1, not '%1'").arg(a.value(Series)));
+                Session::tr("--series needs a whole number of at least 1, not '%1'").arg(a.value(Series)));
             return false;
         }
         in.series = n;

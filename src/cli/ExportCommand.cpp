@@ -15,7 +15,7 @@ namespace {
 
 QCommandLineOption outOption()
 {
-    return {QStringLiteral("out"), QStringLiteral("Write the CSV to this file (default: standard output)."),
+    return {QStringLiteral("out"), Session::tr("Write the CSV to this file (default: standard output)."),
             QStringLiteral("FILE")};
 }
 
@@ -60,8 +60,8 @@ int salvage(Session& s, const Wheel& wheel)
     if (toFile) {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
-            return s.refuse(QStringLiteral("cannot write %1: %2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+            return s.refuse(
+                Session::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
         report = salvager.write(file, casino);
         if (report.failure.isEmpty() && !file.commit())
             report.failure = file.errorString();
@@ -106,14 +106,14 @@ int exportSpins(Session& s)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return s.refuse(
-            QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+            Session::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     const Result<qint64> written = exporter.write(casino->id, file);
     if (!written)
         return s.refuse(written.status());
     if (!file.commit())
         return s.refuse(
-            QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    s.out() << QStringLiteral("Exported %1 spins of casino '%2' (%3 wheel) to %4\n")
+            Session::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    s.out() << Session::tr("Exported %1 spins of casino '%2' (%3 wheel) to %4\n")
                    .arg(*written)
                    .arg(casino->name, QString(wheel->letter()), QDir::toNativeSeparators(path));
     s.out().flush();
@@ -125,7 +125,7 @@ int exportSpins(Session& s)
 Command exportCommand()
 {
     return {QStringLiteral("export"),
-            QStringLiteral("Write a casino's spins of one wheel as a CSV file."),
+            Session::tr("Write a casino's spins of one wheel as a CSV file."),
             QString(),
             {Options::wheel(), Options::casino(), outOption(), Options::db(), salvageOption()},
             &exportSpins};

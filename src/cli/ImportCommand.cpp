@@ -35,7 +35,7 @@ const QString UndoLast = QStringLiteral("undo-last");
 int undoLastImport(Session& s, const Wheel& wheel)
 {
     if (!s.args().positionalArguments().isEmpty())
-        return s.refuse(QStringLiteral("--undo-last takes no FILE"));
+        return s.refuse(Session::tr("--undo-last takes no FILE"));
     const std::optional<Casino> casino = s.casino();
     if (!casino)
         return Refused;
@@ -43,10 +43,10 @@ int undoLastImport(Session& s, const Wheel& wheel)
     if (!removed)
         return s.fail(removed.status());
     if (*removed == 0)
-        return s.refuse(QStringLiteral("casino '%1' (%2 wheel) has no import to undo: none was made, or a "
-                                       "spin was recorded after it")
+        return s.refuse(Session::tr("casino '%1' (%2 wheel) has no import to undo: none was made, or a "
+                                    "spin was recorded after it")
                             .arg(casino->name, QString(wheel.letter())));
-    s.out() << QStringLiteral("Removed the %1 spins of the last import from casino '%2' (%3 wheel)\n")
+    s.out() << Session::tr("Removed the %1 spins of the last import from casino '%2' (%3 wheel)\n")
                    .arg(*removed)
                    .arg(casino->name, QString(wheel.letter()));
     s.out().flush();
@@ -59,25 +59,24 @@ int importSpins(Session& s)
     if (!wheel)
         return Refused;
     if (!s.args().isSet(QStringLiteral("casino")))
-        return s.refuse(QStringLiteral("--casino NAME-or-ID is required"));
+        return s.refuse(Session::tr("--casino NAME-or-ID is required"));
     std::optional<double> amount;
     if (s.args().isSet(Amount)) {
         amount = DoublingOptions::positiveAmount(s.args().value(Amount));
         if (!amount)
-            return s.refuse(QStringLiteral("--amount needs a positive amount such as 10 or 2.5, not '%1'")
+            return s.refuse(Session::tr("--amount needs a positive amount such as 10 or 2.5, not '%1'")
                                 .arg(s.args().value(Amount)));
     }
     const QString folder = InstanceLock::folderOf(s.databasePath());
     QLockFile importing(InstanceLock::importPathBeside(s.lockPath()));
     if (!importing.tryLock(0))
-        return s.refuse(QStringLiteral("another import into %1 is running: wait until it has ended")
+        return s.refuse(Session::tr("another import into %1 is running: wait until it has ended")
                             .arg(QDir::toNativeSeparators(folder)));
     QLockFile lock(s.lockPath());
     if (!lock.tryLock(0))
-        return s.refuse(
-            QStringLiteral("Spinledger is open on %1: close its window first, as it would not show "
-                           "the imported spins")
-                .arg(QDir::toNativeSeparators(folder)));
+        return s.refuse(Session::tr("Spinledger is open on %1: close its window first, as it would not show "
+                                    "the imported spins")
+                            .arg(QDir::toNativeSeparators(folder)));
     if (!s.open(Database::Mode::ReadWrite))
         return Refused;
     if (s.args().isSet(UndoLast))
@@ -93,9 +92,9 @@ int importSpins(Session& s)
         // Digits name a casino by its id; a new casino needs a name.
         if (isNumber(wanted))
             return s.refuse(
-                QStringLiteral("no casino with the id %1 (spinledger-cli casinos lists them)").arg(wanted));
+                Session::tr("no casino with the id %1 (spinledger-cli casinos lists them)").arg(wanted));
         if (newName.isEmpty() || CasinoStore::tooLong(newName))
-            return s.refuse(QStringLiteral("a new casino needs a name of 1 to %1 characters")
+            return s.refuse(Session::tr("a new casino needs a name of 1 to %1 characters")
                                 .arg(CasinoStore::MaxNameLength));
     }
 
@@ -107,8 +106,8 @@ int importSpins(Session& s)
         import.setAmount(*amount);
     SpinImport::Report result = import.check(path, found == Session::Lookup::Found ? casino.id : 0, report);
     if (result.message == SpinImport::NoStake)
-        return s.refuse(QStringLiteral("the wheel's amount is 0, so no stake would stand: give --amount "
-                                       "(such as --amount 10) or type a base stake on the board"));
+        return s.refuse(Session::tr("the wheel's amount is 0, so no stake would stand: give --amount "
+                                    "(such as --amount 10) or type a base stake on the board"));
     if (result.outcome != SpinImport::Outcome::Imported)
         return s.notImported(result);
     s.safeguard(BackupFolder::Kind::BeforeImport);
@@ -120,9 +119,9 @@ int importSpins(Session& s)
         return s.notImported(result);
     if (found == Session::Lookup::Missing) {
         casino = {result.casino, newName};
-        s.out() << QStringLiteral("Created casino '%1' (id %2)\n").arg(casino.name).arg(casino.id);
+        s.out() << Session::tr("Created casino '%1' (id %2)\n").arg(casino.name).arg(casino.id);
     }
-    s.out() << QStringLiteral("Imported %1 spins into casino '%2' (%3 wheel), %4\n")
+    s.out() << Session::tr("Imported %1 spins into casino '%2' (%3 wheel), %4\n")
                    .arg(QLocale().toString(result.spins), casino.name, QString(wheel->letter()),
                         result.readAs);
     s.out().flush();
@@ -134,15 +133,15 @@ int importSpins(Session& s)
 Command importCommand()
 {
     return {QStringLiteral("import"),
-            QStringLiteral("Play the spins of a file into a casino (created when missing)."),
+            Session::tr("Play the spins of a file into a casino (created when missing)."),
             QStringLiteral("FILE"),
             {Options::wheel(), Options::casino(), Options::db(),
              QCommandLineOption(Amount,
-                                QStringLiteral("Base stake of the imported spins instead of the wheel's "
-                                               "amount, which a fresh installation leaves at 0."),
+                                Session::tr("Base stake of the imported spins instead of the wheel's "
+                                            "amount, which a fresh installation leaves at 0."),
                                 QStringLiteral("AMOUNT")),
-             QCommandLineOption(UndoLast, QStringLiteral("Take back the casino's last import instead, while no "
-                                                         "spin was recorded there after it."))},
+             QCommandLineOption(UndoLast, Session::tr("Take back the casino's last import instead, while no "
+                                                      "spin was recorded there after it."))},
             &importSpins,
             UndoLast};
 }

@@ -14,27 +14,27 @@ namespace spinledger::cli {
 
 QCommandLineOption Options::wheel()
 {
-    return {QStringLiteral("wheel"), QStringLiteral("R (38-pocket wheel) or M (mini wheel)."),
+    return {QStringLiteral("wheel"), Session::tr("R (38-pocket wheel) or M (mini wheel)."),
             QStringLiteral("R|M")};
 }
 
 QCommandLineOption Options::casino()
 {
-    return {QStringLiteral("casino"), QStringLiteral("The casino, by its name or its id."),
+    return {QStringLiteral("casino"), Session::tr("The casino, by its name or its id."),
             QStringLiteral("NAME-or-ID")};
 }
 
 QCommandLineOption Options::db()
 {
-    return {QStringLiteral("db"),
-            QStringLiteral(
-                "The database file (default: the one Spinledger uses; spinledger-cli where names it)."),
-            QStringLiteral("PATH")};
+    return {
+        QStringLiteral("db"),
+        Session::tr("The database file (default: the one Spinledger uses; spinledger-cli where names it)."),
+        QStringLiteral("PATH")};
 }
 
 QCommandLineOption Options::json()
 {
-    return {QStringLiteral("json"), QStringLiteral("Print JSON for scripts instead of text.")};
+    return {QStringLiteral("json"), Session::tr("Print JSON for scripts instead of text.")};
 }
 
 Session::Session(const QCommandLineParser& args, QTextStream& out, QTextStream& err, const Environment& env)
@@ -62,7 +62,7 @@ int Session::notImported(const SpinImport::Report& report)
 int Session::cannotRead(const DbError& e)
 {
     qCWarning(lcCli) << "reading" << databasePath() << "failed:" << e.what();
-    return refuse(QStringLiteral("cannot read %1: %2")
+    return refuse(Session::tr("cannot read %1: %2")
                       .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
 }
 
@@ -117,7 +117,7 @@ bool Session::openWithKey(const QString& path, Database::Mode mode)
         return true;
     if (!m_db.keyRefused() || m_app.hasPassphrase()) {
         const QString why = m_db.lastReason().isEmpty() ? m_db.lastError() : m_db.lastReason();
-        refuse(QStringLiteral("cannot open %1: %2").arg(shown, why));
+        refuse(Session::tr("cannot open %1: %2").arg(shown, why));
         return false;
     }
     // Protected by a passphrase: the variable's, or up to three typed ones.
@@ -129,15 +129,15 @@ bool Session::openWithKey(const QString& path, Database::Mode mode)
         return false;
     }
     if (!m_env.askPassphrase) {
-        refuse(QStringLiteral("cannot open %1: it is no database, or one protected by a passphrase (type it "
-                              "at a terminal or set SPINLEDGER_PASSPHRASE)")
+        refuse(Session::tr("cannot open %1: it is no database, or one protected by a passphrase (type it "
+                           "at a terminal or set SPINLEDGER_PASSPHRASE)")
                    .arg(shown));
         return false;
     }
     constexpr int Tries = 3;
     for (int attempt = 1; attempt <= Tries; ++attempt) {
         const std::optional<QString> given =
-            m_env.askPassphrase(QStringLiteral("Passphrase for %1: ").arg(shown));
+            m_env.askPassphrase(Session::tr("Passphrase for %1: ").arg(shown));
         if (!given)
             break;
         m_app.key = *given;
@@ -147,7 +147,7 @@ bool Session::openWithKey(const QString& path, Database::Mode mode)
             m_err << "That was not the passphrase." << Qt::endl;
     }
     m_app.key = AppContext::DatabasePassword;
-    refuse(QStringLiteral("the passphrase does not open %1").arg(shown));
+    refuse(Session::tr("the passphrase does not open %1").arg(shown));
     return false;
 }
 
@@ -193,13 +193,13 @@ bool Session::prepareInstallation(Database::Mode mode)
             return false;
         const QString id = m_env.installationId ? m_env.installationId() : QString();
         if (Installation(m_app).prepare(id, [](const QString&) {}) != Installation::Outcome::Prepared) {
-            refuse(QStringLiteral("%1 holds no installation, and this machine has no identifier to make one")
+            refuse(Session::tr("%1 holds no installation, and this machine has no identifier to make one")
                        .arg(QDir::toNativeSeparators(path)));
             return false;
         }
     } catch (const DbError& e) {
         qCWarning(lcCli) << "preparing" << path << "failed:" << e.what();
-        fail(QStringLiteral("cannot prepare %1: %2")
+        fail(Session::tr("cannot prepare %1: %2")
                  .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
         return false;
     }
@@ -235,7 +235,7 @@ bool Session::findInstallation(Database::Mode mode)
     // The statements are done with: preparing may open the file again.
     if (ids.empty())
         return prepareInstallation(mode);
-    refuse(QStringLiteral("%1 holds several installations and none of this machine")
+    refuse(Session::tr("%1 holds several installations and none of this machine")
                .arg(QDir::toNativeSeparators(databasePath())));
     return false;
 }
@@ -260,9 +260,9 @@ const Wheel* Session::wheel()
             return w;
     }
     refuse(m_args.isSet(QStringLiteral("wheel"))
-               ? QStringLiteral("unknown wheel '%1': use R (38-pocket) or M (mini)")
+               ? Session::tr("unknown wheel '%1': use R (38-pocket) or M (mini)")
                      .arg(m_args.value(QStringLiteral("wheel")))
-               : QStringLiteral("--wheel R|M is required"));
+               : Session::tr("--wheel R|M is required"));
     return nullptr;
 }
 
@@ -304,8 +304,8 @@ Session::Lookup Session::findCasino(Casino& found)
         }
     }
     if (matches > 1) {
-        refuse(QStringLiteral("several casinos are named '%1': name it by its id "
-                              "(spinledger-cli casinos lists them)")
+        refuse(Session::tr("several casinos are named '%1': name it by its id "
+                           "(spinledger-cli casinos lists them)")
                    .arg(given));
         return Lookup::Refused;
     }
@@ -315,7 +315,7 @@ Session::Lookup Session::findCasino(Casino& found)
 std::optional<Casino> Session::casino()
 {
     if (!m_args.isSet(QStringLiteral("casino"))) {
-        refuse(QStringLiteral("--casino NAME-or-ID is required"));
+        refuse(Session::tr("--casino NAME-or-ID is required"));
         return std::nullopt;
     }
     Casino found;
@@ -323,7 +323,7 @@ std::optional<Casino> Session::casino()
     case Lookup::Found:
         return found;
     case Lookup::Missing:
-        refuse(QStringLiteral("no casino '%1' in %2 (spinledger-cli casinos lists them)")
+        refuse(Session::tr("no casino '%1' in %2 (spinledger-cli casinos lists them)")
                    .arg(m_args.value(QStringLiteral("casino")), QDir::toNativeSeparators(databasePath())));
         break;
     case Lookup::Refused:

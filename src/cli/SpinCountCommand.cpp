@@ -32,7 +32,7 @@ int countSpins(Session& s)
 Command spinCountCommand()
 {
     return {QStringLiteral("spin-count"),
-            QStringLiteral("Print how many spins the database holds, all casinos and wheels together."),
+            Session::tr("Print how many spins the database holds, all casinos and wheels together."),
             QString(),
             {Options::db()},
             &countSpins};

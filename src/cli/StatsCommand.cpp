@@ -48,16 +48,15 @@ int showStats(Session& s)
 
 Command statsCommand()
 {
-    return {
-        QStringLiteral("stats"),
-        QStringLiteral("Statistics of a casino: advice against chance, wheel bias, money, doubling risk."),
-        QString(),
-        QList<QCommandLineOption>{Options::wheel(), Options::casino(), Options::db(), Options::json()} +
-            DoublingOptions::options(QStringLiteral("as typed on the Statistics tab"),
-                                     QStringLiteral("as typed on the Statistics tab, else no limit"),
-                                     QStringLiteral("as typed on the Statistics tab, else 100")) +
-            WindowOptions::options(),
-        &showStats};
+    return {QStringLiteral("stats"),
+            Session::tr("Statistics of a casino: advice against chance, wheel bias, money, doubling risk."),
+            QString(),
+            QList<QCommandLineOption>{Options::wheel(), Options::casino(), Options::db(), Options::json()} +
+                DoublingOptions::options(Session::tr("as typed on the Statistics tab"),
+                                         Session::tr("as typed on the Statistics tab, else no limit"),
+                                         Session::tr("as typed on the Statistics tab, else 100")) +
+                WindowOptions::options(),
+            &showStats};
 }
 
 } // namespace spinledger::cli

@@ -28,9 +28,10 @@ bool TerminalProgress::operator()(SpinImport::Step step, qint64 done, qint64 tot
     m_shown = true;
     const int percent = int(done * 100 / total);
     if (step == SpinImport::Step::Checking)
-        m_s.err() << QStringLiteral("\rChecking the file... %1%").arg(percent, 3);
+        m_s.err() << u'\r' << Session::tr("Checking the file... %1%").arg(percent, 3);
     else
-        m_s.err() << QStringLiteral("\rImporting spin %1 of %2... %3%").arg(done).arg(total).arg(percent, 3);
+        m_s.err() << u'\r'
+                  << Session::tr("Importing spin %1 of %2... %3%").arg(done).arg(total).arg(percent, 3);
     m_s.err().flush();
     return true;
 }

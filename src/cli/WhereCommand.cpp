@@ -27,7 +27,7 @@ int where(Session& s)
 Command whereCommand()
 {
     return {QStringLiteral("where"),
-            QStringLiteral("Print the database, backup folder and lock file in use."),
+            Session::tr("Print the database, backup folder and lock file in use."),
             QString(),
             {Options::db()},
             &where};

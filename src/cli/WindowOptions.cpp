@@ -30,17 +30,17 @@ std::optional<double> stampOf(const QString& text, bool isEnd)
 
 QList<QCommandLineOption> options()
 {
-    return {QCommandLineOption(Last, QStringLiteral("Only the newest N spins of the casino."),
-                               QStringLiteral("N")),
-            QCommandLineOption(SessionOption, QStringLiteral("Only the spins of the current session.")),
-            QCommandLineOption(Since,
-                               QStringLiteral("Only spins from this date on (2026-12-06, or with a time: "
-                                              "2026-12-06T18:00)."),
-                               QStringLiteral("DATE")),
-            QCommandLineOption(Until,
-                               QStringLiteral("Only spins up to this date, the whole day included (or up to "
-                                              "a time: 2026-12-06T18:00)."),
-                               QStringLiteral("DATE"))};
+    return {
+        QCommandLineOption(Last, Session::tr("Only the newest N spins of the casino."), QStringLiteral("N")),
+        QCommandLineOption(SessionOption, Session::tr("Only the spins of the current session.")),
+        QCommandLineOption(Since,
+                           Session::tr("Only spins from this date on (2026-12-06, or with a time: "
+                                       "2026-12-06T18:00)."),
+                           QStringLiteral("DATE")),
+        QCommandLineOption(Until,
+                           Session::tr("Only spins up to this date, the whole day included (or up to "
+                                       "a time: 2026-12-06T18:00)."),
+                           QStringLiteral("DATE"))};
 }
 
 std::optional<stats::SpinWindow> window(Session& s)
@@ -48,15 +48,14 @@ std::optional<stats::SpinWindow> window(Session& s)
     const QCommandLineParser& a = s.args();
     const bool dates = a.isSet(Since) || a.isSet(Until);
     if (int(a.isSet(Last)) + int(a.isSet(SessionOption)) + int(dates) > 1) {
-        s.refuse(QStringLiteral("Choose one window: --last, --session, or --since and --until"));
+        s.refuse(Session::tr("Choose one window: --last, --session, or --since and --until"));
         return std::nullopt;
     }
     if (a.isSet(Last)) {
         bool ok = false;
         const qint64 n = a.value(Last).trimmed().toLongLong(&ok);
         if (!ok || n < 1) {
-            s.refuse(
-                QStringLiteral("--last needs a whole number of at least 1, not '%1'").arg(a.value(Last)));
+            s.refuse(Session::tr("--last needs a whole number of at least 1, not '%1'").arg(a.value(Last)));
             return std::nullopt;
         }
         return stats::SpinWindow::newest(n);
@@ -64,8 +63,8 @@ std::optional<stats::SpinWindow> window(Session& s)
     if (a.isSet(SessionOption)) {
         // The window program keeps no session a second process could read
         // yet: saying so beats showing another window under its name.
-        s.refuse(QStringLiteral("--session needs a stored session, and none is kept yet: use --last N or "
-                                "--since DATE"));
+        s.refuse(Session::tr("--session needs a stored session, and none is kept yet: use --last N or "
+                             "--since DATE"));
         return std::nullopt;
     }
     if (!dates)
@@ -76,13 +75,13 @@ std::optional<stats::SpinWindow> window(Session& s)
             continue;
         bounds[isEnd] = stampOf(a.value(name), isEnd);
         if (!bounds[isEnd]) {
-            s.refuse(QStringLiteral("--%1 needs a date such as 2026-12-06 or 2026-12-06T18:00, not '%2'")
+            s.refuse(Session::tr("--%1 needs a date such as 2026-12-06 or 2026-12-06T18:00, not '%2'")
                          .arg(name, a.value(name)));
             return std::nullopt;
         }
     }
     if (bounds[0] && bounds[1] && *bounds[1] <= *bounds[0]) {
-        s.refuse(QStringLiteral("--until must come after --since"));
+        s.refuse(Session::tr("--until must come after --since"));
         return std::nullopt;
     }
     return stats::SpinWindow::dates(bounds[0], bounds[1]);

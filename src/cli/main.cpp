@@ -1,6 +1,7 @@
 // spinledger-cli: everything happens in Cli::run, so tests drive the same code
 // with their own streams.
 #include "cli/Cli.h"
+#include "i18n/Translations.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +12,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication qapp(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("spinledger-cli"));
+    spinledger::i18n::install(qapp);
+    spinledger::i18n::install(qapp);
     QTextStream out(stdout);
     QTextStream err(stderr);
     spinledger::cli::Environment env = spinledger::cli::Environment::system();

@@ -41,7 +41,7 @@ SpinOutcome SpinEngine::play(qint64 casino, const QString& label)
         return out;
     }
     if (casino <= 0) {
-        out.status = Status::failure(texts::SelectCasino);
+        out.status = Status::failure(texts::SelectCasino());
         return out;
     }
     if (!m_app.ensureOpen()) {

@@ -18,11 +18,6 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcLocation, "spinledger.location")
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("UserDatabase", text);
-}
-
 // The companions SQLite keeps beside a database that a crash or a running
 // program left: they hold committed spins too.
 const char* const Companions[] = {"-wal", "-journal"};
@@ -48,7 +43,7 @@ qint64 checkedSpins(const QString& path, QString& why)
         {
             Statement check = db.prepare("PRAGMA integrity_check");
             if (!check.next() || check.text(0) != QLatin1String("ok")) {
-                why = tr("the copy is damaged");
+                why = UserDatabase::tr("the copy is damaged");
                 return -1;
             }
         }
@@ -79,8 +74,8 @@ UserDatabase::Report UserDatabase::provide(const DataLocation& location)
     // A history is its player's alone.
     if (!QDir().mkpath(folder) ||
         !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-        return failed(
-            tr("Unable to continue! The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)));
+        return failed(UserDatabase::tr("Unable to continue! The folder %1 cannot be made.")
+                          .arg(QDir::toNativeSeparators(folder)));
     const QString shared = location.sharedDatabasePath();
     if (QFileInfo::exists(shared)) {
         const Report moved = moveOver(shared, target);
@@ -106,14 +101,16 @@ UserDatabase::Report UserDatabase::moveOver(const QString& shared, const QString
         return {};
     if (spins < 0 || !place(copy, target, why)) {
         qCWarning(lcLocation) << "moving over" << shared << "failed:" << why;
-        return failed(tr("Unable to continue! Your spins in %1 could not be copied (%2); they stay there. "
-                         "Press 'Esc' to Exit.")
+        return failed(UserDatabase::tr(
+                          "Unable to continue! Your spins in %1 could not be copied (%2); they stay there. "
+                          "Press 'Esc' to Exit.")
                           .arg(QDir::toNativeSeparators(shared), why));
     }
     qCInfo(lcLocation) << "moved" << spins << "spins from" << shared << "to" << target;
-    return {Outcome::MovedOver, tr("Your %1 spins were copied from %2, which stays where it is.")
-                                    .arg(spins)
-                                    .arg(QDir::toNativeSeparators(shared))};
+    return {Outcome::MovedOver,
+            UserDatabase::tr("Your %1 spins were copied from %2, which stays where it is.")
+                .arg(spins)
+                .arg(QDir::toNativeSeparators(shared))};
 }
 
 UserDatabase::Report UserDatabase::fromTemplate(const QString& templateFile, const QString& target)
@@ -126,7 +123,7 @@ UserDatabase::Report UserDatabase::fromTemplate(const QString& templateFile, con
     if (!made) {
         qCWarning(lcLocation) << "no database from" << templateFile << ":" << why;
         return failed(
-            tr("Unable to continue! %1 cannot be made from %2 (%3).")
+            UserDatabase::tr("Unable to continue! %1 cannot be made from %2 (%3).")
                 .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(templateFile), why));
     }
     return {Outcome::FromTemplate, {}};
@@ -142,7 +139,7 @@ bool UserDatabase::copyWhole(const QString& from, const QString& to, QString& wh
     QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
     const QByteArray digest = digestOf(from);
     if (digest.isEmpty() || digest != digestOf(to)) {
-        why = tr("the copy differs from %1").arg(QDir::toNativeSeparators(from));
+        why = UserDatabase::tr("the copy differs from %1").arg(QDir::toNativeSeparators(from));
         return false;
     }
     return true;
@@ -154,7 +151,7 @@ bool UserDatabase::place(const QString& staged, const QString& target, QString& 
         return true;
     if (QFileInfo::exists(target))
         return true; // the command line or another start made it meanwhile
-    why = tr("%1 cannot be written").arg(QDir::toNativeSeparators(target));
+    why = UserDatabase::tr("%1 cannot be written").arg(QDir::toNativeSeparators(target));
     return false;
 }
 

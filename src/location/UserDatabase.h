@@ -2,6 +2,7 @@
 
 #include "location/DataLocation.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace spinledger {
@@ -12,6 +13,8 @@ namespace spinledger {
 // installation's empty template. The shared file is never changed.
 class UserDatabase
 {
+    Q_DECLARE_TR_FUNCTIONS(UserDatabase)
+
 public:
     enum class Outcome
     {

@@ -83,7 +83,7 @@ void PassphrasePanel::removePassphrase()
 bool PassphrasePanel::rekey(const QString& key)
 {
     const WindowLock lock(this);
-    m_status.setStatus(texts::PleaseWait, true);
+    m_status.setStatus(texts::PleaseWait(), true);
     if (m_release)
         m_release();
     const bool done = m_app.changeKey(key);

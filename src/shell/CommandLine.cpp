@@ -30,15 +30,15 @@ QString programFolder()
 QString CommandLine::helpText(const QString& databasePath)
 {
     const QString database = QDir::toNativeSeparators(databasePath);
-    return QStringLiteral("Usage: %1 [options]\n\n"
-                          "%2 records the spins of a roulette table per casino and advises the next bets.\n\n"
-                          "Options:\n"
-                          "  -h, --help     Show this help and exit.\n"
-                          "  -v, --version  Show the version and exit.\n"
-                          "Qt's own options (-platform, -style, ...) are taken as well.\n\n"
-                          "Files:\n"
-                          "  %3  every casino, spin and setting\n\n"
-                          "From a terminal: spinledger-cli --help (spinledger-cli where names every file)\n")
+    return tr("Usage: %1 [options]\n\n"
+              "%2 records the spins of a roulette table per casino and advises the next bets.\n\n"
+              "Options:\n"
+              "  -h, --help     Show this help and exit.\n"
+              "  -v, --version  Show the version and exit.\n"
+              "Qt's own options (-platform, -style, ...) are taken as well.\n\n"
+              "Files:\n"
+              "  %3  every casino, spin and setting\n\n"
+              "From a terminal: spinledger-cli --help (spinledger-cli where names every file)\n")
         .arg(Program, AppInfo::title(), database);
 }
 
@@ -68,10 +68,10 @@ std::optional<int> CommandLine::refuseUnknown(const QStringList& arguments, QTex
     if (!parser.parse(arguments))
         problem = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        problem = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst());
+        problem = tr("unexpected argument '%1'").arg(parser.positionalArguments().constFirst());
     if (problem.isEmpty())
         return std::nullopt;
-    err << Program << ": " << problem << " (" << Program << " --help lists the options)" << Qt::endl;
+    err << Program << ": " << problem << ' ' << tr("(%1 --help lists the options)").arg(Program) << Qt::endl;
     return 2;
 }
 

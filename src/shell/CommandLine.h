@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
@@ -12,6 +13,8 @@ namespace spinledger {
 // does not know (once Qt has taken its own options) is refused.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     // The exit code when --help or --version was asked, else nothing.
     static std::optional<int> answer(const QStringList& arguments, QTextStream& out);

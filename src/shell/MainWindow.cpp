@@ -28,11 +28,9 @@
 #include "ui/Twips.h"
 #include "ui/WindowLock.h"
 
-#ifdef SPINLEDGER_HAVE_UPDATER
 #include "updater/SystemUpdatePlatform.h"
 #include "updater/UpdateChecker.h"
 #include "updater/UpdateWindow.h"
-#endif
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -104,8 +102,8 @@ MainWindow::MainWindow(AppContext& app, SpinEngines& engines, QWidget* parent)
     bar->addPermanentWidget(backupField);
     m_backups = new BackupGuard(m_app, backupField, this);
     m_fileCheck = new BackgroundJob(this);
-    m_chooseBackup = [](QWidget* parent, const std::vector<BackupFolder::Entry>& entries) {
-        RestoreDialog dialog(entries, parent);
+    m_chooseBackup = [](QWidget* owner, const std::vector<BackupFolder::Entry>& entries) {
+        RestoreDialog dialog(entries, owner);
         return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QString();
     };
     buildMenu();
@@ -119,7 +117,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenu()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     m_transfer = new SpinTransfer(
         m_app, *this, [this] { return qobject_cast<BoardWidget*>(m_tabs->currentWidget()); }, this);
@@ -134,21 +132,20 @@ void MainWindow::buildMenu()
     connect(file, &QMenu::aboutToShow, newSession,
             [this, newSession] { newSession->setEnabled(currentBoard()); });
     menuSeparator(file, "mnuFileBar3");
-    connect(menuItem(file, "mnuCheckUpdate", QStringLiteral("&Check for update")), &QAction::triggered, this,
+    connect(menuItem(file, "mnuCheckUpdate", tr("&Check for update")), &QAction::triggered, this,
             &MainWindow::checkForUpdate);
     menuSeparator(file, "mnuFileBar2");
-    connect(menuItem(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+    connect(menuItem(file, "mnuExit", tr("&Exit")), &QAction::triggered, this, &QWidget::close);
 
     buildViewMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(menuItem(help, "mnuVideos", QStringLiteral("&Videos")), &QAction::triggered, this,
-            &MainWindow::openVideos);
+    connect(menuItem(help, "mnuVideos", tr("&Videos")), &QAction::triggered, this, &MainWindow::openVideos);
     connect(menuItem(help, "mnuKeys", tr("&Keyboard shortcuts")), &QAction::triggered, this,
             &MainWindow::showKeys);
     menuSeparator(help, "mnuFileBar1");
-    connect(menuItem(help, "mnuAbout", QStringLiteral("&About")), &QAction::triggered, this,
+    connect(menuItem(help, "mnuAbout", tr("&About")), &QAction::triggered, this,
             &MainWindow::toggleSidePanel);
 }
 
@@ -240,7 +237,7 @@ void MainWindow::buildTabs()
     m_passphrase->setGeometry(352, 16, 320, 200);
     m_limits = new LimitsPanel(m_app, *this, settings);
     m_limits->setGeometry(352, 232, 320, 130);
-    m_tabs->addTab(settings, QStringLiteral("Settings"));
+    m_tabs->addTab(settings, tr("Settings"));
 
     m_statistics = new StatisticsTab(m_app, *this);
     // "This session" on the tab is the board's session of that wheel.
@@ -273,7 +270,7 @@ void MainWindow::buildTabs()
     });
     connect(m_statistics, &StatisticsTab::casinoChosen, this,
             [this](QChar wheel, qint64 casino) { board(*Wheel::byLetter(wheel))->chooseCasino(casino); });
-    m_tabs->addTab(m_statistics, QStringLiteral("Statistics"));
+    m_tabs->addTab(m_statistics, tr("Statistics"));
     // The statistics open on the wheel last played.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         // The Doubling page may have changed the table maximum meanwhile.
@@ -306,7 +303,7 @@ void MainWindow::buildSidePanel()
     m_cart->setGeometry(CartPlace.translated(left, 0));
     m_cart->setAlignment(Qt::AlignCenter);
 
-    auto* frame = new QGroupBox(QStringLiteral("App Info"), centralWidget());
+    auto* frame = new QGroupBox(tr("App Info"), centralWidget());
     frame->setObjectName(QStringLiteral("Frame19"));
     frame->setGeometry(AppInfoPlace.translated(left, 0));
     m_appInfo = frame;
@@ -324,11 +321,11 @@ void MainWindow::buildSidePanel()
     column->addWidget(VendorLinks::companyLink(
         AppInfo::companyName(), [this] { openHomePage(); }, frame));
     column->addStretch(1);
-    auto* check = new QPushButton(QStringLiteral("&Check for update"), frame);
+    auto* check = new QPushButton(tr("&Check for update"), frame);
     check->setObjectName(QStringLiteral("btnCheckUpdate"));
     connect(check, &QPushButton::clicked, this, &MainWindow::checkForUpdate);
     column->addWidget(check);
-    auto* closeButton = new QPushButton(QStringLiteral("C&lose"), frame);
+    auto* closeButton = new QPushButton(tr("C&lose"), frame);
     closeButton->setObjectName(QStringLiteral("btnClose"));
     connect(closeButton, &QPushButton::clicked, this, &MainWindow::toggleSidePanel);
     column->addWidget(closeButton);
@@ -337,7 +334,7 @@ void MainWindow::buildSidePanel()
 void MainWindow::load()
 {
     placeAndSize();
-    setStatus(texts::Idle);
+    setStatus(texts::Idle());
     m_boardR->initCells();
     m_boardM->initCells();
     showAppInfo();
@@ -565,7 +562,6 @@ void MainWindow::openHomePage()
 
 void MainWindow::checkForUpdate()
 {
-#ifdef SPINLEDGER_HAVE_UPDATER
     if (!m_updateChecker) {
         if (!m_updatePlatform) {
             m_systemUpdatePlatform = std::make_shared<SystemUpdatePlatform>();
@@ -583,9 +579,6 @@ void MainWindow::checkForUpdate()
         m_updateChecker = new UpdateChecker(host, {}, this);
     }
     m_updateChecker->CheckForUpdate();
-#else
-    setStatus(QStringLiteral("Update check is not part of this build."));
-#endif
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -151,7 +151,7 @@ private:
     SessionQuestionFn m_askContinue;
     class LimitsPanel* m_limits = nullptr;
     UpdatePlatform* m_updatePlatform = nullptr;
-    std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: the type is optional in a build
+    std::shared_ptr<UpdatePlatform> m_systemUpdatePlatform; // shared: deleted where only declared
     UpdateChecker* m_updateChecker = nullptr;
     BackupGuard* m_backups = nullptr;
     BackgroundJob* m_fileCheck = nullptr;

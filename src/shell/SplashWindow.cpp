@@ -44,9 +44,10 @@ QLabel* namedLabel(const char* name, QWidget* parent)
 
 QString permissionFailureText(const QString& appFolder)
 {
-    return QStringLiteral("Unable to continue! Unable to set User Permission!\n\n"
-                          "Please set User Permission (Read/Write) manually for Directory:\n\n") +
-           appFolder + QStringLiteral("\n\nThen restart ") + AppInfo::title() + u'.';
+    return SplashWindow::tr("Unable to continue! Unable to set User Permission!\n\n"
+                            "Please set User Permission (Read/Write) manually for Directory:\n\n"
+                            "%1\n\nThen restart %2.")
+        .arg(appFolder, AppInfo::title());
 }
 
 } // namespace
@@ -135,12 +136,12 @@ void SplashWindow::start(AppContext& app, const DataLocation& location, const St
         return finish(Outcome::Ended);
     }
     showIdentification(app.appFolder);
-    setStatus(texts::Idle);
+    setStatus(texts::Idle());
     show();
     activateWindow();
     repaint();
 
-    setStatus(QStringLiteral("Loading App.."));
+    setStatus(tr("Loading App.."));
     wait(LoadingWaitMs, [this] { checkInstallation(); });
 }
 
@@ -165,7 +166,7 @@ void SplashWindow::finish(Outcome outcome)
 
 void SplashWindow::checkInstallation()
 {
-    setStatus(QStringLiteral("Loading (R/W sdb).."));
+    setStatus(tr("Loading (R/W sdb).."));
     if (!requiredFilesPresent(m_app->appFolder, m_location->isInstalled()))
         return finish(Outcome::Stopped);
     if (m_location->isInstalled())
@@ -180,7 +181,7 @@ void SplashWindow::openDatabase()
 {
     if (!unlock(*m_app, *m_services) || !prepareDatabase(*m_app, *m_services))
         return finish(Outcome::Stopped);
-    setStatus(AppInfo::title() + QStringLiteral(" v") + AppInfo::version() + QStringLiteral(" Ready"));
+    setStatus(tr("%1 v%2 Ready").arg(AppInfo::title(), AppInfo::version()));
     wait(ReadyWaitMs, [this] { finish(Outcome::Ready); });
 }
 
@@ -245,8 +246,7 @@ bool SplashWindow::offerRestore(AppContext& app, const StartupServices& services
 
 void SplashWindow::stop(const QString& description)
 {
-    setStatus(QStringLiteral("Unable to continue! Error Code:") + description +
-              QStringLiteral(" Press 'Esc' to Exit."));
+    setStatus(tr("Unable to continue! Error Code:%1 Press 'Esc' to Exit.").arg(description));
 }
 
 bool SplashWindow::claimSingleInstance(const StartupServices& services)
@@ -259,7 +259,7 @@ bool SplashWindow::claimSingleInstance(const StartupServices& services)
     // A second start of this folder ends without a word; anything else is said.
     const QString foreign = foreignLockText(services);
     if (!foreign.isEmpty())
-        services.inform(QStringLiteral("Info"), foreign);
+        services.inform(tr("Info"), foreign);
     return false;
 }
 
@@ -273,10 +273,9 @@ QString SplashWindow::foreignLockText(const StartupServices& services) const
     const QString holder = services.programOf(pid);
     if (holder.isEmpty() || holder == services.program)
         return {};
-    return QStringLiteral("Unable to continue! The lock file\n\n") + services.lockPath +
-           QStringLiteral("\n\nis held by process %1 (%2), which is not ").arg(pid).arg(holder) +
-           AppInfo::title() + QStringLiteral(" of this folder. When no ") + AppInfo::title() +
-           QStringLiteral(" runs from it, delete the lock file and start again.");
+    return tr("Unable to continue! The lock file\n\n%1\n\nis held by process %2 (%3), which is not %4 of "
+              "this folder. When no %4 runs from it, delete the lock file and start again.")
+        .arg(services.lockPath, QString::number(pid), holder, AppInfo::title());
 }
 
 bool SplashWindow::requiredFilesPresent(const QString& appFolder, bool installed)
@@ -286,8 +285,7 @@ bool SplashWindow::requiredFilesPresent(const QString& appFolder, bool installed
             // The database file's line says what it is, the others name their file.
             const QString reason =
                 file == u'/' + AppContext::DatabaseFile ? u": "_s + DbReason::missingFile() : QString();
-            setStatus(QStringLiteral("Unable to continue! Error Code: (") + file + u')' + reason +
-                      QStringLiteral(". Press 'Esc' to Exit."));
+            setStatus(tr("Unable to continue! Error Code: (%1)%2. Press 'Esc' to Exit.").arg(file, reason));
             return false;
         }
     }
@@ -309,7 +307,7 @@ bool SplashWindow::folderWritable(const QString& appFolder)
 
 void SplashWindow::repairPermissions()
 {
-    setStatus(QStringLiteral("Setting User Permission.."));
+    setStatus(tr("Setting User Permission.."));
     const QString appFolder = m_app->appFolder;
     // The folder, the grant and the user as the permission script expects them.
     m_services->startElevated(QStringLiteral("pkexec"),
@@ -323,7 +321,7 @@ void SplashWindow::afterRepair()
 {
     if (folderWritable(m_app->appFolder))
         return openDatabase();
-    setStatus(QStringLiteral("Unable to continue! Please set User Permission manually."));
+    setStatus(tr("Unable to continue! Please set User Permission manually."));
     m_services->inform(QStringLiteral("Info"), permissionFailureText(m_app->appFolder));
     finish(Outcome::Ended);
 }

@@ -27,7 +27,7 @@ void StatusLine::setStatus(const QString& text, bool busy)
             QGuiApplication::restoreOverrideCursor();
         m_panel->setText(Done);
     } else {
-        m_panel->setText(busy ? text + BusySuffix : text);
+        m_panel->setText(busy ? text + BusySuffix() : text);
     }
     // What a cut line leaves out shows when the pointer rests on it.
     if (!m_panel->wordWrap())

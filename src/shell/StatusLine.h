@@ -2,6 +2,8 @@
 
 #include "ui/StatusSink.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QStatusBar;
 
@@ -11,7 +13,7 @@ namespace spinledger {
 class StatusLine : public StatusSink
 {
 public:
-    static inline const QString BusySuffix = QStringLiteral(", please Wait ....");
+    static QString BusySuffix() { return QCoreApplication::translate("StatusLine", ", please Wait ...."); }
     static inline const QString Done = QStringLiteral("Fertig");
 
     // A wrapping line grows downwards instead of cutting a long text off.

@@ -2,6 +2,7 @@
 
 #include "store/OleDate.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <cmath>
@@ -19,6 +20,23 @@ QString caption(QChar wheel, CategoryId category)
     const Category* c = w ? w->category(category) : nullptr;
     return c ? c->caption : QString();
 }
+
+namespace {
+
+// What the player reads is translated; the C locale stands for what scripts
+// read (JSON), which stays as it is.
+QString say(const char* text, const QLocale& l)
+{
+    return l == QLocale::c() ? QString::fromUtf8(text) : QCoreApplication::translate("FigureFormat", text);
+}
+
+QString shownCaption(QChar wheel, CategoryId category, const QLocale& l)
+{
+    const QString stored = caption(wheel, category);
+    return l == QLocale::c() ? stored : QCoreApplication::translate("Wheel", stored.toLatin1().constData());
+}
+
+} // namespace
 
 QString pocketsInPlay(const Figures& f)
 {
@@ -51,20 +69,21 @@ QString windowName(const SpinWindow& w, const QLocale& l)
 {
     switch (w.kind) {
     case SpinWindow::Kind::All:
-        return QStringLiteral("all spins");
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "all spins"), l);
     case SpinWindow::Kind::Last:
-        return QStringLiteral("the last %1 spins").arg(l.toString(w.last));
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "the last %1 spins"), l).arg(l.toString(w.last));
     case SpinWindow::Kind::Session:
-        return QStringLiteral("this session (since %1)")
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "this session (since %1)"), l)
             .arg(l.toString(dateTimeOf(w.from.value_or(0)), QLocale::ShortFormat));
     case SpinWindow::Kind::Dates:
         if (w.from && w.until)
-            return QStringLiteral("from %1 to %2").arg(dayOf(*w.from, l), dayBefore(*w.until, l));
+            return say(QT_TRANSLATE_NOOP("FigureFormat", "from %1 to %2"), l)
+                .arg(dayOf(*w.from, l), dayBefore(*w.until, l));
         if (w.from)
-            return QStringLiteral("since %1").arg(dayOf(*w.from, l));
+            return say(QT_TRANSLATE_NOOP("FigureFormat", "since %1"), l).arg(dayOf(*w.from, l));
         if (w.until)
-            return QStringLiteral("up to %1").arg(dayBefore(*w.until, l));
-        return QStringLiteral("all spins");
+            return say(QT_TRANSLATE_NOOP("FigureFormat", "up to %1"), l).arg(dayBefore(*w.until, l));
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "all spins"), l);
     }
     return {};
 }
@@ -77,8 +96,9 @@ QString windowText(const Figures& f, const QLocale& l)
     if (f.span.whole())
         return name;
     if (f.span.size() == 0)
-        return QStringLiteral("%1 (none of %2 spins)").arg(name, count(f.span.total, l));
-    return QStringLiteral("%1 (spins %2 to %3 of %4)")
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "%1 (none of %2 spins)"), l)
+            .arg(name, count(f.span.total, l));
+    return say(QT_TRANSLATE_NOOP("FigureFormat", "%1 (spins %2 to %3 of %4)"), l)
         .arg(name, count(f.span.first, l), count(f.span.last, l), count(f.span.total, l));
 }
 
@@ -86,13 +106,15 @@ QString verdictText(const ScoreRow& row, const QLocale& locale)
 {
     switch (row.verdict) {
     case Verdict::NotEnough:
-        return QStringLiteral("not enough judged spins");
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "not enough judged spins"), locale);
     case Verdict::NoEvidence:
-        return QStringLiteral("no evidence that the advice beats chance");
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "no evidence that the advice beats chance"), locale);
     case Verdict::BeatsChanceBelow:
-        return QStringLiteral("beats chance (%1) — still below break-even").arg(pIs(row.holmP, locale));
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "beats chance (%1) — still below break-even"), locale)
+            .arg(pIs(row.holmP, locale));
     case Verdict::BeatsChanceAbove:
-        return QStringLiteral("beats chance (%1) — and above break-even").arg(pIs(row.holmP, locale));
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "beats chance (%1) — and above break-even"), locale)
+            .arg(pIs(row.holmP, locale));
     }
     return {};
 }
@@ -199,7 +221,7 @@ QStringList scoreCells(QChar wheel, const ScoreRow& r, const QLocale& l)
 {
     const bool any = r.judged > 0;
     const QString none = QStringLiteral("–");
-    return {caption(wheel, r.category),
+    return {shownCaption(wheel, r.category, l),
             count(r.judged, l),
             count(r.hits, l),
             any ? percent(r.hitRate, l) : none,
@@ -211,7 +233,7 @@ QStringList scoreCells(QChar wheel, const ScoreRow& r, const QLocale& l)
 
 QStringList moneyCells(QChar wheel, const MoneyRow& m, const QLocale& l)
 {
-    return {caption(wheel, m.category),
+    return {shownCaption(wheel, m.category, l),
             m.played ? QStringLiteral("yes") : QStringLiteral("no"),
             count(m.bets, l),
             count(m.wins, l),
@@ -231,7 +253,7 @@ QStringList limitCells(const MoneyRow& m, const QLocale& l)
 
 QStringList doublingCells(QChar wheel, const DoublingRow& d, const QLocale& l)
 {
-    return {caption(wheel, d.category),
+    return {shownCaption(wheel, d.category, l),
             count(d.bets, l),
             chance(d.bustChance, l, 2) + QStringLiteral(" (") + oneIn(d.bustChance, l) + u')',
             amount(d.bustLoss, l),

@@ -13,9 +13,10 @@ namespace {
 
 namespace F = FigureFormat;
 
+// The context is the namespace's, as the translation tools name it.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("WheelFormat", text);
+    return QCoreApplication::translate("spinledger::stats::WheelFormat", text);
 }
 
 } // namespace

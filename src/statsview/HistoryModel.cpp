@@ -68,18 +68,18 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || !m_wheel)
         return {};
     if (role == Qt::ToolTipRole && section >= FixedColumns)
-        return QStringLiteral("The advice judged at this spin, its stake and whether it won.");
+        return tr("The advice judged at this spin, its stake and whether it won.");
     if (role != Qt::DisplayRole)
         return {};
     switch (section) {
     case 0:
-        return QStringLiteral("Spin");
+        return tr("Spin");
     case 1:
-        return QStringLiteral("Date and time");
+        return tr("Date and time");
     case 2:
-        return QStringLiteral("Pocket");
+        return tr("Pocket");
     default:
-        return m_wheel->categories()[size_t(section - FixedColumns)].caption;
+        return m_wheel->categories()[size_t(section - FixedColumns)].shownCaption();
     }
 }
 

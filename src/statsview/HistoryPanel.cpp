@@ -19,11 +19,11 @@ HistoryPanel::HistoryPanel(AppContext& app, QWidget* parent)
     column->setContentsMargins(4, 4, 4, 4);
     auto* top = new QHBoxLayout;
     column->addLayout(top);
-    auto* label = new QLabel(QStringLiteral("&Pocket:"), this);
+    auto* label = new QLabel(tr("&Pocket:"), this);
     top->addWidget(label);
     m_pocket = new QComboBox(this);
     m_pocket->setObjectName(QStringLiteral("cmbHistoryPocket"));
-    m_pocket->setToolTip(QStringLiteral("List every spin, or only the spins of one pocket."));
+    m_pocket->setToolTip(tr("List every spin, or only the spins of one pocket."));
     label->setBuddy(m_pocket);
     top->addWidget(m_pocket);
     m_note = new QLabel(this);
@@ -54,7 +54,7 @@ void HistoryPanel::fillPockets(const Wheel& wheel)
     if (m_wheel == &wheel)
         return;
     m_pocket->clear();
-    m_pocket->addItem(QStringLiteral("All pockets"), QString());
+    m_pocket->addItem(tr("All pockets"), QString());
     for (int i = 0; i < wheel.pocketCount(); ++i)
         m_pocket->addItem(wheel.label(i), wheel.label(i));
 }
@@ -78,11 +78,11 @@ void HistoryPanel::list()
     const int columns = m_model->columnCount();
     const int widths[] = {fm.horizontalAdvance(QStringLiteral("1,000,000")),
                           fm.horizontalAdvance(QStringLiteral("00/00/0000 00:00 PM")),
-                          fm.horizontalAdvance(QStringLiteral("Pocket"))};
+                          fm.horizontalAdvance(tr("Pocket"))};
     for (int c = 0; c < columns; ++c)
         m_table->setColumnWidth(
             c, (c < 3 ? widths[c] : fm.horizontalAdvance(QStringLiteral("Black/Red · 1,024 · lost"))) + 16);
-    m_note->setText(QStringLiteral("Newest first; spins numbered in the casino's whole history."));
+    m_note->setText(tr("Newest first; spins numbered in the casino's whole history."));
     // The first page at once; the view asks for more as it scrolls.
     if (m_model->canFetchMore({}))
         m_model->fetchMore({});

@@ -1,6 +1,7 @@
 #include "statsview/MoneyAxis.h"
 
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QValueAxis>
 
@@ -68,7 +69,7 @@ QAbstractAxis* MoneyAxis::decades(double low, double high, const QLocale& locale
         const double amount = k == 0 ? 0 : std::copysign(std::pow(10.0, std::abs(k)), k);
         y->append(locale.toString(qint64(amount)), height(amount));
     }
-    y->setTitleText(QStringLiteral("log scale"));
+    y->setTitleText(QCoreApplication::translate("MoneyAxis", "log scale"));
     return y;
 }
 

@@ -28,22 +28,35 @@ namespace {
 namespace F = stats::FigureFormat;
 
 const TableText::Column kColumns[] = {
-    {"Category", "The bet the advice was given for."},
-    {"Played",
-     "Whether \"Play\" is ticked for it on the board now; the figures count every advice either way."},
-    {"Result at the table",
-     "Won minus lost over the bets the table maximum or bankroll typed on the Doubling page allows: where "
-     "a doubling would have needed a larger stake, a real table stops it, and so does this result."},
-    {"Stopped at spin",
-     "The first bet the table maximum or bankroll would have refused: a real table ends the doubling "
-     "there. Empty: never."},
-    {"Bets", "Judged advices, each bet at the stake its advice stored."},
-    {"Wins", "How many of these bets won."},
-    {"Result without a limit",
-     "Won minus lost over all these bets, as if any stake were allowed: a win pays the stake times the "
-     "payout, a loss costs the stake. Only endless doubling makes it; no table allows that."},
-    {"Largest stake", "The highest stake the doubling reached."},
-    {"Longest run", "The most advices in a row that lost."},
+    {QT_TRANSLATE_NOOP("TableText", "Category"),
+     QT_TRANSLATE_NOOP("TableText", "The bet the advice was given for.")},
+    {QT_TRANSLATE_NOOP("TableText", "Played"),
+     QT_TRANSLATE_NOOP(
+         "TableText",
+         "Whether \"Play\" is ticked for it on the board now; the figures count every advice either way.")},
+    {QT_TRANSLATE_NOOP("TableText", "Result at the table"),
+     QT_TRANSLATE_NOOP(
+         "TableText",
+         "Won minus lost over the bets the table maximum or bankroll typed on the Doubling page allows: "
+         "where "
+         "a doubling would have needed a larger stake, a real table stops it, and so does this result.")},
+    {QT_TRANSLATE_NOOP("TableText", "Stopped at spin"),
+     QT_TRANSLATE_NOOP(
+         "TableText",
+         "The first bet the table maximum or bankroll would have refused: a real table ends the doubling "
+         "there. Empty: never.")},
+    {QT_TRANSLATE_NOOP("TableText", "Bets"),
+     QT_TRANSLATE_NOOP("TableText", "Judged advices, each bet at the stake its advice stored.")},
+    {QT_TRANSLATE_NOOP("TableText", "Wins"), QT_TRANSLATE_NOOP("TableText", "How many of these bets won.")},
+    {QT_TRANSLATE_NOOP("TableText", "Result without a limit"),
+     QT_TRANSLATE_NOOP(
+         "TableText",
+         "Won minus lost over all these bets, as if any stake were allowed: a win pays the stake times the "
+         "payout, a loss costs the stake. Only endless doubling makes it; no table allows that.")},
+    {QT_TRANSLATE_NOOP("TableText", "Largest stake"),
+     QT_TRANSLATE_NOOP("TableText", "The highest stake the doubling reached.")},
+    {QT_TRANSLATE_NOOP("TableText", "Longest run"),
+     QT_TRANSLATE_NOOP("TableText", "The most advices in a row that lost.")},
 };
 enum Column
 {
@@ -111,17 +124,17 @@ MoneyPanel::MoneyPanel(QWidget* parent) : QWidget(parent)
     m_ask->setObjectName(QStringLiteral("boxMoneyTableMax"));
     auto* ask = new QHBoxLayout(m_ask);
     ask->setContentsMargins(0, 0, 0, 0);
-    auto* question = new QLabel(
-        QStringLiteral("What is the table maximum here? Until it is known, the results below need endless "
-                       "doubling, which no table allows. Table &maximum:"),
-        m_ask);
+    auto* question =
+        new QLabel(tr("What is the table maximum here? Until it is known, the results below need endless "
+                      "doubling, which no table allows. Table &maximum:"),
+                   m_ask);
     question->setObjectName(QStringLiteral("lblMoneyAsk"));
     question->setWordWrap(true);
     ask->addWidget(question, 1);
     m_tableMax = new QLineEdit(m_ask);
     m_tableMax->setObjectName(QStringLiteral("tbMoneyTableMax"));
     m_tableMax->setMaximumWidth(100);
-    m_tableMax->setToolTip(QStringLiteral("The same table maximum as on the Doubling page."));
+    m_tableMax->setToolTip(tr("The same table maximum as on the Doubling page."));
     question->setBuddy(m_tableMax);
     ask->addWidget(m_tableMax);
     connect(m_tableMax, &QLineEdit::editingFinished, this,
@@ -129,11 +142,10 @@ MoneyPanel::MoneyPanel(QWidget* parent) : QWidget(parent)
     column->addWidget(m_ask);
 
     m_view = ChartStyle::makeView(QStringLiteral("chartMoney"), this);
-    m_view->setToolTip(
-        QStringLiteral("What betting every advice at its stored stake would have won or lost, "
-                       "spin by spin; the same advice on a fair wheel loses in the long run. Once a table "
-                       "maximum is typed, a line ends with a mark where the table would have refused the "
-                       "next doubled stake."));
+    m_view->setToolTip(tr("What betting every advice at its stored stake would have won or lost, "
+                          "spin by spin; the same advice on a fair wheel loses in the long run. Once a table "
+                          "maximum is typed, a line ends with a mark where the table would have refused the "
+                          "next doubled stake."));
     column->addWidget(m_view, 1);
     m_table = TableText::make(QStringLiteral("tblMoney"), kColumns, std::size(kColumns), this);
     // The category names stay whole; wide figures scroll instead.
@@ -174,10 +186,10 @@ void MoneyPanel::showFigures(const stats::Figures& f)
             continue;
         const QString why =
             stop.by == stats::Limit::TableMax
-                ? QStringLiteral("Spin %1 would have needed a stake of %2: above the table maximum.")
+                ? tr("Spin %1 would have needed a stake of %2: above the table maximum.")
                       .arg(F::count(stop.spin, l), F::amount(stop.stake, l))
-                : QStringLiteral("Spin %1 would have needed a stake of %2 after %3 lost in the series: "
-                                 "above the bankroll.")
+                : tr("Spin %1 would have needed a stake of %2 after %3 lost in the series: "
+                     "above the bankroll.")
                       .arg(F::count(stop.spin, l), F::amount(stop.stake, l), F::amount(stop.lost, l));
         m_table->item(r, StoppedAt)->setToolTip(why);
     }
@@ -219,7 +231,7 @@ void MoneyPanel::drawChart(const stats::Figures& f, bool limited, const QLocale&
     x->setTickAnchor(0);
     x->setTickInterval(niceStep(last - first));
     x->setLabelFormat(QStringLiteral("%.0f"));
-    x->setTitleText(QStringLiteral("spin"));
+    x->setTitleText(tr("spin"));
     ChartStyle::setAxes(chart, x, scale.make(low, high, l), palette());
     chart->legend()->setAlignment(Qt::AlignTop);
     chart->legend()->show();

@@ -23,10 +23,10 @@ namespace {
 
 namespace F = stats::FigureFormat;
 
-QString extremeText(const char* which, const stats::PocketExtreme& e, int pockets, const QLocale& l)
+QString extremeText(const QString& which, const stats::PocketExtreme& e, int pockets, const QLocale& l)
 {
-    return QStringLiteral("%1 %2: %3 spins, z = %4; %5 for one pocket, %6 as the most extreme of %7")
-        .arg(QString::fromLatin1(which), e.label, F::count(e.count, l), F::number(e.z, l, 2), F::pIs(e.p, l),
+    return PocketPanel::tr("%1 %2: %3 spins, z = %4; %5 for one pocket, %6 as the most extreme of %7")
+        .arg(which, e.label, F::count(e.count, l), F::number(e.z, l, 2), F::pIs(e.p, l),
              F::pValue(e.corrected, l))
         .arg(pockets);
 }
@@ -35,20 +35,20 @@ QString testText(const stats::Bias& b, const QLocale& l)
 {
     QString text;
     if (!b.tested) {
-        text = QStringLiteral("Chi-square test: %1 (%2 so far).").arg(F::testNeeds(b), F::count(b.spins, l));
+        text = PocketPanel::tr("Chi-square test: %1 (%2 so far).").arg(F::testNeeds(b), F::count(b.spins, l));
     } else {
         const bool unusual = b.pValue < 0.05;
-        text = QStringLiteral("Chi-square %1 with %2 degrees of freedom: %3 — %4")
+        text = PocketPanel::tr("Chi-square %1 with %2 degrees of freedom: %3 — %4")
                    .arg(F::number(b.chiSquare, l, 1))
                    .arg(b.degreesOfFreedom)
                    .arg(F::pIs(b.pValue, l),
-                        unusual ? QStringLiteral("counts this uneven are rare on a fair wheel.")
-                                : QStringLiteral("no sign of a biased wheel."));
-        text += u'\n' + extremeText("Hottest", b.hottest, b.pockets, l) + u'\n' +
-                extremeText("Coldest", b.coldest, b.pockets, l);
+                        unusual ? PocketPanel::tr("counts this uneven are rare on a fair wheel.")
+                                : PocketPanel::tr("no sign of a biased wheel."));
+        text += u'\n' + extremeText(PocketPanel::tr("Hottest"), b.hottest, b.pockets, l) + u'\n' +
+                extremeText(PocketPanel::tr("Coldest"), b.coldest, b.pockets, l);
     }
     if (b.leftOut > 0)
-        text += QStringLiteral("\n%1 spins on 00 are left out: 00 is switched off now.")
+        text += PocketPanel::tr("\n%1 spins on 00 are left out: 00 is switched off now.")
                     .arg(F::count(b.leftOut, l));
     return text;
 }
@@ -61,17 +61,15 @@ PocketPanel::PocketPanel(QWidget* parent) : QWidget(parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     m_view = ChartStyle::makeView(QStringLiteral("chartPockets"), this);
-    m_view->setToolTip(
-        QStringLiteral("Spins of each pocket. The line is what a fair wheel gives on average; "
-                       "about one pocket in twenty lies outside the shaded band by chance alone."));
+    m_view->setToolTip(tr("Spins of each pocket. The line is what a fair wheel gives on average; "
+                          "about one pocket in twenty lies outside the shaded band by chance alone."));
     column->addWidget(m_view, 1);
     m_test = new QLabel(this);
     m_test->setObjectName(QStringLiteral("lblPocketTest"));
     m_test->setWordWrap(true);
-    m_test->setToolTip(
-        QStringLiteral("The chi-square test asks how likely counts this uneven are on a fair wheel. "
-                       "The hottest and coldest pocket's p is corrected for having picked them "
-                       "among all pockets (Šidák). Past counts do not predict the next spin."));
+    m_test->setToolTip(tr("The chi-square test asks how likely counts this uneven are on a fair wheel. "
+                          "The hottest and coldest pocket's p is corrected for having picked them "
+                          "among all pockets (Šidák). Past counts do not predict the next spin."));
     column->addWidget(m_test);
 }
 
@@ -127,7 +125,7 @@ void PocketPanel::showFigures(const stats::Figures& f)
     y->setRange(0, std::max(double(highest), b.band.high) * 1.08 + 1);
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
-    y->setTitleText(QStringLiteral("spins"));
+    y->setTitleText(tr("spins"));
     ChartStyle::setAxes(chart, x, y, palette());
     // 38 pocket labels side by side: small, and whole where they just fit.
     QFont small = x->labelsFont();

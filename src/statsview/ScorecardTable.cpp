@@ -3,6 +3,7 @@
 #include "stats/FigureFormat.h"
 #include "statsview/TableText.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 
 namespace spinledger {
@@ -12,23 +13,33 @@ namespace {
 namespace F = stats::FigureFormat;
 
 const TableText::Column kColumns[ScorecardTable::ColumnCount] = {
-    {"Category", "The bet the advice was given for; under it, what the numbers say."},
-    {"Judged", "How many advices of this casino were judged against the spin that followed them."},
-    {"Hits", "How many of the judged advices won."},
-    {"Hit rate", "Hits divided by judged advices."},
-    {"95% interval",
-     "Where the advice's true hit rate lies with 95% confidence (Wilson); it narrows as spins add up."},
-    {"Chance", "How often a blind bet on this category wins with the pockets in play."},
-    {"Break-even",
-     "The hit rate at which the payout just returns the stakes; below it the bet loses in the long run."},
-    {"p",
-     "How likely this many hits or more are by blind betting, corrected for judging every category at once "
-     "(Holm); below 0.05 counts as beating chance."},
+    {QT_TRANSLATE_NOOP("TableText", "Category"),
+     QT_TRANSLATE_NOOP("TableText", "The bet the advice was given for; under it, what the numbers say.")},
+    {QT_TRANSLATE_NOOP("TableText", "Judged"),
+     QT_TRANSLATE_NOOP("TableText",
+                       "How many advices of this casino were judged against the spin that followed them.")},
+    {QT_TRANSLATE_NOOP("TableText", "Hits"),
+     QT_TRANSLATE_NOOP("TableText", "How many of the judged advices won.")},
+    {QT_TRANSLATE_NOOP("TableText", "Hit rate"),
+     QT_TRANSLATE_NOOP("TableText", "Hits divided by judged advices.")},
+    {QT_TRANSLATE_NOOP("TableText", "95% interval"),
+     QT_TRANSLATE_NOOP(
+         "TableText",
+         "Where the advice's true hit rate lies with 95% confidence (Wilson); it narrows as spins add up.")},
+    {QT_TRANSLATE_NOOP("TableText", "Chance"),
+     QT_TRANSLATE_NOOP("TableText", "How often a blind bet on this category wins with the pockets in play.")},
+    {QT_TRANSLATE_NOOP("TableText", "Break-even"),
+     QT_TRANSLATE_NOOP("TableText", "The hit rate at which the payout just returns the stakes; below it the "
+                                    "bet loses in the long run.")},
+    {QT_TRANSLATE_NOOP("TableText", "p"),
+     QT_TRANSLATE_NOOP("TableText", "How likely this many hits or more are by blind betting, corrected for "
+                                    "judging every category at once "
+                                    "(Holm); below 0.05 counts as beating chance.")},
 };
 
-const char* const kVerdictTip =
-    "The verdict: does the advice hit more often than a blind bet would, and is its "
-    "hit rate shown to be above break-even?";
+const char* const kVerdictTip = QT_TRANSLATE_NOOP(
+    "TableText", "The verdict: does the advice hit more often than a blind bet would, and is its "
+                 "hit rate shown to be above break-even?");
 
 } // namespace
 
@@ -54,7 +65,7 @@ void ScorecardTable::showFigures(const stats::Figures& f)
         const stats::Verdict v = f.scorecard[size_t(n)].verdict;
         QTableWidgetItem* verdict = item(verdictRow(n), 0);
         setSpan(verdictRow(n), 0, 1, ColumnCount);
-        verdict->setToolTip(QString::fromUtf8(kVerdictTip));
+        verdict->setToolTip(QCoreApplication::translate("TableText", kVerdictTip));
         QFont font = verdict->font();
         font.setBold(v == stats::Verdict::BeatsChanceAbove || v == stats::Verdict::BeatsChanceBelow);
         verdict->setFont(font);

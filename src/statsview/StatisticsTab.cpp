@@ -44,9 +44,9 @@ const Wheel& wheelAt(int index)
 // P in a few words: "37 pockets (00 off)".
 QString pockets(const stats::Figures& f)
 {
-    return QStringLiteral("%1 pockets (00 %2)")
+    return StatisticsTab::tr("%1 pockets (00 %2)")
         .arg(f.pockets)
-        .arg(f.zeroZero ? QStringLiteral("on") : QStringLiteral("off"));
+        .arg(f.zeroZero ? StatisticsTab::tr("on") : StatisticsTab::tr("off"));
 }
 
 using Kind = stats::SpinWindow::Kind;
@@ -87,17 +87,16 @@ void StatisticsTab::buildTop()
     column->addLayout(top);
     m_wheel = new QComboBox(this);
     m_wheel->setObjectName(QStringLiteral("cmbStatsWheel"));
-    m_wheel->addItem(QStringLiteral("38-pocket wheel"), QChar(u'R'));
-    m_wheel->addItem(QStringLiteral("Mini wheel"), QChar(u'M'));
-    m_wheel->setToolTip(QStringLiteral("The wheel whose history the figures come from."));
+    m_wheel->addItem(tr("38-pocket wheel"), QChar(u'R'));
+    m_wheel->addItem(tr("Mini wheel"), QChar(u'M'));
+    m_wheel->setToolTip(tr("The wheel whose history the figures come from."));
     connect(m_wheel, &QComboBox::activated, this, &StatisticsTab::wheelChosen);
     top->addWidget(m_wheel);
     m_casino = new QComboBox(this);
     m_casino->setObjectName(QStringLiteral("cmbStatsCasino"));
     m_casino->setMinimumWidth(160);
-    m_casino->setToolTip(
-        QStringLiteral("The wheel's current casino; choosing another one here chooses it on the "
-                       "board as well."));
+    m_casino->setToolTip(tr("The wheel's current casino; choosing another one here chooses it on the "
+                            "board as well."));
     connect(m_casino, &QComboBox::activated, this, &StatisticsTab::casinoPicked);
     // The casino picked on a board, or settled by the casino list, is the
     // one offered here.
@@ -111,8 +110,7 @@ void StatisticsTab::buildTop()
     buildWindow(top);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblStatsSummary"));
-    m_summary->setToolTip(
-        QStringLiteral("P, the pockets in play, follows the wheel's 00 switch as it is now."));
+    m_summary->setToolTip(tr("P, the pockets in play, follows the wheel's 00 switch as it is now."));
     // A line of its own: beside the window's boxes it would be cut short.
     column->addWidget(m_summary);
     top->addStretch(1);
@@ -121,7 +119,7 @@ void StatisticsTab::buildTop()
     m_busy->setRange(0, 0);
     m_busy->setMaximumWidth(80);
     m_busy->setTextVisible(false);
-    m_busy->setToolTip(QStringLiteral("Reading the casino's history…"));
+    m_busy->setToolTip(tr("Reading the casino's history…"));
     m_busy->hide();
     top->addWidget(m_busy);
     m_busyTimer = new QTimer(this);
@@ -147,29 +145,31 @@ void StatisticsTab::buildWindow(QHBoxLayout* top)
 
     m_window = new QComboBox(this);
     m_window->setObjectName(QStringLiteral("cmbStatsWindow"));
-    const std::pair<const char*, Kind> kinds[] = {{"All spins", Kind::All},
-                                                  {"Last spins", Kind::Last},
-                                                  {"This session", Kind::Session},
-                                                  {"Dates", Kind::Dates}};
+    const std::pair<const char*, Kind> kinds[] = {{QT_TR_NOOP("All spins"), Kind::All},
+                                                  {QT_TR_NOOP("Last spins"), Kind::Last},
+                                                  {QT_TR_NOOP("This session"), Kind::Session},
+                                                  {QT_TR_NOOP("Dates"), Kind::Dates}};
     for (const auto& [text, kind] : kinds)
-        m_window->addItem(QString::fromUtf8(text), int(kind));
-    m_window->setToolTip(QStringLiteral("Which spins every figure, chart and the history are of."));
+        m_window->addItem(tr(text), int(kind));
+    m_window->setToolTip(tr("Which spins every figure, chart and the history are of."));
     top->addWidget(m_window);
     m_last = new QSpinBox(this);
     m_last->setObjectName(QStringLiteral("spnStatsLast"));
     m_last->setRange(1, 100'000'000);
     m_last->setValue(100);
     m_last->setGroupSeparatorShown(true);
-    m_last->setToolTip(QStringLiteral("How many of the newest spins."));
+    m_last->setToolTip(tr("How many of the newest spins."));
     top->addWidget(m_last);
     const QDate today = m_app.clock().now().date();
     for (auto [edit, name, tip, day] :
-         {std::tuple{&m_from, "dateStatsFrom", "The first day of the spins shown.", today.addDays(-7)},
-          std::tuple{&m_until, "dateStatsUntil", "The last day of the spins shown, the whole day.", today}}) {
+         {std::tuple{&m_from, "dateStatsFrom", QT_TR_NOOP("The first day of the spins shown."),
+                     today.addDays(-7)},
+          std::tuple{&m_until, "dateStatsUntil",
+                     QT_TR_NOOP("The last day of the spins shown, the whole day."), today}}) {
         *edit = new QDateEdit(day, this);
         (*edit)->setObjectName(QString::fromLatin1(name));
         (*edit)->setCalendarPopup(true);
-        (*edit)->setToolTip(QString::fromUtf8(tip));
+        (*edit)->setToolTip(tr(tip));
         top->addWidget(*edit);
         connect(*edit, &QDateEdit::editingFinished, this, &StatisticsTab::refresh);
     }
@@ -227,18 +227,18 @@ void StatisticsTab::buildPages()
     m_scorecardNote->setObjectName(QStringLiteral("lblScorecardNote"));
     m_scorecardNote->setWordWrap(true);
     column->addWidget(m_scorecardNote);
-    m_pages->addTab(advice, QStringLiteral("Advice vs chance"));
+    m_pages->addTab(advice, tr("Advice vs chance"));
 
     m_pockets = new PocketPanel;
-    m_pages->addTab(m_pockets, QStringLiteral("Pockets"));
+    m_pages->addTab(m_pockets, tr("Pockets"));
     m_wheelPage = new WheelPanel;
     m_pages->addTab(m_wheelPage, tr("Wheel"));
     m_money = new MoneyPanel;
-    m_pages->addTab(m_money, QStringLiteral("Money"));
+    m_pages->addTab(m_money, tr("Money"));
     m_doubling = new DoublingPanel;
-    m_pages->addTab(m_doubling, QStringLiteral("Doubling"));
+    m_pages->addTab(m_doubling, tr("Doubling"));
     m_history = new HistoryPanel(m_app);
-    m_pages->addTab(m_history, QStringLiteral("History"));
+    m_pages->addTab(m_history, tr("History"));
     connect(m_doubling, &DoublingPanel::inputsEdited, this, &StatisticsTab::storeInputs);
     connect(m_money, &MoneyPanel::tableMaxTyped, this, [this](const QString& text) {
         m_doubling->setTableMaxText(text);
@@ -323,8 +323,8 @@ void StatisticsTab::refresh()
     const Wheel& w = wheel();
     if (m_casino->currentIndex() < 0) {
         m_fetcher->cancel();
-        showEmpty(QStringLiteral("Choose a casino for the %1 on the %2 tab.")
-                      .arg(F::wheelName(w.letter()), w.boardName()));
+        showEmpty(
+            tr("Choose a casino for the %1 on the %2 tab.").arg(F::wheelName(w.letter()), w.boardName()));
         return;
     }
     StatsFetcher::Query q;
@@ -353,31 +353,28 @@ void StatisticsTab::showFigures(const stats::Figures& f)
     if (f.empty() && f.span.total > 0) {
         m_summary->setText(windowHeading(f, l) + QStringLiteral(" · ") + pockets(f));
         m_doubling->showFigures(f);
-        showEmpty(QStringLiteral("None of the %1 spins at %2 is of %3.\n\nChoose another window at the top.")
+        showEmpty(tr("None of the %1 spins at %2 is of %3.\n\nChoose another window at the top.")
                       .arg(F::count(f.span.total, l), f.casinoName, F::windowText(f, l)));
         return;
     }
     if (f.empty()) {
         m_summary->setText(pockets(f));
         m_doubling->showFigures(f);
-        showEmpty(
-            QStringLiteral("No spins recorded at %1 on the %2 yet.\n\nPlay on the %3 tab: from the first "
-                           "judged advice on, this page shows whether the advice beats chance, whether the "
-                           "wheel looks biased, what following the advice would have won or lost, and what "
-                           "doubling risks.")
-                .arg(f.casinoName, F::wheelName(f.wheel), Wheel::byLetter(f.wheel)->boardName()));
+        showEmpty(tr("No spins recorded at %1 on the %2 yet.\n\nPlay on the %3 tab: from the first "
+                     "judged advice on, this page shows whether the advice beats chance, whether the "
+                     "wheel looks biased, what following the advice would have won or lost, and what "
+                     "doubling risks.")
+                      .arg(f.casinoName, F::wheelName(f.wheel), Wheel::byLetter(f.wheel)->boardName()));
         return;
     }
     m_summary->setText(
-        QStringLiteral("%1 · %2 spins · %3 judged · %4")
+        tr("%1 · %2 spins · %3 judged · %4")
             .arg(windowHeading(f, l), F::count(f.spins, l), F::count(f.judged, l), pockets(f)));
-    m_summary->setToolTip(F::pocketsInPlay(f) +
-                          QStringLiteral(": P follows the wheel's 00 switch as it is now."));
+    m_summary->setToolTip(F::pocketsInPlay(f) + tr(": P follows the wheel's 00 switch as it is now."));
     m_scorecard->showFigures(f);
     m_scorecardNote->setText(
-        QStringLiteral(
-            "Chance and break-even are for %1 pockets. p is corrected for judging %2 categories at once; "
-            "a verdict needs at least %3 judged advices. Past hits do not make the wheel predictable.")
+        tr("Chance and break-even are for %1 pockets. p is corrected for judging %2 categories at once; "
+           "a verdict needs at least %3 judged advices. Past hits do not make the wheel predictable.")
             .arg(f.pockets)
             .arg(f.scorecard.size())
             .arg(stats::Scorecard::MinJudged));
@@ -402,7 +399,7 @@ void StatisticsTab::showEmpty(const QString& text)
 void StatisticsTab::showFailure(const QString& text)
 {
     m_status.setStatus(text);
-    showEmpty(QStringLiteral("The statistics cannot be read right now."));
+    showEmpty(tr("The statistics cannot be read right now."));
 }
 
 void StatisticsTab::storeInputs()
@@ -429,7 +426,7 @@ void StatisticsTab::storeInputs()
         m_status.setStatus(StatsFetcher::failureText());
         return;
     }
-    m_status.setStatus(texts::Idle);
+    m_status.setStatus(texts::Idle());
     refresh();
 }
 

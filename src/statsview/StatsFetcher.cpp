@@ -92,6 +92,12 @@ void StatsFetcher::release()
         reader, [reader] { reader->close(); }, Qt::BlockingQueuedConnection);
 }
 
+void StatsFetcher::waitForWorker()
+{
+    QMetaObject::invokeMethod(
+        m_worker, [] {}, Qt::BlockingQueuedConnection);
+}
+
 void StatsFetcher::cancel()
 {
     m_latest->fetch_add(1);

@@ -43,6 +43,9 @@ public:
     static QString failureText();
     // A request is under way.
     bool busy() const { return m_busy; }
+    // Returns once the worker has gone through every request made so far;
+    // their answers may still wait in this thread's queue.
+    void waitForWorker();
 
 signals:
     void fetched(const spinledger::stats::Figures& figures);

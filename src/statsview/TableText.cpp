@@ -1,5 +1,6 @@
 #include "statsview/TableText.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -11,8 +12,8 @@ void setUp(QTableWidget* table, const QString& objectName, const Column* columns
     table->setObjectName(objectName);
     table->setColumnCount(int(count));
     for (size_t c = 0; c < count; ++c) {
-        auto* header = new QTableWidgetItem(QString::fromUtf8(columns[c].title));
-        header->setToolTip(QString::fromUtf8(columns[c].tip));
+        auto* header = new QTableWidgetItem(QCoreApplication::translate("TableText", columns[c].title));
+        header->setToolTip(QCoreApplication::translate("TableText", columns[c].tip));
         table->setHorizontalHeaderItem(int(c), header);
     }
     table->verticalHeader()->hide();

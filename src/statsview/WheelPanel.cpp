@@ -19,13 +19,19 @@ namespace F = stats::FigureFormat;
 namespace W = stats::WheelFormat;
 
 const TableText::Column kClassicColumns[] = {
-    {"Sector", "The sector's name; its pockets in the tool tip."},
-    {"Spins", "Spins that landed in the sector."},
-    {"Expected", "What a fair wheel gives the sector on average."},
-    {"z", "Standard deviations from the expected count."},
-    {"p (Holm)",
-     "How likely a count this far out, hot or cold, is on a fair wheel, corrected for judging the "
-     "four sectors at once (Holm)."},
+    {QT_TRANSLATE_NOOP("TableText", "Sector"),
+     QT_TRANSLATE_NOOP("TableText", "The sector's name; its pockets in the tool tip.")},
+    {QT_TRANSLATE_NOOP("TableText", "Spins"),
+     QT_TRANSLATE_NOOP("TableText", "Spins that landed in the sector.")},
+    {QT_TRANSLATE_NOOP("TableText", "Expected"),
+     QT_TRANSLATE_NOOP("TableText", "What a fair wheel gives the sector on average.")},
+    {QT_TRANSLATE_NOOP("TableText", "z"),
+     QT_TRANSLATE_NOOP("TableText", "Standard deviations from the expected count.")},
+    {QT_TRANSLATE_NOOP("TableText", "p (Holm)"),
+     QT_TRANSLATE_NOOP(
+         "TableText",
+         "How likely a count this far out, hot or cold, is on a fair wheel, corrected for judging the "
+         "four sectors at once (Holm).")},
 };
 
 QString heading(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace spinledger {
@@ -7,7 +8,7 @@ namespace spinledger {
 // The one form in which database and start-up failures reach the user.
 inline QString errorLine(const QString& code)
 {
-    return QStringLiteral("Unable to continue! Error Code: (") + code + u')';
+    return QCoreApplication::translate("ErrorCodes", "Unable to continue! Error Code: (%1)").arg(code);
 }
 
 // The same line with why, in plain words, after it ("… (playR ldb): the disk
@@ -50,12 +51,21 @@ inline QString importSpins(QChar letter)
 } // namespace codes
 
 namespace texts {
-inline const QString Idle = QStringLiteral("Idle");
-inline const QString PleaseWait = QStringLiteral("Please wait..");
-inline const QString SelectCasino = QStringLiteral("Please select a casino from the list.");
+inline QString Idle()
+{
+    return QCoreApplication::translate("ErrorCodes", "Idle");
+}
+inline QString PleaseWait()
+{
+    return QCoreApplication::translate("ErrorCodes", "Please wait..");
+}
+inline QString SelectCasino()
+{
+    return QCoreApplication::translate("ErrorCodes", "Please select a casino from the list.");
+}
 inline QString analyze(const QString& label)
 {
-    return QStringLiteral("Analyze '") + label + QStringLiteral("'..");
+    return QCoreApplication::translate("ErrorCodes", "Analyze '%1'..").arg(label);
 }
 } // namespace texts
 

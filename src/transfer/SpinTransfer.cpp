@@ -47,11 +47,11 @@ SpinTransfer::SpinTransfer(AppContext& app, StatusSink& status, BoardFn currentB
     : QObject(window), m_app(app), m_status(status), m_currentBoard(std::move(currentBoard)),
       m_window(window), m_chooseSave([](QWidget* parent, const QString& caption, const QString& suggested) {
           return QFileDialog::getSaveFileName(parent, caption, suggested,
-                                              QStringLiteral("CSV files (*.csv);;All files (*)"));
+                                              tr("CSV files (*.csv);;All files (*)"));
       }),
       m_chooseOpen([](QWidget* parent, const QString& caption, const QString& suggested) {
           return QFileDialog::getOpenFileName(parent, caption, suggested,
-                                              QStringLiteral("Spin files (*.csv *.txt);;All files (*)"));
+                                              tr("Spin files (*.csv *.txt);;All files (*)"));
       }),
       m_folder(firstFolder())
 {
@@ -65,9 +65,9 @@ SpinTransfer::~SpinTransfer()
 
 void SpinTransfer::addTo(QMenu* menu)
 {
-    m_import = menu->addAction(QStringLiteral("&Import spins…"));
+    m_import = menu->addAction(tr("&Import spins…"));
     m_import->setObjectName(QStringLiteral("mnuImportSpins"));
-    m_export = menu->addAction(QStringLiteral("E&xport spins…"));
+    m_export = menu->addAction(tr("E&xport spins…"));
     m_export->setObjectName(QStringLiteral("mnuExportSpins"));
     connect(m_import, &QAction::triggered, this, &SpinTransfer::importSpins);
     connect(m_export, &QAction::triggered, this, &SpinTransfer::exportSpins);
@@ -101,7 +101,7 @@ void SpinTransfer::exportSpins()
         return;
     const Wheel& wheel = board->wheel();
     if (m_app.currentCasino(wheel).id() <= 0 || board->casinoName().isEmpty()) {
-        m_status.setStatus(texts::SelectCasino);
+        m_status.setStatus(texts::SelectCasino());
         return;
     }
     const QString casino = board->casinoName();
@@ -112,10 +112,10 @@ void SpinTransfer::exportSpins()
         return;
     m_folder = QFileInfo(path).absolutePath();
     WindowLock lock(m_window);
-    m_status.setStatus(QStringLiteral("Exporting the spins of %1..").arg(casino));
+    m_status.setStatus(tr("Exporting the spins of %1..").arg(casino));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        m_status.setStatus(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        m_status.setStatus(tr("%1 cannot be written: %2").arg(path, file.errorString()));
         return;
     }
     const Result<qint64> written = SpinExport(m_app, wheel).write(m_app.currentCasino(wheel).id(), file);
@@ -124,10 +124,10 @@ void SpinTransfer::exportSpins()
         return; // the file that was there stays as it was
     }
     if (!file.commit()) {
-        m_status.setStatus(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+        m_status.setStatus(tr("%1 cannot be written: %2").arg(path, file.errorString()));
         return;
     }
-    m_status.setStatus(QStringLiteral("Exported %1 spins of %2 (%3) to %4.")
+    m_status.setStatus(tr("Exported %1 spins of %2 (%3) to %4.")
                            .arg(count(*written), casino, wheel.boardName(), QDir::toNativeSeparators(path)));
 }
 
@@ -139,7 +139,7 @@ void SpinTransfer::importSpins()
     const Wheel& wheel = board->wheel();
     const qint64 casino = m_app.currentCasino(wheel).id();
     if (casino <= 0 || board->casinoName().isEmpty()) {
-        m_status.setStatus(texts::SelectCasino);
+        m_status.setStatus(texts::SelectCasino());
         return;
     }
     // Every imported stake would be 0: said before a file is chosen.
@@ -159,17 +159,16 @@ void SpinTransfer::importSpins()
 
     // Modal: the window takes no input while the import's own connection
     // writes, and the dialog's Cancel stays usable.
-    m_progress = new QProgressDialog(QStringLiteral("Checking %1…").arg(QFileInfo(path).fileName()),
-                                     QStringLiteral("&Cancel"), 0, 0, m_window);
+    m_progress = new QProgressDialog(tr("Checking %1…").arg(QFileInfo(path).fileName()), tr("&Cancel"), 0, 0,
+                                     m_window);
     m_progress->setObjectName(QStringLiteral("dlgImport"));
-    m_progress->setWindowTitle(
-        QStringLiteral("Import spins into %1 (%2)").arg(m_importCasino, wheel.boardName()));
+    m_progress->setWindowTitle(tr("Import spins into %1 (%2)").arg(m_importCasino, wheel.boardName()));
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
     m_progress->setMinimumWidth(420);
-    m_status.setStatus(QStringLiteral("Importing spins into %1…").arg(m_importCasino));
+    m_status.setStatus(tr("Importing spins into %1…").arg(m_importCasino));
 
     emit aboutToImport();
     m_job = new ImportJob(m_app, wheel, casino, path);
@@ -178,7 +177,7 @@ void SpinTransfer::importSpins()
     connect(m_progress, &QProgressDialog::canceled, this, [this] {
         if (m_job)
             m_job->cancel();
-        m_progress->setLabelText(QStringLiteral("Cancelling: nothing will be imported…"));
+        m_progress->setLabelText(tr("Cancelling: nothing will be imported…"));
     });
     m_progress->show();
     m_job->start();
@@ -207,7 +206,7 @@ void SpinTransfer::undoLastImport()
     const Wheel& wheel = board->wheel();
     const qint64 casino = m_app.currentCasino(wheel).id();
     WindowLock lock(m_window);
-    m_status.setStatus(texts::PleaseWait);
+    m_status.setStatus(texts::PleaseWait());
     const Result<qint64> removed = ImportLog::undoLast(m_app, wheel, casino);
     if (!removed) {
         m_status.setStatus(removed.status());
@@ -235,8 +234,8 @@ void SpinTransfer::showProgress(int step, qint64 done, qint64 total)
     m_progress->setMaximum(int(total / scale));
     m_progress->setValue(int(done / scale));
     if (SpinImport::Step(step) == SpinImport::Step::Recording)
-        m_progress->setLabelText(QStringLiteral("Importing %1 of %2 spins into %3…")
-                                     .arg(count(done), count(total), m_importCasino));
+        m_progress->setLabelText(
+            tr("Importing %1 of %2 spins into %3…").arg(count(done), count(total), m_importCasino));
 }
 
 void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& message)
@@ -253,10 +252,10 @@ void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& mess
         m_status.setStatus(tr("Imported %1 spins into %2, %3.").arg(count(spins), m_importCasino, message));
         break;
     case SpinImport::Outcome::Refused:
-        m_status.setStatus(QStringLiteral("Nothing imported: %1.").arg(message));
+        m_status.setStatus(tr("Nothing imported: %1.").arg(message));
         break;
     case SpinImport::Outcome::Cancelled:
-        m_status.setStatus(QStringLiteral("Import cancelled: nothing was changed."));
+        m_status.setStatus(tr("Import cancelled: nothing was changed."));
         break;
     case SpinImport::Outcome::Failed:
         m_status.setStatus(message);

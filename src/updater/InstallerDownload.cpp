@@ -31,7 +31,7 @@ InstallerDownload::~InstallerDownload()
 void InstallerDownload::start(const QUrl& url, const QString& localPath)
 {
     m_file.setFileName(localPath);
-    const QString refusal = !m_connection.accepts(url)           ? updatetexts::InsecureUrl
+    const QString refusal = !m_connection.accepts(url)           ? updatetexts::InsecureUrl()
                             : !m_file.open(QIODevice::WriteOnly) ? updatetexts::writeFailed(localPath)
                                                                  : QString();
     if (!refusal.isEmpty()) {
@@ -80,7 +80,7 @@ void InstallerDownload::conclude(const QString& failure)
 void InstallerDownload::cancel()
 {
     if (m_reply)
-        conclude(m_failure.isEmpty() ? updatetexts::DownloadCancelled : m_failure);
+        conclude(m_failure.isEmpty() ? updatetexts::DownloadCancelled() : m_failure);
 }
 
 void InstallerDownload::checkHeader()
@@ -107,7 +107,7 @@ void InstallerDownload::checkRedirect(const QUrl& target)
     if (m_connection.accepts(target))
         emit m_reply->redirectAllowed();
     else
-        fail(updatetexts::DownloadRedirect);
+        fail(updatetexts::DownloadRedirect());
 }
 
 void InstallerDownload::readChunks()
@@ -138,17 +138,17 @@ QString InstallerDownload::outcome(bool timedOut) const
     if (!m_failure.isEmpty())
         return m_failure;
     if (timedOut)
-        return updatetexts::DownloadTimedOut;
+        return updatetexts::DownloadTimedOut();
     if (m_status == 0)
-        return updatetexts::DownloadUnreachable;
+        return updatetexts::DownloadUnreachable();
     if (!isWholeFile())
         return updatetexts::downloadStatus(m_status);
     if (m_received != m_expectedSize)
         return updatetexts::downloadShort(m_received, m_expectedSize);
     if (m_reply->error() != QNetworkReply::NoError)
-        return updatetexts::DownloadUnreachable;
+        return updatetexts::DownloadUnreachable();
     if (!m_sha256.isEmpty() && m_hash.result() != m_sha256)
-        return updatetexts::ChecksumMismatch;
+        return updatetexts::ChecksumMismatch();
     return {};
 }
 

@@ -25,12 +25,12 @@ UpdateAnswer UpdateAnswer::parse(const QByteArray& body)
     const QStringList fields = trimSpaces(QString::fromUtf8(body)).split(QLatin1Char('|'));
     UpdateAnswer answer;
     if (fields.size() < FieldCount) {
-        answer.failure = updatetexts::Incomplete;
+        answer.failure = updatetexts::Incomplete();
         return answer;
     }
     for (const QString& field : fields) {
         if (field.size() > MaxFieldLength) {
-            answer.failure = updatetexts::TooLong;
+            answer.failure = updatetexts::TooLong();
             return answer;
         }
     }

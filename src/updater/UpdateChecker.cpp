@@ -50,9 +50,9 @@ void UpdateChecker::CheckForUpdate()
     if (isRunning())
         return;
     m_host.mainWindow->setEnabled(false);
-    m_host.status->setStatus(updatetexts::Checking);
+    m_host.status->setStatus(updatetexts::Checking());
     if (!m_connection.accepts(m_connection.service)) {
-        giveBack(updatetexts::InsecureService);
+        giveBack(updatetexts::InsecureService());
         emit finished();
         return;
     }
@@ -77,13 +77,13 @@ void UpdateChecker::send()
     connect(m_reply, &QNetworkReply::finished, this, &UpdateChecker::received);
     // The main window stays disabled; only the progress window takes input.
     m_progress = showProgress();
-    connect(m_progress.get(), &QDialog::rejected, this, [this] { stop(updatetexts::CheckCancelled); });
+    connect(m_progress.get(), &QDialog::rejected, this, [this] { stop(updatetexts::CheckCancelled()); });
 }
 
 void UpdateChecker::checkDeclaredLength()
 {
     if (declaredLength(m_reply) > UpdateAnswer::MaxBytes)
-        stop(updatetexts::TooLong);
+        stop(updatetexts::TooLong());
 }
 
 void UpdateChecker::take()
@@ -92,7 +92,7 @@ void UpdateChecker::take()
         return;
     m_response.body += m_reply->read(UpdateAnswer::MaxBytes + 1 - m_response.body.size());
     if (m_response.body.size() > UpdateAnswer::MaxBytes)
-        stop(updatetexts::TooLong);
+        stop(updatetexts::TooLong());
 }
 
 void UpdateChecker::stop(const QString& failure)
@@ -129,12 +129,12 @@ UpdateChecker::Response UpdateChecker::response() const
     if (!answer.failure.isEmpty())
         return answer;
     if (m_timeout->timedOut())
-        answer.failure = updatetexts::TimedOut;
+        answer.failure = updatetexts::TimedOut();
     else if (answer.status == 0)
-        answer.failure = updatetexts::Unreachable;
+        answer.failure = updatetexts::Unreachable();
     else if (answer.status == 200 && (m_reply->error() != QNetworkReply::NoError ||
                                       (declared >= 0 && declared != answer.body.size())))
-        answer.failure = updatetexts::Incomplete;
+        answer.failure = updatetexts::Incomplete();
     return answer;
 }
 
@@ -144,7 +144,7 @@ std::unique_ptr<QDialog> UpdateChecker::showProgress() const
     auto dialog =
         std::make_unique<QDialog>(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setObjectName(QStringLiteral("dlgCheckUpdate"));
-    dialog->setWindowTitle(m_host.appTitle + QStringLiteral(" - Update"));
+    dialog->setWindowTitle(m_host.appTitle + tr(" - Update"));
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setMinimumWidth(280);
     auto* bar = new QProgressBar(dialog.get());
@@ -153,7 +153,7 @@ std::unique_ptr<QDialog> UpdateChecker::showProgress() const
     cancel->setObjectName(QStringLiteral("btnCancelCheck"));
     connect(cancel, &QPushButton::clicked, dialog.get(), &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog.get());
-    layout->addWidget(new QLabel(updatetexts::Checking, dialog.get()));
+    layout->addWidget(new QLabel(updatetexts::Checking(), dialog.get()));
     layout->addWidget(bar);
     layout->addWidget(cancel, 0, Qt::AlignRight);
     m_host.keepAboveMainWindow(dialog.get());
@@ -173,12 +173,12 @@ void UpdateChecker::handleBody(const QByteArray& body)
     if (m_offer.version.isEmpty())
         return giveBack(message.isEmpty() ? errorLine(codes::AppUpdate) : message);
     if (m_offer.version == m_host.appVersion)
-        message = updatetexts::NoUpdate;
+        message = updatetexts::NoUpdate();
     else if (!openOffer())
         return;
 
     if (message.isEmpty())
-        m_host.status->setStatus(texts::Idle);
+        m_host.status->setStatus(texts::Idle());
     else
         giveBack(message);
 }

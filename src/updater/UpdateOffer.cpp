@@ -69,15 +69,15 @@ QString generalTimeForm(const QLocale& locale)
 QString UpdateOffer::problem(const QString& programName, const UpdateConnection& connection) const
 {
     if (!InstallerName::isAcceptable(fileName, programName))
-        return updatetexts::BadFileName;
+        return updatetexts::BadFileName();
     if (!fileSizeBytes())
-        return updatetexts::BadFileSize;
+        return updatetexts::BadFileSize();
     if (!releaseDateTime())
-        return updatetexts::BadReleaseDate;
+        return updatetexts::BadReleaseDate();
     if (!connection.accepts(QUrl(downloadUrl, QUrl::StrictMode)))
-        return updatetexts::InsecureUrl;
+        return updatetexts::InsecureUrl();
     if (!sha256.isEmpty() && sha256Digest().isEmpty())
-        return updatetexts::BadChecksum;
+        return updatetexts::BadChecksum();
     return {};
 }
 

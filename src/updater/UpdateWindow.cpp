@@ -46,9 +46,9 @@ UpdateWindow::UpdateWindow(const UpdateOffer& offer, const UpdateHost& host,
     m_host.mainWindow->setEnabled(false);
     EnableCloseButton(false);
     setWindowIcon(UpdateIcon::icon());
-    setWindowTitle(m_host.appTitle + QStringLiteral(" - Update"));
+    setWindowTitle(m_host.appTitle + tr(" - Update"));
     buildControls();
-    setStatus(updatetexts::Offer);
+    setStatus(updatetexts::Offer());
     fillGrid();
 
     m_host.keepAboveMainWindow(this);
@@ -62,7 +62,7 @@ UpdateWindow::~UpdateWindow()
 
 void UpdateWindow::buildControls()
 {
-    auto* frame = new QGroupBox(updatetexts::NewVersion, this);
+    auto* frame = new QGroupBox(updatetexts::NewVersion(), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     m_grid = new QTableWidget(GridRows, 2, frame);
     m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
@@ -77,13 +77,13 @@ void UpdateWindow::buildControls()
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_grid);
 
-    m_update = new QPushButton(QStringLiteral("&Update"), this);
+    m_update = new QPushButton(tr("&Update"), this);
     m_update->setObjectName(QStringLiteral("btnUpdate"));
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("btnCancel"));
     connect(m_update, &QPushButton::clicked, this, &UpdateWindow::onUpdateClicked);
     connect(m_cancel, &QPushButton::clicked, this, &UpdateWindow::onCancelClicked);
-    m_openFolder = new QPushButton(QStringLiteral("&Open folder"), this);
+    m_openFolder = new QPushButton(tr("&Open folder"), this);
     m_openFolder->setObjectName(QStringLiteral("btnOpenFolder"));
     m_openFolder->hide();
     connect(m_openFolder, &QPushButton::clicked, this, &UpdateWindow::openDownloadFolder);
@@ -148,11 +148,11 @@ int UpdateWindow::widestGrid() const
 void UpdateWindow::fillGrid()
 {
     const QString rows[GridRows][2] = {
-        {QStringLiteral("App:"), m_offer.appName},
-        {QStringLiteral("Version:"), m_offer.version},
-        {QStringLiteral("Filename:"), m_offer.fileName},
-        {QStringLiteral("Filesize:"), m_offer.fileSizeText()},
-        {QStringLiteral("Release Date:"), m_offer.releaseDateText()},
+        {tr("App:"), m_offer.appName},
+        {tr("Version:"), m_offer.version},
+        {tr("Filename:"), m_offer.fileName},
+        {tr("Filesize:"), m_offer.fileSizeText()},
+        {tr("Release Date:"), m_offer.releaseDateText()},
     };
     for (int row = 0; row < GridRows; ++row) {
         for (int column = 0; column < 2; ++column)
@@ -182,7 +182,7 @@ void UpdateWindow::setStatus(const QString& text, bool busy)
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     } else if (busy) {
-        shown += QStringLiteral(", please Wait ....");
+        shown += tr(", please Wait ....");
     }
     m_statusPanel->setText(shown);
     m_statusBar->repaint();
@@ -203,14 +203,14 @@ QString UpdateWindow::installerPath() const
 
 void UpdateWindow::DownloadFile(const QUrl& url, const QString& localPath)
 {
-    setStatus(updatetexts::Downloading);
+    setStatus(updatetexts::Downloading());
     const QFileInfo target(localPath);
     // A user's download folder may not exist yet.
     if (m_host.installed && !m_host.downloadFolder.isEmpty())
         QDir().mkpath(m_host.downloadFolder);
     if (localPath.isEmpty() || m_host.saveFolder().isEmpty() ||
         target.absolutePath() != QFileInfo(m_host.saveFolder()).absoluteFilePath()) {
-        setStatus(m_host.installed ? updatetexts::OutsideDownloads : updatetexts::OutsideFolder);
+        setStatus(m_host.installed ? updatetexts::OutsideDownloads() : updatetexts::OutsideFolder());
         emit downloadFinished(false);
         return;
     }
@@ -228,21 +228,21 @@ void UpdateWindow::downloadEnded(const QString& failure)
     // Not deleted here: the download is still on the stack.
     m_download->deleteLater();
     m_download.clear();
-    setStatus(failure.isEmpty() ? texts::Idle : failure);
+    setStatus(failure.isEmpty() ? texts::Idle() : failure);
     emit downloadFinished(failure.isEmpty());
 }
 
 void UpdateWindow::showProgress(int percent)
 {
     m_progress->setValue(percent);
-    setStatus(updatetexts::Downloading + QString::number(percent) + QLatin1Char('%'));
+    setStatus(updatetexts::Downloading() + QString::number(percent) + QLatin1Char('%'));
 }
 
 void UpdateWindow::InstallUpdate()
 {
-    const QString question = m_host.appTitle + QStringLiteral(" will now close.") +
-                             QStringLiteral("\r\n\r\n") + updatetexts::ContinueUpdate;
-    if (!m_host.platform->confirm(this, QStringLiteral("Update"), question)) {
+    const QString question = tr("%1 will now close.").arg(m_host.appTitle) + QStringLiteral("\r\n\r\n") +
+                             updatetexts::ContinueUpdate();
+    if (!m_host.platform->confirm(this, tr("Update"), question)) {
         giveMainWindowBack();
         closeThroughButton();
         return;
@@ -253,7 +253,7 @@ void UpdateWindow::InstallUpdate()
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
 #endif
     if (!m_host.platform->startProgram(path)) {
-        setStatus(updatetexts::StartFailed);
+        setStatus(updatetexts::StartFailed());
         return;
     }
     closeThroughButton();
@@ -326,13 +326,13 @@ void UpdateWindow::showInstallAdvice()
     m_advice->show();
     m_openFolder->show();
     m_update->setEnabled(false);
-    setStatus(updatetexts::Downloaded);
+    setStatus(updatetexts::Downloaded());
 }
 
 void UpdateWindow::openDownloadFolder()
 {
     if (!m_host.platform->openFolder(m_host.saveFolder()))
-        setStatus(updatetexts::OpenFolderFailed);
+        setStatus(updatetexts::OpenFolderFailed());
 }
 
 void UpdateWindow::onCancelClicked()

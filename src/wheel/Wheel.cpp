@@ -1,5 +1,7 @@
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
+
 namespace spinledger {
 
 namespace {
@@ -48,14 +50,15 @@ QStringList labelsOf(const QStringList& layout)
 // The categories both wheels share; only the column's field differs.
 CategoryDef numbers()
 {
-    return {CategoryId::Numbers, "numbers", "Numbers", 0, PickRule::Numbers, {}, {}};
+    return {
+        CategoryId::Numbers, "numbers", QT_TRANSLATE_NOOP("Wheel", "Numbers"), 0, PickRule::Numbers, {}, {}};
 }
 
 CategoryDef blackRed()
 {
     return {CategoryId::BlackRed,
             "blackred",
-            "Black/Red",
+            QT_TRANSLATE_NOOP("Wheel", "Black/Red"),
             1,
             PickRule::TwoWayRandomTie,
             {{"B", "BLACK"}, {"R", "RED"}},
@@ -66,7 +69,7 @@ CategoryDef evenOdd()
 {
     return {CategoryId::EvenOdd,
             "evenodd",
-            "Even/Odd",
+            QT_TRANSLATE_NOOP("Wheel", "Even/Odd"),
             2,
             PickRule::TwoWayRandomTie,
             {{"E", "EVEN"}, {"O", "ODD"}},
@@ -77,7 +80,7 @@ CategoryDef columns(int field)
 {
     return {CategoryId::Columns,
             "2to1",
-            "2TO1",
+            QT_TRANSLATE_NOOP("Wheel", "2TO1"),
             field,
             PickRule::ThreeWayFirstMax,
             {{"1", "2TO1R1"}, {"2", "2TO1R2"}, {"3", "2TO1R3"}},
@@ -92,14 +95,14 @@ std::vector<CategoryDef> rCategories()
         evenOdd(),
         {CategoryId::LowHi,
          "lowhi",
-         "Low/High",
+         QT_TRANSLATE_NOOP("Wheel", "Low/High"),
          3,
          PickRule::TwoWayRandomTie,
          {{"L", "1_18"}, {"H", "19_36"}},
          {{"L", "1_18"}, {"H", "19_36"}}},
         {CategoryId::Dozens,
          "dozens",
-         "Dozens",
+         QT_TRANSLATE_NOOP("Wheel", "Dozens"),
          4,
          PickRule::ThreeWayFirstMax,
          {{"1", "1ST12"}, {"2", "2ND12"}, {"3", "3RD12"}},
@@ -118,7 +121,7 @@ std::vector<CategoryDef> mCategories()
         // 7-12; histories may also hold "LM" and "MH", which count twice.
         {CategoryId::LowHi,
          "lowhi",
-         "Low/High",
+         QT_TRANSLATE_NOOP("Wheel", "Low/High"),
          3,
          PickRule::ThreeWayFirstMax,
          {{"L", "1_6"}, {"M", "4_9"}, {"H", "7_12"}},

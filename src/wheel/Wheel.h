@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -47,12 +48,18 @@ struct Category
 {
     CategoryId id;
     QString key;     // column stem: "numbers", "blackred", ..., "2to1"
-    QString caption; // "Numbers", "Black/Red", ..., "2TO1"
+    QString caption; // "Numbers", "Black/Red", ..., "2TO1"; as files and JSON write it
     int field;       // field of the layout entry
     PickRule rule;
     std::vector<CategoryValue> values; // advisable values in their pick order
 
     bool hasStake() const { return id != CategoryId::Numbers; }
+
+    // The caption as the player reads it, in the program's language.
+    QString shownCaption() const
+    {
+        return QCoreApplication::translate("Wheel", caption.toLatin1().constData());
+    }
 };
 
 // One follower counter: a column of the count table.

@@ -662,12 +662,12 @@ private slots:
         auto* hint = rig.find<QLabel>("lbl", "StakeHint");
         auto* amount = rig.find<QLineEdit>("tb", "Amount");
         QVERIFY(hint->isVisibleTo(&rig.board));
-        QCOMPARE(hint->text(), BoardWidget::StakeHint);
+        QCOMPARE(hint->text(), BoardWidget::StakeHint());
         QCOMPARE_NE(amount->palette().color(QPalette::Base),
                     amount->parentWidget()->palette().color(QPalette::Base));
         rig.play("4");
         QCOMPARE(rig.spins(), 1);
-        QCOMPARE(rig.status.last(), BoardWidget::RecordedNoStake);
+        QCOMPARE(rig.status.last(), BoardWidget::RecordedNoStake());
 
         amount->selectAll();
         QTest::keyClicks(amount, "5");

@@ -131,7 +131,7 @@ void BoardSessionTest::sleepersOnCells()
     QCOMPARE(p->text(), text);
     QCOMPARE(p->property("sleeper").toString(), mark);
     const QString tip = rig.cell(plate.mid(4))->toolTip();
-    QVERIFY2(tip.endsWith(SleeperMarks::NotDue), qPrintable(tip));
+    QVERIFY2(tip.endsWith(SleeperMarks::NotDue()), qPrintable(tip));
     // Still there after the next spin, and gone when switched off.
     rig.play("26");
     QCOMPARE(p->text(), after);

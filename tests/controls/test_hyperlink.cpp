@@ -56,10 +56,10 @@ class TestHyperlink : public QObject
     QLabel* label() const { return m_link->findChild<QLabel*>("LabelHyperlink"); }
     void hover() { QTest::mouseMove(label()); }
     void leave() { QTest::mouseMove(m_host.get(), QPoint(290, 110)); }
-    void activate(QWidget* window)
+    [[nodiscard]] static bool activate(QWidget* window)
     {
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        return QTest::qWaitForWindowActive(window);
     }
     void focusLinkByTab()
     {
@@ -85,7 +85,7 @@ private slots:
                 [this](bool& ensure) { m_events << QStringLiteral("PrepareJump(%1)").arg(ensure); });
         connect(m_link, &Hyperlink::Jump, this, [this] { m_events << "Jump"; });
         m_host->show();
-        activate(m_host.get());
+        QVERIFY(activate(m_host.get()));
         leave();
     }
 
@@ -182,7 +182,7 @@ private slots:
             else if (action == u"click")
                 QTest::mouseClick(label(), Qt::LeftButton);
             else if (action == u"other" || action == u"back")
-                activate(action == u"back" ? m_host.get() : (other.show(), &other));
+                QVERIFY(activate(action == u"back" ? m_host.get() : (other.show(), &other)));
             else if (action == u"disable" || action == u"enable")
                 m_link->setProperty("Enabled", action == u"enable");
             else if (action == u"hoveroff" || action == u"hoveron")

@@ -78,21 +78,23 @@ struct Played
     bool zeroZero = false;
 };
 
-// A casino's rows of a table as texts, keyed by the first column named, the
-// remaining columns in the order named.
-std::map<qint64, QStringList> rowsOf(TestDb& t, const Wheel& w, qint64 casino, const QString& table,
-                                     const QStringList& cols)
+// A row read by column name.
+using Row = QHash<QString, QString>;
+
+// A casino's rows of a table, keyed by the value of the column `key`, each
+// with the columns named.
+std::map<qint64, Row> rowsOf(TestDb& t, const Wheel& w, qint64 casino, const QString& table,
+                             const QString& key, const QStringList& cols)
 {
-    Statement q = t.db.prepare(
-        (u"SELECT "_s + cols.join(u',') + u" FROM "_s + table + u" WHERE "_s + w.casinoSetting() + u" = ?1"_s)
-            .toStdString());
+    Statement q = t.db.prepare((u"SELECT "_s + key + u',' + cols.join(u',') + u" FROM "_s + table +
+                                u" WHERE "_s + w.casinoSetting() + u" = ?1"_s)
+                                   .toStdString());
     q.bind(1, casino);
-    std::map<qint64, QStringList> out;
+    std::map<qint64, Row> out;
     while (q.next()) {
-        QStringList r;
-        for (int i = 1; i < cols.size(); ++i)
-            r << q.text(i);
-        out[q.integer(0)] = r;
+        Row& r = out[q.integer(0)];
+        for (int i = 0; i < cols.size(); ++i)
+            r[cols[i]] = q.text(i + 1);
     }
     return out;
 }
@@ -536,30 +538,34 @@ private slots:
         QVERIFY(spins > 1000 && undos > 100 && restakes > 20);
 
         const QString spin = w.spinTable() + u"_id"_s;
-        QStringList spinCols{spin, w.spinTable() + u"_now"_s}, counterCols{spin};
-        QStringList adviceCols{spin, w.adviseTable() + u"_id"_s, w.spinTable() + u"_win_id"_s};
-        QStringList winCols{spin, w.winTable() + u"_id"_s, w.adviseTable() + u"_id"_s};
+        const QString spinNow = w.spinTable() + u"_now"_s;
+        const QString adviceId = w.adviseTable() + u"_id"_s, adviceWin = w.spinTable() + u"_win_id"_s;
+        const QString winId = w.winTable() + u"_id"_s;
+        QStringList spinCols{spinNow}, adviceCols{adviceId, adviceWin}, winCols{winId, adviceId};
         for (const Category& c : w.categories()) {
             spinCols << w.spinColumn(c.id);
-            adviceCols << w.adviseColumn(c.id) << (c.hasStake() ? w.coinsColumn(c.id) : u"0"_s);
+            adviceCols << w.adviseColumn(c.id);
+            if (c.hasStake())
+                adviceCols << w.coinsColumn(c.id);
             winCols << w.winColumn(c.id) << w.winPctColumn(c.id) << w.lossPctColumn(c.id);
         }
+        QStringList counterCols;
         for (const Counter& c : w.counters())
             counterCols << c.column;
 
         int checkedSpins = 0;
-        for (qint64 casino : casinos) {
-            // Spins oldest first: id, then one value per category in display order.
-            std::vector<std::pair<qint64, QStringList>> s;
-            for (const auto& [id, r] : rowsOf(t, w, casino, w.spinTable(), spinCols))
+        for (qint64 checked : casinos) {
+            // Spins oldest first.
+            std::vector<std::pair<qint64, Row>> s;
+            for (const auto& [id, r] : rowsOf(t, w, checked, w.spinTable(), spin, spinCols))
                 s.emplace_back(id, r);
-            std::ranges::sort(s, [](const auto& a, const auto& b) {
-                return std::pair(a.second[0].toDouble(), a.first) <
-                       std::pair(b.second[0].toDouble(), b.first);
+            std::ranges::sort(s, [&](const auto& a, const auto& b) {
+                return std::pair(a.second[spinNow].toDouble(), a.first) <
+                       std::pair(b.second[spinNow].toDouble(), b.first);
             });
-            const auto counts = rowsOf(t, w, casino, w.countTable(), counterCols);
-            const auto advice = rowsOf(t, w, casino, w.adviseTable(), adviceCols);
-            const auto wins = rowsOf(t, w, casino, w.winTable(), winCols);
+            const auto counts = rowsOf(t, w, checked, w.countTable(), spin, counterCols);
+            const auto advice = rowsOf(t, w, checked, w.adviseTable(), spin, adviceCols);
+            const auto wins = rowsOf(t, w, checked, w.winTable(), spin, winCols);
             QCOMPARE(counts.size(), s.size());
             QCOMPARE(advice.size(), s.size());
             QCOMPARE(wins.size(), s.size());
@@ -567,65 +573,67 @@ private slots:
             std::vector<qint64> won(w.categories().size(), 0);
             for (size_t k = 0; k < s.size(); ++k) {
                 const auto& [id, values] = s[k];
-                const QStringList* prev = k ? &advice.at(s[k - 1].first) : nullptr;
-                const QStringList& win = wins.at(id);
-                QCOMPARE(win[1].toLongLong(), prev ? prev->at(0).toLongLong() : 0);
+                const Row* prev = k ? &advice.at(s[k - 1].first) : nullptr;
+                const Row& win = wins.at(id);
+                QCOMPARE(win[adviceId].toLongLong(), prev ? prev->value(adviceId).toLongLong() : 0);
                 if (prev)
-                    QCOMPARE(prev->at(1), win[0]);
+                    QCOMPARE(prev->value(adviceWin), win[winId]);
                 std::vector<int> expected(w.counters().size(), 0);
-                for (size_t n = 0; n < w.categories().size(); ++n) {
-                    const Category& c = w.categories()[n];
-                    const QString& value = values[1 + n];
+                for (const Category& c : w.categories()) {
+                    const QString column = w.spinColumn(c.id);
+                    const QString& value = values[column];
                     // Followers of the earlier spins that match this one; 0 and 00 match for Numbers.
                     for (size_t p = 0; p + 1 < k; ++p) {
-                        const QString& earlier = s[p].second[1 + n];
+                        const QString& earlier = s[p].second[column];
                         if (c.id == CategoryId::Numbers ? earlier.toInt() == value.toInt()
                                                         : earlier == value) {
-                            for (int counter : w.countersFor(c.id, s[p + 1].second[1 + n]))
+                            for (int counter : w.countersFor(c.id, s[p + 1].second[column]))
                                 ++expected[counter];
                         }
                     }
                     if (k > 0 && !value.isEmpty()) {
-                        const QString& from = s[k - 1].second[1 + n];
+                        const QString& from = s[k - 1].second[column];
                         tallies << u"follow:"_s + c.key + u'|' +
                                        (c.id == CategoryId::Numbers ? QString::number(from.toInt()) : from) +
                                        u'|' + value;
                     }
                 }
-                QStringList stored = counts.at(id);
+                const Row& stored = counts.at(id);
                 for (size_t i = 0; i < expected.size(); ++i)
-                    QCOMPARE(stored[int(i)].toInt(), expected[i]);
+                    QCOMPARE(stored[counterCols[int(i)]].toInt(), expected[i]);
 
-                const QStringList& a = advice.at(id);
+                const Row& a = advice.at(id);
                 const Played& at = played.at(id);
+                const QString number = values[w.spinColumn(CategoryId::Numbers)];
                 for (size_t n = 0; n < w.categories().size(); ++n) {
                     const Category& c = w.categories()[n];
-                    const QString advisedBefore = prev ? prev->at(2 + 2 * int(n)) : QString();
-                    QVERIFY(adviceFits(w, c, expected, a[2 + 2 * int(n)], at.zeroZero));
-                    const QString verdict = judged(w, c, values[1 + n], values[1].toInt(), advisedBefore);
-                    QCOMPARE(win[2 + 3 * int(n)], verdict);
+                    const QString advisedBefore = prev ? prev->value(w.adviseColumn(c.id)) : QString();
+                    QVERIFY(adviceFits(w, c, expected, a[w.adviseColumn(c.id)], at.zeroZero));
+                    const QString verdict =
+                        judged(w, c, values[w.spinColumn(c.id)], number.toInt(), advisedBefore);
+                    QCOMPARE(win[w.winColumn(c.id)], verdict);
                     // The first spin judged no advice: in no tally and no ratio.
                     if (prev) {
                         tallies << u"verdict:"_s + c.key + u"||"_s + verdict;
                         won[n] += verdict == u"Y";
                     }
                     const qint64 judgedSoFar = qint64(k);
-                    QCOMPARE(win[3 + 3 * int(n)].toDouble(), Judgement::percent(won[n], judgedSoFar));
-                    QCOMPARE(win[4 + 3 * int(n)].toDouble(),
+                    QCOMPARE(win[w.winPctColumn(c.id)].toDouble(), Judgement::percent(won[n], judgedSoFar));
+                    QCOMPARE(win[w.lossPctColumn(c.id)].toDouble(),
                              Judgement::percent(judgedSoFar - won[n], judgedSoFar));
                     if (!c.hasStake())
                         continue;
                     double stake = !prev             ? at.amount
                                    : verdict == u"Y" ? at.amount
-                                                     : 2 * prev->at(3 + 2 * int(n)).toDouble();
-                    if (restakedTo.count(a[0].toLongLong()))
-                        stake = restakedTo.at(a[0].toLongLong());
-                    QCOMPARE(a[3 + 2 * int(n)].toDouble(), stake);
+                                                     : 2 * prev->value(w.coinsColumn(c.id)).toDouble();
+                    if (restakedTo.count(a[adviceId].toLongLong()))
+                        stake = restakedTo.at(a[adviceId].toLongLong());
+                    QCOMPARE(a[w.coinsColumn(c.id)].toDouble(), stake);
                 }
                 ++checkedSpins;
             }
             if (!s.empty())
-                QCOMPARE(advice.at(s.back().first).at(1), QString());
+                QCOMPARE(advice.at(s.back().first).value(adviceWin), QString());
             // Tallies as counted here and as stored.
             QMap<QString, int> expectedTallies;
             for (const QString& key : tallies)
@@ -637,7 +645,7 @@ private slots:
                 t.text(u"SELECT group_concat(tally_kind || '|' || tally_from || '|' || tally_to || "
                        "'=' || tally_count, char(10)) FROM %1 WHERE %2 = %3"_s
                            .arg(w.tallyTable(), w.casinoSetting())
-                           .arg(casino)
+                           .arg(checked)
                            .toStdString())
                     .split(u'\n', Qt::SkipEmptyParts);
             storedRows.sort();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SetUp.h"
 #include "location/DataLocation.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
@@ -28,13 +29,14 @@ class ShellFixture
 public:
     ShellFixture()
     {
-        QDir(dir.path()).mkpath(u"images"_s);
+        setUp(dir.isValid() && QDir(dir.path()).mkpath(u"images"_s), "no installation folder");
         for (const char* file :
              {"images/ka.cart.gif", "images/wheelanim.gif", "images/app.title.gif", "xcacls.sh"})
             touch(QString::fromLatin1(file));
         Database maker;
-        maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword,
-                   Database::Mode::Create);
+        setUp(maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword,
+                         Database::Mode::Create),
+              "the database cannot be made");
         Schema::create(maker);
 
         services.installationId = [this] { return identifier; };
@@ -72,7 +74,7 @@ public:
     void touch(const QString& relative)
     {
         QFile f(dir.filePath(relative));
-        f.open(QIODevice::WriteOnly);
+        setUp(f.open(QIODevice::WriteOnly), "a file of the installation cannot be written");
     }
 
     Application::Outcome start() { return startUp(std::make_unique<Application>(dir.path(), services)); }

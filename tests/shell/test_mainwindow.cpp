@@ -42,7 +42,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
-#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -956,15 +955,14 @@ private slots:
                               u"Demo Casino"_s, app().password(), {}};
         fetcher.fetch(q);
         // Its answer waits in the queue while two more requests come.
-        QThread::msleep(300);
+        fetcher.waitForWorker();
         q.casino = app().currentCasino(Wheel::r()).id() + 1; // casinos without spins
         fetcher.fetch(q);
         q.casino = app().currentCasino(Wheel::r()).id() + 2;
         fetcher.fetch(q);
-        QTRY_COMPARE(answered.size(), 1);
-        QTest::qWait(300);
+        // Answers arrive in the order asked for: none can follow the newest.
+        QTRY_VERIFY(!fetcher.busy());
         QCOMPARE(answered, QList<qint64>{q.casino * 100});
-        QVERIFY(!fetcher.busy());
     }
 
     // The desktop turns dark while the windows are open: what a window reads

@@ -57,8 +57,6 @@ class TestWheelPanel : public QObject
         panel->resize(1000, 560);
         panel->showFigures(f);
         panel->show();
-        if (!QTest::qWaitForWindowExposed(panel))
-            qWarning("the panel was not exposed");
         return panel;
     }
 
@@ -66,6 +64,7 @@ private slots:
     void ringShowsTheWheelInOrderAndColour()
     {
         std::unique_ptr<WheelPanel> panel(shown(figuresOf(u'R', 20, {"4", "21", "2"}, 30)));
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
         auto* ring = panel->findChild<WheelRing*>(QStringLiteral("wheelRing"));
         QVERIFY(ring->isVisible());
         QCOMPARE(ring->pockets().front(), QStringLiteral("0"));
@@ -113,6 +112,7 @@ private slots:
         QFETCH(QString, sectors);
         QFETCH(QString, edge);
         std::unique_ptr<WheelPanel> panel(shown(figuresOf(wheel, each)));
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
         QCOMPARE(panel->findChild<WheelRing*>(QStringLiteral("wheelRing"))->isVisible(), ring);
         auto* scan = panel->findChild<QLabel*>(QStringLiteral("lblSectorScan"));
         QCOMPARE(scan->isVisible(), ring);

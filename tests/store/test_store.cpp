@@ -146,7 +146,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(u"^a setting could not be read: .*no such table: "
                                                 u"ka_app_r_setting$"_s));
-        QCOMPARE(SettingsStore(*t.app).played(Wheel::r(), CategoryId::Numbers).status(),
+        QCOMPARE(SettingsStore(*t.app).played(Wheel::r(), CategoryId::BlackRed).status(),
                  u"Unable to continue! Error Code: (Setting ldb): the database file does not hold what "
                  u"Spinledger expects"_s);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SetUp.h"
 #include "store/Database.h"
 #include "wheel/Wheel.h"
 
@@ -36,7 +37,8 @@ inline int pageSize()
 {
     static const int size = [] {
         Database db;
-        db.open(QStringLiteral(":memory:"), QStringLiteral("key"), Database::Mode::Create);
+        setUp(db.open(QStringLiteral(":memory:"), QStringLiteral("key"), Database::Mode::Create),
+              "no database in memory");
         Statement q = db.prepare("PRAGMA page_size");
         return q.next() ? int(q.integer(0)) : 0;
     }();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SetUp.h"
 #include "TestFiles.h"
 #include "location/DataLocation.h"
 #include "store/AppContext.h"
@@ -21,7 +22,8 @@ class InstalledFolder
 public:
     InstalledFolder()
     {
-        QDir(root.path()).mkpath(QStringLiteral("program/images"));
+        setUp(root.isValid() && QDir(root.path()).mkpath(QStringLiteral("program/images")),
+              "no installation folder");
         for (const char* image : {"images/ka.cart.gif", "images/wheelanim.gif", "images/app.title.gif"})
             writeFile(programFile(QString::fromLatin1(image)), {});
         writeFile(programFile(DataLocation::MarkerFile), "installed\n");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SetUp.h"
 #include "store/AppContext.h"
 #include "store/Clock.h"
 #include "store/Database.h"
@@ -61,7 +62,7 @@ inline QByteArray fingerprint(Database& db, const QString& path)
 {
     db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
     QFile f(path);
-    f.open(QIODevice::ReadOnly);
+    setUp(f.open(QIODevice::ReadOnly), "the database file cannot be read");
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
@@ -79,17 +80,19 @@ public:
 
     explicit TestDb(bool withInstallation = true, Tables tables = Tables::All)
     {
+        setUp(dir.isValid(), "no temporary folder");
         app = std::make_unique<AppContext>(db, clock, random);
         app->setAppFolder(dir.path());
         {
             Database maker;
-            maker.open(app->connString, AppContext::DatabasePassword, Database::Mode::Create);
+            setUp(maker.open(app->connString, AppContext::DatabasePassword, Database::Mode::Create),
+                  "the database cannot be made");
             if (tables == Tables::All)
                 Schema::create(maker);
             for (const std::string& sql : Schema::deliveredTables())
                 maker.exec(sql);
         }
-        app->ensureOpen();
+        setUp(app->ensureOpen(), "the database cannot be opened");
         if (withInstallation)
             install();
     }
@@ -97,7 +100,9 @@ public:
     // As a first start leaves it, with an amount of 10.
     void install()
     {
-        Installation(*app).prepare(u"test-machine"_s, [](const QString&) {});
+        setUp(Installation(*app).prepare(u"test-machine"_s, [](const QString&) {}) ==
+                  Installation::Outcome::Prepared,
+              "the installation's rows cannot be prepared");
         casino = app->currentCasino(Wheel::r()).id();
         db.exec("UPDATE ka_app_r_setting SET tbRAmount = 10");
         db.exec("UPDATE ka_app_m_setting SET tbMAmount = 10");

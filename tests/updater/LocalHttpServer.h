@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SetUp.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QMetaType>
@@ -33,7 +35,7 @@ class LocalHttpServer : public QObject
 public:
     LocalHttpServer()
     {
-        m_server.listen(QHostAddress::LocalHost, 0);
+        setUp(m_server.listen(QHostAddress::LocalHost, 0), "no local port to listen on");
         connect(&m_server, &QTcpServer::newConnection, this, &LocalHttpServer::accept);
     }
 

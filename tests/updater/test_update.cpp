@@ -161,6 +161,7 @@ private slots:
         m_main = std::make_unique<QWidget>();
         m_main->show();
         m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
         m_status.texts.clear();
         m_platform = FakePlatform();
         m_statuses.clear();
@@ -237,38 +238,38 @@ private slots:
         const auto answer = [&](const QString& name, const QByteArray& body, const QString& status) {
             row(name, CannedResponse{.body = body}, status);
         };
-        answer("short body", "a|1|https://x.example/a|2026-01-01|App|1.2.0", updatetexts::Incomplete);
-        answer("empty body", "", updatetexts::Incomplete);
+        answer("short body", "a|1|https://x.example/a|2026-01-01|App|1.2.0", updatetexts::Incomplete());
+        answer("empty body", "", updatetexts::Incomplete());
         // The error stays visible even without a message.
         answer("empty version", body({.version = ""}), errorLine(codes::AppUpdate));
         answer("empty version, message", body({.version = "", .message = "Maintenance"}),
                QStringLiteral("Maintenance"));
         for (const char* size : {"big", "0", "-5", "+5", "1.5", "1e3", "100000000000000000", "4294967297"})
-            answer(QStringLiteral("size %1").arg(size), body({.size = size}), updatetexts::BadFileSize);
-        answer("date", body({.date = "someday"}), updatetexts::BadReleaseDate);
+            answer(QStringLiteral("size %1").arg(size), body({.size = size}), updatetexts::BadFileSize());
+        answer("date", body({.date = "someday"}), updatetexts::BadReleaseDate());
         // The installation's own files; the program's name is this test's.
         for (const char* name : {"../s.exe", "Spinledger.MDB", "TEST_UPDATE"})
             answer(QStringLiteral("file name '%1'").arg(name), body({.fileName = name}),
-                   updatetexts::BadFileName);
+                   updatetexts::BadFileName());
         for (const char* url :
              {"http://x.example/s.exe", "ftp://x.example/s.exe", "file:///tmp/s.exe", "s.exe"})
-            answer(url, body({.url = url}), updatetexts::InsecureUrl);
-        answer("checksum of 63 digits", body({.sha = Sha2048i.left(63)}), updatetexts::BadChecksum);
-        answer("checksum not hex", body({.sha = QByteArray(64, 'g')}), updatetexts::BadChecksum);
+            answer(url, body({.url = url}), updatetexts::InsecureUrl());
+        answer("checksum of 63 digits", body({.sha = Sha2048i.left(63)}), updatetexts::BadChecksum());
+        answer("checksum not hex", body({.sha = QByteArray(64, 'g')}), updatetexts::BadChecksum());
         answer("field of 1001", body({.version = "1.1.0", .message = QByteArray(1001, 'm')}),
-               updatetexts::TooLong);
+               updatetexts::TooLong());
         answer("field of 1000", body({.version = "1.1.0", .message = QByteArray(1000, 'm')}),
-               updatetexts::NoUpdate);
+               updatetexts::NoUpdate());
         const QByteArray equal = body({.version = "1.1.0"});
-        answer("over 64 KiB", equal + "|" + QByteArray("|x").repeated(40000), updatetexts::TooLong);
+        answer("over 64 KiB", equal + "|" + QByteArray("|x").repeated(40000), updatetexts::TooLong());
         // Refused from the header alone: nothing of the body ever comes.
-        row("announces over 64 KiB", {.claimedLength = 100 << 20, .keepOpen = true}, updatetexts::TooLong);
-        row("truncated", {.body = equal, .claimedLength = 300}, updatetexts::Incomplete);
-        row("hang-up", {.hangUp = true}, updatetexts::Unreachable);
-        row("silent", {.silent = true}, updatetexts::TimedOut);
+        row("announces over 64 KiB", {.claimedLength = 100 << 20, .keepOpen = true}, updatetexts::TooLong());
+        row("truncated", {.body = equal, .claimedLength = 300}, updatetexts::Incomplete());
+        row("hang-up", {.hangUp = true}, updatetexts::Unreachable());
+        row("silent", {.silent = true}, updatetexts::TimedOut());
         // Each byte comes well within the stall time, the whole far later than the check may take.
-        row("dripping", {.body = equal, .dripMs = 200}, updatetexts::TimedOut);
-        row("plain http", {.body = equal}, updatetexts::InsecureService, false);
+        row("dripping", {.body = equal, .dripMs = 200}, updatetexts::TimedOut());
+        row("plain http", {.body = equal}, updatetexts::InsecureService(), false);
         row("error status", {.status = 500, .body = body({})}, errorLine(codes::AppUpdate));
     }
 
@@ -314,7 +315,7 @@ private slots:
         // Back before any answer: the check's progress window takes the keys and clicks, the main window
         // none.
         QVERIFY(m_checker->isRunning() && !m_main->isEnabled());
-        QCOMPARE(m_status.last(), updatetexts::Checking);
+        QCOMPARE(m_status.last(), updatetexts::Checking());
         QWidget* progress = QApplication::activeModalWidget();
         QVERIFY(progress && progress->objectName() == "dlgCheckUpdate");
         QTRY_COMPARE(m_server->requestCount(), 1);
@@ -323,7 +324,7 @@ private slots:
         else
             QTest::mouseClick(progress->findChild<QPushButton*>("btnCancelCheck"), Qt::LeftButton);
         QVERIFY(over.wait(10000));
-        QCOMPARE(m_status.last(), updatetexts::CheckCancelled);
+        QCOMPARE(m_status.last(), updatetexts::CheckCancelled());
         QVERIFY(m_main->isEnabled());
         QVERIFY(!m_checker->window());
         QVERIFY(!QApplication::activeModalWidget());
@@ -458,12 +459,12 @@ private slots:
             QTest::newRow(name) << url << response << offered << sha << allowLocalHttp << text;
         };
         const QByteArray body = pattern(2048);
-        row("plain http elsewhere", {.body = body}, updatetexts::InsecureUrl, 2048, {}, true,
+        row("plain http elsewhere", {.body = body}, updatetexts::InsecureUrl(), 2048, {}, true,
             "http://www.spinledger.example/s.exe");
-        row("plain http here, by default", {.body = body}, updatetexts::InsecureUrl, 2048, {}, false);
+        row("plain http here, by default", {.body = body}, updatetexts::InsecureUrl(), 2048, {}, false);
         row("not found", {.status = 404, .body = body}, updatetexts::downloadStatus(404));
         row("truncated", {.body = body, .sendBytes = 1000}, updatetexts::downloadShort(1000, 2048));
-        row("stalled", {.body = body, .sendBytes = 1000, .keepOpen = true}, updatetexts::DownloadTimedOut);
+        row("stalled", {.body = body, .sendBytes = 1000, .keepOpen = true}, updatetexts::DownloadTimedOut());
         row("smaller than offered", {.body = body}, updatetexts::downloadSizeDiffers(2048, 3000), 3000);
         // Refused on the header, and on the byte past the offer, while the server keeps the line open.
         row("announces more than offered", {.claimedLength = 64 << 20, .keepOpen = true},
@@ -471,8 +472,8 @@ private slots:
         row("sends more than offered", {.body = pattern(8192), .sendLength = false, .keepOpen = true},
             updatetexts::downloadTooLong(2048));
         row("redirect to plain http", {.status = 302, .location = "http://www.spinledger.example/s.exe"},
-            updatetexts::DownloadRedirect);
-        row("checksum differs", {.body = body}, updatetexts::ChecksumMismatch, 2048, QByteArray(64, '0'));
+            updatetexts::DownloadRedirect());
+        row("checksum differs", {.body = body}, updatetexts::ChecksumMismatch(), 2048, QByteArray(64, '0'));
     }
 
     void refusedDownloads()
@@ -507,7 +508,7 @@ private slots:
         const QString outside = elsewhere.filePath("SpinledgerSetup.exe");
         QCOMPARE(download(m_server->url("/setup.exe"), outside), false);
         QVERIFY(!QFile::exists(outside));
-        QCOMPARE(m_window->statusText(), updatetexts::OutsideFolder);
+        QCOMPARE(m_window->statusText(), updatetexts::OutsideFolder());
         QCOMPARE(download(m_server->url("/setup.exe"), m_folder->filePath("sub/../../x.exe")), false);
         QCOMPARE(m_server->requestCount(), 0);
     }
@@ -552,7 +553,7 @@ private slots:
         QCOMPARE(m_platform.ended, ended);
         QCOMPARE(m_window && m_window->isVisible(), windowOpen);
         if (windowOpen)
-            QCOMPARE(m_window->statusText(), updatetexts::StartFailed);
+            QCOMPARE(m_window->statusText(), updatetexts::StartFailed());
         QCOMPARE(m_main->isVisible(), mainOpen);
         QCOMPARE(m_main->isEnabled(), !windowOpen);
     }
@@ -568,7 +569,7 @@ private slots:
         QTRY_VERIFY(m_statuses.contains(QStringLiteral("Downloading..50%")));
         QTest::mouseClick(m_window->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
 
-        QCOMPARE(m_statuses.last(), updatetexts::DownloadCancelled);
+        QCOMPARE(m_statuses.last(), updatetexts::DownloadCancelled());
         QVERIFY(m_main->isEnabled());
         QVERIFY(!m_window || !m_window->isVisible());
         QVERIFY(QDir(m_folder->path()).entryList(QDir::Files).isEmpty());
@@ -633,7 +634,7 @@ private slots:
         m_window = new UpdateWindow(offer, installed, connection());
         m_window->show();
         clickUpdate();
-        QCOMPARE(m_window->statusText(), updatetexts::ChecksumMismatch);
+        QCOMPARE(m_window->statusText(), updatetexts::ChecksumMismatch());
         QCOMPARE(QDir(installed.downloadFolder).entryList(QDir::Files), QStringList());
         QVERIFY(!m_window->findChild<QLabel*>("lblInstallAdvice")->isVisible());
         QVERIFY(m_platform.started.isEmpty());

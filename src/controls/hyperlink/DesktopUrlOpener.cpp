@@ -2,6 +2,7 @@
 
 #include "ui/StatusSink.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QStringList>
 
@@ -18,8 +19,10 @@ bool DesktopUrlOpener::openUrl(const QUrl& url)
     if (url.isValid() && OpenedSchemes.contains(url.scheme(), Qt::CaseInsensitive))
         return QDesktopServices::openUrl(url);
     if (m_status)
-        m_status->setStatus(QStringLiteral("Not opened: only web and mail addresses are opened, not \"%1:\".")
-                                .arg(url.scheme()));
+        m_status->setStatus(
+            QCoreApplication::translate("DesktopUrlOpener",
+                                        "Not opened: only web and mail addresses are opened, not \"%1:\".")
+                .arg(url.scheme()));
     return false;
 }
 
