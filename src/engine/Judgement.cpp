@@ -2,7 +2,7 @@
 
 namespace spinledger::Judgement {
 
-QString verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString& advised)
+WinVerdict verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString& advised)
 {
     const QString advice = advised.trimmed();
     bool won = false;
@@ -10,12 +10,12 @@ QString verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString
         won = wheel.groupRangeWins(advice, wheel.label(pocketIndex).toInt());
     else
         won = wheel.field(pocketIndex, wheel.category(c)->field) == advice;
-    return won ? QStringLiteral("Y") : QStringLiteral("N");
+    return won ? WinVerdict::Won : WinVerdict::Lost;
 }
 
-double nextStake(const QString& verdict, double amount, double previousStake)
+double nextStake(WinVerdict verdict, double amount, double previousStake)
 {
-    return verdict == u"Y" ? amount : 2 * previousStake;
+    return verdict == WinVerdict::Won ? amount : 2 * previousStake;
 }
 
 double percent(qint64 part, qint64 total)

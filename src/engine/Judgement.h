@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/SpinEngine.h"
+#include "engine/WinVerdict.h"
 
 #include <utility>
 
@@ -10,11 +11,11 @@ namespace spinledger {
 // the stakes of the next advice.
 namespace Judgement {
 
-// "Y" when the advice of the category would have won with the pocket.
-QString verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString& advised);
+// Won when the advice of the category would have won with the pocket.
+WinVerdict verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString& advised);
 
 // Base amount after a win, twice the previous stake after a loss.
-double nextStake(const QString& verdict, double amount, double previousStake);
+double nextStake(WinVerdict verdict, double amount, double previousStake);
 
 // Share of wins in per cent, rounded to two decimals, halves away from zero.
 double percent(qint64 part, qint64 total);

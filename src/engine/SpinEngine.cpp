@@ -103,14 +103,14 @@ UndoOutcome SpinEngine::undo(qint64 casino)
             // judged becomes the current, unjudged advice again.
             Statement judged = db.prepare(sql.winOfSpin);
             judged.bind(1, spin.id);
-            std::vector<std::pair<qint64, PerCategory<QString>>> wins;
+            std::vector<std::pair<qint64, PerCategory<WinVerdict>>> wins;
             while (judged.next()) {
-                PerCategory<QString> verdicts;
+                PerCategory<WinVerdict> verdicts{};
                 // A row that judged no advice (the casino's first spin) is in no tally.
                 if (judged.integer(1) > 0) {
                     int col = 2;
                     for (const Category& c : m_wheel.categories())
-                        verdicts[idx(c.id)] = judged.text(col++).trimmed();
+                        verdicts[idx(c.id)] = winVerdictOf(judged.text(col++));
                 }
                 wins.emplace_back(judged.integer(0), verdicts);
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/WinVerdict.h"
 #include "store/Result.h"
 #include "store/SettingsStore.h"
 #include "wheel/Wheel.h"
@@ -58,9 +59,9 @@ struct SpinOutcome : BoardState
 {
     qint64 spinId = 0;
     int pocketIndex = -1;
-    std::vector<int> counts;       // follower counts in the order of Wheel::counters()
-    Advice advice;                 // the new current advice
-    PerCategory<QString> verdicts; // judgement of the previous advice, "Y" / "N"
+    std::vector<int> counts;            // follower counts in the order of Wheel::counters()
+    Advice advice;                      // the new current advice
+    PerCategory<WinVerdict> verdicts{}; // judgement of the previous advice
     PerCategory<double> lossPct{};
 };
 

@@ -95,7 +95,7 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
                                              : m_settings.amount;
         }
         if (hadAdvice)
-            (out.verdicts[i] == u"Y" ? tally[i].first : tally[i].second) += 1;
+            (out.verdicts[i] == WinVerdict::Won ? tally[i].first : tally[i].second) += 1;
         const qint64 total = tally[i].first + tally[i].second;
         out.winPct[i] = Judgement::percent(tally[i].first, total);
         out.lossPct[i] = Judgement::percent(tally[i].second, total);
@@ -107,7 +107,7 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
     addStamp(win, stamp);
     win.add(out.spinId).add(hadAdvice ? m_previousAdvice->id : qint64(0)).add(settingId);
     for (const Category& c : m_wheel.categories())
-        win.add(out.verdicts[idx(c.id)]);
+        win.add(winVerdictText(out.verdicts[idx(c.id)]));
     win.add(casino);
     for (const Category& c : m_wheel.categories())
         win.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);

@@ -53,9 +53,9 @@ void Tallies::count(Memory& memory, const QString& kind, const QString& from, co
             for (int counter : counters)
                 memory.followers[size_t(p)][size_t(counter)] += int(delta);
         }
-    } else if (from.isEmpty() && to == u"Y") {
+    } else if (from.isEmpty() && winVerdictOf(to) == WinVerdict::Won) {
         memory.verdicts[i].first += delta;
-    } else if (from.isEmpty() && to == u"N") {
+    } else if (from.isEmpty() && winVerdictOf(to) == WinVerdict::Lost) {
         memory.verdicts[i].second += delta;
     }
 }
@@ -103,22 +103,22 @@ PerCategory<std::pair<qint64, qint64>> Tallies::judgementCounts()
         Statement q = m_db.prepare(sql.tallyRows);
         q.bind(1, m_settingId).bind(2, m_casino).bind(3, judgeKind(c)).bind(4, QString());
         while (q.next()) {
-            const QString verdict = q.text(0);
-            if (verdict == u"Y")
+            const WinVerdict verdict = winVerdictOf(q.text(0));
+            if (verdict == WinVerdict::Won)
                 result[idx(c.id)].first = q.integer(1);
-            else if (verdict == u"N")
+            else if (verdict == WinVerdict::Lost)
                 result[idx(c.id)].second = q.integer(1);
         }
     }
     return result;
 }
 
-void Tallies::addJudgement(const PerCategory<QString>& verdicts, int delta)
+void Tallies::addJudgement(const PerCategory<WinVerdict>& verdicts, int delta)
 {
     for (const Category& c : m_wheel.categories()) {
-        const QString v = verdicts[idx(c.id)].trimmed();
-        if (!v.isEmpty())
-            add(judgeKind(c), QString(), v, delta);
+        const WinVerdict v = verdicts[idx(c.id)];
+        if (v != WinVerdict::None)
+            add(judgeKind(c), QString(), winVerdictText(v), delta);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/WinVerdict.h"
 #include "wheel/Wheel.h"
 
 #include <QHash>
@@ -37,7 +38,7 @@ public:
 
     // Won and lost judgements of every category.
     PerCategory<std::pair<qint64, qint64>> judgementCounts();
-    void addJudgement(const PerCategory<QString>& verdicts, int delta);
+    void addJudgement(const PerCategory<WinVerdict>& verdicts, int delta);
 
     // Recomputes every tally of the casino from its spin and judgement rows.
     void rebuild();

@@ -62,17 +62,16 @@ void bindSession(Statement& q, const Wheel& w, qint64 settingId, qint64 casino, 
 
 } // namespace
 
-void SessionFigures::addJudgement(const Wheel& wheel, const PerCategory<QString>& verdicts,
+void SessionFigures::addJudgement(const Wheel& wheel, const PerCategory<WinVerdict>& verdicts,
                                   const PerCategory<double>& stakes, const PerCategory<bool>& played)
 {
     for (const Category& c : wheel.categories()) {
         const int i = idx(c.id);
         if (!c.hasStake() || !played[i])
             continue;
-        const QString verdict = verdicts[i].trimmed();
-        if (verdict == u'Y')
+        if (verdicts[i] == WinVerdict::Won)
             result += stakes[i] * stats::Odds::of(wheel, c.id).payout;
-        else if (verdict == u'N')
+        else if (verdicts[i] == WinVerdict::Lost)
             result -= stakes[i];
         else
             continue;
@@ -94,11 +93,11 @@ SessionFigures SessionFigures::read(Database& db, const Wheel& wheel, qint64 set
     Statement q = db.prepare(judgementsSql(wheel, withImports));
     bindSession(q, wheel, settingId, casino, afterKey, withImports);
     while (q.next()) {
-        PerCategory<QString> verdicts;
+        PerCategory<WinVerdict> verdicts{};
         PerCategory<double> stakes{};
         int col = 0;
         for (const Category& c : wheel.categories()) {
-            verdicts[idx(c.id)] = q.text(col);
+            verdicts[idx(c.id)] = winVerdictOf(q.text(col));
             stakes[idx(c.id)] = q.real(col + categories);
             ++col;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/WinVerdict.h"
 #include "wheel/Wheel.h"
 
 #include <QtGlobal>
@@ -19,8 +20,8 @@ struct SessionFigures
 
     // Adds one judged advice: a won bet pays stake * payout, a lost one costs
     // the stake. Categories not played, Numbers (no stake) and a category
-    // judged neither "Y" nor "N" add nothing.
-    void addJudgement(const Wheel& wheel, const PerCategory<QString>& verdicts,
+    // judged neither won nor lost add nothing.
+    void addJudgement(const Wheel& wheel, const PerCategory<WinVerdict>& verdicts,
                       const PerCategory<double>& stakes, const PerCategory<bool>& played);
 
     // The figures of the casino's spins recorded since the session began:

@@ -183,7 +183,8 @@ private slots:
         QCOMPARE(advised(out), u"36 B O H 1 1"_s);
         // No previous advice: the row says Numbers and Black/Red lost and the
         // empty fields of 0 won, as files of earlier versions hold it ...
-        QCOMPARE(out.verdicts, (PerCategory<QString>{"N", "N", "Y", "Y", "Y", "Y"}));
+        QCOMPARE(out.verdicts, (PerCategory<WinVerdict>{WinVerdict::Lost, WinVerdict::Lost, WinVerdict::Won,
+                                                        WinVerdict::Won, WinVerdict::Won, WinVerdict::Won}));
         QCOMPARE(t.scalar("SELECT ka_app_r_advise_id FROM ka_app_r_win"), qint64(0));
         // ... but nothing was advised: no stake doubles and no ratio counts it.
         for (CategoryId c : {CategoryId::BlackRed, CategoryId::EvenOdd, CategoryId::Dozens})
@@ -217,7 +218,9 @@ private slots:
         e.play(t.casino, u"0"_s);
         // 2 is black, even, low, first dozen, second column.
         SpinOutcome out = e.play(t.casino, u"2"_s);
-        QCOMPARE(out.verdicts, (PerCategory<QString>{"N", "Y", "N", "N", "Y", "N"}));
+        QCOMPARE(out.verdicts,
+                 (PerCategory<WinVerdict>{WinVerdict::Lost, WinVerdict::Won, WinVerdict::Lost,
+                                          WinVerdict::Lost, WinVerdict::Won, WinVerdict::Lost}));
         QCOMPARE(out.winPct, (PerCategory<double>{0, 100, 0, 0, 100, 0}));
         QCOMPARE(out.lossPct, (PerCategory<double>{100, 0, 100, 100, 0, 100}));
         QCOMPARE(e.categoryView(t.casino)->winPct, out.winPct);
@@ -262,6 +265,29 @@ private slots:
         for (int i = 0; i < 2; ++i)
             QVERIFY(e.undo(t.casino).status.ok);
         QCOMPARE(t.rows("ka_app_r_tally WHERE tally_kind LIKE 'verdict:%'"), 0);
+    }
+
+    void storedVerdictTexts_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<WinVerdict>("verdict");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("won") << u"Y"_s << WinVerdict::Won << u"Y"_s;
+        QTest::newRow("lost") << u"N"_s << WinVerdict::Lost << u"N"_s;
+        QTest::newRow("padded as a fixed-width column") << u"N "_s << WinVerdict::Lost << u"N"_s;
+        QTest::newRow("not judged") << QString() << WinVerdict::None << QString();
+        QTest::newRow("lower case is no verdict") << u"y"_s << WinVerdict::None << QString();
+        QTest::newRow("unknown letter") << u"X"_s << WinVerdict::None << QString();
+        QTest::newRow("two letters") << u"YN"_s << WinVerdict::None << QString();
+    }
+
+    void storedVerdictTexts()
+    {
+        QFETCH(QString, stored);
+        QFETCH(WinVerdict, verdict);
+        QFETCH(QString, written);
+        QCOMPARE(winVerdictOf(stored), verdict);
+        QCOMPARE(winVerdictText(winVerdictOf(stored)), written);
     }
 
     void ratiosRoundToTwoPlaces()
@@ -373,7 +399,7 @@ private slots:
         SpinEngine e(*t.app, Wheel::r());
         QCOMPARE(e.currentAdvice(t.casino)->advice.values[idx(CategoryId::BlackRed)], u"B"_s);
         const SpinOutcome out = e.play(t.casino, u"2"_s); // black
-        QCOMPARE(out.verdicts[idx(CategoryId::BlackRed)], u"Y"_s);
+        QCOMPARE(out.verdicts[idx(CategoryId::BlackRed)], WinVerdict::Won);
         QCOMPARE(out.advice.stakes[idx(CategoryId::BlackRed)], 10.0);
         QCOMPARE(
             t.rows("ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL AND ka_app_r_advise_blackred = 'B'"),

@@ -150,12 +150,12 @@ void SessionTest::sessionMoney()
     QFETCH(QString, played);
     QFETCH(double, result);
     QFETCH(double, largest);
-    PerCategory<QString> v;
+    PerCategory<WinVerdict> v{};
     PerCategory<double> s{};
     PerCategory<bool> p{};
     const QStringList vs = verdicts.split(u' '), ss = stakes.split(u' '), ps = played.split(u' ');
     for (int i = 0; i < CategoryCount; ++i) {
-        v[i] = vs[i];
+        v[i] = vs[i] == u"Y" ? WinVerdict::Won : vs[i] == u"N" ? WinVerdict::Lost : WinVerdict::None;
         s[i] = ss[i].toDouble();
         p[i] = ps[i] == u"1";
     }
