@@ -123,7 +123,13 @@ void BoardWidget::resizeEvent(QResizeEvent* event)
     m_focusRing->follow();
 }
 
-BoardWidget::~BoardWidget() = default;
+BoardWidget::~BoardWidget()
+{
+    // Closing takes the focus from the amount field while the board is half
+    // destroyed; its editingFinished must not reach confirmAmount then.
+    if (m_amount)
+        disconnect(m_amount, nullptr, this, nullptr);
+}
 
 // The style draws check boxes at a fixed size; they grow with the board as
 // the letters beside them do.
