@@ -2384,10 +2384,6 @@ Spielen Sie auf der Seite %3: Ab dem ersten bewerteten Rat zeigt diese Seite, ob
         <translation>Erscheinungsdatum:</translation>
     </message>
     <message>
-        <source>, please Wait ....</source>
-        <translation>, bitte warten ....</translation>
-    </message>
-    <message>
         <source>%1 will now close.</source>
         <translation>%1 wird jetzt geschlossen.</translation>
     </message>

@@ -25,10 +25,8 @@ void StatusLine::setStatus(const QString& text, bool busy)
     if (text.isEmpty()) {
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
-        m_panel->setText(Done);
-    } else {
-        m_panel->setText(busy ? text + BusySuffix() : text);
     }
+    m_panel->setText(shownText(text, busy));
     // What a cut line leaves out shows when the pointer rests on it.
     if (!m_panel->wordWrap())
         m_panel->setToolTip(m_panel->text());

@@ -13,9 +13,6 @@ namespace spinledger {
 class StatusLine : public StatusSink
 {
 public:
-    static QString BusySuffix() { return QCoreApplication::translate("StatusLine", ", please Wait ...."); }
-    static inline const QString Done = QStringLiteral("Fertig");
-
     // A wrapping line grows downwards instead of cutting a long text off.
     enum class Wrap
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace spinledger {
@@ -13,6 +14,14 @@ public:
     // Shows the text (followed by ", please Wait ...." when busy; "Fertig" for
     // an empty text) and repaints at once, without handing input to the window.
     virtual void setStatus(const QString& text, bool busy = false) = 0;
+
+    // The line every status bar shows for that text.
+    static QString shownText(const QString& text, bool busy)
+    {
+        if (text.isEmpty())
+            return QStringLiteral("Fertig");
+        return busy ? text + QCoreApplication::translate("StatusLine", ", please Wait ....") : text;
+    }
 };
 
 } // namespace spinledger

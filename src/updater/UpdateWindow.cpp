@@ -176,13 +176,10 @@ void UpdateWindow::shadeLabelColumn()
 
 void UpdateWindow::setStatus(const QString& text, bool busy)
 {
-    QString shown = text;
+    const QString shown = StatusSink::shownText(text, busy);
     if (text.isEmpty()) {
-        shown = QStringLiteral("Fertig");
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
-    } else if (busy) {
-        shown += tr(", please Wait ....");
     }
     m_statusPanel->setText(shown);
     m_statusBar->repaint();
