@@ -20,11 +20,12 @@ void addStamp(Statement& q, const OleStamp& s)
 SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSettings& settings,
                            Tallying tallying, const std::function<void()>& beforeRecount)
     : m_app(app), m_wheel(wheel), m_settings(settings),
-      m_tallies(app.db(), wheel, app.settingId, settings.casino)
+      m_tallies(app.db(), wheel, app.settingId, settings.casino),
+      m_storing(tallying != Tallying::InMemoryNothingStored)
 {
     Database& db = m_app.db();
     // Before a recount, so that a batch recounts into memory and writes once.
-    if (tallying == Tallying::InMemory)
+    if (tallying != Tallying::InRows)
         m_tallies.keepInMemory();
     const auto spins = HistoryRows::newestSpins(db, m_wheel, m_app.settingId, m_settings.casino, 1);
     if (!spins.empty()) {
@@ -44,10 +45,6 @@ std::optional<double> SpinRecorder::newestNow() const
 SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
 {
     SpinOutcome out;
-    Database& db = m_app.db();
-    const WheelSql& sql = WheelSql::of(m_wheel);
-    const qint64 settingId = m_app.settingId;
-    const qint64 casino = m_settings.casino;
     if (m_previousSpin && stamp.now < m_previousSpin->now)
         stamp = OleStamp::fromNow(m_previousSpin->now);
 
@@ -58,31 +55,31 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
     // Count before the new spin joins the history: it is nobody's follower yet.
     out.counts = m_tallies.followerCounts(pocket);
     out.pocketIndex = pocket;
-
-    Statement spin = db.prepare(sql.insertSpin);
-    addStamp(spin, stamp);
-    spin.add(settingId);
-    for (const Category& c : m_wheel.categories())
-        spin.add(values[idx(c.id)]);
-    spin.add(casino).run();
-    out.spinId = db.lastInsertId();
-
-    Statement count = db.prepare(sql.insertCount);
-    addStamp(count, stamp);
-    count.add(settingId).add(out.spinId);
-    for (int n : out.counts)
-        count.add(n);
-    count.add(casino).run();
-
     if (m_previousSpin)
         m_tallies.addTransition(m_previousSpin->values, values, +1);
 
     AdviceGenerator(m_wheel, m_app.random()).generate(out.counts, m_settings, out.advice, out.coinCells);
+    judge(out, pocket);
 
-    // Judge the advice that stood before this spin. With none standing (the
-    // casino's first spin) the row is still written, as files of earlier
-    // versions hold it, but nothing was advised: no stake doubles and no
-    // ratio counts it, as the statistics do not.
+    qint64 adviceId = 0;
+    if (m_storing) {
+        adviceId = store(out, stamp, values);
+    } else {
+        out.spinId = ++m_trialKeys;
+        adviceId = out.spinId;
+    }
+    m_previousSpin = Previous{out.spinId, stamp.now, values};
+    m_previousAdvice = StoodAdvice{adviceId, out.advice};
+    out.current = {true, adviceId, out.advice};
+    return out;
+}
+
+// Judges the advice that stood before this spin. With none standing (the
+// casino's first spin) the row is still written, as files of earlier
+// versions hold it, but nothing was advised: no stake doubles and no ratio
+// counts it, as the statistics do not.
+void SpinRecorder::judge(SpinOutcome& out, int pocket)
+{
     const bool hadAdvice = m_previousAdvice.has_value();
     PerCategory<std::pair<qint64, qint64>> tally = m_tallies.judgementCounts();
     for (const Category& c : m_wheel.categories()) {
@@ -102,6 +99,30 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
     }
     if (hadAdvice)
         m_tallies.addJudgement(out.verdicts, +1);
+}
+
+qint64 SpinRecorder::store(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values)
+{
+    Database& db = m_app.db();
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    const qint64 settingId = m_app.settingId;
+    const qint64 casino = m_settings.casino;
+    const bool hadAdvice = m_previousAdvice.has_value();
+
+    Statement spin = db.prepare(sql.insertSpin);
+    addStamp(spin, stamp);
+    spin.add(settingId);
+    for (const Category& c : m_wheel.categories())
+        spin.add(values[idx(c.id)]);
+    spin.add(casino).run();
+    out.spinId = db.lastInsertId();
+
+    Statement count = db.prepare(sql.insertCount);
+    addStamp(count, stamp);
+    count.add(settingId).add(out.spinId);
+    for (int n : out.counts)
+        count.add(n);
+    count.add(casino).run();
 
     Statement win = db.prepare(sql.insertWin);
     addStamp(win, stamp);
@@ -126,16 +147,13 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
             advice.add(out.advice.stakes[idx(c.id)]);
     }
     advice.add(casino).run();
-
-    m_previousSpin = Previous{out.spinId, stamp.now, values};
-    m_previousAdvice = StoodAdvice{db.lastInsertId(), out.advice};
-    out.current = {true, m_previousAdvice->id, out.advice};
-    return out;
+    return db.lastInsertId();
 }
 
 void SpinRecorder::finish()
 {
-    m_tallies.writeBack();
+    if (m_storing)
+        m_tallies.writeBack();
 }
 
 } // namespace spinledger
