@@ -21,9 +21,13 @@ SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSetti
                            Tallying tallying, const std::function<void()>& beforeRecount)
     : m_app(app), m_wheel(wheel), m_settings(settings),
       m_tallies(app.db(), wheel, app.settingId, settings.casino),
-      m_storing(tallying != Tallying::InMemoryNothingStored)
+      m_storing(tallying != Tallying::InMemoryNothingStored), m_batch(tallying == Tallying::InMemory)
 {
     Database& db = m_app.db();
+    if (m_batch) {
+        Statement q = db.prepare(WheelSql::of(wheel).adviceKeyBefore);
+        m_lastAdviceKey = q.next() ? q.integer(0) : 0;
+    }
     // Before a recount, so that a batch recounts into memory and writes once.
     if (tallying != Tallying::InRows)
         m_tallies.keepInMemory();
@@ -134,24 +138,49 @@ qint64 SpinRecorder::store(SpinOutcome& out, const OleStamp& stamp, const SpinVa
         win.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
     win.run();
     const qint64 winId = db.lastInsertId();
-    if (hadAdvice)
+    // The advice this spin judged: in a batch, held back and written now with
+    // the key it was given; else, or stored before the batch, linked.
+    if (m_heldAdvice)
+        writeAdvice(*m_heldAdvice, winId);
+    else if (hadAdvice)
         db.prepare(sql.linkAdvice).bind(1, winId).bind(2, m_previousAdvice->id).run();
+    if (m_batch) {
+        m_heldAdvice = AdviceRow{++m_lastAdviceKey, stamp, out.spinId, out.advice};
+        return m_lastAdviceKey;
+    }
+    writeAdvice(AdviceRow{0, stamp, out.spinId, out.advice}, std::nullopt);
+    return db.lastInsertId();
+}
 
-    Statement advice = db.prepare(sql.insertAdvice);
-    addStamp(advice, stamp);
-    advice.add(out.spinId).add(settingId);
+// Without a key the table gives one; with one, judgedBy links the row to
+// the win row of the spin that judged it (none while it stands).
+void SpinRecorder::writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy)
+{
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    Statement advice = m_app.db().prepare(row.key > 0 ? sql.insertAdviceKeyed : sql.insertAdvice);
+    if (row.key > 0) {
+        advice.add(row.key);
+        if (judgedBy)
+            advice.add(*judgedBy);
+        else
+            advice.addNull();
+    }
+    addStamp(advice, row.stamp);
+    advice.add(row.spinId).add(m_app.settingId);
     for (const Category& c : m_wheel.categories())
-        advice.add(out.advice.values[idx(c.id)]);
+        advice.add(row.advice.values[idx(c.id)]);
     for (const Category& c : m_wheel.categories()) {
         if (c.hasStake())
-            advice.add(out.advice.stakes[idx(c.id)]);
+            advice.add(row.advice.stakes[idx(c.id)]);
     }
-    advice.add(casino).run();
-    return db.lastInsertId();
+    advice.add(m_settings.casino).run();
 }
 
 void SpinRecorder::finish()
 {
+    if (m_heldAdvice)
+        writeAdvice(*m_heldAdvice, std::nullopt);
+    m_heldAdvice.reset();
     if (m_storing)
         m_tallies.writeBack();
 }

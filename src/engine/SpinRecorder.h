@@ -59,7 +59,18 @@ private:
         Advice advice;
     };
 
+    // An advice row as written: a batch holds the newest back until the
+    // next spin judges it, so that each row is written once, linked.
+    struct AdviceRow
+    {
+        qint64 key = 0;
+        OleStamp stamp;
+        qint64 spinId = 0;
+        Advice advice;
+    };
+
     void judge(SpinOutcome& out, int pocket);
+    void writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy);
     // Writes the spin's rows; returns the key of its advice row.
     qint64 store(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values);
 
@@ -69,6 +80,9 @@ private:
     Tallies m_tallies;
     bool m_storing = true;
     qint64 m_trialKeys = 0; // stand-ins for the keys of rows not written
+    bool m_batch = false;
+    qint64 m_lastAdviceKey = 0; // a batch's: the key of the newest advice row, written or held
+    std::optional<AdviceRow> m_heldAdvice;
     std::optional<Previous> m_previousSpin;
     std::optional<StoodAdvice> m_previousAdvice;
 };
