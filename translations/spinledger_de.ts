@@ -2103,6 +2103,10 @@ Fortfahren?</translation>
         <source>Import cancelled: nothing was changed.</source>
         <translation>Import abgebrochen: Nichts wurde geändert.</translation>
     </message>
+    <message>
+        <source>Copying the database into the backup folder…</source>
+        <translation>Die Datenbank wird in den Sicherungsordner kopiert…</translation>
+    </message>
 </context>
 <context>
     <name>spinledger::SplashWindow</name>
