@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transfer/LastFolder.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -74,7 +76,7 @@ private:
     QAction* m_import = nullptr;
     QAction* m_export = nullptr;
     QAction* m_undoImport = nullptr;
-    QString m_folder; // where the last file was
+    LastFolder m_folder;
     ImportJob* m_job = nullptr;
     QPointer<QProgressDialog> m_progress;
     QPointer<BoardWidget> m_importBoard;
