@@ -172,7 +172,9 @@ void SpinTransfer::importSpins()
 
     emit aboutToImport();
     m_job = new ImportJob(m_app, wheel, casino, path);
+    m_job->backUpBeforeWriting();
     connect(m_job, &ImportJob::progressed, this, &SpinTransfer::showProgress);
+    connect(m_job, &ImportJob::backupTaken, this, &SpinTransfer::backupTaken);
     connect(m_job, &ImportJob::finished, this, &SpinTransfer::importFinished);
     connect(m_progress, &QProgressDialog::canceled, this, [this] {
         if (m_job)
@@ -233,7 +235,9 @@ void SpinTransfer::showProgress(int step, qint64 done, qint64 total)
     const int scale = total > 1000000 ? int(total / 1000000 + 1) : 1;
     m_progress->setMaximum(int(total / scale));
     m_progress->setValue(int(done / scale));
-    if (SpinImport::Step(step) == SpinImport::Step::Recording)
+    if (SpinImport::Step(step) == SpinImport::Step::BackingUp)
+        m_progress->setLabelText(tr("Copying the database into the backup folder…"));
+    else if (SpinImport::Step(step) == SpinImport::Step::Recording)
         m_progress->setLabelText(
             tr("Importing %1 of %2 spins into %3…").arg(count(done), count(total), m_importCasino));
 }

@@ -55,8 +55,11 @@ public:
 signals:
     // An import changed the casino's history on this wheel.
     void imported(const Wheel& wheel, qint64 casino);
-    // An import of a chosen file is about to write.
+    // An import of a chosen file is about to start: no other copy may be
+    // under way when its backup is taken.
     void aboutToImport();
+    // The copy taken before the import's spins went in, or why it failed.
+    void backupTaken(bool taken, const QString& status);
 
 private:
     void importFinished(int outcome, qint64 spins, const QString& message);

@@ -480,9 +480,11 @@ private slots:
         stakeTen(Wheel::m());
         action("mnuImportSpins")->trigger();
         QTRY_VERIFY(status().startsWith(u"Nothing imported: out.csv: line 2"_s));
+        QVERIFY(backupFiles(u"*-import.mdb"_s).isEmpty()); // a refused file is not worth a copy
         chooseFiles(QString(), m_f->dir.filePath(u"mini.txt"_s));
         action("mnuImportSpins")->trigger();
         QTRY_COMPARE(status(), u"Imported 2 spins into Demo Casino, read as a list of 2 pockets."_s);
+        QCOMPARE(backupFiles(u"*-import.mdb"_s).size(), 1);
         QVERIFY(!w()->findChild<QProgressDialog*>());
         // The board shows them: 12 black, then 7 red.
         QCOMPARE(text(u"txMBLACK_0"_s) + text(u"txMRED_1"_s), u"127"_s);
