@@ -331,7 +331,7 @@ private slots:
         ShellFixture f;
         QCOMPARE(f.start(inst.location()), Application::Outcome::Running);
         QVERIFY(f.elevations.isEmpty());
-        QCOMPARE(f.waits, shared > 0 ? QList<int>{1000, 3000, 600} : QList<int>{1000, 600});
+        QCOMPARE(f.waits, (shared > 0 ? QList<int>{1000, 3000, 600} : QList<int>{1000, 600}));
         if (shared > 0)
             QCOMPARE(f.waitTexts.value(1), u"Your 4 spins were copied from "_s + inst.sharedDatabase() +
                                                u", which stays where it is."_s);
