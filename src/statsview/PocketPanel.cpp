@@ -83,11 +83,15 @@ void PocketPanel::showFigures(const stats::Figures& f)
     // The band behind the bars, the expected count over them.
     const double left = -0.5;
     const double right = double(b.counts.size()) - 0.5;
-    auto* upper = new QLineSeries;
-    auto* lower = new QLineSeries;
+    // An area series does not own its edge lines: they are its children so
+    // that clearing the chart frees them with it.
+    auto* band = new QAreaSeries;
+    auto* upper = new QLineSeries(band);
+    auto* lower = new QLineSeries(band);
     *upper << QPointF(left, b.band.high) << QPointF(right, b.band.high);
     *lower << QPointF(left, b.band.low) << QPointF(right, b.band.low);
-    auto* band = new QAreaSeries(upper, lower);
+    band->setUpperSeries(upper);
+    band->setLowerSeries(lower);
     QColor shade = palette().color(QPalette::Highlight);
     shade.setAlpha(45);
     band->setBrush(shade);
