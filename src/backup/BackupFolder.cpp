@@ -1,5 +1,7 @@
 #include "backup/BackupFolder.h"
 
+#include "backup/BackupLog.h"
+
 #include "store/Clock.h"
 #include "store/Database.h"
 #include "store/IntegrityCheck.h"
@@ -7,14 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcBackup, "spinledger.backup")
 
 namespace spinledger {
 

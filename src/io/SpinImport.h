@@ -72,7 +72,7 @@ public:
     void setAmount(double amount) { m_amount = amount; }
 
     // Why an import is refused while the amount is 0.
-    static const QString NoStake;
+    static QString noStake();
 
 private:
     Report record(qint64 casino, const Progress& progress);
