@@ -930,6 +930,10 @@ Befehle:
         <source>DATE</source>
         <translation>DATUM</translation>
     </message>
+    <message>
+        <source>PATH</source>
+        <translation>PFAD</translation>
+    </message>
 </context>
 <context>
     <name>SleeperMarks</name>
@@ -1546,7 +1550,7 @@ Befehle:
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
+        <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
@@ -2035,10 +2039,6 @@ Fortfahren?</translation>
         <translation>Passphrase</translation>
     </message>
     <message>
-        <source>Protect wit&amp;h a passphrase…</source>
-        <translation>Mit einer Passp&amp;hrase schützen…</translation>
-    </message>
-    <message>
         <source>&amp;Remove passphrase…</source>
         <translation>Passphrase &amp;entfernen…</translation>
     </message>
@@ -2049,10 +2049,6 @@ Fortfahren?</translation>
     <message>
         <source>The database is scrambled with the key built into Spinledger: it keeps other programs out, not someone who has Spinledger.</source>
         <translation>Die Datenbank ist mit dem in Spinledger eingebauten Schlüssel verschlüsselt: Er hält andere Programme fern, aber niemanden, der Spinledger hat.</translation>
-    </message>
-    <message>
-        <source>C&amp;hange the passphrase…</source>
-        <translation>Passp&amp;hrase ändern…</translation>
     </message>
     <message>
         <source>Your passphrase now protects the database and its backups.</source>
@@ -2073,6 +2069,14 @@ Fortfahren?</translation>
     <message>
         <source>Unable to change the key: %1. The database keeps the key it had.</source>
         <translation>Der Schlüssel lässt sich nicht ändern: %1. Die Datenbank behält ihren bisherigen Schlüssel.</translation>
+    </message>
+    <message>
+        <source>Pro&amp;tect with a passphrase…</source>
+        <translation>Mit einer Passphrase &amp;schützen…</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ge the passphrase…</source>
+        <translation>Passphrase &amp;ändern…</translation>
     </message>
 </context>
 <context>

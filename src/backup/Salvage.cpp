@@ -32,7 +32,8 @@ qint64 Salvage::highestKey()
         q.bind(1, m_wheel.spinTable());
         return q.next() ? q.integer(0) : 0;
     } catch (const DbError& e) {
-        qCWarning(lcBackup) << "salvage of" << m_wheel.spinTable() << "without its key counter:" << e.what();
+        qCWarning(lcBackup).noquote()
+            << "salvage of" << m_wheel.spinTable() << "goes on without its key counter:" << e.what();
         return 0;
     }
 }
@@ -79,8 +80,8 @@ Salvage::Report Salvage::write(QIODevice& out, std::optional<qint64> casino)
             }
             more = false;
         } catch (const DbError& e) {
-            qCWarning(lcBackup) << "salvage of" << m_wheel.spinTable() << "stopped after key" << last << ":"
-                                << e.what();
+            qCWarning(lcBackup).noquote().nospace()
+                << "salvage of " << m_wheel.spinTable() << " stopped after key " << last << ": " << e.what();
             // A damaged page: key by key past it, until one reads again.
             // Without the key counter, a thousand keys without a readable
             // row end the search.
@@ -95,9 +96,9 @@ Salvage::Report Salvage::write(QIODevice& out, std::optional<qint64> casino)
                         emitRow(one);
                         found = true;
                     }
-                } catch (const DbError& e) {
+                } catch (const DbError& unreadable) {
                     // One line for all of them: a damaged page can hold thousands.
-                    unreadableWhy = QString::fromUtf8(e.what());
+                    unreadableWhy = QString::fromUtf8(unreadable.what());
                     ++report.unreadable;
                 }
             }
@@ -105,8 +106,9 @@ Salvage::Report Salvage::write(QIODevice& out, std::optional<qint64> casino)
         }
     }
     if (report.unreadable > 0)
-        qCWarning(lcBackup) << "salvage of" << m_wheel.spinTable() << "skipped" << report.unreadable
-                            << "unreadable keys, the last because:" << unreadableWhy;
+        qCWarning(lcBackup).noquote().nospace()
+            << "salvage of " << m_wheel.spinTable() << " skipped " << report.unreadable
+            << " unreadable keys, the last because: " << unreadableWhy;
     if (!csv.flush())
         report.failure = tr("The file could not be written: %1").arg(out.errorString());
     return report;

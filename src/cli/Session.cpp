@@ -29,7 +29,7 @@ QCommandLineOption Options::db()
     return {
         QStringLiteral("db"),
         Session::tr("The database file (default: the one Spinledger uses; spinledger-cli where names it)."),
-        QStringLiteral("PATH")};
+        Session::tr("PATH")};
 }
 
 QCommandLineOption Options::json()

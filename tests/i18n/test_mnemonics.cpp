@@ -2,6 +2,7 @@
 // each menu, and in each dialog, every mnemonic is a different letter, in
 // English and in German.
 #include "ShellFixture.h"
+#include "board/BoardCell.h"
 #include "i18n/Translations.h"
 #include "passphrase/PassphraseDialog.h"
 #include "shell/KeyboardHelp.h"
@@ -138,14 +139,24 @@ private slots:
         auto* tabs = w->findChild<QTabWidget*>(u"SSTab1"_s);
         auto* pages = w->findChild<QTabWidget*>(u"tabsStats"_s);
         QVERIFY(tabs && pages);
+        // A few spins on each wheel, so that the statistics show their pages
+        // and not the empty note, whichever board they follow.
+        for (const QString& cell : {u"pbR17"_s, u"pbR8"_s, u"pbR0"_s, u"pbM2"_s, u"pbM5"_s, u"pbM0"_s})
+            emit w->findChild<BoardCell*>(cell)->clicked(cell);
         for (int t = 0; t < tabs->count(); ++t) {
             tabs->setCurrentIndex(t);
             const bool statistics = tabs->currentWidget()->isAncestorOf(pages);
+            if (statistics)
+                QTRY_VERIFY2_WITH_TIMEOUT(
+                    pages->isVisibleTo(w),
+                    qPrintable(w->findChild<QLabel*>(u"lblStatsEmpty"_s)->text() + w->statusText()), 30000);
             for (int p = 0; p < (statistics ? pages->count() : 1); ++p) {
                 pages->setCurrentIndex(p);
                 const QString where =
                     statistics ? tabs->tabText(t) + u" > "_s + pages->tabText(p) : tabs->tabText(t);
                 verifyNoClash(where, shownTexts(w));
+                if (QTest::currentTestFailed())
+                    return;
             }
         }
     }

@@ -109,7 +109,7 @@ private slots:
         ShellFixture f;
         QCOMPARE(f.start(), Application::Outcome::Running);
         MainWindow* w = f.main();
-        const auto* tabs = w->findChild<QTabWidget*>(u"SSTab1"_s);
+        auto* tabs = w->findChild<QTabWidget*>(u"SSTab1"_s);
         QVERIFY(tabs);
         QStringList shown;
         for (int i = 0; i < tabs->count(); ++i)
