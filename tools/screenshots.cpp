@@ -9,6 +9,7 @@
 // The second form takes one variant, with the main window at the size given;
 // under LANG=de_DE.UTF-8 it shows the German window.
 #include "DarkPalette.h"
+#include "board/BoardCell.h"
 
 #include "engine/SpinEngine.h"
 #include "i18n/Translations.h"
@@ -244,6 +245,18 @@ private:
     QString m_suffix;
 };
 
+// A few pockets clicked on the board since the start, so that the session
+// line has spins, a result and a largest stake to show.
+void playSession(MainWindow* main)
+{
+    for (const char* name : {"pbR17", "pbR8", "pbR23", "pbR0", "pbR32", "pbR11", "pbR5"}) {
+        auto* cell = main->findChild<BoardCell*>(QString::fromLatin1(name));
+        if (!cell)
+            fail(QStringLiteral("no cell ") + QString::fromLatin1(name));
+        emit cell->clicked(cell->objectName());
+    }
+}
+
 void shootMainWindow(MainWindow* main, const Camera& camera)
 {
     auto* tabs = main->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
@@ -477,6 +490,7 @@ int shootVariant(const Variant& v, const QString& out, const QSize& windowSize)
     }
     if (windowSize.isValid())
         app.mainWindow()->resize(windowSize);
+    playSession(app.mainWindow());
     shootMainWindow(app.mainWindow(), camera);
     shootSizes(app.mainWindow(), camera, QString::fromLatin1(v.scale).toDouble());
     shootSleepers(app.mainWindow(), camera);

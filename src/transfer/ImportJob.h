@@ -28,6 +28,9 @@ public:
     // A running import is cancelled and waited for: nothing is written then.
     ~ImportJob() override;
 
+    // Once the file passed its check, the database is copied into the backup
+    // folder on this job's thread (a large file does not freeze the window),
+    // then the spins are written.
     void start();
     // Stops at the next spin; the transaction rolls back.
     void cancel() { m_cancel = true; }
@@ -35,6 +38,8 @@ public:
 
 signals:
     void progressed(int step, qint64 done, qint64 total);
+    // status: the copy's file when taken, why not when it failed.
+    void backupTaken(bool taken, const QString& status);
     // message: why, when nothing was imported; how the file was read when it was.
     void finished(int outcome, qint64 spins, const QString& message);
 

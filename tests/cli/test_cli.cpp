@@ -7,6 +7,7 @@
 #include "TestFiles.h"
 #include "cli/Cli.h"
 #include "engine/SpinEngine.h"
+#include "session/SessionStore.h"
 #include "store/InstanceLock.h"
 
 #include <QBuffer>
@@ -24,13 +25,6 @@ using namespace spinledger;
 using namespace spinledger::test;
 
 namespace {
-
-QByteArray fingerprintOf(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 struct Run
 {
@@ -134,8 +128,9 @@ private slots:
         QTest::newRow("stats: dates the wrong way round")
             << stats + QStringList{"--since", "2026-12-07", "--until", "2026-12-06"}
             << "--until must come after --since";
-        QTest::newRow("stats: no stored session")
-            << stats + QStringList{"--session"} << "--session needs a stored session, and none is kept yet";
+        QTest::newRow("stats: no session started")
+            << stats + QStringList{"--session"}
+            << "--session needs a session, and the window has not started one";
         QTest::newRow("stats: not a database")
             << QStringList{"stats", "--wheel", "R", "--casino", "1", "--db", SPINLEDGER_CLI_PROGRAM}
             << "cannot open";
@@ -308,6 +303,10 @@ private slots:
         QTest::newRow("the day after")
             << QStringList{"--since", "2026-12-07"} << "window/first=7 window/last=6 spins=0"
             << "since 7 Dec 2026 (none of 6 spins): 0 spins";
+        // The window began a session after the fourth spin.
+        QTest::newRow("the session") << QStringList{"--session"}
+                                     << "window/kind=session window/first=5 window/last=6 spins=2 judged=2"
+                                     << "this session (since 6 Dec 2026 18:";
     }
     void statsWindows()
     {
@@ -316,8 +315,11 @@ private slots:
         QFETCH(QString, heading);
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
-        for (const char* pocket : {"17", "5", "0", "32", "17", "8"})
+        for (const char* pocket : {"17", "5", "0", "32", "17", "8"}) {
             QVERIFY(engine.play(t.casino, QString::fromLatin1(pocket)).status.ok);
+            if (pocket == std::string_view("32"))
+                SessionStore::begin(t.db, t.app->settingId, Wheel::r(), t.clock.now());
+        }
         const QStringList stats{"stats", "--wheel", "R", "--casino", "1"};
         const Run j = run(t, stats + window + QStringList{"--json"});
         QCOMPARE(j.code, 0);
@@ -501,9 +503,7 @@ private slots:
         QCOMPARE(toFile.code, 0);
         QCOMPARE(toFile.out, QStringLiteral("Exported 3 spins of casino 'Demo Casino' (R wheel) to %1\n")
                                  .arg(QDir::toNativeSeparators(path)));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), toOut.bytes);
+        QCOMPARE(readFile(path), toOut.bytes);
     }
 
     // Through the real program, as a shell runs it: standard input as "-" (a
@@ -614,13 +614,13 @@ private slots:
         flipByte(t.app->connString, int(pages(t.app->connString) / 2));
         const Run refused = run(t, {"export", "--wheel", "R", "--casino", "1"});
         QCOMPARE(refused.code, 2);
-        const QByteArray damaged = fingerprintOf(t.app->connString);
+        const QByteArray damaged = InstalledFolder::digest(t.app->connString);
         const QString spins = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n");
         const Run notWritten = run(t, {"import", "--wheel", "R", "--casino", "1", spins});
         QCOMPARE(notWritten.code, 2);
         QVERIFY2(notWritten.err.contains(QStringLiteral("the database file is damaged; nothing was written")),
                  qPrintable(notWritten.err));
-        QCOMPARE(fingerprintOf(t.app->connString), damaged);
+        QCOMPARE(InstalledFolder::digest(t.app->connString), damaged);
         const QString path = t.dir.filePath(QStringLiteral("salvaged.csv"));
         const Run r = run(t, {"export", "--salvage", "--wheel", "R", "--out", path});
         QCOMPARE(r.code, 0);
@@ -632,9 +632,7 @@ private slots:
         QVERIFY2(m.hasMatch(), qPrintable(r.err));
         QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 3000);
         QVERIFY(m.captured(2).toInt() > 0);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll().count("\r\n"), m.captured(1).toInt() + 1);
+        QCOMPARE(readFile(path).count("\r\n"), m.captured(1).toInt() + 1);
         // What was salvaged goes into a sound file as a spin file.
         TestDb sound;
         const Run back = run(sound, {"import", "--wheel", "R", "--casino", "1", path});
