@@ -2548,6 +2548,10 @@ Spielen Sie auf der Seite %3: Ab dem ersten bewerteten Rat zeigt diese Seite, ob
         <source> - Update</source>
         <translation> - Update</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>spinledger::UpdateWindow</name>

@@ -99,6 +99,8 @@ Status BackupFolder::copyTo(Database& source, const QString& target)
                 if (!check.sound)
                     failure = tr("the copy failed its check (%1)").arg(check.problems.value(0));
             } catch (const DbError& e) {
+                // The log keeps the engine's words; the player reads the reason.
+                qCWarning(lcBackup) << "copying into" << target << "stopped:" << e.what();
                 failure = e.reason().isEmpty() ? QString::fromUtf8(e.what()) : e.reason();
             }
         }
