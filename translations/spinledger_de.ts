@@ -3003,10 +3003,6 @@ Was die Verdopplung riskiert (Grundeinsatz %1, Tischmaximum %2, Spielkapital %3,
         <translation>%1 Bogen %2 (%3 Zahlen): %4 Coups, erwartet %5, z = %6</translation>
     </message>
     <message>
-        <source>; p ≤ %1: none of %2 fair histories simulated had an arc this far out among its %3</source>
-        <translation>; p ≤ %1: Keine von %2 simulierten fairen Geschichten hatte unter ihren %3 einen so weit abweichenden Bogen</translation>
-    </message>
-    <message>
         <source>; %1 ± %2 as the most extreme of %3 arcs (%4 fair histories simulated)</source>
         <translation>; %1 ± %2 als extremster von %3 Bögen (%4 faire Geschichten simuliert)</translation>
     </message>
@@ -3053,6 +3049,10 @@ Was die Verdopplung riskiert (Grundeinsatz %1, Tischmaximum %2, Spielkapital %3,
     <message>
         <source>%1 %2: %3 hits in %4 spins (%5; break-even %6 at %7): edge %8, %9 %10 to %11 — %12</source>
         <translation>%1 %2: %3 Treffer in %4 Coups (%5; Gewinnschwelle %6 bei %7): Vorteil %8, %9 %10 bis %11 — %12</translation>
+    </message>
+    <message>
+        <source>; %1: none of %2 fair histories simulated had an arc this far out among its %3</source>
+        <translation>; %1: Keine von %2 simulierten fairen Geschichten hatte unter ihren %3 einen so weit abweichenden Bogen</translation>
     </message>
 </context>
 <context>
