@@ -20,9 +20,10 @@ constexpr qint64 SecondMs = 1000;
 constexpr qint64 DayMs = 24 * 3600 * SecondMs;
 constexpr qint64 ProgressEvery = 512;
 // Pages kept in memory while an import writes (in KiB, as cache_size takes
-// a negative number): the pages an import keeps touching stay decrypted,
-// well within what an import may use.
-constexpr int ImportCacheKib = 64 * 1024;
+// a negative number). An import appends to each table and index, so the
+// pages it keeps touching are few: a larger cache bought no speed, only
+// memory, of which the log's index of a long import needs its share.
+constexpr int ImportCacheKib = 8 * 1024;
 
 // The connection's page cache, larger for the time of an import.
 class LargerCache
