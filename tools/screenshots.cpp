@@ -5,11 +5,15 @@
 // on a dark desktop ("-dark").
 //
 // usage: screenshots <folder>
+//        screenshots --variant plain|dense|dark <folder> [WIDTHxHEIGHT]
+// The second form takes one variant, with the main window at the size given;
+// under LANG=de_DE.UTF-8 it shows the German window.
 #include "DarkPalette.h"
 #include "board/BoardCell.h"
 
 #include "engine/SpinEngine.h"
 #include "i18n/Translations.h"
+#include "passphrase/PassphraseDialog.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/SidePanelAnimation.h"
@@ -438,7 +442,7 @@ void quietPlatform()
         });
 }
 
-int shootVariant(const Variant& v, const QString& out)
+int shootVariant(const Variant& v, const QString& out, const QSize& windowSize)
 {
     qputenv("QT_SCALE_FACTOR", v.scale);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -475,6 +479,17 @@ int shootVariant(const Variant& v, const QString& out)
 
     const Camera camera(out, QString::fromLatin1(v.suffix));
     camera.shoot(&app.splash(), QStringLiteral("splash"));
+    {
+        PassphraseDialog choose(PassphraseDialog::Purpose::Choose, app.mainWindow());
+        choose.show();
+        camera.shoot(&choose, QStringLiteral("passphrase-choose"));
+        PassphraseDialog open(PassphraseDialog::Purpose::Open, app.mainWindow());
+        open.setAttempt(2, 3);
+        open.show();
+        camera.shoot(&open, QStringLiteral("passphrase-open"));
+    }
+    if (windowSize.isValid())
+        app.mainWindow()->resize(windowSize);
     playSession(app.mainWindow());
     shootMainWindow(app.mainWindow(), camera);
     shootSizes(app.mainWindow(), camera, QString::fromLatin1(v.scale).toDouble());
@@ -496,10 +511,12 @@ int main(int argc, char** argv)
             list << QString::fromLocal8Bit(argv[i]);
         return list;
     }();
-    if (args.size() == 3 && args[0] == QLatin1String("--variant")) {
+    if ((args.size() == 3 || args.size() == 4) && args[0] == QLatin1String("--variant")) {
+        const QStringList size = args.value(3).split(u'x');
+        const QSize windowSize = size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
         for (const Variant& v : Variants) {
             if (args[1] == QLatin1String(v.name))
-                return shootVariant(v, args[2]);
+                return shootVariant(v, args[2], windowSize);
         }
     }
     if (args.size() != 1 || args[0].startsWith(u'-')) {

@@ -60,6 +60,10 @@
         <source>Another casino is already named &quot;%1&quot;: choose another name.</source>
         <translation>Ein anderes Casino heißt schon „%1“: Wählen Sie einen anderen Namen.</translation>
     </message>
+    <message>
+        <source>Unable to continue! Error Code:%1</source>
+        <translation>Fortfahren nicht möglich! Fehlercode:%1</translation>
+    </message>
 </context>
 <context>
     <name>CellPictures</name>
@@ -146,6 +150,21 @@ Im Terminal: spinledger-cli --help (spinledger-cli where nennt jede Datei)
     <message>
         <source>(%1 --help lists the options)</source>
         <translation>(%1 --help listet die Optionen auf)</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>an empty key</source>
+        <translation>ein leerer Schlüssel</translation>
+    </message>
+    <message>
+        <source>the database is not open</source>
+        <translation>die Datenbank ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>the database is in use by another program</source>
+        <translation>ein anderes Programm benutzt die Datenbank</translation>
     </message>
 </context>
 <context>
@@ -298,6 +317,85 @@ Im Terminal: spinledger-cli --help (spinledger-cli where nennt jede Datei)
     <message>
         <source>beats chance (%1) — and above break-even</source>
         <translation>schlägt den Zufall (%1) — und über der Gewinnschwelle</translation>
+    </message>
+    <message>
+        <source>mini wheel</source>
+        <translation>Mini-Kessel</translation>
+    </message>
+    <message>
+        <source>38-pocket wheel</source>
+        <translation>Kessel mit 38 Fächern</translation>
+    </message>
+    <message>
+        <source>%1 pockets in play (00 enabled)</source>
+        <translation>%1 Zahlen im Spiel (00 eingeschaltet)</translation>
+    </message>
+    <message>
+        <source>%1 pockets in play (00 switched off)</source>
+        <translation>%1 Zahlen im Spiel (00 ausgeschaltet)</translation>
+    </message>
+    <message>
+        <source>needs at least %1 spins</source>
+        <translation>braucht mindestens %1 Coups</translation>
+    </message>
+    <message>
+        <source>Type your stake amount on the wheel&apos;s board: doubling starts from it.</source>
+        <translation>Tippen Sie Ihren Einsatz auf dem Tableau des Kessels ein: Die Verdopplung beginnt bei ihm.</translation>
+    </message>
+    <message>
+        <source>Type the table maximum to see what doubling risks.</source>
+        <translation>Tippen Sie das Tischmaximum ein, um zu sehen, was die Verdopplung riskiert.</translation>
+    </message>
+    <message>
+        <source>The stake amount is above the table maximum or the bankroll: no series fits.</source>
+        <translation>Der Einsatz liegt über dem Tischmaximum oder dem Spielkapital: Keine Reihe passt.</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>every time</source>
+        <translation>jedes Mal</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>1 in %1</source>
+        <translation>1 von %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>table max</source>
+        <translation>Tischmaximum</translation>
+    </message>
+    <message>
+        <source>bankroll</source>
+        <translation>Spielkapital</translation>
+    </message>
+</context>
+<context>
+    <name>Installation</name>
+    <message>
+        <source>Loading (sId)..</source>
+        <translation>Lade (sId)..</translation>
+    </message>
+    <message>
+        <source>Loading (ldb)..</source>
+        <translation>Lade (ldb)..</translation>
     </message>
 </context>
 <context>
@@ -773,6 +871,66 @@ Befehle:
         <translation>%1: %2; nichts wurde gelesen oder geschrieben</translation>
     </message>
     <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>AMOUNT</source>
+        <translation>BETRAG</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>NAME-or-ID</source>
+        <translation>NAME-oder-NUMMER</translation>
+    </message>
+    <message>
+        <source>SPINLEDGER_PASSPHRASE does not open %1</source>
+        <translation>SPINLEDGER_PASSPHRASE öffnet %1 nicht</translation>
+    </message>
+    <message>
+        <source>That was not the passphrase.</source>
+        <translation>Das war nicht die Passphrase.</translation>
+    </message>
+    <message>
+        <source>mode: %1</source>
+        <translation>Modus: %1</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <translation>installiert</translation>
+    </message>
+    <message>
+        <source>portable</source>
+        <translation>portabel</translation>
+    </message>
+    <message>
+        <source>database: %1</source>
+        <translation>Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>backups: %1</source>
+        <translation>Sicherungen: %1</translation>
+    </message>
+    <message>
+        <source>lock: %1</source>
+        <translation>Sperre: %1</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATUM</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PFAD</translation>
+    </message>
+    <message>
         <source>--session needs a session, and the window has not started one on this wheel yet: use --last N or --since DATE</source>
         <translation>--session braucht eine Sitzung, und das Fenster hat auf diesem Kessel noch keine begonnen: --last N oder --since DATUM verwenden</translation>
     </message>
@@ -806,6 +964,20 @@ Befehle:
     <message>
         <source>a long gap does not make a pocket due</source>
         <translation>eine lange Lücke macht keine Zahl fällig</translation>
+    </message>
+</context>
+<context>
+    <name>SpinEngine</name>
+    <message>
+        <source>Unknown pocket &apos;%1&apos;.</source>
+        <translation>Unbekannte Zahl „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>SpinExport</name>
+    <message>
+        <source>The file could not be written: %1</source>
+        <translation>Die Datei ließ sich nicht schreiben: %1</translation>
     </message>
 </context>
 <context>
@@ -904,6 +1076,10 @@ Befehle:
     <message>
         <source>The file has not been checked.</source>
         <translation>Die Datei wurde nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>the amount is 0, so no stake would stand: set a base stake first</source>
+        <translation>der Einsatz ist 0, also stünde kein Einsatz: Legen Sie zuerst einen Grundeinsatz fest</translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1501,30 @@ Befehle:
         <source>&amp;UNDO</source>
         <translation>Z&amp;URÜCK</translation>
     </message>
+    <message>
+        <source>&amp;Numbers</source>
+        <translation>&amp;Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Black/Red</source>
+        <translation>&amp;Schwarz/Rot</translation>
+    </message>
+    <message>
+        <source>&amp;Even/Odd</source>
+        <translation>&amp;Pair/Impair</translation>
+    </message>
+    <message>
+        <source>&amp;Low/High</source>
+        <translation>&amp;Manque/Passe</translation>
+    </message>
+    <message>
+        <source>&amp;Dozens</source>
+        <translation>Du&amp;tzende</translation>
+    </message>
+    <message>
+        <source>&amp;2TO1</source>
+        <translation>&amp;Kolonnen</translation>
+    </message>
 </context>
 <context>
     <name>spinledger::CasinoPanel</name>
@@ -1350,7 +1550,7 @@ Befehle:
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Hinzufügen</translation>
+        <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
         <source>U&amp;pdate</source>
@@ -1557,7 +1757,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Alt+N, B, E, L, D, 2</source>
-        <translation>Alt+Z, S, P, M, D, K</translation>
+        <translation>Alt+Z, S, P, M, T, K</translation>
     </message>
     <message>
         <source>Play box of Numbers, Black/Red, Even/Odd, Low/High, Dozens, 2TO1 (then Space)</source>
@@ -1839,10 +2039,6 @@ Fortfahren?</translation>
         <translation>Passphrase</translation>
     </message>
     <message>
-        <source>Protect wit&amp;h a passphrase…</source>
-        <translation>Mit einer Passp&amp;hrase schützen…</translation>
-    </message>
-    <message>
         <source>&amp;Remove passphrase…</source>
         <translation>Passphrase &amp;entfernen…</translation>
     </message>
@@ -1853,10 +2049,6 @@ Fortfahren?</translation>
     <message>
         <source>The database is scrambled with the key built into Spinledger: it keeps other programs out, not someone who has Spinledger.</source>
         <translation>Die Datenbank ist mit dem in Spinledger eingebauten Schlüssel verschlüsselt: Er hält andere Programme fern, aber niemanden, der Spinledger hat.</translation>
-    </message>
-    <message>
-        <source>C&amp;hange the passphrase…</source>
-        <translation>Passp&amp;hrase ändern…</translation>
     </message>
     <message>
         <source>Your passphrase now protects the database and its backups.</source>
@@ -1877,6 +2069,14 @@ Fortfahren?</translation>
     <message>
         <source>Unable to change the key: %1. The database keeps the key it had.</source>
         <translation>Der Schlüssel lässt sich nicht ändern: %1. Die Datenbank behält ihren bisherigen Schlüssel.</translation>
+    </message>
+    <message>
+        <source>Pro&amp;tect with a passphrase…</source>
+        <translation>Mit einer Passphrase &amp;schützen…</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ge the passphrase…</source>
+        <translation>Passphrase &amp;ändern…</translation>
     </message>
 </context>
 <context>
@@ -2348,6 +2548,10 @@ Spielen Sie auf der Seite %3: Ab dem ersten bewerteten Rat zeigt diese Seite, ob
         <source> - Update</source>
         <translation> - Update</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>spinledger::UpdateWindow</name>
@@ -2488,6 +2692,291 @@ fair: %2</translation>
     </message>
 </context>
 <context>
+    <name>spinledger::stats::FiguresText</name>
+    <message>
+        <source>Casino %1</source>
+        <translation>Casino %1</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3: %4 spins, %5 judged advices, %6
+</source>
+        <translation>%1, %2, %3: %4 Coups, %5 bewertete Ratschläge, %6
+</translation>
+    </message>
+    <message>
+        <source>
+Does the advice beat chance?
+</source>
+        <translation>
+Schlägt der Rat den Zufall?
+</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>judged</source>
+        <translation>bewertet</translation>
+    </message>
+    <message>
+        <source>hits</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>hit rate</source>
+        <translation>Trefferquote</translation>
+    </message>
+    <message>
+        <source>95% interval</source>
+        <translation>95-%-Intervall</translation>
+    </message>
+    <message>
+        <source>chance</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>break-even</source>
+        <translation>Gewinnschwelle</translation>
+    </message>
+    <message>
+        <source>p (Holm)</source>
+        <translation>p (Holm)</translation>
+    </message>
+    <message>
+        <source>verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>  chance: how often a blind bet hits; p: how likely this many hits are by blind betting,
+  corrected with Holm&apos;s method for %1 categories; a verdict needs %2 judged advices.
+</source>
+        <translation>  Zufall: wie oft ein blinder Einsatz trifft; p: wie wahrscheinlich so viele Treffer bei blindem Setzen sind,
+  korrigiert nach Holm für %1 Kategorien; ein Urteil braucht %2 bewertete Ratschläge.
+</translation>
+    </message>
+    <message>
+        <source>  %1 pocket %2: %3 spins, z = %4, %5 for one pocket, %6 for the most extreme of %7
+</source>
+        <translation>  %1 Zahl %2: %3 Coups, z = %4, %5 für eine Zahl, %6 für die extremste von %7
+</translation>
+    </message>
+    <message>
+        <source>
+Is the wheel biased?
+  %1 spins on %2 pockets: expected %3 each, 95% band %4 to %5
+</source>
+        <translation>
+Ist der Kessel unausgewogen?
+  %1 Coups auf %2 Zahlen: je %3 erwartet, 95-%-Band %4 bis %5
+</translation>
+    </message>
+    <message>
+        <source>  left out: %1 spins on 00, recorded while it was enabled
+</source>
+        <translation>  außen vor: %1 Coups auf 00, erfasst, als sie eingeschaltet war
+</translation>
+    </message>
+    <message>
+        <source>  chi-square: %1 (%2 so far)
+</source>
+        <translation>  Chi-Quadrat: %1 (bisher %2)
+</translation>
+    </message>
+    <message>
+        <source>  chi-square %1 with %2 degrees of freedom: %3
+</source>
+        <translation>  Chi-Quadrat %1 mit %2 Freiheitsgraden: %3
+</translation>
+    </message>
+    <message>
+        <source>hottest</source>
+        <comment>pocket</comment>
+        <translation>heißeste</translation>
+    </message>
+    <message>
+        <source>coldest</source>
+        <comment>pocket</comment>
+        <translation>kälteste</translation>
+    </message>
+    <message>
+        <source>
+The wheel&apos;s own figures
+</source>
+        <translation>
+Die Zahlen des Kessels selbst
+</translation>
+    </message>
+    <message>
+        <source>  sectors: every arc of %1 neighbouring pockets at every start
+</source>
+        <translation>  Sektoren: jeder Bogen aus %1 benachbarten Zahlen an jedem Anfang
+</translation>
+    </message>
+    <message>
+        <source>hottest</source>
+        <comment>arc</comment>
+        <translation>Heißester</translation>
+    </message>
+    <message>
+        <source>coldest</source>
+        <comment>arc</comment>
+        <translation>Kältester</translation>
+    </message>
+    <message>
+        <source>  classic sectors: they belong to the single-zero wheel (00 is enabled)
+</source>
+        <translation>  klassische Sektoren: Sie gehören zum Kessel mit einer Null (00 ist eingeschaltet)
+</translation>
+    </message>
+    <message>
+        <source>  classic sectors (p two-sided, corrected with Holm&apos;s method over the four):
+</source>
+        <translation>  klassische Sektoren (p zweiseitig, nach Holm über die vier korrigiert):
+</translation>
+    </message>
+    <message>
+        <source>sector</source>
+        <translation>Sektor</translation>
+    </message>
+    <message>
+        <source>pockets</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>spins</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>erwartet</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>z</translation>
+    </message>
+    <message>
+        <source>  spins a verdict needs (%1):
+</source>
+        <translation>  Coups, die ein Urteil braucht (%1):
+</translation>
+    </message>
+    <message>
+        <source>  what an edge would be worth (over break-even, one chip on each pocket):
+</source>
+        <translation>  was ein Vorteil wert wäre (über der Gewinnschwelle, ein Jeton auf jeder Zahl):
+</translation>
+    </message>
+    <message>
+        <source>hottest pocket</source>
+        <translation>Heißeste Zahl</translation>
+    </message>
+    <message>
+        <source>hottest arc</source>
+        <translation>Heißester Bogen</translation>
+    </message>
+    <message>
+        <source>played</source>
+        <translation>gespielt</translation>
+    </message>
+    <message>
+        <source>bets</source>
+        <translation>Einsätze</translation>
+    </message>
+    <message>
+        <source>wins</source>
+        <translation>Gewinne</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>largest stake</source>
+        <translation>größter Einsatz</translation>
+    </message>
+    <message>
+        <source>longest losing run</source>
+        <translation>längste Verlustserie</translation>
+    </message>
+    <message>
+        <source>stopped at spin</source>
+        <translation>gestoppt bei Coup</translation>
+    </message>
+    <message>
+        <source>result then</source>
+        <translation>Ergebnis bis dahin</translation>
+    </message>
+    <message>
+        <source>
+Had the player followed the advice (every category with a stake, played or not)
+</source>
+        <translation>
+Wäre der Spieler dem Rat gefolgt (jede Kategorie mit Einsatz, gespielt oder nicht)
+</translation>
+    </message>
+    <message>
+        <source>  stopped: the first bet that the table maximum (%1) or the bankroll (%2) would have refused;
+  result then: the result of the bets before it; empty: never stopped.
+</source>
+        <translation>  gestoppt: der erste Einsatz, den das Tischmaximum (%1) oder das Spielkapital (%2) abgelehnt hätte;
+  Ergebnis bis dahin: das Ergebnis der Einsätze davor; leer: nie gestoppt.
+</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>ohne Limit</translation>
+    </message>
+    <message>
+        <source>
+What doubling risks (base %1, table maximum %2, bankroll %3, %4 series)
+</source>
+        <translation>
+Was die Verdopplung riskiert (Grundeinsatz %1, Tischmaximum %2, Spielkapital %3, %4 Reihen)
+</translation>
+    </message>
+    <message>
+        <source>a series busts</source>
+        <translation>eine Reihe platzt</translation>
+    </message>
+    <message>
+        <source>a bust loses</source>
+        <translation>Verlust beim Platzen</translation>
+    </message>
+    <message>
+        <source>expected per series</source>
+        <translation>erwartet je Reihe</translation>
+    </message>
+    <message>
+        <source>1+ bust in %1 series</source>
+        <translation>1+ geplatzt in %1 Reihen</translation>
+    </message>
+    <message>
+        <source>stake it needed</source>
+        <translation>nötiger Einsatz</translation>
+    </message>
+    <message>
+        <source>None of the casino&apos;s spins is in this window: nothing to judge.
+</source>
+        <translation>Keiner der Coups des Casinos liegt in diesem Ausschnitt: Nichts zu bewerten.
+</translation>
+    </message>
+    <message>
+        <source>No spins recorded yet: nothing to judge.
+</source>
+        <translation>Noch keine Coups erfasst: Nichts zu bewerten.
+</translation>
+    </message>
+    <message>
+        <source>%1 (id %2)</source>
+        <translation>%1 (Nr. %2)</translation>
+    </message>
+</context>
+<context>
     <name>spinledger::stats::WheelFormat</name>
     <message>
         <source>The mini wheel has no standard wheel order: its pockets are shown in table order only.</source>
@@ -2512,10 +3001,6 @@ fair: %2</translation>
     <message>
         <source>%1 arc %2 (%3 pockets): %4 spins, expected %5, z = %6</source>
         <translation>%1 Bogen %2 (%3 Zahlen): %4 Coups, erwartet %5, z = %6</translation>
-    </message>
-    <message>
-        <source>; p ≤ %1: none of %2 fair histories simulated had an arc this far out among its %3</source>
-        <translation>; p ≤ %1: Keine von %2 simulierten fairen Geschichten hatte unter ihren %3 einen so weit abweichenden Bogen</translation>
     </message>
     <message>
         <source>; %1 ± %2 as the most extreme of %3 arcs (%4 fair histories simulated)</source>
@@ -2564,6 +3049,10 @@ fair: %2</translation>
     <message>
         <source>%1 %2: %3 hits in %4 spins (%5; break-even %6 at %7): edge %8, %9 %10 to %11 — %12</source>
         <translation>%1 %2: %3 Treffer in %4 Coups (%5; Gewinnschwelle %6 bei %7): Vorteil %8, %9 %10 bis %11 — %12</translation>
+    </message>
+    <message>
+        <source>; %1: none of %2 fair histories simulated had an arc this far out among its %3</source>
+        <translation>; %1: Keine von %2 simulierten fairen Geschichten hatte unter ihren %3 einen so weit abweichenden Bogen</translation>
     </message>
 </context>
 <context>

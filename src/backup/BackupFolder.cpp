@@ -1,5 +1,7 @@
 #include "backup/BackupFolder.h"
 
+#include "backup/BackupLog.h"
+
 #include "store/Clock.h"
 #include "store/Database.h"
 #include "store/IntegrityCheck.h"
@@ -7,14 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcBackup, "spinledger.backup")
 
 namespace spinledger {
 
@@ -100,6 +99,8 @@ Status BackupFolder::copyTo(Database& source, const QString& target)
                 if (!check.sound)
                     failure = tr("the copy failed its check (%1)").arg(check.problems.value(0));
             } catch (const DbError& e) {
+                // The log keeps the engine's words; the player reads the reason.
+                qCWarning(lcBackup) << "copying into" << target << "stopped:" << e.what();
                 failure = e.reason().isEmpty() ? QString::fromUtf8(e.what()) : e.reason();
             }
         }

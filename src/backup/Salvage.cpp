@@ -1,5 +1,7 @@
 #include "backup/Salvage.h"
 
+#include "backup/BackupLog.h"
+
 #include "io/CsvWriter.h"
 #include "io/IsoStamp.h"
 #include "store/Database.h"
@@ -29,7 +31,9 @@ qint64 Salvage::highestKey()
         Statement q = m_db.prepare("SELECT seq FROM sqlite_sequence WHERE name = ?1");
         q.bind(1, m_wheel.spinTable());
         return q.next() ? q.integer(0) : 0;
-    } catch (const DbError&) {
+    } catch (const DbError& e) {
+        qCWarning(lcBackup).noquote()
+            << "salvage of" << m_wheel.spinTable() << "goes on without its key counter:" << e.what();
         return 0;
     }
 }
@@ -65,6 +69,7 @@ Salvage::Report Salvage::write(QIODevice& out, std::optional<qint64> casino)
     const qint64 highest = highestKey();
     qint64 last = 0;
     bool more = true;
+    QString unreadableWhy;
     while (more) {
         try {
             Statement q = m_db.prepare(after);
@@ -74,7 +79,9 @@ Salvage::Report Salvage::write(QIODevice& out, std::optional<qint64> casino)
                 emitRow(q);
             }
             more = false;
-        } catch (const DbError&) {
+        } catch (const DbError& e) {
+            qCWarning(lcBackup).noquote().nospace()
+                << "salvage of " << m_wheel.spinTable() << " stopped after key " << last << ": " << e.what();
             // A damaged page: key by key past it, until one reads again.
             // Without the key counter, a thousand keys without a readable
             // row end the search.
@@ -89,13 +96,19 @@ Salvage::Report Salvage::write(QIODevice& out, std::optional<qint64> casino)
                         emitRow(one);
                         found = true;
                     }
-                } catch (const DbError&) {
+                } catch (const DbError& unreadable) {
+                    // One line for all of them: a damaged page can hold thousands.
+                    unreadableWhy = QString::fromUtf8(unreadable.what());
                     ++report.unreadable;
                 }
             }
             more = found;
         }
     }
+    if (report.unreadable > 0)
+        qCWarning(lcBackup).noquote().nospace()
+            << "salvage of " << m_wheel.spinTable() << " skipped " << report.unreadable
+            << " unreadable keys, the last because: " << unreadableWhy;
     if (!csv.flush())
         report.failure = tr("The file could not be written: %1").arg(out.errorString());
     return report;

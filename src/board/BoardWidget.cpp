@@ -147,12 +147,37 @@ void BoardWidget::scaleCheckMarks()
         box->setStyleSheet(sheet);
 }
 
+namespace {
+
+// The frames' titles with their Alt keys: the caption's first letter in
+// English; a translation picks another where that letter opens a menu.
+const char* const FrameTitles[] = {
+    QT_TRANSLATE_NOOP("spinledger::BoardWidget", "&Numbers"),
+    QT_TRANSLATE_NOOP("spinledger::BoardWidget", "&Black/Red"),
+    QT_TRANSLATE_NOOP("spinledger::BoardWidget", "&Even/Odd"),
+    QT_TRANSLATE_NOOP("spinledger::BoardWidget", "&Low/High"),
+    QT_TRANSLATE_NOOP("spinledger::BoardWidget", "&Dozens"),
+    QT_TRANSLATE_NOOP("spinledger::BoardWidget", "&2TO1"),
+};
+
+QString frameTitle(const Category& c)
+{
+    const QString title = u'&' + c.caption;
+    for (const char* known : FrameTitles) {
+        if (title == QLatin1String(known))
+            return BoardWidget::tr(known);
+    }
+    return u'&' + c.shownCaption();
+}
+
+} // namespace
+
 void BoardWidget::buildCategoryFrames()
 {
     int position = 0;
     for (const Category& c : m_wheel.categories()) {
-        // Alt and the caption's first letter reach the Play box.
-        QGroupBox* box = frame(u'&' + c.shownCaption(), BoardGeometry::categoryFrame(position++), this);
+        // Alt and the frame's marked letter reach the Play box.
+        QGroupBox* box = frame(frameTitle(c), BoardGeometry::categoryFrame(position++), this);
         auto* check = new QCheckBox(tr("Play"), box);
         check->setObjectName(m_wheel.checkBox(c.id));
         check->setToolTip(tr("Display %1").arg(c.shownCaption()));

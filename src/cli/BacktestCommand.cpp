@@ -110,12 +110,12 @@ Command backtestCommand()
         QList<QCommandLineOption>{
             Options::wheel(),
             QCommandLineOption(File, Session::tr("The spin file, as import takes it (- for standard input)."),
-                               QStringLiteral("FILE")),
+                               Session::tr("FILE")),
             QCommandLineOption(Amount,
                                Session::tr("Base stake: the stake after a win (default: %1, so "
                                            "results read in base stakes).")
                                    .arg(Backtest::DefaultAmount),
-                               QStringLiteral("AMOUNT")),
+                               Session::tr("AMOUNT")),
             QCommandLineOption(ZeroZero,
                                Session::tr("The wheel's 00 (default: on when the file holds a 00, "
                                            "else off)."),

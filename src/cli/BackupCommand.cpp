@@ -12,7 +12,7 @@ namespace {
 QCommandLineOption outOption()
 {
     return {QStringLiteral("out"), Session::tr("Write the copy to this file instead of the backups folder."),
-            QStringLiteral("FILE")};
+            Session::tr("FILE")};
 }
 
 int backup(Session& s)

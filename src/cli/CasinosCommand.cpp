@@ -30,10 +30,10 @@ int listCasinos(Session& s)
         QJsonArray rows;
         if (!json)
             s.out() << QStringLiteral("%1  %2  %3  %4\n")
-                           .arg(QStringLiteral("id"), 6)
-                           .arg(QStringLiteral("R spins"), 9)
-                           .arg(QStringLiteral("M spins"), 9)
-                           .arg(QStringLiteral("name"));
+                           .arg(Session::tr("id"), 6)
+                           .arg(Session::tr("R spins"), 9)
+                           .arg(Session::tr("M spins"), 9)
+                           .arg(Session::tr("name"));
         for (const Casino& c : s.casinos()) {
             const qint64 r = spinCount(s, Wheel::r(), c.id);
             const qint64 m = spinCount(s, Wheel::m(), c.id);

@@ -24,11 +24,11 @@ QList<QCommandLineOption> options(const QString& tableMaxOtherwise, const QStrin
             TableMax,
             Session::tr("Table maximum for the doubling risk and the table limit (default: %1).")
                 .arg(tableMaxOtherwise),
-            QStringLiteral("AMOUNT")),
+            Session::tr("AMOUNT")),
         QCommandLineOption(Bankroll,
                            Session::tr("Bankroll for the doubling risk and the table limit (default: %1).")
                                .arg(bankrollOtherwise),
-                           QStringLiteral("AMOUNT")),
+                           Session::tr("AMOUNT")),
         QCommandLineOption(Series,
                            Session::tr("Number of doubling series N (default: %1).").arg(seriesOtherwise),
                            QStringLiteral("N"))};

@@ -16,7 +16,7 @@ namespace {
 QCommandLineOption outOption()
 {
     return {QStringLiteral("out"), Session::tr("Write the CSV to this file (default: standard output)."),
-            QStringLiteral("FILE")};
+            Session::tr("FILE")};
 }
 
 // Standard output as the device it is; a stream without one gets the text.

@@ -105,7 +105,7 @@ int importSpins(Session& s)
     if (amount)
         import.setAmount(*amount);
     SpinImport::Report result = import.check(path, found == Session::Lookup::Found ? casino.id : 0, report);
-    if (result.message == SpinImport::NoStake)
+    if (result.message == SpinImport::noStake())
         return s.refuse(Session::tr("the wheel's amount is 0, so no stake would stand: give --amount "
                                     "(such as --amount 10) or type a base stake on the board"));
     if (result.outcome != SpinImport::Outcome::Imported)
@@ -134,12 +134,12 @@ Command importCommand()
 {
     return {QStringLiteral("import"),
             Session::tr("Play the spins of a file into a casino (created when missing)."),
-            QStringLiteral("FILE"),
+            Session::tr("FILE"),
             {Options::wheel(), Options::casino(), Options::db(),
              QCommandLineOption(Amount,
                                 Session::tr("Base stake of the imported spins instead of the wheel's "
                                             "amount, which a fresh installation leaves at 0."),
-                                QStringLiteral("AMOUNT")),
+                                Session::tr("AMOUNT")),
              QCommandLineOption(UndoLast, Session::tr("Take back the casino's last import instead, while no "
                                                       "spin was recorded there after it."))},
             &importSpins,

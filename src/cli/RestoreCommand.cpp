@@ -53,7 +53,7 @@ Command restoreCommand()
 {
     return {QStringLiteral("restore"),
             Session::tr("Put a backup in place of the database (the window must be closed)."),
-            QStringLiteral("FILE"),
+            Session::tr("FILE"),
             {Options::db()},
             &restore};
 }

@@ -21,7 +21,7 @@ QCommandLineOption Options::wheel()
 QCommandLineOption Options::casino()
 {
     return {QStringLiteral("casino"), Session::tr("The casino, by its name or its id."),
-            QStringLiteral("NAME-or-ID")};
+            Session::tr("NAME-or-ID")};
 }
 
 QCommandLineOption Options::db()
@@ -29,7 +29,7 @@ QCommandLineOption Options::db()
     return {
         QStringLiteral("db"),
         Session::tr("The database file (default: the one Spinledger uses; spinledger-cli where names it)."),
-        QStringLiteral("PATH")};
+        Session::tr("PATH")};
 }
 
 QCommandLineOption Options::json()
@@ -62,8 +62,9 @@ int Session::notImported(const SpinImport::Report& report)
 int Session::cannotRead(const DbError& e)
 {
     qCWarning(lcCli) << "reading" << databasePath() << "failed:" << e.what();
-    return refuse(Session::tr("cannot read %1: %2")
-                      .arg(QDir::toNativeSeparators(databasePath()), QString::fromUtf8(e.what())));
+    // The log keeps the engine's words; the player reads the reason.
+    const QString why = e.reason().isEmpty() ? QString::fromUtf8(e.what()) : e.reason();
+    return refuse(Session::tr("cannot read %1: %2").arg(QDir::toNativeSeparators(databasePath()), why));
 }
 
 DataLocation Session::location() const
@@ -125,7 +126,7 @@ bool Session::openWithKey(const QString& path, Database::Mode mode)
         m_app.key = *m_env.passphrase;
         if (m_db.open(path, m_app.key, mode))
             return true;
-        refuse(QStringLiteral("SPINLEDGER_PASSPHRASE does not open %1").arg(shown));
+        refuse(Session::tr("SPINLEDGER_PASSPHRASE does not open %1").arg(shown));
         return false;
     }
     if (!m_env.askPassphrase) {
@@ -144,7 +145,7 @@ bool Session::openWithKey(const QString& path, Database::Mode mode)
         if (m_db.open(path, m_app.key, mode))
             return true;
         if (attempt < Tries)
-            m_err << "That was not the passphrase." << Qt::endl;
+            m_err << Session::tr("That was not the passphrase.") << Qt::endl;
     }
     m_app.key = AppContext::DatabasePassword;
     refuse(Session::tr("the passphrase does not open %1").arg(shown));

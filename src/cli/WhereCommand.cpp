@@ -15,10 +15,12 @@ int where(Session& s)
     const auto shown = [](const QString& path) {
         return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     };
-    s.out() << "mode: " << (s.location().isInstalled() ? "installed" : "portable") << '\n'
-            << "database: " << shown(database) << '\n'
-            << "backups: " << shown(DataLocation::backupFolderFor(database)) << '\n'
-            << "lock: " << shown(s.lockPath()) << Qt::endl;
+    s.out() << Session::tr("mode: %1")
+                   .arg(s.location().isInstalled() ? Session::tr("installed") : Session::tr("portable"))
+            << '\n'
+            << Session::tr("database: %1").arg(shown(database)) << '\n'
+            << Session::tr("backups: %1").arg(shown(DataLocation::backupFolderFor(database))) << '\n'
+            << Session::tr("lock: %1").arg(shown(s.lockPath())) << Qt::endl;
     return Done;
 }
 

@@ -37,11 +37,11 @@ QList<QCommandLineOption> options()
         QCommandLineOption(Since,
                            Session::tr("Only spins from this date on (2026-12-06, or with a time: "
                                        "2026-12-06T18:00)."),
-                           QStringLiteral("DATE")),
+                           Session::tr("DATE")),
         QCommandLineOption(Until,
                            Session::tr("Only spins up to this date, the whole day included (or up to "
                                        "a time: 2026-12-06T18:00)."),
-                           QStringLiteral("DATE"))};
+                           Session::tr("DATE"))};
 }
 
 std::optional<stats::SpinWindow> window(Session& s, const Wheel& wheel)

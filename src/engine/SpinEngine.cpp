@@ -10,6 +10,8 @@
 #include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
+#include <QCoreApplication>
+
 namespace spinledger {
 
 namespace {
@@ -37,7 +39,8 @@ SpinOutcome SpinEngine::play(qint64 casino, const QString& label)
 
     const int pocket = m_wheel.pocketIndex(label);
     if (pocket < 0) {
-        out.status = Status::failure(QStringLiteral("Unknown pocket '%1'.").arg(label));
+        out.status =
+            Status::failure(QCoreApplication::translate("SpinEngine", "Unknown pocket '%1'.").arg(label));
         return out;
     }
     if (casino <= 0) {

@@ -8,6 +8,7 @@
 #include "store/OleDate.h"
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <charconv>
@@ -127,7 +128,8 @@ Result<qint64> SpinExport::write(qint64 casino, QIODevice& out)
     }
     if (!csv.flush())
         return Result<qint64>::failure(
-            QStringLiteral("The file could not be written: %1").arg(out.errorString()));
+            QCoreApplication::translate("SpinExport", "The file could not be written: %1")
+                .arg(out.errorString()));
     return written;
 }
 

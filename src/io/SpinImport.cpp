@@ -69,8 +69,10 @@ QString refusal(const QString& name, const FileProblem& problem)
 
 } // namespace
 
-const QString SpinImport::NoStake =
-    QStringLiteral("the amount is 0, so no stake would stand: set a base stake first");
+QString SpinImport::noStake()
+{
+    return tr("the amount is 0, so no stake would stand: set a base stake first");
+}
 
 SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const Progress& progress)
 {
@@ -86,7 +88,7 @@ SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const P
         m_settings.amountText = QString::number(*m_amount, 'g', 15);
     }
     if (m_settings.amount <= 0)
-        return report(Outcome::Refused, NoStake);
+        return report(Outcome::Refused, noStake());
     std::optional<qint64> newest;
     try {
         if (casino > 0) {

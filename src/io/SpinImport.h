@@ -82,7 +82,7 @@ public:
     void setAmount(double amount) { m_amount = amount; }
 
     // Why an import is refused while the amount is 0.
-    static const QString NoStake;
+    static QString noStake();
 
 private:
     // Without played, the spins are written; with it, only told.

@@ -56,7 +56,9 @@ qint64 checkedSpins(const QString& path, QString& why)
         db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
         return spins;
     } catch (const DbError& e) {
-        why = QString::fromUtf8(e.what());
+        // The log keeps the engine's words; the player reads the reason.
+        qCWarning(lcLocation) << "checking" << path << "failed:" << e.what();
+        why = e.reason().isEmpty() ? QString::fromUtf8(e.what()) : e.reason();
         return -1;
     }
 }

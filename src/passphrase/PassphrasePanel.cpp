@@ -25,7 +25,7 @@ PassphrasePanel::PassphrasePanel(AppContext& app, StatusSink& status, QWidget* p
     m_state = new QLabel(this);
     m_state->setObjectName(QStringLiteral("lblPassphrase"));
     m_state->setWordWrap(true);
-    m_protect = new QPushButton(tr("Protect wit&h a passphrase…"), this);
+    m_protect = new QPushButton(tr("Pro&tect with a passphrase…"), this);
     m_protect->setObjectName(QStringLiteral("btnPassphrase"));
     m_remove = new QPushButton(tr("&Remove passphrase…"), this);
     m_remove->setObjectName(QStringLiteral("btnRemovePassphrase"));
@@ -55,7 +55,7 @@ void PassphrasePanel::refresh()
     m_state->setText(own ? tr("Your passphrase protects the database.")
                          : tr("The database is scrambled with the key built into Spinledger: it keeps "
                               "other programs out, not someone who has Spinledger."));
-    m_protect->setText(own ? tr("C&hange the passphrase…") : tr("Protect wit&h a passphrase…"));
+    m_protect->setText(own ? tr("Chan&ge the passphrase…") : tr("Pro&tect with a passphrase…"));
     m_remove->setEnabled(own);
 }
 

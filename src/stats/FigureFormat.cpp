@@ -9,9 +9,21 @@
 
 namespace spinledger::stats::FigureFormat {
 
+namespace {
+
+// What the player reads is translated; the C locale stands for what scripts
+// read (JSON), which stays as it is.
+QString say(const char* text, const QLocale& l)
+{
+    return l == QLocale::c() ? QString::fromUtf8(text) : QCoreApplication::translate("FigureFormat", text);
+}
+
+} // namespace
+
 QString wheelName(QChar wheel)
 {
-    return wheel == u'M' ? QStringLiteral("mini wheel") : QStringLiteral("38-pocket wheel");
+    return wheel == u'M' ? QCoreApplication::translate("FigureFormat", "mini wheel")
+                         : QCoreApplication::translate("FigureFormat", "38-pocket wheel");
 }
 
 QString caption(QChar wheel, CategoryId category)
@@ -23,13 +35,6 @@ QString caption(QChar wheel, CategoryId category)
 
 namespace {
 
-// What the player reads is translated; the C locale stands for what scripts
-// read (JSON), which stays as it is.
-QString say(const char* text, const QLocale& l)
-{
-    return l == QLocale::c() ? QString::fromUtf8(text) : QCoreApplication::translate("FigureFormat", text);
-}
-
 QString shownCaption(QChar wheel, CategoryId category, const QLocale& l)
 {
     const QString stored = caption(wheel, category);
@@ -40,9 +45,10 @@ QString shownCaption(QChar wheel, CategoryId category, const QLocale& l)
 
 QString pocketsInPlay(const Figures& f)
 {
-    return QStringLiteral("%1 pockets in play (00 %2)")
-        .arg(f.pockets)
-        .arg(f.zeroZero ? QStringLiteral("enabled") : QStringLiteral("switched off"));
+    return f.zeroZero
+               ? QCoreApplication::translate("FigureFormat", "%1 pockets in play (00 enabled)").arg(f.pockets)
+               : QCoreApplication::translate("FigureFormat", "%1 pockets in play (00 switched off)")
+                     .arg(f.pockets);
 }
 
 namespace {
@@ -121,7 +127,7 @@ QString verdictText(const ScoreRow& row, const QLocale& locale)
 
 QString testNeeds(const Bias& bias)
 {
-    return QStringLiteral("needs at least %1 spins").arg(bias.needed);
+    return QCoreApplication::translate("FigureFormat", "needs at least %1 spins").arg(bias.needed);
 }
 
 QString doublingState(DoublingState state)
@@ -130,11 +136,14 @@ QString doublingState(DoublingState state)
     case DoublingState::Ready:
         return {};
     case DoublingState::NoBase:
-        return QStringLiteral("Type your stake amount on the wheel's board: doubling starts from it.");
+        return QCoreApplication::translate(
+            "FigureFormat", "Type your stake amount on the wheel's board: doubling starts from it.");
     case DoublingState::NoTableMax:
-        return QStringLiteral("Type the table maximum to see what doubling risks.");
+        return QCoreApplication::translate("FigureFormat",
+                                           "Type the table maximum to see what doubling risks.");
     case DoublingState::NoRoom:
-        return QStringLiteral("The stake amount is above the table maximum or the bankroll: no series fits.");
+        return QCoreApplication::translate(
+            "FigureFormat", "The stake amount is above the table maximum or the bankroll: no series fits.");
     }
     return {};
 }
@@ -204,17 +213,19 @@ QString betCell(const HistoryRow::Bet& bet, const QLocale& l)
     QStringList parts{bet.advice};
     if (bet.stake >= 0)
         parts << amount(bet.stake, l);
-    parts << (bet.verdict == 'Y' ? QStringLiteral("won") : QStringLiteral("lost"));
+    parts << (bet.verdict == 'Y' ? say(QT_TRANSLATE_NOOP("FigureFormat", "won"), l)
+                                 : say(QT_TRANSLATE_NOOP("FigureFormat", "lost"), l));
     return parts.join(QStringLiteral(" · "));
 }
 
 QString oneIn(double chance, const QLocale& locale)
 {
     if (chance >= 1)
-        return QStringLiteral("every time");
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "every time"), locale);
     if (chance <= 0)
-        return QStringLiteral("never");
-    return QStringLiteral("1 in %1").arg(number(std::round(1 / chance), locale, 0));
+        return say(QT_TRANSLATE_NOOP("FigureFormat", "never"), locale);
+    return say(QT_TRANSLATE_NOOP("FigureFormat", "1 in %1"), locale)
+        .arg(number(std::round(1 / chance), locale, 0));
 }
 
 QStringList scoreCells(QChar wheel, const ScoreRow& r, const QLocale& l)
@@ -234,7 +245,8 @@ QStringList scoreCells(QChar wheel, const ScoreRow& r, const QLocale& l)
 QStringList moneyCells(QChar wheel, const MoneyRow& m, const QLocale& l)
 {
     return {shownCaption(wheel, m.category, l),
-            m.played ? QStringLiteral("yes") : QStringLiteral("no"),
+            m.played ? say(QT_TRANSLATE_NOOP("FigureFormat", "yes"), l)
+                     : say(QT_TRANSLATE_NOOP("FigureFormat", "no"), l),
             count(m.bets, l),
             count(m.wins, l),
             amount(m.result, l),
@@ -246,8 +258,8 @@ QStringList limitCells(const MoneyRow& m, const QLocale& l)
 {
     if (m.stop.by == Limit::None)
         return {QString(), QString()};
-    const QString by =
-        m.stop.by == Limit::TableMax ? QStringLiteral("table max") : QStringLiteral("bankroll");
+    const QString by = m.stop.by == Limit::TableMax ? say(QT_TRANSLATE_NOOP("FigureFormat", "table max"), l)
+                                                    : say(QT_TRANSLATE_NOOP("FigureFormat", "bankroll"), l);
     return {QStringLiteral("%1 (%2)").arg(count(m.stop.spin, l), by), amount(m.stop.result, l)};
 }
 

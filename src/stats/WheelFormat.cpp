@@ -57,10 +57,14 @@ QString arc(const QString& which, const Arc& a, const WheelFigures& f, const QLo
     if (f.simulations <= 0)
         return text;
     // p = (k + 1) / (s + 1): no simulated history reached it when k = 0.
-    if (a.p * (f.simulations + 1) < 1.5)
-        return text + tr("; p ≤ %1: none of %2 fair histories simulated had an arc this far out among its %3")
-                          .arg(F::pValue(a.p, l), F::count(f.simulations, l))
+    if (a.p * (f.simulations + 1) < 1.5) {
+        // Below the smallest p shown the value already says "< 0.0001".
+        const QString v = F::pValue(a.p, l);
+        const QString bound = v.startsWith(u'<') ? QStringLiteral("p ") + v : QStringLiteral("p ≤ ") + v;
+        return text + tr("; %1: none of %2 fair histories simulated had an arc this far out among its %3")
+                          .arg(bound, F::count(f.simulations, l))
                           .arg(arcsScanned(f));
+    }
     return text + tr("; %1 ± %2 as the most extreme of %3 arcs (%4 fair histories simulated)")
                       .arg(F::pIs(a.p, l), l.toString(a.pError, 'g', 1))
                       .arg(arcsScanned(f))

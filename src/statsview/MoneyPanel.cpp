@@ -211,7 +211,7 @@ void MoneyPanel::drawChart(const stats::Figures& f, bool limited, const QLocale&
     int marks = 0;
     for (const stats::MoneyRow& m : drawn) {
         auto* line = new QLineSeries;
-        line->setName(F::caption(f.wheel, m.category));
+        line->setName(F::moneyCells(f.wheel, m, l).value(0)); // the caption the player reads
         line->setColor(ChartStyle::categoryColour(m.category));
         for (const stats::MoneyPoint& p : m.line) {
             line->append(double(p.spin), scale.height(p.total));

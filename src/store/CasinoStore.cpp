@@ -36,7 +36,7 @@ bool CasinoStore::tooLong(const QString& name)
 
 QString CasinoStore::failureLine(const QString& description)
 {
-    return QStringLiteral("Unable to continue! Error Code:") + description;
+    return QCoreApplication::translate("CasinoStore", "Unable to continue! Error Code:%1").arg(description);
 }
 
 QString CasinoStore::failureLine(const DbError& e)

@@ -5,6 +5,7 @@
 #include "store/DbReason.h"
 #include "store/StoreLog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -301,7 +302,8 @@ bool Database::rekey(const QString& newKey)
     m_lastError.clear();
     const QByteArray key = newKey.toUtf8();
     if (!m_db || key.isEmpty()) {
-        m_lastError = m_db ? QStringLiteral("an empty key") : QStringLiteral("database not open");
+        m_lastError = m_db ? QCoreApplication::translate("Database", "an empty key")
+                           : QCoreApplication::translate("Database", "the database is not open");
         return false;
     }
     // The new key goes over every page in one transaction, which only a
@@ -316,7 +318,8 @@ bool Database::rekey(const QString& newKey)
         if (before == QLatin1String("wal"))
             exec("PRAGMA wal_checkpoint(TRUNCATE)");
         if (mode("PRAGMA journal_mode=DELETE") != QLatin1String("delete")) {
-            m_lastError = QStringLiteral("the database is in use by another program");
+            m_lastError =
+                QCoreApplication::translate("Database", "the database is in use by another program");
             return false;
         }
         const int rc = sqlite3_rekey(m_db, key.constData(), int(key.size()));

@@ -10,6 +10,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace spinledger {
@@ -24,12 +25,12 @@ std::string sql(const QString& text)
 
 Installation::Outcome Installation::prepare(const QString& identifier, const StatusFn& status)
 {
-    status(QStringLiteral("Loading (sId).."));
+    status(QCoreApplication::translate("Installation", "Loading (sId).."));
     if (identifier.trimmed().isEmpty()) {
         status(errorLine(codes::InstallationId));
         return Outcome::NoIdentifier;
     }
-    status(QStringLiteral("Loading (ldb).."));
+    status(QCoreApplication::translate("Installation", "Loading (ldb).."));
     if (!m_app.ensureOpen()) {
         status(m_app.failureLine(codes::LoadDb));
         return Outcome::NoDatabase;

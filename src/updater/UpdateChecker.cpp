@@ -149,7 +149,7 @@ std::unique_ptr<QDialog> UpdateChecker::showProgress() const
     dialog->setMinimumWidth(280);
     auto* bar = new QProgressBar(dialog.get());
     bar->setRange(0, 0);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog.get());
+    auto* cancel = new QPushButton(tr("Cancel"), dialog.get());
     cancel->setObjectName(QStringLiteral("btnCancelCheck"));
     connect(cancel, &QPushButton::clicked, dialog.get(), &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog.get());

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -108,7 +109,7 @@ private slots:
         ShellFixture f;
         QCOMPARE(f.start(), Application::Outcome::Running);
         MainWindow* w = f.main();
-        const auto* tabs = w->findChild<QTabWidget*>(u"SSTab1"_s);
+        auto* tabs = w->findChild<QTabWidget*>(u"SSTab1"_s);
         QVERIFY(tabs);
         QStringList shown;
         for (int i = 0; i < tabs->count(); ++i)
@@ -119,7 +120,8 @@ private slots:
         QCOMPARE(w->findChild<QPushButton*>(u"btnUndoR"_s)->text(), u"Z&URÜCK"_s);
         const auto* dozens = w->findChild<QCheckBox*>(u"cbRDozens"_s);
         QCOMPARE(dozens->text(), u"Spielen"_s);
-        QCOMPARE(qobject_cast<QGroupBox*>(dozens->parentWidget())->title(), u"&Dutzende"_s);
+        // Alt+D is the File menu's.
+        QCOMPARE(qobject_cast<QGroupBox*>(dozens->parentWidget())->title(), u"Du&tzende"_s);
         const auto* pages = w->findChild<QTabWidget*>(u"tabsStats"_s);
         QVERIFY(pages);
         shown.clear();
@@ -127,6 +129,14 @@ private slots:
             shown << pages->tabText(i);
         QCOMPARE(shown, QStringList({u"Rat gegen Zufall"_s, u"Zahlen"_s, u"Kessel"_s, u"Geld"_s,
                                      u"Verdopplung"_s, u"Verlauf"_s}));
+
+        // The statistics of the fresh casino, with the wheel's name from the core library.
+        tabs->setCurrentWidget(w->findChild<QWidget*>(u"tabStatistics"_s));
+        const auto* empty = w->findChild<QLabel*>(u"lblStatsEmpty"_s);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            empty->text().startsWith(
+                u"In Demo Casino beim Kessel mit 38 Fächern sind noch keine Coups aufgezeichnet."_s),
+            qPrintable(empty->text()), 30000);
     }
 
     void programsAnswerInGerman_data()
@@ -142,6 +152,8 @@ private slots:
         QTest::newRow("cli unknown command")
             << cli << QStringList{u"frobnicate"_s}
             << u"unbekannter Befehl „frobnicate“ (spinledger-cli --help listet sie auf)"_s << 2;
+        QTest::newRow("cli where") << cli << QStringList{u"where"_s, u"--db"_s, u"/nowhere/Spinledger.mdb"_s}
+                                   << u"Datenbank: /nowhere/Spinledger.mdb\nSicherungen: /nowhere/"_s << 0;
         QTest::newRow("window help") << window << QStringList{u"--help"_s}
                                      << u"Aufruf: spinledger [Optionen]"_s << 0;
         QTest::newRow("window unknown argument")

@@ -397,6 +397,32 @@ private slots:
                  !shown);
     }
 
+    // No simulated history reached the arc: p is at most 1 / (s + 1), and
+    // below the smallest value shown the bound is no "p ≤ < ...".
+    void arcBeyondEverySimulationSaysItsBound_data()
+    {
+        QTest::addColumn<int>("simulations");
+        QTest::addColumn<QString>("bound");
+        QTest::newRow("10000 histories") << 10000 << QStringLiteral("; p < 0.0001: none of 10000 fair");
+        QTest::newRow("999 histories") << 999 << QStringLiteral("; p ≤ 0.001: none of 999 fair");
+    }
+
+    void arcBeyondEverySimulationSaysItsBound()
+    {
+        QFETCH(int, simulations);
+        QFETCH(QString, bound);
+        WheelFigures f;
+        f.order = QStringList(37, QStringLiteral("0"));
+        f.simulations = simulations;
+        Arc a;
+        a.width = 5;
+        a.pockets = QStringList{QStringLiteral("4"), QStringLiteral("21"), QStringLiteral("2"),
+                                QStringLiteral("25"), QStringLiteral("17")};
+        a.p = 1.0 / (simulations + 1);
+        const QString text = WheelFormat::arc(QStringLiteral("Hottest"), a, f, QLocale::c());
+        QVERIFY2(text.contains(bound), qPrintable(text));
+    }
+
     void sectorFiguresWaitForFiveSpinsAPocket_data()
     {
         QTest::addColumn<QChar>("wheel");

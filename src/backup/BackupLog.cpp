@@ -1,0 +1,3 @@
+#include "backup/BackupLog.h"
+
+Q_LOGGING_CATEGORY(lcBackup, "spinledger.backup")
