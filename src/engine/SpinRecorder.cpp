@@ -87,8 +87,8 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
     PerCategory<std::pair<qint64, qint64>> tally = m_tallies.judgementCounts();
     for (const Category& c : m_wheel.categories()) {
         const int i = idx(c.id);
-        const QString advised = hadAdvice ? m_previousAdvice->advice.values[i] : QString();
-        out.verdicts[i] = Judgement::verdict(m_wheel, c.id, pocket, advised);
+        const AdviceValue advised = hadAdvice ? m_previousAdvice->advice.values[i] : AdviceValue::none(c.id);
+        out.verdicts[i] = Judgement::verdict(m_wheel, pocket, advised);
         if (c.hasStake()) {
             out.advice.stakes[i] = hadAdvice ? Judgement::nextStake(out.verdicts[i], m_settings.amount,
                                                                     m_previousAdvice->advice.stakes[i])
@@ -120,7 +120,7 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
     addStamp(advice, stamp);
     advice.add(out.spinId).add(settingId);
     for (const Category& c : m_wheel.categories())
-        advice.add(out.advice.values[idx(c.id)]);
+        advice.add(m_wheel.adviceText(out.advice.values[idx(c.id)]));
     for (const Category& c : m_wheel.categories()) {
         if (c.hasStake())
             advice.add(out.advice.stakes[idx(c.id)]);

@@ -1,5 +1,6 @@
 #include "stats/CasinoStatistics.h"
 
+#include "engine/WinVerdict.h"
 #include "stats/Doubling.h"
 #include "stats/MoneyTrack.h"
 #include "stats/Odds.h"
@@ -129,12 +130,6 @@ std::vector<qint64> pocketCounts(Database& db, const StatsRequest& r, const Spin
     return counts;
 }
 
-// 'Y' or 'N' as the engine writes them, 0 for anything else.
-char verdictOf(QByteArrayView stored)
-{
-    return stored.size() == 1 && (stored[0] == 'Y' || stored[0] == 'N') ? stored[0] : 0;
-}
-
 // The stakes of the advice rows of a casino, met in ascending id while the
 // judgements go by in the order of play, which judges them in the same order.
 // An advice out of that order is looked up on its own.
@@ -232,14 +227,15 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
                 continue;
             ++f.judged;
             for (size_t i = 0; i < categories.size(); ++i) {
-                const char v = verdictOf(q.utf8(int(i) + 1));
-                if (v == 0)
+                const WinVerdict v = winVerdictOf(q.utf8(int(i) + 1));
+                if (v == WinVerdict::None)
                     continue;
+                const bool won = v == WinVerdict::Won;
                 ++judgedAndHits[categories[i]].first;
-                if (v == 'Y')
+                if (won)
                     ++judgedAndHits[categories[i]].second;
                 if (moneyOf[i] >= 0 && stakes[size_t(moneyOf[i])] >= 0)
-                    money[size_t(moneyOf[i])].add(spin, v == 'Y', stakes[size_t(moneyOf[i])]);
+                    money[size_t(moneyOf[i])].add(spin, won, stakes[size_t(moneyOf[i])]);
             }
         }
     }

@@ -197,14 +197,14 @@ QString stamp(double now, const QLocale& l)
     return l.toString(at.date(), QLocale::ShortFormat) + u' ' + l.toString(at.time(), QLocale::ShortFormat);
 }
 
-QString betCell(const HistoryRow::Bet& bet, const QLocale& l)
+QString betCell(const Wheel& wheel, const HistoryRow::Bet& bet, const QLocale& l)
 {
-    if (bet.verdict == 0)
+    if (bet.verdict == WinVerdict::None)
         return {};
-    QStringList parts{bet.advice};
+    QStringList parts{wheel.adviceText(bet.advice)};
     if (bet.stake >= 0)
         parts << amount(bet.stake, l);
-    parts << (bet.verdict == 'Y' ? QStringLiteral("won") : QStringLiteral("lost"));
+    parts << (bet.verdict == WinVerdict::Won ? QStringLiteral("won") : QStringLiteral("lost"));
     return parts.join(QStringLiteral(" · "));
 }
 
