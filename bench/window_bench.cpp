@@ -41,6 +41,7 @@
 
 #include <optional>
 #include <random>
+#include <utility>
 
 using namespace spinledger;
 
@@ -272,13 +273,21 @@ int main(int argc, char** argv)
     const double loadMs = t.nsecsElapsed() / 1e6;
     second.show();
 
+    // A spin counts when it wrote its rows; the status line may carry a
+    // warning such as a stake above the table maximum.
+    Database& db = app.context().db();
+    qint64 written = db.totalChanges();
+    const auto recorded = [&db, &written] {
+        const qint64 now = db.totalChanges();
+        return std::exchange(written, now) < now;
+    };
     std::vector<double> clicks;
     QWidget* cell = first.findChild<QWidget*>(QStringLiteral("pbR17"));
     for (int i = 0; i < p.value("clicks").toInt(); ++i) {
         t.restart();
         click(cell);
         clicks.push_back(t.nsecsElapsed() / 1e6);
-        if (first.statusText() != QStringLiteral("Idle")) {
+        if (!recorded()) {
             out << "click ended with \"" << first.statusText() << '"' << Qt::endl;
             return 1;
         }
@@ -291,7 +300,7 @@ int main(int argc, char** argv)
         t.restart();
         type(board, Qt::Key_7);
         keys.push_back(t.nsecsElapsed() / 1e6);
-        if (first.statusText() != QStringLiteral("Idle")) {
+        if (!recorded()) {
             out << "typed pocket ended with \"" << first.statusText() << '"' << Qt::endl;
             return 1;
         }
@@ -312,8 +321,8 @@ int main(int argc, char** argv)
     const bench::Spread click = bench::spread(clicks), key = bench::spread(keys);
     const bench::Spread resize = bench::spread(resizes);
     out << QStringLiteral("start-up without its waits (database key included) %1 ms; main window load %2 ms "
-                          "(target 300); pocket click to Idle median %3 ms, worst %4 ms (target 20); "
-                          "typed pocket (last key) to Idle median %5 ms, worst %6 ms (target 20); "
+                          "(target 300); pocket click to its redraw median %3 ms, worst %4 ms (target 20); "
+                          "typed pocket (last key) to its redraw median %5 ms, worst %6 ms (target 20); "
                           "redraw after a resize median %7 ms, worst %8 ms (target 16; board %9 px wide "
                           "on average)")
                .arg(startMs, 0, 'f', 1)

@@ -739,10 +739,6 @@ Optionen:
         <translation>--last braucht eine ganze Zahl ab 1, nicht „%1“</translation>
     </message>
     <message>
-        <source>--session needs a stored session, and none is kept yet: use --last N or --since DATE</source>
-        <translation>--session braucht eine gespeicherte Sitzung, und es gibt noch keine: Nehmen Sie --last N oder --since DATUM</translation>
-    </message>
-    <message>
         <source>--%1 needs a date such as 2026-12-06 or 2026-12-06T18:00, not &apos;%2&apos;</source>
         <translation>--%1 braucht ein Datum wie 2026-12-06 oder 2026-12-06T18:00, nicht „%2“</translation>
     </message>
@@ -775,6 +771,10 @@ Befehle:
     <message>
         <source>%1: %2; nothing was read or written</source>
         <translation>%1: %2; nichts wurde gelesen oder geschrieben</translation>
+    </message>
+    <message>
+        <source>--session needs a session, and the window has not started one on this wheel yet: use --last N or --since DATE</source>
+        <translation>--session braucht eine Sitzung, und das Fenster hat auf diesem Kessel noch keine begonnen: --last N oder --since DATUM verwenden</translation>
     </message>
 </context>
 <context>
@@ -2102,6 +2102,10 @@ Fortfahren?</translation>
     <message>
         <source>Import cancelled: nothing was changed.</source>
         <translation>Import abgebrochen: Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Copying the database into the backup folder…</source>
+        <translation>Die Datenbank wird in den Sicherungsordner kopiert…</translation>
     </message>
 </context>
 <context>

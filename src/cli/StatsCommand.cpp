@@ -27,7 +27,7 @@ int showStats(Session& s)
             stats::StatsSettings::request(s.db(), s.app().settingId, *wheel, casino->id);
         if (!DoublingOptions::apply(s, request.doubling))
             return Refused;
-        const std::optional<stats::SpinWindow> window = WindowOptions::window(s);
+        const std::optional<stats::SpinWindow> window = WindowOptions::window(s, *wheel);
         if (!window)
             return Refused;
         request.window = *window;

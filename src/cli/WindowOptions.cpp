@@ -2,6 +2,7 @@
 
 #include "cli/Session.h"
 #include "io/IsoStamp.h"
+#include "session/SessionStore.h"
 #include "store/OleDate.h"
 
 namespace spinledger::cli::WindowOptions {
@@ -43,7 +44,7 @@ QList<QCommandLineOption> options()
                            QStringLiteral("DATE"))};
 }
 
-std::optional<stats::SpinWindow> window(Session& s)
+std::optional<stats::SpinWindow> window(Session& s, const Wheel& wheel)
 {
     const QCommandLineParser& a = s.args();
     const bool dates = a.isSet(Since) || a.isSet(Until);
@@ -61,11 +62,15 @@ std::optional<stats::SpinWindow> window(Session& s)
         return stats::SpinWindow::newest(n);
     }
     if (a.isSet(SessionOption)) {
-        // The window program keeps no session a second process could read
-        // yet: saying so beats showing another window under its name.
-        s.refuse(Session::tr("--session needs a stored session, and none is kept yet: use --last N or "
-                             "--since DATE"));
-        return std::nullopt;
+        // The session the window keeps for this wheel; the tab's "This session" is the same.
+        const std::optional<SessionStore::Start> start =
+            SessionStore::start(s.db(), s.app().settingId, wheel);
+        if (!start) {
+            s.refuse(Session::tr("--session needs a session, and the window has not started one on this "
+                                 "wheel yet: use --last N or --since DATE"));
+            return std::nullopt;
+        }
+        return stats::SpinWindow::session(start->stamp);
     }
     if (!dates)
         return stats::SpinWindow{};

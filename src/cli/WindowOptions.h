@@ -7,6 +7,10 @@
 
 #include <optional>
 
+namespace spinledger {
+class Wheel;
+}
+
 namespace spinledger::cli {
 
 class Session;
@@ -16,8 +20,9 @@ class Session;
 namespace WindowOptions {
 
 QList<QCommandLineOption> options();
-// The window the options name; nothing after refusing them.
-std::optional<stats::SpinWindow> window(Session& session);
+// The window the options name, on the open database; nothing after refusing
+// them. Throws DbError.
+std::optional<stats::SpinWindow> window(Session& session, const Wheel& wheel);
 
 } // namespace WindowOptions
 

@@ -44,6 +44,7 @@ public:
     enum class Step
     {
         Checking,  // done and total are bytes of the file (total -1 for a pipe)
+        BackingUp, // the file in use is copied before the spins go in; no counts
         Recording, // done and total are spins
     };
     // Returns false to cancel.

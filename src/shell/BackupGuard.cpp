@@ -49,11 +49,21 @@ void BackupGuard::afterChange()
 
 bool BackupGuard::before(BackupFolder::Kind kind)
 {
-    m_daily->wait(); // one copy at a time in the folder
+    waitForDaily();
     const Result<QString> taken = m_app.ensureOpen() ? folder().take(m_app.db(), kind)
                                                      : Result<QString>::failure(m_app.db().lastReason());
     show(taken);
     return taken.ok();
+}
+
+void BackupGuard::waitForDaily()
+{
+    m_daily->wait(); // one copy at a time in the folder
+}
+
+void BackupGuard::showTaken(bool taken, const QString& status)
+{
+    show(taken ? Result<QString>(status) : Result<QString>::failure(status));
 }
 
 void BackupGuard::show(const Result<QString>& taken)

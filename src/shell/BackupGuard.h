@@ -34,6 +34,10 @@ public:
     // Before a risky change, on the window's connection; false when no copy
     // could be taken.
     bool before(BackupFolder::Kind kind);
+    // Before a copy that another connection takes: the day's copy is done.
+    void waitForDaily();
+    // That copy was taken (status: its file), or failed (status: why).
+    void showTaken(bool taken, const QString& status);
 
 signals:
     // A copy was taken, or failed; the field shows which.

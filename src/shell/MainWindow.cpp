@@ -260,8 +260,8 @@ void MainWindow::buildTabs()
     for (BoardWidget* b : {m_boardR, m_boardM})
         connect(b, &BoardWidget::historyChanged, m_backups, &BackupGuard::afterChange);
     connect(m_transfer, &SpinTransfer::imported, m_backups, &BackupGuard::afterChange);
-    connect(m_transfer, &SpinTransfer::aboutToImport, m_backups,
-            [this] { m_backups->before(BackupFolder::Kind::BeforeImport); });
+    connect(m_transfer, &SpinTransfer::aboutToImport, m_backups, &BackupGuard::waitForDaily);
+    connect(m_transfer, &SpinTransfer::backupTaken, m_backups, &BackupGuard::showTaken);
     m_casinos->setBeforeDeletion([this] { m_backups->before(BackupFolder::Kind::BeforeDeletion); });
     m_passphrase->setBeforeRekey([this] { m_statistics->releaseDatabase(); });
     connect(m_limits, &LimitsPanel::limitsChanged, this, [this](const Wheel& wheel) {

@@ -1,5 +1,6 @@
 #include "transfer/ImportJob.h"
 
+#include "backup/BackupFolder.h"
 #include "store/AppContext.h"
 #include "store/ErrorCodes.h"
 #include "wheel/Wheel.h"
@@ -62,8 +63,17 @@ void ImportJob::run()
     };
     SpinImport import(context, m_wheel);
     SpinImport::Report report = import.check(m_path, m_casino, progress);
-    if (report.outcome == SpinImport::Outcome::Imported)
+    if (report.outcome == SpinImport::Outcome::Imported) {
+        // Only a file that will go in is worth a copy: a refused one would push
+        // an older copy out of the folder.
+        if (m_backUp) {
+            emit progressed(int(SpinImport::Step::BackingUp), 0, 0);
+            const Result<QString> taken =
+                BackupFolder(m_app.connString, m_app.clock()).take(db, BackupFolder::Kind::BeforeImport);
+            emit backupTaken(taken.ok(), taken.ok() ? *taken : taken.status());
+        }
         report = import.write(m_casino, progress);
+    }
     emit finished(int(report.outcome), report.spins,
                   report.outcome == SpinImport::Outcome::Imported ? report.readAs : report.message);
 }

@@ -28,6 +28,9 @@ public:
     // A running import is cancelled and waited for: nothing is written then.
     ~ImportJob() override;
 
+    // A checked file is copied into the backup folder before its spins are
+    // written, on this job's thread: a large file does not freeze the window.
+    void backUpBeforeWriting() { m_backUp = true; }
     void start();
     // Stops at the next spin; the transaction rolls back.
     void cancel() { m_cancel = true; }
@@ -35,6 +38,8 @@ public:
 
 signals:
     void progressed(int step, qint64 done, qint64 total);
+    // status: the copy's file when taken, why not when it failed.
+    void backupTaken(bool taken, const QString& status);
     // message: why, when nothing was imported; how the file was read when it was.
     void finished(int outcome, qint64 spins, const QString& message);
 
@@ -45,6 +50,7 @@ private:
     const Wheel& m_wheel;
     qint64 m_casino;
     QString m_path;
+    bool m_backUp = false;
     std::atomic<bool> m_cancel{false};
     std::unique_ptr<QThread> m_thread;
 };

@@ -21,7 +21,6 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace spinledger {
@@ -31,14 +30,6 @@ namespace {
 QString count(qint64 n)
 {
     return QLocale().toString(n);
-}
-
-// Where the file dialogs open before the player has chosen a folder: the
-// documents folder where there is one, the home folder otherwise.
-QString firstFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -52,8 +43,7 @@ SpinTransfer::SpinTransfer(AppContext& app, StatusSink& status, BoardFn currentB
       m_chooseOpen([](QWidget* parent, const QString& caption, const QString& suggested) {
           return QFileDialog::getOpenFileName(parent, caption, suggested,
                                               tr("Spin files (*.csv *.txt);;All files (*)"));
-      }),
-      m_folder(firstFolder())
+      })
 {
 }
 
@@ -107,10 +97,10 @@ void SpinTransfer::exportSpins()
     const QString casino = board->casinoName();
     const QString path =
         m_chooseSave(m_window, tr("Export the spins of %1 (%2)").arg(casino, wheel.boardName()),
-                     QDir(m_folder).filePath(suggestedName(casino, wheel)));
+                     QDir(m_folder.folder()).filePath(suggestedName(casino, wheel)));
     if (path.isEmpty())
         return;
-    m_folder = QFileInfo(path).absolutePath();
+    m_folder.remember(path);
     WindowLock lock(m_window);
     m_status.setStatus(tr("Exporting the spins of %1..").arg(casino));
     QSaveFile file(path);
@@ -149,11 +139,12 @@ void SpinTransfer::importSpins()
                               "in Amount first."));
         return;
     }
-    const QString path = m_chooseOpen(
-        m_window, tr("Import spins into %1 (%2)").arg(board->casinoName(), wheel.boardName()), m_folder);
+    const QString path =
+        m_chooseOpen(m_window, tr("Import spins into %1 (%2)").arg(board->casinoName(), wheel.boardName()),
+                     m_folder.folder());
     if (path.isEmpty())
         return;
-    m_folder = QFileInfo(path).absolutePath();
+    m_folder.remember(path);
     m_importBoard = board;
     m_importCasino = board->casinoName();
 
@@ -172,7 +163,9 @@ void SpinTransfer::importSpins()
 
     emit aboutToImport();
     m_job = new ImportJob(m_app, wheel, casino, path);
+    m_job->backUpBeforeWriting();
     connect(m_job, &ImportJob::progressed, this, &SpinTransfer::showProgress);
+    connect(m_job, &ImportJob::backupTaken, this, &SpinTransfer::backupTaken);
     connect(m_job, &ImportJob::finished, this, &SpinTransfer::importFinished);
     connect(m_progress, &QProgressDialog::canceled, this, [this] {
         if (m_job)
@@ -227,22 +220,32 @@ void SpinTransfer::showProgress(int step, qint64 done, qint64 total)
 {
     if (!m_progress || m_progress->wasCanceled())
         return;
+    if (SpinImport::Step(step) == SpinImport::Step::BackingUp)
+        m_progress->setLabelText(tr("Copying the database into the backup folder…"));
+    else if (SpinImport::Step(step) == SpinImport::Step::Recording)
+        m_progress->setLabelText(
+            tr("Importing %1 of %2 spins into %3…").arg(count(done), count(total), m_importCasino));
     // The bar counts to at most a million steps, which an int holds; a pipe
     // of unknown length shows a busy bar.
     total = std::max<qint64>(total, 0);
     const int scale = total > 1000000 ? int(total / 1000000 + 1) : 1;
     m_progress->setMaximum(int(total / scale));
+    // Last: a modal dialog's setValue() runs the event loop, and the import's
+    // end may be handled inside it.
     m_progress->setValue(int(done / scale));
-    if (SpinImport::Step(step) == SpinImport::Step::Recording)
-        m_progress->setLabelText(
-            tr("Importing %1 of %2 spins into %3…").arg(count(done), count(total), m_importCasino));
 }
 
 void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& message)
 {
     m_job->deleteLater();
     m_job = nullptr;
-    delete m_progress;
+    // Not deleted here: a modal dialog's setValue() runs the event loop, so
+    // this may be called from inside it.
+    if (m_progress) {
+        m_progress->hide();
+        m_progress->deleteLater();
+        m_progress = nullptr;
+    }
     switch (SpinImport::Outcome(outcome)) {
     case SpinImport::Outcome::Imported:
         if (m_importBoard) {

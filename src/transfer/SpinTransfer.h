@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transfer/LastFolder.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -55,8 +57,11 @@ public:
 signals:
     // An import changed the casino's history on this wheel.
     void imported(const Wheel& wheel, qint64 casino);
-    // An import of a chosen file is about to write.
+    // An import of a chosen file is about to start: no other copy may be
+    // under way when its backup is taken.
     void aboutToImport();
+    // The copy taken before the import's spins went in, or why it failed.
+    void backupTaken(bool taken, const QString& status);
 
 private:
     void importFinished(int outcome, qint64 spins, const QString& message);
@@ -71,7 +76,7 @@ private:
     QAction* m_import = nullptr;
     QAction* m_export = nullptr;
     QAction* m_undoImport = nullptr;
-    QString m_folder; // where the last file was
+    LastFolder m_folder;
     ImportJob* m_job = nullptr;
     QPointer<QProgressDialog> m_progress;
     QPointer<BoardWidget> m_importBoard;

@@ -7,6 +7,7 @@
 #include "TestFiles.h"
 #include "cli/Cli.h"
 #include "engine/SpinEngine.h"
+#include "session/SessionStore.h"
 #include "store/InstanceLock.h"
 
 #include <QBuffer>
@@ -134,8 +135,9 @@ private slots:
         QTest::newRow("stats: dates the wrong way round")
             << stats + QStringList{"--since", "2026-12-07", "--until", "2026-12-06"}
             << "--until must come after --since";
-        QTest::newRow("stats: no stored session")
-            << stats + QStringList{"--session"} << "--session needs a stored session, and none is kept yet";
+        QTest::newRow("stats: no session started")
+            << stats + QStringList{"--session"}
+            << "--session needs a session, and the window has not started one";
         QTest::newRow("stats: not a database")
             << QStringList{"stats", "--wheel", "R", "--casino", "1", "--db", SPINLEDGER_CLI_PROGRAM}
             << "cannot open";
@@ -308,6 +310,10 @@ private slots:
         QTest::newRow("the day after")
             << QStringList{"--since", "2026-12-07"} << "window/first=7 window/last=6 spins=0"
             << "since 7 Dec 2026 (none of 6 spins): 0 spins";
+        // The window began a session after the fourth spin.
+        QTest::newRow("the session") << QStringList{"--session"}
+                                     << "window/kind=session window/first=5 window/last=6 spins=2 judged=2"
+                                     << "this session (since 6 Dec 2026 18:";
     }
     void statsWindows()
     {
@@ -316,8 +322,11 @@ private slots:
         QFETCH(QString, heading);
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
-        for (const char* pocket : {"17", "5", "0", "32", "17", "8"})
+        for (const char* pocket : {"17", "5", "0", "32", "17", "8"}) {
             QVERIFY(engine.play(t.casino, QString::fromLatin1(pocket)).status.ok);
+            if (pocket == std::string_view("32"))
+                SessionStore::begin(t.db, t.app->settingId, Wheel::r(), t.clock.now());
+        }
         const QStringList stats{"stats", "--wheel", "R", "--casino", "1"};
         const Run j = run(t, stats + window + QStringList{"--json"});
         QCOMPARE(j.code, 0);

@@ -268,10 +268,16 @@ private:
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        // The dialogs' last folder is kept in the user's configuration: a test one.
+        QStandardPaths::setTestModeEnabled(true);
+    }
 
     void init()
     {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
         m_f = std::make_unique<ShellFixture>();
         QCOMPARE(m_f->start(), Application::Outcome::Running);
         m_asked.clear();
@@ -480,9 +486,11 @@ private slots:
         stakeTen(Wheel::m());
         action("mnuImportSpins")->trigger();
         QTRY_VERIFY(status().startsWith(u"Nothing imported: out.csv: line 2"_s));
+        QVERIFY(backupFiles(u"*-import.mdb"_s).isEmpty()); // a refused file is not worth a copy
         chooseFiles(QString(), m_f->dir.filePath(u"mini.txt"_s));
         action("mnuImportSpins")->trigger();
         QTRY_COMPARE(status(), u"Imported 2 spins into Demo Casino, read as a list of 2 pockets."_s);
+        QCOMPARE(backupFiles(u"*-import.mdb"_s).size(), 1);
         QVERIFY(!w()->findChild<QProgressDialog*>());
         // The board shows them: 12 black, then 7 red.
         QCOMPARE(text(u"txMBLACK_0"_s) + text(u"txMRED_1"_s), u"127"_s);
@@ -490,6 +498,34 @@ private slots:
         chooseFiles(QString(), QString());
         action("mnuImportSpins")->trigger();
         QCOMPARE(status(), u"Imported 2 spins into Demo Casino, read as a list of 2 pockets."_s);
+    }
+
+    // The dialogs open where the last file was, after a restart too, and
+    // fall back to the documents or home folder once that folder is gone.
+    void theDialogsOpenInTheLastFolder()
+    {
+        QStringList suggested;
+        const auto chooser = [&suggested](const QString& chosen) {
+            return [&suggested, chosen](QWidget*, const QString&, const QString& folder) {
+                suggested << folder;
+                return chosen;
+            };
+        };
+        QVERIFY(QDir(m_f->dir.path()).mkpath(u"files"_s));
+        const QString files = m_f->dir.filePath(u"files"_s);
+        play(u"pbR17"_s);
+        w()->spinTransfer()->setSaveChooser(chooser(files + u"/out.csv"_s));
+        action("mnuExportSpins")->trigger();
+        m_f->app.reset();
+        QCOMPARE(m_f->start(), Application::Outcome::Running);
+        stakeTen(Wheel::r()); // an import asks for a file only once a stake stands
+        w()->spinTransfer()->setOpenChooser(chooser(QString()));
+        action("mnuImportSpins")->trigger();
+        QVERIFY(QDir(files).removeRecursively());
+        action("mnuImportSpins")->trigger();
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString first = QDir(documents).exists() ? documents : QDir::homePath();
+        QCOMPARE(suggested, (QStringList{first + u"/Demo Casino - Roulette.csv"_s, files, first}));
     }
 
     // Undo takes back exactly the import, offered until a spin is recorded.
