@@ -8,10 +8,12 @@
 // processor time both, as a busy machine stretches the first.
 //
 //   io_bench [--spins 100000] [--history 1000000] [--large] [--huge] [--dir PATH]
+//   io_bench --backtest FILE | --import FILE [--dir PATH]
 //
 // --large adds the backtest and the import of 1M spins; --huge the backtest
 // of both 50 MB files and the import of the one of a pocket per line
-// (minutes each).
+// (minutes each). --backtest and --import time that one step on the given
+// file and nothing else, for /usr/bin/time -v to measure the whole process.
 #include "HistoryWriter.h"
 #include "io/Backtest.h"
 #include "io/SpinExport.h"
@@ -123,6 +125,8 @@ int main(int argc, char** argv)
     p.addOption({"large", "also 1M spins"});
     p.addOption({"huge", "also the 50 MB files (backtests of both, import of one pocket per line)"});
     p.addOption({"dir", "folder for the database (default: a temporary folder)", "path"});
+    p.addOption({"backtest", "only the backtest of this file", "file"});
+    p.addOption({"import", "only the import of this file into an empty casino", "file"});
     p.addHelpOption();
     p.process(qapp);
     const int spins = p.value("spins").toInt();
@@ -134,8 +138,14 @@ int main(int argc, char** argv)
 
     QTemporaryDir tmp(p.isSet("dir") ? p.value("dir") + QStringLiteral("/benchXXXXXX") : QString());
     const Wheel& w = Wheel::r();
-    timedBacktest(w, spinFile(tmp.path(), w, spins, Form::OnePerLine), QStringLiteral("backtest"));
-    if (large)
+    if (p.isSet("backtest")) {
+        timedBacktest(w, p.value("backtest"), QStringLiteral("backtest of ") + p.value("backtest"));
+        return 0;
+    }
+    const bool importOnly = p.isSet("import");
+    if (!importOnly)
+        timedBacktest(w, spinFile(tmp.path(), w, spins, Form::OnePerLine), QStringLiteral("backtest"));
+    if (large && !importOnly)
         timedBacktest(w, spinFile(tmp.path(), w, Million, Form::OnePerLine),
                       QStringLiteral("backtest of 1M"));
     Database db;
@@ -156,6 +166,10 @@ int main(int argc, char** argv)
         db.exec("DELETE FROM ka_app_r; DELETE FROM ka_app_r_count; DELETE FROM ka_app_r_advise; "
                 "DELETE FROM ka_app_r_win; DELETE FROM ka_app_r_tally");
     };
+    if (importOnly) {
+        timedImport(app, w, empty, p.value("import"), QStringLiteral("import of ") + p.value("import"));
+        return 0;
+    }
 
     timedImport(app, w, empty, spinFile(tmp.path(), w, spins, Form::OnePerLine),
                 QStringLiteral("import into an empty casino, one pocket per line"));

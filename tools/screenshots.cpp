@@ -6,6 +6,7 @@
 //
 // usage: screenshots <folder>
 #include "DarkPalette.h"
+#include "board/BoardCell.h"
 
 #include "engine/SpinEngine.h"
 #include "i18n/Translations.h"
@@ -240,6 +241,18 @@ private:
     QString m_suffix;
 };
 
+// A few pockets clicked on the board since the start, so that the session
+// line has spins, a result and a largest stake to show.
+void playSession(MainWindow* main)
+{
+    for (const char* name : {"pbR17", "pbR8", "pbR23", "pbR0", "pbR32", "pbR11", "pbR5"}) {
+        auto* cell = main->findChild<BoardCell*>(QString::fromLatin1(name));
+        if (!cell)
+            fail(QStringLiteral("no cell ") + QString::fromLatin1(name));
+        emit cell->clicked(cell->objectName());
+    }
+}
+
 void shootMainWindow(MainWindow* main, const Camera& camera)
 {
     auto* tabs = main->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
@@ -462,6 +475,7 @@ int shootVariant(const Variant& v, const QString& out)
 
     const Camera camera(out, QString::fromLatin1(v.suffix));
     camera.shoot(&app.splash(), QStringLiteral("splash"));
+    playSession(app.mainWindow());
     shootMainWindow(app.mainWindow(), camera);
     shootSizes(app.mainWindow(), camera, QString::fromLatin1(v.scale).toDouble());
     shootSleepers(app.mainWindow(), camera);

@@ -20,11 +20,16 @@ void addStamp(Statement& q, const OleStamp& s)
 SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSettings& settings,
                            Tallying tallying, const std::function<void()>& beforeRecount)
     : m_app(app), m_wheel(wheel), m_settings(settings),
-      m_tallies(app.db(), wheel, app.settingId, settings.casino)
+      m_tallies(app.db(), wheel, app.settingId, settings.casino),
+      m_storing(tallying != Tallying::InMemoryNothingStored), m_batch(tallying == Tallying::InMemory)
 {
     Database& db = m_app.db();
+    if (m_batch) {
+        Statement q = db.prepare(WheelSql::of(wheel).adviceKeyBefore);
+        m_lastAdviceKey = q.next() ? q.integer(0) : 0;
+    }
     // Before a recount, so that a batch recounts into memory and writes once.
-    if (tallying == Tallying::InMemory)
+    if (tallying != Tallying::InRows)
         m_tallies.keepInMemory();
     const auto spins = HistoryRows::newestSpins(db, m_wheel, m_app.settingId, m_settings.casino, 1);
     if (!spins.empty()) {
@@ -44,10 +49,6 @@ std::optional<double> SpinRecorder::newestNow() const
 SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
 {
     SpinOutcome out;
-    Database& db = m_app.db();
-    const WheelSql& sql = WheelSql::of(m_wheel);
-    const qint64 settingId = m_app.settingId;
-    const qint64 casino = m_settings.casino;
     if (m_previousSpin && stamp.now < m_previousSpin->now)
         stamp = OleStamp::fromNow(m_previousSpin->now);
 
@@ -58,31 +59,31 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
     // Count before the new spin joins the history: it is nobody's follower yet.
     out.counts = m_tallies.followerCounts(pocket);
     out.pocketIndex = pocket;
-
-    Statement spin = db.prepare(sql.insertSpin);
-    addStamp(spin, stamp);
-    spin.add(settingId);
-    for (const Category& c : m_wheel.categories())
-        spin.add(values[idx(c.id)]);
-    spin.add(casino).run();
-    out.spinId = db.lastInsertId();
-
-    Statement count = db.prepare(sql.insertCount);
-    addStamp(count, stamp);
-    count.add(settingId).add(out.spinId);
-    for (int n : out.counts)
-        count.add(n);
-    count.add(casino).run();
-
     if (m_previousSpin)
         m_tallies.addTransition(m_previousSpin->values, values, +1);
 
     AdviceGenerator(m_wheel, m_app.random()).generate(out.counts, m_settings, out.advice, out.coinCells);
+    judge(out, pocket);
 
-    // Judge the advice that stood before this spin. With none standing (the
-    // casino's first spin) the row is still written, as files of earlier
-    // versions hold it, but nothing was advised: no stake doubles and no
-    // ratio counts it, as the statistics do not.
+    qint64 adviceId = 0;
+    if (m_storing) {
+        adviceId = store(out, stamp, values);
+    } else {
+        out.spinId = ++m_trialKeys;
+        adviceId = out.spinId;
+    }
+    m_previousSpin = Previous{out.spinId, stamp.now, values};
+    m_previousAdvice = StoodAdvice{adviceId, out.advice};
+    out.current = {true, adviceId, out.advice};
+    return out;
+}
+
+// Judges the advice that stood before this spin. With none standing (the
+// casino's first spin) the row is still written, as files of earlier
+// versions hold it, but nothing was advised: no stake doubles and no ratio
+// counts it, as the statistics do not.
+void SpinRecorder::judge(SpinOutcome& out, int pocket)
+{
     const bool hadAdvice = m_previousAdvice.has_value();
     PerCategory<std::pair<qint64, qint64>> tally = m_tallies.judgementCounts();
     for (const Category& c : m_wheel.categories()) {
@@ -102,6 +103,30 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
     }
     if (hadAdvice)
         m_tallies.addJudgement(out.verdicts, +1);
+}
+
+qint64 SpinRecorder::store(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values)
+{
+    Database& db = m_app.db();
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    const qint64 settingId = m_app.settingId;
+    const qint64 casino = m_settings.casino;
+    const bool hadAdvice = m_previousAdvice.has_value();
+
+    Statement spin = db.prepare(sql.insertSpin);
+    addStamp(spin, stamp);
+    spin.add(settingId);
+    for (const Category& c : m_wheel.categories())
+        spin.add(values[idx(c.id)]);
+    spin.add(casino).run();
+    out.spinId = db.lastInsertId();
+
+    Statement count = db.prepare(sql.insertCount);
+    addStamp(count, stamp);
+    count.add(settingId).add(out.spinId);
+    for (int n : out.counts)
+        count.add(n);
+    count.add(casino).run();
 
     Statement win = db.prepare(sql.insertWin);
     addStamp(win, stamp);
@@ -113,29 +138,51 @@ SpinOutcome SpinRecorder::record(int pocket, OleStamp stamp)
         win.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
     win.run();
     const qint64 winId = db.lastInsertId();
-    if (hadAdvice)
+    // The advice this spin judged: in a batch, held back and written now with
+    // the key it was given; else, or stored before the batch, linked.
+    if (m_heldAdvice)
+        writeAdvice(*m_heldAdvice, winId);
+    else if (hadAdvice)
         db.prepare(sql.linkAdvice).bind(1, winId).bind(2, m_previousAdvice->id).run();
+    if (m_batch) {
+        m_heldAdvice = AdviceRow{++m_lastAdviceKey, stamp, out.spinId, out.advice};
+        return m_lastAdviceKey;
+    }
+    writeAdvice(AdviceRow{0, stamp, out.spinId, out.advice}, std::nullopt);
+    return db.lastInsertId();
+}
 
-    Statement advice = db.prepare(sql.insertAdvice);
-    addStamp(advice, stamp);
-    advice.add(out.spinId).add(settingId);
+// Without a key the table gives one; with one, judgedBy links the row to
+// the win row of the spin that judged it (none while it stands).
+void SpinRecorder::writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy)
+{
+    const WheelSql& sql = WheelSql::of(m_wheel);
+    Statement advice = m_app.db().prepare(row.key > 0 ? sql.insertAdviceKeyed : sql.insertAdvice);
+    if (row.key > 0) {
+        advice.add(row.key);
+        if (judgedBy)
+            advice.add(*judgedBy);
+        else
+            advice.addNull();
+    }
+    addStamp(advice, row.stamp);
+    advice.add(row.spinId).add(m_app.settingId);
     for (const Category& c : m_wheel.categories())
-        advice.add(m_wheel.adviceText(out.advice.values[idx(c.id)]));
+        advice.add(m_wheel.adviceText(row.advice.values[idx(c.id)]));
     for (const Category& c : m_wheel.categories()) {
         if (c.hasStake())
-            advice.add(out.advice.stakes[idx(c.id)]);
+            advice.add(row.advice.stakes[idx(c.id)]);
     }
-    advice.add(casino).run();
-
-    m_previousSpin = Previous{out.spinId, stamp.now, values};
-    m_previousAdvice = StoodAdvice{db.lastInsertId(), out.advice};
-    out.current = {true, m_previousAdvice->id, out.advice};
-    return out;
+    advice.add(m_settings.casino).run();
 }
 
 void SpinRecorder::finish()
 {
-    m_tallies.writeBack();
+    if (m_heldAdvice)
+        writeAdvice(*m_heldAdvice, std::nullopt);
+    m_heldAdvice.reset();
+    if (m_storing)
+        m_tallies.writeBack();
 }
 
 } // namespace spinledger

@@ -23,6 +23,10 @@ public:
     {
         InRows,
         InMemory,
+        // A trial run (a backtest): tallies in memory and no row written at
+        // all, the outcomes being all that is wanted; memory stays that of
+        // the tallies, however many spins are played.
+        InMemoryNothingStored,
     };
 
     // settings.casino names the casino the spins belong to; the settings are
@@ -55,10 +59,30 @@ private:
         Advice advice;
     };
 
+    // An advice row as written: a batch holds the newest back until the
+    // next spin judges it, so that each row is written once, linked.
+    struct AdviceRow
+    {
+        qint64 key = 0;
+        OleStamp stamp;
+        qint64 spinId = 0;
+        Advice advice;
+    };
+
+    void judge(SpinOutcome& out, int pocket);
+    void writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy);
+    // Writes the spin's rows; returns the key of its advice row.
+    qint64 store(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values);
+
     AppContext& m_app;
     const Wheel& m_wheel;
     WheelSettings m_settings;
     Tallies m_tallies;
+    bool m_storing = true;
+    qint64 m_trialKeys = 0; // stand-ins for the keys of rows not written
+    bool m_batch = false;
+    qint64 m_lastAdviceKey = 0; // a batch's: the key of the newest advice row, written or held
+    std::optional<AdviceRow> m_heldAdvice;
     std::optional<Previous> m_previousSpin;
     std::optional<StoodAdvice> m_previousAdvice;
 };

@@ -64,6 +64,13 @@ WheelSql compose(const Wheel& w)
                      "_id, ka_app_setting_id, " + s(adviceValues.join(u',')) + ", " +
                      s(adviceStakes.join(u',')) + ", " + cmb + ") VALUES (" +
                      params(1, 5 + cats + stakes + 1) + ")";
+    q.insertAdviceKeyed = "INSERT INTO " + adv + " (" + adv + "_id, " + spin + "_win_id, " + adv + "_date, " +
+                          adv + "_time, " + adv + "_now, " + spin + "_id, ka_app_setting_id, " +
+                          s(adviceValues.join(u',')) + ", " + s(adviceStakes.join(u',')) + ", " + cmb +
+                          ") VALUES (" + params(1, 7 + cats + stakes + 1) + ")";
+    // AUTOINCREMENT gives the next row the larger of these plus one.
+    q.adviceKeyBefore = "SELECT max(ifnull((SELECT seq FROM sqlite_sequence WHERE name = '" + adv +
+                        "'), 0), ifnull((SELECT max(" + adv + "_id) FROM " + adv + "), 0))";
     q.deleteAdviceOfSpin = "DELETE FROM " + adv + " WHERE " + spin + "_id = ?1";
     q.linkAdvice = "UPDATE " + adv + " SET " + spin + "_win_id = ?1 WHERE " + adv + "_id = ?2";
     q.unlinkAdvice = "UPDATE " + adv + " SET " + spin + "_win_id = NULL WHERE " + spin + "_win_id = ?1";

@@ -24,6 +24,8 @@ struct WheelSql
     // of the outside categories (display order).
     std::string newestAdvice;
     std::string insertAdvice;
+    std::string insertAdviceKeyed; // key and judging win row given
+    std::string adviceKeyBefore;   // the highest key the advice table has handed out
     std::string deleteAdviceOfSpin;
     std::string linkAdvice;
     std::string unlinkAdvice;

@@ -1,8 +1,10 @@
 #include "io/Backtest.h"
 
+#include "engine/SpinEngine.h"
 #include "io/IoLog.h"
 #include "io/SpinSource.h"
 #include "stats/CasinoStatistics.h"
+#include "stats/FiguresBuilder.h"
 #include "stats/StatsSettings.h"
 #include "store/AppContext.h"
 #include "store/Schema.h"
@@ -55,13 +57,55 @@ void chooseZeroZero(AppContext& app, const Setup& s, SpinImport& import, Outcome
     q.add(out.zeroZero ? 1 : 0).run();
 }
 
-} // namespace
+stats::StatsRequest requestOf(AppContext& app, const Setup& s)
+{
+    stats::StatsRequest request = stats::StatsSettings::request(app.db(), app.settingId, *s.wheel, Casino);
+    request.doubling.tableMax = s.limits.tableMax;
+    request.doubling.bankroll = s.limits.bankroll;
+    request.doubling.series = s.limits.series;
+    return request;
+}
 
-Outcome run(const Setup& s, const SpinImport::Progress& progress)
+// Plays the checked spins without storing them and gathers the figures the
+// statistics would read from their rows: every spin's pocket, and each
+// judgement with the stakes of the advice it judged. The window of a
+// backtest is the whole file.
+SpinImport::Report playInMemory(SpinImport& import, const stats::StatsRequest& request,
+                                const SpinImport::Progress& progress, std::optional<stats::Figures>& figures)
+{
+    const Wheel& w = *request.wheel;
+    const qint64 total = import.spins().size();
+    stats::FiguresBuilder builder(request, stats::SpinSpan{1, total, total});
+    std::vector<qint64> counts(size_t(w.pocketCount()), 0);
+    std::vector<WinVerdict> verdicts(w.categories().size());
+    std::vector<double> stood(builder.stakeCount()); // the stakes of the advice standing
+    const auto played = [&](qint64 spin, const SpinOutcome& o) {
+        ++counts[size_t(o.pocketIndex)];
+        // The casino is new: its first spin found no advice to judge.
+        if (spin > 1) {
+            for (size_t i = 0; i < verdicts.size(); ++i)
+                verdicts[i] = o.verdicts[idx(w.categories()[i].id)];
+            builder.addJudged(spin, verdicts, stood);
+        }
+        size_t k = 0;
+        for (const Category& c : w.categories()) {
+            if (c.hasStake())
+                stood[k++] = o.advice.stakes[idx(c.id)];
+        }
+    };
+    const SpinImport::Report r = import.trial(Casino, played, progress);
+    if (r.outcome == SpinImport::Outcome::Imported) {
+        builder.setPocketCounts(counts, total);
+        figures = builder.finish();
+    }
+    return r;
+}
+
+Outcome play(const Setup& s, const SpinImport::Progress& progress, bool stored)
 {
     Outcome out;
-    // A history of millions of spins outgrows memory: it lives in a file of
-    // the temporary folder, removed with the folder when the run ends.
+    // A stored history of millions of spins outgrows memory: it lives in a
+    // file of the temporary folder, removed with the folder when the run ends.
     const QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("spinledger-backtest-XXXXXX")));
     Database db;
     SystemClock clock;
@@ -89,14 +133,18 @@ Outcome run(const Setup& s, const SpinImport::Progress& progress)
         if (out.report.outcome != SpinImport::Outcome::Imported)
             return out;
         chooseZeroZero(app, s, import, out);
-        out.report = import.write(Casino, progress);
+        const stats::StatsRequest request = requestOf(app, s);
+        std::optional<stats::Figures> figures;
+        if (stored) {
+            out.report = import.write(Casino, progress);
+            if (out.report.outcome == SpinImport::Outcome::Imported)
+                figures = stats::CasinoStatistics::compute(db, request);
+        } else {
+            out.report = playInMemory(import, request, progress, figures);
+        }
         if (out.report.outcome != SpinImport::Outcome::Imported)
             return out;
-        stats::StatsRequest request = stats::StatsSettings::request(db, app.settingId, *s.wheel, Casino);
-        request.doubling.tableMax = s.limits.tableMax;
-        request.doubling.bankroll = s.limits.bankroll;
-        request.doubling.series = s.limits.series;
-        out.figures = *stats::CasinoStatistics::compute(db, request);
+        out.figures = std::move(*figures);
         out.figures.casino = 0;
         out.figures.casinoName = SpinSource::nameOf(s.path);
     } catch (const DbError& e) {
@@ -104,6 +152,18 @@ Outcome run(const Setup& s, const SpinImport::Progress& progress)
         out.report = {SpinImport::Outcome::Failed, 0, QString::fromUtf8(e.what()), QString(), 0};
     }
     return out;
+}
+
+} // namespace
+
+Outcome run(const Setup& s, const SpinImport::Progress& progress)
+{
+    return play(s, progress, false);
+}
+
+Outcome runStored(const Setup& s, const SpinImport::Progress& progress)
+{
+    return play(s, progress, true);
 }
 
 } // namespace spinledger::Backtest

@@ -8,9 +8,10 @@
 namespace spinledger {
 
 // What the advice would have done on a spin file: every spin played through
-// the engine, as an import does, into a scratch database in a folder of its
-// own in the temporary folder (removed afterwards), and the statistics of
-// that history. No database of the player's is opened.
+// the engine as an import plays it, and the statistics of that history. The
+// settings live in a scratch database in a folder of its own in the
+// temporary folder (removed afterwards); no database of the player's is
+// opened.
 namespace Backtest {
 
 // One unit: the results read as multiples of the base stake.
@@ -36,8 +37,16 @@ struct Outcome
     stats::Figures figures; // casino 0, named after the file
 };
 
-// Throws nothing: a database failure is a Failed report.
+// Plays the spins in memory and gathers the figures as they go, writing no
+// row: memory stays that of the file, whatever its length. Throws nothing: a
+// database failure is a Failed report.
 Outcome run(const Setup& setup, const SpinImport::Progress& progress = {});
+
+// The same through stored rows: every spin written into the scratch database
+// as an import writes it, and the figures read back from it as those of a
+// casino are. Slower, and its scratch file grows with the history; the
+// figures are run()'s.
+Outcome runStored(const Setup& setup, const SpinImport::Progress& progress = {});
 
 } // namespace Backtest
 

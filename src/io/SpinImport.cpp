@@ -159,12 +159,26 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
     }
 }
 
+SpinImport::Report SpinImport::trial(qint64 casino, const Played& played, const Progress& progress)
+{
+    if (!m_checked)
+        return report(Outcome::Refused, tr("The file has not been checked."));
+    try {
+        return record(casino, progress, &played);
+    } catch (const DbError& e) {
+        qCWarning(lcIo) << "the trial in casino" << casino << "failed:" << e.what();
+        return report(Outcome::Failed, errorLine(codes::importSpins(m_wheel.letter())));
+    }
+}
+
 // Plays the checked spins into the casino inside the caller's transaction.
-SpinImport::Report SpinImport::record(qint64 casino, const Progress& progress)
+SpinImport::Report SpinImport::record(qint64 casino, const Progress& progress, const Played* played)
 {
     WheelSettings settings = m_settings;
     settings.casino = casino;
-    SpinRecorder recorder(m_app, m_wheel, settings, SpinRecorder::Tallying::InMemory);
+    SpinRecorder recorder(m_app, m_wheel, settings,
+                          played ? SpinRecorder::Tallying::InMemoryNothingStored
+                                 : SpinRecorder::Tallying::InMemory);
     const QDateTime& now = m_moment;
     // One seed for the whole file: its tie-breaks are one random sequence.
     m_app.random().reseed(m_seed.value_or(quint64(now.toMSecsSinceEpoch())));
@@ -174,8 +188,10 @@ SpinImport::Report SpinImport::record(qint64 casino, const Progress& progress)
     qint64 next = newest ? *newest + SecondMs : OleStamp::fromDateTime(now).msecs() - (total - 1) * SecondMs;
     const bool stamped = !m_list.stamps.empty();
     for (qint64 i = 0; i < total; ++i) {
-        recorder.record(m_list.pockets[size_t(i)],
-                        OleStamp::fromMsecs(stamped ? m_list.stamps[size_t(i)] : next));
+        const SpinOutcome out = recorder.record(
+            m_list.pockets[size_t(i)], OleStamp::fromMsecs(stamped ? m_list.stamps[size_t(i)] : next));
+        if (played)
+            (*played)(i + 1, out);
         next += SecondMs;
         if ((i + 1) % ProgressEvery == 0 && progress && !progress(Step::Recording, i + 1, total))
             return report(Outcome::Cancelled, QString());

@@ -14,6 +14,7 @@ namespace spinledger {
 
 class AppContext;
 class Wheel;
+struct SpinOutcome;
 
 // Brings a spin file into a casino: the file is read once and checked whole
 // first, then every spin is played through the engine as a click would, all
@@ -63,6 +64,14 @@ public:
     // Records the file that check() accepted into the casino.
     Report write(qint64 casino, const Progress& progress = {});
 
+    // What a trial tells of each spin: its place in the file (from 1) and
+    // what the engine made of it.
+    using Played = std::function<void(qint64 spin, const SpinOutcome& outcome)>;
+    // Plays the file that check() accepted through the engine as write()
+    // would into the casino, but writes nothing: for a backtest, which needs
+    // only the outcomes, so its memory does not grow with the file.
+    Report trial(qint64 casino, const Played& played, const Progress& progress = {});
+
     const SpinList& spins() const { return m_list; }
     // Plays the checked spins with the 00 switch set so (the backtest's
     // choice from the file); the settings read by check() hold otherwise.
@@ -76,7 +85,8 @@ public:
     static const QString NoStake;
 
 private:
-    Report record(qint64 casino, const Progress& progress);
+    // Without played, the spins are written; with it, only told.
+    Report record(qint64 casino, const Progress& progress, const Played* played = nullptr);
 
     AppContext& m_app;
     const Wheel& m_wheel;

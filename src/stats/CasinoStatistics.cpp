@@ -1,18 +1,11 @@
 #include "stats/CasinoStatistics.h"
 
 #include "engine/WinVerdict.h"
-#include "stats/Doubling.h"
-#include "stats/MoneyTrack.h"
-#include "stats/Odds.h"
-#include "stats/PocketBias.h"
-#include "stats/Scorecard.h"
+#include "stats/FiguresBuilder.h"
 #include "stats/StatsLog.h"
-#include "stats/WheelStats.h"
 #include "store/Database.h"
 
 #include <QStringList>
-
-#include <cmath>
 
 namespace spinledger::stats::CasinoStatistics {
 
@@ -177,38 +170,18 @@ private:
 std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn& stop)
 {
     const Wheel& w = *r.wheel;
-    Figures f;
-    f.wheel = w.letter();
-    f.casino = r.casino;
-    f.zeroZero = r.zeroZero;
-    f.pockets = Odds::pocketsInPlay(w, r.zeroZero);
-    f.doublingInputs = r.doubling;
-    f.window = r.window;
-
-    // Per category in the wheel's order: its index, and its money track (-1
-    // for Numbers, which has no stake); the tracks start where the window does.
-    std::vector<int> categories, moneyOf;
-    int tracks = 0;
-    std::vector<MoneyTrack> money;
-    for (const Category& c : w.categories()) {
-        categories.push_back(idx(c.id));
-        moneyOf.push_back(c.hasStake() ? tracks++ : -1);
-    }
-    PerCategory<std::pair<qint64, qint64>> judgedAndHits{};
-
+    std::optional<FiguresBuilder> figures;
     {
         Snapshot snapshot(db);
-        f.span = SpinWindows::resolve(db, w, r.settingId, r.casino, r.window);
-        for (const Category& c : w.categories()) {
-            if (c.hasStake())
-                money.emplace_back(c.id, Odds::of(w, c.id).payout, r.played[idx(c.id)], r.doubling,
-                                   f.span.first - 1);
-        }
-        const std::vector<qint64> counts = pocketCounts(db, r, f.span, f.spins);
-        f.bias = PocketBias::of(w, r.zeroZero, counts);
+        const SpinSpan span = SpinWindows::resolve(db, w, r.settingId, r.casino, r.window);
+        figures.emplace(r, span);
+        qint64 spins = 0;
+        const std::vector<qint64> counts = pocketCounts(db, r, span, spins);
+        figures->setPocketCounts(counts, spins);
 
         StakeCursor stakeCursor(db, w, r);
-        std::vector<double> stakes(money.size());
+        std::vector<double> stakes(figures->stakeCount());
+        std::vector<WinVerdict> verdicts(w.categories().size());
         Statement q = db.prepare(queriesOf(w).judged);
         q.bind(1, r.settingId).bind(2, r.casino);
         qint64 spin = 0;
@@ -217,49 +190,20 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
             ++spin;
             if (stop && spin % StopEvery == 0 && stop())
                 return std::nullopt;
-            if (spin < f.span.first)
+            if (spin < span.first)
                 continue;
-            if (spin > f.span.last)
+            if (spin > span.last)
                 break;
             // The first spin of a casino had no advice before it to judge.
             const qint64 advice = q.integer(0);
             if (advice <= 0 || !stakeCursor.find(advice, stakes))
                 continue;
-            ++f.judged;
-            for (size_t i = 0; i < categories.size(); ++i) {
-                const WinVerdict v = winVerdictOf(q.utf8(int(i) + 1));
-                if (v == WinVerdict::None)
-                    continue;
-                const bool won = v == WinVerdict::Won;
-                ++judgedAndHits[categories[i]].first;
-                if (won)
-                    ++judgedAndHits[categories[i]].second;
-                if (moneyOf[i] >= 0 && stakes[size_t(moneyOf[i])] >= 0)
-                    money[size_t(moneyOf[i])].add(spin, won, stakes[size_t(moneyOf[i])]);
-            }
+            for (size_t i = 0; i < verdicts.size(); ++i)
+                verdicts[i] = winVerdictOf(q.utf8(int(i) + 1));
+            figures->addJudged(spin, verdicts, stakes);
         }
     }
-
-    // The sector scan's simulation is the longest step: it asks stop() as well.
-    std::optional<WheelFigures> wheelFigures =
-        WheelStats::of(w, r.zeroZero, f.bias, r.sectorSimulations, stop);
-    if (!wheelFigures)
-        return std::nullopt;
-    f.wheelFigures = std::move(*wheelFigures);
-    f.scorecard = Scorecard::rows(w, f.pockets, judgedAndHits);
-    f.doublingState = Doubling::state(r.doubling);
-    for (const MoneyTrack& t : money) {
-        f.money.push_back(t.row());
-        if (f.doublingState != DoublingState::Ready)
-            continue;
-        const MoneyRow& m = f.money.back();
-        DoublingRow d = Doubling::risk(Odds::of(w, m.category), f.pockets, r.doubling);
-        d.category = m.category;
-        d.longestLosingRun = m.longestLosingRun;
-        d.stakeNeeded = r.doubling.base * std::exp2(m.longestLosingRun);
-        f.doubling.push_back(d);
-    }
-    return f;
+    return figures->finish(stop);
 }
 
 Figures compute(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino)

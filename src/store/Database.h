@@ -61,6 +61,7 @@ public:
     Statement& bind(int index, const char* value) { return bind(index, QString::fromUtf8(value)); }
     // Binds the next parameter, starting at the first: for long value lists.
     template <typename T> Statement& add(const T& value) { return bind(m_next++, value); }
+    Statement& addNull() { return bindNull(m_next++); }
 
     // Steps once; true while a row is available.
     bool next();

@@ -66,12 +66,10 @@ void ImportJob::run()
     if (report.outcome == SpinImport::Outcome::Imported) {
         // Only a file that will go in is worth a copy: a refused one would push
         // an older copy out of the folder.
-        if (m_backUp) {
-            emit progressed(int(SpinImport::Step::BackingUp), 0, 0);
-            const Result<QString> taken =
-                BackupFolder(m_app.connString, m_app.clock()).take(db, BackupFolder::Kind::BeforeImport);
-            emit backupTaken(taken.ok(), taken.ok() ? *taken : taken.status());
-        }
+        emit progressed(int(SpinImport::Step::BackingUp), 0, 0);
+        const Result<QString> taken =
+            BackupFolder(m_app.connString, m_app.clock()).take(db, BackupFolder::Kind::BeforeImport);
+        emit backupTaken(taken.ok(), taken.ok() ? *taken : taken.status());
         report = import.write(m_casino, progress);
     }
     emit finished(int(report.outcome), report.spins,

@@ -28,9 +28,9 @@ public:
     // A running import is cancelled and waited for: nothing is written then.
     ~ImportJob() override;
 
-    // A checked file is copied into the backup folder before its spins are
-    // written, on this job's thread: a large file does not freeze the window.
-    void backUpBeforeWriting() { m_backUp = true; }
+    // Once the file passed its check, the database is copied into the backup
+    // folder on this job's thread (a large file does not freeze the window),
+    // then the spins are written.
     void start();
     // Stops at the next spin; the transaction rolls back.
     void cancel() { m_cancel = true; }
@@ -50,7 +50,6 @@ private:
     const Wheel& m_wheel;
     qint64 m_casino;
     QString m_path;
-    bool m_backUp = false;
     std::atomic<bool> m_cancel{false};
     std::unique_ptr<QThread> m_thread;
 };

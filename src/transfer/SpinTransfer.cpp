@@ -163,7 +163,6 @@ void SpinTransfer::importSpins()
 
     emit aboutToImport();
     m_job = new ImportJob(m_app, wheel, casino, path);
-    m_job->backUpBeforeWriting();
     connect(m_job, &ImportJob::progressed, this, &SpinTransfer::showProgress);
     connect(m_job, &ImportJob::backupTaken, this, &SpinTransfer::backupTaken);
     connect(m_job, &ImportJob::finished, this, &SpinTransfer::importFinished);

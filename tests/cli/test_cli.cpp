@@ -26,13 +26,6 @@ using namespace spinledger::test;
 
 namespace {
 
-QByteArray fingerprintOf(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
-
 struct Run
 {
     int code = -1;
@@ -510,9 +503,7 @@ private slots:
         QCOMPARE(toFile.code, 0);
         QCOMPARE(toFile.out, QStringLiteral("Exported 3 spins of casino 'Demo Casino' (R wheel) to %1\n")
                                  .arg(QDir::toNativeSeparators(path)));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), toOut.bytes);
+        QCOMPARE(readFile(path), toOut.bytes);
     }
 
     // Through the real program, as a shell runs it: standard input as "-" (a
@@ -623,13 +614,13 @@ private slots:
         flipByte(t.app->connString, int(pages(t.app->connString) / 2));
         const Run refused = run(t, {"export", "--wheel", "R", "--casino", "1"});
         QCOMPARE(refused.code, 2);
-        const QByteArray damaged = fingerprintOf(t.app->connString);
+        const QByteArray damaged = InstalledFolder::digest(t.app->connString);
         const QString spins = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n");
         const Run notWritten = run(t, {"import", "--wheel", "R", "--casino", "1", spins});
         QCOMPARE(notWritten.code, 2);
         QVERIFY2(notWritten.err.contains(QStringLiteral("the database file is damaged; nothing was written")),
                  qPrintable(notWritten.err));
-        QCOMPARE(fingerprintOf(t.app->connString), damaged);
+        QCOMPARE(InstalledFolder::digest(t.app->connString), damaged);
         const QString path = t.dir.filePath(QStringLiteral("salvaged.csv"));
         const Run r = run(t, {"export", "--salvage", "--wheel", "R", "--out", path});
         QCOMPARE(r.code, 0);
@@ -641,9 +632,7 @@ private slots:
         QVERIFY2(m.hasMatch(), qPrintable(r.err));
         QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 3000);
         QVERIFY(m.captured(2).toInt() > 0);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll().count("\r\n"), m.captured(1).toInt() + 1);
+        QCOMPARE(readFile(path).count("\r\n"), m.captured(1).toInt() + 1);
         // What was salvaged goes into a sound file as a spin file.
         TestDb sound;
         const Run back = run(sound, {"import", "--wheel", "R", "--casino", "1", path});

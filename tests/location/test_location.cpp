@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("no line end") << QByteArray("installed") << true;
         QTest::newRow("other text") << QByteArray("portable\n") << false;
         QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("no marker") << QByteArray("none") << false;
     }
 
     void markerMakesAnInstallation()
@@ -30,7 +31,10 @@ private slots:
         QFETCH(QByteArray, marker);
         QFETCH(bool, installed);
         InstalledFolder f;
-        writeFile(f.programFile(DataLocation::MarkerFile), marker);
+        if (marker == "none")
+            QVERIFY(QFile::remove(f.programFile(DataLocation::MarkerFile)));
+        else
+            writeFile(f.programFile(DataLocation::MarkerFile), marker);
         const DataLocation location = f.location();
         QCOMPARE(location.isInstalled(), installed);
         const QString program = f.folders().program;
@@ -42,16 +46,11 @@ private slots:
                  installed ? f.folders().runtime : QDir::tempPath());
         QCOMPARE(location.sharedDatabasePath(), installed ? program + "/Spinledger.mdb" : QString());
         QCOMPARE(location.downloadFolder(), installed ? f.folders().downloads : program);
-    }
-
-    void noMarkerIsPortable()
-    {
-        InstalledFolder f;
-        QVERIFY(QFile::remove(f.programFile(DataLocation::MarkerFile)));
-        QVERIFY(!f.location().isInstalled());
         // A portable folder's database is the one beside the program: nothing is made.
-        QCOMPARE(UserDatabase::provide(f.location()).outcome, UserDatabase::Outcome::Existing);
-        QVERIFY(!QFileInfo::exists(f.folders().userData));
+        if (!installed) {
+            QCOMPARE(UserDatabase::provide(location).outcome, UserDatabase::Outcome::Existing);
+            QVERIFY(!QFileInfo::exists(f.folders().userData));
+        }
     }
 
     void firstStartMakesTheDatabaseFromTheTemplate()

@@ -1023,7 +1023,7 @@ private slots:
         const QPalette light = QApplication::palette();
         QSignalSpy updated(statistics(), &StatisticsTab::updated);
         QApplication::setPalette(test::darkPalette());
-        updated.wait(3000); // the statistics draw themselves anew
+        QVERIFY(updated.wait(10000)); // the statistics draw themselves anew
         QStringList faint;
         for (int page = 0; page < find<QTabWidget>(u"tabsStats"_s)->count(); ++page) {
             find<QTabWidget>(u"tabsStats"_s)->setCurrentIndex(page);
@@ -1041,9 +1041,7 @@ private slots:
     // A long message cuts the status line short instead of widening the window.
     void longStatusNeverWidensTheWindow()
     {
-        ShellFixture f;
-        QCOMPARE(f.start(), Application::Outcome::Running);
-        MainWindow* main = f.main();
+        MainWindow* main = w();
         const int width = main->width();
         const QString message(1000, u'W');
         main->setStatus(message);
@@ -1057,8 +1055,7 @@ private slots:
 
     void passphraseProtectsAndIsRemoved()
     {
-        ShellFixture f;
-        QCOMPARE(f.start(), Application::Outcome::Running);
+        ShellFixture& f = *m_f;
         auto* panel = f.main()->passphrasePanel();
         std::optional<QString> typed = u"correct horse"_s;
         bool confirmed = true;

@@ -171,33 +171,42 @@ private slots:
     }
 
     // A preparation that failed leaves nothing to show: the start stops
-    // with the reason instead of opening an empty board.
+    // with the reason in plain words (never the statement that failed)
+    // instead of opening an empty board.
     void failedPreparationStops_data()
     {
-        QTest::addColumn<QString>("identifier");
-        QTest::addColumn<bool>("emptyFile");
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("status");
-        QTest::newRow("no identifier")
-            << "" << false << "Unable to continue! Error Code: (sId) Press 'Esc' to Exit.";
-        QTest::newRow("zero-length file") << "machine" << true
+        QTest::newRow("no identifier") << "identifier"
+                                       << "Unable to continue! Error Code: (sId) Press 'Esc' to Exit.";
+        QTest::newRow("zero-length file") << "empty"
                                           << "Unable to continue! Error Code: (Load ldb): the database file "
-                                             "is empty (0 bytes). Press 'Esc' to "
-                                             "Exit.";
+                                             "is empty (0 bytes). Press 'Esc' to Exit.";
+        QTest::newRow("a table missing") << "table"
+                                         << "Unable to continue! Error Code: (Load ldb): the database file "
+                                            "does not hold what Spinledger expects. Press 'Esc' to Exit.";
     }
 
     void failedPreparationStops()
     {
-        QFETCH(QString, identifier);
-        QFETCH(bool, emptyFile);
+        QFETCH(QString, fault);
         QFETCH(QString, status);
         ShellFixture f;
-        f.identifier = identifier;
-        if (emptyFile)
-            QVERIFY(QFile(f.dir.filePath(AppContext::DatabaseFile)).resize(0));
+        const QString file = f.dir.filePath(AppContext::DatabaseFile);
+        if (fault == u"identifier")
+            f.identifier.clear();
+        if (fault == u"empty")
+            QVERIFY(QFile(file).resize(0));
+        if (fault == u"table") {
+            Database db;
+            QVERIFY(db.open(file, AppContext::DatabasePassword));
+            db.exec("DROP TABLE ka_app_casino");
+        }
         QCOMPARE(f.start(), Application::Outcome::Stopped);
         QCOMPARE(f.app->splash().statusText(), status);
+        QVERIFY(wholeLineShows(f.app->splash()));
         QVERIFY(!f.main());
-        QCOMPARE(QFileInfo(f.dir.filePath(AppContext::DatabaseFile)).size() == 0, emptyFile);
+        QCOMPARE(QFileInfo(file).size() == 0, fault == u"empty");
     }
 
     // A damaged file is never written: the start stops, names the newest
@@ -228,10 +237,7 @@ private slots:
                 QVERIFY(BackupFolder(file, clock).take(db, BackupFolder::Kind::Daily).ok());
         }
         test::flipByte(file, int(test::pages(file) / 2));
-        QFile damaged(file);
-        QVERIFY(damaged.open(QIODevice::ReadOnly));
-        const QByteArray bytes = damaged.readAll();
-        damaged.close();
+        const QByteArray bytes = test::readFile(file);
 
         QCOMPARE(f.start(), answer ? Application::Outcome::Running : Application::Outcome::Stopped);
         const QString line = u"Unable to continue! Error Code: (Load ldb): the database file is damaged. "_s;
@@ -249,9 +255,7 @@ private slots:
         QCOMPARE(bool(f.main()), answer);
         const QStringList kept = QDir(f.dir.path()).entryList({u"Spinledger.damaged-*.mdb"_s});
         QCOMPARE(kept.size(), answer ? 1 : 0);
-        QFile left(answer ? f.dir.filePath(kept.value(0)) : file);
-        QVERIFY(left.open(QIODevice::ReadOnly));
-        QCOMPARE(left.readAll(), bytes);
+        QCOMPARE(test::readFile(answer ? f.dir.filePath(kept.value(0)) : file), bytes);
         if (answer)
             QCOMPARE(f.rows("ka_app_r"), 3000);
     }
@@ -278,10 +282,7 @@ private slots:
         f.services.checkInlineBytes = 0;
         if (damaged)
             test::flipByte(file, int(test::pages(file) / 2));
-        QFile before(file);
-        QVERIFY(before.open(QIODevice::ReadOnly));
-        const QByteArray bytes = before.readAll();
-        before.close();
+        const QByteArray bytes = test::readFile(file);
 
         QCOMPARE(f.start(), Application::Outcome::Running);
         QSignalSpy checked(f.main(), &MainWindow::fileChecked);
@@ -307,57 +308,40 @@ private slots:
             "of it; \"spinledger-cli export --salvage\" writes out the spins that can still be read."_s);
         QCOMPARE(play(), u"Unable to continue! Error Code: (playR ldb): the database file is damaged"_s);
         f.app.reset();
-        QVERIFY(before.open(QIODevice::ReadOnly));
-        QCOMPARE(before.readAll(), bytes);
-    }
-
-    void databaseFailureStopsWithItsDescription()
-    {
-        ShellFixture f;
-        {
-            Database db;
-            QVERIFY(db.open(f.dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword));
-            db.exec("DROP TABLE ka_app_casino");
-        }
-        QCOMPARE(f.start(), Application::Outcome::Stopped);
-        const QString status = f.app->splash().statusText();
-        // The reason in plain words, never the statement that failed.
-        QCOMPARE(status, u"Unable to continue! Error Code: (Load ldb): the database file does not hold what "
-                         "Spinledger expects. Press 'Esc' to Exit."_s);
-        QVERIFY(!f.main());
-        QVERIFY(wholeLineShows(f.app->splash()));
+        QCOMPARE(test::readFile(file), bytes);
     }
 
     // An installed program only reads its folder: no write test, no repair,
-    // no lock there; the player's database is made in their own data folder.
+    // no lock there; the player's database is made in their own data folder,
+    // with the spins an earlier version kept in the shared one.
+    void installedStartKeepsToTheUsersFolders_data()
+    {
+        QTest::addColumn<int>("shared"); // spins of the shared database; -1: there is none
+        QTest::newRow("first start") << -1;
+        QTest::newRow("spins of an earlier version") << 4;
+    }
+
     void installedStartKeepsToTheUsersFolders()
     {
+        QFETCH(int, shared);
         InstalledFolder inst;
+        if (shared >= 0)
+            InstalledFolder::makeDatabase(inst.sharedDatabase(), shared);
         const QStringList program = inst.programListing();
         ShellFixture f;
         QCOMPARE(f.start(inst.location()), Application::Outcome::Running);
         QVERIFY(f.elevations.isEmpty());
-        QCOMPARE(f.waits, (QList<int>{1000, 600}));
+        QCOMPARE(f.waits, (shared > 0 ? QList<int>{1000, 3000, 600} : QList<int>{1000, 600}));
+        if (shared > 0)
+            QCOMPARE(f.waitTexts.value(1), u"Your 4 spins were copied from "_s + inst.sharedDatabase() +
+                                               u", which stays where it is."_s);
         QCOMPARE(f.app->context().connString, inst.userDatabase());
         QCOMPARE(f.app->context().appFolder, inst.folders().program);
         QCOMPARE(f.rows("ka_app_casino"), 1);
+        QCOMPARE(f.rows("ka_app_r"), std::max(shared, 0));
         QVERIFY(QFileInfo::exists(inst.location().lockPath()));
         QCOMPARE(QFileInfo(inst.location().lockPath()).absolutePath(), inst.folders().runtime);
         QCOMPARE(inst.programListing(), program);
-    }
-
-    void installedStartMovesTheSharedSpinsOver()
-    {
-        InstalledFolder inst;
-        InstalledFolder::makeDatabase(inst.sharedDatabase(), 4);
-        const QByteArray shared = InstalledFolder::digest(inst.sharedDatabase());
-        ShellFixture f;
-        QCOMPARE(f.start(inst.location()), Application::Outcome::Running);
-        QCOMPARE(f.waits, (QList<int>{1000, 3000, 600}));
-        QCOMPARE(f.waitTexts.value(1), u"Your 4 spins were copied from "_s + inst.sharedDatabase() +
-                                           u", which stays where it is."_s);
-        QCOMPARE(InstalledFolder::spins(inst.userDatabase()), 4);
-        QCOMPARE(InstalledFolder::digest(inst.sharedDatabase()), shared);
     }
 
     void installedStartStopsWhenTheSpinsCannotMove()

@@ -33,15 +33,8 @@ private slots:
         QCOMPARE(InstalledFolder::spins(t.app->connString, u"correct horse"_s), 2);
         // The connection that changed it goes on working, in its log mode.
         t.db.exec("INSERT INTO ka_app_r (ka_app_setting_id, cmbR) VALUES (1, 1)");
-        Statement mode = t.db.prepare("PRAGMA journal_mode");
-        QVERIFY(mode.next());
-        QCOMPARE(mode.text(0), u"wal"_s);
-    }
-
-    void removingGoesBackToTheBuiltInKey()
-    {
-        TestDb t;
-        QVERIFY(t.app->changeKey(u"correct horse"_s));
+        QCOMPARE(t.text("PRAGMA journal_mode"), u"wal"_s);
+        // Removed, the built-in key opens it again and the passphrase no more.
         QVERIFY(t.app->changeKey(AppContext::DatabasePassword));
         QVERIFY(!t.app->hasPassphrase());
         QVERIFY(opensWith(t.app->connString, AppContext::DatabasePassword));
@@ -65,13 +58,17 @@ private slots:
         QVERIFY(!opensWith(t.app->connString, u"correct horse"_s));
     }
 
+    // The file holds nothing readable without its key; a wrong key is told
+    // from a file that is missing.
     void wrongKeyIsToldFromAFileThatIsMissing()
     {
         TestDb t;
+        QVERIFY(!readFile(t.app->connString).startsWith("SQLite format 3"));
         QVERIFY(t.app->changeKey(u"correct horse"_s));
         Database db;
         QVERIFY(!db.open(t.app->connString, u"wrong"_s));
         QVERIFY(db.keyRefused());
+        QVERIFY(db.open(t.app->connString, u"correct horse"_s));
         QVERIFY(!db.open(t.dir.filePath("missing.mdb"), u"wrong"_s));
         QVERIFY(!db.keyRefused());
     }

@@ -151,18 +151,6 @@ private slots:
                  u"Spinledger expects"_s);
     }
 
-    void theFileIsEncryptedWithItsPassword()
-    {
-        TestDb t;
-        Database other;
-        QVERIFY(!other.open(t.app->connString, u"wrong"_s));
-        QVERIFY(other.open(t.app->connString, AppContext::DatabasePassword));
-        QFile f(t.app->connString);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(!f.read(16).startsWith("SQLite format 3"));
-        QVERIFY(!other.open(t.dir.filePath("missing.mdb"), AppContext::DatabasePassword));
-    }
-
     void oleDateNumbers()
     {
         QCOMPARE(OleStamp::fromDateTime(QDateTime(QDate(1899, 12, 31), QTime(0, 0))).date, 1.0);

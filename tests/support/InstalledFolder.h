@@ -65,10 +65,7 @@ public:
 
     static QByteArray digest(const QString& path)
     {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+        return QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256);
     }
 
     // Every entry of the program folder with its size, mode and bytes.

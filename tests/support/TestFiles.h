@@ -16,4 +16,12 @@ inline QString writeFile(const QString& path, const QByteArray& bytes)
     return path;
 }
 
+// A file's bytes; empty when it cannot be read, which no test expects of a
+// file it looks into.
+inline QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 } // namespace spinledger::test
