@@ -665,8 +665,9 @@ Status BoardWidget::draw(const BoardState& state)
 void BoardWidget::showCategory(const BoardState& state, CategoryId category)
 {
     const int i = idx(category);
-    const QString value = state.current.exists ? state.current.advice.values[i].trimmed() : QString();
-    const QString cell = m_wheel.cellName(category, value);
+    const AdviceValue value =
+        state.current.exists ? state.current.advice.values[i] : AdviceValue::none(category);
+    const QString cell = m_wheel.cellName(value);
     m_grid->setCellState(cell, state.coinCells.contains(cell) ? CellState::Coin : CellState::Off);
     showRatio(category, state.current.exists ? state.winPct[i] : 0.0);
 }

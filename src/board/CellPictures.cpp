@@ -56,10 +56,9 @@ const OutsideLook* outsideLook(const QString& suffix)
     return nullptr;
 }
 
-// The table colour of a pocket, from its colour field.
 QColor pocketColour(const Wheel& wheel, const QString& label)
 {
-    return PocketColours::of(wheel.field(wheel.pocketIndex(label), 1));
+    return PocketColours::of(wheel.colour(wheel.pocketIndex(label)));
 }
 
 QFont captionFont(int pixelSize)

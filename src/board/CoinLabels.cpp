@@ -24,14 +24,15 @@ CoinLabels::CoinLabels(const Wheel& wheel, QWidget* page, BoardScaler& scaler)
     for (const Category& c : wheel.categories()) {
         if (!c.hasStake())
             continue;
-        for (const CategoryValue& v : c.values) {
-            const QString cell = wheel.cellName(c.id, v.value);
+        for (int k = 0; k < int(c.values.size()); ++k) {
+            const AdviceValue value(c.id, k);
+            const QString cell = wheel.cellName(value);
             auto* l = new BadgeLabel(page);
             l->setObjectName(QStringLiteral("lbl") + cell.mid(2));
             l->setFont(m_font);
             l->setPlate(QColor(255, 255, 250), QColor());
             l->setTextColour(Green);
-            m_entries.push_back({c.id, v.value, l});
+            m_entries.push_back({c.id, value, l});
             place(m_entries.back(), cell);
         }
     }
@@ -79,9 +80,8 @@ std::optional<double> CoinLabels::showAdvice(const CurrentAdvice& current, doubl
     for (Entry& e : m_entries) {
         const int i = idx(e.category);
         const double stake = current.exists ? current.advice.stakes[i] : amount;
-        const QString value = current.exists ? current.advice.values[i].trimmed() : QString();
         e.label->setTextColour(amount < stake ? Red : Green);
-        if (played[i] && value == e.value) {
+        if (played[i] && current.exists && current.advice.values[i] == e.value) {
             // Written as the amount box writes the amount, on both boards.
             const QString shown = AmountText::toShown(stake);
             e.label->setText(shown);
@@ -100,7 +100,7 @@ std::optional<double> CoinLabels::showAdvice(const CurrentAdvice& current, doubl
             e.label->setToolTip(QString());
             mark(e.label, false);
         }
-        place(e, m_wheel.cellName(e.category, e.value));
+        place(e, m_wheel.cellName(e.value));
         e.label->repaint();
     }
     return largestAbove;

@@ -45,7 +45,7 @@ private:
     struct Entry
     {
         CategoryId category;
-        QString value;
+        AdviceValue value;
         BadgeLabel* label;
     };
     void place(Entry& e, const QString& cellName);

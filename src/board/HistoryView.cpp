@@ -12,21 +12,22 @@ namespace {
 
 struct ColumnLook
 {
-    const char* colour; // stored colour letter
-    const char* name;   // label array name after the wheel letter
+    PocketColour colour;
+    const char* name; // label array name after the wheel letter
     QColor fill;
 };
 
 const ColumnLook Columns[] = {
-    {"B", "BLACK", PocketColours::black()},
-    {"G", "GREEN", PocketColours::green()},
-    {"R", "RED", PocketColours::red()},
+    {PocketColour::Black, "BLACK", PocketColours::black()},
+    {PocketColour::Green, "GREEN", PocketColours::green()},
+    {PocketColour::Red, "RED", PocketColours::red()},
 };
 
-int columnOf(const QString& colour)
+// -1 for a colour not known: such a spin goes in none of the columns.
+int columnOf(PocketColour colour)
 {
     for (int c = 0; c < 3; ++c) {
-        if (colour == QLatin1String(Columns[c].colour))
+        if (colour == Columns[c].colour)
             return c;
     }
     return -1;
@@ -82,7 +83,7 @@ void HistoryView::showHistory(const std::vector<HistoryEntry>& spins)
     const int skip = qMax(0, int(spins.size()) - Rows);
     for (int row = 0; row + skip < int(spins.size()); ++row) {
         const HistoryEntry& e = spins[row + skip];
-        const int c = columnOf(e.colour.trimmed());
+        const int c = columnOf(e.colour);
         if (c >= 0)
             m_labels[c][row]->setText(e.label.trimmed());
     }

@@ -7,10 +7,10 @@
 
 namespace spinledger {
 
-int AdviceGenerator::countOf(const std::vector<int>& counts, CategoryId c, const QString& value) const
+int AdviceGenerator::countOf(const std::vector<int>& counts, AdviceValue value) const
 {
-    const std::vector<int>& idx = m_wheel.countersFor(c, value);
-    return idx.empty() ? 0 : counts[idx.front()];
+    const int counter = m_wheel.counterOf(value);
+    return counter < 0 ? 0 : counts[size_t(counter)];
 }
 
 int AdviceGenerator::randomIndex(int lo, int hi)
@@ -19,39 +19,41 @@ int AdviceGenerator::randomIndex(int lo, int hi)
     return std::clamp(i, lo, hi);
 }
 
-QString AdviceGenerator::pickTwoWay(const Category& c, const std::vector<int>& counts)
+AdviceValue AdviceGenerator::pickTwoWay(const Category& c, const std::vector<int>& counts)
 {
-    const int a = countOf(counts, c.id, c.values[0].value);
-    const int b = countOf(counts, c.id, c.values[1].value);
+    const int a = countOf(counts, {c.id, 0});
+    const int b = countOf(counts, {c.id, 1});
     if (a > b)
-        return c.values[0].value;
+        return {c.id, 0};
     if (a < b)
-        return c.values[1].value;
-    return c.values[randomIndex(0, 1)].value;
+        return {c.id, 1};
+    return {c.id, randomIndex(0, 1)};
 }
 
-QString AdviceGenerator::pickFirstMax(const Category& c, const std::vector<int>& counts) const
+AdviceValue AdviceGenerator::pickFirstMax(const Category& c, const std::vector<int>& counts) const
 {
     std::vector<int> list;
-    for (const CategoryValue& v : c.values)
-        list.push_back(countOf(counts, c.id, v.value));
+    for (int k = 0; k < int(c.values.size()); ++k)
+        list.push_back(countOf(counts, {c.id, k}));
     const int max = std::ranges::max(list);
-    for (size_t k = 0; k < list.size(); ++k) {
-        if (list[k] == max)
-            return c.values[k].value;
+    for (int k = 0; k < int(list.size()); ++k) {
+        if (list[size_t(k)] == max)
+            return {c.id, k};
     }
-    return c.values.front().value;
+    return {c.id, 0};
 }
 
-QString AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelSettings& settings,
-                                    QString& coinCell)
+// The choices of Numbers are the pockets in table order.
+AdviceValue AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelSettings& settings,
+                                        QString& coinCell)
 {
     const QString zeroZero = QStringLiteral("00");
+    const auto pocket = [](int p) { return AdviceValue(CategoryId::Numbers, p); };
     std::vector<int> list;
     for (int p = 0; p < m_wheel.pocketCount(); ++p) {
         const QString label = m_wheel.label(p);
         if (label != zeroZero || settings.zeroZeroEnabled)
-            list.push_back(countOf(counts, CategoryId::Numbers, label));
+            list.push_back(countOf(counts, pocket(p)));
     }
     // The ends of the list, found without sorting it: every spin of a long
     // import comes through here.
@@ -62,19 +64,20 @@ QString AdviceGenerator::pickNumber(const std::vector<int>& counts, const WheelS
         // 00 is tested first even while it is switched off; it then gets no coin.
         for (int p = 0; p < m_wheel.pocketCount(); ++p) {
             const QString label = m_wheel.label(p);
-            if (countOf(counts, CategoryId::Numbers, label) != max)
+            if (countOf(counts, pocket(p)) != max)
                 continue;
             if (played && (label != zeroZero || settings.zeroZeroEnabled))
                 coinCell = m_wheel.cellPrefix() + label;
-            return label;
+            return pocket(p);
         }
     }
     // Nothing stands out: any pocket of the wheel, 00 included.
-    const QString label = m_wheel.label(randomIndex(0, m_wheel.pocketCount() - 1));
+    const int p = randomIndex(0, m_wheel.pocketCount() - 1);
+    const QString label = m_wheel.label(p);
     if (played)
         coinCell = m_wheel.cellPrefix() +
                    (label == zeroZero && !settings.zeroZeroEnabled ? QStringLiteral("0") : label);
-    return label;
+    return pocket(p);
 }
 
 void AdviceGenerator::generate(const std::vector<int>& counts, const WheelSettings& settings, Advice& advice,
@@ -82,7 +85,7 @@ void AdviceGenerator::generate(const std::vector<int>& counts, const WheelSettin
 {
     for (CategoryId id : m_wheel.generationOrder()) {
         const Category& c = *m_wheel.category(id);
-        QString value;
+        AdviceValue value = AdviceValue::none(id);
         QString cell;
         switch (c.rule) {
         case PickRule::TwoWayRandomTie:
@@ -96,7 +99,7 @@ void AdviceGenerator::generate(const std::vector<int>& counts, const WheelSettin
             break;
         }
         if (c.rule != PickRule::Numbers && settings.played[idx(id)])
-            cell = m_wheel.cellName(id, value);
+            cell = m_wheel.cellName(value);
         advice.values[idx(id)] = value;
         if (!cell.isEmpty())
             coinCells << cell;

@@ -25,10 +25,10 @@ public:
                   QStringList& coinCells);
 
 private:
-    int countOf(const std::vector<int>& counts, CategoryId c, const QString& value) const;
-    QString pickTwoWay(const Category& c, const std::vector<int>& counts);
-    QString pickFirstMax(const Category& c, const std::vector<int>& counts) const;
-    QString pickNumber(const std::vector<int>& counts, const WheelSettings& settings, QString& coinCell);
+    int countOf(const std::vector<int>& counts, AdviceValue value) const;
+    AdviceValue pickTwoWay(const Category& c, const std::vector<int>& counts);
+    AdviceValue pickFirstMax(const Category& c, const std::vector<int>& counts) const;
+    AdviceValue pickNumber(const std::vector<int>& counts, const WheelSettings& settings, QString& coinCell);
     // Index lo + floor((hi - lo + 1) * r).
     int randomIndex(int lo, int hi);
 

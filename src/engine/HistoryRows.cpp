@@ -31,7 +31,7 @@ std::vector<AdviceRow> newestAdvice(Database& db, const Wheel& w, qint64 setting
         r.winId = q.isNull(1) ? 0 : q.integer(1);
         int col = 2;
         for (const Category& c : w.categories())
-            r.advice.values[idx(c.id)] = q.text(col++).trimmed();
+            r.advice.values[idx(c.id)] = w.adviceOf(c.id, q.text(col++));
         for (const Category& c : w.categories()) {
             if (c.hasStake())
                 r.advice.stakes[idx(c.id)] = q.real(col++);

@@ -2,15 +2,9 @@
 
 namespace spinledger::Judgement {
 
-WinVerdict verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString& advised)
+WinVerdict verdict(const Wheel& wheel, int pocketIndex, AdviceValue advised)
 {
-    const QString advice = advised.trimmed();
-    bool won = false;
-    if (wheel.judgesByRange(c))
-        won = wheel.groupRangeWins(advice, wheel.label(pocketIndex).toInt());
-    else
-        won = wheel.field(pocketIndex, wheel.category(c)->field) == advice;
-    return won ? WinVerdict::Won : WinVerdict::Lost;
+    return wheel.wins(advised, pocketIndex) ? WinVerdict::Won : WinVerdict::Lost;
 }
 
 double nextStake(WinVerdict verdict, double amount, double previousStake)

@@ -12,7 +12,7 @@ namespace spinledger {
 namespace Judgement {
 
 // Won when the advice of the category would have won with the pocket.
-WinVerdict verdict(const Wheel& wheel, CategoryId c, int pocketIndex, const QString& advised);
+WinVerdict verdict(const Wheel& wheel, int pocketIndex, AdviceValue advised);
 
 // Base amount after a win, twice the previous stake after a loss.
 double nextStake(WinVerdict verdict, double amount, double previousStake);

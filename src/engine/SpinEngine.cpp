@@ -215,9 +215,9 @@ QStringList SpinEngine::coinCells(const CurrentAdvice& current, const PerCategor
     if (!current.exists)
         return cells;
     for (const Category& c : m_wheel.categories()) {
-        const QString value = current.advice.values[idx(c.id)].trimmed();
-        if (played[idx(c.id)] && !value.isEmpty())
-            cells << m_wheel.cellName(c.id, value);
+        const AdviceValue value = current.advice.values[idx(c.id)];
+        if (played[idx(c.id)] && value.isChoice())
+            cells << m_wheel.cellName(value);
     }
     return cells;
 }
@@ -241,7 +241,8 @@ Result<std::vector<HistoryEntry>> SpinEngine::history(qint64 casino, int limit)
         const std::vector<SpinRow> rows = newestSpins(db, m_wheel, m_app.settingId, casino, limit);
         std::vector<HistoryEntry> entries;
         for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-            entries.push_back({it->values[idx(CategoryId::Numbers)], it->values[idx(CategoryId::BlackRed)]});
+            entries.push_back({it->values[idx(CategoryId::Numbers)],
+                               pocketColourOf(it->values[idx(CategoryId::BlackRed)])});
         return entries;
     });
 }

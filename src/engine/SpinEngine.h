@@ -19,14 +19,14 @@ class AppContext;
 // An advice: one value per category and a stake per outside category.
 struct Advice
 {
-    PerCategory<QString> values;  // "" when there is none
+    PerCategory<AdviceValue> values = noAdvice();
     PerCategory<double> stakes{}; // Numbers has no stake
 };
 
 struct HistoryEntry
 {
-    QString label;  // "17", "00"
-    QString colour; // "B", "R", "G"
+    QString label; // "17", "00"
+    PocketColour colour = PocketColour::Unknown;
 };
 
 struct CurrentAdvice
@@ -81,7 +81,7 @@ struct CategoryView
 {
     bool hasAdvice = false;
     qint64 adviceId = 0;
-    PerCategory<QString> values;
+    PerCategory<AdviceValue> values = noAdvice();
     PerCategory<double> stakes{};
     PerCategory<double> winPct{};
 };

@@ -88,8 +88,8 @@ void SpinRecorder::judge(SpinOutcome& out, int pocket)
     PerCategory<std::pair<qint64, qint64>> tally = m_tallies.judgementCounts();
     for (const Category& c : m_wheel.categories()) {
         const int i = idx(c.id);
-        const QString advised = hadAdvice ? m_previousAdvice->advice.values[i] : QString();
-        out.verdicts[i] = Judgement::verdict(m_wheel, c.id, pocket, advised);
+        const AdviceValue advised = hadAdvice ? m_previousAdvice->advice.values[i] : AdviceValue::none(c.id);
+        out.verdicts[i] = Judgement::verdict(m_wheel, pocket, advised);
         if (c.hasStake()) {
             out.advice.stakes[i] = hadAdvice ? Judgement::nextStake(out.verdicts[i], m_settings.amount,
                                                                     m_previousAdvice->advice.stakes[i])
@@ -168,7 +168,7 @@ void SpinRecorder::writeAdvice(const AdviceRow& row, std::optional<qint64> judge
     addStamp(advice, row.stamp);
     advice.add(row.spinId).add(m_app.settingId);
     for (const Category& c : m_wheel.categories())
-        advice.add(row.advice.values[idx(c.id)]);
+        advice.add(m_wheel.adviceText(row.advice.values[idx(c.id)]));
     for (const Category& c : m_wheel.categories()) {
         if (c.hasStake())
             advice.add(row.advice.stakes[idx(c.id)]);

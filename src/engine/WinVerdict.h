@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -44,6 +45,17 @@ inline WinVerdict winVerdictOf(QStringView stored)
     const QStringView text = stored.trimmed();
     for (const WinVerdictText& t : kWinVerdictTexts) {
         if (text.size() == 1 && text.front() == QChar(t.text))
+            return t.verdict;
+    }
+    return WinVerdict::None;
+}
+
+// The same for a column read as bytes, as long scans read them.
+inline WinVerdict winVerdictOf(QByteArrayView stored)
+{
+    const QByteArrayView text = stored.trimmed();
+    for (const WinVerdictText& t : kWinVerdictTexts) {
+        if (text.size() == 1 && text.front() == char(t.text))
             return t.verdict;
     }
     return WinVerdict::None;

@@ -66,13 +66,6 @@ stats::StatsRequest requestOf(AppContext& app, const Setup& s)
     return request;
 }
 
-// The judgements as a win row stores them and the statistics read them back.
-char verdictMark(WinVerdict v)
-{
-    const QString text = winVerdictText(v);
-    return text.isEmpty() ? 0 : char(text.front().unicode());
-}
-
 // Plays the checked spins without storing them and gathers the figures the
 // statistics would read from their rows: every spin's pocket, and each
 // judgement with the stakes of the advice it judged. The window of a
@@ -84,14 +77,14 @@ SpinImport::Report playInMemory(SpinImport& import, const stats::StatsRequest& r
     const qint64 total = import.spins().size();
     stats::FiguresBuilder builder(request, stats::SpinSpan{1, total, total});
     std::vector<qint64> counts(size_t(w.pocketCount()), 0);
-    std::vector<char> verdicts(w.categories().size());
+    std::vector<WinVerdict> verdicts(w.categories().size());
     std::vector<double> stood(builder.stakeCount()); // the stakes of the advice standing
     const auto played = [&](qint64 spin, const SpinOutcome& o) {
         ++counts[size_t(o.pocketIndex)];
         // The casino is new: its first spin found no advice to judge.
         if (spin > 1) {
             for (size_t i = 0; i < verdicts.size(); ++i)
-                verdicts[i] = verdictMark(o.verdicts[idx(w.categories()[i].id)]);
+                verdicts[i] = o.verdicts[idx(w.categories()[i].id)];
             builder.addJudged(spin, verdicts, stood);
         }
         size_t k = 0;

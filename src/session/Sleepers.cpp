@@ -37,17 +37,16 @@ void Sleepers::buildTargets()
     for (const Category& c : m_wheel.categories()) {
         if (!c.hasStake())
             continue;
-        for (const CategoryValue& v : c.values) {
-            Target t{m_wheel.cellName(c.id, v.value), {}, 0};
+        for (int k = 0; k < int(c.values.size()); ++k) {
+            const AdviceValue value(c.id, k);
+            Target t{m_wheel.cellName(value), {}, 0};
             for (int p = 0; p < m_wheel.pocketCount(); ++p) {
                 bool number = false;
                 const int n = m_wheel.label(p).toInt(&number);
                 // 0 and 00 win no outside bet.
                 if (!number || n == 0)
                     continue;
-                const bool wins = m_wheel.judgesByRange(c.id) ? m_wheel.groupRangeWins(v.value, n)
-                                                              : m_wheel.field(p, c.field) == v.value;
-                if (wins)
+                if (m_wheel.wins(value, p))
                     t.pockets.push_back(p);
             }
             t.probability = double(t.pockets.size()) / inPlay;

@@ -1,5 +1,6 @@
 #include "stats/CasinoStatistics.h"
 
+#include "engine/WinVerdict.h"
 #include "stats/FiguresBuilder.h"
 #include "stats/StatsLog.h"
 #include "store/Database.h"
@@ -122,12 +123,6 @@ std::vector<qint64> pocketCounts(Database& db, const StatsRequest& r, const Spin
     return counts;
 }
 
-// 'Y' or 'N' as the engine writes them, 0 for anything else.
-char verdictOf(QByteArrayView stored)
-{
-    return stored.size() == 1 && (stored[0] == 'Y' || stored[0] == 'N') ? stored[0] : 0;
-}
-
 // The stakes of the advice rows of a casino, met in ascending id while the
 // judgements go by in the order of play, which judges them in the same order.
 // An advice out of that order is looked up on its own.
@@ -186,7 +181,7 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
 
         StakeCursor stakeCursor(db, w, r);
         std::vector<double> stakes(figures->stakeCount());
-        std::vector<char> verdicts(w.categories().size());
+        std::vector<WinVerdict> verdicts(w.categories().size());
         Statement q = db.prepare(queriesOf(w).judged);
         q.bind(1, r.settingId).bind(2, r.casino);
         qint64 spin = 0;
@@ -204,7 +199,7 @@ std::optional<Figures> compute(Database& db, const StatsRequest& r, const StopFn
             if (advice <= 0 || !stakeCursor.find(advice, stakes))
                 continue;
             for (size_t i = 0; i < verdicts.size(); ++i)
-                verdicts[i] = verdictOf(q.utf8(int(i) + 1));
+                verdicts[i] = winVerdictOf(q.utf8(int(i) + 1));
             figures->addJudged(spin, verdicts, stakes);
         }
     }

@@ -206,15 +206,15 @@ QString stamp(double now, const QLocale& l)
     return l.toString(at.date(), QLocale::ShortFormat) + u' ' + l.toString(at.time(), QLocale::ShortFormat);
 }
 
-QString betCell(const HistoryRow::Bet& bet, const QLocale& l)
+QString betCell(const Wheel& wheel, const HistoryRow::Bet& bet, const QLocale& l)
 {
-    if (bet.verdict == 0)
+    if (bet.verdict == WinVerdict::None)
         return {};
-    QStringList parts{bet.advice};
+    QStringList parts{wheel.adviceText(bet.advice)};
     if (bet.stake >= 0)
         parts << amount(bet.stake, l);
-    parts << (bet.verdict == 'Y' ? say(QT_TRANSLATE_NOOP("FigureFormat", "won"), l)
-                                 : say(QT_TRANSLATE_NOOP("FigureFormat", "lost"), l));
+    parts << (bet.verdict == WinVerdict::Won ? say(QT_TRANSLATE_NOOP("FigureFormat", "won"), l)
+                                             : say(QT_TRANSLATE_NOOP("FigureFormat", "lost"), l));
     return parts.join(QStringLiteral(" · "));
 }
 

@@ -40,7 +40,7 @@ QString count(qint64 value, const QLocale& locale);
 QString stamp(double now, const QLocale& locale);
 // What the history shows of one category at one spin: the advice, its
 // stake and what it did, "B · 40 · won"; empty when no advice was judged.
-QString betCell(const HistoryRow::Bet& bet, const QLocale& locale);
+QString betCell(const Wheel& wheel, const HistoryRow::Bet& bet, const QLocale& locale);
 // "1 in 106" for a chance of 0.0094; "every time" at 1.
 QString oneIn(double chance, const QLocale& locale);
 

@@ -40,8 +40,8 @@ struct ScoreRow
 
 struct PocketCount
 {
-    QString label;  // "00", "0", "17"
-    QString colour; // "R", "B", "G"
+    QString label; // "00", "0", "17"
+    PocketColour colour = PocketColour::Unknown;
     qint64 count = 0;
 };
 

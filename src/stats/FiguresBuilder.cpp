@@ -37,20 +37,21 @@ void FiguresBuilder::setPocketCounts(const std::vector<qint64>& counts, qint64 s
     m_figures.bias = PocketBias::of(*m_request.wheel, m_request.zeroZero, counts);
 }
 
-void FiguresBuilder::addJudged(qint64 spin, const std::vector<char>& verdicts,
+void FiguresBuilder::addJudged(qint64 spin, const std::vector<WinVerdict>& verdicts,
                                const std::vector<double>& stakes)
 {
     ++m_figures.judged;
     for (size_t i = 0; i < m_categories.size(); ++i) {
-        const char v = verdicts[i];
-        if (v == 0)
+        const WinVerdict v = verdicts[i];
+        if (v == WinVerdict::None)
             continue;
+        const bool won = v == WinVerdict::Won;
         ++m_judgedAndHits[m_categories[i]].first;
-        if (v == 'Y')
+        if (won)
             ++m_judgedAndHits[m_categories[i]].second;
         const int track = m_moneyOf[i];
         if (track >= 0 && stakes[size_t(track)] >= 0)
-            m_money[size_t(track)].add(spin, v == 'Y', stakes[size_t(track)]);
+            m_money[size_t(track)].add(spin, won, stakes[size_t(track)]);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/WinVerdict.h"
 #include "stats/CasinoStatistics.h"
 #include "stats/Figures.h"
 #include "stats/MoneyTrack.h"
@@ -23,10 +24,10 @@ public:
     void setPocketCounts(const std::vector<qint64>& counts, qint64 spins);
 
     // The judgement of an advice at the given place in the history: per
-    // category in the wheel's order 'Y', 'N' or 0 (not judged), and the
+    // category in the wheel's order its verdict (None: not judged), and the
     // stakes the advice stood with, per category with a stake in that order
     // (negative where none is stored).
-    void addJudged(qint64 spin, const std::vector<char>& verdicts, const std::vector<double>& stakes);
+    void addJudged(qint64 spin, const std::vector<WinVerdict>& verdicts, const std::vector<double>& stakes);
 
     // Stakes addJudged() takes, one per category with a stake.
     size_t stakeCount() const { return m_money.size(); }

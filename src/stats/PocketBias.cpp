@@ -32,7 +32,7 @@ Bias of(const Wheel& wheel, bool zeroZeroEnabled, const std::vector<qint64>& cou
             b.leftOut += countsByPocket[i];
             continue;
         }
-        b.counts.push_back({wheel.label(i), wheel.field(i, 1), countsByPocket[i]});
+        b.counts.push_back({wheel.label(i), wheel.colour(i), countsByPocket[i]});
         b.spins += countsByPocket[i];
     }
     const double share = 1.0 / b.pockets;

@@ -58,11 +58,6 @@ const Queries& queriesOf(const Wheel& w)
     return w.letter() == u'R' ? r : m;
 }
 
-char verdictOf(QByteArrayView stored)
-{
-    return stored.size() == 1 && (stored[0] == 'Y' || stored[0] == 'N') ? stored[0] : 0;
-}
-
 // A pocket's spins are looked for among this many spins at a time.
 constexpr int Chunk = 2048;
 
@@ -140,9 +135,9 @@ void SpinHistory::readBets(const Statement& q, HistoryRow& row) const
     const bool judged = q.integer(3) > 0;
     for (size_t c = 0; judged && c < categories; ++c) {
         HistoryRow::Bet& bet = row.bets[c];
-        bet.advice = q.text(4 + 2 * int(c)).trimmed();
+        bet.advice = m_wheel.adviceOf(m_wheel.categories()[c].id, q.text(4 + 2 * int(c)));
         bet.stake = q.real(5 + 2 * int(c));
-        bet.verdict = verdictOf(q.utf8(4 + 2 * int(categories) + int(c)));
+        bet.verdict = winVerdictOf(q.utf8(4 + 2 * int(categories) + int(c)));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/WinVerdict.h"
 #include "stats/SpinWindow.h"
 #include "wheel/Wheel.h"
 
@@ -20,9 +21,9 @@ struct HistoryRow
 {
     struct Bet
     {
-        QString advice;    // the advised value, empty when no advice was judged
-        double stake = -1; // negative where none is stored (Numbers has none)
-        char verdict = 0;  // 'Y', 'N', or 0 when not judged
+        AdviceValue advice; // none when no advice was judged
+        double stake = -1;  // negative where none is stored (Numbers has none)
+        WinVerdict verdict = WinVerdict::None;
     };
 
     qint64 place = 0; // the spin's number in the casino's history, from 1

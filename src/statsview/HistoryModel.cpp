@@ -59,7 +59,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
     case 2:
         return r.pocket;
     default:
-        return F::betCell(r.bets[size_t(index.column() - FixedColumns)], l);
+        return F::betCell(*m_wheel, r.bets[size_t(index.column() - FixedColumns)], l);
     }
 }
 

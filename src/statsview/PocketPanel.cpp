@@ -103,12 +103,12 @@ void PocketPanel::showFigures(const stats::Figures& f)
     bars->setBarWidth(0.8);
     QStringList labels;
     qint64 highest = 0;
-    for (const char16_t* colour : {u"R", u"B", u"G"}) {
+    for (PocketColour colour : {PocketColour::Red, PocketColour::Black, PocketColour::Green}) {
         auto* set = new QBarSet(QString());
         set->setColor(PocketColours::of(colour));
         set->setBorderColor(palette().color(QPalette::Text));
         for (const stats::PocketCount& c : b.counts)
-            *set << (c.colour == QStringView(colour) ? double(c.count) : 0.0);
+            *set << (c.colour == colour ? double(c.count) : 0.0);
         bars->append(set);
     }
     for (const stats::PocketCount& c : b.counts) {

@@ -70,7 +70,7 @@ void WheelRing::showFigures(const stats::Figures& f)
     m_colours.clear();
     const Wheel* wheel = Wheel::byLetter(f.wheel);
     for (const QString& label : m_order)
-        m_colours << (wheel ? wheel->field(wheel->pocketIndex(label), 1) : QString());
+        m_colours.push_back(wheel ? wheel->colour(wheel->pocketIndex(label)) : PocketColour::Unknown);
     m_spins = w.spins;
     m_expected = f.bias.expected;
     m_band = f.bias.band;
@@ -182,7 +182,7 @@ void WheelRing::paintPockets(QPainter& p, const Geometry& g) const
     label.setPixelSize(int(std::max(7.0, std::min((g.outer - g.ring) * 0.5, g.outer * 0.058))));
     p.setFont(label);
     for (int i = 0; i < int(m_order.size()); ++i) {
-        const QColor colour = PocketColours::of(m_colours[i]);
+        const QColor colour = PocketColours::of(m_colours[size_t(i)]);
         const double from = angleOf(i) - step / 2;
         // The pocket on the ring, its label upright.
         p.setPen(QPen(QColor(255, 255, 255, 140), 1));

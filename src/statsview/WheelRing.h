@@ -53,7 +53,7 @@ private:
     void paintCentre(QPainter& p, const Geometry& g) const;
 
     QStringList m_order;
-    QStringList m_colours; // "R", "B", "G" per place
+    std::vector<PocketColour> m_colours; // per place
     std::vector<qint64> m_counts;
     qint64 m_spins = 0;
     double m_expected = 0;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "wheel/PocketColour.h"
+
 #include <QColor>
-#include <QStringView>
 
 namespace spinledger {
 
@@ -22,14 +23,26 @@ inline QColor green()
     return {0, 150, 70};
 }
 
-// The colour of a pocket's stored colour letter ("R", "B", "G").
-inline QColor of(QStringView colourLetter)
+// A neutral grey for a pocket whose colour is not known, so that it is
+// taken for none of the table colours.
+inline QColor unknown()
 {
-    if (colourLetter == u"R")
+    return {128, 128, 128};
+}
+
+inline QColor of(PocketColour colour)
+{
+    switch (colour) {
+    case PocketColour::Red:
         return red();
-    if (colourLetter == u"B")
+    case PocketColour::Black:
         return black();
-    return green();
+    case PocketColour::Green:
+        return green();
+    case PocketColour::Unknown:
+        break;
+    }
+    return unknown();
 }
 
 } // namespace PocketColours

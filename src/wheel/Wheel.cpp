@@ -28,6 +28,14 @@ struct CounterDef
     const char* column; // without the wheel letter
 };
 
+struct ValueDef
+{
+    const char* value;
+    const char* cellSuffix;
+    int low = 0; // with high: the numbers of a group cell judged by range
+    int high = 0;
+};
+
 struct CategoryDef
 {
     CategoryId id;
@@ -35,8 +43,8 @@ struct CategoryDef
     const char* caption;
     int field;
     PickRule rule;
-    std::vector<std::pair<const char*, const char*>> values; // value -> cell suffix
-    std::vector<CounterDef> counters;                        // stored value -> counter, count-row order
+    std::vector<ValueDef> values;
+    std::vector<CounterDef> counters; // stored value -> counter, count-row order
 };
 
 QStringList labelsOf(const QStringList& layout)
@@ -124,7 +132,7 @@ std::vector<CategoryDef> mCategories()
          QT_TRANSLATE_NOOP("Wheel", "Low/High"),
          3,
          PickRule::ThreeWayFirstMax,
-         {{"L", "1_6"}, {"M", "4_9"}, {"H", "7_12"}},
+         {{"L", "1_6", 1, 6}, {"M", "4_9", 4, 9}, {"H", "7_12", 7, 12}},
          {{"L", "1_6"},
           {"LM", "1_6"},
           {"LM", "4_9"},
@@ -176,8 +184,10 @@ Wheel Wheel::makeM()
 
 void Wheel::finish()
 {
-    for (const QString& entry : m_layout)
+    for (const QString& entry : m_layout) {
         m_splitLayout.push_back(entry.split(u':'));
+        m_colours.push_back(pocketColourOf(m_splitLayout.back().value(1)));
+    }
 
     const QStringList labels = labelsOf(m_layout);
     const std::vector<CategoryDef> definitions = m_letter == u'R' ? rCategories() : mCategories();
@@ -188,8 +198,9 @@ void Wheel::finish()
             for (const QString& l : labels)
                 c.values.push_back({l, l});
         } else {
-            for (const auto& [value, suffix] : s.values)
-                c.values.push_back({QString::fromLatin1(value), QString::fromLatin1(suffix)});
+            for (const ValueDef& v : s.values)
+                c.values.push_back(
+                    {QString::fromLatin1(v.value), QString::fromLatin1(v.cellSuffix), v.low, v.high});
         }
         m_categories.push_back(c);
     }
@@ -213,6 +224,29 @@ void Wheel::finish()
             }
         }
     }
+    for (const Category& c : m_categories)
+        judgeChoices(c);
+}
+
+// What judging and counting an advice needs, worked out once from the
+// stored values so that a spin compares no texts.
+void Wheel::judgeChoices(const Category& c)
+{
+    const int i = idx(c.id);
+    const bool byRange = !c.values.empty() && c.values.front().high > 0;
+    for (const CategoryValue& v : c.values) {
+        const std::vector<int>& counters = countersFor(c.id, v.value);
+        m_choiceCounter[i].push_back(counters.empty() ? -1 : counters.front());
+        std::vector<bool> wins(size_t(pocketCount()), false);
+        for (int p = 0; p < pocketCount(); ++p) {
+            // 0 and 00 read as 0, which no group covers.
+            const int number = label(p).toInt();
+            wins[size_t(p)] = byRange ? number >= v.low && number <= v.high : field(p, c.field) == v.value;
+        }
+        m_choiceWins[i].push_back(std::move(wins));
+    }
+    for (int p = 0; p < pocketCount(); ++p)
+        m_winsWithoutAdvice[i].push_back(!byRange && field(p, c.field).isEmpty());
 }
 
 const Wheel& Wheel::r()
@@ -287,27 +321,62 @@ int Wheel::counterIndex(const QString& column) const
     return -1;
 }
 
-QString Wheel::cellName(CategoryId id, const QString& value) const
+PocketColour Wheel::colour(int pocketIndex) const
 {
-    if (const Category* c = category(id)) {
-        for (const CategoryValue& v : c->values) {
-            if (v.value == value)
-                return cellPrefix() + v.cellSuffix;
-        }
-    }
-    return cellPrefix();
+    return pocketIndex >= 0 && pocketIndex < int(m_colours.size()) ? m_colours[size_t(pocketIndex)]
+                                                                   : PocketColour::Unknown;
 }
 
-bool Wheel::groupRangeWins(const QString& advice, int number) const
+int Wheel::counterOf(AdviceValue v) const
 {
-    // The group cells read 1-6, 4-9 and 7-12.
-    if (advice == u"L")
-        return number >= 1 && number <= 6;
-    if (advice == u"M")
-        return number >= 4 && number <= 9;
-    if (advice == u"H")
-        return number >= 7 && number <= 12;
-    return false;
+    const std::vector<int>& counters = m_choiceCounter[idx(v.category())];
+    return v.isChoice() && v.choice() < int(counters.size()) ? counters[size_t(v.choice())] : -1;
+}
+
+AdviceValue Wheel::adviceOf(CategoryId id, QStringView stored) const
+{
+    const QStringView text = stored.trimmed();
+    if (text.isEmpty())
+        return AdviceValue::none(id);
+    if (const Category* c = category(id)) {
+        for (int k = 0; k < int(c->values.size()); ++k) {
+            if (c->values[size_t(k)].value == text)
+                return {id, k};
+        }
+    }
+    return AdviceValue::unreadable(id);
+}
+
+const CategoryValue* Wheel::valueOf(AdviceValue v) const
+{
+    const Category* c = category(v.category());
+    if (!c || !v.isChoice() || v.choice() >= int(c->values.size()))
+        return nullptr;
+    return &c->values[size_t(v.choice())];
+}
+
+QString Wheel::adviceText(AdviceValue v) const
+{
+    const CategoryValue* value = valueOf(v);
+    return value ? value->value : QString();
+}
+
+bool Wheel::wins(AdviceValue v, int pocketIndex) const
+{
+    const int i = idx(v.category());
+    if (pocketIndex < 0 || pocketIndex >= pocketCount() || !category(v.category()))
+        return false;
+    if (v.isNone())
+        return m_winsWithoutAdvice[i][size_t(pocketIndex)];
+    if (!valueOf(v))
+        return false;
+    return m_choiceWins[i][size_t(v.choice())][size_t(pocketIndex)];
+}
+
+QString Wheel::cellName(AdviceValue v) const
+{
+    const CategoryValue* value = valueOf(v);
+    return value ? cellPrefix() + value->cellSuffix : cellPrefix();
 }
 
 QString Wheel::checkBox(CategoryId c) const

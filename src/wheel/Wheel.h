@@ -1,5 +1,9 @@
 #pragma once
 
+#include "wheel/AdviceValue.h"
+#include "wheel/CategoryId.h"
+#include "wheel/PocketColour.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
@@ -10,25 +14,6 @@
 #include <vector>
 
 namespace spinledger {
-
-// Bet categories in their fixed display order; the value doubles as an index
-// into the per-category arrays of the engine.
-enum class CategoryId
-{
-    Numbers = 0,
-    BlackRed,
-    EvenOdd,
-    LowHi,
-    Dozens,
-    Columns
-};
-inline constexpr int CategoryCount = 6;
-inline constexpr int idx(CategoryId c)
-{
-    return static_cast<int>(c);
-}
-
-template <typename T> using PerCategory = std::array<T, CategoryCount>;
 
 // How the advice of a category is picked from its follower counts.
 enum class PickRule
@@ -42,6 +27,8 @@ struct CategoryValue
 {
     QString value;      // stored attribute value ("B", "L", "1", or a pocket label)
     QString cellSuffix; // board cell of the value without "pb" + letter ("BLACK", "1_18", "17")
+    int low = 0;        // with high: the numbers a group cell covers, judged by range
+    int high = 0;
 };
 
 struct Category
@@ -90,6 +77,8 @@ public:
     int pocketIndex(const QString& label) const;
     QString field(int pocketIndex, int field) const;
     QString label(int pocketIndex) const { return field(pocketIndex, 0); }
+    // Unknown for an index out of the table.
+    PocketColour colour(int pocketIndex) const;
 
     // The board's cells in their fixed order (RCells / MCells names).
     const QStringList& cellNames() const { return m_cells; }
@@ -109,16 +98,27 @@ public:
     // unknown value; two for the M wheel's "LM" and "MH").
     const std::vector<int>& countersFor(CategoryId c, const QString& storedValue) const;
     int counterIndex(const QString& column) const;
+    // The counter an advisable choice is counted by; -1 for anything else.
+    int counterOf(AdviceValue v) const;
 
-    // Board cell of a category value: "pb" + letter + suffix, or "pb" + letter
-    // alone when the value has no cell.
-    QString cellName(CategoryId c, const QString& value) const;
+    // The advice a stored text names, blanks around it ignored: none for an
+    // empty text, unreadable for one that names no choice of the category
+    // (a pocket label must match exactly, so "0" is not "00").
+    AdviceValue adviceOf(CategoryId c, QStringView stored) const;
+    // The stored text of an advice; empty when it is not a choice.
+    QString adviceText(AdviceValue v) const;
+    // Whether the advice wins with the pocket. A choice wins when the pocket
+    // carries its value (the mini wheel's groups: when the number lies in
+    // the group's cell). No advice matches only a pocket with no value in
+    // the category (the outside fields of 0 and 00), as stored histories
+    // judge it; an unreadable advice never wins.
+    bool wins(AdviceValue v, int pocketIndex) const;
+
+    // Board cell of an advice: "pb" + letter + suffix, or "pb" + letter alone
+    // when it names no cell.
+    QString cellName(AdviceValue v) const;
     QString cellPrefix() const { return QStringLiteral("pb") + m_letter; }
     QString zeroZeroCell() const { return cellPrefix() + QStringLiteral("00"); }
-
-    // The M wheel judges its group advice by the number ranges of its cells.
-    bool judgesByRange(CategoryId c) const { return m_letter == u'M' && c == CategoryId::LowHi; }
-    bool groupRangeWins(const QString& advice, int number) const;
 
     // Names of tables, columns and controls.
     QString settingsTable() const { return QStringLiteral("ka_app_%1_setting").arg(lower()); }
@@ -147,6 +147,8 @@ private:
     static Wheel makeR();
     static Wheel makeM();
     void finish();
+    void judgeChoices(const Category& c);
+    const CategoryValue* valueOf(AdviceValue v) const;
 
     QChar m_letter;
     QString m_boardName;
@@ -157,8 +159,14 @@ private:
     std::vector<CategoryId> m_generationOrder;
     std::vector<Counter> m_counters;
     std::vector<QStringList> m_splitLayout;
+    std::vector<PocketColour> m_colours;
     // Per category, the counters a stored value adds to.
     PerCategory<QHash<QString, std::vector<int>>> m_countersByValue;
+    // Per category: of each choice its counter and the pockets it wins with
+    // (one flag per pocket), and the pockets no advice matches.
+    PerCategory<std::vector<int>> m_choiceCounter;
+    PerCategory<std::vector<std::vector<bool>>> m_choiceWins;
+    PerCategory<std::vector<bool>> m_winsWithoutAdvice;
 };
 
 } // namespace spinledger

@@ -279,6 +279,14 @@ private slots:
         QCOMPARE(rig.history("BLACK"), u"2,,4,,6,,8,,10,,12,,,2"_s);
         QCOMPARE(rig.history("RED"), u",3,,5,,7,,9,,11,,,1"_s);
         QCOMPARE(rig.history("GREEN"), u",,,,,,,,,,,0"_s);
+        // Colour letters written elsewhere: a padded one reads as its colour, one that
+        // names none puts its spin in no column rather than in a wrong one.
+        rig.t.db.exec("UPDATE ka_app_m SET ka_app_m_blackred = ' B ' WHERE ka_app_m_numbers = '2'");
+        rig.t.db.exec("UPDATE ka_app_m SET ka_app_m_blackred = 'r' WHERE ka_app_m_numbers = '3'");
+        rig.board.showStored();
+        QCOMPARE(rig.history("BLACK"), u"2,,4,,6,,8,,10,,12,,,2"_s);
+        QCOMPARE(rig.history("RED"), u",,,5,,7,,9,,11,,,1"_s);
+        QCOMPARE(rig.history("GREEN"), u",,,,,,,,,,,0"_s);
     }
 
     void undoWalksBackOneSpinAtATime()

@@ -262,11 +262,11 @@ private slots:
         const HistoryRow& newest = rows.front();
         QCOMPARE(newest.now, 46001.7);
         QCOMPARE(newest.bets[idx(CategoryId::LowHi)].stake, 80.0);
-        QCOMPARE(newest.bets[idx(CategoryId::LowHi)].verdict, 'N');
-        QCOMPARE(newest.bets[idx(CategoryId::EvenOdd)].verdict, 'Y');
+        QCOMPARE(newest.bets[idx(CategoryId::LowHi)].verdict, WinVerdict::Lost);
+        QCOMPARE(newest.bets[idx(CategoryId::EvenOdd)].verdict, WinVerdict::Won);
         QCOMPARE(newest.bets[idx(CategoryId::Numbers)].stake, -1.0);
         // Spin 1 had nothing to judge.
-        QCOMPARE(rows.back().bets[idx(CategoryId::BlackRed)].verdict, '\0');
+        QCOMPARE(rows.back().bets[idx(CategoryId::BlackRed)].verdict, WinVerdict::None);
     }
 
     void settingsShapeTheFigures()
