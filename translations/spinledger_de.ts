@@ -561,8 +561,8 @@ Im Terminal: spinledger-cli --help (spinledger-cli where nennt jede Datei)
 </translation>
     </message>
     <message>
-        <source>Statistics of a spin file played into a scratch database in the temporary folder; no database of yours is opened.</source>
-        <translation>Statistik einer Coup-Datei, in eine Arbeitsdatenbank im temporären Ordner gespielt; keine Ihrer Datenbanken wird geöffnet.</translation>
+        <source>Statistics of a spin file played in memory; no database of yours is opened.</source>
+        <translation>Statistik einer Coup-Datei, im Speicher gespielt; keine Ihrer Datenbanken wird geöffnet.</translation>
     </message>
     <message>
         <source>The spin file, as import takes it (- for standard input).</source>

@@ -104,8 +104,7 @@ Command backtestCommand()
     const QString none = QStringLiteral("none");
     return {
         QStringLiteral("backtest"),
-        Session::tr("Statistics of a spin file played into a scratch database in the temporary "
-                    "folder; no database of yours is opened."),
+        Session::tr("Statistics of a spin file played in memory; no database of yours is opened."),
         QString(),
         QList<QCommandLineOption>{
             Options::wheel(),
