@@ -174,7 +174,8 @@ private slots:
         KeyboardHelp keys(&host);
         for (QDialog* d : std::initializer_list<QDialog*>{&open, &choose, &restore, &keys}) {
             d->show();
-            verifyNoClash(d->metaObject()->className() + u' ' + d->windowTitle(), shownTexts(d));
+            verifyNoClash(QString::fromLatin1(d->metaObject()->className()) + u' ' + d->windowTitle(),
+                          shownTexts(d));
         }
     }
 };
