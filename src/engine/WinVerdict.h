@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
-#include <QStringView>
-
-#include <array>
+#include "wheel/StoredLetters.h"
 
 namespace spinledger {
 
@@ -17,48 +13,27 @@ enum class WinVerdict
     Lost,
 };
 
-struct WinVerdictText
-{
-    WinVerdict verdict;
-    char16_t text;
+inline constexpr StoredLetters<WinVerdict, 2> kWinVerdictLetters{
+    {{{WinVerdict::Won, u'Y'}, {WinVerdict::Lost, u'N'}}},
+    WinVerdict::None,
 };
-
-inline constexpr std::array<WinVerdictText, 2> kWinVerdictTexts{{
-    {WinVerdict::Won, u'Y'},
-    {WinVerdict::Lost, u'N'},
-}};
 
 // The stored text of a verdict; empty for None.
 inline QString winVerdictText(WinVerdict verdict)
 {
-    for (const WinVerdictText& t : kWinVerdictTexts) {
-        if (t.verdict == verdict)
-            return QString(QChar(t.text));
-    }
-    return QString();
+    return kWinVerdictLetters.text(verdict);
 }
 
-// The verdict a stored text names, blanks around it ignored; None for an
-// empty or unknown text, which no tally or figure counts.
+// The verdict a stored text names; None for an empty or unknown text, which
+// no tally or figure counts.
 inline WinVerdict winVerdictOf(QStringView stored)
 {
-    const QStringView text = stored.trimmed();
-    for (const WinVerdictText& t : kWinVerdictTexts) {
-        if (text.size() == 1 && text.front() == QChar(t.text))
-            return t.verdict;
-    }
-    return WinVerdict::None;
+    return kWinVerdictLetters.of(stored);
 }
 
-// The same for a column read as bytes, as long scans read them.
 inline WinVerdict winVerdictOf(QByteArrayView stored)
 {
-    const QByteArrayView text = stored.trimmed();
-    for (const WinVerdictText& t : kWinVerdictTexts) {
-        if (text.size() == 1 && text.front() == char(t.text))
-            return t.verdict;
-    }
-    return WinVerdict::None;
+    return kWinVerdictLetters.of(stored);
 }
 
 } // namespace spinledger

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QStringView>
-
-#include <array>
+#include "wheel/StoredLetters.h"
 
 namespace spinledger {
 
@@ -17,27 +15,15 @@ enum class PocketColour
     Green,
 };
 
-struct PocketColourText
-{
-    PocketColour colour;
-    char16_t letter;
+inline constexpr StoredLetters<PocketColour, 3> kPocketColourLetters{
+    {{{PocketColour::Red, u'R'}, {PocketColour::Black, u'B'}, {PocketColour::Green, u'G'}}},
+    PocketColour::Unknown,
 };
-
-inline constexpr std::array<PocketColourText, 3> kPocketColourTexts{{
-    {PocketColour::Red, u'R'},
-    {PocketColour::Black, u'B'},
-    {PocketColour::Green, u'G'},
-}};
 
 // The colour a stored letter names, blanks around it ignored.
 inline PocketColour pocketColourOf(QStringView stored)
 {
-    const QStringView text = stored.trimmed();
-    for (const PocketColourText& t : kPocketColourTexts) {
-        if (text.size() == 1 && text.front() == QChar(t.letter))
-            return t.colour;
-    }
-    return PocketColour::Unknown;
+    return kPocketColourLetters.of(stored);
 }
 
 } // namespace spinledger
