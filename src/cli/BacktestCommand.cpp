@@ -104,8 +104,7 @@ Command backtestCommand()
     const QString none = QStringLiteral("none");
     return {
         QStringLiteral("backtest"),
-        Session::tr("Statistics of a spin file played in memory; no database of yours is opened."),
-        QString(),
+        Session::tr("Statistics of a spin file played in memory; no database of yours is opened."), QString(),
         QList<QCommandLineOption>{
             Options::wheel(),
             QCommandLineOption(File, Session::tr("The spin file, as import takes it (- for standard input)."),
