@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <array>
+#include <type_traits>
 #include <utility>
 
 namespace spinledger {
@@ -17,22 +18,14 @@ template <typename Value, size_t Count> struct StoredLetters
     std::array<std::pair<Value, char16_t>, Count> letters;
     Value fallback;
 
-    Value of(QStringView stored) const
+    // Stored is a QStringView, or a QByteArrayView for a column read as
+    // bytes, as long scans read it.
+    template <typename View> Value of(View stored) const
     {
-        const QStringView text = stored.trimmed();
+        const View text = stored.trimmed();
+        using Unit = std::remove_cvref_t<decltype(text.front())>;
         for (const auto& [value, letter] : letters) {
-            if (text.size() == 1 && text.front() == QChar(letter))
-                return value;
-        }
-        return fallback;
-    }
-
-    // The same for a column read as bytes, as long scans read them.
-    Value of(QByteArrayView stored) const
-    {
-        const QByteArrayView text = stored.trimmed();
-        for (const auto& [value, letter] : letters) {
-            if (text.size() == 1 && text.front() == char(letter))
+            if (text.size() == 1 && text.front() == Unit(letter))
                 return value;
         }
         return fallback;
