@@ -53,11 +53,11 @@ class TestCli : public QObject
         QTextStream err(&errBytes);
         cli::Environment env;
         env.programFolder = folder;
-        env.installationId = [] { return QStringLiteral("test-machine"); };
+        env.installationId = [] { return u"test-machine"_s; };
         env.errIsTerminal = terminal;
         if (m_adjust)
             m_adjust(env);
-        args.prepend(QStringLiteral("spinledger-cli"));
+        args.prepend(u"spinledger-cli"_s);
         r.code = cli::run(args, out, err, env);
         out.flush();
         err.flush();
@@ -77,7 +77,7 @@ class TestCli : public QObject
             for (const QString& step : pair.section(u'=', 0, 0).split(u'/'))
                 v = v.isArray() ? v.toArray().at(step.toInt()) : v.toObject().value(step);
             const QString shown =
-                v.isUndefined() ? QStringLiteral("missing")
+                v.isUndefined() ? u"missing"_s
                 : v.isString()
                     ? v.toString()
                     : QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact))
@@ -188,31 +188,28 @@ private slots:
         QFETCH(QString, message);
         TestDb t;
         // Two casinos share a name.
-        t.addCasino(QStringLiteral("Twin"));
-        t.addCasino(QStringLiteral("Twin"));
-        args.replaceInStrings(QStringLiteral("FILE"),
-                              writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n00\n37\n"));
+        t.addCasino(u"Twin"_s);
+        t.addCasino(u"Twin"_s);
+        args.replaceInStrings(u"FILE"_s, writeFile(t.dir.filePath(u"spins.csv"_s), "17\n00\n37\n"));
         // WINDOW: the window holds its lock; IMPORTING: an import runs; LINKED:
         // the database through a symbolic link to its folder.
         QLockFile window(InstanceLock::pathFor(t.dir.path()));
-        QVERIFY(args.removeAll(QStringLiteral("WINDOW")) == 0 || window.tryLock(0));
+        QVERIFY(args.removeAll(u"WINDOW"_s) == 0 || window.tryLock(0));
         QLockFile importing(InstanceLock::importPathFor(t.dir.path()));
-        QVERIFY(args.removeAll(QStringLiteral("IMPORTING")) == 0 || importing.tryLock(0));
-        const QString link = t.dir.filePath(QStringLiteral("link"));
+        QVERIFY(args.removeAll(u"IMPORTING"_s) == 0 || importing.tryLock(0));
+        const QString link = t.dir.filePath(u"link"_s);
         QVERIFY(QFile::link(t.dir.path(), link));
-        args.replaceInStrings(QStringLiteral("LINKED"),
-                              QDir(link).filePath(QFileInfo(t.app->connString).fileName()));
-        if (args.removeAll(QStringLiteral("NEWER")) > 0)
+        args.replaceInStrings(u"LINKED"_s, QDir(link).filePath(QFileInfo(t.app->connString).fileName()));
+        if (args.removeAll(u"NEWER"_s) > 0)
             t.db.exec("PRAGMA user_version = 4");
         // AMOUNT0: a fresh installation's amount.
-        if (args.removeAll(QStringLiteral("AMOUNT0")) > 0)
+        if (args.removeAll(u"AMOUNT0"_s) > 0)
             t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
         const QByteArray before = fingerprint(t.db, t.app->connString);
         const Run r = run(t, args);
         QCOMPARE(r.code, 2);
         QVERIFY(r.out.isEmpty());
-        QVERIFY2(r.err.startsWith(QStringLiteral("spinledger-cli: ")) && r.err.contains(message),
-                 qPrintable(r.err));
+        QVERIFY2(r.err.startsWith(u"spinledger-cli: "_s) && r.err.contains(message), qPrintable(r.err));
         QCOMPARE(r.err.count(u'\n'), 1);
         QCOMPARE(fingerprint(t.db, t.app->connString), before);
     }
@@ -220,7 +217,7 @@ private slots:
     void listsTheInstallationsCasinos()
     {
         TestDb t;
-        const qint64 second = t.addCasino(QStringLiteral("Casino \"Nord\" Zürich"));
+        const qint64 second = t.addCasino(u"Casino \"Nord\" Zürich"_s);
         t.db.exec("INSERT INTO ka_app_r (ka_app_setting_id, cmbR) VALUES (1, 1), (1, 1), (1, 1)");
         t.db.prepare("INSERT INTO ka_app_m (ka_app_setting_id, cmbM) VALUES (1, ?1), (1, ?1)")
             .bind(1, second)
@@ -231,15 +228,14 @@ private slots:
 
         const Run text = run(t, {"casinos"});
         QCOMPARE(text.code, 0);
-        QCOMPARE(text.out, QStringLiteral("    id    R spins    M spins  name\n"
-                                          "     1          3          0  Demo Casino\n"
-                                          "     2          0          2  Casino \"Nord\" Zürich\n"));
+        QCOMPARE(text.out, u"    id    R spins    M spins  name\n"
+                           "     1          3          0  Demo Casino\n"
+                           "     2          0          2  Casino \"Nord\" Zürich\n"_s);
 
         const Run json = run(t, {"casinos", "--json"});
         QCOMPARE(json.code, 0);
         checkJson(json.bytes, "casinos/1/id=2 casinos/1/spins/M=2 casinos/2=missing");
-        QCOMPARE(QJsonDocument::fromJson(json.bytes)["casinos"][1]["name"],
-                 QStringLiteral("Casino \"Nord\" Zürich"));
+        QCOMPARE(QJsonDocument::fromJson(json.bytes)["casinos"][1]["name"], u"Casino \"Nord\" Zürich"_s);
     }
 
     void statsAsTextAndJson()
@@ -255,10 +251,10 @@ private slots:
         const Run text = run(t, {"stats", "--wheel", "r", "--casino", "Demo Casino"});
         QCOMPARE(text.code, 0);
         QVERIFY(text.err.isEmpty());
-        QVERIFY2(text.out.startsWith(QStringLiteral(
-                     "Demo Casino (id 1), 38-pocket wheel, all spins: 6 spins, 5 judged advices, "
-                     "37 pockets in play (00 switched off)\n")),
-                 qPrintable(text.out));
+        QVERIFY2(
+            text.out.startsWith(u"Demo Casino (id 1), 38-pocket wheel, all spins: 6 spins, 5 judged advices, "
+                                "37 pockets in play (00 switched off)\n"_s),
+            qPrintable(text.out));
         for (const char* line : {"Does the advice beat chance?", "  Black/Red ", "not enough judged spins",
                                  "  chi-square: needs at least 185 spins (6 so far)",
                                  "Type the table maximum to see what doubling risks.",
@@ -288,25 +284,25 @@ private slots:
         QTest::addColumn<QString>("heading");
         // Six spins on 2026-12-06 from 18:00 on; spin 1 judges nothing.
         QTest::newRow("last 2") << QStringList{"--last", "2"}
-                                << "window/kind=last window/first=5 window/last=6 spins=2 judged=2"
-                                << "the last 2 spins (spins 5 to 6 of 6): 2 spins, 2 judged advices";
+                                << u"window/kind=last window/first=5 window/last=6 spins=2 judged=2"_s
+                                << u"the last 2 spins (spins 5 to 6 of 6): 2 spins, 2 judged advices"_s;
         QTest::newRow("last 10 of 6")
-            << QStringList{"--last", "10"} << "window/first=1 window/last=6 spins=6 judged=5"
-            << "the last 10 spins: 6 spins, 5 judged advices";
+            << QStringList{"--last", "10"} << u"window/first=1 window/last=6 spins=6 judged=5"_s
+            << u"the last 10 spins: 6 spins, 5 judged advices"_s;
         QTest::newRow("the day") << QStringList{"--since", "2026-12-06", "--until", "2026-12-06"}
-                                 << "window/kind=dates window/first=1 window/last=6 spins=6"
-                                 << "from 6 Dec 2026 to 6 Dec 2026: 6 spins";
+                                 << u"window/kind=dates window/first=1 window/last=6 spins=6"_s
+                                 << u"from 6 Dec 2026 to 6 Dec 2026: 6 spins"_s;
         QTest::newRow("the day before")
             << QStringList{"--until", "2026-12-05"} << "window/first=1 window/last=0 spins=0 judged=0"
             << "up to 5 Dec 2026 (none of 6 spins): 0 spins, 0 judged advices, 37 pockets in play (00 "
                "switched off)\nNone of the casino's spins is in this window";
         QTest::newRow("the day after")
-            << QStringList{"--since", "2026-12-07"} << "window/first=7 window/last=6 spins=0"
-            << "since 7 Dec 2026 (none of 6 spins): 0 spins";
+            << QStringList{"--since", "2026-12-07"} << u"window/first=7 window/last=6 spins=0"_s
+            << u"since 7 Dec 2026 (none of 6 spins): 0 spins"_s;
         // The window began a session after the fourth spin.
         QTest::newRow("the session") << QStringList{"--session"}
-                                     << "window/kind=session window/first=5 window/last=6 spins=2 judged=2"
-                                     << "this session (since 6 Dec 2026 18:";
+                                     << u"window/kind=session window/first=5 window/last=6 spins=2 judged=2"_s
+                                     << u"this session (since 6 Dec 2026 18:"_s;
     }
     void statsWindows()
     {
@@ -326,7 +322,7 @@ private slots:
         checkJson(j.bytes, json);
         const Run text = run(t, stats + window);
         QCOMPARE(text.code, 0);
-        QVERIFY2(text.out.startsWith(QStringLiteral("Demo Casino (id 1), 38-pocket wheel, ") + heading),
+        QVERIFY2(text.out.startsWith(u"Demo Casino (id 1), 38-pocket wheel, "_s + heading),
                  qPrintable(text.out));
     }
 
@@ -366,7 +362,7 @@ private slots:
         QFETCH(QString, text);
         // A folder without a database: nothing but the spin file is opened, nothing appears.
         QTemporaryDir dir;
-        args << "--file" << writeFile(dir.filePath(QStringLiteral("spins.csv")), file);
+        args << "--file" << writeFile(dir.filePath(u"spins.csv"_s), file);
         const Run r = run(dir.path(), QStringList{"backtest", "--json"} + args);
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.isEmpty());
@@ -382,8 +378,7 @@ private slots:
     {
         // Ties are drawn from the seed: the same seed gives the same figures, another one others.
         QTemporaryDir dir;
-        const QString mixed =
-            writeFile(dir.filePath(QStringLiteral("mixed.csv")), "5\n17\n5\n17\n32\n0\n5\n");
+        const QString mixed = writeFile(dir.filePath(u"mixed.csv"_s), "5\n17\n5\n17\n32\n0\n5\n");
         auto money = [&](const QStringList& seed) {
             const Run r =
                 run(dir.path(), QStringList{"backtest", "--wheel", "R", "--file", mixed, "--json"} + seed);
@@ -400,15 +395,15 @@ private slots:
         // command refuses. The spin count covers every installation.
         TestDb t;
         t.db.exec("UPDATE ka_app_setting SET ka_app_sId = 'elsewhere'");
-        QCOMPARE(run(t, {"spin-count"}).out, QStringLiteral("0\n"));
+        QCOMPARE(run(t, {"spin-count"}).out, u"0\n"_s);
         t.db.exec("INSERT INTO ka_app_r (ka_app_setting_id, cmbR) VALUES (1, 1), (1, 1), (1, 1)");
         QCOMPARE(run(t, {"casinos"}).out.count(u'\n'), 2);
         t.db.exec("INSERT INTO ka_app_setting (ka_app_sId) VALUES ('third')");
         t.db.exec("INSERT INTO ka_app_m (ka_app_setting_id, cmbM) VALUES (2, 7), (1, 1)");
         const Run r = run(t, {"casinos"});
         QCOMPARE(r.code, 2);
-        QVERIFY(r.err.contains(QStringLiteral("several installations")));
-        QCOMPARE(run(t, {"spin-count"}).out, QStringLiteral("5\n"));
+        QVERIFY(r.err.contains(u"several installations"_s));
+        QCOMPARE(run(t, {"spin-count"}).out, u"5\n"_s);
     }
 
     void importCommand_data()
@@ -440,8 +435,7 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         TestDb t;
-        args.replaceInStrings(QStringLiteral("FILE"),
-                              writeFile(t.dir.filePath(QStringLiteral("spins.csv")), file));
+        args.replaceInStrings(u"FILE"_s, writeFile(t.dir.filePath(u"spins.csv"_s), file));
         const Run r = run(t, args, terminal);
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, out);
@@ -454,19 +448,18 @@ private slots:
     {
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
-        QVERIFY(engine.play(t.casino, QStringLiteral("5")).status.ok);
-        const QString file = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n0\n32\n");
+        QVERIFY(engine.play(t.casino, u"5"_s).status.ok);
+        const QString file = writeFile(t.dir.filePath(u"spins.csv"_s), "17\n0\n32\n");
         QCOMPARE(run(t, {"import", "--wheel", "R", "--casino", "1", file}).code, 0);
         const QStringList undo{"import", "--wheel", "R", "--casino", "1", "--undo-last"};
         Run r = run(t, undo);
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QStringLiteral(
-                            "Removed the 3 spins of the last import from casino 'Demo Casino' (R wheel)\n"));
+        QCOMPARE(r.out, u"Removed the 3 spins of the last import from casino 'Demo Casino' (R wheel)\n"_s);
         QCOMPARE(t.rows("ka_app_r"), qint64(1));
         // Once undone there is nothing left to undo; nothing changes.
         r = run(t, undo);
         QCOMPARE(r.code, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("has no import to undo")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(u"has no import to undo"_s), qPrintable(r.err));
         QCOMPARE(t.rows("ka_app_r"), qint64(1));
     }
 
@@ -475,7 +468,7 @@ private slots:
     {
         TestDb t;
         t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
-        const QString file = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n0\n32\n");
+        const QString file = writeFile(t.dir.filePath(u"spins.csv"_s), "17\n0\n32\n");
         const Run r = run(t, {"import", "--wheel", "R", "--casino", "1", "--amount", "5", file});
         QCOMPARE(r.code, 0);
         // Three advice rows; the first stakes the amount, a lost one doubles it.
@@ -497,12 +490,12 @@ private slots:
         QCOMPARE(toOut.code, 0);
         QVERIFY(toOut.err.isEmpty());
         QVERIFY(toOut.bytes.startsWith("\xEF\xBB\xBFspin_no,date_time,pocket,"));
-        QCOMPARE(toOut.out.count(QStringLiteral("\r\n")), 4);
-        const QString path = t.dir.filePath(QStringLiteral("out.csv"));
+        QCOMPARE(toOut.out.count(u"\r\n"_s), 4);
+        const QString path = t.dir.filePath(u"out.csv"_s);
         const Run toFile = run(t, {"export", "--wheel", "R", "--casino", "1", "--out", path});
         QCOMPARE(toFile.code, 0);
-        QCOMPARE(toFile.out, QStringLiteral("Exported 3 spins of casino 'Demo Casino' (R wheel) to %1\n")
-                                 .arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(toFile.out, u"Exported 3 spins of casino 'Demo Casino' (R wheel) to %1\n"_s.arg(
+                                 QDir::toNativeSeparators(path)));
         QCOMPARE(readFile(path), toOut.bytes);
     }
 
@@ -534,7 +527,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, output);
         TestDb t;
-        args.replaceInStrings(QStringLiteral("DB"), t.app->connString);
+        args.replaceInStrings(u"DB"_s, t.app->connString);
         QProcess p;
         if (input.startsWith(u'/'))
             p.setStandardInputFile(input);
@@ -558,17 +551,16 @@ private slots:
         t.db.close();
         const Run sound = run(t, {"check"});
         QCOMPARE(sound.code, 0);
-        QCOMPARE(sound.out, QDir::toNativeSeparators(t.app->connString) + QStringLiteral(" is sound\n"));
+        QCOMPARE(sound.out, QDir::toNativeSeparators(t.app->connString) + u" is sound\n"_s);
         flipByte(t.app->connString, int(pages(t.app->connString) / 2));
         const Run damaged = run(t, {"check"});
         QCOMPARE(damaged.code, 1);
-        QVERIFY2(damaged.out.startsWith(QDir::toNativeSeparators(t.app->connString) +
-                                        QStringLiteral(" is damaged:\n  ")),
+        QVERIFY2(damaged.out.startsWith(QDir::toNativeSeparators(t.app->connString) + u" is damaged:\n  "_s),
                  qPrintable(damaged.out));
         flipByte(t.app->connString, 1);
         const Run start = run(t, {"check"});
         QCOMPARE(start.code, 1);
-        QVERIFY2(start.err.contains(QStringLiteral("is damaged: the file is no Spinledger database")),
+        QVERIFY2(start.err.contains(u"is damaged: the file is no Spinledger database"_s),
                  qPrintable(start.err));
     }
 
@@ -578,10 +570,10 @@ private slots:
         writeSpins(t.db, 12, t.app->settingId, t.casino);
         const Run taken = run(t, {"backup"});
         QCOMPARE(taken.code, 0);
-        const QStringList files = QDir(t.dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files);
+        const QStringList files = QDir(t.dir.filePath(u"backups"_s)).entryList(QDir::Files);
         QCOMPARE(files.size(), 1);
-        QVERIFY2(files[0].endsWith(QStringLiteral("-manual.mdb")), qPrintable(files[0]));
-        const QString copy = t.dir.filePath(QStringLiteral("copy.mdb"));
+        QVERIFY2(files[0].endsWith(u"-manual.mdb"_s), qPrintable(files[0]));
+        const QString copy = t.dir.filePath(u"copy.mdb"_s);
         QCOMPARE(run(t, {"backup", "--out", copy}).code, 0);
         QCOMPARE(run(t, {"backup", "--out", copy}).code, 1); // never over a file that is there
 
@@ -598,11 +590,8 @@ private slots:
         QVERIFY(t.app->ensureOpen());
         QCOMPARE(t.rows("ka_app_r"), 12);
         // The file it replaced is beside it, and so is its own backup.
-        QCOMPARE(QDir(t.dir.path()).entryList({QStringLiteral("Spinledger.replaced-*.mdb")}).size(), 1);
-        QCOMPARE(QDir(t.dir.filePath(QStringLiteral("backups")))
-                     .entryList({QStringLiteral("*-restore.mdb")})
-                     .size(),
-                 1);
+        QCOMPARE(QDir(t.dir.path()).entryList({u"Spinledger.replaced-*.mdb"_s}).size(), 1);
+        QCOMPARE(QDir(t.dir.filePath(u"backups"_s)).entryList({u"*-restore.mdb"_s}).size(), 1);
     }
 
     void salvageExportsWhatADamagedFileStillHolds()
@@ -615,19 +604,18 @@ private slots:
         const Run refused = run(t, {"export", "--wheel", "R", "--casino", "1"});
         QCOMPARE(refused.code, 2);
         const QByteArray damaged = InstalledFolder::digest(t.app->connString);
-        const QString spins = writeFile(t.dir.filePath(QStringLiteral("spins.csv")), "17\n");
+        const QString spins = writeFile(t.dir.filePath(u"spins.csv"_s), "17\n");
         const Run notWritten = run(t, {"import", "--wheel", "R", "--casino", "1", spins});
         QCOMPARE(notWritten.code, 2);
-        QVERIFY2(notWritten.err.contains(QStringLiteral("the database file is damaged; nothing was written")),
+        QVERIFY2(notWritten.err.contains(u"the database file is damaged; nothing was written"_s),
                  qPrintable(notWritten.err));
         QCOMPARE(InstalledFolder::digest(t.app->connString), damaged);
-        const QString path = t.dir.filePath(QStringLiteral("salvaged.csv"));
+        const QString path = t.dir.filePath(u"salvaged.csv"_s);
         const Run r = run(t, {"export", "--salvage", "--wheel", "R", "--out", path});
         QCOMPARE(r.code, 0);
         const QRegularExpressionMatch m =
             QRegularExpression(
-                QStringLiteral(
-                    "^Salvaged (\\d+) spins of the R wheel to .*; (\\d+) rows could not be read\n$"))
+                u"^Salvaged (\\d+) spins of the R wheel to .*; (\\d+) rows could not be read\n$"_s)
                 .match(r.err);
         QVERIFY2(m.hasMatch(), qPrintable(r.err));
         QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 3000);
@@ -637,11 +625,8 @@ private slots:
         TestDb sound;
         const Run back = run(sound, {"import", "--wheel", "R", "--casino", "1", path});
         QCOMPARE(back.code, 0);
-        QCOMPARE(
-            back.out,
-            QStringLiteral("Imported %1 spins into casino 'Demo Casino' (R wheel), read as a table, pockets "
-                           "from column \"pocket\", stamps from column \"date_time\"\n")
-                .arg(m.captured(1)));
+        QCOMPARE(back.out, u"Imported %1 spins into casino 'Demo Casino' (R wheel), read as a table, pockets "
+                           "from column \"pocket\", stamps from column \"date_time\"\n"_s.arg(m.captured(1)));
     }
 
     // A reading command on a file the user may not write leaves nothing that
@@ -656,13 +641,13 @@ private slots:
             t.db.close();
             QVERIFY(QFile::copy(t.app->connString, db));
         }
-        const QString spins = writeFile(dir.filePath(QStringLiteral("spins.csv")), "17\n5\n");
+        const QString spins = writeFile(dir.filePath(u"spins.csv"_s), "17\n5\n");
         const bool root = geteuid() == 0;
         auto asUser = [&](const QStringList& args) {
             QProcess p;
             const QStringList all = QStringList{QStringLiteral(SPINLEDGER_CLI_PROGRAM)} + args;
             if (root)
-                p.start(QStringLiteral("setpriv"),
+                p.start(u"setpriv"_s,
                         QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"} + all);
             else
                 p.start(all.first(), all.mid(1));
@@ -675,8 +660,7 @@ private slots:
         }
         QVERIFY(::chmod(QFile::encodeName(db).constData(), 0444) == 0);
         QCOMPARE(asUser({"casinos", "--db", db}), 0);
-        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*-wal"), QStringLiteral("*-shm")}),
-                 QStringList());
+        QCOMPARE(QDir(dir.path()).entryList({u"*-wal"_s, u"*-shm"_s}), QStringList());
         QVERIFY(::chmod(QFile::encodeName(db).constData(), 0644) == 0);
         QCOMPARE(asUser({"import", "--db", db, "--wheel", "R", "--casino", "1", spins}), 0);
     }
