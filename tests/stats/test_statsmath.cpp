@@ -14,6 +14,7 @@
 
 using namespace spinledger;
 using namespace spinledger::stats;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -170,28 +171,17 @@ private slots:
         QTest::addColumn<double>("p");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("tiny") << 7.6e-05 << "C"
-                              << "< 0.0001";
-        QTest::newRow("none left") << 0.0 << "C"
-                                   << "< 0.0001";
-        QTest::newRow("just below") << 0.0000999 << "C"
-                                    << "< 0.0001";
-        QTest::newRow("the bound") << 0.0001 << "C"
-                                   << "0.0001";
-        QTest::newRow("two digits") << 0.000123 << "C"
-                                    << "0.00012";
-        QTest::newRow("small") << 0.0031 << "C"
-                               << "0.0031";
-        QTest::newRow("rounds up a decade") << 0.00996 << "C"
-                                            << "0.01";
-        QTest::newRow("middle") << 0.61234 << "C"
-                                << "0.61";
-        QTest::newRow("one") << 1.0 << "C"
-                             << "1";
-        QTest::newRow("German small") << 0.0031 << "de_DE"
-                                      << "0,0031";
-        QTest::newRow("German tiny") << 2e-9 << "de_DE"
-                                     << "< 0,0001";
+        QTest::newRow("tiny") << 7.6e-05 << u"C"_s << u"< 0.0001"_s;
+        QTest::newRow("none left") << 0.0 << u"C"_s << u"< 0.0001"_s;
+        QTest::newRow("just below") << 0.0000999 << u"C"_s << u"< 0.0001"_s;
+        QTest::newRow("the bound") << 0.0001 << u"C"_s << u"0.0001"_s;
+        QTest::newRow("two digits") << 0.000123 << u"C"_s << u"0.00012"_s;
+        QTest::newRow("small") << 0.0031 << u"C"_s << u"0.0031"_s;
+        QTest::newRow("rounds up a decade") << 0.00996 << u"C"_s << u"0.01"_s;
+        QTest::newRow("middle") << 0.61234 << u"C"_s << u"0.61"_s;
+        QTest::newRow("one") << 1.0 << u"C"_s << u"1"_s;
+        QTest::newRow("German small") << 0.0031 << u"de_DE"_s << u"0,0031"_s;
+        QTest::newRow("German tiny") << 2e-9 << u"de_DE"_s << u"< 0,0001"_s;
     }
     void pValuesNeverUseExponents()
     {
@@ -274,7 +264,7 @@ private slots:
         QTest::addColumn<double>("tableMax"); // 0: none
         QTest::addColumn<double>("bankroll"); // 0: none
         QTest::addColumn<QString>("stop");    // limit (1 table maximum, 2 bankroll), spin, stake, result then
-        const QString twoSeries = QStringLiteral("N1 N2 Y4 N1 N2 N4 N8");
+        const QString twoSeries = u"N1 N2 Y4 N1 N2 N4 N8"_s;
         // The first series wins at 4 (-1 - 2 + 4 = +1); the second would need 8 at spin 7: 1 - 1 - 2 - 4.
         QTest::newRow("table maximum") << twoSeries << 4.0 << 0.0 << "1 7 8 -6";
         // 1 + 2 + 4 = 7 is above 6 at spin 3, after -1 - 2.
@@ -285,8 +275,7 @@ private slots:
         QTest::newRow("never") << twoSeries << 8.0 << 15.0 << "0 0 0 0";
         QTest::newRow("no limit") << twoSeries << 0.0 << 0.0 << "0 0 0 0";
         // 0.1 + 0.2 + 0.4 is 0.7000000000000001 in binary, yet within 0.7; 0.8 more is not.
-        QTest::newRow("decimal stakes")
-            << QStringLiteral("N0.1 N0.2 N0.4 N0.8") << 0.0 << 0.7 << "2 4 0.8 -0.7";
+        QTest::newRow("decimal stakes") << u"N0.1 N0.2 N0.4 N0.8"_s << 0.0 << 0.7 << "2 4 0.8 -0.7";
     }
     void limitStop()
     {
@@ -304,7 +293,7 @@ private slots:
         for (const QString& bet : bets.split(u' '))
             track.add(++n, bet[0] == u'Y', bet.mid(1).toDouble());
         const LimitStop s = track.row().stop;
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(int(s.by)).arg(s.spin).arg(s.stake).arg(s.result), stop);
+        QCOMPARE(u"%1 %2 %3 %4"_s.arg(int(s.by)).arg(s.spin).arg(s.stake).arg(s.result), stop);
     }
 
     void pocketBias()
@@ -336,7 +325,7 @@ private slots:
         counts[8] = 9;
         const Bias early = PocketBias::of(Wheel::m(), false, counts);
         QVERIFY(!early.tested);
-        QCOMPARE(FigureFormat::testNeeds(early), QStringLiteral("needs at least 65 spins"));
+        QCOMPARE(FigureFormat::testNeeds(early), u"needs at least 65 spins"_s);
         // With 00 on, its spins are in play: 14 pockets, 70 needed.
         QCOMPARE(PocketBias::of(Wheel::m(), true, counts).needed, qint64(70));
         QCOMPARE(PocketBias::of(Wheel::m(), true, counts).leftOut, qint64(0));

@@ -20,15 +20,14 @@
 
 using namespace spinledger;
 using namespace spinledger::stats;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString SingleZero =
-    QStringLiteral("0 32 15 19 4 21 2 25 17 34 6 27 13 36 11 30 8 23 10 5 24 16 33 1 20 "
-                   "14 31 9 22 18 29 7 28 12 35 3 26");
-const QString DoubleZero =
-    QStringLiteral("0 28 9 26 30 11 7 20 32 17 5 22 34 15 3 24 36 13 1 00 27 10 25 29 12 "
-                   "8 19 31 18 6 21 33 16 4 23 35 14 2");
+const QString SingleZero = u"0 32 15 19 4 21 2 25 17 34 6 27 13 36 11 30 8 23 10 5 24 16 33 1 20 "
+                           "14 31 9 22 18 29 7 28 12 35 3 26"_s;
+const QString DoubleZero = u"0 28 9 26 30 11 7 20 32 17 5 22 34 15 3 24 36 13 1 00 27 10 25 29 12 "
+                           "8 19 31 18 6 21 33 16 4 23 35 14 2"_s;
 
 // Counts in single-zero wheel order: `each` on every pocket, `extra` more on
 // the pockets named.
@@ -77,24 +76,12 @@ private slots:
         QTest::addColumn<QString>("pocket");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("single: 0") << false << "0"
-                                   << "26"
-                                   << "32";
-        QTest::newRow("single: 26 closes the ring") << false << "26"
-                                                    << "3"
-                                                    << "0";
-        QTest::newRow("single: 17") << false << "17"
-                                    << "25"
-                                    << "34";
-        QTest::newRow("double: 0") << true << "0"
-                                   << "2"
-                                   << "28";
-        QTest::newRow("double: 00 opposite 0") << true << "00"
-                                               << "1"
-                                               << "27";
-        QTest::newRow("double: 2 closes the ring") << true << "2"
-                                                   << "14"
-                                                   << "0";
+        QTest::newRow("single: 0") << false << u"0"_s << u"26"_s << u"32"_s;
+        QTest::newRow("single: 26 closes the ring") << false << u"26"_s << u"3"_s << u"0"_s;
+        QTest::newRow("single: 17") << false << u"17"_s << u"25"_s << u"34"_s;
+        QTest::newRow("double: 0") << true << u"0"_s << u"2"_s << u"28"_s;
+        QTest::newRow("double: 00 opposite 0") << true << u"00"_s << u"1"_s << u"27"_s;
+        QTest::newRow("double: 2 closes the ring") << true << u"2"_s << u"14"_s << u"0"_s;
     }
     void wheelOrders()
     {
@@ -109,7 +96,7 @@ private slots:
         for (int i = 0; i < Wheel::r().pocketCount(); ++i)
             inPlay << Wheel::r().label(i);
         if (!zeroZero)
-            inPlay.remove(QStringLiteral("00"));
+            inPlay.remove(u"00"_s);
         QCOMPARE(QSet<QString>(order.begin(), order.end()), inPlay);
         QCOMPARE(order.size(), inPlay.size());
         const qsizetype at = order.indexOf(pocket);
@@ -200,9 +187,9 @@ private slots:
         const double seHot = std::sqrt(exactHot * (1 - exactHot) / 10000);
         const double seCold = std::sqrt(exactCold * (1 - exactCold) / 10000);
         QVERIFY2(std::abs(r->hottest.p - exactHot) <= 4 * seHot + 1e-4,
-                 qPrintable(QStringLiteral("simulated %1, exact %2").arg(r->hottest.p).arg(exactHot)));
+                 qPrintable(u"simulated %1, exact %2"_s.arg(r->hottest.p).arg(exactHot)));
         QVERIFY2(std::abs(r->coldest.p - exactCold) <= 4 * seCold + 1e-4,
-                 qPrintable(QStringLiteral("simulated %1, exact %2").arg(r->coldest.p).arg(exactCold)));
+                 qPrintable(u"simulated %1, exact %2"_s.arg(r->coldest.p).arg(exactCold)));
         QVERIFY(std::abs(r->hottest.pError - seHot) <= 0.2 * seHot + 1e-4);
         // The same history gives the same p.
         const std::optional<SectorScan::Result> again = SectorScan::scan(order, counts, 10000);
@@ -258,7 +245,7 @@ private slots:
         // by Wilson and Hilferty's approximation.
         const double df = bins - 1;
         const double limit = df * std::pow(1 - 2 / (9 * df) + 3.0902 * std::sqrt(2 / (9 * df)), 3);
-        QVERIFY2(chi < limit, qPrintable(QStringLiteral("chi-square %1 over %2 bins").arg(chi).arg(bins)));
+        QVERIFY2(chi < limit, qPrintable(u"chi-square %1 over %2 bins"_s.arg(chi).arg(bins)));
     }
 
     void classicSectors_data()
@@ -267,15 +254,12 @@ private slots:
         QTest::addColumn<QString>("pockets");
         QTest::addColumn<int>("runs"); // stretches of neighbours on the wheel
         QTest::addColumn<qint64>("count");
-        QTest::newRow("Voisins") << "Voisins du zéro"
-                                 << "22 18 29 7 28 12 35 3 26 0 32 15 19 4 21 2 25" << 1
-                                 << qint64(17 * 5 + 10);
-        QTest::newRow("Tiers") << "Tiers du cylindre"
-                               << "27 13 36 11 30 8 23 10 5 24 16 33" << 1 << qint64(12 * 5);
-        QTest::newRow("Orphelins") << "Orphelins"
-                                   << "17 34 6 1 20 14 31 9" << 2 << qint64(8 * 5);
-        QTest::newRow("Jeu zéro") << "Jeu zéro"
-                                  << "12 35 3 26 0 32 15" << 1 << qint64(7 * 5 + 10);
+        QTest::newRow("Voisins") << u"Voisins du zéro"_s << u"22 18 29 7 28 12 35 3 26 0 32 15 19 4 21 2 25"_s
+                                 << 1 << qint64(17 * 5 + 10);
+        QTest::newRow("Tiers") << u"Tiers du cylindre"_s << u"27 13 36 11 30 8 23 10 5 24 16 33"_s << 1
+                               << qint64(12 * 5);
+        QTest::newRow("Orphelins") << u"Orphelins"_s << u"17 34 6 1 20 14 31 9"_s << 2 << qint64(8 * 5);
+        QTest::newRow("Jeu zéro") << u"Jeu zéro"_s << u"12 35 3 26 0 32 15"_s << 1 << qint64(7 * 5 + 10);
     }
     void classicSectors()
     {
@@ -392,8 +376,7 @@ private slots:
         QVERIFY(std::abs(e.interval.low - low) < 1e-6);
         QVERIFY(std::abs(e.interval.high - high) < 1e-6);
         QVERIFY(std::abs(e.kelly - kelly) < 1e-6);
-        QCOMPARE(WheelFormat::kelly(e, QLocale::c())
-                     .startsWith(QStringLiteral("no edge shown: Kelly says bet nothing")),
+        QCOMPARE(WheelFormat::kelly(e, QLocale::c()).startsWith(u"no edge shown: Kelly says bet nothing"_s),
                  !shown);
     }
 
@@ -403,8 +386,8 @@ private slots:
     {
         QTest::addColumn<int>("simulations");
         QTest::addColumn<QString>("bound");
-        QTest::newRow("10000 histories") << 10000 << QStringLiteral("; p < 0.0001: none of 10000 fair");
-        QTest::newRow("999 histories") << 999 << QStringLiteral("; p ≤ 0.001: none of 999 fair");
+        QTest::newRow("10000 histories") << 10000 << u"; p < 0.0001: none of 10000 fair"_s;
+        QTest::newRow("999 histories") << 999 << u"; p ≤ 0.001: none of 999 fair"_s;
     }
 
     void arcBeyondEverySimulationSaysItsBound()
@@ -412,14 +395,13 @@ private slots:
         QFETCH(int, simulations);
         QFETCH(QString, bound);
         WheelFigures f;
-        f.order = QStringList(37, QStringLiteral("0"));
+        f.order = QStringList(37, u"0"_s);
         f.simulations = simulations;
         Arc a;
         a.width = 5;
-        a.pockets = QStringList{QStringLiteral("4"), QStringLiteral("21"), QStringLiteral("2"),
-                                QStringLiteral("25"), QStringLiteral("17")};
+        a.pockets = QStringList{u"4"_s, u"21"_s, u"2"_s, u"25"_s, u"17"_s};
         a.p = 1.0 / (simulations + 1);
-        const QString text = WheelFormat::arc(QStringLiteral("Hottest"), a, f, QLocale::c());
+        const QString text = WheelFormat::arc(u"Hottest"_s, a, f, QLocale::c());
         QVERIFY2(text.contains(bound), qPrintable(text));
     }
 
