@@ -85,14 +85,14 @@ private slots:
     {
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
-        QVERIFY(engine.play(t.casino, QStringLiteral("5")).status.ok);
+        QVERIFY(engine.play(t.casino, u"5"_s).status.ok);
         // No page more than the file has: the next spin's rows do not fit.
         const qint64 pageCount = t.scalar("PRAGMA page_count");
         t.db.exec("PRAGMA max_page_count = " + std::to_string(pageCount));
         QString line;
         for (int i = 0; i < 200 && line.isEmpty(); ++i)
-            line = engine.play(t.casino, QStringLiteral("17")).status.text;
-        QCOMPARE(line, QStringLiteral("Unable to continue! Error Code: (playR ldb): the disk is full"));
+            line = engine.play(t.casino, u"17"_s).status.text;
+        QCOMPARE(line, u"Unable to continue! Error Code: (playR ldb): the disk is full"_s);
     }
 
     void aWriteOnAReadingConnectionIsNamed()
@@ -104,7 +104,7 @@ private slots:
             reader.exec("DELETE FROM ka_app_casino");
             QFAIL("a reading connection wrote");
         } catch (const DbError& e) {
-            QCOMPARE(e.reason(), QStringLiteral("the database file is read-only"));
+            QCOMPARE(e.reason(), u"the database file is read-only"_s);
         }
         QCOMPARE(t.rows("ka_app_casino"), 1);
     }
@@ -122,7 +122,7 @@ private slots:
         }
         QCOMPARE(fileNames(t.dir.path()), QStringList{AppContext::DatabaseFile});
         QVERIFY(t.app->ensureOpen());
-        t.addCasino(QStringLiteral("Second"));
+        t.addCasino(u"Second"_s);
         Database reader;
         QVERIFY(reader.open(path(t), AppContext::DatabasePassword, Database::Mode::ReadOnly));
         Statement q = reader.prepare("SELECT count(*) FROM ka_app_casino");
@@ -138,8 +138,7 @@ private slots:
         BackupFolder folder(path(t), t.clock);
         const Result<QString> taken = folder.take(t.db, BackupFolder::Kind::Daily);
         QVERIFY2(taken.ok(), qPrintable(taken.status()));
-        QCOMPARE(taken.value(),
-                 t.dir.filePath(QStringLiteral("backups/Spinledger-2026-12-06_183005-daily.mdb")));
+        QCOMPARE(taken.value(), t.dir.filePath(u"backups/Spinledger-2026-12-06_183005-daily.mdb"_s));
         QCOMPARE(InstalledFolder::spins(taken.value()), 25);
         Database plain;
         QVERIFY(!plain.open(taken.value(), QString(), Database::Mode::ReadOnly));
@@ -193,11 +192,11 @@ private slots:
     void aFailedBackupSaysWhyAndChangesNothing()
     {
         TestDb t;
-        writeFile(t.dir.filePath(QStringLiteral("backups")), "in the way");
+        writeFile(t.dir.filePath(u"backups"_s), "in the way");
         const QByteArray before = fingerprint(t.db, path(t));
         const Result<QString> taken = BackupFolder(path(t), t.clock).take(t.db, BackupFolder::Kind::Daily);
         QVERIFY(!taken.ok());
-        QVERIFY2(taken.status().contains(QStringLiteral("cannot be made")), qPrintable(taken.status()));
+        QVERIFY2(taken.status().contains(u"cannot be made"_s), qPrintable(taken.status()));
         QCOMPARE(fingerprint(t.db, path(t)), before);
     }
 
@@ -207,12 +206,9 @@ private slots:
     {
         QTest::addColumn<QString>("damaged"); // the file flipped: none, "in use" or "backup"
         QTest::addColumn<QString>("kept");    // the name the file in use is kept as; empty: refused
-        QTest::newRow("sound") << ""
-                               << "Spinledger.replaced-2026-12-07_081500.mdb";
-        QTest::newRow("damaged file in use") << "in use"
-                                             << "Spinledger.damaged-2026-12-07_081500.mdb";
-        QTest::newRow("damaged backup") << "backup"
-                                        << "";
+        QTest::newRow("sound") << u""_s << u"Spinledger.replaced-2026-12-07_081500.mdb"_s;
+        QTest::newRow("damaged file in use") << u"in use"_s << u"Spinledger.damaged-2026-12-07_081500.mdb"_s;
+        QTest::newRow("damaged backup") << u"backup"_s << u""_s;
     }
 
     void restoreKeepsTheFileInUse()
@@ -234,7 +230,7 @@ private slots:
         t.clock.current = QDateTime(QDate(2026, 12, 7), QTime(8, 15));
         const Result<QString> restored = folder.restore(backup, AppContext::DatabasePassword);
         if (kept.isEmpty()) {
-            QCOMPARE(restored.status(), QStringLiteral("the backup is damaged"));
+            QCOMPARE(restored.status(), u"the backup is damaged"_s);
             QCOMPARE(readFile(path(t)), before);
             QCOMPARE(fileNames(t.dir.path()), (QStringList{AppContext::DatabaseFile}));
             return;
@@ -243,7 +239,7 @@ private slots:
         QCOMPARE(restored.value(), t.dir.filePath(kept));
         QCOMPARE(readFile(restored.value()), before);
         QCOMPARE(InstalledFolder::spins(path(t)), LongHistory::Spins);
-        QVERIFY(!QFileInfo::exists(path(t) + QStringLiteral(".restoring")));
+        QVERIFY(!QFileInfo::exists(path(t) + u".restoring"_s));
     }
 
     void theListGivesDatesAndSpins()

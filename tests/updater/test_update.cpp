@@ -23,6 +23,7 @@
 
 using namespace spinledger;
 using namespace spinledger::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -55,7 +56,7 @@ public:
 };
 
 const QByteArray ServicePath = "/app/sc/getUserAppInfo.asp";
-const QString ServiceQuery = QStringLiteral("/app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate");
+const QString ServiceQuery = u"/app/sc/getUserAppInfo.asp?tbl=AppCheckUpdate"_s;
 // SHA-256 of 2048 bytes 'i', worked out with another tool.
 const QByteArray Sha2048i = "e8a6a1fbde77096d064e29c733e8d1c262178c94fc84fcd9823eef74369ee87c";
 
@@ -180,9 +181,7 @@ private slots:
         QTest::newRow("older") << body({.version = "1.0.9"}) << "Idle" << false;
         QTest::newRow("other spelling") << body({.version = "1.1"}) << "Idle" << false;
         // Only spaces are trimmed: the line break stays in the seventh field.
-        QTest::newRow("line break ends the body") << "  " + body({}) + "\r\n  "
-                                                  << "\r\n"
-                                                  << true;
+        QTest::newRow("line break ends the body") << "  " + body({}) + "\r\n  " << u"\r\n"_s << true;
     }
 
     // The offer as the window shows it, its texts in the user's locale.
@@ -197,9 +196,8 @@ private slots:
         QCOMPARE(m_status.last(), status);
         QPointer<UpdateWindow> window = m_checker->window();
         QVERIFY(window && window->isVisible());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Spinledger - Update"));
-        QCOMPARE(window->statusText(),
-                 QStringLiteral("A new version is available! Download and Update now?"));
+        QCOMPARE(window->windowTitle(), u"Spinledger - Update"_s);
+        QCOMPARE(window->statusText(), u"A new version is available! Download and Update now?"_s);
         auto* grid = window->findChild<QTableWidget*>("MSFlexGrid1");
         QStringList shown;
         for (int row = 0; row < grid->rowCount(); ++row)
@@ -236,15 +234,13 @@ private slots:
         answer("empty body", "", updatetexts::Incomplete());
         // The error stays visible even without a message.
         answer("empty version", body({.version = ""}), errorLine(codes::AppUpdate));
-        answer("empty version, message", body({.version = "", .message = "Maintenance"}),
-               QStringLiteral("Maintenance"));
+        answer("empty version, message", body({.version = "", .message = "Maintenance"}), u"Maintenance"_s);
         for (const char* size : {"big", "0", "-5", "+5", "1.5", "1e3", "100000000000000000", "4294967297"})
-            answer(QStringLiteral("size %1").arg(size), body({.size = size}), updatetexts::BadFileSize());
+            answer(u"size %1"_s.arg(size), body({.size = size}), updatetexts::BadFileSize());
         answer("date", body({.date = "someday"}), updatetexts::BadReleaseDate());
         // The installation's own files; the program's name is this test's.
         for (const char* name : {"../s.exe", "Spinledger.MDB", "TEST_UPDATE"})
-            answer(QStringLiteral("file name '%1'").arg(name), body({.fileName = name}),
-                   updatetexts::BadFileName());
+            answer(u"file name '%1'"_s.arg(name), body({.fileName = name}), updatetexts::BadFileName());
         for (const char* url :
              {"http://x.example/s.exe", "ftp://x.example/s.exe", "file:///tmp/s.exe", "s.exe"})
             answer(url, body({.url = url}), updatetexts::InsecureUrl());
@@ -356,7 +352,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, accepted);
-        QCOMPARE(InstallerName::isAcceptable(name, QStringLiteral("Spinledger")), accepted);
+        QCOMPARE(InstallerName::isAcceptable(name, u"Spinledger"_s), accepted);
     }
 
     void longFieldsFitTheScreen()
@@ -430,9 +426,9 @@ private slots:
         QCOMPARE(download(m_server->url("/setup.exe"), m_window->installerPath()), true);
         QCOMPARE(readFile(m_window->installerPath()), pattern(size));
         QVERIFY(m_server->lastRequest().contains("\r\nRange: bytes=0-"));
-        QCOMPARE(m_statuses.first(), QStringLiteral("Downloading.."));
-        QCOMPARE(m_statuses.last(), QStringLiteral("Idle"));
-        QCOMPARE(m_statuses.at(m_statuses.size() - 2), QStringLiteral("Downloading..100%"));
+        QCOMPARE(m_statuses.first(), u"Downloading.."_s);
+        QCOMPARE(m_statuses.last(), u"Idle"_s);
+        QCOMPARE(m_statuses.at(m_statuses.size() - 2), u"Downloading..100%"_s);
         // At most 1024 bytes per chunk, one progress text after each.
         QVERIFY(m_statuses.size() - 2 >= int((size + 1023) / 1024));
         QCOMPARE(m_window->findChild<QProgressBar*>()->value(), 100);
@@ -449,7 +445,7 @@ private slots:
         QTest::addColumn<QString>("text");
         const auto row = [](const char* name, const CannedResponse& response, const QString& text,
                             qint64 offered = 2048, const QByteArray& sha = {}, bool allowLocalHttp = true,
-                            const QString& url = QStringLiteral("/setup.exe")) {
+                            const QString& url = u"/setup.exe"_s) {
             QTest::newRow(name) << url << response << offered << sha << allowLocalHttp << text;
         };
         const QByteArray body = pattern(2048);
@@ -560,7 +556,7 @@ private slots:
         QTest::mouseClick(m_window->findChild<QPushButton*>("btnUpdate"), Qt::LeftButton);
         // The window takes clicks while the installer arrives.
         QVERIFY(m_window->isDownloading());
-        QTRY_VERIFY(m_statuses.contains(QStringLiteral("Downloading..50%")));
+        QTRY_VERIFY(m_statuses.contains(u"Downloading..50%"_s));
         QTest::mouseClick(m_window->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
 
         QCOMPARE(m_statuses.last(), updatetexts::DownloadCancelled());
@@ -577,14 +573,11 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("command"); // empty: the bytes differ from the checksum, refused
-        QTest::newRow("checksum differs") << "spinledger.deb"
-                                          << "";
-        QTest::newRow("plain") << "spinledger_1.2.0_amd64.deb"
-                               << "sudo apt install ./spinledger_1.2.0_amd64.deb";
-        QTest::newRow("blank") << "Spinledger (new).deb"
-                               << "sudo apt install ./'Spinledger (new).deb'";
-        QTest::newRow("quote") << "it's.deb"
-                               << "sudo apt install ./'it'\\''s.deb'";
+        QTest::newRow("checksum differs") << u"spinledger.deb"_s << u""_s;
+        QTest::newRow("plain") << u"spinledger_1.2.0_amd64.deb"_s
+                               << u"sudo apt install ./spinledger_1.2.0_amd64.deb"_s;
+        QTest::newRow("blank") << u"Spinledger (new).deb"_s << u"sudo apt install ./'Spinledger (new).deb'"_s;
+        QTest::newRow("quote") << u"it's.deb"_s << u"sudo apt install ./'it'\\''s.deb'"_s;
     }
 
     void installedProgramOnlyDownloads()
