@@ -34,7 +34,7 @@ QByteArray fingerprint(TestDb& t)
     return test::fingerprint(t.db, t.app->connString);
 }
 
-QString writeFile(TestDb& t, const QByteArray& bytes, const QString& name = QStringLiteral("spins.csv"))
+QString writeFile(TestDb& t, const QByteArray& bytes, const QString& name = u"spins.csv"_s)
 {
     return test::writeFile(t.dir.filePath(name), bytes);
 }
@@ -58,10 +58,9 @@ SpinImport::Report importFile(TestDb& t, const Wheel& w, qint64 casino, const QS
 // "pocket@stamp" of every spin of the casino, oldest first.
 QStringList storedSpins(TestDb& t, const Wheel& w, qint64 casino)
 {
-    Statement q =
-        t.db.prepare(QStringLiteral("SELECT %1, %2_now FROM %2 WHERE %3 = ?1 ORDER BY %2_now, %2_id")
-                         .arg(w.spinColumn(CategoryId::Numbers), w.spinTable(), w.casinoSetting())
-                         .toStdString());
+    Statement q = t.db.prepare(u"SELECT %1, %2_now FROM %2 WHERE %3 = ?1 ORDER BY %2_now, %2_id"_s
+                                   .arg(w.spinColumn(CategoryId::Numbers), w.spinTable(), w.casinoSetting())
+                                   .toStdString());
     q.bind(1, casino);
     QStringList spins;
     while (q.next())
@@ -156,7 +155,7 @@ private slots:
             QVERIFY(e.play(t.casino, QString::fromLatin1(pocket)).status.ok);
         QVERIFY(e.undo(t.casino).status.ok);
         const QByteArray original = exported(t, w, t.casino);
-        const qint64 copy = t.addCasino(QStringLiteral("Ζάρια \"Nord\""));
+        const qint64 copy = t.addCasino(u"Ζάρια \"Nord\""_s);
         const SpinImport::Report same = importFile(t, w, copy, writeFile(t, original));
         QCOMPARE(int(same.outcome), int(SpinImport::Outcome::Imported));
         QCOMPARE(same.spins, 8);
@@ -226,7 +225,7 @@ private slots:
             << QStringList{"7@2026-12-06T17:59:59.000", "8@2026-12-06T18:00:00.000"}
             << "read as a table, pockets from column \"Zahl\"";
         QTest::addRow("UTF-16 with its mark")
-            << QChar(u'R') << false << none << utf16le(QStringLiteral("pocket\r\n3\r\n"))
+            << QChar(u'R') << false << none << utf16le(u"pocket\r\n3\r\n"_s)
             << QStringList{"3@2026-12-06T18:00:00.000"} << "read as a table, pockets from column \"pocket\"";
 
         // Lists: every cell of every row, left to right, whatever parts them.
@@ -382,7 +381,7 @@ private slots:
         QFETCH(QString, message);
         const Wheel& w = *Wheel::byLetter(letter);
         TestDb t;
-        QVERIFY(SpinEngine(*t.app, w).play(t.casino, QStringLiteral("4")).status.ok);
+        QVERIFY(SpinEngine(*t.app, w).play(t.casino, u"4"_s).status.ok);
         const QString path = writeFile(t, file);
         if (file == "huge")
             QFile::resize(path, 50LL * 1024 * 1024 + 1);
@@ -420,10 +419,8 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("readAs");
-        QTest::addRow("English") << "en_US"
-                                 << "read as a list of 5,000 pockets";
-        QTest::addRow("German") << "de_DE"
-                                << "read as a list of 5.000 pockets";
+        QTest::addRow("English") << u"en_US"_s << u"read as a list of 5,000 pockets"_s;
+        QTest::addRow("German") << u"de_DE"_s << u"read as a list of 5.000 pockets"_s;
     }
     void readAsInTheUserLocale()
     {

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 using namespace spinledger;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -61,16 +62,14 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
-        QTest::addRow("endless device") << "/dev/zero"
-                                        << "zero is a device or special file, not a spin file or pipe";
-        QTest::addRow("empty device") << "/dev/null"
-                                      << "null is a device or special file, not a spin file or pipe";
-        QTest::addRow("folder") << "/tmp"
-                                << "tmp is a folder, not a spin file";
-        QTest::addRow("missing") << "/nonexistent/spins.csv"
-                                 << "spins.csv cannot be read: No such file or directory";
-        QTest::addRow("FIFO nobody writes") << "FIFO"
-                                            << "quiet is a pipe that nobody writes to";
+        QTest::addRow("endless device")
+            << u"/dev/zero"_s << u"zero is a device or special file, not a spin file or pipe"_s;
+        QTest::addRow("empty device")
+            << u"/dev/null"_s << u"null is a device or special file, not a spin file or pipe"_s;
+        QTest::addRow("folder") << u"/tmp"_s << u"tmp is a folder, not a spin file"_s;
+        QTest::addRow("missing") << u"/nonexistent/spins.csv"_s
+                                 << u"spins.csv cannot be read: No such file or directory"_s;
+        QTest::addRow("FIFO nobody writes") << u"FIFO"_s << u"quiet is a pipe that nobody writes to"_s;
     }
     void refusedAtOnce()
     {

@@ -41,29 +41,25 @@ const double kStamps[] = {46000.3, 46000.5, 46000.7, 46001.1, 46001.3, 46001.5, 
 void write(TestDb& t, const Played& p, qint64& advice, double now)
 {
     const Wheel& w = Wheel::r();
-    QStringList spinCols{QStringLiteral("ka_app_setting_id"), w.casinoSetting(),
-                         w.spinTable() + QStringLiteral("_now")};
+    QStringList spinCols{u"ka_app_setting_id"_s, w.casinoSetting(), w.spinTable() + u"_now"_s};
     for (const Category& c : w.categories())
         spinCols << w.spinColumn(c.id);
     const int pocket = w.pocketIndex(QString::fromLatin1(p.pocket));
-    Statement spin =
-        t.db.prepare(QStringLiteral("INSERT INTO ka_app_r (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)")
-                         .arg(spinCols.join(u','))
-                         .toStdString());
+    Statement spin = t.db.prepare(
+        u"INSERT INTO ka_app_r (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)"_s.arg(spinCols.join(u','))
+            .toStdString());
     spin.add(t.app->settingId).add(t.casino).add(now);
     for (const Category& c : w.categories())
         spin.add(w.field(pocket, c.field));
     spin.run();
     const qint64 spinId = t.db.lastInsertId();
 
-    QStringList winCols{QStringLiteral("ka_app_setting_id"), w.casinoSetting(),
-                        QStringLiteral("ka_app_r_win_now"), QStringLiteral("ka_app_r_id"),
-                        QStringLiteral("ka_app_r_advise_id")};
+    QStringList winCols{u"ka_app_setting_id"_s, w.casinoSetting(), u"ka_app_r_win_now"_s, u"ka_app_r_id"_s,
+                        u"ka_app_r_advise_id"_s};
     for (const Category& c : w.categories())
         winCols << w.winColumn(c.id);
     Statement win = t.db.prepare(
-        QStringLiteral("INSERT INTO ka_app_r_win (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)")
-            .arg(winCols.join(u','))
+        u"INSERT INTO ka_app_r_win (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)"_s.arg(winCols.join(u','))
             .toStdString());
     win.add(t.app->settingId).add(t.casino).add(now).add(spinId).add(advice);
     for (int i = 0; i < 6; ++i)
@@ -223,12 +219,10 @@ private slots:
         QTest::newRow("all") << SpinWindow{} << QString() << "7:36 6:3 5:3|4:12 3:7 2:00|1:7";
         QTest::newRow("last 3") << SpinWindow::newest(3) << QString() << "7:36 6:3 5:3";
         QTest::newRow("first day") << SpinWindow::dates(std::nullopt, 46001.0) << QString() << "3:7 2:00 1:7";
-        QTest::newRow("pocket 7") << SpinWindow{} << "7"
-                                  << "3:7 1:7";
-        QTest::newRow("pocket 3, first day") << SpinWindow::dates(std::nullopt, 46001.0) << "3"
-                                             << "";
-        QTest::newRow("pocket 3, second day") << SpinWindow::dates(46001.0, std::nullopt) << "3"
-                                              << "6:3 5:3";
+        QTest::newRow("pocket 7") << SpinWindow{} << u"7"_s << u"3:7 1:7"_s;
+        QTest::newRow("pocket 3, first day") << SpinWindow::dates(std::nullopt, 46001.0) << u"3"_s << u""_s;
+        QTest::newRow("pocket 3, second day")
+            << SpinWindow::dates(46001.0, std::nullopt) << u"3"_s << u"6:3 5:3"_s;
     }
     void historyPages()
     {
@@ -243,7 +237,7 @@ private slots:
         while (!history.atEnd()) {
             QStringList page;
             for (const HistoryRow& r : history.next(t.db, 3))
-                page << QStringLiteral("%1:%2").arg(r.place).arg(r.pocket);
+                page << u"%1:%2"_s.arg(r.place).arg(r.pocket);
             if (!page.isEmpty())
                 pages << page.join(u' ');
         }
@@ -277,7 +271,7 @@ private slots:
         QVERIFY(f.empty());
         const QJsonObject json = FiguresJson::toJson(f);
         QVERIFY(json["scorecard"][0]["hitRate"].isNull());
-        QCOMPARE(json["scorecard"][0]["verdict"].toString(), QStringLiteral("not-enough"));
+        QCOMPARE(json["scorecard"][0]["verdict"].toString(), u"not-enough"_s);
         QVERIFY(json["bias"]["chiSquare"].isNull());
 
         writeHistory(t);
@@ -297,7 +291,7 @@ private slots:
         f = figures(t);
         QCOMPARE(f.pockets, 38);
         QCOMPARE(f.bias.leftOut, qint64(0));
-        QCOMPARE(f.bias.counts[0].label, QStringLiteral("00"));
+        QCOMPARE(f.bias.counts[0].label, u"00"_s);
         // A blind colour bet now wins 18 of 38.
         QCOMPARE(f.scorecard[idx(CategoryId::BlackRed)].chance, 18.0 / 38);
         QCOMPARE(f.doublingState, DoublingState::Ready);

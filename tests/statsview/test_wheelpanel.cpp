@@ -11,6 +11,7 @@
 #include <QtTest>
 
 using namespace spinledger;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -65,10 +66,10 @@ private slots:
     {
         std::unique_ptr<WheelPanel> panel(shown(figuresOf(u'R', 20, {"4", "21", "2"}, 30)));
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-        auto* ring = panel->findChild<WheelRing*>(QStringLiteral("wheelRing"));
+        auto* ring = panel->findChild<WheelRing*>(u"wheelRing"_s);
         QVERIFY(ring->isVisible());
-        QCOMPARE(ring->pockets().front(), QStringLiteral("0"));
-        QCOMPARE(ring->pockets()[1], QStringLiteral("32"));
+        QCOMPARE(ring->pockets().front(), u"0"_s);
+        QCOMPARE(ring->pockets()[1], u"32"_s);
         const QImage picture = ring->grab().toImage();
         const qreal scale = picture.devicePixelRatio();
         for (int place = 0; place < ring->pockets().size(); ++place) {
@@ -76,18 +77,18 @@ private slots:
             QCOMPARE(ring->placeAt(spot), place);
             const QColor seen = picture.pixelColor((spot * scale).toPoint());
             QVERIFY2(near(seen, colourOf(ring->pockets()[place])),
-                     qPrintable(ring->pockets()[place] + QStringLiteral(" drawn in ") + seen.name()));
+                     qPrintable(ring->pockets()[place] + u" drawn in "_s + seen.name()));
         }
         QCOMPARE(ring->placeAt(QRectF(ring->rect()).center()), -1); // the hub holds no pocket
         // The planted arc is the one outlined, and named.
         QCOMPARE(ring->outlinedStart(), 4);
         QCOMPARE(ring->outlinedWidth(), 3);
-        const QString scan = panel->findChild<QLabel*>(QStringLiteral("lblSectorScan"))->text();
+        const QString scan = panel->findChild<QLabel*>(u"lblSectorScan"_s)->text();
         QVERIFY(scan.contains(u"4 21 2"));
         QVERIFY(scan.contains(u"none of 500 fair histories")); // z = 10.5: out of a fair wheel's reach
-        QCOMPARE(panel->findChild<QTableWidget*>(QStringLiteral("tblClassicSectors"))->rowCount(), 4);
-        QVERIFY(panel->findChild<QTableWidget*>(QStringLiteral("tblClassicSectors"))->isVisible());
-        const QString edge = panel->findChild<QLabel*>(QStringLiteral("lblEdge"))->text();
+        QCOMPARE(panel->findChild<QTableWidget*>(u"tblClassicSectors"_s)->rowCount(), 4);
+        QVERIFY(panel->findChild<QTableWidget*>(u"tblClassicSectors"_s)->isVisible());
+        const QString edge = panel->findChild<QLabel*>(u"lblEdge"_s)->text();
         QVERIFY(edge.contains(u"Hottest pocket") && edge.contains(u"Hottest arc"));
         QVERIFY(edge.contains(u"Kelly"));
     }
@@ -99,10 +100,9 @@ private slots:
         QTest::addColumn<bool>("ring");
         QTest::addColumn<QString>("sectors");
         QTest::addColumn<QString>("edge");
-        QTest::newRow("few spins") << QChar(u'R') << qint64(2) << true << "not enough spins"
-                                   << "not enough spins";
-        QTest::newRow("mini wheel") << QChar(u'M') << qint64(40) << false << ""
-                                    << "Hottest pocket";
+        QTest::newRow("few spins") << QChar(u'R') << qint64(2) << true << u"not enough spins"_s
+                                   << u"not enough spins"_s;
+        QTest::newRow("mini wheel") << QChar(u'M') << qint64(40) << false << u""_s << u"Hottest pocket"_s;
     }
     void pageSaysWhatItCannotShow()
     {
@@ -113,17 +113,16 @@ private slots:
         QFETCH(QString, edge);
         std::unique_ptr<WheelPanel> panel(shown(figuresOf(wheel, each)));
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-        QCOMPARE(panel->findChild<WheelRing*>(QStringLiteral("wheelRing"))->isVisible(), ring);
-        auto* scan = panel->findChild<QLabel*>(QStringLiteral("lblSectorScan"));
+        QCOMPARE(panel->findChild<WheelRing*>(u"wheelRing"_s)->isVisible(), ring);
+        auto* scan = panel->findChild<QLabel*>(u"lblSectorScan"_s);
         QCOMPARE(scan->isVisible(), ring);
         if (ring)
             QVERIFY(scan->text().contains(sectors));
         else
-            QVERIFY(
-                panel->findChild<QLabel*>(QStringLiteral("lblWheelOrder"))->text().contains(u"no standard"));
-        QVERIFY(!panel->findChild<QTableWidget*>(QStringLiteral("tblClassicSectors"))->isVisible());
-        QVERIFY(panel->findChild<QLabel*>(QStringLiteral("lblEdge"))->text().contains(edge));
-        QVERIFY(panel->findChild<QLabel*>(QStringLiteral("lblSpinsNeeded"))->text().contains(u"to see a 10"));
+            QVERIFY(panel->findChild<QLabel*>(u"lblWheelOrder"_s)->text().contains(u"no standard"));
+        QVERIFY(!panel->findChild<QTableWidget*>(u"tblClassicSectors"_s)->isVisible());
+        QVERIFY(panel->findChild<QLabel*>(u"lblEdge"_s)->text().contains(edge));
+        QVERIFY(panel->findChild<QLabel*>(u"lblSpinsNeeded"_s)->text().contains(u"to see a 10"));
     }
 };
 
