@@ -234,10 +234,14 @@ private:
                 find<QComboBox>(u"cmbM"_s)->currentData().toLongLong(), app().currentCasino(Wheel::r()).id(),
                 app().currentCasino(Wheel::m()).id()};
     }
+    void submitCasino(const QString& button, const QString& name)
+    {
+        type(u"txCasino"_s, name);
+        press(button);
+    }
     qint64 addCasino(const QString& n)
     {
-        type(u"txCasino"_s, n);
-        press(u"btnCasinoAdd"_s);
+        submitCasino(u"btnCasinoAdd"_s, n);
         return list()->item(list()->count() - 1)->data(Qt::UserRole).toLongLong();
     }
 
@@ -302,6 +306,16 @@ private slots:
         w()->setStatus(QString(), true);
         QCOMPARE(status(), u"Fertig"_s);
         QVERIFY(!QGuiApplication::overrideCursor());
+        // A long message cuts the status line short instead of widening the window.
+        const int width = w()->width();
+        const QString message(1000, u'W');
+        w()->setStatus(message);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(w()->width(), width);
+        QVERIFY(w()->minimumSizeHint().width() <= w()->screen()->availableGeometry().width());
+        QCOMPARE(status(), message);
+        QCOMPARE(find<QLabel>(u"Panel1"_s)->toolTip(), message);
     }
 
     void menuIconIsTheWindowIcon()
@@ -365,30 +379,6 @@ private slots:
     {
         const QRect room = w()->screen()->availableGeometry();
         QVERIFY(room.contains(w()->geometry()));
-        QVERIFY(w()->width() <= room.width() && w()->height() <= room.height());
-    }
-
-    void keyboardShortcutsAreListed()
-    {
-        action("mnuKeys")->trigger();
-        auto* keys = find<QLabel>(u"lblKeys"_s);
-        QVERIFY(keys->window()->isVisible());
-        // Every Alt key of the board's frames and buttons is in the list.
-        QString listed = keys->text();
-        for (const QString& title : [this] {
-                 QStringList t;
-                 for (const QGroupBox* g : w()->board(Wheel::r())->findChildren<QGroupBox*>())
-                     t << g->title();
-                 for (const QPushButton* b : w()->board(Wheel::r())->findChildren<QPushButton*>())
-                     t << b->text();
-                 return t;
-             }()) {
-            const int amp = int(title.indexOf(u'&'));
-            if (amp < 0)
-                continue;
-            const QChar key = title.at(amp + 1).toUpper();
-            QVERIFY2(listed.contains(u"Alt+"_s + key) || listed.contains(u", "_s + key), qPrintable(title));
-        }
     }
 
     void menuOpensTheVideosAndTheSidePanelAndEnds()
@@ -457,6 +447,26 @@ private slots:
         tabs()->setCurrentIndex(1);
         emit file->aboutToShow();
         QVERIFY(action("mnuImportSpins")->isEnabled() && action("mnuExportSpins")->isEnabled());
+
+        action("mnuKeys")->trigger();
+        auto* keys = find<QLabel>(u"lblKeys"_s);
+        QVERIFY(keys->window()->isVisible());
+        // Every Alt key of the board's frames and buttons is in the list.
+        QString listed = keys->text();
+        for (const QString& title : [this] {
+                 QStringList t;
+                 for (const QGroupBox* g : w()->board(Wheel::r())->findChildren<QGroupBox*>())
+                     t << g->title();
+                 for (const QPushButton* b : w()->board(Wheel::r())->findChildren<QPushButton*>())
+                     t << b->text();
+                 return t;
+             }()) {
+            const int amp = int(title.indexOf(u'&'));
+            if (amp < 0)
+                continue;
+            const QChar key = title.at(amp + 1).toUpper();
+            QVERIFY2(listed.contains(u"Alt+"_s + key) || listed.contains(u", "_s + key), qPrintable(title));
+        }
     }
 
     // The spin files' tests check the rules; here the menu reaches them for the current board.
@@ -658,26 +668,22 @@ private slots:
     {
         tabs()->setCurrentIndex(2);
         const qint64 second = addCasino(u"Second"_s);
-        type(u"txCasino"_s, u"Typed"_s);
-        press(u"btnCasinoUpdate"_s);
+        submitCasino(u"btnCasinoUpdate"_s, u"Typed"_s);
         QCOMPARE(status(), u"Please select a Casino from the list."_s);
         QCOMPARE(find<QLineEdit>(u"txCasino"_s)->text(), u"Typed"_s);
         clickEntry(1);
         QCOMPARE(find<QLineEdit>(u"txCasino"_s)->text(), u"Second"_s);
-        type(u"txCasino"_s, u"Bellagio"_s);
-        press(u"btnCasinoUpdate"_s);
+        submitCasino(u"btnCasinoUpdate"_s, u"Bellagio"_s);
         QCOMPARE(status(), u"Idle"_s);
         QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
         expectEverywhere({u"Demo Casino"_s, u"Bellagio"_s});
         QCOMPARE(find<QComboBox>(u"cmbM"_s)->itemData(1).toLongLong(), second);
         clickEntry(1);
-        type(u"txCasino"_s, u"DEMO CASINO"_s);
-        press(u"btnCasinoUpdate"_s);
+        submitCasino(u"btnCasinoUpdate"_s, u"DEMO CASINO"_s);
         QCOMPARE(status(), u"Another casino is already named \"Demo Casino\": choose another name."_s);
         expectEverywhere({u"Demo Casino"_s, u"Bellagio"_s});
         clickEntry(1);
-        type(u"txCasino"_s, u"''"_s);
-        press(u"btnCasinoUpdate"_s);
+        submitCasino(u"btnCasinoUpdate"_s, u"''"_s);
         QCOMPARE(status(), u"Please select a Casino from the list."_s);
         QVERIFY(find<QLineEdit>(u"txCasino"_s)->text().isEmpty());
         QCOMPARE(names(list()->model()).value(1), u"Bellagio"_s);
@@ -747,8 +753,7 @@ private slots:
         };
         const QString before = state();
         clickEntry(1);
-        type(u"txCasino"_s, u"Third"_s);
-        press(button);
+        submitCasino(button, u"Third"_s);
         QVERIFY2(status().startsWith(u"Unable to continue! Error Code:"_s), qPrintable(status()));
         QCOMPARE(state(), before);
         expectEverywhere({u"Demo Casino"_s, u"Second"_s});
@@ -960,11 +965,7 @@ private slots:
         auto* money = find<QTableWidget>(u"tblMoney"_s);
         QVERIFY(find(u"boxMoneyTableMax"_s)->isVisible());
         QVERIFY(money->isColumnHidden(2));
-        andWait([this] {
-            auto* box = find<QLineEdit>(u"tbMoneyTableMax"_s);
-            box->setText(u"500"_s);
-            emit box->editingFinished();
-        });
+        andWait([this] { type(u"tbMoneyTableMax"_s, u"500"_s); });
         QCOMPARE(statistics()->figures()->doublingInputs.tableMax, std::optional<double>(500));
         QVERIFY(!find(u"boxMoneyTableMax"_s)->isVisible());
         QVERIFY(!money->isColumnHidden(2));
@@ -1038,29 +1039,13 @@ private slots:
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u'\n')));
     }
 
-    // A long message cuts the status line short instead of widening the window.
-    void longStatusNeverWidensTheWindow()
-    {
-        MainWindow* main = w();
-        const int width = main->width();
-        const QString message(1000, u'W');
-        main->setStatus(message);
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        QCOMPARE(main->width(), width);
-        QVERIFY(main->minimumSizeHint().width() <= main->screen()->availableGeometry().width());
-        QCOMPARE(main->statusText(), message);
-        QCOMPARE(main->findChild<QLabel*>(u"Panel1"_s)->toolTip(), message);
-    }
-
     void passphraseProtectsAndIsRemoved()
     {
-        ShellFixture& f = *m_f;
-        auto* panel = f.main()->passphrasePanel();
+        auto* panel = w()->passphrasePanel();
         std::optional<QString> typed = u"correct horse"_s;
         bool confirmed = true;
         panel->setPrompts([&] { return typed; }, [&](const QString&, const QString&) { return confirmed; });
-        const QString path = f.app->context().connString;
+        const QString path = app().connString;
         const auto opensWith = [&](const QString& key) {
             Database db;
             return db.open(path, key, Database::Mode::ReadOnly);
@@ -1072,21 +1057,20 @@ private slots:
         // Given up in the dialog: nothing changes.
         typed.reset();
         protect->click();
-        QVERIFY(opensWith(AppContext::DatabasePassword) && !f.app->context().hasPassphrase());
+        QVERIFY(opensWith(AppContext::DatabasePassword) && !app().hasPassphrase());
 
         typed = u"correct horse"_s;
         // The statistics' reader of its own holds the file open too.
-        auto* tabs = f.main()->findChild<QTabWidget*>(u"SSTab1"_s);
-        tabs->setCurrentWidget(f.main()->statistics());
-        auto* fetcher = f.main()->statistics()->findChild<StatsFetcher*>();
+        tabs()->setCurrentWidget(statistics());
+        auto* fetcher = statistics()->findChild<StatsFetcher*>();
         QVERIFY(fetcher->busy());
         QTRY_VERIFY(!fetcher->busy());
         protect->click();
-        QVERIFY2(!opensWith(AppContext::DatabasePassword), qPrintable(f.main()->statusText()));
+        QVERIFY2(!opensWith(AppContext::DatabasePassword), qPrintable(status()));
         QVERIFY(opensWith(u"correct horse"_s));
-        QVERIFY(remove->isEnabled() && f.main()->isEnabled());
+        QVERIFY(remove->isEnabled() && w()->isEnabled());
         // The window goes on with the new key.
-        QCOMPARE(f.rows("ka_app_casino"), 1);
+        QCOMPARE(m_f->rows("ka_app_casino"), 1);
 
         confirmed = false;
         remove->click();
@@ -1104,14 +1088,10 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("repeat");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("equal") << "correct horse"
-                               << "correct horse" << true;
-        QTest::newRow("different") << "correct horse"
-                                   << "correct horsE" << false;
-        QTest::newRow("short") << "seven77"
-                               << "seven77" << false;
-        QTest::newRow("empty") << ""
-                               << "" << false;
+        QTest::newRow("equal") << u"correct horse"_s << u"correct horse"_s << true;
+        QTest::newRow("different") << u"correct horse"_s << u"correct horsE"_s << false;
+        QTest::newRow("short") << u"seven77"_s << u"seven77"_s << false;
+        QTest::newRow("empty") << u""_s << u""_s << false;
         QTest::newRow("the built-in key")
             << AppContext::DatabasePassword << AppContext::DatabasePassword << false;
     }
