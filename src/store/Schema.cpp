@@ -193,17 +193,26 @@ const char* const kSessions[] = {
 };
 
 // Version 4: the history's index carries each spin's pocket, so that a
-// pocket's spins are found in the index alone; the judgements' own history
-// index goes, as the statistics' one begins with the same columns.
+// pocket's spins are found in the index alone. Indexes no query needs go,
+// since every spin writes an entry into each: the judgements' own history
+// index (the statistics' one begins with the same columns), and the casino
+// indexes of the rows beside the spins (a casino's deletion, which is rare,
+// reads their tables through instead).
 const char* const kPocketsInHistory[] = {
     R"(CREATE INDEX IF NOT EXISTS ix_r_played ON ka_app_r (ka_app_setting_id, cmbR, ka_app_r_now,
     ka_app_r_id, ka_app_r_numbers))",
     "DROP INDEX IF EXISTS ix_r_history",
     "DROP INDEX IF EXISTS ix_r_win_history",
+    "DROP INDEX IF EXISTS ix_r_count_casino",
+    "DROP INDEX IF EXISTS ix_r_advise_casino",
+    "DROP INDEX IF EXISTS ix_r_win_casino",
     R"(CREATE INDEX IF NOT EXISTS ix_m_played ON ka_app_m (ka_app_setting_id, cmbM, ka_app_m_now,
     ka_app_m_id, ka_app_m_numbers))",
     "DROP INDEX IF EXISTS ix_m_history",
     "DROP INDEX IF EXISTS ix_m_win_history",
+    "DROP INDEX IF EXISTS ix_m_count_casino",
+    "DROP INDEX IF EXISTS ix_m_advise_casino",
+    "DROP INDEX IF EXISTS ix_m_win_casino",
 };
 
 struct Step
