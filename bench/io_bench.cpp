@@ -23,6 +23,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -136,7 +137,15 @@ int main(int argc, char** argv)
     constexpr qint64 Million = 1000000;
     constexpr qint64 FiftyMb = 50LL * 1024 * 1024;
 
+    if (p.isSet("dir"))
+        QDir().mkpath(p.value("dir"));
     QTemporaryDir tmp(p.isSet("dir") ? p.value("dir") + QStringLiteral("/benchXXXXXX") : QString());
+    // Without its folder the database would land in the working folder and
+    // grow from run to run.
+    if (!tmp.isValid()) {
+        out << "no temporary folder: " << tmp.errorString() << Qt::endl;
+        return 1;
+    }
     const Wheel& w = Wheel::r();
     if (p.isSet("backtest")) {
         timedBacktest(w, p.value("backtest"), QStringLiteral("backtest of ") + p.value("backtest"));

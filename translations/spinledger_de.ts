@@ -2615,14 +2615,6 @@ Spielen Sie auf der Seite %3: Ab dem ersten bewerteten Rat zeigt diese Seite, ob
         <translation>Jeder Bogen aus %1 benachbarten Zahlen ab jedem Start, gegen seinen fairen Anteil.</translation>
     </message>
     <message>
-        <source>Hottest</source>
-        <translation>Heißeste</translation>
-    </message>
-    <message>
-        <source>Coldest</source>
-        <translation>Kälteste</translation>
-    </message>
-    <message>
         <source>Sectors</source>
         <translation>Sektoren</translation>
     </message>
@@ -2665,6 +2657,16 @@ Spielen Sie auf der Seite %3: Ab dem ersten bewerteten Rat zeigt diese Seite, ob
     <message>
         <source>What an edge would be worth</source>
         <translation>Was ein Vorteil wert wäre</translation>
+    </message>
+    <message>
+        <source>Hottest</source>
+        <comment>arc</comment>
+        <translation>Heißester</translation>
+    </message>
+    <message>
+        <source>Coldest</source>
+        <comment>arc</comment>
+        <translation>Kältester</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #include "board/BoardCell.h"
 
-#include "board/CellPictures.h"
+#include "wheel/Wheel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,27 +9,33 @@
 
 namespace spinledger {
 
-BoardCell::BoardCell(const QString& cellName, bool pocket, CellPictures& pictures, QWidget* parent)
-    : QLabel(parent), m_pictures(pictures), m_pocket(pocket)
+BoardCell::BoardCell(const Wheel& wheel, const QString& cellName, CellPictures& pictures, QWidget* parent)
+    : QLabel(parent), m_wheel(wheel), m_pictures(pictures),
+      m_pocket(wheel.pocketIndex(cellName.mid(wheel.cellPrefix().size())) >= 0)
 {
     setObjectName(cellName);
-    setMouseTracking(pocket);
-    if (pocket)
+    setMouseTracking(m_pocket);
+    if (m_pocket)
         setCursor(Qt::PointingHandCursor);
 }
 
-void BoardCell::showPicture(const QString& resourceName)
+QString BoardCell::picture() const
 {
-    if (resourceName == m_picture)
+    return m_look ? CellPictures::name(cellName(), *m_look) : QString();
+}
+
+void BoardCell::showLook(CellPictures::Look look)
+{
+    if (look == m_look)
         return;
-    m_picture = resourceName;
+    m_look = look;
     repaint();
 }
 
 void BoardCell::paintEvent(QPaintEvent* event)
 {
-    if (!m_picture.isEmpty()) {
-        QPixmap picture = m_pictures.picture(m_picture, devicePixelRatioF(), size());
+    if (m_look) {
+        QPixmap picture = m_pictures.picture(m_wheel, cellName(), *m_look, devicePixelRatioF(), size());
         if (!isEnabled()) {
             // Greyed as the style greys any label's picture.
             QStyleOption option;

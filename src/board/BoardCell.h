@@ -1,10 +1,14 @@
 #pragma once
 
+#include "board/CellPictures.h"
+
 #include <QLabel>
+
+#include <optional>
 
 namespace spinledger {
 
-class CellPictures;
+class Wheel;
 
 // One picture cell of a board. Pocket cells report the pointer entering
 // them, a press and a click; outside-bet cells only show pictures. The picture
@@ -14,14 +18,15 @@ class BoardCell : public QLabel
 {
     Q_OBJECT
 public:
-    BoardCell(const QString& cellName, bool pocket, CellPictures& pictures, QWidget* parent);
+    BoardCell(const Wheel& wheel, const QString& cellName, CellPictures& pictures, QWidget* parent);
 
     QString cellName() const { return objectName(); }
     bool isPocket() const { return m_pocket; }
-    // Resource name of the picture shown ("R17_COIN").
-    QString picture() const { return m_picture; }
-    // Shows the picture and repaints at once; nothing when it already shows.
-    void showPicture(const QString& resourceName);
+    // Name of the picture shown ("R17_COIN"); empty before the first.
+    QString picture() const;
+    std::optional<CellPictures::Look> look() const { return m_look; }
+    // Shows the look and repaints at once; nothing when it already shows.
+    void showLook(CellPictures::Look look);
 
 signals:
     void hovered(const QString& cellName);
@@ -36,10 +41,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    const Wheel& m_wheel;
     CellPictures& m_pictures;
     bool m_pocket;
     bool m_down = false;
-    QString m_picture;
+    std::optional<CellPictures::Look> m_look;
 };
 
 } // namespace spinledger

@@ -7,97 +7,105 @@
 namespace spinledger {
 
 namespace {
-const QString Off = cellStateText(CellState::Off);
-const QString Green = cellStateText(CellState::Green);
+
+using Look = CellPictures::Look;
+
+Look lookOf(CellState state)
+{
+    switch (state) {
+    case CellState::Coin:
+        return Look::Coin;
+    case CellState::Green:
+        return Look::Green;
+    case CellState::Off:
+        break;
+    }
+    return Look::Off;
+}
+
 } // namespace
 
 CellGrid::CellGrid(const Wheel& wheel, QWidget* page, std::function<bool()> zeroZeroOn)
     : m_wheel(wheel), m_zeroZeroOn(std::move(zeroZeroOn))
 {
     for (const QString& name : wheel.cellNames()) {
-        const bool pocket = wheel.pocketIndex(name.mid(wheel.cellPrefix().size())) >= 0;
-        auto* cell = new BoardCell(name, pocket, m_pictures, page);
+        auto* cell = new BoardCell(wheel, name, m_pictures, page);
         cell->setGeometry(BoardGeometry::cellPixels(wheel, name));
         m_cells.insert(name, cell);
         m_order << cell;
-        m_entries << name + u':' + Off;
     }
+    m_states.assign(size_t(m_order.size()), CellState::Off);
+}
+
+QStringList CellGrid::entries() const
+{
+    QStringList out;
+    out.reserve(m_order.size());
+    for (qsizetype i = 0; i < m_order.size(); ++i)
+        out << m_order[i]->cellName() + u':' + cellStateText(m_states[size_t(i)]);
+    return out;
 }
 
 QString CellGrid::state(const QString& cellName) const
 {
-    for (const QString& e : m_entries) {
-        if (e.section(u':', 0, 0) == cellName)
-            return e.section(u':', 1);
-    }
-    return {};
+    const qsizetype i = indexOf(cellName);
+    return i < 0 ? QString() : cellStateText(m_states[size_t(i)]);
 }
 
-QString CellGrid::shownState(const QString& cellName, const QString& state) const
-{
-    return cellName == m_wheel.zeroZeroCell() && !m_zeroZeroOn() ? Green : state;
-}
-
-void CellGrid::changePic(const QString& cellName, const QString& state)
+qsizetype CellGrid::indexOf(const QString& cellName) const
 {
     BoardCell* c = m_cells.value(cellName);
-    if (!c)
-        return;
-    const QString name = CellPictures::resourceName(cellName, shownState(cellName, state));
-    c->showPicture(name);
+    return c ? m_order.indexOf(c) : -1;
 }
 
-bool CellGrid::storeState(const QString& cellName, CellState state)
+// The 00 cell shows green while the 00 pocket is not played, whatever else
+// it is asked to show.
+void CellGrid::show(qsizetype index, Look look)
 {
-    for (QString& e : m_entries) {
-        if (e.section(u':', 0, 0) == cellName) {
-            e = cellName + u':' + cellStateText(state);
-            return true;
-        }
-    }
-    return false;
+    BoardCell* c = m_order[index];
+    const bool greenZeroZero = c->cellName() == m_wheel.zeroZeroCell() && !m_zeroZeroOn();
+    c->showLook(greenZeroZero ? Look::Green : look);
 }
 
 void CellGrid::setCellState(const QString& cellName, CellState state)
 {
-    storeState(cellName, state);
-    redraw();
+    setCellStates({cellName}, state);
 }
 
 void CellGrid::setCellStates(const QStringList& cellNames, CellState state)
 {
-    for (const QString& name : cellNames)
-        storeState(name, state);
+    for (const QString& name : cellNames) {
+        if (const qsizetype i = indexOf(name); i >= 0)
+            m_states[size_t(i)] = state;
+    }
     redraw();
 }
 
 void CellGrid::resetCells()
 {
-    const QString zz = m_wheel.zeroZeroCell();
-    for (const QString& e : m_entries) {
-        const QString name = e.section(u':', 0, 0);
-        storeState(name, name == zz && !m_zeroZeroOn() ? CellState::Green : CellState::Off);
+    for (qsizetype i = 0; i < m_order.size(); ++i) {
+        const bool greenZeroZero = m_order[i]->cellName() == m_wheel.zeroZeroCell() && !m_zeroZeroOn();
+        m_states[size_t(i)] = greenZeroZero ? CellState::Green : CellState::Off;
     }
     redraw();
 }
 
 void CellGrid::redraw()
 {
-    for (const QString& e : m_entries)
-        changePic(e.section(u':', 0, 0), e.section(u':', 1));
+    for (qsizetype i = 0; i < m_order.size(); ++i)
+        show(i, lookOf(m_states[size_t(i)]));
 }
 
 void CellGrid::hoverCells(const QString& cellName)
 {
-    for (const QString& e : m_entries) {
-        const QString name = e.section(u':', 0, 0);
-        changePic(name, name == cellName ? QStringLiteral("ON") : e.section(u':', 1));
-    }
+    for (qsizetype i = 0; i < m_order.size(); ++i)
+        show(i, m_order[i]->cellName() == cellName ? Look::On : lookOf(m_states[size_t(i)]));
 }
 
 void CellGrid::press(const QString& cellName)
 {
-    changePic(cellName, QStringLiteral("CLICK"));
+    if (const qsizetype i = indexOf(cellName); i >= 0)
+        show(i, Look::Click);
 }
 
 } // namespace spinledger

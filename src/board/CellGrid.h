@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -25,12 +26,12 @@ public:
     // 00 cell always shows its "GREEN" picture.
     CellGrid(const Wheel& wheel, QWidget* page, std::function<bool()> zeroZeroOn);
 
-    const QStringList& entries() const { return m_entries; }
+    QStringList entries() const;
+    // The stored state's text ("COIN"); empty for a name that is no cell.
     QString state(const QString& cellName) const;
     BoardCell* cell(const QString& cellName) const { return m_cells.value(cellName); }
     const QList<BoardCell*>& cells() const { return m_order; }
 
-    void changePic(const QString& cellName, const QString& state);
     void setCellState(const QString& cellName, CellState state);
     // Several states stored at once, then one redraw.
     void setCellStates(const QStringList& cellNames, CellState state);
@@ -40,15 +41,15 @@ public:
     void redraw();
 
 private:
-    QString shownState(const QString& cellName, const QString& state) const;
-    bool storeState(const QString& cellName, CellState state);
+    qsizetype indexOf(const QString& cellName) const;
+    void show(qsizetype index, CellPictures::Look look);
 
     const Wheel& m_wheel;
     std::function<bool()> m_zeroZeroOn;
     CellPictures m_pictures;
-    QStringList m_entries;
     QHash<QString, BoardCell*> m_cells;
     QList<BoardCell*> m_order;
+    std::vector<CellState> m_states; // in the order of m_order
 };
 
 } // namespace spinledger

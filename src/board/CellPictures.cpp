@@ -126,41 +126,40 @@ void drawCaption(QPainter& p, const QRect& r, const QString& text, const QColor&
 
 } // namespace
 
-QString CellPictures::resourceName(const QString& cellName, const QString& state)
+QString CellPictures::name(const QString& cellName, Look look)
 {
-    QString name = cellName;
-    name.remove(QStringLiteral("pb"));
-    return name + u'_' + state;
+    static const char* const suffixes[] = {"OFF", "ON", "CLICK", "COIN", "GREEN"};
+    QString n = cellName;
+    n.remove(QStringLiteral("pb"));
+    return n + u'_' + QLatin1String(suffixes[int(look)]);
 }
 
-bool CellPictures::hasState(const Wheel& wheel, const QString& cellName, const QString& state)
+bool CellPictures::hasLook(const Wheel& wheel, const QString& cellName, Look look)
 {
     if (!wheel.cellNames().contains(cellName))
         return false;
-    static const QStringList common = {QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("COIN")};
-    if (common.contains(state))
-        return true;
-    const bool pocket = wheel.pocketIndex(cellName.mid(wheel.cellPrefix().size())) >= 0;
-    if (state == u"CLICK")
-        return pocket;
-    return state == u"GREEN" && cellName == wheel.zeroZeroCell();
+    switch (look) {
+    case Look::Click:
+        return wheel.pocketIndex(cellName.mid(wheel.cellPrefix().size())) >= 0;
+    case Look::Green:
+        return cellName == wheel.zeroZeroCell();
+    case Look::Off:
+    case Look::On:
+    case Look::Coin:
+        break;
+    }
+    return true;
 }
 
-QPixmap CellPictures::picture(const QString& resourceName, qreal devicePixelRatio, QSize size)
+QPixmap CellPictures::picture(const Wheel& wheel, const QString& cellName, Look look, qreal devicePixelRatio,
+                              QSize size)
 {
-    const QString key = resourceName + u'@' + QString::number(devicePixelRatio) + u'/' +
-                        QString::number(size.width()) + u'x' + QString::number(size.height());
+    const Key key{cellName, look, devicePixelRatio, size};
     if (auto it = m_cache.constFind(key); it != m_cache.constEnd())
         return *it;
-    const int split = int(resourceName.lastIndexOf(u'_'));
-    const Wheel* wheel = resourceName.isEmpty() ? nullptr : Wheel::byLetter(resourceName.at(0));
-    if (!wheel || split < 1)
+    if (!hasLook(wheel, cellName, look))
         return {};
-    const QString cell = QStringLiteral("pb") + resourceName.left(split);
-    const QString state = resourceName.mid(split + 1);
-    if (!hasState(*wheel, cell, state))
-        return {};
-    QPixmap pm = draw(*wheel, cell, state, devicePixelRatio, size);
+    QPixmap pm = draw(wheel, cellName, look, devicePixelRatio, size);
     // A board resized by dragging asks for many sizes it never shows again.
     if (m_cache.size() >= MaxCached)
         m_cache.clear();
@@ -168,7 +167,7 @@ QPixmap CellPictures::picture(const QString& resourceName, qreal devicePixelRati
     return pm;
 }
 
-QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QString& state, qreal ratio,
+QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, Look look, qreal ratio,
                            QSize size) const
 {
     // Drawn in the cell's design pixels on a canvas of device pixels: the
@@ -187,12 +186,12 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QS
     const QString caption = outside ? QCoreApplication::translate("CellPictures", outside->caption) : suffix;
     const int textSize = outside ? 11 : 14;
 
-    if (state == u"GREEN") {
+    if (look == Look::Green) {
         p.fillRect(r, PocketColours::green().darker(130));
         drawFrame(p, r, Line, 1);
         return pm;
     }
-    if (state == u"COIN") {
+    if (look == Look::Coin) {
         drawGold(p, r);
         // The caption moves up to leave the chips their corner.
         const QRect above = r.adjusted(0, 0, 0, -7);
@@ -203,8 +202,8 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, const QS
         drawFrame(p, r, CoinEdge, 2);
         return pm;
     }
-    const bool lit = state == u"ON" || state == u"CLICK";
-    p.fillRect(r, state == u"ON" ? QColor(Qt::white) : state == u"CLICK" ? Pressed : table);
+    const bool lit = look == Look::On || look == Look::Click;
+    p.fillRect(r, look == Look::On ? QColor(Qt::white) : look == Look::Click ? Pressed : table);
     if (outside && outside->diamond.isValid())
         drawDiamond(p, r, outside->diamond);
     // A lit cell shows its caption in the pocket's colour, dark enough to read.

@@ -13,9 +13,10 @@ namespace {
 
 struct Queries
 {
-    std::string start;  // stamp and key of the ?3rd spin from the newest, from 0
-    std::string page;   // ?5 spins below the stamp ?3 and key ?4, newest first, with their advice
-    std::string labels; // the same spins' keys and labels alone
+    std::string start;           // stamp and key of the ?3rd spin from the newest, from 0
+    std::string startFromOldest; // ... from the oldest
+    std::string page;            // ?5 spins below the stamp ?3 and key ?4, newest first, with their advice
+    std::string labels;          // the same spins' keys and labels alone
 };
 
 Queries compose(const Wheel& w)
@@ -40,6 +41,9 @@ Queries compose(const Wheel& w)
     q.start = (QStringLiteral("SELECT s.%1_now, s.%1_id FROM %1 s").arg(spin) + byCasino + newestFirst +
                QStringLiteral(" LIMIT 1 OFFSET ?3"))
                   .toStdString();
+    q.startFromOldest = (QStringLiteral("SELECT s.%1_now, s.%1_id FROM %1 s").arg(spin) + byCasino +
+                         QStringLiteral(" ORDER BY s.%1_now, s.%1_id LIMIT 1 OFFSET ?3").arg(spin))
+                            .toStdString();
     q.page = (QStringLiteral("SELECT s.%1_id, s.%1_now, s.%2, ifnull(a.%6_id, 0), %3, %4 FROM %1 s LEFT JOIN "
                              "%5 j ON j.%1_id = s.%1_id "
                              "LEFT JOIN %6 a ON a.%6_id = j.%6_id")
@@ -72,8 +76,12 @@ SpinHistory::SpinHistory(const Wheel& wheel, qint64 settingId, qint64 casino, co
 
 bool SpinHistory::findStart(Database& db)
 {
-    Statement q = db.prepare(queriesOf(m_wheel).start);
-    q.bind(1, m_settingId).bind(2, m_casino).bind(3, m_span.total - m_span.last);
+    // An offset is counted through the index: from the nearer end.
+    const qint64 fromNewest = m_span.total - m_span.last;
+    const qint64 fromOldest = m_span.last - 1;
+    const bool oldestNearer = fromOldest < fromNewest;
+    Statement q = db.prepare(oldestNearer ? queriesOf(m_wheel).startFromOldest : queriesOf(m_wheel).start);
+    q.bind(1, m_settingId).bind(2, m_casino).bind(3, oldestNearer ? fromOldest : fromNewest);
     if (!q.next()) {
         m_place = 0;
         return false;

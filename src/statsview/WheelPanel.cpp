@@ -104,7 +104,8 @@ void WheelPanel::showFigures(const stats::Figures& f)
     if (!w.tested) {
         scan << W::notEnough(w, l);
     } else {
-        scan << W::arc(tr("Hottest"), w.hottest, w, l) << W::arc(tr("Coldest"), w.coldest, w, l);
+        scan << W::arc(tr("Hottest", "arc"), w.hottest, w, l)
+             << W::arc(tr("Coldest", "arc"), w.coldest, w, l);
     }
     m_sectors->setText(paragraph(tr("Sectors"), scan));
 

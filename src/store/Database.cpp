@@ -179,7 +179,9 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
                                ? QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
                                      QStringLiteral("?immutable=1")
                                : path;
-    if (!openHandle(target, access | SQLITE_OPEN_FULLMUTEX | (immutable ? SQLITE_OPEN_URI : 0)))
+    // Each thread has connections of its own (none is shared between
+    // threads), so the engine's locking around every call buys nothing.
+    if (!openHandle(target, access | SQLITE_OPEN_NOMUTEX | (immutable ? SQLITE_OPEN_URI : 0)))
         return false;
     const QByteArray key = password.toUtf8();
     if (!key.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/StoreLog.h"
 
+#include <map>
 #include <span>
 #include <string_view>
 
@@ -191,6 +192,29 @@ const char* const kSessions[] = {
     ka_app_import_last INTEGER NOT NULL))",
 };
 
+// Version 4: the history's index carries each spin's pocket, so that a
+// pocket's spins are found in the index alone. Indexes no query needs go,
+// since every spin writes an entry into each: the judgements' own history
+// index (the statistics' one begins with the same columns), and the casino
+// indexes of the rows beside the spins (a casino's deletion, which is rare,
+// reads their tables through instead).
+const char* const kPocketsInHistory[] = {
+    R"(CREATE INDEX IF NOT EXISTS ix_r_played ON ka_app_r (ka_app_setting_id, cmbR, ka_app_r_now,
+    ka_app_r_id, ka_app_r_numbers))",
+    "DROP INDEX IF EXISTS ix_r_history",
+    "DROP INDEX IF EXISTS ix_r_win_history",
+    "DROP INDEX IF EXISTS ix_r_count_casino",
+    "DROP INDEX IF EXISTS ix_r_advise_casino",
+    "DROP INDEX IF EXISTS ix_r_win_casino",
+    R"(CREATE INDEX IF NOT EXISTS ix_m_played ON ka_app_m (ka_app_setting_id, cmbM, ka_app_m_now,
+    ka_app_m_id, ka_app_m_numbers))",
+    "DROP INDEX IF EXISTS ix_m_history",
+    "DROP INDEX IF EXISTS ix_m_win_history",
+    "DROP INDEX IF EXISTS ix_m_count_casino",
+    "DROP INDEX IF EXISTS ix_m_advise_casino",
+    "DROP INDEX IF EXISTS ix_m_win_casino",
+};
+
 struct Step
 {
     int version;
@@ -202,6 +226,7 @@ const Step kSteps[] = {
     {1, kPlay},
     {2, kStatistics},
     {3, kSessions},
+    {4, kPocketsInHistory},
 };
 
 void runStep(Database& db, const Step& step)
@@ -223,25 +248,34 @@ std::string tableStatement(std::string_view table)
     throw DbError("no such table in the schema: " + std::string(table));
 }
 
-// The table or index a statement creates.
-std::string_view createdName(std::string_view sql)
+// The table or index a statement creates or drops.
+std::string_view namedObject(std::string_view sql)
 {
-    constexpr std::string_view marker = "IF NOT EXISTS ";
-    sql.remove_prefix(sql.find(marker) + marker.size());
-    return sql.substr(0, sql.find(' '));
+    constexpr std::string_view markers[] = {"IF NOT EXISTS ", "IF EXISTS "};
+    for (const std::string_view marker : markers) {
+        if (const size_t at = sql.find(marker); at != std::string_view::npos) {
+            sql.remove_prefix(at + marker.size());
+            return sql.substr(0, sql.find(' '));
+        }
+    }
+    throw DbError("a schema statement names nothing: " + std::string(sql));
 }
 
 } // namespace
 
 bool Schema::complete(Database& db)
 {
+    // What the steps leave: a later step may drop what an earlier one made.
+    std::map<std::string_view, bool> present;
     for (const Step& step : kSteps) {
-        for (const char* sql : step.statements) {
-            Statement q = db.prepare("SELECT 1 FROM sqlite_master WHERE name = ?1");
-            q.bind(1, QString::fromLatin1(createdName(sql)));
-            if (!q.next())
-                return false;
-        }
+        for (const std::string_view sql : step.statements)
+            present[namedObject(sql)] = !sql.starts_with("DROP");
+    }
+    for (const auto& [name, wanted] : present) {
+        Statement q = db.prepare("SELECT 1 FROM sqlite_master WHERE name = ?1");
+        q.bind(1, QString::fromLatin1(name));
+        if (q.next() != wanted)
+            return false;
     }
     return true;
 }

@@ -103,28 +103,30 @@ private slots:
 
     void everyCellHasItsPictures()
     {
+        using Look = CellPictures::Look;
         CellPictures pictures;
         for (const Wheel* w : {&Wheel::r(), &Wheel::m()}) {
             for (const QString& cell : w->cellNames()) {
                 const bool pocket = w->pocketIndex(cell.mid(3)) >= 0;
-                for (const char* state : {"OFF", "ON", "COIN", "CLICK", "GREEN"}) {
-                    const QString name = CellPictures::resourceName(cell, QLatin1String(state));
-                    const bool exists = QLatin1String(state) == "CLICK"   ? pocket
-                                        : QLatin1String(state) == "GREEN" ? cell == w->zeroZeroCell()
-                                                                          : true;
-                    const QPixmap pm = pictures.picture(name);
-                    QVERIFY2(pm.isNull() != exists, qPrintable(name));
+                for (Look look : {Look::Off, Look::On, Look::Coin, Look::Click, Look::Green}) {
+                    const bool exists = look == Look::Click   ? pocket
+                                        : look == Look::Green ? cell == w->zeroZeroCell()
+                                                              : true;
+                    const QPixmap pm = pictures.picture(*w, cell, look);
+                    QVERIFY2(pm.isNull() != exists, qPrintable(CellPictures::name(cell, look)));
                     if (exists)
                         QCOMPARE(pm.size(), BoardGeometry::cellPixels(*w, cell).size());
                 }
             }
         }
-        for (const char* none : {"R37_OFF", "X17_OFF", "", "R17"})
-            QVERIFY(pictures.picture(QLatin1String(none)).isNull());
-        // States look different from each other.
-        const QImage off = pictures.picture("R17_OFF").toImage();
-        for (const char* other : {"R17_ON", "R17_COIN", "R17_CLICK"})
-            QVERIFY(off != pictures.picture(QLatin1String(other)).toImage());
+        // A cell of the other wheel, or none at all.
+        for (const char* none : {"pbR37", "pbM17", "pbX17", ""})
+            QVERIFY(pictures.picture(Wheel::r(), QLatin1String(none), Look::Off).isNull());
+        QCOMPARE(CellPictures::name(u"pbM1_6"_s, Look::Coin), u"M1_6_COIN"_s);
+        // Looks differ from each other.
+        const QImage off = pictures.picture(Wheel::r(), u"pbR17"_s, Look::Off).toImage();
+        for (Look other : {Look::On, Look::Coin, Look::Click})
+            QVERIFY(off != pictures.picture(Wheel::r(), u"pbR17"_s, other).toImage());
     }
 
     // Green above the category's break-even, red up to it: one half for

@@ -9,6 +9,7 @@
 #include "engine/SpinEngine.h"
 #include "session/SessionStore.h"
 #include "store/InstanceLock.h"
+#include "store/Schema.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -201,7 +202,7 @@ private slots:
         QVERIFY(QFile::link(t.dir.path(), link));
         args.replaceInStrings(u"LINKED"_s, QDir(link).filePath(QFileInfo(t.app->connString).fileName()));
         if (args.removeAll(u"NEWER"_s) > 0)
-            t.db.exec("PRAGMA user_version = 4");
+            t.db.exec("PRAGMA user_version = " + std::to_string(Schema::latestVersion() + 1));
         // AMOUNT0: a fresh installation's amount.
         if (args.removeAll(u"AMOUNT0"_s) > 0)
             t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
@@ -597,7 +598,7 @@ private slots:
     void salvageExportsWhatADamagedFileStillHolds()
     {
         TestDb t(true, TestDb::Tables::DeliveredOnly);
-        t.db.exec("DROP INDEX ix_r_history; DROP INDEX ix_r_casino");
+        t.db.exec("DROP INDEX ix_r_played; DROP INDEX ix_r_casino; DROP INDEX ix_r_stats_pocket");
         writeSpins(t.db, 3000, t.app->settingId, t.casino);
         t.db.close();
         flipByte(t.app->connString, int(pages(t.app->connString) / 2));

@@ -160,20 +160,27 @@ as_player() {
         env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen "$@"
 }
 # The window's first start as the player: it runs until the player's database
-# holds the installation's rows, then it is ended.
+# holds the installation's rows, then it is ended. The window writes its own
+# process number: the job's is that of a shell that would outlive the kill.
 start_window() {
-    as_player "$1" "$folder/spinledger" >"$work/window.log" 2>&1 &
-    window=$!
+    pidfile="$(home_of "$1")/window.pid"
+    rm -f "$pidfile"
+    as_player "$1" sh -c 'echo $$ >"$0" && exec "$1"' "$pidfile" "$folder/spinledger" \
+        >"$work/window.log" 2>&1 &
+    job=$!
     tries=0
-    until [ -s "$(own_db "$1")" ] && as_player "$1" "$folder/spinledger-cli" casinos 2>/dev/null |
-        grep -q "Demo Casino"; do
+    until [ -s "$pidfile" ] && [ -s "$(own_db "$1")" ] &&
+        as_player "$1" "$folder/spinledger-cli" casinos 2>/dev/null | grep -q "Demo Casino"; do
         tries=$((tries + 1))
-        [ $tries -lt 300 ] || { kill "$window"; fail "no database for $1: $(cat "$work/window.log")"; }
-        kill -0 "$window" 2>/dev/null || fail "the window of $1 ended: $(cat "$work/window.log")"
+        [ $tries -lt 300 ] || { stop_window; fail "no database for $1: $(cat "$work/window.log")"; }
+        kill -0 "$job" 2>/dev/null || fail "the window of $1 ended: $(cat "$work/window.log")"
         sleep 0.1
     done
-    kill "$window"
-    wait "$window" 2>/dev/null || true
+    stop_window
+}
+stop_window() {
+    [ -s "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null
+    wait "$job" 2>/dev/null || true
 }
 # The program folder as the machine sees it: every entry's type, mode, owner,
 # size and content, and its ACL entries.
