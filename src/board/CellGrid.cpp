@@ -31,7 +31,7 @@ CellGrid::CellGrid(const Wheel& wheel, QWidget* page, std::function<bool()> zero
     for (const QString& name : wheel.cellNames()) {
         auto* cell = new BoardCell(wheel, name, m_pictures, page);
         cell->setGeometry(BoardGeometry::cellPixels(wheel, name));
-        m_cells.insert(name, cell);
+        m_index.insert(name, m_order.size());
         m_order << cell;
     }
     m_states.assign(size_t(m_order.size()), CellState::Off);
@@ -52,19 +52,27 @@ QString CellGrid::state(const QString& cellName) const
     return i < 0 ? QString() : cellStateText(m_states[size_t(i)]);
 }
 
-qsizetype CellGrid::indexOf(const QString& cellName) const
+BoardCell* CellGrid::cell(const QString& cellName) const
 {
-    BoardCell* c = m_cells.value(cellName);
-    return c ? m_order.indexOf(c) : -1;
+    const qsizetype i = indexOf(cellName);
+    return i < 0 ? nullptr : m_order[i];
 }
 
-// The 00 cell shows green while the 00 pocket is not played, whatever else
-// it is asked to show.
+qsizetype CellGrid::indexOf(const QString& cellName) const
+{
+    return m_index.value(cellName, -1);
+}
+
+// The 00 cell is green while the 00 pocket is not played.
+bool CellGrid::greenZeroZero(qsizetype index) const
+{
+    return m_order[index]->cellName() == m_wheel.zeroZeroCell() && !m_zeroZeroOn();
+}
+
+// Whatever else the 00 cell is asked to show, it stays green then.
 void CellGrid::show(qsizetype index, Look look)
 {
-    BoardCell* c = m_order[index];
-    const bool greenZeroZero = c->cellName() == m_wheel.zeroZeroCell() && !m_zeroZeroOn();
-    c->showLook(greenZeroZero ? Look::Green : look);
+    m_order[index]->showLook(greenZeroZero(index) ? Look::Green : look);
 }
 
 void CellGrid::setCellState(const QString& cellName, CellState state)
@@ -83,10 +91,8 @@ void CellGrid::setCellStates(const QStringList& cellNames, CellState state)
 
 void CellGrid::resetCells()
 {
-    for (qsizetype i = 0; i < m_order.size(); ++i) {
-        const bool greenZeroZero = m_order[i]->cellName() == m_wheel.zeroZeroCell() && !m_zeroZeroOn();
-        m_states[size_t(i)] = greenZeroZero ? CellState::Green : CellState::Off;
-    }
+    for (qsizetype i = 0; i < m_order.size(); ++i)
+        m_states[size_t(i)] = greenZeroZero(i) ? CellState::Green : CellState::Off;
     redraw();
 }
 

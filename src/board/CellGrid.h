@@ -29,7 +29,7 @@ public:
     QStringList entries() const;
     // The stored state's text ("COIN"); empty for a name that is no cell.
     QString state(const QString& cellName) const;
-    BoardCell* cell(const QString& cellName) const { return m_cells.value(cellName); }
+    BoardCell* cell(const QString& cellName) const;
     const QList<BoardCell*>& cells() const { return m_order; }
 
     void setCellState(const QString& cellName, CellState state);
@@ -42,14 +42,15 @@ public:
 
 private:
     qsizetype indexOf(const QString& cellName) const;
+    bool greenZeroZero(qsizetype index) const;
     void show(qsizetype index, CellPictures::Look look);
 
     const Wheel& m_wheel;
     std::function<bool()> m_zeroZeroOn;
     CellPictures m_pictures;
-    QHash<QString, BoardCell*> m_cells;
-    QList<BoardCell*> m_order;
-    std::vector<CellState> m_states; // in the order of m_order
+    QList<BoardCell*> m_order;         // in the wheel's cell order
+    QHash<QString, qsizetype> m_index; // a cell's place in m_order
+    std::vector<CellState> m_states;   // in the order of m_order
 };
 
 } // namespace spinledger

@@ -38,12 +38,13 @@ Queries compose(const Wheel& w)
                 byCasino + QStringLiteral(" AND (s.%1_now, s.%1_id) < (?3, ?4)").arg(spin) + newestFirst +
                 QStringLiteral(" LIMIT ?5"))
                    .toStdString();
-    q.start = (QStringLiteral("SELECT s.%1_now, s.%1_id FROM %1 s").arg(spin) + byCasino + newestFirst +
-               QStringLiteral(" LIMIT 1 OFFSET ?3"))
-                  .toStdString();
-    q.startFromOldest = (QStringLiteral("SELECT s.%1_now, s.%1_id FROM %1 s").arg(spin) + byCasino +
-                         QStringLiteral(" ORDER BY s.%1_now, s.%1_id LIMIT 1 OFFSET ?3").arg(spin))
-                            .toStdString();
+    const auto nthSpin = [&](const QString& order) {
+        return (QStringLiteral("SELECT s.%1_now, s.%1_id FROM %1 s").arg(spin) + byCasino + order +
+                QStringLiteral(" LIMIT 1 OFFSET ?3"))
+            .toStdString();
+    };
+    q.start = nthSpin(newestFirst);
+    q.startFromOldest = nthSpin(QStringLiteral(" ORDER BY s.%1_now, s.%1_id").arg(spin));
     q.page = (QStringLiteral("SELECT s.%1_id, s.%1_now, s.%2, ifnull(a.%6_id, 0), %3, %4 FROM %1 s LEFT JOIN "
                              "%5 j ON j.%1_id = s.%1_id "
                              "LEFT JOIN %6 a ON a.%6_id = j.%6_id")
