@@ -9,6 +9,8 @@
 //
 //   io_bench [--spins 100000] [--history 1000000] [--large] [--huge] [--dir PATH]
 //   io_bench --backtest FILE | --import FILE [--dir PATH]
+//   --beside-window: import as the window does, beside its other connections
+//   (through the log), instead of as the command line, alone on the file
 //
 // --large adds the backtest and the import of 1M spins; --huge the backtest
 // of both 50 MB files and the import of the one of a pocket per line
@@ -76,6 +78,8 @@ QString figures(qint64 spins, double wallS, double cpuS)
         .arg(bench::peakMemoryMb(), 0, 'f', 1);
 }
 
+bool g_besideWindow = false;
+
 void timedImport(AppContext& app, const Wheel& w, qint64 casino, const QString& path, const QString& what)
 {
     bench::resetPeakMemory();
@@ -83,6 +87,7 @@ void timedImport(AppContext& app, const Wheel& w, qint64 casino, const QString& 
     t.start();
     const double cpu = bench::cpuSeconds();
     SpinImport import(app, w);
+    import.setSoleConnection(!g_besideWindow);
     SpinImport::Report r = import.check(path, casino);
     const double checkS = t.nsecsElapsed() / 1e9;
     if (r.outcome == SpinImport::Outcome::Imported)
@@ -128,8 +133,10 @@ int main(int argc, char** argv)
     p.addOption({"dir", "folder for the database (default: a temporary folder)", "path"});
     p.addOption({"backtest", "only the backtest of this file", "file"});
     p.addOption({"import", "only the import of this file into an empty casino", "file"});
+    p.addOption({"beside-window", "import through the log, as the window does"});
     p.addHelpOption();
     p.process(qapp);
+    g_besideWindow = p.isSet("beside-window");
     const int spins = p.value("spins").toInt();
     const qint64 history = p.value("history").toLongLong();
     const bool large = p.isSet("large");

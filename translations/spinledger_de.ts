@@ -237,6 +237,10 @@ Im Terminal: spinledger-cli --help (spinledger-cli where nennt jede Datei)
         <source>the database file was written by a newer version of Spinledger, which this one cannot use</source>
         <translation>die Datenbankdatei stammt von einer neueren Spinledger-Version, die diese nicht lesen kann</translation>
     </message>
+    <message>
+        <source>a change to the database file did not end, and only a program that may write the file can undo it</source>
+        <translation>eine Änderung der Datenbankdatei wurde nicht beendet, und nur ein Programm, das die Datei schreiben darf, kann sie rückgängig machen</translation>
+    </message>
 </context>
 <context>
     <name>DesktopUrlOpener</name>

@@ -102,6 +102,7 @@ int importSpins(Session& s)
     TerminalProgress progress(s);
     const SpinImport::Progress report = progress.callback();
     SpinImport import(s.app(), *wheel);
+    import.setSoleConnection(true); // the locks above keep the window and other imports out
     if (amount)
         import.setAmount(*amount);
     SpinImport::Report result = import.check(path, found == Session::Lookup::Found ? casino.id : 0, report);

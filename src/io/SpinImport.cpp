@@ -9,6 +9,7 @@
 #include "store/AppContext.h"
 #include "store/CasinoStore.h"
 #include "store/ErrorCodes.h"
+#include "store/RollbackJournal.h"
 
 #include <algorithm>
 
@@ -138,6 +139,9 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
     const QString failure = errorLine(codes::importSpins(m_wheel.letter()));
     try {
         const LargerCache cache(m_app.db());
+        std::optional<RollbackJournal> journal;
+        if (m_soleConnection)
+            journal.emplace(m_app.db()); // before the transaction, which it outlives
         Transaction tx(m_app.db());
         if (casino <= 0 && !m_newCasino.isEmpty()) {
             const Result<Casinos> after = CasinoStore(m_app).add(m_newCasino);

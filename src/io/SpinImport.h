@@ -80,6 +80,10 @@ public:
     void setSeed(quint64 seed) { m_seed = seed; }
     // The base stake of this import instead of the wheel's stored amount.
     void setAmount(double amount) { m_amount = amount; }
+    // The caller's connection is the only one to the file (the command line,
+    // which does not import beside the window): the spins then go in through
+    // a rollback journal, which keeps a long import from slowing down.
+    void setSoleConnection(bool sole) { m_soleConnection = sole; }
 
     // Why an import is refused while the amount is 0.
     static QString noStake();
@@ -97,6 +101,7 @@ private:
     QString m_newCasino;
     std::optional<quint64> m_seed;
     std::optional<double> m_amount;
+    bool m_soleConnection = false;
 };
 
 } // namespace spinledger

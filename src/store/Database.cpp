@@ -168,6 +168,10 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
             access = SQLITE_OPEN_READONLY; // a writer's log is there to join
         } else if (file.isWritable() && QFileInfo(file.absolutePath()).isWritable()) {
             readOnlyConnection = true; // a log made here is removed on close
+        } else if (QFileInfo::exists(path + QStringLiteral("-journal"))) {
+            // A write that did not end left its journal, and only a writer
+            // can roll it back: the file alone would show it half done.
+            access = SQLITE_OPEN_READONLY;
         } else {
             // Nobody writes the file now (a writer would keep its log), and a
             // log made here would be as unwritable as the file for the next run.
@@ -205,6 +209,8 @@ bool Database::open(const QString& path, const QString& password, Mode mode)
     if (!startPragma("PRAGMA synchronous=FULL") ||
         (readOnlyConnection && !startPragma("PRAGMA query_only=ON")))
         return false;
+    if (mode == Mode::ReadWrite)
+        restoreLog();
     m_path = path;
     m_password = password;
     return true;
@@ -311,15 +317,11 @@ bool Database::rekey(const QString& newKey)
     // The new key goes over every page in one transaction, which only a
     // rollback journal keeps whole: the log is emptied into the file and
     // set aside for it, then taken up again.
-    const auto mode = [this](const char* sql) {
-        Statement q = prepare(sql);
-        return q.next() ? q.text(0) : QString();
-    };
     try {
-        const QString before = mode("PRAGMA journal_mode");
+        const QString before = journalMode();
         if (before == QLatin1String("wal"))
             exec("PRAGMA wal_checkpoint(TRUNCATE)");
-        if (mode("PRAGMA journal_mode=DELETE") != QLatin1String("delete")) {
+        if (setJournalMode("delete") != QLatin1String("delete")) {
             m_lastError =
                 QCoreApplication::translate("Database", "the database is in use by another program");
             return false;
@@ -330,12 +332,37 @@ bool Database::rekey(const QString& newKey)
         else
             m_password = newKey; // copies of the file take the key it has now
         if (before == QLatin1String("wal"))
-            mode("PRAGMA journal_mode=WAL");
+            setJournalMode("wal");
         return rc == SQLITE_OK;
     } catch (const DbError& e) {
         qCWarning(lcStore) << "the new key could not be set:" << e.what();
         m_lastError = QString::fromUtf8(e.what());
         return false;
+    }
+}
+
+QString Database::journalMode()
+{
+    Statement q = prepare("PRAGMA journal_mode");
+    return q.next() ? q.text(0) : QString();
+}
+
+QString Database::setJournalMode(const char* mode)
+{
+    // The pragma takes no bound value; the modes are our own constants.
+    Statement q = prepare(std::string("PRAGMA journal_mode=") + mode);
+    return q.next() ? q.text(0) : QString();
+}
+
+void Database::restoreLog()
+{
+    try {
+        // What a killed write left half done was rolled back on the first
+        // read, so the change of mode starts from a whole file.
+        if (journalMode() == QLatin1String("delete") && setJournalMode("wal") != QLatin1String("wal"))
+            qCWarning(lcStore) << "the file stays in rollback mode: another program has it open";
+    } catch (const DbError& e) {
+        qCWarning(lcStore) << "the file stays in rollback mode:" << e.what();
     }
 }
 

@@ -130,6 +130,11 @@ public:
     // it opens with the new key only or, on false (lastError set), still with
     // the old one. Needs the file to itself: no other connection may be open.
     bool rekey(const QString& newKey);
+    // The file's journal mode ("wal", "delete", "memory" …), and setting it:
+    // the answer is the mode the file has afterwards, which stays the old one
+    // where the engine could not change it.
+    QString journalMode();
+    QString setJournalMode(const char* mode);
     QString path() const { return m_path; }
     // The password the file was opened with: a copy of it gets the same.
     QString password() const { return m_password; }
@@ -172,6 +177,10 @@ private:
     bool abandonOpen(int code, const QString& message);
     // One pragma of the open; false (the open abandoned) when it fails.
     bool startPragma(const char* sql);
+    // Commits of this program sync the log only. A file in rollback mode (a
+    // large write killed before it ended, or a file of an earlier version)
+    // goes to the log; where it cannot, it still works, only slower.
+    void restoreLog();
     void setQueryOnly(const char* sql);
     void remember(int code, const QString& message) const;
 

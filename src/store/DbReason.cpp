@@ -14,8 +14,12 @@ struct Sentence
     const char* text;
 };
 
-// Primary result codes only; the extended ones fall onto these.
+// Extended result codes that need their own words first; every other one
+// falls onto its primary code.
 const Sentence kSentences[] = {
+    {SQLITE_READONLY_ROLLBACK,
+     QT_TRANSLATE_NOOP("DbReason", "a change to the database file did not end, and only a program that may "
+                                   "write the file can undo it")},
     {SQLITE_FULL, QT_TRANSLATE_NOOP("DbReason", "the disk is full")},
     {SQLITE_CORRUPT, QT_TRANSLATE_NOOP("DbReason", "the database file is damaged")},
     {SQLITE_NOTADB,
@@ -43,10 +47,11 @@ QString translated(const char* text)
 
 QString DbReason::of(int resultCode)
 {
-    const int primary = resultCode & 0xff;
-    for (const Sentence& s : kSentences) {
-        if (s.code == primary)
-            return translated(s.text);
+    for (const int code : {resultCode, resultCode & 0xff}) {
+        for (const Sentence& s : kSentences) {
+            if (s.code == code)
+                return translated(s.text);
+        }
     }
     return {};
 }

@@ -437,12 +437,16 @@ private slots:
         QFETCH(QString, err);
         TestDb t;
         args.replaceInStrings(u"FILE"_s, writeFile(t.dir.filePath(u"spins.csv"_s), file));
+        t.db.close(); // alone on the file, the import goes through a rollback journal
         const Run r = run(t, args, terminal);
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, out);
         QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.endsWith(err), qPrintable(r.err));
-        // The command has let go of the window's lock.
+        // The command has let go of the window's lock, and left the file in the log's mode.
         QVERIFY(QLockFile(InstanceLock::pathFor(t.dir.path())).tryLock(0));
+        Database after;
+        QVERIFY(after.open(t.app->connString, AppContext::DatabasePassword, Database::Mode::ReadOnly));
+        QCOMPARE(after.journalMode(), u"wal"_s);
     }
 
     void importUndoLast()
