@@ -270,6 +270,8 @@ int main(int argc, char** argv)
     SpinEngines engines(app.context());
     t.restart();
     MainWindow second(app.context(), engines);
+    // The first window's session may be continued: no question waits here.
+    second.setSessionQuestion([](const QString&) { return false; });
     second.load();
     const double loadMs = t.nsecsElapsed() / 1e6;
     second.show();
