@@ -2311,6 +2311,10 @@ Fortfahren?</translation>
         <source>Copying the database into the backup folder…</source>
         <translation>Die Datenbank wird in den Sicherungsordner kopiert…</translation>
     </message>
+    <message>
+        <source>Imported %1 spins into %2, but the file cannot be read again: %3. Restart Spinledger to see them.</source>
+        <translation>%1 Coups in %2 importiert, aber die Datei kann nicht wieder gelesen werden: %3. Starten Sie Spinledger neu, um sie zu sehen.</translation>
+    </message>
 </context>
 <context>
     <name>spinledger::SplashWindow</name>

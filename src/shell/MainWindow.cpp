@@ -261,6 +261,7 @@ void MainWindow::buildTabs()
         connect(b, &BoardWidget::historyChanged, m_backups, &BackupGuard::afterChange);
     connect(m_transfer, &SpinTransfer::imported, m_backups, &BackupGuard::afterChange);
     connect(m_transfer, &SpinTransfer::aboutToImport, m_backups, &BackupGuard::waitForDaily);
+    connect(m_transfer, &SpinTransfer::aboutToImport, m_statistics, &StatisticsTab::releaseDatabase);
     connect(m_transfer, &SpinTransfer::backupTaken, m_backups, &BackupGuard::showTaken);
     m_casinos->setBeforeDeletion([this] { m_backups->before(BackupFolder::Kind::BeforeDeletion); });
     m_passphrase->setBeforeRekey([this] { m_statistics->releaseDatabase(); });

@@ -41,7 +41,7 @@ bool ImportJob::isRunning() const
 void ImportJob::run()
 {
     // A connection of this thread's own: SQLite connections are not shared
-    // between threads here, and the window's stays idle meanwhile.
+    // between threads here, and the window has closed its own meanwhile.
     Database db;
     if (!db.open(m_app.connString, m_app.password())) {
         emit finished(int(SpinImport::Outcome::Failed), 0,
@@ -62,6 +62,8 @@ void ImportJob::run()
         return !m_cancel;
     };
     SpinImport import(context, m_wheel);
+    // Where another connection is still open the import stays in the log.
+    import.setSoleConnection(true);
     SpinImport::Report report = import.check(m_path, m_casino, progress);
     if (report.outcome == SpinImport::Outcome::Imported) {
         // Only a file that will go in is worth a copy: a refused one would push

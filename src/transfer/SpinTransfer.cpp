@@ -162,6 +162,12 @@ void SpinTransfer::importSpins()
     m_status.setStatus(tr("Importing spins into %1…").arg(m_importCasino));
 
     emit aboutToImport();
+    // Alone on the file, the job writes through a rollback journal, which
+    // keeps a long import from slowing down; the window reopens afterwards.
+    // While the start-up's check still holds writes, the window keeps its
+    // connection with the hold, and the import goes to the log.
+    if (!m_app.db().writesHeld())
+        m_app.db().close();
     m_job = new ImportJob(m_app, wheel, casino, path);
     connect(m_job, &ImportJob::progressed, this, &SpinTransfer::showProgress);
     connect(m_job, &ImportJob::backupTaken, this, &SpinTransfer::backupTaken);
@@ -238,6 +244,7 @@ void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& mess
 {
     m_job->deleteLater();
     m_job = nullptr;
+    const bool reopened = m_app.ensureOpen();
     // Not deleted here: a modal dialog's setValue() runs the event loop, so
     // this may be called from inside it.
     if (m_progress) {
@@ -247,6 +254,13 @@ void SpinTransfer::importFinished(int outcome, qint64 spins, const QString& mess
     }
     switch (SpinImport::Outcome(outcome)) {
     case SpinImport::Outcome::Imported:
+        if (!reopened) {
+            // The spins are in: the player must not import them again.
+            m_status.setStatus(tr("Imported %1 spins into %2, but the file cannot be read again: %3. Restart "
+                                  "Spinledger to see them.")
+                                   .arg(count(spins), m_importCasino, m_app.db().lastReason()));
+            break;
+        }
         if (m_importBoard) {
             m_importBoard->showStored();
             emit imported(m_importBoard->wheel(), m_app.currentCasino(m_importBoard->wheel()).id());

@@ -206,13 +206,13 @@ private slots:
         // AMOUNT0: a fresh installation's amount.
         if (args.removeAll(u"AMOUNT0"_s) > 0)
             t.db.exec("UPDATE ka_app_r_setting SET tbRAmount = 0");
-        const QByteArray before = fingerprint(t.db, t.app->connString);
+        const QByteArray before = fingerprint(t.db);
         const Run r = run(t, args);
         QCOMPARE(r.code, 2);
         QVERIFY(r.out.isEmpty());
         QVERIFY2(r.err.startsWith(u"spinledger-cli: "_s) && r.err.contains(message), qPrintable(r.err));
         QCOMPARE(r.err.count(u'\n'), 1);
-        QCOMPARE(fingerprint(t.db, t.app->connString), before);
+        QCOMPARE(fingerprint(t.db), before);
     }
 
     void listsTheInstallationsCasinos()
@@ -247,7 +247,7 @@ private slots:
         SpinEngine engine(*t.app, Wheel::r());
         for (const char* pocket : {"17", "5", "0", "32", "17", "8"})
             QVERIFY(engine.play(t.casino, QString::fromLatin1(pocket)).status.ok);
-        const QByteArray before = fingerprint(t.db, t.app->connString);
+        const QByteArray before = fingerprint(t.db);
 
         const Run text = run(t, {"stats", "--wheel", "r", "--casino", "Demo Casino"});
         QCOMPARE(text.code, 0);
@@ -275,7 +275,7 @@ private slots:
                   "classicSectors=null spinsNeeded/rows/1/pocket=31884 spinsNeeded/sectorWidth=null "
                   "edge/pocket=null");
         // Nothing was written.
-        QCOMPARE(fingerprint(t.db, t.app->connString), before);
+        QCOMPARE(fingerprint(t.db), before);
     }
 
     void statsWindows_data()

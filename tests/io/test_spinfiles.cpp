@@ -31,7 +31,7 @@ namespace {
 
 QByteArray fingerprint(TestDb& t)
 {
-    return test::fingerprint(t.db, t.app->connString);
+    return test::fingerprint(t.db);
 }
 
 QString writeFile(TestDb& t, const QByteArray& bytes, const QString& name = u"spins.csv"_s)

@@ -55,15 +55,38 @@ public:
     }
 };
 
-// The database file's bytes, after a full checkpoint has emptied the log into
-// it: equal fingerprints mean that nothing was committed in between, whatever
-// a rolled-back transaction left in the log.
-inline QByteArray fingerprint(Database& db, const QString& path)
+// Everything the file holds: its schema version, its tables and indexes, and
+// every row of every table (in a fixed order) with each value's type. Equal fingerprints mean
+// that nothing was committed in between; a rolled-back transaction and a
+// change of the journal's mode may change the file's bytes, not its content.
+inline QByteArray fingerprint(Database& db)
 {
-    db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
-    QFile f(path);
-    setUp(f.open(QIODevice::ReadOnly), "the database file cannot be read");
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const auto add = [&hash](Statement& q, int columns) {
+        while (q.next()) {
+            for (int c = 0; c < columns; ++c)
+                hash.addData(q.text(c).toUtf8().append('\x1f'));
+            hash.addData("\n");
+        }
+    };
+    Statement version = db.prepare("PRAGMA user_version");
+    add(version, 1);
+    Statement schema = db.prepare("SELECT type, name, sql FROM sqlite_master ORDER BY name");
+    add(schema, 3);
+    QStringList tables;
+    for (Statement q = db.prepare("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
+         q.next();)
+        tables << q.text(0);
+    for (const QString& table : tables) {
+        QStringList columns;
+        for (Statement q = db.prepare(("PRAGMA table_info(\"" + table + "\")").toStdString()); q.next();)
+            columns << u"quote(\""_s + q.text(1) + u"\")"_s;
+        Statement rows =
+            db.prepare(("SELECT " + columns.join(u" || '|' || "_s) + " FROM \"" + table + "\" ORDER BY 1")
+                           .toStdString());
+        add(rows, 1);
+    }
+    return hash.result();
 }
 
 // A fresh database in a temporary folder with one installation, both settings
