@@ -70,6 +70,12 @@ QString refusal(const QString& name, const FileProblem& problem)
 
 } // namespace
 
+// The player reads why, such as a full disk; the engine's words go to the log.
+QString SpinImport::failureLine(const DbError& e) const
+{
+    return errorLine(codes::importSpins(m_wheel.letter()), e.reason());
+}
+
 QString SpinImport::noStake()
 {
     return tr("the amount is 0, so no stake would stand: set a base stake first");
@@ -79,7 +85,6 @@ SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const P
 {
     m_checked = false;
     m_list = SpinList{};
-    const QString failure = errorLine(codes::importSpins(m_wheel.letter()));
     const Result<WheelSettings> settings = SettingsStore(m_app).wheelSettings(m_wheel);
     if (!settings)
         return report(Outcome::Failed, settings.status());
@@ -99,7 +104,7 @@ SpinImport::Report SpinImport::check(const QString& path, qint64 casino, const P
         }
     } catch (const DbError& e) {
         qCWarning(lcIo) << "reading the casino's newest spin failed:" << e.what();
-        return report(Outcome::Failed, failure);
+        return report(Outcome::Failed, failureLine(e));
     }
     const auto bytes = [&](qint64 done, qint64 total) {
         return !progress || progress(Step::Checking, done, total);
@@ -136,7 +141,6 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
 {
     if (!m_checked)
         return report(Outcome::Refused, tr("The file has not been checked."));
-    const QString failure = errorLine(codes::importSpins(m_wheel.letter()));
     try {
         const LargerCache cache(m_app.db());
         std::optional<RollbackJournal> journal;
@@ -162,7 +166,7 @@ SpinImport::Report SpinImport::write(qint64 casino, const Progress& progress)
         return r;
     } catch (const DbError& e) {
         qCWarning(lcIo) << "the import into casino" << casino << "failed:" << e.what();
-        return report(Outcome::Failed, failure);
+        return report(Outcome::Failed, failureLine(e));
     }
 }
 
@@ -174,7 +178,7 @@ SpinImport::Report SpinImport::trial(qint64 casino, const Played& played, const 
         return record(casino, progress, &played);
     } catch (const DbError& e) {
         qCWarning(lcIo) << "the trial in casino" << casino << "failed:" << e.what();
-        return report(Outcome::Failed, errorLine(codes::importSpins(m_wheel.letter())));
+        return report(Outcome::Failed, failureLine(e));
     }
 }
 

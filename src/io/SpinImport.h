@@ -12,6 +12,8 @@
 
 namespace spinledger {
 
+class DbError;
+
 class AppContext;
 class Wheel;
 struct SpinOutcome;
@@ -89,6 +91,7 @@ public:
     static QString noStake();
 
 private:
+    QString failureLine(const DbError& e) const;
     // Without played, the spins are written; with it, only told.
     Report record(qint64 casino, const Progress& progress, const Played* played = nullptr);
 

@@ -8,6 +8,7 @@
 #include "backup/BackupFolder.h"
 #include "backup/Salvage.h"
 #include "engine/SpinEngine.h"
+#include "io/SpinImport.h"
 #include "store/DbReason.h"
 
 #include <QBuffer>
@@ -81,7 +82,7 @@ private slots:
             QCOMPARE(readFile(file), content);
     }
 
-    void aFullDiskIsNamedInTheSpinsLine()
+    void aFullDiskIsNamedInTheSpinsAndTheImportsLine()
     {
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
@@ -93,6 +94,15 @@ private slots:
         for (int i = 0; i < 200 && line.isEmpty(); ++i)
             line = engine.play(t.casino, u"17"_s).status.text;
         QCOMPARE(line, u"Unable to continue! Error Code: (playR ldb): the disk is full"_s);
+        SpinImport import(*t.app, Wheel::r());
+        QByteArray spins;
+        for (int i = 0; i < 2000; ++i)
+            spins += QByteArray::number(i % 37) + '\n';
+        QCOMPARE(int(import.check(writeFile(t.dir.filePath(u"spins.txt"_s), spins), t.casino).outcome),
+                 int(SpinImport::Outcome::Imported));
+        const SpinImport::Report r = import.write(t.casino);
+        QCOMPARE(int(r.outcome), int(SpinImport::Outcome::Failed));
+        QCOMPARE(r.message, u"Unable to continue! Error Code: (importR ldb): the disk is full"_s);
     }
 
     void aWriteOnAReadingConnectionIsNamed()
