@@ -12,9 +12,8 @@
 
 namespace spinledger {
 
-class DbError;
-
 class AppContext;
+class DbError;
 class Wheel;
 struct SpinOutcome;
 
@@ -82,9 +81,10 @@ public:
     void setSeed(quint64 seed) { m_seed = seed; }
     // The base stake of this import instead of the wheel's stored amount.
     void setAmount(double amount) { m_amount = amount; }
-    // The caller's connection is the only one to the file (the command line,
-    // which does not import beside the window): the spins then go in through
-    // a rollback journal, which keeps a long import from slowing down.
+    // The caller has closed every other connection to the file it could (the
+    // command line has no others, the window closes its own): the spins then
+    // go in through a rollback journal, which keeps a long import from
+    // slowing down. Where one is still open, they go to the log.
     void setSoleConnection(bool sole) { m_soleConnection = sole; }
 
     // Why an import is refused while the amount is 0.

@@ -4,7 +4,7 @@ namespace spinledger {
 
 class Database;
 
-// For one very large write by the only connection to the file. In WAL mode
+// For a write, perhaps very large, by the only connection to the file. In WAL mode
 // every page an uncommitted transaction writes is first looked up in the
 // log's index, whose cost grows with the log: a write of millions of rows
 // slows down more the longer it runs. A rollback journal has no such index.

@@ -41,7 +41,7 @@ bool ImportJob::isRunning() const
 void ImportJob::run()
 {
     // A connection of this thread's own: SQLite connections are not shared
-    // between threads here, and the window has closed its own meanwhile.
+    // between threads here; the window's is closed, or idle, meanwhile.
     Database db;
     if (!db.open(m_app.connString, m_app.password())) {
         emit finished(int(SpinImport::Outcome::Failed), 0,
@@ -62,7 +62,6 @@ void ImportJob::run()
         return !m_cancel;
     };
     SpinImport import(context, m_wheel);
-    // Where another connection is still open the import stays in the log.
     import.setSoleConnection(true);
     SpinImport::Report report = import.check(m_path, m_casino, progress);
     if (report.outcome == SpinImport::Outcome::Imported) {
