@@ -634,12 +634,15 @@ private slots:
         play(u"pbR5"_s);
         stakeTen(Wheel::r());
         const QByteArray before = fingerprint();
+        openStatistics(); // its reader stays open beside the board's connection
+        tabs()->setCurrentIndex(0);
         action("mnuImportSpins")->trigger();
         auto* dialog = find<QProgressDialog>(u"dlgImport"_s);
         QVERIFY(dialog->isVisible() && dialog->isModal());
         QTRY_VERIFY_WITH_TIMEOUT(dialog->labelText().startsWith(u"Importing"_s), 20000);
         QVERIFY(dialog->value() > 0 && dialog->value() < dialog->maximum());
-        // The window has let go of the file: the import writes through a rollback journal.
+        // The window and its statistics have let go of the file: the import
+        // writes through a rollback journal.
         QVERIFY(QFile::exists(app().connString + u"-journal"_s));
         QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(status(), u"Import cancelled: nothing was changed."_s, 20000);
