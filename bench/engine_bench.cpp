@@ -2,11 +2,13 @@
 // re-stake on both wheels at growing histories of one casino, and the peak
 // memory of the process. Prints its figures; the targets are a median spin,
 // undo and re-stake of at most 5 ms at every size and at most 64 MB of memory.
+// Last, the deletion of a small casino beside those long histories.
 //
 //   engine_bench [--sizes 1000,10000,100000,1000000] [--ops 200] [--dir PATH]
 #include "HistoryWriter.h"
 #include "engine/SpinEngine.h"
 #include "store/AppContext.h"
+#include "store/CasinoStore.h"
 #include "store/SettingsStore.h"
 
 #include <QCommandLineParser>
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <random>
 
 using namespace spinledger;
@@ -74,6 +77,31 @@ void benchWheel(AppContext& app, const Wheel& w, const QList<qint64>& sizes, int
     }
 }
 
+// A casino of a few spins on each wheel, deleted beside the long histories:
+// its rows are found among all of theirs.
+void benchDeletion(AppContext& app, int spins)
+{
+    const Result<Casinos> added = CasinoStore(app).add(QStringLiteral("Small"));
+    if (!added) {
+        out << "casino not added: " << added.status() << Qt::endl;
+        return;
+    }
+    const qint64 small = std::max_element(added->begin(), added->end(), [](const Casino& a, const Casino& b) {
+                             return a.id < b.id;
+                         })->id;
+    std::mt19937 rng(7);
+    for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
+        bench::appendHistory(app, *w, small, 0, spins, rng);
+    QElapsedTimer t;
+    t.start();
+    const Result<Casinos> removed = CasinoStore(app).remove(small);
+    out << QStringLiteral("deleting a casino of %1 spins on each wheel beside the long histories: %2 ms (%3)")
+               .arg(spins)
+               .arg(t.nsecsElapsed() / 1e6, 0, 'f', 1)
+               .arg(removed ? QStringLiteral("deleted") : removed.status())
+        << Qt::endl;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -93,6 +121,7 @@ int main(int argc, char** argv)
     out << "database opened (key derivation) in " << bench.openMs << " ms" << Qt::endl;
     for (const Wheel* w : {&Wheel::r(), &Wheel::m()})
         benchWheel(app, *w, sizes, ops);
+    benchDeletion(app, 100);
     out << "peak memory " << bench::peakMemoryMb() << " MB; database file "
         << QFile(app.connString).size() / (1024 * 1024) << " MB, its log "
         << QFile(app.connString + QStringLiteral("-wal")).size() / (1024 * 1024) << " MB" << Qt::endl;
