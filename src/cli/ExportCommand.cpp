@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QLocale>
 #include <QSaveFile>
 
 namespace spinledger::cli {
@@ -77,10 +78,9 @@ int salvage(Session& s, const Wheel& wheel)
     if (!report.failure.isEmpty())
         return s.fail(report.failure);
     s.err() << Session::tr("Salvaged %1 spins of the %2 wheel%3; %4 rows could not be read")
-                   .arg(report.written)
-                   .arg(QString(wheel.letter()),
-                        toFile ? Session::tr(" to %1").arg(QDir::toNativeSeparators(path)) : QString())
-                   .arg(report.unreadable)
+                   .arg(QLocale().toString(report.written), QString(wheel.letter()),
+                        toFile ? Session::tr(" to %1").arg(QDir::toNativeSeparators(path)) : QString(),
+                        QLocale().toString(report.unreadable))
             << Qt::endl;
     return Done;
 }
@@ -114,8 +114,8 @@ int exportSpins(Session& s)
         return s.refuse(
             Session::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     s.out() << Session::tr("Exported %1 spins of casino '%2' (%3 wheel) to %4\n")
-                   .arg(*written)
-                   .arg(casino->name, QString(wheel->letter()), QDir::toNativeSeparators(path));
+                   .arg(QLocale().toString(*written), casino->name, QString(wheel->letter()),
+                        QDir::toNativeSeparators(path));
     s.out().flush();
     return Done;
 }

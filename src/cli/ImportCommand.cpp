@@ -47,8 +47,7 @@ int undoLastImport(Session& s, const Wheel& wheel)
                                     "spin was recorded after it")
                             .arg(casino->name, QString(wheel.letter())));
     s.out() << Session::tr("Removed the %1 spins of the last import from casino '%2' (%3 wheel)\n")
-                   .arg(*removed)
-                   .arg(casino->name, QString(wheel.letter()));
+                   .arg(QLocale().toString(*removed), casino->name, QString(wheel.letter()));
     s.out().flush();
     return Done;
 }

@@ -454,12 +454,17 @@ private slots:
         TestDb t;
         SpinEngine engine(*t.app, Wheel::r());
         QVERIFY(engine.play(t.casino, u"5"_s).status.ok);
-        const QString file = writeFile(t.dir.filePath(u"spins.csv"_s), "17\n0\n32\n");
+        const QString file =
+            writeFile(t.dir.filePath(u"spins.csv"_s), QByteArray("17\n0\n32\n").repeated(400));
         QCOMPARE(run(t, {"import", "--wheel", "R", "--casino", "1", file}).code, 0);
         const QStringList undo{"import", "--wheel", "R", "--casino", "1", "--undo-last"};
+        QLocale::setDefault(
+            QLocale(QLocale::English, QLocale::UnitedStates)); // counts grouped, as a player reads them
         Run r = run(t, undo);
+        QLocale::setDefault(QLocale::c());
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, u"Removed the 3 spins of the last import from casino 'Demo Casino' (R wheel)\n"_s);
+        QCOMPARE(r.out,
+                 u"Removed the 1,200 spins of the last import from casino 'Demo Casino' (R wheel)\n"_s);
         QCOMPARE(t.rows("ka_app_r"), qint64(1));
         // Once undone there is nothing left to undo; nothing changes.
         r = run(t, undo);
