@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
 namespace spinledger::cli {
 
@@ -43,7 +44,11 @@ int listCasinos(Session& s)
                                         {QStringLiteral("spins"),
                                          QJsonObject{{QStringLiteral("R"), r}, {QStringLiteral("M"), m}}}});
             else
-                s.out() << QStringLiteral("%1  %2  %3  %4\n").arg(c.id, 6).arg(r, 9).arg(m, 9).arg(c.name);
+                s.out() << QStringLiteral("%1  %2  %3  %4\n")
+                               .arg(c.id, 6)
+                               .arg(QLocale().toString(r), 9)
+                               .arg(QLocale().toString(m), 9)
+                               .arg(c.name);
         }
         if (json)
             s.out() << QJsonDocument(QJsonObject{{QStringLiteral("casinos"), rows}})

@@ -220,22 +220,26 @@ private slots:
         TestDb t;
         const qint64 second = t.addCasino(u"Casino \"Nord\" Zürich"_s);
         t.db.exec("INSERT INTO ka_app_r (ka_app_setting_id, cmbR) VALUES (1, 1), (1, 1), (1, 1)");
-        t.db.prepare("INSERT INTO ka_app_m (ka_app_setting_id, cmbM) VALUES (1, ?1), (1, ?1)")
+        t.db.prepare("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1200) "
+                     "INSERT INTO ka_app_m (ka_app_setting_id, cmbM) SELECT 1, ?1 FROM n")
             .bind(1, second)
             .run();
         // A casino of another installation is not listed.
         t.db.exec(
             "INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Foreign', 999)");
 
+        // The table is read by people: counts in their locale.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const Run text = run(t, {"casinos"});
+        QLocale::setDefault(QLocale::c());
         QCOMPARE(text.code, 0);
         QCOMPARE(text.out, u"    id    R spins    M spins  name\n"
                            "     1          3          0  Demo Casino\n"
-                           "     2          0          2  Casino \"Nord\" Zürich\n"_s);
+                           "     2          0      1,200  Casino \"Nord\" Zürich\n"_s);
 
         const Run json = run(t, {"casinos", "--json"});
         QCOMPARE(json.code, 0);
-        checkJson(json.bytes, "casinos/1/id=2 casinos/1/spins/M=2 casinos/2=missing");
+        checkJson(json.bytes, "casinos/1/id=2 casinos/1/spins/M=1200 casinos/2=missing");
         QCOMPARE(QJsonDocument::fromJson(json.bytes)["casinos"][1]["name"], u"Casino \"Nord\" Zürich"_s);
     }
 
