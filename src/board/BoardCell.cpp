@@ -10,8 +10,7 @@
 namespace spinledger {
 
 BoardCell::BoardCell(const Wheel& wheel, const QString& cellName, CellPictures& pictures, QWidget* parent)
-    : QLabel(parent), m_wheel(wheel), m_pictures(pictures),
-      m_pocket(wheel.pocketIndex(cellName.mid(wheel.cellPrefix().size())) >= 0)
+    : QLabel(parent), m_wheel(wheel), m_pictures(pictures), m_pocket(wheel.cellPocket(cellName) >= 0)
 {
     setObjectName(cellName);
     setMouseTracking(m_pocket);

@@ -83,7 +83,7 @@ QRect BoardGeometry::cellTwips(const Wheel& wheel, const QString& cellName)
 {
     if (!wheel.cellNames().contains(cellName))
         return {};
-    const QString suffix = cellName.mid(wheel.cellPrefix().size());
+    const QString suffix = wheel.cellSuffix(cellName);
     for (const OutsideCell& c : OutsideCells) {
         if (QChar(c.letter) == wheel.letter() && suffix == QLatin1String(c.suffix))
             return {c.left, RowTop[c.row], c.width, CellHeight};

@@ -420,7 +420,7 @@ void BoardWidget::playPocket(const QString& cellName)
         return;
     BusyScope busy(m_busy);
     WindowLock lock(this);
-    const QString label = cellName.mid(m_wheel.cellPrefix().size());
+    const QString label = m_wheel.cellSuffix(cellName);
     m_status.setStatus(texts::analyze(label));
     if (m_combo->currentIndex() < 0) {
         m_status.setStatus(texts::SelectCasino());

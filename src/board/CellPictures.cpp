@@ -140,7 +140,7 @@ bool CellPictures::hasLook(const Wheel& wheel, const QString& cellName, Look loo
         return false;
     switch (look) {
     case Look::Click:
-        return wheel.pocketIndex(cellName.mid(wheel.cellPrefix().size())) >= 0;
+        return wheel.cellPocket(cellName) >= 0;
     case Look::Green:
         return cellName == wheel.zeroZeroCell();
     case Look::Off:
@@ -180,7 +180,7 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, Look loo
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(qreal(shown.width()) / r.width(), qreal(shown.height()) / r.height());
 
-    const QString suffix = cellName.mid(wheel.cellPrefix().size());
+    const QString suffix = wheel.cellSuffix(cellName);
     const OutsideLook* outside = outsideLook(suffix);
     const QColor table = outside ? Felt : pocketColour(wheel, suffix);
     const QString caption = outside ? QCoreApplication::translate("CellPictures", outside->caption) : suffix;

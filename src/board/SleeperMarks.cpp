@@ -25,7 +25,7 @@ QString percent(double chance)
 // The name of a cell as the player reads it: "17", "BLACK", "1_18" → "1-18".
 QString shownName(const Wheel& wheel, const QString& cellName)
 {
-    return cellName.mid(wheel.cellPrefix().size()).replace(u'_', u'-');
+    return wheel.cellSuffix(cellName).replace(u'_', u'-');
 }
 
 bool among(const std::vector<QString>& cells, const QString& cell)

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "store/DbReason.h"
+#include "store/RollbackJournal.h"
 #include "store/StoreLog.h"
 
 #include <QCoreApplication>
@@ -315,13 +316,10 @@ bool Database::rekey(const QString& newKey)
         return false;
     }
     // The new key goes over every page in one transaction, which only a
-    // rollback journal keeps whole: the log is emptied into the file and
-    // set aside for it, then taken up again.
+    // rollback journal keeps whole: the file leaves the log for it.
     try {
-        const QString before = journalMode();
-        if (before == QLatin1String("wal"))
-            exec("PRAGMA wal_checkpoint(TRUNCATE)");
-        if (setJournalMode("delete") != QLatin1String("delete")) {
+        const RollbackJournal journal(*this);
+        if (journalMode() != QLatin1String("delete")) {
             m_lastError =
                 QCoreApplication::translate("Database", "the database is in use by another program");
             return false;
@@ -331,8 +329,6 @@ bool Database::rekey(const QString& newKey)
             m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
         else
             m_password = newKey; // copies of the file take the key it has now
-        if (before == QLatin1String("wal"))
-            setJournalMode("wal");
         return rc == SQLITE_OK;
     } catch (const DbError& e) {
         qCWarning(lcStore) << "the new key could not be set:" << e.what();

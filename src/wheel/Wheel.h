@@ -118,6 +118,10 @@ public:
     // when it names no cell.
     QString cellName(AdviceValue v) const;
     QString cellPrefix() const { return QStringLiteral("pb") + m_letter; }
+    // A cell name without its prefix ("17", "BLACK", "1_18"), and the pocket
+    // it plays (-1 for an outside-bet cell).
+    QString cellSuffix(const QString& cellName) const { return cellName.mid(cellPrefix().size()); }
+    int cellPocket(const QString& cellName) const { return pocketIndex(cellSuffix(cellName)); }
     QString zeroZeroCell() const { return cellPrefix() + QStringLiteral("00"); }
 
     // Names of tables, columns and controls.
