@@ -11,8 +11,6 @@
 #include "io/SpinImport.h"
 #include "store/DbReason.h"
 
-#include <QBuffer>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace spinledger;

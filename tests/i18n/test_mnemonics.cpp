@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTranslator>
 #include <QtTest>
 
 using namespace spinledger;

@@ -7,11 +7,8 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 using namespace spinledger;

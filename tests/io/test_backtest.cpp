@@ -5,8 +5,6 @@
 #include "stats/FiguresJson.h"
 #include "wheel/Wheel.h"
 
-#include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>

@@ -3,9 +3,6 @@
 // and no pipe is read past the limit.
 #include "io/SpinSource.h"
 
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <csignal>

@@ -9,8 +9,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QLockFile>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace spinledger;

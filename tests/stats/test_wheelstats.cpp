@@ -11,7 +11,6 @@
 #include "stats/WheelStats.h"
 #include "wheel/WheelOrder.h"
 
-#include <QSet>
 #include <QtTest>
 
 #include <cmath>

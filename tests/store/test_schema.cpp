@@ -6,7 +6,6 @@
 #include "store/Installation.h"
 #include "store/Schema.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace spinledger;

@@ -9,7 +9,6 @@
 #include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace spinledger;
