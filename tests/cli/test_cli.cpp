@@ -11,12 +11,6 @@
 #include "store/InstanceLock.h"
 #include "store/Schema.h"
 
-#include <QBuffer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLockFile>
-#include <QProcess>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -95,93 +89,75 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() { m_adjust = nullptr; }
 
+    // Arguments parted by blanks; "S" stands for "stats --wheel R --casino 1", "I" for
+    // "import --wheel R --casino", "B" for "backtest --wheel R --file FILE".
     void refusals_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no command") << QStringList{} << "no command given";
-        QTest::newRow("unknown command") << QStringList{"play"} << "unknown command 'play'";
-        QTest::newRow("unknown option") << QStringList{"casinos", "--wheel", "R"} << "Unknown option 'wheel'";
-        QTest::newRow("stray argument") << QStringList{"casinos", "extra"} << "unexpected argument 'extra'";
-        QTest::newRow("spin count, missing file")
-            << QStringList{"spin-count", "--db", "/nonexistent/x.mdb"} << "cannot open";
-        QTest::newRow("stats: wheel letter")
-            << QStringList{"stats", "--wheel", "X", "--casino", "1"} << "unknown wheel 'X'";
-        QTest::newRow("stats: no wheel")
-            << QStringList{"stats", "--casino", "1"} << "--wheel R|M is required";
-        QTest::newRow("stats: missing casino")
-            << QStringList{"stats", "--wheel", "R", "--casino", "Nowhere"} << "no casino 'Nowhere'";
-        QTest::newRow("stats: a name two casinos share")
-            << QStringList{"stats", "--wheel", "R", "--casino", "Twin"} << "several casinos are named 'Twin'";
-        QTest::newRow("stats: table maximum")
-            << QStringList{"stats", "--wheel", "M", "--casino", "1", "--table-max", "-5"}
-            << "--table-max needs a positive amount";
-        QTest::newRow("stats: series")
-            << QStringList{"stats", "--wheel", "M", "--casino", "1", "--series", "x"}
-            << "--series needs a whole number";
-        const QStringList stats{"stats", "--wheel", "R", "--casino", "1"};
-        QTest::newRow("stats: last 0")
-            << stats + QStringList{"--last", "0"} << "--last needs a whole number of at least 1, not '0'";
-        QTest::newRow("stats: two windows") << stats + QStringList{"--last", "2", "--since", "2026-12-06"}
-                                            << "Choose one window: --last, --session, or --since and --until";
-        QTest::newRow("stats: a date")
-            << stats + QStringList{"--since", "yesterday"} << "--since needs a date such as 2026-12-06";
-        QTest::newRow("stats: dates the wrong way round")
-            << stats + QStringList{"--since", "2026-12-07", "--until", "2026-12-06"}
-            << "--until must come after --since";
-        QTest::newRow("stats: no session started")
-            << stats + QStringList{"--session"}
-            << "--session needs a session, and the window has not started one";
-        QTest::newRow("stats: not a database")
-            << QStringList{"stats", "--wheel", "R", "--casino", "1", "--db", SPINLEDGER_CLI_PROGRAM}
-            << "cannot open";
-        // FILE holds 17, 00, 37; a backtest refuses a file as the import does.
-        const QStringList import{"import", "--wheel", "R", "--casino"};
-        QTest::newRow("import: a refused file")
-            << import + QStringList{"New", "FILE"}
-            << "spinledger-cli: spins.csv: line 2 (\"00\"): 00 is switched off";
-        QTest::newRow("import: an id that names no casino")
-            << import + QStringList{"9", "FILE"}
-            << "no casino with the id 9 (spinledger-cli casinos lists them)";
-        QTest::newRow("restore while the window is open")
-            << QStringList{"restore", "FILE", "WINDOW"} << "Spinledger is open on";
-        QTest::newRow("check: missing file")
-            << QStringList{"check", "--db", "/nonexistent/x.mdb"} << "the database file is missing";
-        QTest::newRow("salvage: a casino by name")
-            << QStringList{"export", "--salvage", "--wheel", "R", "--casino", "Twin"}
-            << "--casino takes the casino's id";
-        QTest::newRow("import: a name two casinos share")
-            << import + QStringList{"Twin", "FILE"} << "several casinos are named 'Twin'";
-        QTest::newRow("import: no such file")
-            << import + QStringList{"1", "nope.csv"} << "nope.csv cannot be read: No such file or directory";
-        QTest::newRow("import: no file") << import + QStringList{"1"} << "import needs FILE";
-        QTest::newRow("import: an amount of 0")
-            << import + QStringList{"1", "FILE", "AMOUNT0"}
-            << "the wheel's amount is 0, so no stake would stand: give --amount";
-        QTest::newRow("import: --amount 0")
-            << import + QStringList{"1", "FILE", "--amount", "0"} << "--amount needs a positive amount";
-        QTest::newRow("import: the window is open")
-            << import + QStringList{"1", "FILE", "WINDOW"} << "close its window first";
-        QTest::newRow("import: the window is open, its folder reached through a link")
-            << import + QStringList{"1", "FILE", "WINDOW", "--db", "LINKED"} << "close its window first";
-        QTest::newRow("import: another import is running")
-            << import + QStringList{"1", "FILE", "IMPORTING"} << "another import into";
-        // NEWER: a file a newer program wrote, read or written.
         const QString newer = u"the database file was written by a newer version of Spinledger"_s;
-        QTest::newRow("stats: a newer program's file") << stats + QStringList{"NEWER"} << newer;
-        QTest::newRow("import: a newer program's file")
-            << import + QStringList{"1", "FILE", "NEWER"} << newer;
-        const QStringList backtest{"backtest", "--wheel", "R", "--file", "FILE"};
-        QTest::newRow("backtest: no file")
-            << QStringList{"backtest", "--wheel", "R"} << "--file FILE is required";
-        QTest::newRow("backtest: 00 switched off") << backtest + QStringList{"--zero00", "off"}
-                                                   << ": spins.csv: line 2 (\"00\"): 00 is switched off";
-        QTest::newRow("backtest: amount")
-            << backtest + QStringList{"--amount", "0"} << "--amount needs a positive";
-        QTest::newRow("backtest: 00 switch")
-            << backtest + QStringList{"--zero00", "yes"} << "--zero00 needs on or off";
-        QTest::newRow("backtest: seed")
-            << backtest + QStringList{"--seed", "-1"} << "--seed needs a whole number";
+        const char* const table[][3] = {
+            {"no command", "", "no command given"},
+            {"unknown command", "play", "unknown command 'play'"},
+            {"unknown option", "casinos --wheel R", "Unknown option 'wheel'"},
+            {"stray argument", "casinos extra", "unexpected argument 'extra'"},
+            {"spin count, missing file", "spin-count --db /nonexistent/x.mdb", "cannot open"},
+            {"stats: wheel letter", "stats --wheel X --casino 1", "unknown wheel 'X'"},
+            {"stats: no wheel", "stats --casino 1", "--wheel R|M is required"},
+            {"stats: missing casino", "stats --wheel R --casino Nowhere", "no casino 'Nowhere'"},
+            {"stats: a name two casinos share", "stats --wheel R --casino Twin",
+             "several casinos are named 'Twin'"},
+            {"stats: table maximum", "stats --wheel M --casino 1 --table-max -5",
+             "--table-max needs a positive amount"},
+            {"stats: series", "stats --wheel M --casino 1 --series x", "--series needs a whole number"},
+            {"stats: last 0", "S --last 0", "--last needs a whole number of at least 1, not '0'"},
+            {"stats: two windows", "S --last 2 --since 2026-12-06",
+             "Choose one window: --last, --session, or --since and --until"},
+            {"stats: a date", "S --since yesterday", "--since needs a date such as 2026-12-06"},
+            {"stats: dates the wrong way round", "S --since 2026-12-07 --until 2026-12-06",
+             "--until must come after --since"},
+            {"stats: no session started", "S --session",
+             "--session needs a session, and the window has not started one"},
+            {"stats: not a database", "S --db " SPINLEDGER_CLI_PROGRAM, "cannot open"},
+            // FILE holds 17, 00, 37; a backtest refuses a file as the import does.
+            {"import: a refused file", "I New FILE",
+             "spinledger-cli: spins.csv: line 2 (\"00\"): 00 is switched off"},
+            {"import: an id that names no casino", "I 9 FILE",
+             "no casino with the id 9 (spinledger-cli casinos lists them)"},
+            {"restore while the window is open", "restore FILE WINDOW", "Spinledger is open on"},
+            {"check: missing file", "check --db /nonexistent/x.mdb", "the database file is missing"},
+            {"salvage: a casino by name", "export --salvage --wheel R --casino Twin",
+             "--casino takes the casino's id"},
+            {"import: a name two casinos share", "I Twin FILE", "several casinos are named 'Twin'"},
+            {"import: no such file", "I 1 nope.csv", "nope.csv cannot be read: No such file or directory"},
+            {"import: no file", "I 1", "import needs FILE"},
+            {"import: an amount of 0", "I 1 FILE AMOUNT0",
+             "the wheel's amount is 0, so no stake would stand: give --amount"},
+            {"import: --amount 0", "I 1 FILE --amount 0", "--amount needs a positive amount"},
+            {"import: the window is open", "I 1 FILE WINDOW", "close its window first"},
+            {"import: the window is open, its folder reached through a link", "I 1 FILE WINDOW --db LINKED",
+             "close its window first"},
+            {"import: another import is running", "I 1 FILE IMPORTING", "another import into"},
+            // NEWER: a file a newer program wrote, read or written; refused with `newer`.
+            {"stats: a newer program's file", "S NEWER", ""},
+            {"import: a newer program's file", "I 1 FILE NEWER", ""},
+            {"backtest: no file", "backtest --wheel R", "--file FILE is required"},
+            {"backtest: 00 switched off", "B --zero00 off",
+             ": spins.csv: line 2 (\"00\"): 00 is switched off"},
+            {"backtest: amount", "B --amount 0", "--amount needs a positive"},
+            {"backtest: 00 switch", "B --zero00 yes", "--zero00 needs on or off"},
+            {"backtest: seed", "B --seed -1", "--seed needs a whole number"}};
+        for (const auto& [name, args, message] : table) {
+            QString line = QString::fromUtf8(args);
+            for (const auto& [brief, full] : {std::pair{"S ", "stats --wheel R --casino 1 "},
+                                              {"I ", "import --wheel R --casino "},
+                                              {"B ", "backtest --wheel R --file FILE "}}) {
+                if (line.startsWith(QLatin1String(brief)))
+                    line = QLatin1String(full) + line.mid(2);
+            }
+            QTest::newRow(name) << line.split(u' ', Qt::SkipEmptyParts)
+                                << (*message ? QString(message) : newer);
+        }
     }
     void refusals()
     {
@@ -287,27 +263,26 @@ private slots:
         QTest::addColumn<QStringList>("window");
         QTest::addColumn<QString>("json");
         QTest::addColumn<QString>("heading");
+        const auto row = [](const char* name, const char* window, const char* json, const char* heading) {
+            QTest::newRow(name) << QString::fromLatin1(window).split(u' ') << QString::fromLatin1(json)
+                                << QString::fromLatin1(heading);
+        };
         // Six spins on 2026-12-06 from 18:00 on; spin 1 judges nothing.
-        QTest::newRow("last 2") << QStringList{"--last", "2"}
-                                << u"window/kind=last window/first=5 window/last=6 spins=2 judged=2"_s
-                                << u"the last 2 spins (spins 5 to 6 of 6): 2 spins, 2 judged advices"_s;
-        QTest::newRow("last 10 of 6")
-            << QStringList{"--last", "10"} << u"window/first=1 window/last=6 spins=6 judged=5"_s
-            << u"the last 10 spins: 6 spins, 5 judged advices"_s;
-        QTest::newRow("the day") << QStringList{"--since", "2026-12-06", "--until", "2026-12-06"}
-                                 << u"window/kind=dates window/first=1 window/last=6 spins=6"_s
-                                 << u"from 6 Dec 2026 to 6 Dec 2026: 6 spins"_s;
-        QTest::newRow("the day before")
-            << QStringList{"--until", "2026-12-05"} << "window/first=1 window/last=0 spins=0 judged=0"
-            << "up to 5 Dec 2026 (none of 6 spins): 0 spins, 0 judged advices, 37 pockets in play (00 "
-               "switched off)\nNone of the casino's spins is in this window";
-        QTest::newRow("the day after")
-            << QStringList{"--since", "2026-12-07"} << u"window/first=7 window/last=6 spins=0"_s
-            << u"since 7 Dec 2026 (none of 6 spins): 0 spins"_s;
+        row("last 2", "--last 2", "window/kind=last window/first=5 window/last=6 spins=2 judged=2",
+            "the last 2 spins (spins 5 to 6 of 6): 2 spins, 2 judged advices");
+        row("last 10 of 6", "--last 10", "window/first=1 window/last=6 spins=6 judged=5",
+            "the last 10 spins: 6 spins, 5 judged advices");
+        row("the day", "--since 2026-12-06 --until 2026-12-06",
+            "window/kind=dates window/first=1 window/last=6 spins=6",
+            "from 6 Dec 2026 to 6 Dec 2026: 6 spins");
+        row("the day before", "--until 2026-12-05", "window/first=1 window/last=0 spins=0 judged=0",
+            "up to 5 Dec 2026 (none of 6 spins): 0 spins, 0 judged advices, 37 pockets in play (00 switched "
+            "off)\nNone of the casino's spins is in this window");
+        row("the day after", "--since 2026-12-07", "window/first=7 window/last=6 spins=0",
+            "since 7 Dec 2026 (none of 6 spins): 0 spins");
         // The window began a session after the fourth spin.
-        QTest::newRow("the session") << QStringList{"--session"}
-                                     << u"window/kind=session window/first=5 window/last=6 spins=2 judged=2"_s
-                                     << u"this session (since 6 Dec 2026 18:"_s;
+        row("the session", "--session", "window/kind=session window/first=5 window/last=6 spins=2 judged=2",
+            "this session (since 6 Dec 2026 18:");
     }
     void statsWindows()
     {
