@@ -13,8 +13,6 @@
 #include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
-#include <QBuffer>
-#include <QThread>
 #include <QtTest>
 
 #include <csignal>
@@ -179,94 +177,82 @@ private slots:
         QCOMPARE(exported(t, Wheel::r(), copy), original);
     }
 
+    // "before": played on the casino first, at 18:00:00, 18:00:01 ...; "spins": what the casino then
+    // holds, "pocket@stamp" parted by blanks.
     void acceptedForms_data()
     {
         QTest::addColumn<QChar>("letter");
         QTest::addColumn<bool>("zeroZero");
-        QTest::addColumn<QStringList>("before"); // played on the casino first, at 18:00:00, 18:00:01 ...
+        QTest::addColumn<QStringList>("before");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("spins");
         QTest::addColumn<QString>("readAs");
-        const QStringList none;
-        QTest::addRow("one per line, byte-order mark, CRLF, blank lines; the last spin stamped now")
-            << QChar(u'R') << false << none
-            << QByteArray("\xEF\xBB\xBF"
-                          "17\r\n\r\n0\r\n  \r\n36\r\n")
-            << QStringList{"17@2026-12-06T17:59:58.000", "0@2026-12-06T17:59:59.000",
-                           "36@2026-12-06T18:00:00.000"}
-            << "read as a list of 3 pockets";
-        QTest::addRow("no stamps: a second after the casino's newest spin")
-            << QChar(u'M') << false << QStringList{"3", "4"} << QByteArray("12\n0\n")
-            << QStringList{"3@2026-12-06T18:00:00.000", "4@2026-12-06T18:00:01.000",
-                           "12@2026-12-06T18:00:02.000", "0@2026-12-06T18:00:03.000"}
-            << "read as a list of 2 pockets";
-        QTest::addRow("semicolons, header Result, date column with blank and T, 00 on")
-            << QChar(u'R') << true << none
-            << QByteArray("Nr;Result;Date\n1;5;2026-01-02 10:00\n2;00;2026-01-02T10:00:30.5\n")
-            << QStringList{"5@2026-01-02T10:00:00.000", "00@2026-01-02T10:00:30.500"}
-            << "read as a table, pockets from column \"Result\", stamps from column \"Date\"";
-        QTest::addRow("tabs, date and time columns, pocket column last")
-            << QChar(u'M') << false << none << QByteArray("date\ttime\tPOCKET\n2026-01-02\t10:00:05\t12\n")
-            << QStringList{"12@2026-01-02T10:00:05.000"}
-            << "read as a table, pockets from column \"POCKET\", stamps from column \"date\" and column "
-               "\"time\"";
-        QTest::addRow("pocket is preferred to number; quoted cells")
-            << QChar(u'R') << false << none
-            << QByteArray("number,\"pocket\",note\n1,\"17\",\"a, b\"\n2,18,\"say \"\"hi\"\"\"\n")
-            << QStringList{"17@2026-12-06T17:59:59.000", "18@2026-12-06T18:00:00.000"}
-            << "read as a table, pockets from column \"pocket\"";
-        QTest::addRow("no header, stamps with zones found by their form")
-            << QChar(u'R') << false << none
-            << QByteArray("3,2026-01-02T10:00:00+01:00\n4,2026-01-02T09:30:00Z\n")
-            << QStringList{"3@2026-01-02T09:00:00.000", "4@2026-01-02T09:30:00.000"}
-            << "read as a table, pockets from column 1, stamps from column 2";
-        QTest::addRow("header of other names: the first column; a row of empty cells")
-            << QChar(u'M') << false << none << QByteArray("Zahl;Farbe\n7;rot\n;\n8;schwarz\n")
-            << QStringList{"7@2026-12-06T17:59:59.000", "8@2026-12-06T18:00:00.000"}
-            << "read as a table, pockets from column \"Zahl\"";
-        QTest::addRow("UTF-16 with its mark")
-            << QChar(u'R') << false << none << utf16le(u"pocket\r\n3\r\n"_s)
-            << QStringList{"3@2026-12-06T18:00:00.000"} << "read as a table, pockets from column \"pocket\"";
+        const auto row = [](const char* name, char letter, bool zeroZero, const char* before,
+                            const QByteArray& file, const char* spins, const QString& readAs) {
+            QTest::newRow(name) << QChar::fromLatin1(letter) << zeroZero
+                                << QString::fromLatin1(before).split(u' ', Qt::SkipEmptyParts) << file
+                                << QString::fromLatin1(spins).split(u' ') << readAs;
+        };
+        const QString table = u"read as a table, pockets from column "_s;
+        row("one per line, byte-order mark, CRLF, blank lines; the last spin stamped now", 'R', false, "",
+            "\xEF\xBB\xBF"
+            "17\r\n\r\n0\r\n  \r\n36\r\n",
+            "17@2026-12-06T17:59:58.000 0@2026-12-06T17:59:59.000 36@2026-12-06T18:00:00.000",
+            u"read as a list of 3 pockets"_s);
+        row("no stamps: a second after the casino's newest spin", 'M', false, "3 4", "12\n0\n",
+            "3@2026-12-06T18:00:00.000 4@2026-12-06T18:00:01.000 12@2026-12-06T18:00:02.000 "
+            "0@2026-12-06T18:00:03.000",
+            u"read as a list of 2 pockets"_s);
+        row("semicolons, header Result, date column with blank and T, 00 on", 'R', true, "",
+            "Nr;Result;Date\n1;5;2026-01-02 10:00\n2;00;2026-01-02T10:00:30.5\n",
+            "5@2026-01-02T10:00:00.000 00@2026-01-02T10:00:30.500",
+            table + u"\"Result\", stamps from column \"Date\""_s);
+        row("tabs, date and time columns, pocket column last", 'M', false, "",
+            "date\ttime\tPOCKET\n2026-01-02\t10:00:05\t12\n", "12@2026-01-02T10:00:05.000",
+            table + u"\"POCKET\", stamps from column \"date\" and column \"time\""_s);
+        row("pocket is preferred to number; quoted cells", 'R', false, "",
+            "number,\"pocket\",note\n1,\"17\",\"a, b\"\n2,18,\"say \"\"hi\"\"\"\n",
+            "17@2026-12-06T17:59:59.000 18@2026-12-06T18:00:00.000", table + u"\"pocket\""_s);
+        row("no header, stamps with zones found by their form", 'R', false, "",
+            "3,2026-01-02T10:00:00+01:00\n4,2026-01-02T09:30:00Z\n",
+            "3@2026-01-02T09:00:00.000 4@2026-01-02T09:30:00.000", table + u"1, stamps from column 2"_s);
+        row("header of other names: the first column; a row of empty cells", 'M', false, "",
+            "Zahl;Farbe\n7;rot\n;\n8;schwarz\n", "7@2026-12-06T17:59:59.000 8@2026-12-06T18:00:00.000",
+            table + u"\"Zahl\""_s);
+        row("UTF-16 with its mark", 'R', false, "", utf16le(u"pocket\r\n3\r\n"_s),
+            "3@2026-12-06T18:00:00.000", table + u"\"pocket\""_s);
 
         // Lists: every cell of every row, left to right, whatever parts them.
-        const QStringList fiveUpToNow{"12@2026-12-06T17:59:56.000", "5@2026-12-06T17:59:57.000",
-                                      "0@2026-12-06T17:59:58.000", "32@2026-12-06T17:59:59.000",
-                                      "17@2026-12-06T18:00:00.000"};
+        const char* const fiveUpToNow = "12@2026-12-06T17:59:56.000 5@2026-12-06T17:59:57.000 "
+                                        "0@2026-12-06T17:59:58.000 32@2026-12-06T17:59:59.000 "
+                                        "17@2026-12-06T18:00:00.000";
         const QString five = u"read as a list of 5 pockets"_s;
-        QTest::addRow("a list on one line, commas")
-            << QChar(u'R') << false << none << QByteArray("12,5,0,32,17\n") << fiveUpToNow << five;
-        QTest::addRow("semicolons over two rows, a blank cell")
-            << QChar(u'R') << false << none << QByteArray("12;5;;0\r\n32;17;\r\n") << fiveUpToNow << five;
-        QTest::addRow("tabs") << QChar(u'R') << false << none << QByteArray("12\t5\t0\t32\t17") << fiveUpToNow
-                              << five;
-        QTest::addRow("spaces, runs of them, rows of one and of several")
-            << QChar(u'R') << false << none << QByteArray("12  5\n0\n 32 17 \n") << fiveUpToNow << five;
-        QTest::addRow("a list with 00 on the mini wheel")
-            << QChar(u'M') << true << none << QByteArray("00,12\n")
-            << QStringList{"00@2026-12-06T17:59:59.000", "12@2026-12-06T18:00:00.000"}
-            << "read as a list of 2 pockets";
-        QTest::addRow("no header: the one column of numbers beside words")
-            << QChar(u'R') << false << none << QByteArray("red,17\nblack,8\n")
-            << QStringList{"17@2026-12-06T17:59:59.000", "8@2026-12-06T18:00:00.000"}
-            << "read as a table, pockets from column 2";
+        row("a list on one line, commas", 'R', false, "", "12,5,0,32,17\n", fiveUpToNow, five);
+        row("semicolons over two rows, a blank cell", 'R', false, "", "12;5;;0\r\n32;17;\r\n", fiveUpToNow,
+            five);
+        row("tabs", 'R', false, "", "12\t5\t0\t32\t17", fiveUpToNow, five);
+        row("spaces, runs of them, rows of one and of several", 'R', false, "", "12  5\n0\n 32 17 \n",
+            fiveUpToNow, five);
+        row("a list with 00 on the mini wheel", 'M', true, "", "00,12\n",
+            "00@2026-12-06T17:59:59.000 12@2026-12-06T18:00:00.000", u"read as a list of 2 pockets"_s);
+        row("no header: the one column of numbers beside words", 'R', false, "", "red,17\nblack,8\n",
+            "17@2026-12-06T17:59:59.000 8@2026-12-06T18:00:00.000", table + u"2"_s);
 
         // Equal stamps, also equal to the casino's newest spin (18:00:00).
-        QTest::addRow("equal stamps")
-            << QChar(u'R') << false << QStringList{"3"}
-            << QByteArray("pocket,date\n4,2026-12-06T18:00\n5,2026-12-06T18:00\n6,2026-12-06T18:00:00.001\n")
-            << QStringList{"3@2026-12-06T18:00:00.000", "4@2026-12-06T18:00:00.000",
-                           "5@2026-12-06T18:00:00.000", "6@2026-12-06T18:00:00.001"}
-            << "read as a table, pockets from column \"pocket\", stamps from column \"date\"";
-        QTest::addRow("a date column with several spins a day")
-            << QChar(u'M') << false << none << QByteArray("date;pocket\n2026-01-02;7\n2026-01-02;8\n")
-            << QStringList{"7@2026-01-02T00:00:00.000", "8@2026-01-02T00:00:00.000"}
-            << "read as a table, pockets from column \"pocket\", stamps from column \"date\"";
+        row("equal stamps", 'R', false, "3",
+            "pocket,date\n4,2026-12-06T18:00\n5,2026-12-06T18:00\n6,2026-12-06T18:00:00.001\n",
+            "3@2026-12-06T18:00:00.000 4@2026-12-06T18:00:00.000 5@2026-12-06T18:00:00.000 "
+            "6@2026-12-06T18:00:00.001",
+            table + u"\"pocket\", stamps from column \"date\""_s);
+        row("a date column with several spins a day", 'M', false, "",
+            "date;pocket\n2026-01-02;7\n2026-01-02;8\n",
+            "7@2026-01-02T00:00:00.000 8@2026-01-02T00:00:00.000",
+            table + u"\"pocket\", stamps from column \"date\""_s);
         // The clock reads 18:00:00 for the import: a day after it still goes in, as does 1900.
-        QTest::addRow("the first and the last stamp taken")
-            << QChar(u'R') << false << none
-            << QByteArray("pocket,date_time\n1,1900-01-01T00:00\n2,2026-12-07T18:00:00\n")
-            << QStringList{"1@1900-01-01T00:00:00.000", "2@2026-12-07T18:00:00.000"}
-            << "read as a table, pockets from column \"pocket\", stamps from column \"date_time\"";
+        row("the first and the last stamp taken", 'R', false, "",
+            "pocket,date_time\n1,1900-01-01T00:00\n2,2026-12-07T18:00:00\n",
+            "1@1900-01-01T00:00:00.000 2@2026-12-07T18:00:00.000",
+            table + u"\"pocket\", stamps from column \"date_time\""_s);
     }
 
     void acceptedForms()
@@ -291,87 +277,66 @@ private slots:
         QCOMPARE(storedSpins(t, w, t.casino), spins);
     }
 
+    // The messages after the file's name, "spins.csv".
     void refusedForms_data()
     {
         QTest::addColumn<QChar>("letter");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("message");
-        QTest::addRow("unknown pocket")
-            << QChar(u'R') << QByteArray("17\n37\n")
-            << "spins.csv: line 2 (\"37\"): \"37\" is no pocket of this wheel (0, 1-36)";
-        QTest::addRow("beyond the mini wheel") << QChar(u'M') << QByteArray("pocket\n\n13\n")
-                                               << "spins.csv: line 3 (\"13\"): \"13\" is no pocket of this "
-                                                  "wheel (0, 1-12)";
-        QTest::addRow("00 switched off") << QChar(u'M') << QByteArray("5\n00\n")
-                                         << "spins.csv: line 2 (\"00\"): 00 is switched off for this wheel";
-        QTest::addRow("a leading zero")
-            << QChar(u'R') << QByteArray("07\n")
-            << "spins.csv: line 1 (\"07\"): \"07\" is no pocket of this wheel (0, 1-36)";
-        QTest::addRow("no pocket in the row") << QChar(u'R') << QByteArray("pocket,date\n,2026-01-02\n")
-                                              << "spins.csv: line 2 (\",2026-01-02\"): there is no pocket";
-        QTest::addRow("malformed date") << QChar(u'R') << QByteArray("pocket,date\n17,2026-02-30\n")
-                                        << "spins.csv: line 2 (\"17,2026-02-30\"): \"2026-02-30\" is no ISO "
-                                           "8601 date and time (such as 2026-12-06T18:00:00)";
-        QTest::addRow("missing date") << QChar(u'R') << QByteArray("pocket,date_time\n17,2026-12-07\n18,\n")
-                                      << "spins.csv: line 3 (\"18,\"): the date and time are missing";
-        QTest::addRow("stamps going backwards")
-            << QChar(u'R') << QByteArray("pocket;date\n1;2026-12-07 10:00\n2;2026-12-07 09:59\n")
-            << "spins.csv: line 3 (\"2;2026-12-07 09:59\"): 2026-12-07T09:59:00.000 is earlier than the spin "
-               "before it (2026-12-07T10:00:00.000)";
-        QTest::addRow("before the casino's newest spin")
-            << QChar(u'R') << QByteArray("pocket,date\n4,2026-12-06T17:00\n")
-            << "spins.csv: line 2 (\"4,2026-12-06T17:00\"): 2026-12-06T17:00:00.000 is earlier than the "
-               "casino's newest spin (2026-12-06T18:00:00.000)";
-        QTest::addRow("empty file") << QChar(u'R') << QByteArray() << "spins.csv is empty";
-        QTest::addRow("header and blank lines only")
-            << QChar(u'M') << QByteArray("\xEF\xBB\xBFpocket\r\n\r\n") << "spins.csv holds no spins";
-        QTest::addRow("binary") << QChar(u'R') << QByteArray("17\n\x89PNG\x00\x01\n", 10)
-                                << "spins.csv: line 2: binary data, so this is no spin file";
-        QTest::addRow("over 50 MB") << QChar(u'R') << QByteArray("huge") << "spins.csv is larger than 50 MB";
-
+        const QString notR = u"is no pocket of this wheel (0, 1-36)"_s;
+        const QString tooLate = u"is more than a day after the moment of the import"_s;
+        const QString noPocketColumn =
+            u"numbers, and no header row names the pocket column (pocket, number, spin or result)"_s;
+        const auto row = [](const char* name, char letter, const QByteArray& file, const QString& message) {
+            QTest::newRow(name) << QChar::fromLatin1(letter) << file << message;
+        };
+        row("unknown pocket", 'R', "17\n37\n", u": line 2 (\"37\"): \"37\" "_s + notR);
+        row("beyond the mini wheel", 'M', "pocket\n\n13\n",
+            u": line 3 (\"13\"): \"13\" is no pocket of this wheel (0, 1-12)"_s);
+        row("00 switched off", 'M', "5\n00\n", u": line 2 (\"00\"): 00 is switched off for this wheel"_s);
+        row("a leading zero", 'R', "07\n", u": line 1 (\"07\"): \"07\" "_s + notR);
+        row("no pocket in the row", 'R', "pocket,date\n,2026-01-02\n",
+            u": line 2 (\",2026-01-02\"): there is no pocket"_s);
+        row("malformed date", 'R', "pocket,date\n17,2026-02-30\n",
+            u": line 2 (\"17,2026-02-30\"): \"2026-02-30\" is no ISO 8601 date and time (such as "
+            u"2026-12-06T18:00:00)"_s);
+        row("missing date", 'R', "pocket,date_time\n17,2026-12-07\n18,\n",
+            u": line 3 (\"18,\"): the date and time are missing"_s);
+        row("stamps going backwards", 'R', "pocket;date\n1;2026-12-07 10:00\n2;2026-12-07 09:59\n",
+            u": line 3 (\"2;2026-12-07 09:59\"): 2026-12-07T09:59:00.000 is earlier than the spin before it "
+            u"(2026-12-07T10:00:00.000)"_s);
+        row("before the casino's newest spin", 'R', "pocket,date\n4,2026-12-06T17:00\n",
+            u": line 2 (\"4,2026-12-06T17:00\"): 2026-12-06T17:00:00.000 is earlier than the casino's newest "
+            u"spin (2026-12-06T18:00:00.000)"_s);
+        row("empty file", 'R', QByteArray(), u" is empty"_s);
+        row("header and blank lines only", 'M', "\xEF\xBB\xBFpocket\r\n\r\n", u" holds no spins"_s);
+        row("binary", 'R', QByteArray("17\n\x89PNG\x00\x01\n", 10),
+            u": line 2: binary data, so this is no spin file"_s);
+        row("over 50 MB", 'R', "huge", u" is larger than 50 MB"_s);
         // Several columns of numbers and no header that names the pocket's.
-        QTest::addRow("ambiguous columns") << QChar(u'R') << QByteArray("1,17,red\n2,5,red\n")
-                                           << "spins.csv: line 1 (\"1,17,red\"): column 1 and column 2 hold "
-                                              "numbers, and no header row names "
-                                              "the pocket column (pocket, number, spin or result)";
-        QTest::addRow("ambiguous columns under a header")
-            << QChar(u'M') << QByteArray("Nr;Zahl;Farbe;Satz\n1;7;rot;5\n")
-            << "spins.csv: line 2 (\"1;7;rot;5\"): column \"Nr\", column \"Zahl\" and column \"Satz\" hold "
-               "numbers, and no header row names the pocket column (pocket, number, spin or result)";
-        QTest::addRow("a word in a list")
-            << QChar(u'R') << QByteArray("12,5\n0,red,3\n")
-            << "spins.csv: line 2, cell 2: \"red\" is no pocket of this wheel (0, 1-36)";
-        QTest::addRow("a list's 37 far along its line")
-            << QChar(u'R') << QByteArray("12 5 0 37 17")
-            << "spins.csv: line 1, cell 4: \"37\" is no pocket of this wheel (0, 1-36)";
-        QTest::addRow("a table parted by spaces")
-            << QChar(u'R') << QByteArray("17 red\n")
-            << "spins.csv: line 1 (\"17 red\"): cells parted by spaces are read as a list of pockets; the "
-               "columns of a table are parted by commas, semicolons or tabs";
-        QTest::addRow("a row wider than the header")
-            << QChar(u'R') << QByteArray("pocket,date\n12,2026-01-02,5\n")
-            << "spins.csv: line 2 (\"12,2026-01-02,5\"): the row holds more cells than the 2 columns of the "
-               "header row";
+        row("ambiguous columns", 'R', "1,17,red\n2,5,red\n",
+            u": line 1 (\"1,17,red\"): column 1 and column 2 hold "_s + noPocketColumn);
+        row("ambiguous columns under a header", 'M', "Nr;Zahl;Farbe;Satz\n1;7;rot;5\n",
+            u": line 2 (\"1;7;rot;5\"): column \"Nr\", column \"Zahl\" and column \"Satz\" hold "_s +
+                noPocketColumn);
+        row("a word in a list", 'R', "12,5\n0,red,3\n", u": line 2, cell 2: \"red\" "_s + notR);
+        row("a list's 37 far along its line", 'R', "12 5 0 37 17", u": line 1, cell 4: \"37\" "_s + notR);
+        row("a table parted by spaces", 'R', "17 red\n",
+            u": line 1 (\"17 red\"): cells parted by spaces are read as a list of pockets; the columns of a "
+            u"table are parted by commas, semicolons or tabs"_s);
+        row("a row wider than the header", 'R', "pocket,date\n12,2026-01-02,5\n",
+            u": line 2 (\"12,2026-01-02,5\"): the row holds more cells than the 2 columns of the header row"_s);
         // A line of a megabyte is quoted by its first 79 characters and an ellipsis.
-        const QByteArray longLine = "pocket\n7" + QByteArray(1 << 20, 'x') + '\n';
         const QString shown = u'7' + QString(78, u'x') + QChar(0x2026);
-        QTest::addRow("a long line")
-            << QChar(u'R') << longLine
-            << u"spins.csv: line 2 (\"%1\"): \"%1\" is no pocket of this wheel (0, 1-36)"_s.arg(shown);
+        row("a long line", 'R', "pocket\n7" + QByteArray(1 << 20, 'x') + '\n',
+            u": line 2 (\"%1\"): \"%1\" "_s.arg(shown) + notR);
         // The import reads the clock at 18:00:01 (after the spin played first).
-        QTest::addRow("a stamp in the year 9999")
-            << QChar(u'R') << QByteArray("pocket,date_time\n4,9999-12-31T23:59:59.9999\n")
-            << "spins.csv: line 2 (\"4,9999-12-31T23:59:59.9999\"): \"9999-12-31T23:59:59.9999\" is more "
-               "than "
-               "a day after the moment of the import";
-        QTest::addRow("a second more than a day ahead")
-            << QChar(u'R') << QByteArray("pocket,date_time\n4,2026-12-07T18:00:02\n")
-            << "spins.csv: line 2 (\"4,2026-12-07T18:00:02\"): \"2026-12-07T18:00:02\" is more than a day "
-               "after "
-               "the moment of the import";
-        QTest::addRow("before 1900")
-            << QChar(u'R') << QByteArray("pocket,date\n4,1899-12-31\n")
-            << "spins.csv: line 2 (\"4,1899-12-31\"): \"1899-12-31\" is before 1900-01-01";
+        row("a stamp in the year 9999", 'R', "pocket,date_time\n4,9999-12-31T23:59:59.9999\n",
+            u": line 2 (\"4,9999-12-31T23:59:59.9999\"): \"9999-12-31T23:59:59.9999\" "_s + tooLate);
+        row("a second more than a day ahead", 'R', "pocket,date_time\n4,2026-12-07T18:00:02\n",
+            u": line 2 (\"4,2026-12-07T18:00:02\"): \"2026-12-07T18:00:02\" "_s + tooLate);
+        row("before 1900", 'R', "pocket,date\n4,1899-12-31\n",
+            u": line 2 (\"4,1899-12-31\"): \"1899-12-31\" is before 1900-01-01"_s);
     }
 
     void refusedForms()
@@ -388,7 +353,7 @@ private slots:
         const QByteArray before = fingerprint(t);
         const SpinImport::Report r = importFile(t, w, t.casino, path);
         QCOMPARE(int(r.outcome), int(SpinImport::Outcome::Refused));
-        QCOMPARE(r.message, message);
+        QCOMPARE(r.message, u"spins.csv"_s + message);
         QCOMPARE(fingerprint(t), before);
     }
 
