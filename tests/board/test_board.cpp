@@ -720,17 +720,13 @@ private slots:
         QTest::addColumn<QString>("wheel");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("R Alt+A") << u"R"_s << int(Qt::Key_A) << u"tbRAmount"_s;
-        QTest::newRow("R Alt+C") << u"R"_s << int(Qt::Key_C) << u"cmbR"_s;
-        QTest::newRow("R Alt+0") << u"R"_s << int(Qt::Key_0) << u"cbR00"_s;
-        QTest::newRow("R Alt+N") << u"R"_s << int(Qt::Key_N) << u"cbRNumbers"_s;
-        QTest::newRow("R Alt+B") << u"R"_s << int(Qt::Key_B) << u"cbRBlackRed"_s;
-        QTest::newRow("R Alt+E") << u"R"_s << int(Qt::Key_E) << u"cbREvenOdd"_s;
-        QTest::newRow("R Alt+L") << u"R"_s << int(Qt::Key_L) << u"cbRLowHi"_s;
-        QTest::newRow("R Alt+D") << u"R"_s << int(Qt::Key_D) << u"cbRDozens"_s;
-        QTest::newRow("R Alt+2") << u"R"_s << int(Qt::Key_2) << u"cbR2TO1"_s;
-        QTest::newRow("M Alt+L") << u"M"_s << int(Qt::Key_L) << u"cbMLowHi"_s;
-        QTest::newRow("M Alt+2") << u"M"_s << int(Qt::Key_2) << u"cbM2TO1"_s;
+        const std::tuple<const char*, Qt::Key, const char*> rows[] = {
+            {"R", Qt::Key_A, "tbRAmount"},  {"R", Qt::Key_C, "cmbR"},        {"R", Qt::Key_0, "cbR00"},
+            {"R", Qt::Key_N, "cbRNumbers"}, {"R", Qt::Key_B, "cbRBlackRed"}, {"R", Qt::Key_E, "cbREvenOdd"},
+            {"R", Qt::Key_L, "cbRLowHi"},   {"R", Qt::Key_D, "cbRDozens"},   {"R", Qt::Key_2, "cbR2TO1"},
+            {"M", Qt::Key_L, "cbMLowHi"},   {"M", Qt::Key_2, "cbM2TO1"}};
+        for (const auto& [wheel, key, focus] : rows)
+            QTest::addRow("%s Alt+%c", wheel, char(key)) << QString(wheel) << int(key) << QString(focus);
     }
 
     void altKeys()
