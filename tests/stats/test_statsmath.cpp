@@ -166,47 +166,39 @@ private slots:
         QCOMPARE(FigureFormat::verdictText(row, QLocale::c()), text);
     }
 
-    void pValuesNeverUseExponents_data()
+    // p-values never in exponents, chances never read as certain.
+    void pValuesAndChancesAsShown_data()
     {
+        QTest::addColumn<bool>("chance"); // FigureFormat::chance, else FigureFormat::pValue
         QTest::addColumn<double>("p");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("tiny") << 7.6e-05 << u"C"_s << u"< 0.0001"_s;
-        QTest::newRow("none left") << 0.0 << u"C"_s << u"< 0.0001"_s;
-        QTest::newRow("just below") << 0.0000999 << u"C"_s << u"< 0.0001"_s;
-        QTest::newRow("the bound") << 0.0001 << u"C"_s << u"0.0001"_s;
-        QTest::newRow("two digits") << 0.000123 << u"C"_s << u"0.00012"_s;
-        QTest::newRow("small") << 0.0031 << u"C"_s << u"0.0031"_s;
-        QTest::newRow("rounds up a decade") << 0.00996 << u"C"_s << u"0.01"_s;
-        QTest::newRow("middle") << 0.61234 << u"C"_s << u"0.61"_s;
-        QTest::newRow("one") << 1.0 << u"C"_s << u"1"_s;
-        QTest::newRow("German small") << 0.0031 << u"de_DE"_s << u"0,0031"_s;
-        QTest::newRow("German tiny") << 2e-9 << u"de_DE"_s << u"< 0,0001"_s;
+        QTest::newRow("tiny") << false << 7.6e-05 << u"C"_s << u"< 0.0001"_s;
+        QTest::newRow("none left") << false << 0.0 << u"C"_s << u"< 0.0001"_s;
+        QTest::newRow("just below") << false << 0.0000999 << u"C"_s << u"< 0.0001"_s;
+        QTest::newRow("the bound") << false << 0.0001 << u"C"_s << u"0.0001"_s;
+        QTest::newRow("two digits") << false << 0.000123 << u"C"_s << u"0.00012"_s;
+        QTest::newRow("small") << false << 0.0031 << u"C"_s << u"0.0031"_s;
+        QTest::newRow("rounds up a decade") << false << 0.00996 << u"C"_s << u"0.01"_s;
+        QTest::newRow("middle") << false << 0.61234 << u"C"_s << u"0.61"_s;
+        QTest::newRow("one") << false << 1.0 << u"C"_s << u"1"_s;
+        QTest::newRow("German small") << false << 0.0031 << u"de_DE"_s << u"0,0031"_s;
+        QTest::newRow("German tiny") << false << 2e-9 << u"de_DE"_s << u"< 0,0001"_s;
+        // 1 - 0.9048^100 = 0.99995: rounding alone would say 100.0%.
+        QTest::newRow("chance almost sure") << true << 0.99995 << u"C"_s << u"> 99.9%"_s;
+        QTest::newRow("chance almost never") << true << 0.0004 << u"C"_s << u"< 0.1%"_s;
+        QTest::newRow("chance sure") << true << 1.0 << u"C"_s << u"100.0%"_s;
+        QTest::newRow("chance never") << true << 0.0 << u"C"_s << u"0.0%"_s;
+        QTest::newRow("chance a half") << true << 0.5 << u"C"_s << u"50.0%"_s;
     }
-    void pValuesNeverUseExponents()
+    void pValuesAndChancesAsShown()
     {
+        QFETCH(bool, chance);
         QFETCH(double, p);
         QFETCH(QString, locale);
         QFETCH(QString, text);
-        QCOMPARE(FigureFormat::pValue(p, QLocale(locale)), text);
-    }
-
-    void chancesNeverReadAsCertain_data()
-    {
-        QTest::addColumn<double>("p");
-        QTest::addColumn<QString>("text");
-        // 1 - 0.9048^100 = 0.99995: rounding alone would say 100.0%.
-        QTest::newRow("almost sure") << 0.99995 << "> 99.9%";
-        QTest::newRow("almost never") << 0.0004 << "< 0.1%";
-        QTest::newRow("sure") << 1.0 << "100.0%";
-        QTest::newRow("never") << 0.0 << "0.0%";
-        QTest::newRow("a half") << 0.5 << "50.0%";
-    }
-    void chancesNeverReadAsCertain()
-    {
-        QFETCH(double, p);
-        QFETCH(QString, text);
-        QCOMPARE(FigureFormat::chance(p, QLocale::c()), text);
+        QCOMPARE(chance ? FigureFormat::chance(p, QLocale(locale)) : FigureFormat::pValue(p, QLocale(locale)),
+                 text);
     }
 
     void doubling()
