@@ -60,24 +60,21 @@ private slots:
         QTest::addColumn<qint64>("gap"); // -1: never came
         QTest::addColumn<qint64>("count");
         QTest::addColumn<double>("expected");
-
-        QTest::newRow("0 is the newest spin") << qint64(0) << u"pbR0"_s << qint64(0) << qint64(1) << 5.0 / 38;
-        QTest::newRow("5 came twice, last two spins before")
-            << qint64(0) << u"pbR5"_s << qint64(2) << qint64(2) << 5.0 / 38;
-        QTest::newRow("17 only first") << qint64(0) << u"pbR17"_s << qint64(3) << qint64(1) << 5.0 / 38;
-        QTest::newRow("36 never") << qint64(0) << u"pbR36"_s << qint64(-1) << qint64(0) << 5.0 / 38;
-        QTest::newRow("red: the two 5s")
-            << qint64(0) << u"pbRRED"_s << qint64(2) << qint64(2) << 5.0 * 18 / 38;
-        QTest::newRow("black: 17 and 20")
-            << qint64(0) << u"pbRBLACK"_s << qint64(1) << qint64(2) << 5.0 * 18 / 38;
-        QTest::newRow("even: 20, not 0")
-            << qint64(0) << u"pbREVEN"_s << qint64(1) << qint64(1) << 5.0 * 18 / 38;
-        QTest::newRow("first dozen: the 5s")
-            << qint64(0) << u"pbR1ST12"_s << qint64(2) << qint64(2) << 5.0 * 12 / 38;
-        QTest::newRow("19-36: 20") << qint64(0) << u"pbR19_36"_s << qint64(1) << qint64(1) << 5.0 * 18 / 38;
-        QTest::newRow("window 2: 5 is outside it")
-            << qint64(2) << u"pbR5"_s << qint64(2) << qint64(0) << 2.0 / 38;
-        QTest::newRow("window 2: 20 inside") << qint64(2) << u"pbR20"_s << qint64(1) << qint64(1) << 2.0 / 38;
+        const auto row = [](const char* name, qint64 window, const char* cell, qint64 gap, qint64 count,
+                            double expected) {
+            QTest::newRow(name) << window << QString::fromLatin1(cell) << gap << count << expected;
+        };
+        row("0 is the newest spin", 0, "pbR0", 0, 1, 5.0 / 38);
+        row("5 came twice, last two spins before", 0, "pbR5", 2, 2, 5.0 / 38);
+        row("17 only first", 0, "pbR17", 3, 1, 5.0 / 38);
+        row("36 never", 0, "pbR36", -1, 0, 5.0 / 38);
+        row("red: the two 5s", 0, "pbRRED", 2, 2, 5.0 * 18 / 38);
+        row("black: 17 and 20", 0, "pbRBLACK", 1, 2, 5.0 * 18 / 38);
+        row("even: 20, not 0", 0, "pbREVEN", 1, 1, 5.0 * 18 / 38);
+        row("first dozen: the 5s", 0, "pbR1ST12", 2, 2, 5.0 * 12 / 38);
+        row("19-36: 20", 0, "pbR19_36", 1, 1, 5.0 * 18 / 38);
+        row("window 2: 5 is outside it", 2, "pbR5", 2, 0, 2.0 / 38);
+        row("window 2: 20 inside", 2, "pbR20", 1, 1, 2.0 / 38);
     }
 
     void sleepersOnCells()

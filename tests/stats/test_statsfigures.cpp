@@ -5,7 +5,6 @@
 #include "stats/SpinHistory.h"
 #include "stats/StatsSettings.h"
 
-#include <QJsonArray>
 #include <QtTest>
 
 using namespace spinledger;
@@ -161,23 +160,21 @@ private slots:
         QTest::addColumn<double>("blackRed");
         QTest::addColumn<double>("lowHigh");
         QTest::addColumn<int>("lowHighRun");
+        const auto row = [](const char* name, const SpinWindow& window, qint64 first, qint64 last,
+                            qint64 judged, qint64 threes, double blackRed, double lowHigh, int lowHighRun) {
+            QTest::newRow(name) << window << first << last << judged << threes << blackRed << lowHigh
+                                << lowHighRun;
+        };
         // Bets per spin 2 to 7, from the table above:
         // Black/Red -10 +20 -10 -20 +40 -10; Low/High -10 +20 -10 -20 -40 -80.
-        QTest::newRow("all") << SpinWindow{} << qint64(1) << qint64(7) << qint64(6) << qint64(2) << 10.0
-                             << -140.0 << 4;
-        QTest::newRow("last 3") << SpinWindow::newest(3) << qint64(5) << qint64(7) << qint64(3) << qint64(2)
-                                << 10.0 << -140.0 << 3;
-        QTest::newRow("last 100 of 7") << SpinWindow::newest(100) << qint64(1) << qint64(7) << qint64(6)
-                                       << qint64(2) << 10.0 << -140.0 << 4;
-        QTest::newRow("session from spin 6") << SpinWindow::session(46001.5) << qint64(6) << qint64(7)
-                                             << qint64(2) << qint64(1) << 30.0 << -120.0 << 2;
+        row("all", SpinWindow{}, 1, 7, 6, 2, 10, -140, 4);
+        row("last 3", SpinWindow::newest(3), 5, 7, 3, 2, 10, -140, 3);
+        row("last 100 of 7", SpinWindow::newest(100), 1, 7, 6, 2, 10, -140, 4);
+        row("session from spin 6", SpinWindow::session(46001.5), 6, 7, 2, 1, 30, -120, 2);
         // Spin 1 judges nothing: two bets.
-        QTest::newRow("first day") << SpinWindow::dates(std::nullopt, 46001.0) << qint64(1) << qint64(3)
-                                   << qint64(2) << qint64(0) << 10.0 << 10.0 << 1;
-        QTest::newRow("second day") << SpinWindow::dates(46001.0, 46002.0) << qint64(4) << qint64(7)
-                                    << qint64(4) << qint64(2) << 0.0 << -150.0 << 4;
-        QTest::newRow("a day without spins") << SpinWindow::dates(46002.0, std::nullopt) << qint64(8)
-                                             << qint64(7) << qint64(0) << qint64(0) << 0.0 << 0.0 << 0;
+        row("first day", SpinWindow::dates(std::nullopt, 46001.0), 1, 3, 2, 0, 10, 10, 1);
+        row("second day", SpinWindow::dates(46001.0, 46002.0), 4, 7, 4, 2, 0, -150, 4);
+        row("a day without spins", SpinWindow::dates(46002.0, std::nullopt), 8, 7, 0, 0, 0, 0, 0);
     }
     void windowsOfTheHistory()
     {
