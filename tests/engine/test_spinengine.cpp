@@ -11,7 +11,6 @@
 #include "stats/CasinoStatistics.h"
 #include "store/SettingsStore.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
@@ -388,9 +387,8 @@ private slots:
         TestDb t;
         for (const char* blackRed : {"R", "B"}) {
             t.db.prepare("INSERT INTO ka_app_r_advise (ka_app_r_advise_now, ka_app_setting_id, "
-                         "ka_app_r_advise_blackred, ka_app_r_advise_blackred_coins, cmbR) VALUES (46000.5, "
-                         "?1, ?2, "
-                         "40, ?3)")
+                         "ka_app_r_advise_blackred, ka_app_r_advise_blackred_coins, cmbR) "
+                         "VALUES (46000.5, ?1, ?2, 40, ?3)")
                 .bind(1, t.app->settingId)
                 .bind(2, blackRed)
                 .bind(3, t.casino)

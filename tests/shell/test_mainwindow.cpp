@@ -34,7 +34,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyleOptionGroupBox>
@@ -42,7 +41,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTimer>
 #include <QtTest>
 
 #include <QChart>
@@ -607,12 +605,8 @@ private slots:
     void showStoredFollowsWhatChangedElsewhere()
     {
         playAll(u"pbR"_s, {"17", "5"});
-        app()
-            .db()
-            .prepare(
-                "INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('Elsewhere', ?1)")
-            .bind(1, app().settingId)
-            .run();
+        app().db().exec("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) "
+                        "SELECT 'Elsewhere', ka_app_setting_id FROM ka_app_setting");
         const qint64 elsewhere = app().db().lastInsertId();
         app().db().prepare("UPDATE ka_app_r_setting SET cmbR = ?1, cbREvenOdd = 1").bind(1, elsewhere).run();
         w()->showStored();
