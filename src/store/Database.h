@@ -138,6 +138,10 @@ public:
     QString path() const { return m_path; }
     // The password the file was opened with: a copy of it gets the same.
     QString password() const { return m_password; }
+    // The size of the file's encrypted pages: 4096 for a file made now,
+    // 1024 for one an earlier version made (0 for a plain database).
+    int pageSize() const { return m_pageSize; }
+    static constexpr int NewFilePageSize = 4096;
 
     // Refuses every write until releaseWrites(); a refused write's reason is
     // the one given here ("the database file is still being checked").
@@ -175,6 +179,12 @@ private:
     bool openHandle(const QString& path, int flags);
     // Closes the handle of an open that failed, keeping the reason; false.
     bool abandonOpen(int code, const QString& message);
+    // The first read of the file, which checks the key: at the page size of
+    // an earlier version's file, else at a new file's.
+    int firstRead(QString& message);
+    bool setPageSize(int size);
+    // The engine's default, which every earlier version wrote with.
+    static constexpr int EarlierPageSize = 1024;
     // One pragma of the open; false (the open abandoned) when it fails.
     bool startPragma(const char* sql);
     // Commits of this program sync the log only. A file in rollback mode (a
@@ -193,6 +203,7 @@ private:
     mutable int m_lastCode = 0;
     QString m_heldReason;
     bool m_keyRefused = false;
+    int m_pageSize = 0;
     std::unordered_map<std::string, sqlite3_stmt*> m_cache;
     std::function<void(const char*)> m_trace;
 };

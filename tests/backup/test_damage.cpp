@@ -39,7 +39,7 @@ struct LongHistory
         writeSpins(t.db, Spins, t.app->settingId, t.casino);
         t.db.close();
     }
-    static constexpr int Spins = 3000;
+    static constexpr int Spins = 12000;
     TestDb t;
 };
 

@@ -587,7 +587,7 @@ private slots:
     {
         TestDb t(true, TestDb::Tables::DeliveredOnly);
         t.db.exec("DROP INDEX ix_r_played; DROP INDEX ix_r_casino; DROP INDEX ix_r_stats_pocket");
-        writeSpins(t.db, 3000, t.app->settingId, t.casino);
+        writeSpins(t.db, 12000, t.app->settingId, t.casino);
         t.db.close();
         flipByte(t.app->connString, int(pages(t.app->connString) / 2));
         const Run refused = run(t, {"export", "--wheel", "R", "--casino", "1"});
@@ -607,7 +607,7 @@ private slots:
                 u"^Salvaged (\\d+) spins of the R wheel to .*; (\\d+) rows could not be read\n$"_s)
                 .match(r.err);
         QVERIFY2(m.hasMatch(), qPrintable(r.err));
-        QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 3000);
+        QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 12000);
         QVERIFY(m.captured(2).toInt() > 0);
         QCOMPARE(readFile(path).count("\r\n"), m.captured(1).toInt() + 1);
         // What was salvaged goes into a sound file as a spin file.

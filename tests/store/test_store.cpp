@@ -2,6 +2,7 @@
 // installation a start prepares (an earlier version's file included) and the
 // casinos with their history.
 #include "TestDb.h"
+#include "backup/BackupFolder.h"
 #include "engine/SpinEngine.h"
 #include "store/CasinoStore.h"
 #include "store/ErrorCodes.h"
@@ -13,6 +14,8 @@
 
 #include <algorithm>
 #include <numeric>
+
+#include <sqlite3.h>
 
 using namespace spinledger;
 using namespace spinledger::test;
@@ -148,6 +151,61 @@ private slots:
         QCOMPARE(SettingsStore(*t.app).played(Wheel::r(), CategoryId::BlackRed).status(),
                  u"Unable to continue! Error Code: (Setting ldb): the database file does not hold what "
                  u"Spinledger expects"_s);
+    }
+
+    // Files an earlier version wrote have pages of 1 KiB, the engine's
+    // default; files made now have pages of 4 KiB. Both open with their key
+    // only, for writing and for reading, and a backup keeps the pages' size.
+    void filesOfEitherPageSize_data()
+    {
+        QTest::addColumn<bool>("earlier");
+        QTest::addColumn<int>("pageSize");
+        QTest::newRow("earlier version") << true << 1024;
+        QTest::newRow("made now") << false << 4096;
+    }
+
+    void filesOfEitherPageSize()
+    {
+        QFETCH(bool, earlier);
+        QFETCH(int, pageSize);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Spinledger.mdb"_s);
+        const QByteArray key = "QMZTKA580417";
+        if (earlier) {
+            sqlite3* raw = nullptr;
+            QCOMPARE(sqlite3_open(path.toUtf8().constData(), &raw), SQLITE_OK);
+            QCOMPARE(sqlite3_key(raw, key.constData(), int(key.size())), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(raw, "CREATE TABLE t (v TEXT)", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(raw);
+        } else {
+            Database made;
+            QVERIFY(made.open(path, QString::fromLatin1(key), Database::Mode::Create));
+            made.exec("CREATE TABLE t (v TEXT)");
+        }
+        QCOMPARE(QFileInfo(path).size() % pageSize, 0);
+        const QString copy = dir.filePath(u"copy.mdb"_s);
+        {
+            Database db;
+            QVERIFY2(db.open(path, QString::fromLatin1(key)), qPrintable(db.lastError()));
+            QCOMPARE(db.pageSize(), pageSize);
+            db.prepare("INSERT INTO t VALUES (?1)").bind(1, u"spin"_s).run();
+            QVERIFY(BackupFolder::copyTo(db, copy).ok);
+        }
+        for (const QString& file : {path, copy}) {
+            Database reader;
+            QVERIFY2(reader.open(file, QString::fromLatin1(key), Database::Mode::ReadOnly),
+                     qPrintable(reader.lastError()));
+            QCOMPARE(reader.pageSize(), pageSize);
+            {
+                Statement q = reader.prepare("SELECT v FROM t");
+                QVERIFY(q.next());
+                QCOMPARE(q.text(0), u"spin"_s);
+            }
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"code 26 .*"_s));
+            Database wrongKey;
+            QVERIFY(!wrongKey.open(file, u"QMZTKA580418"_s));
+            QVERIFY(wrongKey.keyRefused());
+        }
     }
 
     void oleDateNumbers()
