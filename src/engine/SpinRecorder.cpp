@@ -10,9 +10,16 @@ namespace spinledger {
 
 namespace {
 
-void addStamp(Statement& q, const OleStamp& s)
+// Into a statement or a batch's row.
+template <typename Sink> void addStamp(Sink& q, const OleStamp& s)
 {
     q.add(s.date).add(s.time).add(s.now);
+}
+
+qint64 keyBefore(Database& db, const std::string& sql)
+{
+    Statement q = db.prepare(sql);
+    return q.next() ? q.integer(0) : 0;
 }
 
 } // namespace
@@ -21,13 +28,11 @@ SpinRecorder::SpinRecorder(AppContext& app, const Wheel& wheel, const WheelSetti
                            Tallying tallying, const std::function<void()>& beforeRecount)
     : m_app(app), m_wheel(wheel), m_settings(settings),
       m_tallies(app.db(), wheel, app.settingId, settings.casino),
-      m_storing(tallying != Tallying::InMemoryNothingStored), m_batch(tallying == Tallying::InMemory)
+      m_storing(tallying != Tallying::InMemoryNothingStored)
 {
     Database& db = m_app.db();
-    if (m_batch) {
-        Statement q = db.prepare(WheelSql::of(wheel).adviceKeyBefore);
-        m_lastAdviceKey = q.next() ? q.integer(0) : 0;
-    }
+    if (tallying == Tallying::InMemory)
+        m_batch = std::make_unique<Batch>(db, WheelSql::of(wheel));
     // Before a recount, so that a batch recounts into memory and writes once.
     if (tallying != Tallying::InRows)
         m_tallies.keepInMemory();
@@ -105,8 +110,25 @@ void SpinRecorder::judge(SpinOutcome& out, int pocket)
         m_tallies.addJudgement(out.verdicts, +1);
 }
 
+namespace {
+
+RowBatch batchOf(Database& db, const WheelSql::KeyedRows& keyed)
+{
+    return RowBatch(db, keyed.columns, keyed.width, keyBefore(db, keyed.keyBefore));
+}
+
+} // namespace
+
+SpinRecorder::Batch::Batch(Database& db, const WheelSql& sql)
+    : spins(batchOf(db, sql.spinRows)), counts(batchOf(db, sql.countRows)), wins(batchOf(db, sql.winRows)),
+      advice(batchOf(db, sql.adviceRows))
+{
+}
+
 qint64 SpinRecorder::store(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values)
 {
+    if (m_batch)
+        return storeInBatch(out, stamp, values);
     Database& db = m_app.db();
     const WheelSql& sql = WheelSql::of(m_wheel);
     const qint64 settingId = m_app.settingId;
@@ -137,34 +159,62 @@ qint64 SpinRecorder::store(SpinOutcome& out, const OleStamp& stamp, const SpinVa
     for (const Category& c : m_wheel.categories())
         win.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
     win.run();
-    const qint64 winId = db.lastInsertId();
-    // The advice this spin judged: in a batch, held back and written now with
-    // the key it was given; else, or stored before the batch, linked.
-    if (m_heldAdvice)
-        writeAdvice(*m_heldAdvice, winId);
-    else if (hadAdvice)
-        db.prepare(sql.linkAdvice).bind(1, winId).bind(2, m_previousAdvice->id).run();
-    if (m_batch) {
-        m_heldAdvice = AdviceRow{++m_lastAdviceKey, stamp, out.spinId, out.advice};
-        return m_lastAdviceKey;
-    }
-    writeAdvice(AdviceRow{0, stamp, out.spinId, out.advice}, std::nullopt);
+    if (hadAdvice)
+        db.prepare(sql.linkAdvice).bind(1, db.lastInsertId()).bind(2, m_previousAdvice->id).run();
+    writeAdvice(AdviceRow{0, stamp, out.spinId, out.advice});
     return db.lastInsertId();
 }
 
-// Without a key the table gives one; with one, judgedBy links the row to
-// the win row of the spin that judged it (none while it stands).
-void SpinRecorder::writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy)
+// The same rows as store() writes, with the same keys, many to a statement.
+qint64 SpinRecorder::storeInBatch(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values)
 {
-    const WheelSql& sql = WheelSql::of(m_wheel);
-    Statement advice = m_app.db().prepare(row.key > 0 ? sql.insertAdviceKeyed : sql.insertAdvice);
-    if (row.key > 0) {
-        advice.add(row.key);
-        if (judgedBy)
-            advice.add(*judgedBy);
-        else
-            advice.addNull();
-    }
+    const qint64 settingId = m_app.settingId;
+    const qint64 casino = m_settings.casino;
+    const bool hadAdvice = m_previousAdvice.has_value();
+    Batch& b = *m_batch;
+
+    out.spinId = b.spins.newKey();
+    addStamp(b.spins, stamp);
+    b.spins.add(settingId);
+    for (const Category& c : m_wheel.categories())
+        b.spins.add(values[idx(c.id)]);
+    b.spins.add(casino).endRow();
+
+    b.counts.newKey();
+    addStamp(b.counts, stamp);
+    b.counts.add(settingId).add(out.spinId);
+    for (int n : out.counts)
+        b.counts.add(n);
+    b.counts.add(casino).endRow();
+
+    const qint64 winId = b.wins.newKey();
+    addStamp(b.wins, stamp);
+    b.wins.add(out.spinId).add(hadAdvice ? m_previousAdvice->id : qint64(0)).add(settingId);
+    for (const Category& c : m_wheel.categories())
+        b.wins.add(winVerdictText(out.verdicts[idx(c.id)]));
+    b.wins.add(casino);
+    for (const Category& c : m_wheel.categories())
+        b.wins.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
+    b.wins.endRow();
+
+    // The advice this spin judged: held back and written now, linked; or,
+    // stored before the batch, linked in its row.
+    if (m_heldAdvice)
+        writeAdvice(*m_heldAdvice, winId);
+    else if (hadAdvice)
+        m_app.db()
+            .prepare(WheelSql::of(m_wheel).linkAdvice)
+            .bind(1, winId)
+            .bind(2, m_previousAdvice->id)
+            .run();
+    m_heldAdvice = AdviceRow{b.advice.newKey(), stamp, out.spinId, out.advice};
+    return m_heldAdvice->key;
+}
+
+// A row the table gives its key.
+void SpinRecorder::writeAdvice(const AdviceRow& row)
+{
+    Statement advice = m_app.db().prepare(WheelSql::of(m_wheel).insertAdvice);
     addStamp(advice, row.stamp);
     advice.add(row.spinId).add(m_app.settingId);
     for (const Category& c : m_wheel.categories())
@@ -176,11 +226,33 @@ void SpinRecorder::writeAdvice(const AdviceRow& row, std::optional<qint64> judge
     advice.add(m_settings.casino).run();
 }
 
+void SpinRecorder::writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy)
+{
+    RowBatch& advice = m_batch->advice;
+    if (judgedBy)
+        advice.add(*judgedBy);
+    else
+        advice.addNull();
+    addStamp(advice, row.stamp);
+    advice.add(row.spinId).add(m_app.settingId);
+    for (const Category& c : m_wheel.categories())
+        advice.add(m_wheel.adviceText(row.advice.values[idx(c.id)]));
+    for (const Category& c : m_wheel.categories()) {
+        if (c.hasStake())
+            advice.add(row.advice.stakes[idx(c.id)]);
+    }
+    advice.add(m_settings.casino).endRow();
+}
+
 void SpinRecorder::finish()
 {
     if (m_heldAdvice)
         writeAdvice(*m_heldAdvice, std::nullopt);
     m_heldAdvice.reset();
+    if (m_batch) {
+        for (RowBatch* rows : {&m_batch->spins, &m_batch->counts, &m_batch->wins, &m_batch->advice})
+            rows->flush();
+    }
     if (m_storing)
         m_tallies.writeBack();
 }

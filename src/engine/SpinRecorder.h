@@ -1,11 +1,14 @@
 #pragma once
 
+#include "engine/RowBatch.h"
 #include "engine/SpinEngine.h"
 #include "engine/Tallies.h"
+#include "engine/WheelSql.h"
 #include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace spinledger {
@@ -69,10 +72,21 @@ private:
         Advice advice;
     };
 
+    // A batch's rows of each table.
+    struct Batch
+    {
+        Batch(Database& db, const WheelSql& sql);
+        RowBatch spins, counts, wins, advice;
+    };
+
     void judge(SpinOutcome& out, int pocket);
-    void writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy);
     // Writes the spin's rows; returns the key of its advice row.
     qint64 store(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values);
+    qint64 storeInBatch(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values);
+    void writeAdvice(const AdviceRow& row);
+    // With judgedBy, the row is linked to the win row of the spin that
+    // judged it (none while it stands).
+    void writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy);
 
     AppContext& m_app;
     const Wheel& m_wheel;
@@ -80,9 +94,8 @@ private:
     Tallies m_tallies;
     bool m_storing = true;
     qint64 m_trialKeys = 0; // stand-ins for the keys of rows not written
-    bool m_batch = false;
-    qint64 m_lastAdviceKey = 0; // a batch's: the key of the newest advice row, written or held
-    std::optional<AdviceRow> m_heldAdvice;
+    std::unique_ptr<Batch> m_batch;
+    std::optional<AdviceRow> m_heldAdvice; // a batch's newest advice, held until the next spin judges it
     std::optional<Previous> m_previousSpin;
     std::optional<StoodAdvice> m_previousAdvice;
 };

@@ -4,9 +4,24 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace spinledger {
 
 namespace {
+
+// AUTOINCREMENT gives the next row the larger of these plus one.
+std::string keyBefore(const std::string& table)
+{
+    return "SELECT max(ifnull((SELECT seq FROM sqlite_sequence WHERE name = '" + table +
+           "'), 0), ifnull((SELECT max(" + table + "_id) FROM " + table + "), 0))";
+}
+
+WheelSql::KeyedRows keyed(const std::string& table, const std::string& columns)
+{
+    return {table + " (" + columns + ")", int(std::count(columns.begin(), columns.end(), ',')) + 1,
+            keyBefore(table)};
+}
 
 std::string params(int from, int count)
 {
@@ -48,29 +63,27 @@ WheelSql compose(const Wheel& w)
                     spin + "_id DESC LIMIT ?3";
     q.historyAscending = "SELECT " + spinCols + " FROM " + spin + byCasino + " ORDER BY " + spin +
                          "_now ASC, " + spin + "_id ASC";
-    q.insertSpin = "INSERT INTO " + spin + " (" + spin + "_date, " + spin + "_time, " + spin +
-                   "_now, ka_app_setting_id, " + s(spinCats.join(u',')) + ", " + cmb + ") VALUES (" +
-                   params(1, 4 + cats + 1) + ")";
-    q.insertCount = "INSERT INTO " + count + " (" + count + "_date, " + count + "_time, " + count +
-                    "_now, ka_app_setting_id, " + spin + "_id, " + s(counters.join(u',')) + ", " + cmb +
-                    ") VALUES (" + params(1, 5 + int(counters.size()) + 1) + ")";
+    const std::string spinRow = spin + "_date, " + spin + "_time, " + spin + "_now, ka_app_setting_id, " +
+                                s(spinCats.join(u',')) + ", " + cmb;
+    q.insertSpin = "INSERT INTO " + spin + " (" + spinRow + ") VALUES (" + params(1, 4 + cats + 1) + ")";
+    q.spinRows = keyed(spin, spinRow);
+    const std::string countRow = count + "_date, " + count + "_time, " + count + "_now, ka_app_setting_id, " +
+                                 spin + "_id, " + s(counters.join(u',')) + ", " + cmb;
+    q.insertCount = "INSERT INTO " + count + " (" + countRow + ") VALUES (" +
+                    params(1, 5 + int(counters.size()) + 1) + ")";
+    q.countRows = keyed(count, countRow);
     q.deleteSpin = "DELETE FROM " + spin + " WHERE " + spin + "_id = ?1";
     q.deleteCountOfSpin = "DELETE FROM " + count + " WHERE " + spin + "_id = ?1";
 
     q.newestAdvice = "SELECT " + adv + "_id, " + spin + "_win_id, " + s(adviceValues.join(u',')) + ", " +
                      s(adviceStakes.join(u',')) + " FROM " + adv + byCasino + " ORDER BY " + adv +
                      "_now DESC, " + adv + "_id DESC LIMIT ?3";
-    q.insertAdvice = "INSERT INTO " + adv + " (" + adv + "_date, " + adv + "_time, " + adv + "_now, " + spin +
-                     "_id, ka_app_setting_id, " + s(adviceValues.join(u',')) + ", " +
-                     s(adviceStakes.join(u',')) + ", " + cmb + ") VALUES (" +
-                     params(1, 5 + cats + stakes + 1) + ")";
-    q.insertAdviceKeyed = "INSERT INTO " + adv + " (" + adv + "_id, " + spin + "_win_id, " + adv + "_date, " +
-                          adv + "_time, " + adv + "_now, " + spin + "_id, ka_app_setting_id, " +
-                          s(adviceValues.join(u',')) + ", " + s(adviceStakes.join(u',')) + ", " + cmb +
-                          ") VALUES (" + params(1, 7 + cats + stakes + 1) + ")";
-    // AUTOINCREMENT gives the next row the larger of these plus one.
-    q.adviceKeyBefore = "SELECT max(ifnull((SELECT seq FROM sqlite_sequence WHERE name = '" + adv +
-                        "'), 0), ifnull((SELECT max(" + adv + "_id) FROM " + adv + "), 0))";
+    const std::string adviceRow = adv + "_date, " + adv + "_time, " + adv + "_now, " + spin +
+                                  "_id, ka_app_setting_id, " + s(adviceValues.join(u',')) + ", " +
+                                  s(adviceStakes.join(u',')) + ", " + cmb;
+    q.insertAdvice =
+        "INSERT INTO " + adv + " (" + adviceRow + ") VALUES (" + params(1, 5 + cats + stakes + 1) + ")";
+    q.adviceRows = keyed(adv, spin + "_win_id, " + adviceRow);
     q.deleteAdviceOfSpin = "DELETE FROM " + adv + " WHERE " + spin + "_id = ?1";
     q.linkAdvice = "UPDATE " + adv + " SET " + spin + "_win_id = ?1 WHERE " + adv + "_id = ?2";
     q.unlinkAdvice = "UPDATE " + adv + " SET " + spin + "_win_id = NULL WHERE " + spin + "_win_id = ?1";
@@ -79,9 +92,12 @@ WheelSql compose(const Wheel& w)
         sets << c + QStringLiteral(" = ?1");
     q.restake = "UPDATE " + adv + " SET " + s(sets.join(u", ")) + " WHERE " + adv + "_id = ?2";
 
-    q.insertWin = "INSERT INTO " + win + " (" + win + "_date, " + win + "_time, " + win + "_now, " + spin +
-                  "_id, " + adv + "_id, ka_app_setting_id, " + s(verdicts.join(u',')) + ", " + cmb + ", " +
-                  s(allPcts.join(u',')) + ") VALUES (" + params(1, 6 + cats + 1 + 2 * cats) + ")";
+    const std::string winRow = win + "_date, " + win + "_time, " + win + "_now, " + spin + "_id, " + adv +
+                               "_id, ka_app_setting_id, " + s(verdicts.join(u',')) + ", " + cmb + ", " +
+                               s(allPcts.join(u','));
+    q.insertWin =
+        "INSERT INTO " + win + " (" + winRow + ") VALUES (" + params(1, 6 + cats + 1 + 2 * cats) + ")";
+    q.winRows = keyed(win, winRow);
     q.winOfSpin = "SELECT " + win + "_id, " + adv + "_id, " + s(verdicts.join(u',')) + " FROM " + win +
                   " WHERE " + spin + "_id = ?1";
     q.winPercents = "SELECT " + s(winPcts.join(u',')) + " FROM " + win + " WHERE " + win + "_id = ?1";

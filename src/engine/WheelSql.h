@@ -12,6 +12,18 @@ struct WheelSql
 {
     static const WheelSql& of(const Wheel& wheel);
 
+    // A table a batch writes many rows to a statement: the INSERT's column
+    // list ("t (a, b, ...)"), how many columns that is, and the highest key
+    // the table has handed out.
+    struct KeyedRows
+    {
+        std::string columns;
+        int width = 0;
+        std::string keyBefore;
+    };
+    KeyedRows spinRows, countRows, winRows;
+    KeyedRows adviceRows; // the judging win row first, then insertAdvice's columns
+
     // Spins, newest first: id, now, then one column per category (display order).
     std::string newestSpins;
     std::string historyAscending; // the same columns, oldest first, whole casino
@@ -24,8 +36,6 @@ struct WheelSql
     // of the outside categories (display order).
     std::string newestAdvice;
     std::string insertAdvice;
-    std::string insertAdviceKeyed; // key and judging win row given
-    std::string adviceKeyBefore;   // the highest key the advice table has handed out
     std::string deleteAdviceOfSpin;
     std::string linkAdvice;
     std::string unlinkAdvice;

@@ -6,6 +6,7 @@
 #include "TestDb.h"
 #include "engine/AdviceGenerator.h"
 #include "engine/Judgement.h"
+#include "engine/RowBatch.h"
 #include "engine/SpinEngine.h"
 #include "engine/SpinRecorder.h"
 #include "stats/CasinoStatistics.h"
@@ -652,6 +653,63 @@ private slots:
             QCOMPARE(storedRows, expectedRows);
         }
         QVERIFY(checkedSpins > 200);
+    }
+
+    // A batch writes its rows many to a statement, under the keys it
+    // foresaw; where the table gives others, the write stops, before any
+    // row could name a wrong key.
+    void rowBatchKeys_data()
+    {
+        QTest::addColumn<int>("width"); // 400 values a row: two rows a statement
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<qint64>("keyBefore"); // the table holds keys 1 to 3
+        QTest::addColumn<bool>("written");
+        QTest::newRow("one statement") << 1 << 5 << qint64(3) << true;
+        QTest::newRow("full statements and the rest") << 400 << 5 << qint64(3) << true;
+        QTest::newRow("keys foreseen wrong") << 1 << 5 << qint64(2) << false;
+    }
+
+    void rowBatchKeys()
+    {
+        QFETCH(int, width);
+        QFETCH(int, rows);
+        QFETCH(qint64, keyBefore);
+        QFETCH(bool, written);
+        TestDb t;
+        QStringList columns;
+        for (int c = 0; c < width; ++c)
+            columns << u"c%1"_s.arg(c);
+        t.db.exec(
+            u"CREATE TABLE wide (wide_id INTEGER PRIMARY KEY AUTOINCREMENT, %1)"_s.arg(columns.join(u','))
+                .toStdString());
+        t.db.exec("INSERT INTO wide (c0) VALUES (1), (2), (3)");
+        RowBatch batch(t.db, u"wide (%1)"_s.arg(columns.join(u',')).toStdString(), width, keyBefore);
+        QStringList keys;
+        try {
+            for (int r = 0; r < rows; ++r) {
+                const qint64 key = batch.newKey();
+                keys << QString::number(key);
+                for (int c = 0; c < width; ++c)
+                    batch.add(key * 1000 + c);
+                batch.endRow();
+            }
+            batch.flush();
+            QVERIFY(written);
+        } catch (const DbError& e) {
+            QVERIFY2(!written, e.what());
+            QVERIFY(QString::fromUtf8(e.what()).contains(u"instead of"_s));
+            return;
+        }
+        QCOMPARE(keys.join(u','), u"4,5,6,7,8"_s);
+        QCOMPARE(
+            t.text(u"SELECT group_concat(wide_id || ':' || c0 || ':' || c%1) FROM wide WHERE wide_id > 3"_s
+                       .arg(width - 1)
+                       .toStdString()),
+            u"4:4000:%1,5:5000:%2,6:6000:%3,7:7000:%4,8:8000:%5"_s.arg(4000 + width - 1)
+                .arg(5000 + width - 1)
+                .arg(6000 + width - 1)
+                .arg(7000 + width - 1)
+                .arg(8000 + width - 1));
     }
 
     void batchWritesWhatSpinBySpinWrites_data()
