@@ -20,6 +20,7 @@ RowBatch::RowBatch(Database& db, const std::string& columns, int width, qint64 k
       m_rowsPerStatement(std::clamp(MaxValues / std::max(width, 1), 1, MaxRows)), m_keyBefore(keyBefore)
 {
     m_values.reserve(size_t(m_width) * size_t(m_rowsPerStatement));
+    m_fullInsert = insertOf(m_rowsPerStatement);
 }
 
 void RowBatch::endRow()
@@ -36,7 +37,7 @@ void RowBatch::flush()
     if (m_values.empty())
         return;
     const int rows = int(m_values.size() / size_t(m_width));
-    Statement q = m_db.prepare(insertOf(rows));
+    Statement q = m_db.prepare(rows == m_rowsPerStatement ? m_fullInsert : insertOf(rows));
     for (const Value& v : m_values) {
         if (const auto* i = std::get_if<qint64>(&v))
             q.add(*i);

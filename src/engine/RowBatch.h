@@ -60,6 +60,7 @@ private:
     qint64 m_keysHandedOut = 0;
     qint64 m_rowsWritten = 0;
     std::vector<Value> m_values;
+    std::string m_fullInsert; // the statement of a full batch, made once
 };
 
 } // namespace spinledger
