@@ -16,6 +16,57 @@ template <typename Sink> void addStamp(Sink& q, const OleStamp& s)
     q.add(s.date).add(s.time).add(s.now);
 }
 
+// The values of each row, in the order of the table's INSERT, for a
+// statement of one row or a batch of many.
+template <typename Sink>
+void addSpinRow(Sink& q, const Wheel& w, const OleStamp& stamp, qint64 settingId, const SpinValues& values,
+                qint64 casino)
+{
+    addStamp(q, stamp);
+    q.add(settingId);
+    for (const Category& c : w.categories())
+        q.add(values[idx(c.id)]);
+    q.add(casino);
+}
+
+template <typename Sink>
+void addCountRow(Sink& q, const OleStamp& stamp, qint64 settingId, const SpinOutcome& out, qint64 casino)
+{
+    addStamp(q, stamp);
+    q.add(settingId).add(out.spinId);
+    for (int n : out.counts)
+        q.add(n);
+    q.add(casino);
+}
+
+template <typename Sink>
+void addWinRow(Sink& q, const Wheel& w, const OleStamp& stamp, qint64 judgedAdvice, qint64 settingId,
+               const SpinOutcome& out, qint64 casino)
+{
+    addStamp(q, stamp);
+    q.add(out.spinId).add(judgedAdvice).add(settingId);
+    for (const Category& c : w.categories())
+        q.add(winVerdictText(out.verdicts[idx(c.id)]));
+    q.add(casino);
+    for (const Category& c : w.categories())
+        q.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
+}
+
+template <typename Sink>
+void addAdviceRow(Sink& q, const Wheel& w, const OleStamp& stamp, qint64 spinId, qint64 settingId,
+                  const Advice& advice, qint64 casino)
+{
+    addStamp(q, stamp);
+    q.add(spinId).add(settingId);
+    for (const Category& c : w.categories())
+        q.add(w.adviceText(advice.values[idx(c.id)]));
+    for (const Category& c : w.categories()) {
+        if (c.hasStake())
+            q.add(advice.stakes[idx(c.id)]);
+    }
+    q.add(casino);
+}
+
 qint64 keyBefore(Database& db, const std::string& sql)
 {
     Statement q = db.prepare(sql);
@@ -136,32 +187,23 @@ qint64 SpinRecorder::store(SpinOutcome& out, const OleStamp& stamp, const SpinVa
     const bool hadAdvice = m_previousAdvice.has_value();
 
     Statement spin = db.prepare(sql.insertSpin);
-    addStamp(spin, stamp);
-    spin.add(settingId);
-    for (const Category& c : m_wheel.categories())
-        spin.add(values[idx(c.id)]);
-    spin.add(casino).run();
+    addSpinRow(spin, m_wheel, stamp, settingId, values, casino);
+    spin.run();
     out.spinId = db.lastInsertId();
 
     Statement count = db.prepare(sql.insertCount);
-    addStamp(count, stamp);
-    count.add(settingId).add(out.spinId);
-    for (int n : out.counts)
-        count.add(n);
-    count.add(casino).run();
+    addCountRow(count, stamp, settingId, out, casino);
+    count.run();
 
     Statement win = db.prepare(sql.insertWin);
-    addStamp(win, stamp);
-    win.add(out.spinId).add(hadAdvice ? m_previousAdvice->id : qint64(0)).add(settingId);
-    for (const Category& c : m_wheel.categories())
-        win.add(winVerdictText(out.verdicts[idx(c.id)]));
-    win.add(casino);
-    for (const Category& c : m_wheel.categories())
-        win.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
+    addWinRow(win, m_wheel, stamp, hadAdvice ? m_previousAdvice->id : qint64(0), settingId, out, casino);
     win.run();
     if (hadAdvice)
         db.prepare(sql.linkAdvice).bind(1, db.lastInsertId()).bind(2, m_previousAdvice->id).run();
-    writeAdvice(AdviceRow{0, stamp, out.spinId, out.advice});
+
+    Statement advice = db.prepare(sql.insertAdvice);
+    addAdviceRow(advice, m_wheel, stamp, out.spinId, settingId, out.advice, casino);
+    advice.run();
     return db.lastInsertId();
 }
 
@@ -174,33 +216,21 @@ qint64 SpinRecorder::storeInBatch(SpinOutcome& out, const OleStamp& stamp, const
     Batch& b = *m_batch;
 
     out.spinId = b.spins.newKey();
-    addStamp(b.spins, stamp);
-    b.spins.add(settingId);
-    for (const Category& c : m_wheel.categories())
-        b.spins.add(values[idx(c.id)]);
-    b.spins.add(casino).endRow();
+    addSpinRow(b.spins, m_wheel, stamp, settingId, values, casino);
+    b.spins.endRow();
 
     b.counts.newKey();
-    addStamp(b.counts, stamp);
-    b.counts.add(settingId).add(out.spinId);
-    for (int n : out.counts)
-        b.counts.add(n);
-    b.counts.add(casino).endRow();
+    addCountRow(b.counts, stamp, settingId, out, casino);
+    b.counts.endRow();
 
     const qint64 winId = b.wins.newKey();
-    addStamp(b.wins, stamp);
-    b.wins.add(out.spinId).add(hadAdvice ? m_previousAdvice->id : qint64(0)).add(settingId);
-    for (const Category& c : m_wheel.categories())
-        b.wins.add(winVerdictText(out.verdicts[idx(c.id)]));
-    b.wins.add(casino);
-    for (const Category& c : m_wheel.categories())
-        b.wins.add(out.winPct[idx(c.id)]).add(out.lossPct[idx(c.id)]);
+    addWinRow(b.wins, m_wheel, stamp, hadAdvice ? m_previousAdvice->id : qint64(0), settingId, out, casino);
     b.wins.endRow();
 
     // The advice this spin judged: held back and written now, linked; or,
     // stored before the batch, linked in its row.
     if (m_heldAdvice)
-        writeAdvice(*m_heldAdvice, winId);
+        batchAdvice(*m_heldAdvice, winId);
     else if (hadAdvice)
         m_app.db()
             .prepare(WheelSql::of(m_wheel).linkAdvice)
@@ -211,43 +241,21 @@ qint64 SpinRecorder::storeInBatch(SpinOutcome& out, const OleStamp& stamp, const
     return m_heldAdvice->key;
 }
 
-// A row the table gives its key.
-void SpinRecorder::writeAdvice(const AdviceRow& row)
-{
-    Statement advice = m_app.db().prepare(WheelSql::of(m_wheel).insertAdvice);
-    addStamp(advice, row.stamp);
-    advice.add(row.spinId).add(m_app.settingId);
-    for (const Category& c : m_wheel.categories())
-        advice.add(m_wheel.adviceText(row.advice.values[idx(c.id)]));
-    for (const Category& c : m_wheel.categories()) {
-        if (c.hasStake())
-            advice.add(row.advice.stakes[idx(c.id)]);
-    }
-    advice.add(m_settings.casino).run();
-}
-
-void SpinRecorder::writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy)
+void SpinRecorder::batchAdvice(const AdviceRow& row, std::optional<qint64> judgedBy)
 {
     RowBatch& advice = m_batch->advice;
     if (judgedBy)
         advice.add(*judgedBy);
     else
         advice.addNull();
-    addStamp(advice, row.stamp);
-    advice.add(row.spinId).add(m_app.settingId);
-    for (const Category& c : m_wheel.categories())
-        advice.add(m_wheel.adviceText(row.advice.values[idx(c.id)]));
-    for (const Category& c : m_wheel.categories()) {
-        if (c.hasStake())
-            advice.add(row.advice.stakes[idx(c.id)]);
-    }
-    advice.add(m_settings.casino).endRow();
+    addAdviceRow(advice, m_wheel, row.stamp, row.spinId, m_app.settingId, row.advice, m_settings.casino);
+    advice.endRow();
 }
 
 void SpinRecorder::finish()
 {
     if (m_heldAdvice)
-        writeAdvice(*m_heldAdvice, std::nullopt);
+        batchAdvice(*m_heldAdvice, std::nullopt);
     m_heldAdvice.reset();
     if (m_batch) {
         for (RowBatch* rows : {&m_batch->spins, &m_batch->counts, &m_batch->wins, &m_batch->advice})

@@ -83,10 +83,9 @@ private:
     // Writes the spin's rows; returns the key of its advice row.
     qint64 store(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values);
     qint64 storeInBatch(SpinOutcome& out, const OleStamp& stamp, const SpinValues& values);
-    void writeAdvice(const AdviceRow& row);
-    // With judgedBy, the row is linked to the win row of the spin that
-    // judged it (none while it stands).
-    void writeAdvice(const AdviceRow& row, std::optional<qint64> judgedBy);
+    // Adds an advice row to the batch, linked to the win row of the spin
+    // that judged it (none while it stands).
+    void batchAdvice(const AdviceRow& row, std::optional<qint64> judgedBy);
 
     AppContext& m_app;
     const Wheel& m_wheel;
