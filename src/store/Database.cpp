@@ -15,6 +15,12 @@ Q_LOGGING_CATEGORY(lcStore, "spinledger.store")
 namespace spinledger {
 
 namespace {
+
+QByteArray pageSizePragma(int size)
+{
+    return "PRAGMA cipher_page_size=" + QByteArray::number(size);
+}
+
 QString shortestNumber(double v)
 {
     // 15 significant digits hide binary noise (0.1 + 0.2) and give "50" for 50.0.
@@ -236,19 +242,14 @@ int Database::firstRead(QString& message)
     const int rc = read();
     if (rc != SQLITE_NOTADB || m_pageSize != EarlierPageSize)
         return rc;
-    const QString refused = message;
     if (!setPageSize(NewFilePageSize))
         return SQLITE_ERROR; // the handle is closed, with the reason
-    const int again = read();
-    if (again == SQLITE_NOTADB)
-        message = refused;
-    return again;
+    return read();
 }
 
 bool Database::setPageSize(int size)
 {
-    const QByteArray sql = "PRAGMA cipher_page_size=" + QByteArray::number(size);
-    if (!startPragma(sql.constData()))
+    if (!startPragma(pageSizePragma(size).constData()))
         return false;
     m_pageSize = size;
     return true;
@@ -331,8 +332,7 @@ void Database::copyInto(Database& target)
     // An encrypted copy takes the pages as they are, so it needs their size:
     // the copy of an earlier version's file keeps that file's small pages.
     if (m_pageSize != 0 && target.m_pageSize != m_pageSize) {
-        const QByteArray sql = "PRAGMA cipher_page_size=" + QByteArray::number(m_pageSize);
-        target.exec(sql.constData());
+        target.exec(pageSizePragma(m_pageSize).constData());
         target.m_pageSize = m_pageSize;
     }
     sqlite3_backup* backup = sqlite3_backup_init(target.m_db, "main", m_db, "main");
