@@ -13,7 +13,8 @@ namespace spinledger {
 namespace FolderImages {
 
 // Plays images/<name>.gif of the folder on the label, frame by frame as the
-// label's picture.
+// label's picture, while the label is shown; its first frame stands while
+// it is hidden.
 void show(QLabel* label, const QString& appFolder, const QString& name);
 
 } // namespace FolderImages

@@ -105,11 +105,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, picture);
         ShellFixture f;
-        for (const QString& file : QDir(QStringLiteral(SPINLEDGER_IMAGES)).entryList(QDir::Files)) {
-            QFile::remove(f.dir.filePath(u"images/"_s + file));
-            QVERIFY(QFile::copy(QStringLiteral(SPINLEDGER_IMAGES "/") + file,
-                                f.dir.filePath(u"images/"_s + file)));
-        }
+        copyBuiltImages(f);
         QCOMPARE(f.start(), Application::Outcome::Running);
         QWidget* window = splash ? static_cast<QWidget*>(&f.app->splash()) : f.main();
         auto* shown = window->findChild<QLabel*>(label);
@@ -125,6 +121,35 @@ private slots:
             QStyle::alignedRect(shown->layoutDirection(), shown->alignment(), size, shown->contentsRect());
         QCOMPARE(pixels(shown->grab().toImage().copy(QRect(place.topLeft() * 2, place.size() * 2))),
                  pixels(drawn));
+    }
+
+    // The splash stays alive, hidden, for the whole session; a picture that
+    // cannot be seen must not decode frame after frame.
+    void picturesPlayOnlyWhileShown()
+    {
+        ShellFixture f;
+        copyBuiltImages(f);
+        QCOMPARE(f.start(), Application::Outcome::Running);
+        const QList<QMovie*> splash = f.app->splash().findChildren<QMovie*>();
+        QCOMPARE(splash.size(), 2);
+        for (const QMovie* movie : splash)
+            QCOMPARE(movie->state(), QMovie::Paused);
+        QMovie* cart = f.main()->findChild<QLabel*>(u"Gif89a1"_s)->findChild<QMovie*>();
+        QCOMPARE(cart->state(), QMovie::Running);
+        f.main()->hide();
+        QCOMPARE(cart->state(), QMovie::Paused);
+        f.main()->show();
+        QCOMPARE(cart->state(), QMovie::Running);
+    }
+
+private:
+    static void copyBuiltImages(ShellFixture& f)
+    {
+        for (const QString& file : QDir(QStringLiteral(SPINLEDGER_IMAGES)).entryList(QDir::Files)) {
+            QFile::remove(f.dir.filePath(u"images/"_s + file));
+            QVERIFY(QFile::copy(QStringLiteral(SPINLEDGER_IMAGES "/") + file,
+                                f.dir.filePath(u"images/"_s + file)));
+        }
     }
 };
 
