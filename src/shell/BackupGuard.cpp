@@ -61,6 +61,11 @@ void BackupGuard::waitForDaily()
     m_daily->wait(); // one copy at a time in the folder
 }
 
+bool BackupGuard::copyingDaily() const
+{
+    return m_daily->isRunning();
+}
+
 void BackupGuard::showTaken(bool taken, const QString& status)
 {
     show(taken ? Result<QString>(status) : Result<QString>::failure(status));

@@ -36,6 +36,8 @@ public:
     bool before(BackupFolder::Kind kind);
     // Before a copy that another connection takes: the day's copy is done.
     void waitForDaily();
+    // The day's copy is being taken on its thread.
+    bool copyingDaily() const;
     // That copy was taken (status: its file), or failed (status: why).
     void showTaken(bool taken, const QString& status);
 
