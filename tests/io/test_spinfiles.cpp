@@ -15,11 +15,7 @@
 
 #include <QtTest>
 
-#include <csignal>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace spinledger;
 using namespace spinledger::test;
@@ -158,23 +154,6 @@ private slots:
         QCOMPARE(int(same.outcome), int(SpinImport::Outcome::Imported));
         QCOMPARE(same.spins, 8);
         QCOMPARE(exported(t, w, copy), original);
-    }
-
-    // A clock set back while playing leaves equal stamps (each clamped to the
-    // spin before it): the export still comes back in as it is.
-    void roundTripOfEqualStamps()
-    {
-        TestDb t;
-        t.clock.stepMs = -60000;
-        SpinEngine e(*t.app, Wheel::r());
-        for (const char* pocket : {"5", "17", "0", "17"})
-            QVERIFY(e.play(t.casino, QString::fromLatin1(pocket)).status.ok);
-        const QByteArray original = exported(t, Wheel::r(), t.casino);
-        QCOMPARE(original.count("2026-12-06T18:00:00.000"), 4);
-        const qint64 copy = t.addCasino(u"Copy"_s);
-        const SpinImport::Report r = importFile(t, Wheel::r(), copy, writeFile(t, original));
-        QVERIFY2(r.outcome == SpinImport::Outcome::Imported, qPrintable(r.message));
-        QCOMPARE(exported(t, Wheel::r(), copy), original);
     }
 
     // "before": played on the casino first, at 18:00:00, 18:00:01 ...; "spins": what the casino then
@@ -355,28 +334,6 @@ private slots:
         QCOMPARE(int(r.outcome), int(SpinImport::Outcome::Refused));
         QCOMPARE(r.message, u"spins.csv"_s + message);
         QCOMPARE(fingerprint(t), before);
-    }
-
-    // Checked and written from one reading: a FIFO cannot be read twice.
-    void importFromAFifo()
-    {
-        std::signal(SIGPIPE, SIG_IGN);
-        TestDb t;
-        const QString path = t.dir.filePath(u"spins.fifo"_s);
-        QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
-        std::unique_ptr<QThread> writer(QThread::create([path] {
-            const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY);
-            if (fd >= 0) {
-                ::write(fd, "12,5,0\n", 7);
-                ::close(fd);
-            }
-        }));
-        writer->start();
-        const SpinImport::Report r = importFile(t, Wheel::r(), t.casino, path);
-        QVERIFY2(r.outcome == SpinImport::Outcome::Imported, qPrintable(r.message));
-        QCOMPARE(r.spins, 3);
-        QCOMPARE(r.readAs, u"read as a list of 3 pockets"_s);
-        QVERIFY(writer->wait(5000));
     }
 
     // The number of pockets in the user's locale.
