@@ -9,7 +9,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMovie>
-#include <QStatusBar>
 #include <QStyle>
 #include <QtTest>
 
@@ -63,30 +62,6 @@ private slots:
                 pictures.picture(Wheel::r(), cell->cellName(), *cell->look(), 2, cell->size());
             QVERIFY2(pixels(shown) == pixels(drawn.toImage()), suffix);
         }
-    }
-
-    // A 1280 x 1024 screen at scale 2 leaves 640 x 512 pixels: the window
-    // fits it, the board shrinks with it and keeps every control inside.
-    void windowOnAHalvedScreen()
-    {
-        ShellFixture f;
-        QCOMPARE(f.start(), Application::Outcome::Running);
-        MainWindow* w = f.main();
-        QVERIFY(w->minimumWidth() <= 640 && w->minimumHeight() <= 512);
-        w->resize(640, 512);
-        QTRY_COMPARE(w->size(), QSize(640, 512));
-        BoardWidget* board = w->board(Wheel::r());
-        const int bottom = w->statusBar()->mapTo(w, QPoint(0, 0)).y();
-        for (const QWidget* c : board->findChildren<QWidget*>()) {
-            if (!c->isVisibleTo(board))
-                continue;
-            const QRect onWindow(c->mapTo(w, QPoint(0, 0)), c->size());
-            QVERIFY2(onWindow.left() >= 0 && onWindow.right() < 640 && onWindow.bottom() < bottom,
-                     qPrintable(c->objectName()));
-        }
-        const double scale = std::min(board->width() / 673.0, board->height() / 420.0);
-        QVERIFY(scale < 1);
-        QVERIFY(std::abs(board->findChild<QWidget*>(u"pbR17"_s)->width() - 41 * scale) <= 1);
     }
 
     void folderPicturesShowTheirDevicePixels_data()
