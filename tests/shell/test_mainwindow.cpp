@@ -470,9 +470,6 @@ private slots:
         action("mnuExportSpins")->trigger();
         QCOMPARE(status(), u"Exported 3 spins of Demo Casino (Roulette) to %1."_s.arg(
                                QDir::toNativeSeparators(exported)));
-        QFile out(exported);
-        QVERIFY(out.open(QIODevice::ReadOnly));
-        QCOMPARE(out.readAll().count("\r\n"), 4); // header, three spins
 
         // The Roulette file does not fit the mini wheel; the mini file does,
         // once there is a base stake.
