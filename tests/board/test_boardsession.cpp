@@ -99,13 +99,11 @@ private slots:
         QTest::addColumn<QString>("after"); // once 26 (black, even, 19-36, third dozen) came as well
         // History 5 17 5 20 0, the newest last; 00 is switched off.
         QTest::newRow("0 newest") << u"slpR0"_s << u"0"_s << u"hot"_s << u"1"_s;
-        QTest::newRow("5 twice") << u"slpR5"_s << u"2"_s << u"hot"_s << u"3"_s;
         QTest::newRow("17") << u"slpR17"_s << u"3"_s << u"hot"_s << u"4"_s;
         QTest::newRow("1 never, first of the cold") << u"slpR1"_s << u"\u2013"_s << u"cold"_s << u"\u2013"_s;
         QTest::newRow("36 never") << u"slpR36"_s << u"\u2013"_s << QString() << u"\u2013"_s;
         QTest::newRow("red: 5") << u"slpRRED"_s << u"2"_s << QString() << u"3"_s;
         QTest::newRow("black: 20") << u"slpRBLACK"_s << u"1"_s << QString() << u"0"_s;
-        QTest::newRow("first dozen: 5") << u"slpR1ST12"_s << u"2"_s << QString() << u"3"_s;
     }
 
     void sleepersOnCells()
