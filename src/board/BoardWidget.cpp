@@ -303,9 +303,17 @@ std::optional<qint64> BoardWidget::showStoredSettings()
         m_status.setStatus(s.status());
         return std::nullopt;
     }
-    m_zeroZero->setChecked(s->zeroZeroEnabled);
-    for (const Category& c : m_wheel.categories())
-        m_categoryBoxes[idx(c.id)]->setChecked(s->played[idx(c.id)]);
+    {
+        // Shown as stored, not written back: every caller draws the board
+        // after this, and a start that holds the writes could not write.
+        const QSignalBlocker quiet(m_zeroZero);
+        m_zeroZero->setChecked(s->zeroZeroEnabled);
+        for (const Category& c : m_wheel.categories()) {
+            const QSignalBlocker quietBox(m_categoryBoxes[idx(c.id)]);
+            m_categoryBoxes[idx(c.id)]->setChecked(s->played[idx(c.id)]);
+        }
+    }
+    showZeroZero(s->zeroZeroEnabled);
     showStoredAmount(s->amountText);
     return s->casino;
 }
@@ -539,6 +547,11 @@ void BoardWidget::zeroZeroToggled(bool on)
     const Status stored = m_settings.setZeroZero(m_wheel, on);
     if (!stored.ok)
         m_status.setStatus(stored.text);
+    showZeroZero(on);
+}
+
+void BoardWidget::showZeroZero(bool on)
+{
     const QString cell = m_wheel.zeroZeroCell();
     if (m_keys)
         m_keys->zeroZeroSwitched();
@@ -694,7 +707,7 @@ void BoardWidget::newSession()
     if (!m_app.ensureOpen())
         return m_status.setStatus(errorLine(codes::show(m_wheel.letter())));
     try {
-        SessionStore::begin(m_app.db(), m_app.settingId, m_wheel, m_app.clock().now());
+        beginSession(m_app.clock().now());
     } catch (const DbError& e) {
         qCWarning(lcBoard).noquote() << m_wheel.letter() << "session not begun:" << e.what();
         return m_status.setStatus(errorLine(codes::show(m_wheel.letter())));
@@ -708,6 +721,37 @@ void BoardWidget::newSession()
     finish(shown);
 }
 
+void BoardWidget::beginSession(const QDateTime& at)
+{
+    Database& db = m_app.db();
+    if (db.writesHeld()) {
+        m_heldSessionStart = at;
+        return;
+    }
+    m_heldSessionStart.reset();
+    SessionStore::begin(db, m_app.settingId, m_wheel, at);
+}
+
+void BoardWidget::writeHeldSession()
+{
+    if (!m_heldSessionStart || !m_app.ensureOpen())
+        return;
+    try {
+        SessionStore::begin(m_app.db(), m_app.settingId, m_wheel, *m_heldSessionStart);
+        m_heldSessionStart.reset();
+    } catch (const DbError& e) {
+        qCWarning(lcBoard).noquote() << m_wheel.letter() << "session not begun:" << e.what();
+        m_status.setStatus(errorLine(codes::show(m_wheel.letter())));
+    }
+}
+
+std::optional<SessionStore::Start> BoardWidget::sessionStart()
+{
+    if (m_heldSessionStart)
+        return SessionStore::startingAt(m_app.db(), m_wheel, *m_heldSessionStart);
+    return SessionStore::start(m_app.db(), m_app.settingId, m_wheel);
+}
+
 Status BoardWidget::showSession(qint64 casino, const TableLimits& limits)
 {
     const QString failure = errorLine(codes::show(m_wheel.letter()));
@@ -715,11 +759,11 @@ Status BoardWidget::showSession(qint64 casino, const TableLimits& limits)
         return Status::failure(failure);
     try {
         Database& db = m_app.db();
-        std::optional<SessionStore::Start> start = SessionStore::start(db, m_app.settingId, m_wheel);
+        std::optional<SessionStore::Start> start = sessionStart();
         // A board always plays in a session: the first draw begins one.
         if (!start) {
-            SessionStore::begin(db, m_app.settingId, m_wheel, m_app.clock().now());
-            start = SessionStore::start(db, m_app.settingId, m_wheel);
+            beginSession(m_app.clock().now());
+            start = sessionStart();
         }
         const SessionFigures figures =
             SessionFigures::read(db, m_wheel, m_app.settingId, casino, start->afterKey, played());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/SessionStore.h"
 #include "session/TableLimits.h"
 #include "store/CasinoStore.h"
 #include "store/Result.h"
@@ -94,6 +95,13 @@ public:
     // A new session of this wheel from now on (also the board's "New
     // session" button); the session line starts again from nothing.
     void newSession();
+    // A session from the moment on. While the file's check holds the writes
+    // it is kept here, counted from the newest spin, and written once the
+    // check passed (writeHeldSession). Throws DbError.
+    void beginSession(const QDateTime& at);
+    void writeHeldSession();
+    // Where the board's session starts, held or stored. Throws DbError.
+    std::optional<SessionStore::Start> sessionStart();
     // "Spins since last hit" on the cells, hottest and coldest pockets of
     // the newest `window` spins (0: all) marked.
     void showSleepers(bool shown);
@@ -130,6 +138,7 @@ private:
     std::optional<qint64> showStoredSettings();
     void categoryToggled(CategoryId category);
     void zeroZeroToggled(bool on);
+    void showZeroZero(bool on);
     void amountEdited(const QString& text);
     void amountEntered();
     void confirmAmount();
@@ -189,6 +198,7 @@ private:
     bool m_busy = false;
 
     SessionLine* m_session = nullptr;
+    std::optional<QDateTime> m_heldSessionStart;
     std::unique_ptr<SleeperMarks> m_sleepers;
     qint64 m_sleeperWindow = 500;
     QString m_stakeNotice; // a plate above the table maximum

@@ -21,16 +21,22 @@ std::optional<Start> start(Database& db, qint64 settingId, const Wheel& wheel)
     return Start{q.real(0), q.integer(1)};
 }
 
+Start startingAt(Database& db, const Wheel& wheel, const QDateTime& at)
+{
+    return Start{OleStamp::fromDateTime(at).now, ImportLog::newestSpinKey(db, wheel)};
+}
+
 void begin(Database& db, qint64 settingId, const Wheel& wheel, const QDateTime& at)
 {
     Transaction tx(db);
+    const Start start = startingAt(db, wheel, at);
     db.exec(Schema::sessionTable());
     db.prepare("INSERT OR REPLACE INTO ka_app_session (ka_app_setting_id, ka_app_session_wheel, "
                "ka_app_session_start, ka_app_session_key) VALUES (?1, ?2, ?3, ?4)")
         .bind(1, settingId)
         .bind(2, QString(wheel.letter()))
-        .bind(3, OleStamp::fromDateTime(at).now)
-        .bind(4, ImportLog::newestSpinKey(db, wheel))
+        .bind(3, start.stamp)
+        .bind(4, start.afterKey)
         .run();
     tx.commit();
 }

@@ -24,6 +24,9 @@ struct Start
 // Where the wheel's session began; nothing before the first session.
 // Throws DbError.
 std::optional<Start> start(Database& db, qint64 settingId, const Wheel& wheel);
+// The start a session begun at the moment has: after the newest spin.
+// Throws DbError.
+Start startingAt(Database& db, const Wheel& wheel, const QDateTime& at);
 // A new session from the given moment on; one transaction. Throws DbError.
 void begin(Database& db, qint64 settingId, const Wheel& wheel, const QDateTime& at);
 // The start as the player's clock shows it.

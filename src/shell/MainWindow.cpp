@@ -211,7 +211,7 @@ void MainWindow::startSessions()
             const bool kept =
                 goOn && std::find(continuable.begin(), continuable.end(), &b->wheel()) != continuable.end();
             if (!kept)
-                SessionStore::begin(m_app.db(), m_app.settingId, b->wheel(), now);
+                b->beginSession(now);
         }
     } catch (const DbError& e) {
         qCWarning(lcShell) << "the sessions could not be begun:" << e.what();
@@ -243,8 +243,7 @@ void MainWindow::buildTabs()
     // "This session" on the tab is the board's session of that wheel.
     m_statistics->setSessionStart([this](QChar letter) -> std::optional<double> {
         try {
-            const std::optional<SessionStore::Start> start =
-                SessionStore::start(m_app.db(), m_app.settingId, *Wheel::byLetter(letter));
+            const std::optional<SessionStore::Start> start = board(*Wheel::byLetter(letter))->sessionStart();
             return start ? std::optional<double>(start->stamp) : std::nullopt;
         } catch (const DbError& e) {
             qCWarning(lcShell) << "the session's start could not be read:" << e.what();
@@ -377,6 +376,8 @@ void MainWindow::showCheck(bool sound, const QString& problem)
     m_app.checkPending = false;
     if (sound) {
         m_app.db().releaseWrites();
+        for (BoardWidget* b : {m_boardR, m_boardM})
+            b->writeHeldSession();
         try {
             Installation(m_app).upgradeAfterCheck();
         } catch (const DbError& e) {
