@@ -47,16 +47,21 @@ QRect BoardScaler::scaled(const QRect& d) const
 
 QFont BoardScaler::scaled(const QFont& design) const
 {
-    return scaled(design, m_scale);
+    return scaled(design, m_scale, m_page->logicalDpiY());
 }
 
-QFont BoardScaler::scaled(const QFont& design, double scale)
+QFont BoardScaler::scaled(const QFont& design, double scale, qreal dpi)
 {
+    // Whole pixels: letters are hinted sharp, and the sizes a drag of the
+    // window passes through share a few fonts, each made and cached once,
+    // instead of a new one at every step.
     QFont f = design;
-    if (design.pixelSize() > 0)
+    if (design.pixelSize() > 0) {
         f.setPixelSize(std::max(1, int(std::lround(design.pixelSize() * scale))));
-    else
-        f.setPointSizeF(design.pointSizeF() * scale);
+    } else {
+        const double pixels = std::max(1.0, std::round(design.pointSizeF() * scale * dpi / 72.0));
+        f.setPointSizeF(pixels * 72.0 / dpi);
+    }
     return f;
 }
 

@@ -37,8 +37,10 @@ public:
 
     double scale() const { return m_scale; }
     QRect scaled(const QRect& design) const;
+    // The design font at the scale, in whole pixels of a screen of `dpi`
+    // dots per inch.
     QFont scaled(const QFont& design) const;
-    static QFont scaled(const QFont& design, double scale);
+    static QFont scaled(const QFont& design, double scale, qreal dpi);
     QSize minimumSize() const;
 
 private:

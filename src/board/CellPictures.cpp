@@ -132,11 +132,19 @@ void drawDiamond(QPainter& p, const QRect& r, const QColor& fill)
     p.drawPath(path);
 }
 
+// The letters are drawn unscaled, at the whole pixel size nearest the
+// cell's scale: they are hinted sharp, and the glyphs drawn for one cell
+// serve every cell and every board size that rounds to the same size.
 void drawCaption(QPainter& p, const QRect& r, const QString& text, const QColor& colour, int pixelSize)
 {
-    p.setFont(captionFont(pixelSize));
+    const QTransform scale = p.worldTransform();
+    const QRectF shown = scale.mapRect(QRectF(r));
+    p.save();
+    p.resetTransform();
+    p.setFont(captionFont(std::max(1, int(std::lround(pixelSize * std::min(scale.m11(), scale.m22()))))));
     p.setPen(colour);
-    p.drawText(r, Qt::AlignCenter, text);
+    p.drawText(shown, Qt::AlignCenter, text);
+    p.restore();
 }
 
 } // namespace
@@ -170,15 +178,12 @@ QPixmap CellPictures::picture(const Wheel& wheel, const QString& cellName, Look 
                               QSize size)
 {
     const Key key{cellName, look, devicePixelRatio, size};
-    if (auto it = m_cache.constFind(key); it != m_cache.constEnd())
-        return *it;
+    if (const QPixmap* cached = m_cache.object(key))
+        return *cached;
     if (!hasLook(wheel, cellName, look))
         return {};
     QPixmap pm = draw(wheel, cellName, look, devicePixelRatio, size);
-    // A board resized by dragging asks for many sizes it never shows again.
-    if (m_cache.size() >= MaxCached)
-        m_cache.clear();
-    m_cache.insert(key, pm);
+    m_cache.insert(key, new QPixmap(pm));
     return pm;
 }
 

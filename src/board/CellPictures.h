@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCache>
 #include <QHash>
 #include <QPixmap>
 #include <QString>
@@ -55,8 +56,9 @@ private:
     };
 
     QPixmap draw(const Wheel& wheel, const QString& cellName, Look look, qreal ratio, QSize size) const;
-    static constexpr int MaxCached = 1000;
-    QHash<Key, QPixmap> m_cache;
+    // A board resized by dragging asks for many sizes it never shows again;
+    // the least recently used go one at a time, not all in one frame.
+    QCache<Key, QPixmap> m_cache{1000};
 };
 
 } // namespace spinledger

@@ -60,7 +60,7 @@ void HistoryView::resizeEvent(QResizeEvent* event)
     // The inside depends on the style's title and border; the chips grow and
     // shrink with the frame, which the board scales.
     const double scale = double(width()) / BoardGeometry::playedFrame().width();
-    const QFont font = BoardScaler::scaled(m_chipFont, scale);
+    const QFont font = BoardScaler::scaled(m_chipFont, scale, logicalDpiY());
     for (int c = 0; c < 3; ++c) {
         for (int row = 0; row < Rows; ++row) {
             m_labels[c][row]->setGeometry(BoardGeometry::historyLabel(c, row, Rows, contentsRect(), scale));

@@ -602,13 +602,16 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<double>("scale");
         QTest::addColumn<QRect>("cell17");
-        QTest::newRow("design") << QSize(673, 420) << QSize(673, 420) << 1.0 << QRect(256, 126, 41, 33);
-        QTest::newRow("twice") << QSize(1346, 840) << QSize(1346, 840) << 2.0 << QRect(512, 252, 82, 66);
-        // 600 / 420: 961 wide, centred 192 from the left.
+        // The Amount box's 9 points, 12 pixels, times the scale, in whole pixels.
+        QTest::addColumn<int>("amountPixels");
+        QTest::newRow("design") << QSize(673, 420) << QSize(673, 420) << 1.0 << QRect(256, 126, 41, 33) << 12;
+        QTest::newRow("twice") << QSize(1346, 840) << QSize(1346, 840) << 2.0 << QRect(512, 252, 82, 66)
+                               << 24;
+        // 600 / 420: 961 wide, centred 192 from the left; 17.14 pixels.
         QTest::newRow("wide") << QSize(1346, 600) << QSize(1346, 600) << 600.0 / 420
-                              << QRect(558, 180, 58, 47);
+                              << QRect(558, 180, 58, 47) << 17;
         QTest::newRow("too small: the minimum")
-            << QSize(400, 300) << QSize(539, 336) << 0.8 << QRect(205, 101, 33, 26);
+            << QSize(400, 300) << QSize(539, 336) << 0.8 << QRect(205, 101, 33, 26) << 10;
     }
 
     void scalesWithItsPage()
@@ -617,14 +620,14 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(double, scale);
         QFETCH(QRect, cell17);
+        QFETCH(int, amountPixels);
         BoardRig rig(Wheel::r());
         rig.play("17 4");
-        const QFont amountFont = rig.find<QLineEdit>("tb", "Amount")->font();
         const QFont plateFont = rig.find<BadgeLabel>("lbl", "BLACK")->font();
         rig.board.resize(page);
         QCOMPARE(rig.board.size(), size);
         QCOMPARE(rig.cell(u"17"_s)->geometry(), cell17);
-        QCOMPARE(rig.find<QLineEdit>("tb", "Amount")->font().pointSizeF(), amountFont.pointSizeF() * scale);
+        QCOMPARE(QFontInfo(rig.find<QLineEdit>("tb", "Amount")->font()).pixelSize(), amountPixels);
         QCOMPARE(rig.find<BadgeLabel>("lbl", "BLACK")->font().pixelSize(),
                  qRound(plateFont.pixelSize() * scale));
         // The check marks grow with their letters.
