@@ -5,6 +5,7 @@
 #include "board/BoardCell.h"
 #include "board/BoardGeometry.h"
 #include "board/BoardLog.h"
+#include "board/BoardFrame.h"
 #include "board/BoardScaler.h"
 #include "board/CellGrid.h"
 #include "board/CoinLabels.h"
@@ -59,7 +60,7 @@ private:
 
 QGroupBox* frame(const QString& caption, const QRect& geometry, QWidget* parent)
 {
-    auto* box = new QGroupBox(caption, parent);
+    auto* box = new BoardFrame(caption, parent);
     box->setGeometry(geometry);
     return box;
 }

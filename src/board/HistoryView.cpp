@@ -35,7 +35,7 @@ int columnOf(PocketColour colour)
 
 } // namespace
 
-HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(tr("Played"), parent)
+HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : BoardFrame(tr("Played"), parent)
 {
     setObjectName(QStringLiteral("frame%1Played").arg(wheel.letter()));
     m_chipFont = font();
@@ -56,7 +56,7 @@ HistoryView::HistoryView(const Wheel& wheel, QWidget* parent) : QGroupBox(tr("Pl
 
 void HistoryView::resizeEvent(QResizeEvent* event)
 {
-    QGroupBox::resizeEvent(event);
+    BoardFrame::resizeEvent(event);
     // The inside depends on the style's title and border; the chips grow and
     // shrink with the frame, which the board scales.
     const double scale = double(width()) / BoardGeometry::playedFrame().width();

@@ -2,7 +2,7 @@
 
 #include "engine/SpinEngine.h"
 
-#include <QGroupBox>
+#include "board/BoardFrame.h"
 
 #include <array>
 #include <vector>
@@ -14,7 +14,7 @@ class Wheel;
 
 // The "Played" frame: the latest spins of the casino, oldest at the top,
 // in three columns by colour (black, green, red).
-class HistoryView : public QGroupBox
+class HistoryView : public BoardFrame
 {
     Q_OBJECT
 public:

@@ -31,7 +31,7 @@ bool isTextInput(const QWidget* w)
 
 PocketEntry::PocketEntry(const Wheel& wheel, StatusSink& status, std::function<bool()> zeroZeroOn,
                          RecordFn record, QWidget* board)
-    : QGroupBox(tr("Keys"), board), m_wheel(wheel), m_status(status), m_zeroZeroOn(std::move(zeroZeroOn)),
+    : BoardFrame(tr("Keys"), board), m_wheel(wheel), m_status(status), m_zeroZeroOn(std::move(zeroZeroOn)),
       m_record(std::move(record)), m_board(board)
 {
     setObjectName(QStringLiteral("frm") + wheel.letter() + QStringLiteral("Pocket"));
@@ -161,7 +161,7 @@ void PocketEntry::hideEvent(QHideEvent* event)
 {
     // What was half typed on one tab is not meant for later.
     setTyped(QString());
-    QGroupBox::hideEvent(event);
+    BoardFrame::hideEvent(event);
 }
 
 } // namespace spinledger

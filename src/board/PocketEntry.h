@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGroupBox>
+#include "board/BoardFrame.h"
 
 #include <functional>
 
@@ -19,7 +19,7 @@ class Wheel;
 // is no pocket, or 00 while it is switched off, shows a message and records
 // nothing. Recording goes the way of a click on the pocket's cell.
 // objectName "frmRPocket" / "frmMPocket", its field "txRPocket" / "txMPocket".
-class PocketEntry : public QGroupBox
+class PocketEntry : public BoardFrame
 {
     Q_OBJECT
 public:
