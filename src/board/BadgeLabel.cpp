@@ -1,6 +1,7 @@
 #include "board/BadgeLabel.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace spinledger {
 
@@ -34,13 +35,39 @@ void BadgeLabel::paintEvent(QPaintEvent* event)
         return;
     {
         QPainter p(this);
+        p.drawPixmap(0, 0, plate());
+    }
+    QLabel::paintEvent(event);
+}
+
+// The plates of a board share a few sizes and colours, and a rounded
+// outline costs far more to draw than a picture of it to copy.
+QPixmap BadgeLabel::plate() const
+{
+    const qreal ratio = devicePixelRatioF();
+    // The border follows the text colour unless one was given.
+    const QColor border = m_border.isValid() ? m_border : textColour();
+    const QString key = QStringLiteral("spinledger-plate-%1x%2@%3-%4-%5")
+                            .arg(width())
+                            .arg(height())
+                            .arg(ratio)
+                            .arg(m_fill.rgba())
+                            .arg(border.rgba());
+    QPixmap pm;
+    if (QPixmapCache::find(key, &pm))
+        return pm;
+    pm = QPixmap(size() * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    {
+        QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
-        // The border follows the text colour unless one was given.
-        p.setPen(QPen(m_border.isValid() ? m_border : textColour(), 1.5));
+        p.setPen(QPen(border, 1.5));
         p.setBrush(m_fill);
         p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 4, 4);
     }
-    QLabel::paintEvent(event);
+    QPixmapCache::insert(key, pm);
+    return pm;
 }
 
 } // namespace spinledger

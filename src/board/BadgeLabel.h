@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPixmap>
 
 namespace spinledger {
 
@@ -23,6 +24,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QPixmap plate() const;
+
     QColor m_fill = Qt::white;
     QColor m_border;
 };

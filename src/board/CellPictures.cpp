@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QtMath>
 
 #include <algorithm>
@@ -103,17 +104,38 @@ void drawGold(QPainter& p, const QRect& r)
 }
 
 // A small stack of chips in the bottom-left corner, below the caption.
+// Every coin cell of a board shows it at nearly one size, so it is drawn
+// once per size in device pixels and copied: its round edges cost more
+// than all the rest of a cell.
 void drawCoins(QPainter& p, const QRect& r)
 {
     const int w = 12;
     const int h = 5;
-    const int x = r.left() + 3;
-    const int base = r.bottom() - 2 - h;
-    p.setPen(QPen(CoinEdge, 1));
-    for (int i = 0; i < 2; ++i) {
-        p.setBrush(i == 1 ? GoldLight : GoldDark);
-        p.drawEllipse(QRect(x, base - i * 3, w, h));
+    const QRectF stack(r.left() + 2.5, r.bottom() - 2 - h - 3.5, w + 1, h + 4);
+    const QRectF shown = p.worldTransform().mapRect(stack);
+    const qreal ratio = p.device()->devicePixelRatioF();
+    const QSize pixels(qCeil(shown.width() * ratio), qCeil(shown.height() * ratio));
+    const QString key = QStringLiteral("spinledger-coins-%1x%2").arg(pixels.width()).arg(pixels.height());
+    QPixmap coins;
+    if (!QPixmapCache::find(key, &coins)) {
+        coins = QPixmap(pixels);
+        coins.setDevicePixelRatio(ratio);
+        coins.fill(Qt::transparent);
+        QPainter c(&coins);
+        c.setRenderHint(QPainter::Antialiasing);
+        c.scale(pixels.width() / ratio / stack.width(), pixels.height() / ratio / stack.height());
+        c.setPen(QPen(CoinEdge, 1));
+        for (int i = 0; i < 2; ++i) {
+            c.setBrush(i == 1 ? GoldLight : GoldDark);
+            c.drawEllipse(QRectF(0.5, 3.5 - i * 3, w, h));
+        }
+        c.end();
+        QPixmapCache::insert(key, coins);
     }
+    p.save();
+    p.resetTransform();
+    p.drawPixmap(shown.topLeft(), coins);
+    p.restore();
 }
 
 void drawDiamond(QPainter& p, const QRect& r, const QColor& fill)
