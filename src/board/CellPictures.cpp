@@ -216,20 +216,27 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, Look loo
     // painter scales every line and letter, nothing is enlarged afterwards.
     const QRect r(QPoint(0, 0), BoardGeometry::cellPixels(wheel, cellName).size());
     const QSize shown = size.isEmpty() ? r.size() : size;
-    QPixmap pm(qCeil(shown.width() * ratio), qCeil(shown.height() * ratio));
-    pm.setDevicePixelRatio(ratio);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(qreal(shown.width()) / r.width(), qreal(shown.height()) / r.height());
-
     const QString suffix = wheel.cellSuffix(cellName);
     const OutsideLook* outside = outsideLook(suffix);
     const QColor table = outside ? Felt : pocketColour(wheel, suffix);
     const QString caption = outside ? QCoreApplication::translate("CellPictures", outside->caption) : suffix;
     const int textSize = outside ? 11 : 14;
 
+    QPixmap pm(qCeil(shown.width() * ratio), qCeil(shown.height() * ratio));
+    pm.setDevicePixelRatio(ratio);
+    // A plain ground is filled before the painter scales anything: filling
+    // through the scaled, smoothing painter cost as much as the caption.
+    const QColor ground = look == Look::Green   ? PocketColours::green().darker(130)
+                          : look == Look::On    ? QColor(Qt::white)
+                          : look == Look::Click ? Pressed
+                                                : table;
+    if (look != Look::Coin)
+        pm.fill(ground);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(qreal(shown.width()) / r.width(), qreal(shown.height()) / r.height());
+
     if (look == Look::Green) {
-        p.fillRect(r, PocketColours::green().darker(130));
         drawFrame(p, Line, 1);
         return pm;
     }
@@ -245,7 +252,6 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, Look loo
         return pm;
     }
     const bool lit = look == Look::On || look == Look::Click;
-    p.fillRect(r, look == Look::On ? QColor(Qt::white) : look == Look::Click ? Pressed : table);
     if (outside && outside->diamond.isValid())
         drawDiamond(p, r, outside->diamond);
     // A lit cell shows its caption in the pocket's colour, dark enough to read.
