@@ -223,6 +223,7 @@ void MainWindow::buildTabs()
 {
     m_tabs = new QTabWidget(centralWidget());
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setDocumentMode(true);
     m_boardR = new BoardWidget(m_app, m_engines.r, m_engines.r.wheel(), *this);
     m_boardM = new BoardWidget(m_app, m_engines.m, m_engines.m.wheel(), *this);
     m_tabs->addTab(m_boardR, m_engines.r.wheel().boardName());
