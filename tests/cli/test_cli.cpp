@@ -6,7 +6,6 @@
 #include "TestDb.h"
 #include "TestFiles.h"
 #include "cli/Cli.h"
-#include "engine/SpinEngine.h"
 #include "session/SessionStore.h"
 #include "store/InstanceLock.h"
 #include "store/Schema.h"
@@ -220,9 +219,7 @@ private slots:
         // Six spins through the engine (ties drawn as scripted), while the
         // test keeps its own connection open as the window would.
         TestDb t;
-        SpinEngine engine(*t.app, Wheel::r());
-        for (const char* pocket : {"17", "5", "0", "32", "17", "8"})
-            QVERIFY(engine.play(t.casino, QString::fromLatin1(pocket)).status.ok);
+        QVERIFY(t.play(Wheel::r(), u"17 5 0 32 17 8"_s));
         const QByteArray before = fingerprint(t.db);
 
         const Run text = run(t, {"stats", "--wheel", "r", "--casino", "Demo Casino"});
@@ -286,12 +283,9 @@ private slots:
         QFETCH(QString, json);
         QFETCH(QString, heading);
         TestDb t;
-        SpinEngine engine(*t.app, Wheel::r());
-        for (const char* pocket : {"17", "5", "0", "32", "17", "8"}) {
-            QVERIFY(engine.play(t.casino, QString::fromLatin1(pocket)).status.ok);
-            if (pocket == std::string_view("32"))
-                SessionStore::begin(t.db, t.app->settingId, Wheel::r(), t.clock.now());
-        }
+        QVERIFY(t.play(Wheel::r(), u"17 5 0 32"_s));
+        SessionStore::begin(t.db, t.app->settingId, Wheel::r(), t.clock.now());
+        QVERIFY(t.play(Wheel::r(), u"17 8"_s));
         const QStringList stats{"stats", "--wheel", "R", "--casino", "1"};
         const Run j = run(t, stats + window + QStringList{"--json"});
         QCOMPARE(j.code, 0);
@@ -427,8 +421,7 @@ private slots:
     void importUndoLast()
     {
         TestDb t;
-        SpinEngine engine(*t.app, Wheel::r());
-        QVERIFY(engine.play(t.casino, u"5"_s).status.ok);
+        QVERIFY(t.play(Wheel::r(), u"5"_s));
         const QString file =
             writeFile(t.dir.filePath(u"spins.csv"_s), QByteArray("17\n0\n32\n").repeated(400));
         QCOMPARE(run(t, {"import", "--wheel", "R", "--casino", "1", file}).code, 0);
@@ -466,9 +459,7 @@ private slots:
     void exportCommandBesideTheWindow()
     {
         TestDb t;
-        SpinEngine engine(*t.app, Wheel::r());
-        for (const char* pocket : {"5", "00", "5"})
-            engine.play(t.casino, QString::fromLatin1(pocket));
+        QVERIFY(t.play(Wheel::r(), u"5 00 5"_s));
         QLockFile window(InstanceLock::pathFor(t.dir.path()));
         QVERIFY(window.tryLock(0));
         const Run toOut = run(t, {"export", "--wheel", "R", "--casino", "Demo Casino"});

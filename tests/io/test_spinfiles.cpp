@@ -96,9 +96,7 @@ private slots:
         // history picks index 9 of 38 (pocket 8); the clock says 18:00:00 and
         // steps a second per spin.
         TestDb t;
-        SpinEngine e(*t.app, Wheel::r());
-        for (const char* pocket : {"17", "0", "17"})
-            QVERIFY(e.play(t.casino, QString::fromLatin1(pocket)).status.ok);
+        QVERIFY(t.play(Wheel::r(), u"17 0 17"_s));
         // Spin 1 is judged against nothing; its advice E B L 1 1 / 8 stakes
         // the amount, 10, everywhere. Spin 0 loses all of it: stakes 20. The
         // second 17 follows a 17 once before (by 0), so its Numbers advice is
@@ -144,10 +142,8 @@ private slots:
         const Wheel& w = *Wheel::byLetter(letter);
         TestDb t;
         set(t, w, w.zeroSwitch(), "1");
-        SpinEngine e(*t.app, w);
-        for (const char* pocket : {"5", "00", "12", "5", "0", "3", "12", "5", "9"})
-            QVERIFY(e.play(t.casino, QString::fromLatin1(pocket)).status.ok);
-        QVERIFY(e.undo(t.casino).status.ok);
+        QVERIFY(t.play(w, u"5 00 12 5 0 3 12 5 9"_s));
+        QVERIFY(SpinEngine(*t.app, w).undo(t.casino).status.ok);
         const QByteArray original = exported(t, w, t.casino);
         const qint64 copy = t.addCasino(u"Ζάρια \"Nord\""_s);
         const SpinImport::Report same = importFile(t, w, copy, writeFile(t, original));
@@ -245,9 +241,7 @@ private slots:
         const Wheel& w = *Wheel::byLetter(letter);
         TestDb t;
         set(t, w, w.zeroSwitch(), zeroZero ? "1" : "0");
-        SpinEngine e(*t.app, w);
-        for (const QString& p : before)
-            QVERIFY(e.play(t.casino, p).status.ok);
+        QVERIFY(t.play(w, before.join(u' ')));
         t.clock.current = QDateTime(QDate(2026, 12, 6), QTime(18, 0));
         const SpinImport::Report r = importFile(t, w, t.casino, writeFile(t, file));
         QVERIFY2(r.outcome == SpinImport::Outcome::Imported, qPrintable(r.message));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SetUp.h"
+#include "engine/SpinEngine.h"
 #include "store/AppContext.h"
 #include "store/Clock.h"
 #include "store/Database.h"
@@ -129,6 +130,18 @@ public:
         casino = app->currentCasino(Wheel::r()).id();
         db.exec("UPDATE ka_app_r_setting SET tbRAmount = 10");
         db.exec("UPDATE ka_app_m_setting SET tbMAmount = 10");
+    }
+
+    // Plays the pockets, parted by blanks, on the test casino one after the
+    // other; false at the first one the engine refuses.
+    bool play(const Wheel& w, const QString& pockets)
+    {
+        SpinEngine engine(*app, w);
+        for (const QString& pocket : pockets.split(u' ', Qt::SkipEmptyParts)) {
+            if (!engine.play(casino, pocket).status.ok)
+                return false;
+        }
+        return true;
     }
 
     qint64 addCasino(const QString& name)
