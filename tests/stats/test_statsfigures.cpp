@@ -167,7 +167,6 @@ private slots:
         };
         // Bets per spin 2 to 7, from the table above:
         // Black/Red -10 +20 -10 -20 +40 -10; Low/High -10 +20 -10 -20 -40 -80.
-        row("all", SpinWindow{}, 1, 7, 6, 2, 10, -140, 4);
         row("last 3", SpinWindow::newest(3), 5, 7, 3, 2, 10, -140, 3);
         row("last 100 of 7", SpinWindow::newest(100), 1, 7, 6, 2, 10, -140, 4);
         row("session from spin 6", SpinWindow::session(46001.5), 6, 7, 2, 1, 30, -120, 2);
