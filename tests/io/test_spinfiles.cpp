@@ -330,20 +330,12 @@ private slots:
         QCOMPARE(fingerprint(t), before);
     }
 
-    // The number of pockets in the user's locale.
-    void readAsInTheUserLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("readAs");
-        QTest::addRow("English") << u"en_US"_s << u"read as a list of 5,000 pockets"_s;
-        QTest::addRow("German") << u"de_DE"_s << u"read as a list of 5.000 pockets"_s;
-    }
+    // The number of pockets in the user's locale: German groups by a point,
+    // where a count that ignored the locale would not.
     void readAsInTheUserLocale()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, readAs);
         const QLocale before;
-        QLocale::setDefault(QLocale(locale));
+        QLocale::setDefault(QLocale(u"de_DE"_s));
         TestDb t;
         QByteArray list;
         for (int i = 0; i < 5000; ++i)
@@ -352,7 +344,7 @@ private slots:
         const SpinImport::Report r = import.check(writeFile(t, list), t.casino);
         QLocale::setDefault(before);
         QCOMPARE(r.spins, 5000);
-        QCOMPARE(r.readAs, readAs);
+        QCOMPARE(r.readAs, u"read as a list of 5.000 pockets"_s);
     }
 };
 
