@@ -205,7 +205,6 @@ private slots:
         QTest::newRow("small mean") << qint64(200) << 1.0 / 37;
         QTest::newRow("mean of 20") << qint64(100) << 0.2;
         QTest::newRow("large mean") << qint64(100000) << 1.0 / 37;
-        QTest::newRow("even chance") << qint64(5000) << 0.5;
         QTest::newRow("above one half") << qint64(60) << 0.9;
     }
     void binomialDraws()
