@@ -61,8 +61,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addRow("endless device")
             << u"/dev/zero"_s << u"zero is a device or special file, not a spin file or pipe"_s;
-        QTest::addRow("empty device")
-            << u"/dev/null"_s << u"null is a device or special file, not a spin file or pipe"_s;
         QTest::addRow("folder") << u"/tmp"_s << u"tmp is a folder, not a spin file"_s;
         QTest::addRow("missing") << u"/nonexistent/spins.csv"_s
                                  << u"spins.csv cannot be read: No such file or directory"_s;
