@@ -202,7 +202,6 @@ private slots:
                                         "0@2026-12-06T17:59:58.000 32@2026-12-06T17:59:59.000 "
                                         "17@2026-12-06T18:00:00.000";
         const QString five = u"read as a list of 5 pockets"_s;
-        row("a list on one line, commas", 'R', false, "", "12,5,0,32,17\n", fiveUpToNow, five);
         row("semicolons over two rows, a blank cell", 'R', false, "", "12;5;;0\r\n32;17;\r\n", fiveUpToNow,
             five);
         row("tabs", 'R', false, "", "12\t5\t0\t32\t17", fiveUpToNow, five);
