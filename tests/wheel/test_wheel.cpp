@@ -11,13 +11,11 @@ class TestWheel : public QObject
     Q_OBJECT
 
 private slots:
-    void lookupIsExactSoZeroIsNotZeroZero()
+    // Each pocket's place, 0 and 00 apart, is in the layout and advice tests;
+    // here what names no pocket, a padded label too.
+    void lookupIsExactAndFindsNothingElse()
     {
-        QCOMPARE(Wheel::r().pocketIndex("0"), 1);
-        QCOMPARE(Wheel::r().pocketIndex("00"), 0);
-        QCOMPARE(Wheel::r().pocketIndex("36"), 37);
         QCOMPARE(Wheel::r().pocketIndex("37"), -1);
-        QCOMPARE(Wheel::m().pocketIndex("12"), 13);
         QCOMPARE(Wheel::m().pocketIndex("13"), -1);
         QCOMPARE(Wheel::r().pocketIndex(" 5"), -1);
     }
