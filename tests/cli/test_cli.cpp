@@ -475,8 +475,8 @@ private slots:
         QCOMPARE(readFile(path), toOut.bytes);
     }
 
-    // Through the real program, as a shell runs it: standard input as "-" (a
-    // pipe, or a device, which is refused), and a device named as the file.
+    // Through the real program, as a shell runs it: standard input as "-", a
+    // pipe, or a device, which is refused.
     void standardInputAndDevices_data()
     {
         QTest::addColumn<QStringList>("args");
