@@ -2220,6 +2220,10 @@ Fortfahren?</translation>
         <source>This session: %1 spins, result %2, largest stake %3</source>
         <translation>Diese Sitzung: %1 Coups, Ergebnis %2, größter Einsatz %3</translation>
     </message>
+    <message>
+        <source>This session: 1 spin, result %1, largest stake %2</source>
+        <translation>Diese Sitzung: 1 Coup, Ergebnis %1, größter Einsatz %2</translation>
+    </message>
 </context>
 <context>
     <name>spinledger::SpinTransfer</name>

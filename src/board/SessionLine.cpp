@@ -48,8 +48,14 @@ QString SessionLine::signedAmount(double amount)
 
 QString SessionLine::describe(const SessionFigures& f)
 {
+    const QString result = signedAmount(f.result);
+    const QString largest = AmountText::toShown(f.largestStake);
+    // English and German, the languages shipped, have one form for one spin
+    // and one for every other count.
+    if (f.spins == 1)
+        return tr("This session: 1 spin, result %1, largest stake %2").arg(result, largest);
     return tr("This session: %1 spins, result %2, largest stake %3")
-        .arg(QLocale().toString(f.spins), signedAmount(f.result), AmountText::toShown(f.largestStake));
+        .arg(QLocale().toString(f.spins), result, largest);
 }
 
 void SessionLine::showFigures(const SessionFigures& figures)

@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(sessionLine(rig), u"This session: 0 spins, result 0, largest stake 0"_s);
         // The second dozen is advised after 8 at 10 (the last one won); 20 wins it.
         rig.play("20");
-        QCOMPARE(sessionLine(rig), u"This session: 1 spins, result +20, largest stake 10"_s);
+        QCOMPARE(sessionLine(rig), u"This session: 1 spin, result +20, largest stake 10"_s);
     }
 
     void stopLossSaidOnce()

@@ -567,7 +567,7 @@ private slots:
         QCOMPARE(m_f->start(), Application::Outcome::Running);
         QCOMPARE(m_f->sessionQuestions.size(), 1);
         const QString line = text(u"lblSessionR"_s);
-        QVERIFY2(line.startsWith(goOn ? u"This session: 1 spins"_s : u"This session: 0 spins"_s),
+        QVERIFY2(line.startsWith(goOn ? u"This session: 1 spin,"_s : u"This session: 0 spins"_s),
                  qPrintable(line));
     }
 

@@ -290,7 +290,7 @@ private slots:
             QCOMPARE(f.rows("ka_app_r"), 3001);
             // The session begun while the check held the writes is this start's.
             QCOMPARE(f.main()->findChild<QLabel*>(u"lblSessionR"_s)->text(),
-                     u"This session: 1 spins, result 0, largest stake 0"_s);
+                     u"This session: 1 spin, result 0, largest stake 0"_s);
             return;
         }
         QCOMPARE(
