@@ -1,7 +1,8 @@
 #include "board/BadgeLabel.h"
 
+#include "board/Drawing.h"
+
 #include <QPainter>
-#include <QPixmapCache>
 
 namespace spinledger {
 
@@ -53,21 +54,11 @@ QPixmap BadgeLabel::plate() const
                             .arg(ratio)
                             .arg(m_fill.rgba())
                             .arg(border.rgba());
-    QPixmap pm;
-    if (QPixmapCache::find(key, &pm))
-        return pm;
-    pm = QPixmap(size() * ratio);
-    pm.setDevicePixelRatio(ratio);
-    pm.fill(Qt::transparent);
-    {
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
+    return drawing::cachedPicture(key, size() * ratio, ratio, [&](QPainter& p) {
         p.setPen(QPen(border, 1.5));
         p.setBrush(m_fill);
         p.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 4, 4);
-    }
-    QPixmapCache::insert(key, pm);
-    return pm;
+    });
 }
 
 } // namespace spinledger

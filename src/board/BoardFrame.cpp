@@ -1,5 +1,7 @@
 #include "board/BoardFrame.h"
 
+#include "board/Drawing.h"
+
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 
@@ -18,12 +20,7 @@ void BoardFrame::paintEvent(QPaintEvent*)
     QRect frame = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
     if (!option.text.isEmpty())
         frame.setTop(std::max(frame.top(), label.bottom() + 1));
-    const QRect bands[] = {{frame.left(), frame.top(), frame.width(), 1},
-                           {frame.left(), frame.bottom(), frame.width(), 1},
-                           {frame.left(), frame.top() + 1, 1, frame.height() - 2},
-                           {frame.right(), frame.top() + 1, 1, frame.height() - 2}};
-    for (const QRect& band : bands)
-        p.fillRect(band, Line);
+    drawing::fillOutline(p, QRectF(frame), 1, Line);
     if (option.text.isEmpty())
         return;
     int flags = Qt::TextShowMnemonic | Qt::AlignLeft | int(option.textAlignment);

@@ -1,6 +1,7 @@
 #include "board/CellPictures.h"
 
 #include "board/BoardGeometry.h"
+#include "board/Drawing.h"
 #include "ui/PocketColours.h"
 #include "wheel/Wheel.h"
 
@@ -8,7 +9,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmapCache>
 #include <QtMath>
 
 #include <algorithm>
@@ -80,18 +80,11 @@ void drawFrame(QPainter& p, const QColor& colour, int width)
 {
     const qreal ratio = p.device()->devicePixelRatioF();
     const int w = std::max(1, int(std::lround(width * p.worldTransform().m22() * ratio)));
-    const int across = p.device()->width();
-    const int down = p.device()->height();
-    const QRect bands[] = {{0, 0, across, w},
-                           {0, down - w, across, w},
-                           {0, w, w, down - 2 * w},
-                           {across - w, w, w, down - 2 * w}};
     p.save();
     p.resetTransform();
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (const QRect& band : bands)
-        p.fillRect(QRectF(band.x() / ratio, band.y() / ratio, band.width() / ratio, band.height() / ratio),
-                   colour);
+    drawing::fillOutline(p, QRectF(0, 0, p.device()->width() / ratio, p.device()->height() / ratio),
+                         w / ratio, colour);
     p.restore();
 }
 
@@ -116,22 +109,14 @@ void drawCoins(QPainter& p, const QRect& r)
     const qreal ratio = p.device()->devicePixelRatioF();
     const QSize pixels(qCeil(shown.width() * ratio), qCeil(shown.height() * ratio));
     const QString key = QStringLiteral("spinledger-coins-%1x%2").arg(pixels.width()).arg(pixels.height());
-    QPixmap coins;
-    if (!QPixmapCache::find(key, &coins)) {
-        coins = QPixmap(pixels);
-        coins.setDevicePixelRatio(ratio);
-        coins.fill(Qt::transparent);
-        QPainter c(&coins);
-        c.setRenderHint(QPainter::Antialiasing);
+    const QPixmap coins = drawing::cachedPicture(key, pixels, ratio, [&](QPainter& c) {
         c.scale(pixels.width() / ratio / stack.width(), pixels.height() / ratio / stack.height());
         c.setPen(QPen(CoinEdge, 1));
         for (int i = 0; i < 2; ++i) {
             c.setBrush(i == 1 ? GoldLight : GoldDark);
             c.drawEllipse(QRectF(0.5, 3.5 - i * 3, w, h));
         }
-        c.end();
-        QPixmapCache::insert(key, coins);
-    }
+    });
     p.save();
     p.resetTransform();
     p.drawPixmap(shown.topLeft(), coins);
@@ -213,7 +198,8 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, Look loo
                            QSize size) const
 {
     // Drawn in the cell's design pixels on a canvas of device pixels: the
-    // painter scales every line and letter, nothing is enlarged afterwards.
+    // painter scales every line, the letters are drawn at a whole pixel size
+    // of their own, and nothing is enlarged afterwards.
     const QRect r(QPoint(0, 0), BoardGeometry::cellPixels(wheel, cellName).size());
     const QSize shown = size.isEmpty() ? r.size() : size;
     const QString suffix = wheel.cellSuffix(cellName);
