@@ -9,6 +9,7 @@
 #include "board/BoardScaler.h"
 #include "board/CellGrid.h"
 #include "board/CoinLabels.h"
+#include "board/Drawing.h"
 #include "board/FocusRing.h"
 #include "board/HistoryView.h"
 #include "board/PocketEntry.h"
@@ -40,7 +41,6 @@ namespace spinledger {
 
 namespace {
 
-const QColor Felt(10, 98, 52);
 const QColor AmountNeeded(255, 226, 120);
 // Below the amount and casino frames.
 const QRect StakeHintPlace(102, 384, 406, 20);
@@ -85,7 +85,7 @@ BoardWidget::BoardWidget(AppContext& app, SpinEngine& engine, const Wheel& wheel
     resize(BoardGeometry::pageSize());
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, Felt);
+    p.setColor(QPalette::Window, drawing::Felt);
     p.setColor(QPalette::WindowText, Qt::white);
     setPalette(p);
 

@@ -18,7 +18,6 @@ namespace spinledger {
 
 namespace {
 
-const QColor Felt(10, 98, 52);
 const QColor Line(236, 236, 220);
 const QColor GoldLight(255, 226, 110);
 const QColor GoldDark(232, 168, 0);
@@ -204,7 +203,7 @@ QPixmap CellPictures::draw(const Wheel& wheel, const QString& cellName, Look loo
     const QSize shown = size.isEmpty() ? r.size() : size;
     const QString suffix = wheel.cellSuffix(cellName);
     const OutsideLook* outside = outsideLook(suffix);
-    const QColor table = outside ? Felt : pocketColour(wheel, suffix);
+    const QColor table = outside ? drawing::Felt : pocketColour(wheel, suffix);
     const QString caption = outside ? QCoreApplication::translate("CellPictures", outside->caption) : suffix;
     const int textSize = outside ? 11 : 14;
 

@@ -11,6 +11,9 @@ class QPainter;
 
 namespace spinledger::drawing {
 
+// The table's green: behind the board and on the outside bets' cells.
+inline const QColor Felt(10, 98, 52);
+
 // A line of `width` along the inside of `rect`, filled as four bands, in the
 // painter's coordinates: sharp where they are whole device pixels, and far
 // cheaper than stroking an outline.

@@ -14,7 +14,7 @@ namespace spinledger {
 
 namespace {
 
-constexpr qint64 ChunkBytes = 1 << 20;
+constexpr qint64 ReadChunkBytes = 1 << 20;
 // How long one wait for a pipe lasts before cancelling is asked again.
 constexpr int PollMs = 100;
 
@@ -117,7 +117,7 @@ SpinSource::End SpinSource::readDescriptor(int fd, qint64 size, bool waitForWrit
             // is the end of the pipe.
             writerSeen = true;
         }
-        const qint64 room = std::min(ChunkBytes, MaxBytes + 1 - m_bytes.size());
+        const qint64 room = std::min(ReadChunkBytes, MaxBytes + 1 - m_bytes.size());
         const qsizetype before = m_bytes.size();
         // Grown by doubling up to the limit itself, never beyond it.
         if (m_bytes.capacity() < before + room)

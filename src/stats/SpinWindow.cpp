@@ -16,7 +16,7 @@ qint64 spinsBefore(Database& db, const Wheel& w, qint64 settingId, qint64 casino
                       .arg(w.spinTable(), w.casinoSetting());
     if (stamp)
         sql += QStringLiteral(" AND %1_now < ?3").arg(w.spinTable());
-    Statement q = db.prepare(sql.toStdString());
+    Statement q = db.prepare(sql);
     q.bind(1, settingId).bind(2, casino);
     if (stamp)
         q.bind(3, *stamp);

@@ -19,7 +19,7 @@ namespace F = stats::FigureFormat;
 
 constexpr int MaxSeries = 1000000;
 
-const TableText::Column kColumns[] = {
+const TableText::Column kDoublingColumns[] = {
     {QT_TRANSLATE_NOOP("TableText", "Category"),
      QT_TRANSLATE_NOOP("TableText", "The bet a doubling series is played on.")},
     {QT_TRANSLATE_NOOP("TableText", "Bets"),
@@ -79,7 +79,8 @@ DoublingPanel::DoublingPanel(QWidget* parent) : QWidget(parent)
                         tr("How many series ahead the chance of a bust is reckoned for."));
     m_series->setMaximumWidth(60);
 
-    m_table = TableText::make(QStringLiteral("tblDoubling"), kColumns, std::size(kColumns), this);
+    m_table =
+        TableText::make(QStringLiteral("tblDoubling"), kDoublingColumns, std::size(kDoublingColumns), this);
     column->addWidget(m_table);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblDoublingNote"));

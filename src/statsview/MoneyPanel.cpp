@@ -27,7 +27,7 @@ namespace {
 
 namespace F = stats::FigureFormat;
 
-const TableText::Column kColumns[] = {
+const TableText::Column kMoneyColumns[] = {
     {QT_TRANSLATE_NOOP("TableText", "Category"),
      QT_TRANSLATE_NOOP("TableText", "The bet the advice was given for.")},
     {QT_TRANSLATE_NOOP("TableText", "Played"),
@@ -147,7 +147,7 @@ MoneyPanel::MoneyPanel(QWidget* parent) : QWidget(parent)
                           "maximum is typed, a line ends with a mark where the table would have refused the "
                           "next doubled stake."));
     column->addWidget(m_view, 1);
-    m_table = TableText::make(QStringLiteral("tblMoney"), kColumns, std::size(kColumns), this);
+    m_table = TableText::make(QStringLiteral("tblMoney"), kMoneyColumns, std::size(kMoneyColumns), this);
     // The category names stay whole; wide figures scroll instead.
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);

@@ -12,7 +12,7 @@ namespace {
 
 namespace F = stats::FigureFormat;
 
-const TableText::Column kColumns[ScorecardTable::ColumnCount] = {
+const TableText::Column kScorecardColumns[ScorecardTable::ColumnCount] = {
     {QT_TRANSLATE_NOOP("TableText", "Category"),
      QT_TRANSLATE_NOOP("TableText", "The bet the advice was given for; under it, what the numbers say.")},
     {QT_TRANSLATE_NOOP("TableText", "Judged"),
@@ -45,7 +45,7 @@ const char* const kVerdictTip = QT_TRANSLATE_NOOP(
 
 ScorecardTable::ScorecardTable(QWidget* parent) : QTableWidget(parent)
 {
-    TableText::setUp(this, QStringLiteral("tblScorecard"), kColumns, ColumnCount);
+    TableText::setUp(this, QStringLiteral("tblScorecard"), kScorecardColumns, ColumnCount);
     // Widths come from the figure rows alone (the verdicts span them all);
     // the category column takes what is left.
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -9,13 +9,6 @@
 
 namespace spinledger {
 
-namespace {
-std::string sql(const QString& text)
-{
-    return text.toStdString();
-}
-} // namespace
-
 QString CasinoStore::cleanName(const QString& typed)
 {
     QString name = typed;
@@ -73,8 +66,8 @@ Result<qint64> CasinoStore::spinCount(const Wheel& wheel, qint64 id)
     if (!open(failure))
         return Result<qint64>::failure(failure);
     try {
-        Statement q = m_app.db().prepare(sql(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?1")
-                                                 .arg(wheel.spinTable(), wheel.casinoSetting())));
+        Statement q = m_app.db().prepare(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?1")
+                                             .arg(wheel.spinTable(), wheel.casinoSetting()));
         q.bind(1, id);
         return q.next() ? q.integer(0) : qint64(0);
     } catch (const DbError& e) {
@@ -189,7 +182,7 @@ void CasinoStore::removeHistory(const Wheel& wheel, qint64 id)
                               wheel.tallyTable()};
     for (const QString& table : tables) {
         m_app.db()
-            .prepare(sql(QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(table, wheel.casinoSetting())))
+            .prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(table, wheel.casinoSetting()))
             .bind(1, id)
             .run();
     }
@@ -211,8 +204,8 @@ std::optional<qint64> CasinoStore::settleCurrent(const Wheel& wheel)
     Database& db = m_app.db();
     qint64 current = 0;
     {
-        Statement row = db.prepare(sql(QStringLiteral("SELECT %1 FROM %2 WHERE ka_app_setting_id = ?1")
-                                           .arg(wheel.casinoSetting(), wheel.settingsTable())));
+        Statement row = db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE ka_app_setting_id = ?1")
+                                       .arg(wheel.casinoSetting(), wheel.settingsTable()));
         row.bind(1, m_app.settingId);
         if (!row.next())
             return std::nullopt;
@@ -228,8 +221,8 @@ std::optional<qint64> CasinoStore::settleCurrent(const Wheel& wheel)
         if (choice.next())
             current = choice.integer(0);
     }
-    db.prepare(sql(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ka_app_setting_id = ?2")
-                       .arg(wheel.settingsTable(), wheel.casinoSetting())))
+    db.prepare(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ka_app_setting_id = ?2")
+                   .arg(wheel.settingsTable(), wheel.casinoSetting()))
         .bind(1, current)
         .bind(2, m_app.settingId)
         .run();

@@ -158,6 +158,7 @@ public:
     bool hasTable(const char* name);
     Statement prepare(const std::string& sql);
     Statement prepare(const char* sql) { return prepare(std::string(sql)); }
+    Statement prepare(const QString& sql) { return prepare(sql.toStdString()); }
     void exec(const char* sql);
     void exec(const std::string& sql) { exec(sql.c_str()); }
     qint64 lastInsertId() const;

@@ -15,14 +15,6 @@
 
 namespace spinledger {
 
-namespace {
-std::string sql(const QString& text)
-{
-    return text.toStdString();
-}
-
-} // namespace
-
 Installation::Outcome Installation::prepare(const QString& identifier, const StatusFn& status)
 {
     status(QCoreApplication::translate("Installation", "Loading (sId).."));
@@ -118,8 +110,8 @@ qint64 Installation::findOrCreateInstallation(const QString& identifier)
 
 Installation::WheelRow Installation::readWheelRow(const Wheel& wheel, qint64 settingId)
 {
-    Statement q = m_app.db().prepare(sql(QStringLiteral("SELECT %1 FROM %2 WHERE ka_app_setting_id = ?1")
-                                             .arg(wheel.casinoSetting(), wheel.settingsTable())));
+    Statement q = m_app.db().prepare(QStringLiteral("SELECT %1 FROM %2 WHERE ka_app_setting_id = ?1")
+                                         .arg(wheel.casinoSetting(), wheel.settingsTable()));
     q.bind(1, settingId);
     WheelRow row;
     if (q.next()) {
@@ -145,8 +137,8 @@ void Installation::insertWheelRow(const Wheel& wheel, qint64 settingId, qint64 c
     for (int i = 1; i <= values.size(); ++i)
         marks << QStringLiteral("?%1").arg(i);
     Statement insert =
-        m_app.db().prepare(sql(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                   .arg(wheel.settingsTable(), columns.join(u','), marks.join(u','))));
+        m_app.db().prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                               .arg(wheel.settingsTable(), columns.join(u','), marks.join(u',')));
     for (int i = 0; i < values.size(); ++i)
         insert.bind(i + 1, values[i]);
     insert.run();
@@ -180,8 +172,8 @@ bool Installation::casinoExists(qint64 casino)
 void Installation::storeCurrentCasino(const Wheel& wheel, qint64 settingId, qint64 casino)
 {
     m_app.db()
-        .prepare(sql(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ka_app_setting_id = ?2")
-                         .arg(wheel.settingsTable(), wheel.casinoSetting())))
+        .prepare(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ka_app_setting_id = ?2")
+                     .arg(wheel.settingsTable(), wheel.casinoSetting()))
         .bind(1, casino)
         .bind(2, settingId)
         .run();
