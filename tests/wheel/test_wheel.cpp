@@ -12,17 +12,13 @@ class TestWheel : public QObject
 
 private slots:
     // Each pocket's place, 0 and 00 apart, is in the layout and advice tests;
-    // here what names no pocket, a padded label too.
-    void lookupIsExactAndFindsNothingElse()
-    {
-        QCOMPARE(Wheel::r().pocketIndex("37"), -1);
-        QCOMPARE(Wheel::m().pocketIndex("13"), -1);
-        QCOMPARE(Wheel::r().pocketIndex(" 5"), -1);
-    }
-
-    void zeroPocketsHaveEmptyFields()
+    // here what names no pocket, a padded label too, and the fields of 0.
+    void lookupIsExactAndZeroHasEmptyFields()
     {
         const Wheel& r = Wheel::r();
+        QCOMPARE(r.pocketIndex("37"), -1);
+        QCOMPARE(Wheel::m().pocketIndex("13"), -1);
+        QCOMPARE(r.pocketIndex(" 5"), -1);
         QCOMPARE(r.layout().at(1).split(u':').size(), 6);
         QCOMPARE(r.field(1, 1), u"G"_s);
         QCOMPARE(r.colour(1), PocketColour::Green);
@@ -63,7 +59,6 @@ private slots:
 
     void cellsAndCounters()
     {
-        // Pocket 17's values name the cells pbR17, pbRBLACK, pbRODD, pbR1_18, pbR2ND12, pbR2TO1R2.
         const Wheel& r = Wheel::r();
         const int p = r.pocketIndex(u"17"_s);
         QStringList cells;
@@ -86,10 +81,9 @@ private slots:
         QCOMPARE(columns(CategoryId::EvenOdd, ""), QString());
     }
 
-    // Stored advice texts as the wheel reads them: the choice's place in the
-    // category's table (for Numbers the pocket's), written back as it stood;
-    // an empty text is no advice, any other text is unreadable and written as
-    // nothing. Each row also judges the advice against one pocket.
+    // Stored advice texts read as the choice's place in the category's table
+    // (for Numbers the pocket's); empty is no advice, any other text is
+    // unreadable, written back as nothing. Each row judges against one pocket.
     void storedAdviceTexts_data()
     {
         QTest::addColumn<QString>("wheel");
@@ -156,23 +150,18 @@ private slots:
         QCOMPARE(w.wins(read, w.pocketIndex(pocket)), wins);
     }
 
-    void storedColourLetters_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<PocketColour>("colour");
-        QTest::newRow("red") << u"R"_s << PocketColour::Red;
-        QTest::newRow("black") << u"B"_s << PocketColour::Black;
-        QTest::newRow("green padded") << u" G "_s << PocketColour::Green;
-        QTest::newRow("empty") << QString() << PocketColour::Unknown;
-        QTest::newRow("lower case") << u"r"_s << PocketColour::Unknown;
-        QTest::newRow("two letters") << u"RB"_s << PocketColour::Unknown;
-        QTest::newRow("no colour") << u"X"_s << PocketColour::Unknown;
-    }
+    // Padded letters are read; empty, lower case, two letters or another letter are no colour.
     void storedColourLetters()
     {
-        QFETCH(QString, stored);
-        QFETCH(PocketColour, colour);
-        QCOMPARE(pocketColourOf(stored), colour);
+        using P = PocketColour;
+        for (const auto& [stored, colour] : {std::pair{"R", P::Red},
+                                             {"B", P::Black},
+                                             {" G ", P::Green},
+                                             {"", P::Unknown},
+                                             {"r", P::Unknown},
+                                             {"RB", P::Unknown},
+                                             {"X", P::Unknown}})
+            QVERIFY2(pocketColourOf(QString::fromLatin1(stored)) == colour, stored);
     }
 };
 
