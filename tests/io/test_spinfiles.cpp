@@ -1,8 +1,6 @@
-// Spin files: the export of a hand-worked history, export and import round
-// trips on both wheels, every accepted and every refused form of input (the
-// main window's test cancels an import, the command line's backtest imports into
-// a scratch database). A refused import must leave the database file as it was:
-// after a full checkpoint (which empties the log into the file) its bytes are compared.
+// Spin files: the export of a hand-worked history, round trips on both wheels,
+// every accepted and every refused form of input. A refused import must leave
+// the database's content as it was.
 #include "TestDb.h"
 #include "TestFiles.h"
 #include "engine/SpinEngine.h"
@@ -22,11 +20,6 @@ using namespace spinledger::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray fingerprint(TestDb& t)
-{
-    return test::fingerprint(t.db);
-}
 
 QString writeFile(TestDb& t, const QByteArray& bytes, const QString& name = u"spins.csv"_s)
 {
@@ -93,15 +86,11 @@ private slots:
     void exportOfAHandWorkedHistory()
     {
         // Amount 10, ties go to the first value, the Numbers draw of an empty
-        // history picks index 9 of 38 (pocket 8); the clock says 18:00:00 and
-        // steps a second per spin.
+        // history picks pocket 8; the clock starts at 18:00:00, a second a spin.
         TestDb t;
         QVERIFY(t.play(Wheel::r(), u"17 0 17"_s));
-        // Spin 1 is judged against nothing; its advice E B L 1 1 / 8 stakes
-        // the amount, 10, everywhere. Spin 0 loses all of it: stakes 20. The
-        // second 17 follows a 17 once before (by 0), so its Numbers advice is
-        // 0; it wins Black/Red and Low/High against that advice and loses the
-        // rest.
+        // Spin 1 judges nothing; its advice 8 B E L 1 1 stakes 10. Spin 0 loses
+        // it all: stakes 20. The second 17 wins Black/Red and Low/High.
         const QByteArray expected =
             "\xEF\xBB\xBF"
             "spin_no,date_time,pocket,numbers_advice,numbers_verdict,blackred_advice,blackred_stake,"
@@ -322,11 +311,11 @@ private slots:
         const QString path = writeFile(t, file);
         if (file == "huge")
             QFile::resize(path, 50LL * 1024 * 1024 + 1);
-        const QByteArray before = fingerprint(t);
+        const QByteArray before = fingerprint(t.db);
         const SpinImport::Report r = importFile(t, w, t.casino, path);
         QCOMPARE(int(r.outcome), int(SpinImport::Outcome::Refused));
         QCOMPARE(r.message, u"spins.csv"_s + message);
-        QCOMPARE(fingerprint(t), before);
+        QCOMPARE(fingerprint(t.db), before);
     }
 
     // The number of pockets in the user's locale: German groups by a point,
