@@ -356,8 +356,9 @@ private slots:
     }
 
     // Rows with one stamp (the clock was set back) are ordered by key: the
-    // later row is the current advice, and the next spin judges that one.
-    void newestAdviceOnEqualStampsIsTheHigherKey()
+    // later row is the current advice, and the next spin judges that one; the
+    // history is oldest first.
+    void equalStampsAreOrderedByKey()
     {
         TestDb t;
         for (const char* blackRed : {"R", "B"}) {
@@ -378,12 +379,6 @@ private slots:
         QCOMPARE(
             t.rows("ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL AND ka_app_r_advise_blackred = 'B'"),
             1);
-    }
-
-    void historyIsOldestFirstAndOrderedByKeyOnEqualStamps()
-    {
-        TestDb t;
-        SpinEngine e(*t.app, Wheel::r());
         t.clock.stepMs = 0; // every spin at the same instant
         play(e, t.casino, "1 2 3 0 00 4 5 6 7 8 9 10 11 12 13 14");
         const Result<std::vector<HistoryEntry>> h = e.history(t.casino);
@@ -399,10 +394,14 @@ private slots:
         QCOMPARE(e.undo(t.casino).removedSpinId, t.scalar("SELECT max(ka_app_r_id) FROM ka_app_r"));
     }
 
-    void aFailingStatementLeavesNoPartialSpin()
+    // A refusal or a failing statement leaves no partial spin.
+    void refusalsAndFailuresChangeNothing()
     {
         TestDb t;
         SpinEngine e(*t.app, Wheel::r());
+        QCOMPARE(e.play(0, u"5"_s).status.text, u"Please select a casino from the list."_s);
+        QVERIFY(!e.play(t.casino, u"37"_s).status.ok);
+        QCOMPARE(t.rows("ka_app_r"), 0);
         e.play(t.casino, u"5"_s);
         t.db.exec(
             "CREATE TRIGGER broken BEFORE INSERT ON ka_app_r_advise BEGIN SELECT RAISE(ABORT, 'disk'); END");
@@ -415,15 +414,6 @@ private slots:
         QCOMPARE(t.rows("ka_app_r_advise WHERE ka_app_r_win_id IS NOT NULL"), 0);
         t.db.exec("DROP TRIGGER broken");
         QVERIFY(e.play(t.casino, u"17"_s).status.ok);
-    }
-
-    void refusalsChangeNothing()
-    {
-        TestDb t;
-        SpinEngine e(*t.app, Wheel::r());
-        QCOMPARE(e.play(0, u"5"_s).status.text, u"Please select a casino from the list."_s);
-        QVERIFY(!e.play(t.casino, u"37"_s).status.ok);
-        QCOMPARE(t.rows("ka_app_r"), 0);
 
         // A database that cannot be opened is reported with the wheel's code and why.
         Database none;
