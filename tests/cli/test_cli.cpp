@@ -607,9 +607,10 @@ private slots:
         }
     }
 
-    // The window's rule: beside the program, or in the user's folders when
-    // the marker says installed.
-    void whereNamesTheFilesInUse()
+    // The window's rule: beside the program, or in the user's folders when the
+    // marker says installed. From the first minute the user's database is made
+    // (or moved over) and the installation's rows prepared without the window.
+    void installedOrPortableWithoutTheWindow()
     {
         InstalledFolder inst;
         const DataLocation::Folders folders = inst.folders();
@@ -625,34 +626,23 @@ private slots:
                  u"mode: installed\ndatabase: %1/Spinledger.mdb\nbackups: %1/backups\nlock: %2\n"_s.arg(
                      folders.userData, lock));
         QVERIFY(!QFileInfo::exists(inst.userDatabase())); // telling makes nothing
-        QVERIFY(QFile::remove(inst.programFile(DataLocation::MarkerFile)));
-        r = run(folders.program, {"where"});
-        QCOMPARE(r.out, u"mode: portable\ndatabase: %1/Spinledger.mdb\nbackups: %1/backups\nlock: %2\n"_s.arg(
-                            folders.program, InstanceLock::pathFor(folders.program)));
-    }
-
-    // From the first minute: the user's database is made (or moved over) and
-    // the installation's rows prepared without the window.
-    void installedCommandLineNeedsNoWindow()
-    {
-        InstalledFolder inst;
         InstalledFolder::makeDatabase(inst.sharedDatabase(), 6);
-        m_adjust = [&](cli::Environment& env) {
-            env.userDataFolder = inst.folders().userData;
-            env.runtimeFolder = inst.folders().runtime;
-        };
-        const Run r = run(inst.folders().program, {"casinos"});
+        r = run(folders.program, {"casinos"});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.contains(u"Demo Casino"_s), qPrintable(r.out + r.err));
         QVERIFY(r.err.contains(u"Your 6 spins were copied from "_s + inst.sharedDatabase()));
         QCOMPARE(InstalledFolder::spins(inst.userDatabase()), 6);
-        QCOMPARE(run(inst.folders().program, {"spin-count"}).out, u"6\n"_s);
+        QCOMPARE(run(folders.program, {"spin-count"}).out, u"6\n"_s);
         // The file held no installation: one was made under this machine's identifier.
         Database user;
         QVERIFY(user.open(inst.userDatabase(), AppContext::DatabasePassword, Database::Mode::ReadOnly));
         Statement q = user.prepare("SELECT group_concat(ka_app_sId) FROM ka_app_setting");
         QVERIFY(q.next());
         QCOMPARE(q.text(0), u"test-machine"_s);
+        QVERIFY(QFile::remove(inst.programFile(DataLocation::MarkerFile)));
+        r = run(folders.program, {"where"});
+        QCOMPARE(r.out, u"mode: portable\ndatabase: %1/Spinledger.mdb\nbackups: %1/backups\nlock: %2\n"_s.arg(
+                            folders.program, InstanceLock::pathFor(folders.program)));
     }
 
     // The variable, or up to three tries at the terminal.
