@@ -1,6 +1,5 @@
-// The command line's frame: dispatch, help, version, refusals and the casino
-// lookup every command shares, run in-process on a prepared database, plus the
-// real program's exit codes.
+// The command line in-process on a prepared database (dispatch, refusals, the
+// casino lookup every command shares), and the real program's exit codes.
 #include "DamagedFile.h"
 #include "InstalledFolder.h"
 #include "TestDb.h"
@@ -538,9 +537,8 @@ private slots:
                            "from column \"pocket\", stamps from column \"date_time\"\n"_s.arg(m.captured(1)));
     }
 
-    // A reading command on a file the user may not write leaves nothing that
-    // stops a later run from writing, once the file may be written again.
-    // Run as an unprivileged user: for the superuser every file is writable.
+    // A read of a file the user may not write leaves nothing that stops a later
+    // write; run unprivileged, as for the superuser every file is writable.
     void readingAReadOnlyFileLeavesNoLog()
     {
         QTemporaryDir dir;
@@ -574,9 +572,8 @@ private slots:
         QCOMPARE(asUser({"import", "--db", db, "--wheel", "R", "--casino", "1", spins}), 0);
     }
 
-    // Through the real program's main, as a shell runs it: help, version, a
-    // refusal, an export's bytes on standard output unchanged, and standard
-    // input as "-": a pipe, or a device (named by "/..."), which is refused.
+    // Through the real program, as a shell runs it: an export's bytes reach
+    // standard output unchanged; "-" reads a pipe, or refuses a device ("/...").
     void realProgramExitCodes()
     {
         TestDb t;

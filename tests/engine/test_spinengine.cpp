@@ -192,9 +192,8 @@ private slots:
         QCOMPARE(lastCountRow(t, Wheel::r()), QString());
         // Even/Odd, Black/Red, Low/High tie at random (in that order), then Numbers over all 38.
         QCOMPARE(advised(first), u"36 B O H 1 1"_s);
-        // No previous advice: the row says Numbers and Black/Red lost and the
-        // empty fields of 0 won, as files of earlier versions hold it, but no
-        // stake doubles (and no ratio or tally counts it, below and in the recount).
+        // No previous advice: Numbers and Black/Red lost, the empty fields of 0
+        // won, as earlier versions store it; no stake doubles, no ratio counts it.
         QCOMPARE(first.verdicts,
                  (PerCategory<WinVerdict>{WinVerdict::Lost, WinVerdict::Lost, WinVerdict::Won,
                                           WinVerdict::Won, WinVerdict::Won, WinVerdict::Won}));

@@ -1,6 +1,5 @@
-// Where the bytes of a spin file come from: what is no file or pipe is
-// refused at once, a FIFO is read once and only while someone writes to it,
-// and no pipe is read past the limit.
+// What is no file or pipe is refused at once, a FIFO is read once and only
+// while someone writes to it, and no pipe is read past the limit.
 #include "io/SpinSource.h"
 
 #include <QtTest>
