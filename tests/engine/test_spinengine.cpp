@@ -517,9 +517,8 @@ private slots:
 
         int checkedSpins = 0;
         for (qint64 checked : casinos) {
-            std::vector<std::pair<qint64, Row>> s;
-            for (const auto& [id, r] : rowsOf(t, w, checked, w.spinTable(), spin, spinCols))
-                s.emplace_back(id, r);
+            const auto spinRows = rowsOf(t, w, checked, w.spinTable(), spin, spinCols);
+            std::vector<std::pair<qint64, Row>> s(spinRows.begin(), spinRows.end());
             std::ranges::sort(s, [&](const auto& a, const auto& b) {
                 return std::pair(a.second[spinNow].toDouble(), a.first) <
                        std::pair(b.second[spinNow].toDouble(), b.first);

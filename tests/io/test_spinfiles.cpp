@@ -133,12 +133,12 @@ private slots:
         set(t, w, w.zeroSwitch(), "1");
         QVERIFY(t.play(w, u"5 00 12 5 0 3 12 5 9"_s));
         QVERIFY(SpinEngine(*t.app, w).undo(t.casino).status.ok);
-        const QByteArray original = exported(t, w, t.casino);
+        const QByteArray first = exported(t, w, t.casino);
         const qint64 copy = t.addCasino(u"Ζάρια \"Nord\""_s);
-        const SpinImport::Report same = importFile(t, w, copy, writeFile(t, original));
+        const SpinImport::Report same = importFile(t, w, copy, writeFile(t, first));
         QCOMPARE(int(same.outcome), int(SpinImport::Outcome::Imported));
         QCOMPARE(same.spins, 8);
-        QCOMPARE(exported(t, w, copy), original);
+        QCOMPARE(exported(t, w, copy), first);
     }
 
     // "before": played on the casino first, at 18:00:00, 18:00:01 ...; "spins": what the casino then
