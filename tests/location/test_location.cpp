@@ -25,7 +25,6 @@ private slots:
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("no marker") << QByteArray("none") << false;
     }
-
     void markerMakesAnInstallation()
     {
         QFETCH(QByteArray, marker);
@@ -67,8 +66,9 @@ private slots:
         QCOMPARE(QFileInfo(f.folders().userData).permissions() & Modes,
                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(f.programListing(), program);
-        // The next start finds it and leaves it alone.
+        // The next start finds it and leaves it alone, spins in the shared one or not.
         const QByteArray made = InstalledFolder::digest(f.userDatabase());
+        InstalledFolder::makeDatabase(f.sharedDatabase(), 9);
         QCOMPARE(UserDatabase::provide(f.location()).outcome, UserDatabase::Outcome::Existing);
         QCOMPARE(InstalledFolder::digest(f.userDatabase()), made);
     }
@@ -81,7 +81,6 @@ private slots:
         QTest::newRow("with spins") << 5 << int(UserDatabase::Outcome::MovedOver);
         QTest::newRow("without") << 0 << int(UserDatabase::Outcome::FromTemplate);
     }
-
     void sharedDatabaseMovesOver()
     {
         QFETCH(int, shared);
@@ -112,42 +111,31 @@ private slots:
         QCOMPARE(InstalledFolder::spins(f.userDatabase()), 5);
     }
 
-    // Copied whole and checked, or not at all: the player is told, nothing is made.
-    void unreadableSharedDatabaseIsNotMoved()
+    // Copied whole and checked, or not at all: the player is told which
+    // file stands in the way, nothing is made.
+    void aDatabaseThatCannotBeMadeIsSaid_data()
     {
+        QTest::addColumn<bool>("unreadable"); // the shared database; else the template is missing
+        QTest::newRow("shared database unreadable") << true;
+        QTest::newRow("template missing") << false;
+    }
+    void aDatabaseThatCannotBeMadeIsSaid()
+    {
+        QFETCH(bool, unreadable);
         InstalledFolder f;
-        writeFile(f.sharedDatabase(), QByteArray(8192, 'x'));
+        if (unreadable)
+            writeFile(f.sharedDatabase(), QByteArray(8192, 'x'));
+        else
+            QVERIFY(QFile::remove(f.programFile(DataLocation::TemplateFile)));
         const QByteArray before = InstalledFolder::digest(f.sharedDatabase());
         const UserDatabase::Report report = UserDatabase::provide(f.location());
         QCOMPARE(report.outcome, UserDatabase::Outcome::Failed);
         QVERIFY2(report.message.startsWith("Unable to continue!") &&
-                     report.message.contains(f.sharedDatabase()),
+                     report.message.contains(unreadable ? f.sharedDatabase() : DataLocation::TemplateFile),
                  qPrintable(report.message));
-        QVERIFY(!QFileInfo::exists(f.userDatabase()));
         QCOMPARE(QDir(f.folders().userData).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList());
         QCOMPARE(InstalledFolder::digest(f.sharedDatabase()), before);
-    }
-
-    void ownDatabaseIsNeverReplaced()
-    {
-        InstalledFolder f;
-        QDir().mkpath(f.folders().userData);
-        InstalledFolder::makeDatabase(f.userDatabase(), 1);
-        InstalledFolder::makeDatabase(f.sharedDatabase(), 9);
-        const QByteArray mine = InstalledFolder::digest(f.userDatabase());
-        QCOMPARE(UserDatabase::provide(f.location()).outcome, UserDatabase::Outcome::Existing);
-        QCOMPARE(InstalledFolder::digest(f.userDatabase()), mine);
-    }
-
-    void missingTemplateIsSaid()
-    {
-        InstalledFolder f;
-        QVERIFY(QFile::remove(f.programFile(DataLocation::TemplateFile)));
-        const UserDatabase::Report report = UserDatabase::provide(f.location());
-        QCOMPARE(report.outcome, UserDatabase::Outcome::Failed);
-        QVERIFY(report.message.contains(DataLocation::TemplateFile));
-        QVERIFY(!QFileInfo::exists(f.userDatabase()));
     }
 };
 
