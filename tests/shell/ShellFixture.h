@@ -31,8 +31,10 @@ public:
     {
         setUp(dir.isValid() && QDir(dir.path()).mkpath(u"images"_s), "no installation folder");
         for (const char* file :
-             {"images/ka.cart.gif", "images/wheelanim.gif", "images/app.title.gif", "xcacls.sh"})
-            touch(QString::fromLatin1(file));
+             {"images/ka.cart.gif", "images/wheelanim.gif", "images/app.title.gif", "xcacls.sh"}) {
+            QFile f(dir.filePath(QString::fromLatin1(file)));
+            setUp(f.open(QIODevice::WriteOnly), "a file of the installation cannot be written");
+        }
         Database maker;
         setUp(maker.open(dir.filePath(AppContext::DatabaseFile), AppContext::DatabasePassword,
                          Database::Mode::Create),
@@ -69,12 +71,6 @@ public:
         services.lockPath = dir.filePath(u"instance.lock"_s);
         services.program = u"/installed/spinledger"_s;
         services.programOf = [this](qint64) { return lockHolder; };
-    }
-
-    void touch(const QString& relative)
-    {
-        QFile f(dir.filePath(relative));
-        setUp(f.open(QIODevice::WriteOnly), "a file of the installation cannot be written");
     }
 
     Application::Outcome start() { return startUp(std::make_unique<Application>(dir.path(), services)); }

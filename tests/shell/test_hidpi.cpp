@@ -43,7 +43,6 @@ private slots:
         // Edges 384 and 445.5, 189 and 238.5, rounded.
         QTest::newRow("half as large again") << QSize(1010, 630) << QSize(62, 50);
     }
-
     void boardCellsPaintTheirDevicePixels()
     {
         QFETCH(QSize, page);
@@ -73,7 +72,6 @@ private slots:
         QTest::newRow("splash wheel") << true << u"Gif89a2"_s << u"wheelanim"_s;
         QTest::newRow("splash title") << true << u"Gif89a3"_s << u"app.title"_s;
     }
-
     void folderPicturesShowTheirDevicePixels()
     {
         QFETCH(bool, splash);

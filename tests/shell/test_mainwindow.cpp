@@ -295,6 +295,7 @@ private slots:
 
     void statusTexts()
     {
+        QVERIFY(w()->screen()->availableGeometry().contains(w()->geometry())); // the first window fits
         QCOMPARE(status(), u"Idle"_s);
         w()->setStatus(u"Analyze '17'.."_s, true);
         QCOMPARE(status(), u"Analyze '17'.., please Wait ...."_s);
@@ -348,7 +349,6 @@ private slots:
         QTest::newRow("1280x1024") << QSize(1280, 1024);
         QTest::newRow("1920x1080") << QSize(1920, 1080);
     }
-
     void boardFillsTheWindow()
     {
         QFETCH(QSize, size);
@@ -373,12 +373,6 @@ private slots:
         QVERIFY(std::abs(cell.width() - cellDesign.width() * scale) <= 1);
         QVERIFY(std::abs(cell.height() - cellDesign.height() * scale) <= 1);
         QVERIFY(!find(u"Frame19"_s)->isVisibleTo(w()));
-    }
-
-    void firstWindowFitsTheScreen()
-    {
-        const QRect room = w()->screen()->availableGeometry();
-        QVERIFY(room.contains(w()->geometry()));
     }
 
     void menuOpensTheVideosAndTheSidePanelAndEnds()
@@ -443,20 +437,18 @@ private slots:
         auto* keys = find<QLabel>(u"lblKeys"_s);
         QVERIFY(keys->window()->isVisible());
         // Every Alt key of the board's frames and buttons is in the list.
-        QString listed = keys->text();
-        for (const QString& title : [this] {
-                 QStringList t;
-                 for (const QGroupBox* g : w()->board(Wheel::r())->findChildren<QGroupBox*>())
-                     t << g->title();
-                 for (const QPushButton* b : w()->board(Wheel::r())->findChildren<QPushButton*>())
-                     t << b->text();
-                 return t;
-             }()) {
+        QStringList titles;
+        for (const QGroupBox* g : w()->board(Wheel::r())->findChildren<QGroupBox*>())
+            titles << g->title();
+        for (const QPushButton* b : w()->board(Wheel::r())->findChildren<QPushButton*>())
+            titles << b->text();
+        for (const QString& title : titles) {
             const int amp = int(title.indexOf(u'&'));
             if (amp < 0)
                 continue;
             const QChar key = title.at(amp + 1).toUpper();
-            QVERIFY2(listed.contains(u"Alt+"_s + key) || listed.contains(u", "_s + key), qPrintable(title));
+            QVERIFY2(keys->text().contains(u"Alt+"_s + key) || keys->text().contains(u", "_s + key),
+                     qPrintable(title));
         }
     }
 
@@ -710,7 +702,6 @@ private slots:
         for (const char* button : {"btnCasinoAdd", "btnCasinoUpdate", "btnCasinoDelete"})
             QTest::newRow(button) << button;
     }
-
     void aFailedCasinoActionChangesNothing()
     {
         QFETCH(QString, button);
@@ -741,14 +732,12 @@ private slots:
     void restoreThroughTheMenuShowsWhatIsStored()
     {
         QSignalSpy copied(w()->backups(), &BackupGuard::finished);
-        play(u"pbR17"_s);
-        QVERIFY(copied.wait(10000));
-        QCOMPARE(backupFiles(u"*-daily.mdb"_s).size(), 1);
-        play(u"pbR5"_s);
-        QVERIFY(copied.wait(10000));
-        play(u"pbR0"_s);
-        QVERIFY(copied.wait(10000));
-        QCOMPARE(backupFiles(u"*.mdb"_s).size(), 1); // once a day
+        for (const QString& cell : {u"pbR17"_s, u"pbR5"_s, u"pbR0"_s}) {
+            play(cell);
+            QVERIFY(copied.wait(10000));
+        }
+        QCOMPARE(backupFiles(u"*-daily.mdb"_s).size(), 1); // once a day; it holds the first spin
+        QCOMPARE(backupFiles(u"*.mdb"_s).size(), 1);
         QCOMPARE(spins(), 3);
         std::vector<BackupFolder::Entry> offered;
         w()->setBackupChooser([&](QWidget*, const std::vector<BackupFolder::Entry>& entries) {
@@ -1072,7 +1061,6 @@ private slots:
         QTest::newRow("the built-in key")
             << AppContext::DatabasePassword << AppContext::DatabasePassword << false;
     }
-
     void passphraseDialogWarnsAndChecks()
     {
         QFETCH(QString, first);
