@@ -45,7 +45,6 @@ private slots:
         QTest::newRow("at the maximum") << 20.0 << false << u"Idle"_s;
         QTest::newRow("no maximum typed") << 0.0 << false << u"Idle"_s;
     }
-
     void platesAboveTableMax()
     {
         QFETCH(double, tableMax);
@@ -105,7 +104,6 @@ private slots:
         QTest::newRow("red: 5") << u"slpRRED"_s << u"2"_s << QString() << u"3"_s;
         QTest::newRow("black: 20") << u"slpRBLACK"_s << u"1"_s << QString() << u"0"_s;
     }
-
     void sleepersOnCells()
     {
         QFETCH(QString, plate);

@@ -115,7 +115,6 @@ private slots:
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << false;
         QTest::newRow("Space, focus lost on request") << int(Qt::Key_Space) << true;
     }
-
     void keysFollowTheLinkOncePerPress()
     {
         QFETCH(int, key);
@@ -164,7 +163,6 @@ private slots:
         QTest::newRow("used") << "hover click leave=blue used=green hover=red* leave=green" << 1;
         QTest::newRow("hover switched off") << "hoveroff hover=blue hoveron=red*" << 0;
     }
-
     void look()
     {
         QFETCH(QString, steps);
@@ -229,7 +227,6 @@ private slots:
                                 "smb://server/share/setup.exe", "relative/setup.exe"})
             QTest::newRow(url) << url << false;
     }
-
     void desktopOpensWebAndMailOnly()
     {
         QFETCH(QString, url);

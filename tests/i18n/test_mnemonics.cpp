@@ -125,7 +125,6 @@ private slots:
         QTest::newRow("English") << u"en"_s;
         QTest::newRow("German") << u"de"_s;
     }
-
     void mainWindow()
     {
         QFETCH(QString, language);

@@ -157,7 +157,6 @@ private slots:
             << window << QStringList{u"-platform"_s, u"offscreen"_s, u"stray"_s}
             << u"unerwartetes Argument „stray“ (spinledger --help listet die Optionen auf)"_s << 2;
     }
-
     void programsAnswerInGerman()
     {
         QFETCH(QString, program);

@@ -76,7 +76,6 @@ private slots:
         row("window 2: 5 is outside it", 2, "pbR5", 2, 0, 2.0 / 38);
         row("window 2: 20 inside", 2, "pbR20", 1, 1, 2.0 / 38);
     }
-
     void sleepersOnCells()
     {
         QFETCH(qint64, window);
@@ -129,7 +128,6 @@ private slots:
         QTest::newRow("no verdict counts neither way")
             << u"N  N N N N"_s << u"0 80 10 10 10 10"_s << u"0 1 0 0 0 0"_s << 0.0 << 0.0;
     }
-
     void sessionMoney()
     {
         QFETCH(QString, verdicts);
@@ -161,7 +159,6 @@ private slots:
         QTest::newRow("beyond it") << -250.0 << int(TableLimits::Reached::StopLoss);
         QTest::newRow("at the target") << 300.0 << int(TableLimits::Reached::Target);
     }
-
     void limitsReached()
     {
         QFETCH(double, result);
