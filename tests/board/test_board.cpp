@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -122,7 +123,6 @@ private slots:
         for (const char* none : {"pbR37", "pbM17", "pbX17", ""})
             QVERIFY(pictures.picture(Wheel::r(), QLatin1String(none), Look::Off).isNull());
         QCOMPARE(CellPictures::name(u"pbM1_6"_s, Look::Coin), u"M1_6_COIN"_s);
-        // Looks differ from each other.
         const QImage off = pictures.picture(Wheel::r(), u"pbR17"_s, Look::Off).toImage();
         for (Look other : {Look::On, Look::Coin, Look::Click})
             QVERIFY(off != pictures.picture(Wheel::r(), u"pbR17"_s, other).toImage());
@@ -414,12 +414,8 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, status);
         QFETCH(QString, stake);
-        struct LocaleScope
-        {
-            const QLocale before;
-            explicit LocaleScope(const QString& name) { QLocale::setDefault(QLocale(name)); }
-            ~LocaleScope() { QLocale::setDefault(before); }
-        } scope(locale);
+        const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+        QLocale::setDefault(QLocale(locale));
         BoardRig rig(*Wheel::byLetter(letter.at(0)));
         auto* amount = rig.find<QLineEdit>("tb", "Amount");
         amount->selectAll();

@@ -52,7 +52,6 @@ class TestHyperlink : public QObject
     Hyperlink* m_link = nullptr;
     QStringList m_events;
 
-    QColor textColour() const { return label()->palette().color(QPalette::WindowText); }
     QLabel* label() const { return m_link->findChild<QLabel*>("LabelHyperlink"); }
     void hover() { QTest::mouseMove(label()); }
     void leave() { QTest::mouseMove(m_host.get(), QPoint(290, 110)); }
@@ -187,7 +186,7 @@ private slots:
                 m_link->setHoverEnabled(action == u"hoveron");
             else if (action == u"used")
                 m_link->setColorUsed(Green);
-            const QColor c = textColour();
+            const QColor c = label()->palette().color(QPalette::WindowText);
             const QString shown = (c == Red           ? u"red"_s
                                    : c == Green       ? u"green"_s
                                    : c == DefaultBlue ? u"blue"_s

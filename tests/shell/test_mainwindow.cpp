@@ -188,7 +188,6 @@ private:
         emit c->activated(index);
     }
 
-    // File dialogs answer with these paths.
     void chooseFiles(const QString& save, const QString& open)
     {
         w()->spinTransfer()->setSaveChooser(
@@ -204,7 +203,6 @@ private:
     // A first start leaves the amount at 0, which an import refuses.
     void stakeTen(const Wheel& wheel) { QVERIFY(SettingsStore(app()).setAmount(wheel, u"10"_s).ok); }
 
-    // The casino panel.
     QListWidget* list() { return find<QListWidget>(u"lstCasino"_s); }
     void clickEntry(int row)
     {
@@ -249,7 +247,6 @@ private:
     }
     qint64 spins() { return m_f->rows("ka_app_r"); }
 
-    // The Statistics tab.
     StatisticsTab* statistics() { return find<StatisticsTab>(u"tabStatistics"_s); }
     QString text(const QString& label) { return find<QLabel>(label)->text(); }
     QString cell(const QString& table, int row, int column)
