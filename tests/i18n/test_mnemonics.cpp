@@ -25,16 +25,9 @@ namespace {
 // The key a text's "&" marks, upper case; none for "&&" or no marker.
 std::optional<QChar> mnemonicOf(const QString& text)
 {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] == u'&') {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toUpper();
-    }
-    return std::nullopt;
+    static const QRegularExpression marker(u"(?<!&)(?:&&)*&([^&])"_s);
+    const QRegularExpressionMatch m = marker.match(text);
+    return m.hasMatch() ? std::optional(m.captured(1).front().toUpper()) : std::nullopt;
 }
 
 // Every key given to more than one text, as "D: &Datei, &Dutzende".
@@ -117,6 +110,7 @@ private slots:
         QCOMPARE(clashes({u"&Datei"_s, u"&dutzende"_s, u"Z&URÜCK"_s}),
                  QStringList{u"D: &Datei, &dutzende"_s});
         QCOMPARE(clashes({u"A && B"_s, u"&Bank"_s}), QStringList());
+        QCOMPARE(clashes({u"&&&Bank"_s, u"&bar"_s}), QStringList{u"B: &&&Bank, &bar"_s});
     }
 
     void mainWindow_data()
