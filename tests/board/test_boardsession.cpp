@@ -124,8 +124,7 @@ private slots:
         rig.play("26");
         QCOMPARE(p->text(), after);
         rig.board.showSleepers(false);
-        QVERIFY(!p->isVisible());
-        QVERIFY(rig.cell(plate.mid(4))->toolTip().isEmpty());
+        QVERIFY(!p->isVisible() && rig.cell(plate.mid(4))->toolTip().isEmpty());
     }
 };
 

@@ -96,8 +96,7 @@ private slots:
         m_edit->setFocus();
         QTest::mouseClick(label(), Qt::LeftButton);
         QCOMPARE(m_events, QStringList({"PrepareJump(0)", "Jump"}));
-        QVERIFY(m_edit->hasFocus());
-        QVERIFY(!m_link->isFocusRectShown());
+        QVERIFY(m_edit->hasFocus() && !m_link->isFocusRectShown());
         // A release outside the label does not follow.
         QTest::mousePress(label(), Qt::LeftButton);
         QTest::mouseRelease(label(), Qt::LeftButton, {}, QPoint(-20, -20));
@@ -145,8 +144,7 @@ private slots:
         // The arrows arrive once each, posted; an unhandled key goes up at once as any ignored key.
         QCOMPARE(m_host->keys,
                  QList<int>({Qt::Key_A, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}));
-        QVERIFY(m_events.isEmpty());
-        QVERIFY(m_link->hasFocus());
+        QVERIFY(m_events.isEmpty() && m_link->hasFocus());
     }
 
     // The look after each step, with no time passing: "other" activates another

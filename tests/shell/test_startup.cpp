@@ -38,8 +38,7 @@ private slots:
         QCOMPARE(f.start(), Application::Outcome::Running);
         QVERIFY(f.main()->isVisible() && !f.app->splash().isVisible());
         QCOMPARE(f.waits, (QList<int>{1000, 600}));
-        QVERIFY(f.elevations.isEmpty());
-        QVERIFY(!QFileInfo::exists(f.dir.filePath(u"dblog.txt"_s)));
+        QVERIFY(f.elevations.isEmpty() && !QFileInfo::exists(f.dir.filePath(u"dblog.txt"_s)));
         QCOMPARE(f.app->splash().statusText(), u"Spinledger v1.1.0 Ready"_s);
         QCOMPARE(f.rows("ka_app_casino"), 1);
         // Both boards load the demo casino and its settings (the board's tests check what they show).
@@ -96,8 +95,7 @@ private slots:
         QLockFile running(f.services.lockPath);
         QVERIFY(running.tryLock(0));
         QCOMPARE(f.start(), Application::Outcome::Ended);
-        QVERIFY(!f.app->splash().isVisible() && !f.main());
-        QVERIFY(f.waits.isEmpty());
+        QVERIFY(!f.app->splash().isVisible() && !f.main() && f.waits.isEmpty());
         QCOMPARE(f.rows("ka_app_setting"), 0);
         QCOMPARE(f.informed.value(0), told ? u"Info"_s : QString());
         QCOMPARE(f.informed.value(1).contains(f.services.lockPath), told);
