@@ -254,23 +254,6 @@ private slots:
         QCOMPARE(ran.size(), statements);
     }
 
-    void historyLabelsSitInsideThePlayedFrame()
-    {
-        BoardRig rig(Wheel::r());
-        auto* frame = rig.find<QGroupBox>("frame", "Played");
-        QStyleOptionGroupBox option;
-        option.initFrom(frame);
-        option.text = frame->title();
-        option.lineWidth = 1;
-        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect inside =
-            frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
-        const QList<BadgeLabel*> labels = frame->findChildren<BadgeLabel*>();
-        QCOMPARE(labels.size(), 42);
-        for (const BadgeLabel* l : labels)
-            QVERIFY2(inside.contains(l->geometry()), qPrintable(l->objectName()));
-    }
-
     void historyKeepsTheLatestFourteen()
     {
         BoardRig rig(Wheel::m());
@@ -636,6 +619,19 @@ private slots:
             const QRect onBoard(w->mapTo(&rig.board, QPoint(0, 0)), w->size());
             QVERIFY2(rig.board.rect().contains(onBoard), qPrintable(w->objectName()));
         }
+        // The history's labels sit inside the Played frame.
+        auto* frame = rig.find<QGroupBox>("frame", "Played");
+        QStyleOptionGroupBox box;
+        box.initFrom(frame);
+        box.text = frame->title();
+        box.lineWidth = 1;
+        box.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect inside =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents, frame);
+        const QList<BadgeLabel*> labels = frame->findChildren<BadgeLabel*>();
+        QCOMPARE(labels.size(), 42);
+        for (const BadgeLabel* l : labels)
+            QVERIFY2(inside.contains(l->geometry()), qPrintable(l->objectName()));
     }
 
     // Stakes far beyond a typed amount, in the locale's groups.
