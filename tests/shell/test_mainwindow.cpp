@@ -150,6 +150,7 @@ class TestMainWindow : public QObject
 
 private:
     std::unique_ptr<ShellFixture> m_f;
+    QTemporaryDir m_home;
     QStringList m_asked; // the casino panel's questions
     bool m_answer = true;
 
@@ -270,7 +271,9 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        // The dialogs' last folder is kept in the user's configuration: a test one.
+        // The dialogs' last folder is kept in the user's configuration: a test
+        // one, under a home of this run's own, which no other run clears or writes.
+        qputenv("HOME", QFile::encodeName(m_home.path()));
         QStandardPaths::setTestModeEnabled(true);
     }
 
@@ -877,6 +880,7 @@ private slots:
         openStatistics();
         QCOMPARE(text(u"lblStatsSummary"_s), u"All spins · 5 spins · 4 judged · 37 pockets (00 off)"_s);
         auto* history = find<QTableView>(u"tblHistory"_s)->model();
+        const auto at = [history](int r, int c) { return history->index(r, c).data().toString(); };
         QCOMPARE(history->rowCount(), 5);
 
         find<QSpinBox>(u"spnStatsLast"_s)->setValue(2);
@@ -885,10 +889,7 @@ private slots:
                  u"The last 2 spins (spins 4 to 5 of 5) · 2 spins · 2 judged · 37 pockets (00 off)"_s);
         QCOMPARE(statistics()->figures()->bias.counts[8].count, qint64(1));
         QCOMPARE(history->rowCount(), 2);
-        QCOMPARE(history->index(0, 0).data().toString() + u' ' + history->index(0, 2).data().toString() +
-                     u' ' + history->index(1, 0).data().toString() + u' ' +
-                     history->index(1, 2).data().toString(),
-                 u"5 8 4 32"_s);
+        QCOMPARE(at(0, 0) + u' ' + at(0, 2) + u' ' + at(1, 0) + u' ' + at(1, 2), u"5 8 4 32"_s);
 
         // The session began with the third spin.
         Statement third =
@@ -915,7 +916,7 @@ private slots:
         andWait([this] { choose(u"cmbStatsWindow"_s, 0); });
         choose(u"cmbHistoryPocket"_s, find<QComboBox>(u"cmbHistoryPocket"_s)->findText(u"17"_s));
         QCOMPARE(history->rowCount(), 1);
-        QCOMPARE(history->index(0, 0).data().toString(), u"1"_s);
+        QCOMPARE(at(0, 0), u"1"_s);
     }
 
     // Until a table maximum is typed the Money page asks for it; then the
