@@ -2,7 +2,6 @@
 
 #include "SetUp.h"
 #include "store/Database.h"
-#include "wheel/Wheel.h"
 
 #include <QFile>
 #include <QString>

@@ -6,11 +6,9 @@
 #include "store/AppContext.h"
 #include "store/Database.h"
 #include "store/Schema.h"
-#include "wheel/Wheel.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace spinledger::test {

@@ -10,8 +10,6 @@
 #include "wheel/Wheel.h"
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -117,13 +115,9 @@ public:
                 maker.exec(sql);
         }
         setUp(app->ensureOpen(), "the database cannot be opened");
-        if (withInstallation)
-            install();
-    }
-
-    // As a first start leaves it, with an amount of 10.
-    void install()
-    {
+        if (!withInstallation)
+            return;
+        // As a first start leaves it, with an amount of 10.
         setUp(Installation(*app).prepare(u"test-machine"_s, [](const QString&) {}) ==
                   Installation::Outcome::Prepared,
               "the installation's rows cannot be prepared");

@@ -2,10 +2,7 @@
 
 #include "SetUp.h"
 
-#include <QByteArray>
 #include <QHash>
-#include <QMetaType>
-#include <QObject>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
