@@ -40,26 +40,22 @@ const double kStamps[] = {46000.3, 46000.5, 46000.7, 46001.1, 46001.3, 46001.5, 
 void write(TestDb& t, const Played& p, qint64& advice, double now)
 {
     const Wheel& w = Wheel::r();
-    QStringList spinCols{u"ka_app_setting_id"_s, w.casinoSetting(), w.spinTable() + u"_now"_s};
-    for (const Category& c : w.categories())
-        spinCols << w.spinColumn(c.id);
     const int pocket = w.pocketIndex(QString::fromLatin1(p.pocket));
     Statement spin = t.db.prepare(
-        u"INSERT INTO ka_app_r (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)"_s.arg(spinCols.join(u','))
-            .toStdString());
+        "INSERT INTO ka_app_r (ka_app_setting_id, cmbR, ka_app_r_now, ka_app_r_numbers, ka_app_r_blackred, "
+        "ka_app_r_evenodd, ka_app_r_lowhi, ka_app_r_dozens, ka_app_r_2to1) VALUES "
+        "(?1,?2,?3,?4,?5,?6,?7,?8,?9)");
     spin.add(t.app->settingId).add(t.casino).add(now);
     for (const Category& c : w.categories())
         spin.add(w.field(pocket, c.field));
     spin.run();
     const qint64 spinId = t.db.lastInsertId();
 
-    QStringList winCols{u"ka_app_setting_id"_s, w.casinoSetting(), u"ka_app_r_win_now"_s, u"ka_app_r_id"_s,
-                        u"ka_app_r_advise_id"_s};
-    for (const Category& c : w.categories())
-        winCols << w.winColumn(c.id);
-    Statement win = t.db.prepare(
-        u"INSERT INTO ka_app_r_win (%1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)"_s.arg(winCols.join(u','))
-            .toStdString());
+    Statement win =
+        t.db.prepare("INSERT INTO ka_app_r_win (ka_app_setting_id, cmbR, ka_app_r_win_now, ka_app_r_id, "
+                     "ka_app_r_advise_id, "
+                     "ka_app_r_win_numbers, ka_app_r_win_blackred, ka_app_r_win_evenodd, ka_app_r_win_lowhi, "
+                     "ka_app_r_win_dozens, ka_app_r_win_2to1) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)");
     win.add(t.app->settingId).add(t.casino).add(now).add(spinId).add(advice);
     for (int i = 0; i < 6; ++i)
         win.add(QString(QChar::fromLatin1(p.verdicts[i])));
@@ -77,7 +73,30 @@ void write(TestDb& t, const Played& p, qint64& advice, double now)
     advice = t.db.lastInsertId();
 }
 
+// What one category shows for the whole history.
+struct CategoryCase
+{
+    CategoryId category;
+    qint64 hits; // the Y of its column
+    double result, largestStake;
+    int longestRun;
+    bool played;
+};
+
+// What a window of the history holds: its spins, judged advices and spins on
+// pocket 3, the results of Black/Red and Low/High and Low/High's longest run.
+struct WindowCase
+{
+    SpinWindow window;
+    qint64 first, last, judged, threes;
+    double blackRed, lowHigh;
+    int lowHighRun;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(CategoryCase)
+Q_DECLARE_METATYPE(WindowCase)
 
 class TestStatsFigures : public QObject
 {
@@ -100,32 +119,22 @@ class TestStatsFigures : public QObject
 private slots:
     void perCategory_data()
     {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<qint64>("hits"); // the Y of its column
-        QTest::addColumn<double>("result");
-        QTest::addColumn<double>("largestStake");
-        QTest::addColumn<int>("longestRun");
-        QTest::addColumn<bool>("played");
+        QTest::addColumn<CategoryCase>("c");
         // Bets at the stakes of the advice before each spin:
         // Black/Red  -10 +20 -10 -20 +40 -10 = +10, runs N Y N N Y N
         // Even/Odd   -10 +20 -10 -20 -40 +80 = +20, runs N Y N N N Y
         // Low/High   -10 +20 -10 -20 -40 -80 = -140
         // Dozens 2:1 -10 +40 -10 -20 +80 -10 = +70
         // 2to1 2:1   -10 +40 -10 -20 -40 +160 = +120
-        QTest::newRow("Black/Red") << idx(CategoryId::BlackRed) << qint64(2) << 10.0 << 40.0 << 2 << true;
-        QTest::newRow("Even/Odd") << idx(CategoryId::EvenOdd) << qint64(2) << 20.0 << 80.0 << 3 << false;
-        QTest::newRow("Low/High") << idx(CategoryId::LowHi) << qint64(1) << -140.0 << 80.0 << 4 << false;
-        QTest::newRow("Dozens") << idx(CategoryId::Dozens) << qint64(2) << 70.0 << 40.0 << 2 << false;
-        QTest::newRow("2to1") << idx(CategoryId::Columns) << qint64(2) << 120.0 << 80.0 << 3 << false;
+        QTest::newRow("Black/Red") << CategoryCase{CategoryId::BlackRed, 2, 10, 40, 2, true};
+        QTest::newRow("Even/Odd") << CategoryCase{CategoryId::EvenOdd, 2, 20, 80, 3, false};
+        QTest::newRow("Low/High") << CategoryCase{CategoryId::LowHi, 1, -140, 80, 4, false};
+        QTest::newRow("Dozens") << CategoryCase{CategoryId::Dozens, 2, 70, 40, 2, false};
+        QTest::newRow("2to1") << CategoryCase{CategoryId::Columns, 2, 120, 80, 3, false};
     }
     void perCategory()
     {
-        QFETCH(int, category);
-        QFETCH(qint64, hits);
-        QFETCH(double, result);
-        QFETCH(double, largestStake);
-        QFETCH(int, longestRun);
-        QFETCH(bool, played);
+        QFETCH(CategoryCase, c);
         TestDb t;
         writeHistory(t);
         const Figures f = figures(t);
@@ -133,77 +142,61 @@ private slots:
         QCOMPARE(f.judged, qint64(6));
         // Six judged advices (spins 2 to 7) in every category; Numbers hit once.
         QCOMPARE(f.scorecard[idx(CategoryId::Numbers)].hits, qint64(1));
-        const ScoreRow& row = f.scorecard[size_t(category)];
+        const ScoreRow& row = f.scorecard[idx(c.category)];
         QCOMPARE(row.judged, qint64(6));
-        QCOMPARE(row.hits, hits);
+        QCOMPARE(row.hits, c.hits);
         QCOMPARE(row.verdict, Verdict::NotEnough);
-        const MoneyRow& m = f.money[size_t(category - 1)]; // Numbers has no stake
-        QCOMPARE(m.category, CategoryId(category));
+        const MoneyRow& m = f.money[idx(c.category) - 1]; // Numbers has no stake
+        QCOMPARE(m.category, c.category);
         QCOMPARE(m.bets, qint64(6));
-        QCOMPARE(m.result, result);
-        QCOMPARE(m.largestStake, largestStake);
-        QCOMPARE(m.longestLosingRun, longestRun);
-        QCOMPARE(m.played, played);
+        QCOMPARE(m.result, c.result);
+        QCOMPARE(m.largestStake, c.largestStake);
+        QCOMPARE(m.longestLosingRun, c.longestRun);
+        QCOMPARE(m.played, c.played);
         // The line starts at nothing before spin 1 and ends at spin 7 on the result.
         QCOMPARE(m.line.front().spin, qint64(0));
         QCOMPARE(m.line.back().spin, qint64(7));
-        QCOMPARE(m.line.back().total, result);
+        QCOMPARE(m.line.back().total, c.result);
     }
 
     void windowsOfTheHistory_data()
     {
-        QTest::addColumn<SpinWindow>("window");
-        QTest::addColumn<qint64>("first");
-        QTest::addColumn<qint64>("last");
-        QTest::addColumn<qint64>("judged");
-        QTest::addColumn<qint64>("threes"); // spins on pocket 3
-        QTest::addColumn<double>("blackRed");
-        QTest::addColumn<double>("lowHigh");
-        QTest::addColumn<int>("lowHighRun");
-        const auto row = [](const char* name, const SpinWindow& window, qint64 first, qint64 last,
-                            qint64 judged, qint64 threes, double blackRed, double lowHigh, int lowHighRun) {
-            QTest::newRow(name) << window << first << last << judged << threes << blackRed << lowHigh
-                                << lowHighRun;
-        };
+        QTest::addColumn<WindowCase>("c");
         // Bets per spin 2 to 7, from the table above:
         // Black/Red -10 +20 -10 -20 +40 -10; Low/High -10 +20 -10 -20 -40 -80.
-        row("last 3", SpinWindow::newest(3), 5, 7, 3, 2, 10, -140, 3);
-        row("last 100 of 7", SpinWindow::newest(100), 1, 7, 6, 2, 10, -140, 4);
-        row("session from spin 6", SpinWindow::session(46001.5), 6, 7, 2, 1, 30, -120, 2);
+        QTest::newRow("last 3") << WindowCase{SpinWindow::newest(3), 5, 7, 3, 2, 10, -140, 3};
+        QTest::newRow("last 100 of 7") << WindowCase{SpinWindow::newest(100), 1, 7, 6, 2, 10, -140, 4};
+        QTest::newRow("session from spin 6")
+            << WindowCase{SpinWindow::session(46001.5), 6, 7, 2, 1, 30, -120, 2};
         // Spin 1 judges nothing: two bets.
-        row("first day", SpinWindow::dates(std::nullopt, 46001.0), 1, 3, 2, 0, 10, 10, 1);
-        row("second day", SpinWindow::dates(46001.0, 46002.0), 4, 7, 4, 2, 0, -150, 4);
-        row("a day without spins", SpinWindow::dates(46002.0, std::nullopt), 8, 7, 0, 0, 0, 0, 0);
+        QTest::newRow("first day") << WindowCase{
+            SpinWindow::dates(std::nullopt, 46001.0), 1, 3, 2, 0, 10, 10, 1};
+        QTest::newRow("second day") << WindowCase{
+            SpinWindow::dates(46001.0, 46002.0), 4, 7, 4, 2, 0, -150, 4};
+        QTest::newRow("a day without spins")
+            << WindowCase{SpinWindow::dates(46002.0, std::nullopt), 8, 7, 0, 0, 0, 0, 0};
     }
     void windowsOfTheHistory()
     {
-        QFETCH(SpinWindow, window);
-        QFETCH(qint64, first);
-        QFETCH(qint64, last);
-        QFETCH(qint64, judged);
-        QFETCH(qint64, threes);
-        QFETCH(double, blackRed);
-        QFETCH(double, lowHigh);
-        QFETCH(int, lowHighRun);
+        QFETCH(WindowCase, c);
         TestDb t;
         writeHistory(t);
         StatsRequest request = StatsSettings::request(t.db, t.app->settingId, Wheel::r(), t.casino);
-        request.window = window;
+        request.window = c.window;
         const Figures f = *CasinoStatistics::compute(t.db, request);
-        QCOMPARE(f.span.first, first);
-        QCOMPARE(f.span.last, last);
+        QCOMPARE(f.span.first, c.first);
+        QCOMPARE(f.span.last, c.last);
         QCOMPARE(f.span.total, qint64(7));
-        QCOMPARE(f.spins, std::max<qint64>(0, last - first + 1));
-        QCOMPARE(f.judged, judged);
-        QCOMPARE(f.bias.counts[3].count, threes);
-        QCOMPARE(f.scorecard[idx(CategoryId::BlackRed)].judged, judged);
-        const MoneyRow& br = f.money[0];
+        QCOMPARE(f.spins, std::max<qint64>(0, c.last - c.first + 1));
+        QCOMPARE(f.judged, c.judged);
+        QCOMPARE(f.bias.counts[3].count, c.threes);
+        QCOMPARE(f.scorecard[idx(CategoryId::BlackRed)].judged, c.judged);
         const MoneyRow& lh = f.money[2];
-        QCOMPARE(br.result, blackRed);
-        QCOMPARE(lh.result, lowHigh);
-        QCOMPARE(lh.longestLosingRun, lowHighRun);
+        QCOMPARE(f.money[0].result, c.blackRed);
+        QCOMPARE(lh.result, c.lowHigh);
+        QCOMPARE(lh.longestLosingRun, c.lowHighRun);
         // The lines start at nothing won before the window's first spin.
-        QCOMPARE(lh.line.front().spin, first - 1);
+        QCOMPARE(lh.line.front().spin, c.first - 1);
         QCOMPARE(lh.line.front().total, 0.0);
     }
 
@@ -280,10 +273,8 @@ private slots:
 
         // 00 on, and a table maximum of 100 on the base 10 (the test database's amount).
         t.db.exec("UPDATE ka_app_r_setting SET cbR00 = 1");
-        DoublingInputs typed;
-        typed.tableMax = 100;
-        typed.series = 50;
-        StatsSettings::save(t.db, t.app->settingId, Wheel::r(), typed);
+        StatsSettings::save(t.db, t.app->settingId, Wheel::r(),
+                            {.tableMax = 100, .bankroll = std::nullopt, .series = 50});
         f = figures(t);
         QCOMPARE(f.pockets, 38);
         QCOMPARE(f.bias.leftOut, qint64(0));

@@ -23,11 +23,6 @@ bool near(double a, double b, double tolerance)
     return std::abs(a - b) <= tolerance;
 }
 
-const Wheel& wheelOf(const QString& letter)
-{
-    return *Wheel::byLetter(letter.front());
-}
-
 } // namespace
 
 class TestStatsMath : public QObject
@@ -82,41 +77,29 @@ private slots:
             QVERIFY(near(adjusted[i], expected[i], 1e-12));
     }
 
-    void chances_data()
-    {
-        QTest::addColumn<QString>("wheel");
-        QTest::addColumn<bool>("zeroZero");
-        QTest::addColumn<int>("category");
-        QTest::addColumn<double>("chance");
-        QTest::addColumn<double>("breakEven");
-        QTest::newRow("R colour, single zero")
-            << "R" << false << idx(CategoryId::BlackRed) << 18.0 / 37 << 0.5;
-        QTest::newRow("R low/high, double zero") << "R" << true << idx(CategoryId::LowHi) << 18.0 / 38 << 0.5;
-        QTest::newRow("R dozen") << "R" << true << idx(CategoryId::Dozens) << 12.0 / 38 << 1.0 / 3;
-        QTest::newRow("R column") << "R" << false << idx(CategoryId::Columns) << 12.0 / 37 << 1.0 / 3;
-        QTest::newRow("R number") << "R" << false << idx(CategoryId::Numbers) << 1.0 / 37 << 1.0 / 36;
-        QTest::newRow("M group") << "M" << false << idx(CategoryId::LowHi) << 6.0 / 13 << 0.5;
-        QTest::newRow("M even/odd") << "M" << true << idx(CategoryId::EvenOdd) << 6.0 / 14 << 0.5;
-        QTest::newRow("M column") << "M" << true << idx(CategoryId::Columns) << 4.0 / 14 << 1.0 / 3;
-        QTest::newRow("M number") << "M" << false << idx(CategoryId::Numbers) << 1.0 / 13 << 1.0 / 12;
-    }
+    // A blind bet's chance and its break-even on either wheel, with 00 or without.
     void chances()
     {
-        QFETCH(QString, wheel);
-        QFETCH(bool, zeroZero);
-        QFETCH(int, category);
-        QFETCH(double, chance);
-        QFETCH(double, breakEven);
-        const Wheel& w = wheelOf(wheel);
-        PerCategory<std::pair<qint64, qint64>> none{};
-        for (const ScoreRow& row : Scorecard::rows(w, Odds::pocketsInPlay(w, zeroZero), none)) {
-            if (idx(row.category) != category)
-                continue;
-            QVERIFY(near(row.chance, chance, 1e-12));
-            QVERIFY(near(row.breakEven, breakEven, 1e-12));
-            return;
+        const std::tuple<char, bool, CategoryId, double, double> rows[] = {
+            {'R', false, CategoryId::BlackRed, 18.0 / 37, 0.5},
+            {'R', true, CategoryId::LowHi, 18.0 / 38, 0.5},
+            {'R', true, CategoryId::Dozens, 12.0 / 38, 1.0 / 3},
+            {'R', false, CategoryId::Columns, 12.0 / 37, 1.0 / 3},
+            {'R', false, CategoryId::Numbers, 1.0 / 37, 1.0 / 36},
+            {'M', false, CategoryId::LowHi, 6.0 / 13, 0.5},
+            {'M', true, CategoryId::EvenOdd, 6.0 / 14, 0.5},
+            {'M', true, CategoryId::Columns, 4.0 / 14, 1.0 / 3},
+            {'M', false, CategoryId::Numbers, 1.0 / 13, 1.0 / 12}};
+        for (const auto& [letter, zeroZero, category, chance, breakEven] : rows) {
+            const Wheel& w = *Wheel::byLetter(QChar::fromLatin1(letter));
+            PerCategory<std::pair<qint64, qint64>> none{};
+            const std::vector<ScoreRow> card = Scorecard::rows(w, Odds::pocketsInPlay(w, zeroZero), none);
+            const auto row = std::find_if(card.begin(), card.end(),
+                                          [c = category](const ScoreRow& r) { return r.category == c; });
+            QVERIFY2(row != card.end() && near(row->chance, chance, 1e-12) &&
+                         near(row->breakEven, breakEven, 1e-12),
+                     qPrintable(u"%1 %2 %3"_s.arg(letter).arg(zeroZero).arg(idx(category))));
         }
-        QFAIL("category not on the scorecard");
     }
 
     void verdicts()
@@ -148,54 +131,47 @@ private slots:
     void verdictText_data()
     {
         QTest::addColumn<qint64>("hits");
-        QTest::addColumn<QString>("text");
         // Every number advice hit: p = 37^-n, the smallest of six, so Holm
         // multiplies it by 6. n = 30: 10^-(30 * 1.5682017) = 8.995e-48, times 6.
-        QTest::newRow("30 of 30") << qint64(30) << "beats chance (p < 0.0001) — and above break-even";
+        QTest::newRow("30 of 30") << qint64(30);
         // n = 300: 10^-470 is past what a double holds.
-        QTest::newRow("300 of 300") << qint64(300) << "beats chance (p < 0.0001) — and above break-even";
+        QTest::newRow("300 of 300") << qint64(300);
     }
     void verdictText()
     {
         QFETCH(qint64, hits);
-        QFETCH(QString, text);
         PerCategory<std::pair<qint64, qint64>> table{};
         table[idx(CategoryId::Numbers)] = {hits, hits};
         const ScoreRow row = Scorecard::rows(Wheel::r(), 37, table).front();
-        QCOMPARE(FigureFormat::verdictText(row, QLocale::c()), text);
+        QCOMPARE(FigureFormat::verdictText(row, QLocale::c()),
+                 u"beats chance (p < 0.0001) — and above break-even"_s);
     }
 
     // p-values never in exponents, chances never read as certain.
-    void pValuesAndChancesAsShown_data()
-    {
-        QTest::addColumn<bool>("chance"); // FigureFormat::chance, else FigureFormat::pValue
-        QTest::addColumn<double>("p");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("none left") << false << 0.0 << u"C"_s << u"< 0.0001"_s;
-        QTest::newRow("just below") << false << 0.0000999 << u"C"_s << u"< 0.0001"_s;
-        QTest::newRow("the bound") << false << 0.0001 << u"C"_s << u"0.0001"_s;
-        QTest::newRow("two digits") << false << 0.000123 << u"C"_s << u"0.00012"_s;
-        QTest::newRow("rounds up a decade") << false << 0.00996 << u"C"_s << u"0.01"_s;
-        QTest::newRow("middle") << false << 0.61234 << u"C"_s << u"0.61"_s;
-        QTest::newRow("one") << false << 1.0 << u"C"_s << u"1"_s;
-        QTest::newRow("German small") << false << 0.0031 << u"de_DE"_s << u"0,0031"_s;
-        QTest::newRow("German tiny") << false << 2e-9 << u"de_DE"_s << u"< 0,0001"_s;
-        // 1 - 0.9048^100 = 0.99995: rounding alone would say 100.0%.
-        QTest::newRow("chance almost sure") << true << 0.99995 << u"C"_s << u"> 99.9%"_s;
-        QTest::newRow("chance almost never") << true << 0.0004 << u"C"_s << u"< 0.1%"_s;
-        QTest::newRow("chance sure") << true << 1.0 << u"C"_s << u"100.0%"_s;
-        QTest::newRow("chance never") << true << 0.0 << u"C"_s << u"0.0%"_s;
-        QTest::newRow("chance a half") << true << 0.5 << u"C"_s << u"50.0%"_s;
-    }
     void pValuesAndChancesAsShown()
     {
-        QFETCH(bool, chance);
-        QFETCH(double, p);
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QCOMPARE(chance ? FigureFormat::chance(p, QLocale(locale)) : FigureFormat::pValue(p, QLocale(locale)),
-                 text);
+        // FigureFormat::chance, else FigureFormat::pValue; p; locale; text
+        const std::tuple<bool, double, const char*, const char*> rows[] = {
+            {false, 0.0, "C", "< 0.0001"},
+            {false, 0.0000999, "C", "< 0.0001"},
+            {false, 0.0001, "C", "0.0001"},
+            {false, 0.000123, "C", "0.00012"},
+            {false, 0.00996, "C", "0.01"}, // rounds up a decade
+            {false, 0.61234, "C", "0.61"},
+            {false, 1.0, "C", "1"},
+            {false, 0.0031, "de_DE", "0,0031"},
+            {false, 2e-9, "de_DE", "< 0,0001"},
+            // 1 - 0.9048^100 = 0.99995: rounding alone would say 100.0%.
+            {true, 0.99995, "C", "> 99.9%"},
+            {true, 0.0004, "C", "< 0.1%"},
+            {true, 1.0, "C", "100.0%"},
+            {true, 0.0, "C", "0.0%"},
+            {true, 0.5, "C", "50.0%"}};
+        for (const auto& [chance, p, locale, text] : rows) {
+            const QLocale l(QString::fromLatin1(locale));
+            QCOMPARE(chance ? FigureFormat::chance(p, l) : FigureFormat::pValue(p, l),
+                     QString::fromUtf8(text));
+        }
     }
 
     void doubling()
@@ -221,9 +197,8 @@ private slots:
             // 2p + 3qp + 5q^2p - 7q^3 = 0.648649 + 0.657414 + 0.740332 - 2.159297 = -0.112903.
             {"dozens pay 2:1", 12, 2, 1, 4, 0, 3, 0.308471, 7, -0.112903, 1.0}};
         for (const Case& c : cases) {
-            DoublingInputs in{c.base, c.tableMax, std::nullopt};
-            if (c.bankroll > 0)
-                in.bankroll = c.bankroll;
+            const DoublingInputs in{c.base, c.tableMax,
+                                    c.bankroll > 0 ? std::optional(c.bankroll) : std::nullopt};
             const DoublingRow r = Doubling::risk({c.wins, c.payout}, 37, in);
             QCOMPARE(r.bets, c.bets);
             QCOMPARE(r.bustLoss, c.bustLoss);
@@ -272,11 +247,8 @@ private slots:
         QFETCH(double, tableMax);
         QFETCH(double, bankroll);
         QFETCH(QString, stop);
-        DoublingInputs limits;
-        if (tableMax > 0)
-            limits.tableMax = tableMax;
-        if (bankroll > 0)
-            limits.bankroll = bankroll;
+        const DoublingInputs limits{.tableMax = tableMax > 0 ? std::optional(tableMax) : std::nullopt,
+                                    .bankroll = bankroll > 0 ? std::optional(bankroll) : std::nullopt};
         MoneyTrack track(CategoryId::BlackRed, 1, true, limits);
         qint64 n = 0;
         for (const QString& bet : bets.split(u' '))
