@@ -9,7 +9,6 @@
 #include "backup/Salvage.h"
 #include "engine/SpinEngine.h"
 #include "io/SpinImport.h"
-#include "store/DbReason.h"
 
 #include <QtTest>
 
@@ -28,13 +27,12 @@ QStringList fileNames(const QString& folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
-// A history of 3000 spins in a closed file, and a page in its middle, where
-// only spin rows are stored.
+// A long history in a closed file: without the indexes on the spins, their
+// rows alone fill the pages in its middle.
 struct LongHistory
 {
     LongHistory() : t(true, TestDb::Tables::DeliveredOnly)
     {
-        // Without the indexes on the spins, their table fills the file.
         t.db.exec("DROP INDEX ix_r_played; DROP INDEX ix_r_casino; DROP INDEX ix_r_stats_pocket");
         writeSpins(t.db, Spins, t.app->settingId, t.casino);
         t.db.close();
@@ -103,23 +101,9 @@ private slots:
         QCOMPARE(r.message, u"Unable to continue! Error Code: (importR ldb): the disk is full"_s);
     }
 
-    void aWriteOnAReadingConnectionIsNamed()
-    {
-        TestDb t;
-        Database reader;
-        QVERIFY(reader.open(path(t), AppContext::DatabasePassword, Database::Mode::ReadOnly));
-        try {
-            reader.exec("DELETE FROM ka_app_casino");
-            QFAIL("a reading connection wrote");
-        } catch (const DbError& e) {
-            QCOMPARE(e.reason(), u"the database file is read-only"_s);
-        }
-        QCOMPARE(t.rows("ka_app_casino"), 1);
-    }
-
-    // A reading open alone leaves no log behind, and one beside a writer
-    // sees what the writer committed.
-    void readingLeavesNoLogAndSeesTheWriter()
+    // A reading open alone leaves no log behind, one beside a writer sees
+    // what the writer committed, and a write on it is named.
+    void readingLeavesNoLogSeesTheWriterAndCannotWrite()
     {
         TestDb t;
         t.db.close();
@@ -136,23 +120,13 @@ private slots:
         Statement q = reader.prepare("SELECT count(*) FROM ka_app_casino");
         QVERIFY(q.next());
         QCOMPARE(q.integer(0), 2);
-    }
-
-    void aBackupIsACheckedCopyWithTheSameKey()
-    {
-        TestDb t;
-        writeSpins(t.db, 25, t.app->settingId, t.casino);
-        t.clock.current = QDateTime(QDate(2026, 12, 6), QTime(18, 30, 5));
-        BackupFolder folder(path(t), t.clock);
-        const Result<QString> taken = folder.take(t.db, BackupFolder::Kind::Daily);
-        QVERIFY2(taken.ok(), qPrintable(taken.status()));
-        QCOMPARE(taken.value(), t.dir.filePath(u"backups/Spinledger-2026-12-06_183005-daily.mdb"_s));
-        QCOMPARE(InstalledFolder::spins(taken.value()), 25);
-        Database plain;
-        QVERIFY(!plain.open(taken.value(), QString(), Database::Mode::ReadOnly));
-        // The copy is whole: the folder holds it alone, nothing half-written.
-        QCOMPARE(fileNames(folder.folder()), QStringList{QFileInfo(taken.value()).fileName()});
-        QVERIFY(t.app->db().isOpen());
+        try {
+            reader.exec("DELETE FROM ka_app_casino");
+            QFAIL("a reading connection wrote");
+        } catch (const DbError& e) {
+            QCOMPARE(e.reason(), u"the database file is read-only"_s);
+        }
+        QCOMPARE(t.rows("ka_app_casino"), 2);
     }
 
     void theDaysCopyIsTakenOncePerDay()
@@ -250,14 +224,22 @@ private slots:
         QVERIFY(!QFileInfo::exists(path(t) + u".restoring"_s));
     }
 
-    void theListGivesDatesAndSpins()
+    // A backup is a checked copy under the same key, listed with its date and spins.
+    void aBackupIsACheckedCopyListedWithDateAndSpins()
     {
         TestDb t;
         t.clock.stepMs = 0;
         BackupFolder folder(path(t), t.clock);
         writeSpins(t.db, 3, t.app->settingId, t.casino);
-        t.clock.current = QDateTime(QDate(2026, 12, 1), QTime(7, 0));
-        folder.take(t.db, BackupFolder::Kind::Daily);
+        t.clock.current = QDateTime(QDate(2026, 12, 1), QTime(18, 30, 5));
+        const Result<QString> taken = folder.take(t.db, BackupFolder::Kind::Daily);
+        QVERIFY2(taken.ok(), qPrintable(taken.status()));
+        QCOMPARE(taken.value(), t.dir.filePath(u"backups/Spinledger-2026-12-01_183005-daily.mdb"_s));
+        // The copy is whole: the folder holds it alone, nothing half-written.
+        QCOMPARE(fileNames(folder.folder()), QStringList{QFileInfo(taken.value()).fileName()});
+        Database plain;
+        QVERIFY(!plain.open(taken.value(), QString(), Database::Mode::ReadOnly));
+        QVERIFY(t.app->db().isOpen());
         writeSpins(t.db, 4, t.app->settingId, t.casino);
         t.clock.current = QDateTime(QDate(2026, 12, 2), QTime(7, 0));
         const QString newest = folder.take(t.db, BackupFolder::Kind::BeforeImport).value();
@@ -267,7 +249,7 @@ private slots:
         QCOMPARE(all[0].taken, QDateTime(QDate(2026, 12, 2), QTime(7, 0)));
         QCOMPARE(all[0].kind, BackupFolder::Kind::BeforeImport);
         QVERIFY(!all[0].readable);
-        QCOMPARE(all[1].taken, QDateTime(QDate(2026, 12, 1), QTime(7, 0)));
+        QCOMPARE(all[1].taken, QDateTime(QDate(2026, 12, 1), QTime(18, 30, 5)));
         QVERIFY(all[1].readable);
         QCOMPARE(all[1].spinsR, 3);
     }

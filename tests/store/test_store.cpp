@@ -5,14 +5,12 @@
 #include "backup/BackupFolder.h"
 #include "engine/SpinEngine.h"
 #include "store/CasinoStore.h"
-#include "store/ErrorCodes.h"
 #include "store/Installation.h"
 #include "store/OleDate.h"
 #include "store/SettingsStore.h"
 
 #include <QtTest>
 
-#include <algorithm>
 #include <numeric>
 
 #include <sqlite3.h>
@@ -132,10 +130,9 @@ private slots:
         AppContext app(db, clock, random);
         app.setAppFolder(u"/nonexistent"_s);
         SettingsStore s(app);
-        QCOMPARE(s.played(Wheel::r(), CategoryId::BlackRed).status(),
-                 u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s);
-        QCOMPARE(s.setCasino(Wheel::r(), 1).text,
-                 u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s);
+        const QString line = u"Unable to continue! Error Code: (Setting ldb): the database file is missing"_s;
+        QCOMPARE(s.played(Wheel::r(), CategoryId::BlackRed).status(), line);
+        QCOMPARE(s.setCasino(Wheel::r(), 1).text, line);
     }
 
     // The player reads the sentence; the log keeps the engine's own words.
@@ -221,7 +218,9 @@ private slots:
                 OleStamp::fromDateTime(QDateTime(QDate(2026, 1, 2), QTime(0, 1))).now);
     }
 
-    void firstStartCreatesInstallationSettingsAndDemoCasino()
+    // The first start on a machine creates its installation, settings and demo
+    // casino; a second creates nothing, another machine gets its own.
+    void startsCreateTheInstallationOncePerMachine()
     {
         TestDb t(false);
         QCOMPARE(prepare(t, u"machine-1"_s), Installation::Outcome::Prepared);
@@ -243,19 +242,12 @@ private slots:
             t.text("SELECT cbMNumbers || cbMBlackRed || cbMEvenOdd || cbMLowHi || cbM2TO1 || cbM00 || ' ' || "
                    "(tbMAmount = 0) || ' ' || cmbM FROM ka_app_m_setting WHERE ka_app_setting_id = 1"),
             u"010000 1 "_s + QString::number(demo));
-    }
-
-    void secondStartCreatesNothingAndOtherMachinesGetTheirOwn()
-    {
-        TestDb t(false);
-        prepare(t, u"machine-1"_s);
-        const qint64 casino = t.app->currentCasino(Wheel::r()).id();
         QCOMPARE(prepare(t, u"machine-1"_s), Installation::Outcome::Prepared);
         QCOMPARE(QList<qint64>({t.app->settingId, t.app->currentCasino(Wheel::r()).id()}),
-                 QList<qint64>({1, casino}));
+                 QList<qint64>({1, demo}));
         QCOMPARE(rowCounts(t), u"1 1 1 1"_s);
         prepare(t, u"machine-2"_s);
-        QVERIFY(t.app->settingId != 1 && t.app->currentCasino(Wheel::r()).id() != casino);
+        QVERIFY(t.app->settingId != 1 && t.app->currentCasino(Wheel::r()).id() != demo);
         QCOMPARE(rowCounts(t), u"2 2 2 2"_s);
     }
 
@@ -418,10 +410,9 @@ private slots:
         QCOMPARE(current(t), (QList<qint64>{t.casino, t.casino, t.casino, t.casino}));
     }
 
-    // Beside "Demo Casino" and "Alpha", and "O'Hara" as a file of an earlier
-    // version may hold it: a name another casino has, after cleaning and in
-    // any case, is refused and nothing changes; renaming a casino to its own
-    // name in another case is no clash.
+    // Beside "Demo Casino", "Alpha" and "O'Hara" (as an earlier version's file may hold
+    // it): a name another casino has, after cleaning and in any case, is refused and
+    // nothing changes; renaming a casino to its own name in another case is no clash.
     void namesAnotherCasinoHasAreRefused_data()
     {
         QTest::addColumn<QString>("renamed"); // empty: added
@@ -449,17 +440,13 @@ private slots:
         QFETCH(QString, holder);
         TestDb t;
         CasinoStore store(*t.app);
-        store.add(u"Alpha"_s);
+        const qint64 alpha = store.add(u"Alpha"_s)->back().id;
         t.db.prepare(
                 "INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('O''Hara', ?1)")
             .bind(1, t.app->settingId)
             .run();
-        const Casinos before = *store.list();
-        const auto id = [&](const QString& n) {
-            return std::find_if(before.begin(), before.end(), [&](const Casino& c) { return c.name == n; })
-                ->id;
-        };
-        const Result<Casinos> after = renamed.isEmpty() ? store.add(name) : store.rename(id(renamed), name);
+        const Result<Casinos> after =
+            renamed.isEmpty() ? store.add(name) : store.rename(renamed == u"Alpha" ? alpha : t.casino, name);
         if (holder.isEmpty()) {
             QVERIFY2(after.ok(), qPrintable(after.status()));
             return;
@@ -469,20 +456,17 @@ private slots:
         QCOMPARE(names(store.list()), (QStringList{"Demo Casino", "Alpha", "O'Hara"}));
     }
 
+    // How the command line creates a casino together with its imported
+    // spins: the add is a part of the outer transaction.
     void addedInsideAnOuterTransactionGoesWithIt()
     {
-        // How the command line creates a casino together with its imported
-        // spins: the add is a part of the outer transaction.
         TestDb t;
         CasinoStore store(*t.app);
-        {
+        for (const bool commit : {false, true}) {
             Transaction outer(t.db);
-            QVERIFY(store.add(QStringLiteral("Rolled back")).ok());
-        }
-        {
-            Transaction outer(t.db);
-            QVERIFY(store.add(u"Kept"_s).ok());
-            outer.commit();
+            QVERIFY(store.add(commit ? u"Kept"_s : u"Rolled back"_s).ok());
+            if (commit)
+                outer.commit();
         }
         QCOMPARE(names(store.list()), (QStringList{u"Demo Casino"_s, u"Kept"_s}));
     }
