@@ -1,6 +1,5 @@
-// The update from the check to the installer's start, against a server of the
-// test's own: what the service answers (hostile answers included), the offer
-// window, the download into the installation folder and the installer's start.
+// The update against the test's own server: the service's answers (hostile
+// ones included), the offer window, the download and the installer's start.
 #include "FakeStatus.h"
 #include "LocalHttpServer.h"
 #include "TestFiles.h"
@@ -112,19 +111,19 @@ class TestUpdate : public QObject
         QVERIFY(!over.isEmpty() || over.wait(10000));
         QVERIFY(!checker.isRunning());
     }
-    void check(const QByteArray& answer, int status = 200)
+    void check(const QByteArray& answer)
     {
-        m_server->respond(ServicePath, {.status = status, .body = answer});
+        m_server->respond(ServicePath, {.body = answer});
         runCheck(*m_checker);
     }
     // The offer window as a check opens it, for an installer of this size at this address.
     void openWindow(qint64 fileSize, const QString& url, const QByteArray& sha = {},
-                    bool allowLocalHttp = true)
+                    bool allowLocalHttp = true, const QString& fileName = u"SpinledgerSetup.exe"_s,
+                    std::optional<UpdateHost> on = {})
     {
-        const UpdateOffer offer{
-            "SpinledgerSetup.exe",   QString::number(fileSize), url, "2026-11-30", "Spinledger", "1.2.0",
-            QString::fromLatin1(sha)};
-        m_window = new UpdateWindow(offer, host(), connection(allowLocalHttp));
+        const UpdateOffer offer{fileName, QString::number(fileSize), url, "2026-11-30", "Spinledger",
+                                "1.2.0",  QString::fromLatin1(sha)};
+        m_window = new UpdateWindow(offer, on.value_or(host()), connection(allowLocalHttp));
         connect(m_window, &UpdateWindow::statusChanged, this,
                 [this](const QString& text) { m_statuses << text; });
         m_window->show();
@@ -301,8 +300,7 @@ private slots:
         m_server->respond(ServicePath, CannedResponse{.silent = true});
         QSignalSpy over(m_checker.get(), &UpdateChecker::finished);
         m_checker->CheckForUpdate();
-        // Back before any answer: the check's progress window takes the keys and clicks, the main window
-        // none.
+        // Before any answer the progress window takes keys and clicks, the main window none.
         QVERIFY(m_checker->isRunning() && !m_main->isEnabled());
         QCOMPARE(m_status.last(), updatetexts::Checking());
         QWidget* progress = QApplication::activeModalWidget();
@@ -563,9 +561,8 @@ private slots:
         QVERIFY(m_platform.questions.isEmpty());
     }
 
-    // An installed program is updated by the package manager: the package is
-    // saved in the download folder, checked, never started, and the window
-    // says how to install it.
+    // An installed program is updated by the package manager: the package is saved in
+    // the download folder, checked, never started; the window says how to install it.
     void installedProgramOnlyDownloads_data()
     {
         QTest::addColumn<QString>("fileName");
@@ -585,10 +582,7 @@ private slots:
         UpdateHost installed = host();
         installed.installed = true;
         installed.downloadFolder = m_folder->filePath("Downloads"); // made when missing
-        const UpdateOffer offer{fileName,     "2048",  m_server->url("/setup.exe").toString(), "2026-11-30",
-                                "Spinledger", "1.2.0", QString::fromLatin1(Sha2048i)};
-        m_window = new UpdateWindow(offer, installed, connection());
-        m_window->show();
+        openWindow(2048, m_server->url("/setup.exe").toString(), Sha2048i, true, fileName, installed);
         clickUpdate();
 
         QVERIFY(m_platform.questions.isEmpty() && m_platform.started.isEmpty() && m_platform.ended == 0);
