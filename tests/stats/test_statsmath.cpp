@@ -30,42 +30,35 @@ class TestStatsMath : public QObject
     Q_OBJECT
 
 private slots:
-    void distributions_data()
+    void distributions()
     {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("expected");
-        QTest::addColumn<double>("tolerance");
-        // Published 95 % critical values of chi-square.
-        QTest::newRow("chi2 37 df, 95%") << Distributions::chiSquareQuantile(0.95, 37) << 52.192 << 5e-4;
-        // Even df: P(X >= x) = e^(-x/2) * sum_{i<df/2} (x/2)^i / i!; x = 10, df = 12:
-        // e^-5 * (1 + 5 + 12.5 + 20.833 + 26.042 + 26.042) = 0.006738 * 91.417 = 0.61596.
-        QTest::newRow("chi2 tail, 12 df") << Distributions::chiSquareAbove(10, 12) << 0.61596 << 1e-4;
-        QTest::newRow("normal 97.5%") << Distributions::normalQuantile(0.975) << 1.959964 << 1e-6;
-        // 10 fair coins, at least 8 heads: (C(10,8) + C(10,9) + C(10,10)) / 2^10 = 56 / 1024.
-        QTest::newRow("binomial tail 8 of 10")
-            << Distributions::binomialAtLeast(8, 10, 0.5) << 56.0 / 1024 << 1e-12;
-        // Three reds in three spins of a single-zero wheel: (18/37)^3 = 5832 / 50653.
-        QTest::newRow("binomial tail 3 of 3")
-            << Distributions::binomialAtLeast(3, 3, 18.0 / 37) << 5832.0 / 50653 << 1e-12;
-        // At most one head in four: (1 + 4) / 16.
-        QTest::newRow("binomial lower tail") << Distributions::binomialAtMost(1, 4, 0.5) << 5.0 / 16 << 1e-12;
-        QTest::newRow("no hits needed") << Distributions::binomialAtLeast(0, 0, 0.3) << 1.0 << 0.0;
         // Wilson, 60 of 100: z^2 = 3.841459; centre (0.6 + 0.019207) / 1.038415 = 0.596300;
         // half 1.959964 * sqrt(0.0024 + 0.0000960) / 1.038415 = 0.094298.
         const Interval w = Distributions::wilson(60, 100);
-        QTest::newRow("Wilson 60/100 low") << w.low << 0.502002 << 1e-5;
-        QTest::newRow("Wilson 60/100 high") << w.high << 0.690598 << 1e-5;
-        // 0 of 10: centre = half = (z^2 / 20) / (1 + z^2 / 10) = 0.192073 / 1.384146.
-        QTest::newRow("Wilson 0/10 high") << Distributions::wilson(0, 10).high << 0.277535 << 1e-5;
-        // 1 - 0.99^37 = 1 - e^(37 ln 0.99) = 1 - e^-0.371862 = 0.310551.
-        QTest::newRow("Sidak") << Distributions::sidak(0.01, 37) << 0.310551 << 1e-6;
-    }
-    void distributions()
-    {
-        QFETCH(double, value);
-        QFETCH(double, expected);
-        QFETCH(double, tolerance);
-        QVERIFY2(near(value, expected, tolerance), qPrintable(QString::number(value, 'g', 10)));
+        // what, its value, the published or worked value, the tolerance
+        const std::tuple<const char*, double, double, double> rows[] = {
+            // Published 95 % critical values of chi-square.
+            {"chi2 37 df, 95%", Distributions::chiSquareQuantile(0.95, 37), 52.192, 5e-4},
+            // Even df: P(X >= x) = e^(-x/2) * sum_{i<df/2} (x/2)^i / i!; x = 10, df = 12:
+            // e^-5 * (1 + 5 + 12.5 + 20.833 + 26.042 + 26.042) = 0.006738 * 91.417 = 0.61596.
+            {"chi2 tail, 12 df", Distributions::chiSquareAbove(10, 12), 0.61596, 1e-4},
+            {"normal 97.5%", Distributions::normalQuantile(0.975), 1.959964, 1e-6},
+            // 10 fair coins, at least 8 heads: (C(10,8) + C(10,9) + C(10,10)) / 2^10 = 56 / 1024.
+            {"binomial tail 8 of 10", Distributions::binomialAtLeast(8, 10, 0.5), 56.0 / 1024, 1e-12},
+            // Three reds in three spins of a single-zero wheel: (18/37)^3 = 5832 / 50653.
+            {"binomial tail 3 of 3", Distributions::binomialAtLeast(3, 3, 18.0 / 37), 5832.0 / 50653, 1e-12},
+            // At most one head in four: (1 + 4) / 16.
+            {"binomial lower tail", Distributions::binomialAtMost(1, 4, 0.5), 5.0 / 16, 1e-12},
+            {"no hits needed", Distributions::binomialAtLeast(0, 0, 0.3), 1.0, 0.0},
+            {"Wilson 60/100 low", w.low, 0.502002, 1e-5},
+            {"Wilson 60/100 high", w.high, 0.690598, 1e-5},
+            // 0 of 10: centre = half = (z^2 / 20) / (1 + z^2 / 10) = 0.192073 / 1.384146.
+            {"Wilson 0/10 high", Distributions::wilson(0, 10).high, 0.277535, 1e-5},
+            // 1 - 0.99^37 = 1 - e^(37 ln 0.99) = 1 - e^-0.371862 = 0.310551.
+            {"Sidak", Distributions::sidak(0.01, 37), 0.310551, 1e-6}};
+        for (const auto& [what, value, expected, tolerance] : rows)
+            QVERIFY2(near(value, expected, tolerance),
+                     qPrintable(u"%1: %2"_s.arg(what).arg(value, 0, 'g', 10)));
     }
 
     void holmSteps()

@@ -286,28 +286,14 @@ private slots:
     // 0.030556; Šidák level 1 - 0.95^(1/37) = 0.0013853, z = 2.99210; power
     // z 0.84162; n = ((2.99210·√(0.027027·0.972973) + 0.84162·√(0.030556·
     // 0.969444)) / 0.003529)² = 31883.9, so 31,884 spins.
-    void spinsNeeded_data()
-    {
-        QTest::addColumn<int>("pockets");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("payout");
-        QTest::addColumn<double>("edge");
-        QTest::addColumn<qint64>("spins");
-        QTest::newRow("37, one pocket, 10%") << 37 << 1 << 35 << 0.10 << qint64(31884);
-        QTest::newRow("37, one pocket, 30%") << 37 << 1 << 35 << 0.30 << qint64(4999);
-        QTest::newRow("38, one pocket, 5%") << 38 << 1 << 35 << 0.05 << qint64(47583);
-        QTest::newRow("38, one pocket, 30%") << 38 << 1 << 35 << 0.30 << qint64(4233);
-        QTest::newRow("37, arc of 5, 10%") << 37 << 5 << 35 << 0.10 << qint64(5647);
-        QTest::newRow("mini 13, one pocket, 10%") << 13 << 1 << 11 << 0.10 << qint64(4161);
-    }
     void spinsNeeded()
     {
-        QFETCH(int, pockets);
-        QFETCH(int, width);
-        QFETCH(int, payout);
-        QFETCH(double, edge);
-        QFETCH(qint64, spins);
-        QCOMPARE(SpinsNeeded::spins(pockets, width, payout, edge, pockets), spins);
+        // pockets, width of the arc, payout, edge, spins
+        const std::tuple<int, int, int, double, qint64> rows[] = {
+            {37, 1, 35, 0.10, 31884}, {37, 1, 35, 0.30, 4999}, {38, 1, 35, 0.05, 47583},
+            {38, 1, 35, 0.30, 4233},  {37, 5, 35, 0.10, 5647}, {13, 1, 11, 0.10, 4161}};
+        for (const auto& [pockets, width, payout, edge, spins] : rows)
+            QCOMPARE(SpinsNeeded::spins(pockets, width, payout, edge, pockets), spins);
     }
 
     // Kelly: b = 35, p = 0.04: (35·0.04 − 0.96) / 35 = 0.44 / 35.
