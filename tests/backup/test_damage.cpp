@@ -129,20 +129,6 @@ private slots:
         QCOMPARE(t.rows("ka_app_casino"), 2);
     }
 
-    void theDaysCopyIsTakenOncePerDay()
-    {
-        TestDb t;
-        t.clock.stepMs = 0;
-        BackupFolder folder(path(t), t.clock);
-        t.clock.current = QDateTime(QDate(2026, 12, 6), QTime(9, 0));
-        QVERIFY(!folder.takeDailyIfDue(t.db).value().isEmpty());
-        t.clock.current = QDateTime(QDate(2026, 12, 6), QTime(23, 59));
-        QCOMPARE(folder.takeDailyIfDue(t.db).value(), QString());
-        t.clock.current = QDateTime(QDate(2026, 12, 7), QTime(0, 1));
-        QVERIFY(!folder.takeDailyIfDue(t.db).value().isEmpty());
-        QCOMPARE(folder.entries().size(), size_t(2));
-    }
-
     // Nine days of daily copies and five before risky changes: the newest
     // seven of the days and the newest three of the others stay.
     void theFolderKeepsSevenDaysAndThreeEvents()
@@ -224,15 +210,16 @@ private slots:
         QVERIFY(!QFileInfo::exists(path(t) + u".restoring"_s));
     }
 
-    // A backup is a checked copy under the same key, listed with its date and spins.
-    void aBackupIsACheckedCopyListedWithDateAndSpins()
+    // A backup is a checked copy under the same key, the day's taken once a
+    // day, listed with its date and spins.
+    void aBackupIsACheckedCopyTakenOnceADayAndListed()
     {
         TestDb t;
         t.clock.stepMs = 0;
         BackupFolder folder(path(t), t.clock);
         writeSpins(t.db, 3, t.app->settingId, t.casino);
         t.clock.current = QDateTime(QDate(2026, 12, 1), QTime(18, 30, 5));
-        const Result<QString> taken = folder.take(t.db, BackupFolder::Kind::Daily);
+        const Result<QString> taken = folder.takeDailyIfDue(t.db);
         QVERIFY2(taken.ok(), qPrintable(taken.status()));
         QCOMPARE(taken.value(), t.dir.filePath(u"backups/Spinledger-2026-12-01_183005-daily.mdb"_s));
         // The copy is whole: the folder holds it alone, nothing half-written.
@@ -240,6 +227,8 @@ private slots:
         Database plain;
         QVERIFY(!plain.open(taken.value(), QString(), Database::Mode::ReadOnly));
         QVERIFY(t.app->db().isOpen());
+        t.clock.current = QDateTime(QDate(2026, 12, 1), QTime(23, 59));
+        QCOMPARE(folder.takeDailyIfDue(t.db).value(), QString());
         writeSpins(t.db, 4, t.app->settingId, t.casino);
         t.clock.current = QDateTime(QDate(2026, 12, 2), QTime(7, 0));
         const QString newest = folder.take(t.db, BackupFolder::Kind::BeforeImport).value();
@@ -252,6 +241,8 @@ private slots:
         QCOMPARE(all[1].taken, QDateTime(QDate(2026, 12, 1), QTime(18, 30, 5)));
         QVERIFY(all[1].readable);
         QCOMPARE(all[1].spinsR, 3);
+        // A copy before a change is none of the day's.
+        QVERIFY(!folder.takeDailyIfDue(t.db).value().isEmpty());
     }
 
     // Every row off a damaged page, in order, the rest counted; of one

@@ -109,17 +109,12 @@ private slots:
         QCOMPARE(t.rows("ka_app_m_setting WHERE cbMNumbers IS NULL AND cmbM IS NULL"), qint64(1));
         QCOMPARE(t.rows("ka_app_m_setting"), 1);
         QCOMPARE(s.wheelSettings(Wheel::m())->amount, 2.5);
+        // Values are bound, never spliced into the statement.
+        QVERIFY(s.setAmount(Wheel::m(), u"1'; DELETE FROM ka_app_m_setting; --"_s).ok);
+        QCOMPARE(t.rows("ka_app_m_setting"), 1);
         QVERIFY(s.setPlayed(Wheel::m(), CategoryId::Numbers, true).ok);
         QVERIFY(s.setZeroZero(Wheel::m(), true).ok);
         QCOMPARE(t.rows("ka_app_m_setting WHERE cbMNumbers = 1 AND cbM00 = 1 AND cbMBlackRed IS NULL"), 1);
-    }
-
-    void valuesAreBoundNeverSpliced()
-    {
-        TestDb t;
-        SettingsStore s(*t.app);
-        QVERIFY(s.setAmount(Wheel::r(), u"1'; DELETE FROM ka_app_r_setting; --"_s).ok);
-        QCOMPARE(t.rows("ka_app_r_setting"), 1);
     }
 
     void unreachableDatabaseGivesTheSettingsCode()
@@ -279,9 +274,15 @@ private slots:
         QCOMPARE(t.text("SELECT cmbR FROM ka_app_r_setting"), u"70000"_s);
     }
 
-    void startsWithoutIdentifierOrDatabaseAreReported()
+    // A start that fails leaves nothing behind; one without identifier or
+    // database is reported.
+    void failedStartsLeaveNothingAndAreReported()
     {
         TestDb t(false);
+        t.db.exec("DROP TABLE ka_app_m_setting");
+        QVERIFY_THROWS_EXCEPTION(DbError, prepare(t, u"machine-1"_s));
+        QCOMPARE(t.rows("ka_app_setting") + t.rows("ka_app_r_setting") + t.rows("ka_app_casino"), 0);
+        QCOMPARE(t.app->settingId, 0);
         QCOMPARE(prepare(t, u"  "_s), Installation::Outcome::NoIdentifier);
         QCOMPARE(m_status.last(), u"Unable to continue! Error Code: (sId)"_s);
         QCOMPARE(t.app->settingId, 0);
@@ -359,15 +360,6 @@ private slots:
         QCOMPARE(t.rows("ka_app_r_tally WHERE cmbR = 9"), 0);
         QVERIFY(engine.play(t.app->currentCasino(Wheel::r()).id(), u"0"_s).status.ok);
         QCOMPARE(notices, 1);
-    }
-
-    void failureLeavesNothingBehind()
-    {
-        TestDb t(false);
-        t.db.exec("DROP TABLE ka_app_m_setting");
-        QVERIFY_THROWS_EXCEPTION(DbError, prepare(t, u"machine-1"_s));
-        QCOMPARE(t.rows("ka_app_setting") + t.rows("ka_app_r_setting") + t.rows("ka_app_casino"), 0);
-        QCOMPARE(t.app->settingId, 0);
     }
 
     // Apostrophes go, the ends are trimmed; at most 100 characters as the player sees them.
