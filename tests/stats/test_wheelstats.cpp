@@ -335,24 +335,17 @@ private slots:
 
     // No simulated history reached the arc: p is at most 1 / (s + 1), and
     // below the smallest value shown the bound is no "p ≤ < ...".
-    void arcBeyondEverySimulationSaysItsBound_data()
-    {
-        QTest::addColumn<int>("simulations");
-        QTest::addColumn<QString>("bound");
-        QTest::newRow("10000 histories") << 10000 << u"; p < 0.0001: none of 10000 fair"_s;
-        QTest::newRow("999 histories") << 999 << u"; p ≤ 0.001: none of 999 fair"_s;
-    }
-
     void arcBeyondEverySimulationSaysItsBound()
     {
-        QFETCH(int, simulations);
-        QFETCH(QString, bound);
-        WheelFigures f;
-        f.order = QStringList(37, u"0"_s);
-        f.simulations = simulations;
-        const Arc a{.width = 5, .pockets = {"4", "21", "2", "25", "17"}, .p = 1.0 / (simulations + 1)};
-        const QString text = WheelFormat::arc(u"Hottest"_s, a, f, QLocale::c());
-        QVERIFY2(text.contains(bound), qPrintable(text));
+        for (const auto& [simulations, bound] : {std::pair{10000, u"; p < 0.0001: none of 10000 fair"_s},
+                                                 std::pair{999, u"; p ≤ 0.001: none of 999 fair"_s}}) {
+            WheelFigures f;
+            f.order = QStringList(37, u"0"_s);
+            f.simulations = simulations;
+            const Arc a{.width = 5, .pockets = {"4", "21", "2", "25", "17"}, .p = 1.0 / (simulations + 1)};
+            const QString text = WheelFormat::arc(u"Hottest"_s, a, f, QLocale::c());
+            QVERIFY2(text.contains(bound), qPrintable(text));
+        }
     }
 
     void sectorFiguresWaitForFiveSpinsAPocket_data()
