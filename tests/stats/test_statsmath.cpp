@@ -121,23 +121,18 @@ private slots:
         }
     }
 
-    void verdictText_data()
-    {
-        QTest::addColumn<qint64>("hits");
-        // Every number advice hit: p = 37^-n, the smallest of six, so Holm
-        // multiplies it by 6. n = 30: 10^-(30 * 1.5682017) = 8.995e-48, times 6.
-        QTest::newRow("30 of 30") << qint64(30);
-        // n = 300: 10^-470 is past what a double holds.
-        QTest::newRow("300 of 300") << qint64(300);
-    }
+    // Every number advice hit: p = 37^-n, the smallest of six, so Holm
+    // multiplies it by 6. n = 30: 10^-(30 * 1.5682017) = 8.995e-48, times 6;
+    // n = 300: 10^-470 is past what a double holds.
     void verdictText()
     {
-        QFETCH(qint64, hits);
-        PerCategory<std::pair<qint64, qint64>> table{};
-        table[idx(CategoryId::Numbers)] = {hits, hits};
-        const ScoreRow row = Scorecard::rows(Wheel::r(), 37, table).front();
-        QCOMPARE(FigureFormat::verdictText(row, QLocale::c()),
-                 u"beats chance (p < 0.0001) — and above break-even"_s);
+        for (const qint64 hits : {30, 300}) {
+            PerCategory<std::pair<qint64, qint64>> table{};
+            table[idx(CategoryId::Numbers)] = {hits, hits};
+            const ScoreRow row = Scorecard::rows(Wheel::r(), 37, table).front();
+            QCOMPARE(FigureFormat::verdictText(row, QLocale::c()),
+                     u"beats chance (p < 0.0001) — and above break-even"_s);
+        }
     }
 
     // p-values never in exponents, chances never read as certain.

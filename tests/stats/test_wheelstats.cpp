@@ -82,25 +82,20 @@ class TestWheelStats : public QObject
     Q_OBJECT
 
 private slots:
-    void wheelOrders_data()
-    {
-        QTest::addColumn<bool>("zeroZero");
-        QTest::newRow("single zero") << false;
-        QTest::newRow("double zero") << true;
-    }
     void wheelOrders()
     {
-        QFETCH(bool, zeroZero);
-        const QStringList order = WheelOrder::labels(Wheel::r(), zeroZero);
-        QCOMPARE(order, (zeroZero ? DoubleZero : SingleZero).split(u' '));
-        // Every pocket in play once.
-        QSet<QString> inPlay;
-        for (int i = 0; i < Wheel::r().pocketCount(); ++i)
-            inPlay << Wheel::r().label(i);
-        if (!zeroZero)
-            inPlay.remove(u"00"_s);
-        QCOMPARE(QSet<QString>(order.begin(), order.end()), inPlay);
-        QVERIFY(WheelOrder::labels(Wheel::m(), zeroZero).isEmpty());
+        for (const bool zeroZero : {false, true}) {
+            const QStringList order = WheelOrder::labels(Wheel::r(), zeroZero);
+            QCOMPARE(order, (zeroZero ? DoubleZero : SingleZero).split(u' '));
+            // Every pocket in play once.
+            QSet<QString> inPlay;
+            for (int i = 0; i < Wheel::r().pocketCount(); ++i)
+                inPlay << Wheel::r().label(i);
+            if (!zeroZero)
+                inPlay.remove(u"00"_s);
+            QCOMPARE(QSet<QString>(order.begin(), order.end()), inPlay);
+            QVERIFY(WheelOrder::labels(Wheel::m(), zeroZero).isEmpty());
+        }
     }
 
     void hottestAndColdestArcs_data()
