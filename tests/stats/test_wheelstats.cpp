@@ -46,8 +46,7 @@ std::pair<double, double> extremeZ(const std::vector<int>& counts)
     int n = 0;
     for (int c : counts)
         n += c;
-    double hot = -1e9;
-    double cold = 1e9;
+    double hot = -1e9, cold = 1e9;
     for (int w : {3, 5, 7, 9, 12, 18}) {
         const double share = double(w) / pockets;
         for (int s = 0; s < pockets; ++s) {
@@ -150,8 +149,7 @@ private slots:
         for (int p : places)
             ++seen[size_t(p)];
         const auto [seenHot, seenCold] = extremeZ(seen);
-        double hotter = 0;
-        double colder = 0;
+        double hotter = 0, colder = 0;
         std::vector<int> c(37, 0);
         for (int a = 0; a < 37; ++a) {
             for (int b = a; b < 37; ++b) {
@@ -165,16 +163,15 @@ private slots:
                 }
             }
         }
-        const double exactHot = hotter / (37.0 * 37 * 37);
-        const double exactCold = colder / (37.0 * 37 * 37);
+        const double exactHot = hotter / (37.0 * 37 * 37), exactCold = colder / (37.0 * 37 * 37);
 
         std::vector<qint64> counts(seen.begin(), seen.end());
         const std::optional<SectorScan::Result> r = SectorScan::scan(order, counts, 10000);
         QVERIFY(r);
         QCOMPARE(r->simulations, 10000);
         QVERIFY(std::abs(r->hottest.z - seenHot) < 1e-9);
-        const double seHot = std::sqrt(exactHot * (1 - exactHot) / 10000);
-        const double seCold = std::sqrt(exactCold * (1 - exactCold) / 10000);
+        const double seHot = std::sqrt(exactHot * (1 - exactHot) / 10000),
+                     seCold = std::sqrt(exactCold * (1 - exactCold) / 10000);
         QVERIFY2(std::abs(r->hottest.p - exactHot) <= 4 * seHot + 1e-4,
                  qPrintable(u"simulated %1, exact %2"_s.arg(r->hottest.p).arg(exactHot)));
         QVERIFY2(std::abs(r->coldest.p - exactCold) <= 4 * seCold + 1e-4,
@@ -210,10 +207,8 @@ private slots:
             ++seen[k];
         }
         // Chi-square over bins of at least 20 expected draws.
-        double chi = 0;
-        int bins = 0;
-        double expected = 0;
-        int observed = 0;
+        double chi = 0, expected = 0;
+        int bins = 0, observed = 0;
         for (qint64 k = 0; k <= trials; ++k) {
             const double logMass = std::lgamma(double(trials) + 1) - std::lgamma(double(k) + 1) -
                                    std::lgamma(double(trials - k) + 1) + double(k) * std::log(p) +

@@ -47,9 +47,7 @@ public:
     }
     bool answerYes = false;
     bool startWorks = true;
-    QStringList questions;
-    QStringList started;
-    QStringList opened;
+    QStringList questions, started, opened;
     int ended = 0;
 };
 
