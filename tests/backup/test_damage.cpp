@@ -50,32 +50,25 @@ class TestDamage : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    // What the player reads when the file cannot be opened.
-    void openingFailuresSayWhy_data()
-    {
-        QTest::addColumn<QByteArray>("content"); // "missing" for no file
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << QByteArray("missing") << "the database file is missing";
-        QTest::newRow("zero length") << QByteArray() << "the database file is empty (0 bytes)";
-        QTest::newRow("no database") << QByteArray(8192, 'x')
-                                     << "the file is no Spinledger database, or it is damaged at its start";
-    }
-
+    // What the player reads when the file cannot be opened; nothing is made or changed.
     void openingFailuresSayWhy()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        const QString file = dir.filePath(AppContext::DatabaseFile);
-        if (content != "missing")
-            writeFile(file, content);
-        Database db;
-        QVERIFY(!db.open(file, AppContext::DatabasePassword));
-        QCOMPARE(db.lastReason(), reason);
-        // Nothing was made or changed.
-        QCOMPARE(QFileInfo::exists(file), content != "missing");
-        if (content != "missing")
-            QCOMPARE(readFile(file), content);
+        const std::pair<std::optional<QByteArray>, QString> cases[] = {
+            {std::nullopt, u"the database file is missing"_s},
+            {QByteArray(), u"the database file is empty (0 bytes)"_s},
+            {QByteArray(8192, 'x'), u"the file is no Spinledger database, or it is damaged at its start"_s}};
+        for (const auto& [content, reason] : cases) {
+            QTemporaryDir dir;
+            const QString file = dir.filePath(AppContext::DatabaseFile);
+            if (content)
+                writeFile(file, *content);
+            Database db;
+            QVERIFY(!db.open(file, AppContext::DatabasePassword));
+            QCOMPARE(db.lastReason(), reason);
+            QCOMPARE(QFileInfo::exists(file), content.has_value());
+            if (content)
+                QCOMPARE(readFile(file), *content);
+        }
     }
 
     void aFullDiskIsNamedInTheSpinsAndTheImportsLine()

@@ -97,39 +97,31 @@ private slots:
         }
     }
 
-    void hottestAndColdestArcs_data()
-    {
-        QTest::addColumn<QStringList>("hot");
-        QTest::addColumn<int>("hottestStart");
-        QTest::addColumn<QStringList>("coldestFirst");
-        QTest::addColumn<int>("coldestStart");
-        // 5 on every pocket, 10 more on three neighbours: the hottest arc is
-        // those three; the coldest the first 18 that miss them.
-        QTest::newRow("three neighbours") << QStringList{"4", "21", "2"} << 4 << QStringList{"25", "17"} << 7;
-        QTest::newRow("round past 0") << QStringList{"26", "0", "32"} << 36 << QStringList{"15", "19"} << 2;
-    }
+    // 5 on every pocket, 10 more on three neighbours: the hottest arc is those
+    // three; the coldest the first 18 that miss them.
     void hottestAndColdestArcs()
     {
-        QFETCH(QStringList, hot);
-        QFETCH(int, hottestStart);
-        QFETCH(QStringList, coldestFirst);
-        QFETCH(int, coldestStart);
-        const std::optional<SectorScan::Result> r =
-            SectorScan::scan(SingleZero.split(u' '), history(5, hot, 10), 0);
-        QVERIFY(r);
-        const double n = 37 * 5 + 30;
-        QCOMPARE(r->hottest.pockets, hot);
-        QCOMPARE(r->hottest.start, hottestStart);
-        QCOMPARE(r->hottest.count, 45);
-        QCOMPARE(r->hottest.expected, 3 * n / 37);
-        QCOMPARE(r->hottest.z, (45 - 3 * n / 37) / std::sqrt(n * 3 / 37 * 34 / 37));
-        QCOMPARE(r->coldest.width, 18);
-        QCOMPARE(r->coldest.start, coldestStart);
-        QCOMPARE(r->coldest.pockets.mid(0, 2), coldestFirst);
-        QCOMPARE(r->coldest.count, 90);
-        QCOMPARE(r->coldest.expected, 18 * n / 37);
-        QCOMPARE(r->simulations, 0);
-        QCOMPARE(r->hottest.p, 1.0);
+        // the three, the hottest's start, the coldest's first two and its start
+        const std::tuple<QStringList, int, QStringList, int> cases[] = {
+            {{"4", "21", "2"}, 4, {"25", "17"}, 7}, {{"26", "0", "32"}, 36, {"15", "19"}, 2}};
+        for (const auto& [hot, hottestStart, coldestFirst, coldestStart] : cases) {
+            const std::optional<SectorScan::Result> r =
+                SectorScan::scan(SingleZero.split(u' '), history(5, hot, 10), 0);
+            QVERIFY(r);
+            const double n = 37 * 5 + 30;
+            QCOMPARE(r->hottest.pockets, hot);
+            QCOMPARE(r->hottest.start, hottestStart);
+            QCOMPARE(r->hottest.count, 45);
+            QCOMPARE(r->hottest.expected, 3 * n / 37);
+            QCOMPARE(r->hottest.z, (45 - 3 * n / 37) / std::sqrt(n * 3 / 37 * 34 / 37));
+            QCOMPARE(r->coldest.width, 18);
+            QCOMPARE(r->coldest.start, coldestStart);
+            QCOMPARE(r->coldest.pockets.mid(0, 2), coldestFirst);
+            QCOMPARE(r->coldest.count, 90);
+            QCOMPARE(r->coldest.expected, 18 * n / 37);
+            QCOMPARE(r->simulations, 0);
+            QCOMPARE(r->hottest.p, 1.0);
+        }
     }
 
     // Three spins: every history a fair wheel can give, weighed by its
@@ -231,36 +223,28 @@ private slots:
         QVERIFY2(chi < limit, qPrintable(u"chi-square %1 over %2 bins"_s.arg(chi).arg(bins)));
     }
 
-    void classicSectors_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("pockets");
-        QTest::addColumn<qint64>("count");
-        QTest::newRow("Voisins") << u"Voisins du zéro"_s << u"22 18 29 7 28 12 35 3 26 0 32 15 19 4 21 2 25"_s
-                                 << qint64(17 * 5 + 10);
-        QTest::newRow("Tiers") << u"Tiers du cylindre"_s << u"27 13 36 11 30 8 23 10 5 24 16 33"_s
-                               << qint64(12 * 5);
-        QTest::newRow("Orphelins") << u"Orphelins"_s << u"17 34 6 1 20 14 31 9"_s << qint64(8 * 5);
-        QTest::newRow("Jeu zéro") << u"Jeu zéro"_s << u"12 35 3 26 0 32 15"_s << qint64(7 * 5 + 10);
-    }
     void classicSectors()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, pockets);
-        QFETCH(qint64, count);
         const QStringList order = SingleZero.split(u' ');
-        const QStringList members = pockets.split(u' ');
         // 5 on every pocket and 10 more on 0.
         const std::vector<ClassicSector> rows = ClassicSectors::of(order, history(5, {"0"}, 10));
-        const auto row =
-            std::find_if(rows.begin(), rows.end(), [&](const ClassicSector& s) { return s.name == name; });
-        QVERIFY(row != rows.end());
-        QCOMPARE(row->pockets, members);
-        QCOMPARE(row->count, count);
-        const double share = members.size() / 37.0;
-        QCOMPARE(row->expected, 195 * share);
-        QCOMPARE(row->z, (count - 195 * share) / std::sqrt(195 * share * (1 - share)));
-        QVERIFY(row->holmP >= row->p);
+        const std::tuple<QString, QString, qint64> sectors[] = {
+            {u"Voisins du zéro"_s, u"22 18 29 7 28 12 35 3 26 0 32 15 19 4 21 2 25"_s, 17 * 5 + 10},
+            {u"Tiers du cylindre"_s, u"27 13 36 11 30 8 23 10 5 24 16 33"_s, 12 * 5},
+            {u"Orphelins"_s, u"17 34 6 1 20 14 31 9"_s, 8 * 5},
+            {u"Jeu zéro"_s, u"12 35 3 26 0 32 15"_s, 7 * 5 + 10}};
+        for (const auto& [name, pockets, count] : sectors) {
+            const auto row = std::find_if(rows.begin(), rows.end(),
+                                          [n = name](const ClassicSector& s) { return s.name == n; });
+            QVERIFY2(row != rows.end(), qPrintable(name));
+            const QStringList members = pockets.split(u' ');
+            QCOMPARE(row->pockets, members);
+            QCOMPARE(row->count, count);
+            const double share = members.size() / 37.0;
+            QCOMPARE(row->expected, 195 * share);
+            QCOMPARE(row->z, (count - 195 * share) / std::sqrt(195 * share * (1 - share)));
+            QVERIFY(row->holmP >= row->p);
+        }
         // Voisins, Tiers and Orphelins share the wheel between them.
         QSet<QString> shared;
         qsizetype members3 = 0;
