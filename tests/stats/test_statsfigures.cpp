@@ -11,8 +11,6 @@ using namespace spinledger;
 using namespace spinledger::stats;
 using namespace spinledger::test;
 
-Q_DECLARE_METATYPE(spinledger::stats::SpinWindow)
-
 namespace {
 
 // One spin: the pocket, the verdicts of its judgement in category order
@@ -200,37 +198,31 @@ private slots:
         QCOMPARE(lh.line.front().total, 0.0);
     }
 
-    void historyPages_data()
-    {
-        QTest::addColumn<SpinWindow>("window");
-        QTest::addColumn<QString>("pocket");
-        QTest::addColumn<QString>("rows"); // place:pocket, newest first, pages of 3 apart by '|'
-        QTest::newRow("all") << SpinWindow{} << QString() << "7:36 6:3 5:3|4:12 3:7 2:00|1:7";
-        QTest::newRow("last 3") << SpinWindow::newest(3) << QString() << "7:36 6:3 5:3";
-        QTest::newRow("first day") << SpinWindow::dates(std::nullopt, 46001.0) << QString() << "3:7 2:00 1:7";
-        QTest::newRow("pocket 7") << SpinWindow{} << u"7"_s << u"3:7 1:7"_s;
-        QTest::newRow("pocket 3, first day") << SpinWindow::dates(std::nullopt, 46001.0) << u"3"_s << u""_s;
-        QTest::newRow("pocket 3, second day")
-            << SpinWindow::dates(46001.0, std::nullopt) << u"3"_s << u"6:3 5:3"_s;
-    }
     void historyPages()
     {
-        QFETCH(SpinWindow, window);
-        QFETCH(QString, pocket);
-        QFETCH(QString, rows);
         TestDb t;
         writeHistory(t);
-        const SpinSpan span = SpinWindows::resolve(t.db, Wheel::r(), t.app->settingId, t.casino, window);
-        SpinHistory history(Wheel::r(), t.app->settingId, t.casino, span, pocket);
-        QStringList pages;
-        while (!history.atEnd()) {
-            QStringList page;
-            for (const HistoryRow& r : history.next(t.db, 3))
-                page << u"%1:%2"_s.arg(r.place).arg(r.pocket);
-            if (!page.isEmpty())
-                pages << page.join(u' ');
+        // the window, the pocket asked for, and place:pocket newest first, pages of 3 apart by '|'
+        const std::tuple<SpinWindow, QString, QString> cases[] = {
+            {SpinWindow{}, QString(), u"7:36 6:3 5:3|4:12 3:7 2:00|1:7"_s},
+            {SpinWindow::newest(3), QString(), u"7:36 6:3 5:3"_s},
+            {SpinWindow::dates(std::nullopt, 46001.0), QString(), u"3:7 2:00 1:7"_s},
+            {SpinWindow{}, u"7"_s, u"3:7 1:7"_s},
+            {SpinWindow::dates(std::nullopt, 46001.0), u"3"_s, QString()},
+            {SpinWindow::dates(46001.0, std::nullopt), u"3"_s, u"6:3 5:3"_s}};
+        for (const auto& [window, pocket, rows] : cases) {
+            const SpinSpan span = SpinWindows::resolve(t.db, Wheel::r(), t.app->settingId, t.casino, window);
+            SpinHistory history(Wheel::r(), t.app->settingId, t.casino, span, pocket);
+            QStringList pages;
+            while (!history.atEnd()) {
+                QStringList page;
+                for (const HistoryRow& r : history.next(t.db, 3))
+                    page << u"%1:%2"_s.arg(r.place).arg(r.pocket);
+                if (!page.isEmpty())
+                    pages << page.join(u' ');
+            }
+            QCOMPARE(pages.join(u'|'), rows);
         }
-        QCOMPARE(pages.join(u'|'), rows);
     }
 
     void historyRowsCarryTheirJudgement()
