@@ -93,9 +93,6 @@ struct WindowCase
 
 } // namespace
 
-Q_DECLARE_METATYPE(CategoryCase)
-Q_DECLARE_METATYPE(WindowCase)
-
 class TestStatsFigures : public QObject
 {
     Q_OBJECT
@@ -115,24 +112,8 @@ class TestStatsFigures : public QObject
     }
 
 private slots:
-    void perCategory_data()
-    {
-        QTest::addColumn<CategoryCase>("c");
-        // Bets at the stakes of the advice before each spin:
-        // Black/Red  -10 +20 -10 -20 +40 -10 = +10, runs N Y N N Y N
-        // Even/Odd   -10 +20 -10 -20 -40 +80 = +20, runs N Y N N N Y
-        // Low/High   -10 +20 -10 -20 -40 -80 = -140
-        // Dozens 2:1 -10 +40 -10 -20 +80 -10 = +70
-        // 2to1 2:1   -10 +40 -10 -20 -40 +160 = +120
-        QTest::newRow("Black/Red") << CategoryCase{CategoryId::BlackRed, 2, 10, 40, 2, true};
-        QTest::newRow("Even/Odd") << CategoryCase{CategoryId::EvenOdd, 2, 20, 80, 3, false};
-        QTest::newRow("Low/High") << CategoryCase{CategoryId::LowHi, 1, -140, 80, 4, false};
-        QTest::newRow("Dozens") << CategoryCase{CategoryId::Dozens, 2, 70, 40, 2, false};
-        QTest::newRow("2to1") << CategoryCase{CategoryId::Columns, 2, 120, 80, 3, false};
-    }
     void perCategory()
     {
-        QFETCH(CategoryCase, c);
         TestDb t;
         writeHistory(t);
         const Figures f = figures(t);
@@ -140,62 +121,70 @@ private slots:
         QCOMPARE(f.judged, qint64(6));
         // Six judged advices (spins 2 to 7) in every category; Numbers hit once.
         QCOMPARE(f.scorecard[idx(CategoryId::Numbers)].hits, qint64(1));
-        const ScoreRow& row = f.scorecard[idx(c.category)];
-        QCOMPARE(row.judged, qint64(6));
-        QCOMPARE(row.hits, c.hits);
-        QCOMPARE(row.verdict, Verdict::NotEnough);
-        const MoneyRow& m = f.money[idx(c.category) - 1]; // Numbers has no stake
-        QCOMPARE(m.category, c.category);
-        QCOMPARE(m.bets, qint64(6));
-        QCOMPARE(m.result, c.result);
-        QCOMPARE(m.largestStake, c.largestStake);
-        QCOMPARE(m.longestLosingRun, c.longestRun);
-        QCOMPARE(m.played, c.played);
-        // The line starts at nothing before spin 1 and ends at spin 7 on the result.
-        QCOMPARE(m.line.front().spin, qint64(0));
-        QCOMPARE(m.line.back().spin, qint64(7));
-        QCOMPARE(m.line.back().total, c.result);
+        // Bets at the stakes of the advice before each spin:
+        // Black/Red  -10 +20 -10 -20 +40 -10 = +10, runs N Y N N Y N
+        // Even/Odd   -10 +20 -10 -20 -40 +80 = +20, runs N Y N N N Y
+        // Low/High   -10 +20 -10 -20 -40 -80 = -140
+        // Dozens 2:1 -10 +40 -10 -20 +80 -10 = +70
+        // 2to1 2:1   -10 +40 -10 -20 -40 +160 = +120
+        const CategoryCase cases[] = {{CategoryId::BlackRed, 2, 10, 40, 2, true},
+                                      {CategoryId::EvenOdd, 2, 20, 80, 3, false},
+                                      {CategoryId::LowHi, 1, -140, 80, 4, false},
+                                      {CategoryId::Dozens, 2, 70, 40, 2, false},
+                                      {CategoryId::Columns, 2, 120, 80, 3, false}};
+        for (const CategoryCase& c : cases) {
+            const ScoreRow& row = f.scorecard[idx(c.category)];
+            QCOMPARE(row.category, c.category);
+            QCOMPARE(row.judged, qint64(6));
+            QCOMPARE(row.hits, c.hits);
+            QCOMPARE(row.verdict, Verdict::NotEnough);
+            const MoneyRow& m = f.money[idx(c.category) - 1]; // Numbers has no stake
+            QCOMPARE(m.category, c.category);
+            QCOMPARE(m.bets, qint64(6));
+            QCOMPARE(m.result, c.result);
+            QCOMPARE(m.largestStake, c.largestStake);
+            QCOMPARE(m.longestLosingRun, c.longestRun);
+            QCOMPARE(m.played, c.played);
+            // The line starts at nothing before spin 1 and ends at spin 7 on the result.
+            QCOMPARE(m.line.front().spin, qint64(0));
+            QCOMPARE(m.line.back().spin, qint64(7));
+            QCOMPARE(m.line.back().total, c.result);
+        }
     }
 
-    void windowsOfTheHistory_data()
-    {
-        QTest::addColumn<WindowCase>("c");
-        // Bets per spin 2 to 7, from the table above:
-        // Black/Red -10 +20 -10 -20 +40 -10; Low/High -10 +20 -10 -20 -40 -80.
-        QTest::newRow("last 3") << WindowCase{SpinWindow::newest(3), 5, 7, 3, 2, 10, -140, 3};
-        QTest::newRow("last 100 of 7") << WindowCase{SpinWindow::newest(100), 1, 7, 6, 2, 10, -140, 4};
-        QTest::newRow("session from spin 6")
-            << WindowCase{SpinWindow::session(46001.5), 6, 7, 2, 1, 30, -120, 2};
-        // Spin 1 judges nothing: two bets.
-        QTest::newRow("first day") << WindowCase{
-            SpinWindow::dates(std::nullopt, 46001.0), 1, 3, 2, 0, 10, 10, 1};
-        QTest::newRow("second day") << WindowCase{
-            SpinWindow::dates(46001.0, 46002.0), 4, 7, 4, 2, 0, -150, 4};
-        QTest::newRow("a day without spins")
-            << WindowCase{SpinWindow::dates(46002.0, std::nullopt), 8, 7, 0, 0, 0, 0, 0};
-    }
     void windowsOfTheHistory()
     {
-        QFETCH(WindowCase, c);
         TestDb t;
         writeHistory(t);
-        StatsRequest request = StatsSettings::request(t.db, t.app->settingId, Wheel::r(), t.casino);
-        request.window = c.window;
-        const Figures f = *CasinoStatistics::compute(t.db, request);
-        QCOMPARE(f.span.first, c.first);
-        QCOMPARE(f.span.last, c.last);
-        QCOMPARE(f.span.total, qint64(7));
-        QCOMPARE(f.spins, std::max<qint64>(0, c.last - c.first + 1));
-        QCOMPARE(f.judged, c.judged);
-        QCOMPARE(f.bias.counts[3].count, c.threes);
-        QCOMPARE(f.scorecard[idx(CategoryId::BlackRed)].judged, c.judged);
-        const MoneyRow& lh = f.money[2];
-        QCOMPARE(f.money[0].result, c.blackRed);
-        QCOMPARE(lh.result, c.lowHigh);
-        QCOMPARE(lh.longestLosingRun, c.lowHighRun);
-        // The lines start at nothing won before the window's first spin.
-        QCOMPARE(lh.line.front().spin, c.first - 1);
-        QCOMPARE(lh.line.front().total, 0.0);
+        // Bets per spin 2 to 7, from the table above:
+        // Black/Red -10 +20 -10 -20 +40 -10; Low/High -10 +20 -10 -20 -40 -80.
+        const WindowCase cases[] = {
+            {SpinWindow::newest(3), 5, 7, 3, 2, 10, -140, 3},
+            {SpinWindow::newest(100), 1, 7, 6, 2, 10, -140, 4},
+            {SpinWindow::session(46001.5), 6, 7, 2, 1, 30, -120, 2},
+            // The first day: spin 1 judges nothing, two bets.
+            {SpinWindow::dates(std::nullopt, 46001.0), 1, 3, 2, 0, 10, 10, 1},
+            {SpinWindow::dates(46001.0, 46002.0), 4, 7, 4, 2, 0, -150, 4},
+            {SpinWindow::dates(46002.0, std::nullopt), 8, 7, 0, 0, 0, 0, 0}}; // a day without spins
+        for (const WindowCase& c : cases) {
+            StatsRequest request = StatsSettings::request(t.db, t.app->settingId, Wheel::r(), t.casino);
+            request.window = c.window;
+            const Figures f = *CasinoStatistics::compute(t.db, request);
+            QCOMPARE(f.span.first, c.first);
+            QCOMPARE(f.span.last, c.last);
+            QCOMPARE(f.span.total, qint64(7));
+            QCOMPARE(f.spins, std::max<qint64>(0, c.last - c.first + 1));
+            QCOMPARE(f.judged, c.judged);
+            QCOMPARE(f.bias.counts[3].count, c.threes);
+            QCOMPARE(f.scorecard[idx(CategoryId::BlackRed)].judged, c.judged);
+            const MoneyRow& lh = f.money[2];
+            QCOMPARE(f.money[0].result, c.blackRed);
+            QCOMPARE(lh.result, c.lowHigh);
+            QCOMPARE(lh.longestLosingRun, c.lowHighRun);
+            // The lines start at nothing won before the window's first spin.
+            QCOMPARE(lh.line.front().spin, c.first - 1);
+            QCOMPARE(lh.line.front().total, 0.0);
+        }
     }
 
     void historyPages()

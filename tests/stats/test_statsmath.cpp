@@ -210,39 +210,34 @@ private slots:
         }
     }
 
-    void limitStop_data()
-    {
-        QTest::addColumn<QString>("bets");    // verdict and stake, one bet a spin from spin 1
-        QTest::addColumn<double>("tableMax"); // 0: none
-        QTest::addColumn<double>("bankroll"); // 0: none
-        QTest::addColumn<QString>("stop");    // limit (1 table maximum, 2 bankroll), spin, stake, result then
-        const QString twoSeries = u"N1 N2 Y4 N1 N2 N4 N8"_s;
-        // The first series wins at 4 (-1 - 2 + 4 = +1); the second would need 8 at spin 7: 1 - 1 - 2 - 4.
-        QTest::newRow("table maximum") << twoSeries << 4.0 << 0.0 << "1 7 8 -6";
-        // 1 + 2 + 4 = 7 is above 6 at spin 3, after -1 - 2.
-        QTest::newRow("bankroll") << twoSeries << 0.0 << 6.0 << "2 3 4 -3";
-        // Both are broken by the 4 at spin 3: the table maximum is named.
-        QTest::newRow("both at once") << twoSeries << 3.0 << 6.0 << "1 3 4 -3";
-        // A limit reached exactly still takes the bet: 8 <= 8, and 1 + 2 + 4 + 8 <= 15 at spin 7.
-        QTest::newRow("never") << twoSeries << 8.0 << 15.0 << "0 0 0 0";
-        QTest::newRow("no limit") << twoSeries << 0.0 << 0.0 << "0 0 0 0";
-        // 0.1 + 0.2 + 0.4 is 0.7000000000000001 in binary, yet within 0.7; 0.8 more is not.
-        QTest::newRow("decimal stakes") << u"N0.1 N0.2 N0.4 N0.8"_s << 0.0 << 0.7 << "2 4 0.8 -0.7";
-    }
     void limitStop()
     {
-        QFETCH(QString, bets);
-        QFETCH(double, tableMax);
-        QFETCH(double, bankroll);
-        QFETCH(QString, stop);
-        const DoublingInputs limits{.tableMax = tableMax > 0 ? std::optional(tableMax) : std::nullopt,
-                                    .bankroll = bankroll > 0 ? std::optional(bankroll) : std::nullopt};
-        MoneyTrack track(CategoryId::BlackRed, 1, true, limits);
-        qint64 n = 0;
-        for (const QString& bet : bets.split(u' '))
-            track.add(++n, bet[0] == u'Y', bet.mid(1).toDouble());
-        const LimitStop s = track.row().stop;
-        QCOMPARE(u"%1 %2 %3 %4"_s.arg(int(s.by)).arg(s.spin).arg(s.stake).arg(s.result), stop);
+        const QString twoSeries = u"N1 N2 Y4 N1 N2 N4 N8"_s;
+        // Verdict and stake, one bet a spin from spin 1; table maximum and bankroll (0:
+        // none); the limit that stops (1 table maximum, 2 bankroll), spin, stake, result then.
+        const std::tuple<QString, double, double, const char*> cases[] = {
+            // The first series wins at 4 (-1 - 2 + 4 = +1); the second would need 8 at spin 7: 1 - 1 - 2 - 4.
+            {twoSeries, 4.0, 0.0, "1 7 8 -6"},
+            // 1 + 2 + 4 = 7 is above 6 at spin 3, after -1 - 2.
+            {twoSeries, 0.0, 6.0, "2 3 4 -3"},
+            // Both are broken by the 4 at spin 3: the table maximum is named.
+            {twoSeries, 3.0, 6.0, "1 3 4 -3"},
+            // A limit reached exactly still takes the bet: 8 <= 8, and 1 + 2 + 4 + 8 <= 15 at spin 7.
+            {twoSeries, 8.0, 15.0, "0 0 0 0"},
+            {twoSeries, 0.0, 0.0, "0 0 0 0"},
+            // 0.1 + 0.2 + 0.4 is 0.7000000000000001 in binary, yet within 0.7; 0.8 more is not.
+            {u"N0.1 N0.2 N0.4 N0.8"_s, 0.0, 0.7, "2 4 0.8 -0.7"}};
+        for (const auto& [bets, tableMax, bankroll, stop] : cases) {
+            const DoublingInputs limits{.tableMax = tableMax > 0 ? std::optional(tableMax) : std::nullopt,
+                                        .bankroll = bankroll > 0 ? std::optional(bankroll) : std::nullopt};
+            MoneyTrack track(CategoryId::BlackRed, 1, true, limits);
+            qint64 n = 0;
+            for (const QString& bet : bets.split(u' '))
+                track.add(++n, bet[0] == u'Y', bet.mid(1).toDouble());
+            const LimitStop s = track.row().stop;
+            QCOMPARE(u"%1 %2 %3 %4"_s.arg(int(s.by)).arg(s.spin).arg(s.stake).arg(s.result),
+                     QString::fromLatin1(stop));
+        }
     }
 
     void pocketBias()
