@@ -322,35 +322,24 @@ private slots:
         }
     }
 
-    void sectorFiguresWaitForFiveSpinsAPocket_data()
-    {
-        QTest::addColumn<QChar>("wheel");
-        QTest::addColumn<qint64>("each");
-        QTest::addColumn<bool>("tested");
-        QTest::addColumn<bool>("arcs");
-        QTest::newRow("37 pockets, 4 each") << QChar(u'R') << qint64(4) << false << false;
-        QTest::newRow("37 pockets, 5 each") << QChar(u'R') << qint64(5) << true << true;
-        QTest::newRow("mini, 5 each") << QChar(u'M') << qint64(5) << true << false;
-    }
     void sectorFiguresWaitForFiveSpinsAPocket()
     {
-        QFETCH(QChar, wheel);
-        QFETCH(qint64, each);
-        QFETCH(bool, tested);
-        QFETCH(bool, arcs);
-        const Wheel& w = *Wheel::byLetter(wheel);
-        std::vector<qint64> counts(size_t(w.pocketCount()), each);
-        counts[0] = 0; // 00, switched off
-        const Bias bias = PocketBias::of(w, false, counts);
-        const std::optional<WheelFigures> f = WheelStats::of(w, false, bias, 100);
-        QVERIFY(f);
-        QCOMPARE(f->tested, tested);
-        QCOMPARE(f->hottest.width > 0, arcs);
-        QCOMPARE(f->simulations, arcs ? 100 : 0);
-        QCOMPARE(f->classic.size(), size_t(arcs ? 4 : 0));
-        QCOMPARE(f->pocketEdge.present, tested);
-        QCOMPARE(f->spinsNeeded.size(), size_t(4));
-        QCOMPARE(f->spinsNeeded[0].sector > 0, arcs);
+        // the wheel and spins on each pocket; whether the bias is tested, whether there are arcs
+        for (const auto& [letter, each, tested, arcs] :
+             {std::tuple{'R', 4, false, false}, std::tuple{'R', 5, true, true},
+              std::tuple{'M', 5, true, false}}) {
+            const Wheel& w = *Wheel::byLetter(QChar::fromLatin1(letter));
+            std::vector<qint64> counts(size_t(w.pocketCount()), each);
+            counts[0] = 0; // 00, switched off
+            const Bias bias = PocketBias::of(w, false, counts);
+            const std::optional<WheelFigures> f = WheelStats::of(w, false, bias, 100);
+            QVERIFY(f);
+            // tested, arcs, simulations, classic sectors, pocket edge, spins-needed rows, their sector
+            QCOMPARE(
+                (QList<int>{f->tested, f->hottest.width > 0, f->simulations, int(f->classic.size()),
+                            f->pocketEdge.present, int(f->spinsNeeded.size()), f->spinsNeeded[0].sector > 0}),
+                (QList<int>{tested, arcs, arcs ? 100 : 0, arcs ? 4 : 0, tested, 4, arcs}));
+        }
     }
 };
 

@@ -50,33 +50,29 @@ class TestJournal : public QObject
 private slots:
     // Alone the write goes through the journal and the log returns after it;
     // beside another connection it stays in the log.
-    void theJournalOnlyWhenAlone_data()
-    {
-        QTest::addColumn<bool>("reader");
-        QTest::newRow("alone") << false;
-        QTest::newRow("beside a reader") << true;
-    }
     void theJournalOnlyWhenAlone()
     {
-        QFETCH(bool, reader);
-        TestDb t;
-        Database other;
-        if (reader) {
-            QVERIFY(other.open(t.app->connString, AppContext::DatabasePassword, Database::Mode::ReadOnly));
-            QVERIFY(other.prepare("SELECT COUNT(*) FROM ka_app_casino").next());
+        for (const bool reader : {false, true}) {
+            TestDb t;
+            Database other;
+            if (reader) {
+                QVERIFY(
+                    other.open(t.app->connString, AppContext::DatabasePassword, Database::Mode::ReadOnly));
+                QVERIFY(other.prepare("SELECT COUNT(*) FROM ka_app_casino").next());
+            }
+            QCOMPARE(t.db.journalMode(), u"wal"_s);
+            {
+                const RollbackJournal journal(t.db);
+                QCOMPARE(journal.active(), !reader);
+                QCOMPARE(t.db.journalMode(), reader ? u"wal"_s : u"delete"_s);
+                Transaction tx(t.db);
+                addCasinos(t.db, 10);
+                tx.commit();
+            }
+            QCOMPARE(t.db.journalMode(), u"wal"_s);
+            QCOMPARE(t.rows("ka_app_casino"), 11);
+            QVERIFY(!QFile::exists(t.app->connString + u"-journal"_s));
         }
-        QCOMPARE(t.db.journalMode(), u"wal"_s);
-        {
-            const RollbackJournal journal(t.db);
-            QCOMPARE(journal.active(), !reader);
-            QCOMPARE(t.db.journalMode(), reader ? u"wal"_s : u"delete"_s);
-            Transaction tx(t.db);
-            addCasinos(t.db, 10);
-            tx.commit();
-        }
-        QCOMPARE(t.db.journalMode(), u"wal"_s);
-        QCOMPARE(t.rows("ka_app_casino"), 11);
-        QVERIFY(!QFile::exists(t.app->connString + u"-journal"_s));
     }
 
     void aKilledWriteIsUndoneAndTheLogReturnsOnTheNextOpen()
