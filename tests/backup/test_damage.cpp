@@ -163,44 +163,40 @@ private slots:
 
     // A restore swaps the file for the backup and keeps the one in use beside
     // it byte for byte, a damaged one too; a damaged backup changes nothing.
-    void restoreKeepsTheFileInUse_data()
-    {
-        QTest::addColumn<QString>("damaged"); // the file flipped: none, "in use" or "backup"
-        QTest::addColumn<QString>("kept");    // the name the file in use is kept as; empty: refused
-        QTest::newRow("sound") << u""_s << u"Spinledger.replaced-2026-12-07_081500.mdb"_s;
-        QTest::newRow("damaged file in use") << u"in use"_s << u"Spinledger.damaged-2026-12-07_081500.mdb"_s;
-        QTest::newRow("damaged backup") << u"backup"_s << u""_s;
-    }
-
     void restoreKeepsTheFileInUse()
     {
-        QFETCH(QString, damaged);
-        QFETCH(QString, kept);
-        LongHistory h;
-        TestDb& t = h.t;
-        t.clock.stepMs = 0;
-        QVERIFY(t.app->ensureOpen());
-        BackupFolder folder(path(t), t.clock);
-        const QString backup = folder.take(t.db, BackupFolder::Kind::Daily).value();
-        writeSpins(t.db, 5, t.app->settingId, t.casino);
-        t.db.close();
-        const QString flipped = damaged == u"backup" ? backup : path(t);
-        if (!damaged.isEmpty())
-            flipByte(flipped, int(pages(flipped) / 2));
-        const QByteArray before = readFile(path(t));
-        t.clock.current = QDateTime(QDate(2026, 12, 7), QTime(8, 15));
-        const Result<QString> restored = folder.restore(backup, AppContext::DatabasePassword);
-        if (kept.isEmpty()) {
-            QCOMPARE(restored.status(), u"the backup is damaged"_s);
-            QCOMPARE(readFile(path(t)), before);
-            QCOMPARE(fileNames(t.dir.path()), (QStringList{AppContext::DatabaseFile}));
-            return;
+        // the file flipped (none, "in use" or "backup"); the name the file in use is kept as, empty: refused
+        const std::pair<QString, QString> cases[] = {
+            {QString(), u"Spinledger.replaced-2026-12-07_081500.mdb"_s},
+            {u"in use"_s, u"Spinledger.damaged-2026-12-07_081500.mdb"_s},
+            {u"backup"_s, QString()}};
+        for (const auto& [damaged, kept] : cases) {
+            LongHistory h;
+            TestDb& t = h.t;
+            t.clock.stepMs = 0;
+            QVERIFY(t.app->ensureOpen());
+            BackupFolder folder(path(t), t.clock);
+            const QString backup = folder.take(t.db, BackupFolder::Kind::Daily).value();
+            writeSpins(t.db, 5, t.app->settingId, t.casino);
+            t.db.close();
+            const QString flipped = damaged == u"backup" ? backup : path(t);
+            if (!damaged.isEmpty())
+                flipByte(flipped, int(pages(flipped) / 2));
+            const QByteArray before = readFile(path(t));
+            t.clock.current = QDateTime(QDate(2026, 12, 7), QTime(8, 15));
+            const Result<QString> restored = folder.restore(backup, AppContext::DatabasePassword);
+            if (kept.isEmpty()) {
+                QCOMPARE(restored.status(), u"the backup is damaged"_s);
+                QCOMPARE(readFile(path(t)), before);
+                QCOMPARE(fileNames(t.dir.path()), (QStringList{AppContext::DatabaseFile}));
+                continue;
+            }
+            QVERIFY2(restored.ok(), qPrintable(restored.status()));
+            QCOMPARE(restored.value(), t.dir.filePath(kept));
+            QCOMPARE(readFile(restored.value()), before);
+            QCOMPARE(InstalledFolder::spins(path(t)), LongHistory::Spins);
+            QVERIFY(!QFileInfo::exists(path(t) + u".restoring"_s));
         }
-        QVERIFY2(restored.ok(), qPrintable(restored.status()));
-        QCOMPARE(restored.value(), t.dir.filePath(kept));
-        QCOMPARE(readFile(restored.value()), before);
-        QCOMPARE(InstalledFolder::spins(path(t)), LongHistory::Spins);
-        QVERIFY(!QFileInfo::exists(path(t) + u".restoring"_s));
     }
 
     // A backup is a checked copy under the same key, the day's taken once a

@@ -148,55 +148,47 @@ private slots:
     // Files an earlier version wrote have pages of 1 KiB, the engine's
     // default; files made now have pages of 4 KiB. Both open with their key
     // only, for writing and for reading, and a backup keeps the pages' size.
-    void filesOfEitherPageSize_data()
-    {
-        QTest::addColumn<bool>("earlier");
-        QTest::addColumn<int>("pageSize");
-        QTest::newRow("earlier version") << true << 1024;
-        QTest::newRow("made now") << false << 4096;
-    }
-
     void filesOfEitherPageSize()
     {
-        QFETCH(bool, earlier);
-        QFETCH(int, pageSize);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Spinledger.mdb"_s);
-        const QByteArray key = "QMZTKA580417";
-        if (earlier) {
-            sqlite3* raw = nullptr;
-            QCOMPARE(sqlite3_open(path.toUtf8().constData(), &raw), SQLITE_OK);
-            QCOMPARE(sqlite3_key(raw, key.constData(), int(key.size())), SQLITE_OK);
-            QCOMPARE(sqlite3_exec(raw, "CREATE TABLE t (v TEXT)", nullptr, nullptr, nullptr), SQLITE_OK);
-            sqlite3_close(raw);
-        } else {
-            Database made;
-            QVERIFY(made.open(path, QString::fromLatin1(key), Database::Mode::Create));
-            made.exec("CREATE TABLE t (v TEXT)");
-        }
-        QCOMPARE(QFileInfo(path).size() % pageSize, 0);
-        const QString copy = dir.filePath(u"copy.mdb"_s);
-        {
-            Database db;
-            QVERIFY2(db.open(path, QString::fromLatin1(key)), qPrintable(db.lastError()));
-            QCOMPARE(db.pageSize(), pageSize);
-            db.prepare("INSERT INTO t VALUES (?1)").bind(1, u"spin"_s).run();
-            QVERIFY(BackupFolder::copyTo(db, copy).ok);
-        }
-        for (const QString& file : {path, copy}) {
-            Database reader;
-            QVERIFY2(reader.open(file, QString::fromLatin1(key), Database::Mode::ReadOnly),
-                     qPrintable(reader.lastError()));
-            QCOMPARE(reader.pageSize(), pageSize);
-            {
-                Statement q = reader.prepare("SELECT v FROM t");
-                QVERIFY(q.next());
-                QCOMPARE(q.text(0), u"spin"_s);
+        for (const auto& [earlier, pageSize] : {std::pair{true, 1024}, std::pair{false, 4096}}) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(u"Spinledger.mdb"_s);
+            const QByteArray key = "QMZTKA580417";
+            if (earlier) {
+                sqlite3* raw = nullptr;
+                QCOMPARE(sqlite3_open(path.toUtf8().constData(), &raw), SQLITE_OK);
+                QCOMPARE(sqlite3_key(raw, key.constData(), int(key.size())), SQLITE_OK);
+                QCOMPARE(sqlite3_exec(raw, "CREATE TABLE t (v TEXT)", nullptr, nullptr, nullptr), SQLITE_OK);
+                sqlite3_close(raw);
+            } else {
+                Database made;
+                QVERIFY(made.open(path, QString::fromLatin1(key), Database::Mode::Create));
+                made.exec("CREATE TABLE t (v TEXT)");
             }
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"code 26 .*"_s));
-            Database wrongKey;
-            QVERIFY(!wrongKey.open(file, u"QMZTKA580418"_s));
-            QVERIFY(wrongKey.keyRefused());
+            QCOMPARE(QFileInfo(path).size() % pageSize, 0);
+            const QString copy = dir.filePath(u"copy.mdb"_s);
+            {
+                Database db;
+                QVERIFY2(db.open(path, QString::fromLatin1(key)), qPrintable(db.lastError()));
+                QCOMPARE(db.pageSize(), pageSize);
+                db.prepare("INSERT INTO t VALUES (?1)").bind(1, u"spin"_s).run();
+                QVERIFY(BackupFolder::copyTo(db, copy).ok);
+            }
+            for (const QString& file : {path, copy}) {
+                Database reader;
+                QVERIFY2(reader.open(file, QString::fromLatin1(key), Database::Mode::ReadOnly),
+                         qPrintable(reader.lastError()));
+                QCOMPARE(reader.pageSize(), pageSize);
+                {
+                    Statement q = reader.prepare("SELECT v FROM t");
+                    QVERIFY(q.next());
+                    QCOMPARE(q.text(0), u"spin"_s);
+                }
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"code 26 .*"_s));
+                Database wrongKey;
+                QVERIFY(!wrongKey.open(file, u"QMZTKA580418"_s));
+                QVERIFY(wrongKey.keyRefused());
+            }
         }
     }
 
@@ -398,11 +390,9 @@ private slots:
     // Beside "Demo Casino", "Alpha" and "O'Hara" (as an earlier version's file may hold
     // it): a name another casino has, after cleaning and in any case, is refused and
     // nothing changes; renaming a casino to its own name in another case is no clash.
-    void namesAnotherCasinoHasAreRefused_data()
+    void namesAnotherCasinoHasAreRefused()
     {
-        QTest::addColumn<QString>("renamed"); // empty: added
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("holder"); // the casino refused as holding it; empty: accepted
+        // the casino renamed (empty: added), the name, the casino refused as holding it (empty: accepted)
         const char* const table[][3] = {
             {"", "Alpha", "Alpha"},
             {"", "  ALPHA ", "Alpha"},
@@ -413,32 +403,26 @@ private slots:
             {"Alpha", "DEMO casino", "Demo Casino"},
             {"Demo Casino", "ohara", "O'Hara"},
         };
-        for (const auto& row : table)
-            QTest::addRow("%s%s%s", row[0], *row[0] ? " renamed " : "added ", row[1])
-                << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
-    }
-
-    void namesAnotherCasinoHasAreRefused()
-    {
-        QFETCH(QString, renamed);
-        QFETCH(QString, name);
-        QFETCH(QString, holder);
-        TestDb t;
-        CasinoStore store(*t.app);
-        const qint64 alpha = store.add(u"Alpha"_s)->back().id;
-        t.db.prepare(
-                "INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES ('O''Hara', ?1)")
-            .bind(1, t.app->settingId)
-            .run();
-        const Result<Casinos> after =
-            renamed.isEmpty() ? store.add(name) : store.rename(renamed == u"Alpha" ? alpha : t.casino, name);
-        if (holder.isEmpty()) {
-            QVERIFY2(after.ok(), qPrintable(after.status()));
-            return;
+        for (const auto& [renamed, name, holder] : table) {
+            TestDb t;
+            CasinoStore store(*t.app);
+            const qint64 alpha = store.add(u"Alpha"_s)->back().id;
+            t.db.prepare("INSERT INTO ka_app_casino (ka_app_casino_name, ka_app_setting_id) VALUES "
+                         "('O''Hara', ?1)")
+                .bind(1, t.app->settingId)
+                .run();
+            const QString typed = QString::fromLatin1(name);
+            const Result<Casinos> after =
+                !*renamed ? store.add(typed)
+                          : store.rename(qstrcmp(renamed, "Alpha") == 0 ? alpha : t.casino, typed);
+            if (!*holder) {
+                QVERIFY2(after.ok(), qPrintable(after.status()));
+                continue;
+            }
+            QCOMPARE(after.status(),
+                     u"Another casino is already named \"%1\": choose another name."_s.arg(holder));
+            QCOMPARE(names(store.list()), (QStringList{"Demo Casino", "Alpha", "O'Hara"}));
         }
-        QCOMPARE(after.status(),
-                 u"Another casino is already named \"%1\": choose another name."_s.arg(holder));
-        QCOMPARE(names(store.list()), (QStringList{"Demo Casino", "Alpha", "O'Hara"}));
     }
 
     // How the command line creates a casino together with its imported
