@@ -126,101 +126,92 @@ private slots:
 
     // Three spins: every history a fair wheel can give, weighed by its
     // chance, against the simulated p of the scan.
-    void scanPAgainstEveryHistory_data()
-    {
-        QTest::addColumn<QList<int>>("places"); // where the three spins fell, in wheel order
-        QTest::newRow("three neighbours") << QList<int>{0, 1, 2};
-        QTest::newRow("two neighbours and one apart") << QList<int>{0, 1, 20};
-        QTest::newRow("one pocket three times") << QList<int>{5, 5, 5};
-    }
     void scanPAgainstEveryHistory()
     {
-        QFETCH(QList<int>, places);
-        const QStringList order = SingleZero.split(u' ');
-        std::vector<int> seen(37, 0);
-        for (int p : places)
-            ++seen[size_t(p)];
-        const auto [seenHot, seenCold] = extremeZ(seen);
-        double hotter = 0, colder = 0;
-        std::vector<int> c(37, 0);
-        for (int a = 0; a < 37; ++a) {
-            for (int b = a; b < 37; ++b) {
-                for (int d = b; d < 37; ++d) {
-                    c[size_t(a)]++, c[size_t(b)]++, c[size_t(d)]++;
-                    const double orders = (a == b && b == d) ? 1 : (a == b || b == d) ? 3 : 6;
-                    const auto [hot, cold] = extremeZ(c);
-                    hotter += hot >= seenHot - 1e-9 ? orders : 0;
-                    colder += cold <= seenCold + 1e-9 ? orders : 0;
-                    c[size_t(a)]--, c[size_t(b)]--, c[size_t(d)]--;
+        // where the three spins fell, in wheel order: three neighbours, two and one apart, one pocket
+        for (const QList<int>& places : {QList<int>{0, 1, 2}, QList<int>{0, 1, 20}, QList<int>{5, 5, 5}}) {
+            const QStringList order = SingleZero.split(u' ');
+            std::vector<int> seen(37, 0);
+            for (int p : places)
+                ++seen[size_t(p)];
+            const auto [seenHot, seenCold] = extremeZ(seen);
+            double hotter = 0, colder = 0;
+            std::vector<int> c(37, 0);
+            for (int a = 0; a < 37; ++a) {
+                for (int b = a; b < 37; ++b) {
+                    for (int d = b; d < 37; ++d) {
+                        c[size_t(a)]++, c[size_t(b)]++, c[size_t(d)]++;
+                        const double orders = (a == b && b == d) ? 1 : (a == b || b == d) ? 3 : 6;
+                        const auto [hot, cold] = extremeZ(c);
+                        hotter += hot >= seenHot - 1e-9 ? orders : 0;
+                        colder += cold <= seenCold + 1e-9 ? orders : 0;
+                        c[size_t(a)]--, c[size_t(b)]--, c[size_t(d)]--;
+                    }
                 }
             }
-        }
-        const double exactHot = hotter / (37.0 * 37 * 37), exactCold = colder / (37.0 * 37 * 37);
+            const double exactHot = hotter / (37.0 * 37 * 37), exactCold = colder / (37.0 * 37 * 37);
 
-        std::vector<qint64> counts(seen.begin(), seen.end());
-        const std::optional<SectorScan::Result> r = SectorScan::scan(order, counts, 10000);
-        QVERIFY(r);
-        QCOMPARE(r->simulations, 10000);
-        QVERIFY(std::abs(r->hottest.z - seenHot) < 1e-9);
-        const double seHot = std::sqrt(exactHot * (1 - exactHot) / 10000),
-                     seCold = std::sqrt(exactCold * (1 - exactCold) / 10000);
-        QVERIFY2(std::abs(r->hottest.p - exactHot) <= 4 * seHot + 1e-4,
-                 qPrintable(u"simulated %1, exact %2"_s.arg(r->hottest.p).arg(exactHot)));
-        QVERIFY2(std::abs(r->coldest.p - exactCold) <= 4 * seCold + 1e-4,
-                 qPrintable(u"simulated %1, exact %2"_s.arg(r->coldest.p).arg(exactCold)));
-        QVERIFY(std::abs(r->hottest.pError - seHot) <= 0.2 * seHot + 1e-4);
-        // The same history gives the same p.
-        const std::optional<SectorScan::Result> again = SectorScan::scan(order, counts, 10000);
-        QCOMPARE(again->hottest.p, r->hottest.p);
-        QCOMPARE(again->coldest.p, r->coldest.p);
+            std::vector<qint64> counts(seen.begin(), seen.end());
+            const std::optional<SectorScan::Result> r = SectorScan::scan(order, counts, 10000);
+            QVERIFY(r);
+            QCOMPARE(r->simulations, 10000);
+            QVERIFY(std::abs(r->hottest.z - seenHot) < 1e-9);
+            const double seHot = std::sqrt(exactHot * (1 - exactHot) / 10000),
+                         seCold = std::sqrt(exactCold * (1 - exactCold) / 10000);
+            QVERIFY2(std::abs(r->hottest.p - exactHot) <= 4 * seHot + 1e-4,
+                     qPrintable(u"simulated %1, exact %2"_s.arg(r->hottest.p).arg(exactHot)));
+            QVERIFY2(std::abs(r->coldest.p - exactCold) <= 4 * seCold + 1e-4,
+                     qPrintable(u"simulated %1, exact %2"_s.arg(r->coldest.p).arg(exactCold)));
+            QVERIFY(std::abs(r->hottest.pError - seHot) <= 0.2 * seHot + 1e-4);
+            // The same history gives the same p.
+            const std::optional<SectorScan::Result> again = SectorScan::scan(order, counts, 10000);
+            QCOMPARE(again->hottest.p, r->hottest.p);
+            QCOMPARE(again->coldest.p, r->coldest.p);
+        }
     }
 
     // The fair histories' counts: draws against the binomial probabilities,
     // summed here from factorials, pooled where fewer than 20 are expected.
-    void binomialDraws_data()
-    {
-        QTest::addColumn<qint64>("trials");
-        QTest::addColumn<double>("p");
-        QTest::newRow("small mean") << qint64(200) << 1.0 / 37;
-        QTest::newRow("mean of 20") << qint64(100) << 0.2;
-        QTest::newRow("large mean") << qint64(100000) << 1.0 / 37;
-        QTest::newRow("above one half") << qint64(60) << 0.9;
-    }
     void binomialDraws()
     {
-        QFETCH(qint64, trials);
-        QFETCH(double, p);
-        constexpr int Draws = 20000;
-        std::mt19937_64 rng(7);
-        std::map<qint64, int> seen;
-        for (int i = 0; i < Draws; ++i) {
-            const qint64 k = Binomial::draw(trials, p, rng);
-            QVERIFY(k >= 0 && k <= trials);
-            ++seen[k];
-        }
-        // Chi-square over bins of at least 20 expected draws.
-        double chi = 0, expected = 0;
-        int bins = 0, observed = 0;
-        for (qint64 k = 0; k <= trials; ++k) {
-            const double logMass = std::lgamma(double(trials) + 1) - std::lgamma(double(k) + 1) -
-                                   std::lgamma(double(trials - k) + 1) + double(k) * std::log(p) +
-                                   double(trials - k) * std::log1p(-p);
-            expected += Draws * std::exp(logMass);
-            observed += seen.count(k) ? seen[k] : 0;
-            if (expected >= 20) {
-                chi += (observed - expected) * (observed - expected) / expected;
-                ++bins;
-                expected = 0;
-                observed = 0;
+        // trials and p: a small mean, a mean of 20, a large mean, p above one half
+        for (const auto& [trials, p] : {std::pair{qint64(200), 1.0 / 37}, std::pair{qint64(100), 0.2},
+                                        std::pair{qint64(100000), 1.0 / 37}, std::pair{qint64(60), 0.9}}) {
+            constexpr int Draws = 20000;
+            std::mt19937_64 rng(7);
+            std::map<qint64, int> seen;
+            for (int i = 0; i < Draws; ++i) {
+                const qint64 k = Binomial::draw(trials, p, rng);
+                QVERIFY(k >= 0 && k <= trials);
+                ++seen[k];
             }
+            // Chi-square over bins of at least 20 expected draws.
+            double chi = 0, expected = 0;
+            int bins = 0, observed = 0;
+            for (qint64 k = 0; k <= trials; ++k) {
+                const double logMass = std::lgamma(double(trials) + 1) - std::lgamma(double(k) + 1) -
+                                       std::lgamma(double(trials - k) + 1) + double(k) * std::log(p) +
+                                       double(trials - k) * std::log1p(-p);
+                expected += Draws * std::exp(logMass);
+                observed += seen.count(k) ? seen[k] : 0;
+                if (expected >= 20) {
+                    chi += (observed - expected) * (observed - expected) / expected;
+                    ++bins;
+                    expected = 0;
+                    observed = 0;
+                }
+            }
+            chi += expected > 0 ? (observed - expected) * (observed - expected) / expected : 0;
+            ++bins;
+            // The 99.9 % point of chi-square with bins - 1 degrees of freedom,
+            // by Wilson and Hilferty's approximation.
+            const double df = bins - 1;
+            const double limit = df * std::pow(1 - 2 / (9 * df) + 3.0902 * std::sqrt(2 / (9 * df)), 3);
+            QVERIFY2(
+                chi < limit,
+                qPrintable(
+                    u"%1 trials at %2: chi-square %3 over %4 bins"_s.arg(trials).arg(p).arg(chi).arg(bins)));
         }
-        chi += expected > 0 ? (observed - expected) * (observed - expected) / expected : 0;
-        ++bins;
-        // The 99.9 % point of chi-square with bins - 1 degrees of freedom,
-        // by Wilson and Hilferty's approximation.
-        const double df = bins - 1;
-        const double limit = df * std::pow(1 - 2 / (9 * df) + 3.0902 * std::sqrt(2 / (9 * df)), 3);
-        QVERIFY2(chi < limit, qPrintable(u"chi-square %1 over %2 bins"_s.arg(chi).arg(bins)));
     }
 
     void classicSectors()

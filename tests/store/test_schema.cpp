@@ -76,44 +76,40 @@ class SchemaTest : public QObject
     Q_OBJECT
 
 private slots:
-    void everyEarlierFileReachesTheLatestVersion_data()
-    {
-        QTest::addColumn<QString>("leftOut");
-        QTest::addColumn<int>("recorded");
-        QTest::newRow("twelve tables") << TwelveOnly << 0;
-        QTest::newRow("unversioned, before the statistics") << BeforeStatistics << 0;
-        QTest::newRow("unversioned, before sessions") << BeforeSessions << 0;
-        QTest::newRow("unversioned, every addition") << QString() << 0;
-        QTest::newRow("version 1") << BeforeStatistics << 1;
-        QTest::newRow("version 2") << BeforeSessions << 2;
-        QTest::newRow("version 3") << QString() << 3;
-    }
     void everyEarlierFileReachesTheLatestVersion()
     {
-        QFETCH(QString, leftOut);
-        QFETCH(int, recorded);
-        QTemporaryDir dir;
-        Database latest;
-        QVERIFY(latest.open(dir.filePath(u"latest.mdb"_s), QString(), Database::Mode::Create));
-        Schema::create(latest);
-        Database db;
-        QVERIFY(db.open(dir.filePath(u"Spinledger.mdb"_s), QString(), Database::Mode::Create));
-        writeFile(db, leftOut, recorded);
+        // What the file lacks, and the version it records.
+        const std::pair<QString, int> cases[] = {{TwelveOnly, 0},       // the twelve tables alone
+                                                 {BeforeStatistics, 0}, // unversioned, before the statistics
+                                                 {BeforeSessions, 0},   // unversioned, before sessions
+                                                 {QString(), 0},        // unversioned, every addition
+                                                 {BeforeStatistics, 1}, {BeforeSessions, 2}, {QString(), 3}};
+        for (const auto& [leftOut, recorded] : cases) {
+            QTemporaryDir dir;
+            Database latest;
+            QVERIFY(latest.open(dir.filePath(u"latest.mdb"_s), QString(), Database::Mode::Create));
+            Schema::create(latest);
+            Database db;
+            QVERIFY(db.open(dir.filePath(u"Spinledger.mdb"_s), QString(), Database::Mode::Create));
+            writeFile(db, leftOut, recorded);
 
-        QVERIFY(!Schema::complete(db));
-        QCOMPARE(Schema::upgrade(db), Schema::Upgrade::Upgraded);
-        QVERIFY(Schema::complete(db));
-        QCOMPARE(Schema::version(db), Latest);
-        QCOMPARE(objects(db), objects(latest));
-        QCOMPARE(text(db, "SELECT ka_app_sId || ' ' || ka_app_casino_name || ' ' || ka_app_r_numbers FROM "
+            QVERIFY(!Schema::complete(db));
+            QCOMPARE(Schema::upgrade(db), Schema::Upgrade::Upgraded);
+            QVERIFY(Schema::complete(db));
+            QCOMPARE(Schema::version(db), Latest);
+            QCOMPARE(objects(db), objects(latest));
+            QCOMPARE(text(db,
+                          "SELECT ka_app_sId || ' ' || ka_app_casino_name || ' ' || ka_app_r_numbers FROM "
                           "ka_app_setting, ka_app_casino, ka_app_r"),
-                 u"machine-1 North 17"_s);
-        QCOMPARE(text(db, "SELECT count(*) || ' ' || coalesce(group_concat(ka_app_stats_bankroll), '') FROM "
+                     u"machine-1 North 17"_s);
+            QCOMPARE(text(db,
+                          "SELECT count(*) || ' ' || coalesce(group_concat(ka_app_stats_bankroll), '') FROM "
                           "ka_app_stats_setting"),
-                 leftOut.contains(u"stats"_s) ? u"0 "_s : u"1 2000.0"_s);
-        // A new file is at the latest version already.
-        QCOMPARE(Schema::version(latest), Latest);
-        QCOMPARE(Schema::upgrade(latest), Schema::Upgrade::Current);
+                     leftOut.contains(u"stats"_s) ? u"0 "_s : u"1 2000.0"_s);
+            // A new file is at the latest version already.
+            QCOMPARE(Schema::version(latest), Latest);
+            QCOMPARE(Schema::upgrade(latest), Schema::Upgrade::Current);
+        }
     }
 
     // A table where step 2 puts an index: that step fails and takes back all
