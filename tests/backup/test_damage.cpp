@@ -236,53 +236,48 @@ private slots:
 
     // Every row off a damaged page, in order, the rest counted; of one
     // casino, its rows alone.
-    void salvageWritesWhatCanBeRead_data()
-    {
-        QTest::addColumn<bool>("damaged");
-        QTest::newRow("sound") << false;
-        QTest::newRow("a damaged page") << true;
-    }
-
     void salvageWritesWhatCanBeRead()
     {
-        QFETCH(bool, damaged);
-        LongHistory h;
-        if (damaged)
-            flipByte(path(h.t), int(pages(path(h.t)) / 2));
-        QVERIFY(h.t.app->ensureOpen());
-        QBuffer out;
-        out.open(QIODevice::WriteOnly);
-        // Each row given up on is logged with the engine's reason.
-        if (damaged) {
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(u"^salvage of \\S+ stopped after key \\d+: .+"_s));
-            QTest::ignoreMessage(
-                QtWarningMsg,
-                QRegularExpression(u"^salvage of \\S+ skipped \\d+ unreadable keys, the last because: .+"_s));
+        for (const bool damaged : {false, true}) {
+            LongHistory h;
+            if (damaged)
+                flipByte(path(h.t), int(pages(path(h.t)) / 2));
+            QVERIFY(h.t.app->ensureOpen());
+            QBuffer out;
+            out.open(QIODevice::WriteOnly);
+            // Each row given up on is logged with the engine's reason.
+            if (damaged) {
+                QTest::ignoreMessage(QtWarningMsg,
+                                     QRegularExpression(u"^salvage of \\S+ stopped after key \\d+: .+"_s));
+                QTest::ignoreMessage(
+                    QtWarningMsg,
+                    QRegularExpression(
+                        u"^salvage of \\S+ skipped \\d+ unreadable keys, the last because: .+"_s));
+            }
+            const Salvage::Report report = Salvage(h.t.db, Wheel::r()).write(out, h.t.casino);
+            QVERIFY(report.failure.isEmpty());
+            QCOMPARE(report.unreadable > 0, damaged);
+            QCOMPARE(report.written + report.unreadable, qint64(LongHistory::Spins));
+            const QList<QByteArray> lines = out.data().split('\n');
+            QCOMPARE(lines.value(0), QByteArray("\xEF\xBB\xBFspin_no,date_time,pocket,casino_id\r"));
+            QCOMPARE(lines.size(), report.written + 2); // the header, the rows, the empty end
+            // The i-th spin was pocket i % 37 a minute after the one before: the
+            // minutes of the stamps tell which spins came out, and in what order.
+            int lastMinute = -1;
+            for (qsizetype i = 1; i <= report.written; ++i) {
+                const QList<QByteArray> cells = lines[i].trimmed().split(',');
+                QCOMPARE(cells.value(0).toLongLong(), i);
+                const QDateTime stamp =
+                    QDateTime::fromString(QString::fromLatin1(cells.value(1)), Qt::ISODateWithMs);
+                const int minute = int(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).secsTo(stamp) / 60);
+                QVERIFY(minute > lastMinute);
+                QCOMPARE(cells.value(2).toInt(), minute % 37);
+                lastMinute = minute;
+            }
+            QBuffer none;
+            none.open(QIODevice::WriteOnly);
+            QCOMPARE(Salvage(h.t.db, Wheel::r()).write(none, h.t.casino + 1).written, 0);
         }
-        const Salvage::Report report = Salvage(h.t.db, Wheel::r()).write(out, h.t.casino);
-        QVERIFY(report.failure.isEmpty());
-        QCOMPARE(report.unreadable > 0, damaged);
-        QCOMPARE(report.written + report.unreadable, qint64(LongHistory::Spins));
-        const QList<QByteArray> lines = out.data().split('\n');
-        QCOMPARE(lines.value(0), QByteArray("\xEF\xBB\xBFspin_no,date_time,pocket,casino_id\r"));
-        QCOMPARE(lines.size(), report.written + 2); // the header, the rows, the empty end
-        // The i-th spin was pocket i % 37 a minute after the one before: the
-        // minutes of the stamps tell which spins came out, and in what order.
-        int lastMinute = -1;
-        for (qsizetype i = 1; i <= report.written; ++i) {
-            const QList<QByteArray> cells = lines[i].trimmed().split(',');
-            QCOMPARE(cells.value(0).toLongLong(), i);
-            const QDateTime stamp =
-                QDateTime::fromString(QString::fromLatin1(cells.value(1)), Qt::ISODateWithMs);
-            const int minute = int(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).secsTo(stamp) / 60);
-            QVERIFY(minute > lastMinute);
-            QCOMPARE(cells.value(2).toInt(), minute % 37);
-            lastMinute = minute;
-        }
-        QBuffer none;
-        none.open(QIODevice::WriteOnly);
-        QCOMPARE(Salvage(h.t.db, Wheel::r()).write(none, h.t.casino + 1).written, 0);
     }
 };
 

@@ -54,24 +54,21 @@ public:
     }
 };
 
-// Everything the file holds: its schema version, its tables and indexes, and
-// every row of every table (in a fixed order) with each value's type. Equal fingerprints mean
-// that nothing was committed in between; a rolled-back transaction and a
-// change of the journal's mode may change the file's bytes, not its content.
+// Everything the file holds: its schema version, tables, indexes and every row (in a
+// fixed order) with each value's type. Equal fingerprints mean nothing was committed in
+// between; a rollback or a change of journal mode may change the bytes, not this.
 inline QByteArray fingerprint(Database& db)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    const auto add = [&hash](Statement& q, int columns) {
+    const auto add = [&hash](Statement q, int columns) {
         while (q.next()) {
             for (int c = 0; c < columns; ++c)
                 hash.addData(q.text(c).toUtf8().append('\x1f'));
             hash.addData("\n");
         }
     };
-    Statement version = db.prepare("PRAGMA user_version");
-    add(version, 1);
-    Statement schema = db.prepare("SELECT type, name, sql FROM sqlite_master ORDER BY name");
-    add(schema, 3);
+    add(db.prepare("PRAGMA user_version"), 1);
+    add(db.prepare("SELECT type, name, sql FROM sqlite_master ORDER BY name"), 3);
     QStringList tables;
     for (Statement q = db.prepare("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
          q.next();)
@@ -80,10 +77,9 @@ inline QByteArray fingerprint(Database& db)
         QStringList columns;
         for (Statement q = db.prepare(("PRAGMA table_info(\"" + table + "\")").toStdString()); q.next();)
             columns << u"quote(\""_s + q.text(1) + u"\")"_s;
-        Statement rows =
-            db.prepare(("SELECT " + columns.join(u" || '|' || "_s) + " FROM \"" + table + "\" ORDER BY 1")
-                           .toStdString());
-        add(rows, 1);
+        add(db.prepare(("SELECT " + columns.join(u" || '|' || "_s) + " FROM \"" + table + "\" ORDER BY 1")
+                           .toStdString()),
+            1);
     }
     return hash.result();
 }
