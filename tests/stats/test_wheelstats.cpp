@@ -74,8 +74,6 @@ struct EdgeCase
 
 } // namespace
 
-Q_DECLARE_METATYPE(EdgeCase)
-
 class TestWheelStats : public QObject
 {
     Q_OBJECT
@@ -266,36 +264,36 @@ private slots:
     // Kelly at it is (35·0.0295110 − 0.9704890) / 35 = 0.0017827; the edge
     // 0.04·36 − 1 = 0.44, its interval 0.0623951 to 0.9443472. 160 hits of an
     // arc of 5 in 1000: lower end 0.1385853 is below 5/36: no stake.
-    void edgeAndKelly_data()
-    {
-        QTest::addColumn<EdgeCase>("c");
-        const QStringList one{"17"};
-        QTest::newRow("pocket above break-even")
-            << EdgeCase{one, 40, 1, true, 0.44, 0.0623951, 0.9443472, 0.0017827};
-        QTest::newRow("arc of 5 not shown")
-            << EdgeCase{{"4", "21", "2", "25", "17"}, 160, 1, false, 0.152, -0.0021861, 0.3249219, 0.0};
-        QTest::newRow("pocket at a fair rate")
-            << EdgeCase{one, 27, 1, false, -0.028, -0.3296302, 0.4039543, 0.0};
-        // The hottest of 37: 95 % for all 37 at once is 99.8615 % for one,
-        // z = 3.1977; 40 hits then no longer show an edge, 60 still do: the
-        // lower end 0.0401493 gives (35·0.0401493 − 0.9598507) / 35 = 0.0127250.
-        QTest::newRow("hottest of 37 not shown")
-            << EdgeCase{one, 40, 37, false, 0.44, -0.1216416, 1.3368725, 0.0};
-        QTest::newRow("hottest of 37 shown")
-            << EdgeCase{one, 60, 37, true, 1.16, 0.4453735, 2.1952822, 0.0127250};
-    }
     void edgeAndKelly()
     {
-        QFETCH(EdgeCase, c);
         QCOMPARE(Edge::kelly(35, 0.04), 0.44 / 35);
-        const EdgeEstimate e = Edge::of(c.pockets, c.hits, 1000, 35, c.pickedAmong);
-        QCOMPARE(e.shown, c.shown);
-        QVERIFY(std::abs(e.edge - c.edge) < 1e-9);
-        QVERIFY(std::abs(e.interval.low - c.low) < 1e-6);
-        QVERIFY(std::abs(e.interval.high - c.high) < 1e-6);
-        QVERIFY(std::abs(e.kelly - c.kelly) < 1e-6);
-        QCOMPARE(WheelFormat::kelly(e, QLocale::c()).startsWith(u"no edge shown: Kelly says bet nothing"_s),
-                 !c.shown);
+        const QStringList one{"17"};
+        const EdgeCase cases[] = {
+            {one, 40, 1, true, 0.44, 0.0623951, 0.9443472, 0.0017827}, // a pocket above break-even
+            {{"4", "21", "2", "25", "17"}, 160, 1, false, 0.152, -0.0021861, 0.3249219, 0.0},
+            {one, 27, 1, false, -0.028, -0.3296302, 0.4039543, 0.0}, // a pocket at a fair rate
+            // The hottest of 37: 95 % for all 37 at once is 99.8615 % for one,
+            // z = 3.1977; 40 hits then no longer show an edge, 60 still do: the
+            // lower end 0.0401493 gives (35·0.0401493 − 0.9598507) / 35 = 0.0127250.
+            {one, 40, 37, false, 0.44, -0.1216416, 1.3368725, 0.0},
+            {one, 60, 37, true, 1.16, 0.4453735, 2.1952822, 0.0127250}};
+        for (const EdgeCase& c : cases) {
+            const EdgeEstimate e = Edge::of(c.pockets, c.hits, 1000, 35, c.pickedAmong);
+            const QString seen = u"%1 hits among %2: edge %3 from %4 to %5, Kelly %6"_s.arg(c.hits)
+                                     .arg(c.pickedAmong)
+                                     .arg(e.edge)
+                                     .arg(e.interval.low)
+                                     .arg(e.interval.high)
+                                     .arg(e.kelly);
+            QCOMPARE(e.shown, c.shown);
+            QVERIFY2(std::abs(e.edge - c.edge) < 1e-9, qPrintable(seen));
+            QVERIFY2(std::abs(e.interval.low - c.low) < 1e-6, qPrintable(seen));
+            QVERIFY2(std::abs(e.interval.high - c.high) < 1e-6, qPrintable(seen));
+            QVERIFY2(std::abs(e.kelly - c.kelly) < 1e-6, qPrintable(seen));
+            QCOMPARE(
+                WheelFormat::kelly(e, QLocale::c()).startsWith(u"no edge shown: Kelly says bet nothing"_s),
+                !c.shown);
+        }
     }
 
     // No simulated history reached the arc: p is at most 1 / (s + 1), and
