@@ -887,7 +887,6 @@ private slots:
         andWait([this] { choose(u"cmbStatsWindow"_s, 1); });
         QCOMPARE(text(u"lblStatsSummary"_s),
                  u"The last 2 spins (spins 4 to 5 of 5) · 2 spins · 2 judged · 37 pockets (00 off)"_s);
-        QCOMPARE(statistics()->figures()->bias.counts[8].count, qint64(1));
         QCOMPARE(history->rowCount(), 2);
         QCOMPARE(at(0, 0) + u' ' + at(0, 2) + u' ' + at(1, 0) + u' ' + at(1, 2), u"5 8 4 32"_s);
 
@@ -916,7 +915,6 @@ private slots:
         andWait([this] { choose(u"cmbStatsWindow"_s, 0); });
         choose(u"cmbHistoryPocket"_s, find<QComboBox>(u"cmbHistoryPocket"_s)->findText(u"17"_s));
         QCOMPARE(history->rowCount(), 1);
-        QCOMPARE(at(0, 0), u"1"_s);
     }
 
     // Until a table maximum is typed the Money page asks for it; then the
