@@ -322,7 +322,6 @@ private slots:
         QCOMPARE(f.rows("ka_app_casino"), 1);
         QCOMPARE(f.rows("ka_app_r"), std::max(shared, 0));
         QVERIFY(QFileInfo::exists(inst.location().lockPath()));
-        QCOMPARE(QFileInfo(inst.location().lockPath()).absolutePath(), inst.folders().runtime);
         QCOMPARE(inst.programListing(), program);
     }
 
