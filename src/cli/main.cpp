@@ -13,7 +13,6 @@ int main(int argc, char** argv)
     QCoreApplication qapp(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("spinledger-cli"));
     spinledger::i18n::install(qapp);
-    spinledger::i18n::install(qapp);
     QTextStream out(stdout);
     QTextStream err(stderr);
     spinledger::cli::Environment env = spinledger::cli::Environment::system();
