@@ -1,6 +1,7 @@
 #include "store/CasinoStore.h"
 
 #include "store/AppContext.h"
+#include "store/SettingsStore.h"
 #include "store/StoreLog.h"
 #include "wheel/Wheel.h"
 
@@ -202,15 +203,10 @@ void CasinoStore::adoptUnowned()
 std::optional<qint64> CasinoStore::settleCurrent(const Wheel& wheel)
 {
     Database& db = m_app.db();
-    qint64 current = 0;
-    {
-        Statement row = db.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE ka_app_setting_id = ?1")
-                                       .arg(wheel.casinoSetting(), wheel.settingsTable()));
-        row.bind(1, m_app.settingId);
-        if (!row.next())
-            return std::nullopt;
-        current = row.integer(0);
-    }
+    const std::optional<qint64> stored = SettingsStore::casinoOf(db, wheel, m_app.settingId);
+    if (!stored)
+        return std::nullopt;
+    qint64 current = *stored;
     {
         // Its own casino when it still exists, else the lowest; with no casino
         // left the setting keeps the removed id until the next start.
@@ -221,11 +217,7 @@ std::optional<qint64> CasinoStore::settleCurrent(const Wheel& wheel)
         if (choice.next())
             current = choice.integer(0);
     }
-    db.prepare(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ka_app_setting_id = ?2")
-                   .arg(wheel.settingsTable(), wheel.casinoSetting()))
-        .bind(1, current)
-        .bind(2, m_app.settingId)
-        .run();
+    SettingsStore::storeCasino(db, wheel, m_app.settingId, current);
     return current;
 }
 

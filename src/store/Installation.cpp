@@ -5,6 +5,7 @@
 #include "store/ErrorCodes.h"
 #include "store/IntegrityCheck.h"
 #include "store/Schema.h"
+#include "store/SettingsStore.h"
 #include "store/StoreLog.h"
 #include "wheel/Wheel.h"
 
@@ -76,10 +77,10 @@ void Installation::prepareRows(const QString& identifier)
     qint64 current[2] = {0, 0};
     qint64 stored[2] = {0, 0};
     for (int i = 0; i < 2; ++i) {
-        const WheelRow row = readWheelRow(*wheels[i], settingId);
-        current[i] = stored[i] = row.casino;
-        if (!row.exists)
-            insertWheelRow(*wheels[i], settingId, row.casino);
+        const std::optional<qint64> casino = SettingsStore::casinoOf(m_app.db(), *wheels[i], settingId);
+        current[i] = stored[i] = casino.value_or(0);
+        if (!casino)
+            insertWheelRow(*wheels[i], settingId, 0);
     }
     bool created = false;
     const qint64 fallback = firstCasinoOrDemo(settingId, created);
@@ -87,7 +88,7 @@ void Installation::prepareRows(const QString& identifier)
         if (created || !casinoExists(current[i]))
             current[i] = fallback;
         if (current[i] != stored[i])
-            storeCurrentCasino(*wheels[i], settingId, current[i]);
+            SettingsStore::storeCasino(m_app.db(), *wheels[i], settingId, current[i]);
     }
     tx.commit();
 
@@ -106,19 +107,6 @@ qint64 Installation::findOrCreateInstallation(const QString& identifier)
         return q.integer(0);
     db.prepare("INSERT INTO ka_app_setting (ka_app_sId) VALUES (?1)").bind(1, identifier).run();
     return db.lastInsertId();
-}
-
-Installation::WheelRow Installation::readWheelRow(const Wheel& wheel, qint64 settingId)
-{
-    Statement q = m_app.db().prepare(QStringLiteral("SELECT %1 FROM %2 WHERE ka_app_setting_id = ?1")
-                                         .arg(wheel.casinoSetting(), wheel.settingsTable()));
-    q.bind(1, settingId);
-    WheelRow row;
-    if (q.next()) {
-        row.exists = true;
-        row.casino = q.integer(0);
-    }
-    return row;
 }
 
 void Installation::insertWheelRow(const Wheel& wheel, qint64 settingId, qint64 casino)
@@ -167,16 +155,6 @@ bool Installation::casinoExists(qint64 casino)
     Statement q = m_app.db().prepare("SELECT 1 FROM ka_app_casino WHERE ka_app_casino_id = ?1");
     q.bind(1, casino);
     return q.next();
-}
-
-void Installation::storeCurrentCasino(const Wheel& wheel, qint64 settingId, qint64 casino)
-{
-    m_app.db()
-        .prepare(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ka_app_setting_id = ?2")
-                     .arg(wheel.settingsTable(), wheel.casinoSetting()))
-        .bind(1, casino)
-        .bind(2, settingId)
-        .run();
 }
 
 void Installation::upgradeAfterCheck()

@@ -45,19 +45,11 @@ public:
     void upgradeAfterCheck();
 
 private:
-    struct WheelRow
-    {
-        bool exists = false;
-        qint64 casino = 0;
-    };
-
     void prepareRows(const QString& identifier);
     qint64 findOrCreateInstallation(const QString& identifier);
-    WheelRow readWheelRow(const Wheel& wheel, qint64 settingId);
     void insertWheelRow(const Wheel& wheel, qint64 settingId, qint64 casino);
     qint64 firstCasinoOrDemo(qint64 settingId, bool& created);
     bool casinoExists(qint64 casino);
-    void storeCurrentCasino(const Wheel& wheel, qint64 settingId, qint64 casino);
 
     AppContext& m_app;
 };

@@ -57,6 +57,24 @@ Status SettingsStore::setCasino(const Wheel& wheel, qint64 casino)
     return write(wheel, wheel.casinoSetting(), QString::number(casino));
 }
 
+std::optional<qint64> SettingsStore::casinoOf(Database& db, const Wheel& wheel, qint64 settingId)
+{
+    Statement q = db.prepare(selectSql(wheel, wheel.casinoSetting()));
+    q.bind(1, settingId);
+    if (!q.next())
+        return std::nullopt;
+    return q.integer(0);
+}
+
+void SettingsStore::storeCasino(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino)
+{
+    db.prepare(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ka_app_setting_id = ?2")
+                   .arg(wheel.settingsTable(), wheel.casinoSetting()))
+        .bind(1, casino)
+        .bind(2, settingId)
+        .run();
+}
+
 Result<QString> SettingsStore::value(const Wheel& wheel, const QString& column)
 {
     if (!m_app.ensureOpen())

@@ -5,9 +5,12 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace spinledger {
 
 class AppContext;
+class Database;
 
 // The table settings of one wheel as the engine and the boards use them.
 struct WheelSettings
@@ -39,6 +42,11 @@ public:
     Status setAmount(const Wheel& wheel, const QString& stored);
     // Only CurrentCasino chooses a casino; this writes its choice.
     Status setCasino(const Wheel& wheel, qint64 casino);
+
+    // The casino column of a settings row, inside a caller's transaction;
+    // nothing when the row is missing. DbError when it cannot be read or written.
+    static std::optional<qint64> casinoOf(Database& db, const Wheel& wheel, qint64 settingId);
+    static void storeCasino(Database& db, const Wheel& wheel, qint64 settingId, qint64 casino);
 
 private:
     // The stored value, trimmed; "0" when the installation has no row.
